@@ -1,0 +1,47 @@
+// One queued frame: its bytes and its transfer state, from build until its answer arrives.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace corva {
+
+inline constexpr std::size_t kHidReportSize = 65;  // report number 0, then 64 frame bytes
+using HidReport = std::array<std::uint8_t, kHidReportSize>;
+
+// Frame codes that mark frames of the firmware update.
+namespace frame_code {
+inline constexpr int kOrdinary = 0;
+inline constexpr int kFirmwareHandshake = 255;
+}  // namespace frame_code
+
+class SendData {
+public:
+    explicit SendData(std::vector<std::uint8_t> frame, int code = frame_code::kOrdinary);
+
+    std::span<const std::uint8_t> data() const { return data_; }
+    std::size_t length() const { return data_.size(); }
+
+    // Fills `report` with the next (up to) 64 frame bytes, zero padded, and advances position;
+    // false when the whole frame has been handed out.
+    bool nextReport(HidReport& report);
+
+    // Over USB a frame is written when every byte has gone out; other links write it at once.
+    bool FullyWrittenOverUsb() const { return position >= data_.size(); }
+
+    int tries = 0;             // starts counted in firmware mode and over a serial line
+    int progressIndex = 0;     // place in the current bulk transfer; 0 outside one
+    bool endsBulk = false;     // last frame of a bulk read
+    bool endsStage = false;    // last frame of a bulk write
+    bool notifyOnAnswer = false;
+    std::size_t position = 0;  // next frame byte to write over USB
+    int code = frame_code::kOrdinary;  // firmware command id 54..60, or the handshake item
+
+private:
+    std::vector<std::uint8_t> data_;
+};
+
+}  // namespace corva
