@@ -1,0 +1,172 @@
+#include "dsp/values/ValueLabels.h"
+
+#include <algorithm>
+#include <array>
+
+#include "dsp/values/BandCodes.h"
+#include "dsp/values/NumberText.h"
+
+namespace corva {
+namespace {
+
+// Entry `index` of a fixed text list; an empty text for a value the list does not name (a
+// damaged file or an unknown answer must not read past the list).
+template <typename Text, std::size_t N>
+Text Pick(const std::array<Text, N>& texts, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= N) {
+        return Text{};
+    }
+    return texts[static_cast<std::size_t>(index)];
+}
+
+constexpr int kBandTypePeaking = 0;
+constexpr int kBandTypeLowShelf = 1;
+constexpr int kBandTypeHighShelf = 2;
+constexpr int kLevelOffset = 80;
+
+std::string DbText(double db) {
+    return detail::FixedText(db, 1) + "dB";
+}
+
+}  // namespace
+
+// ---- Equaliser bands and crossovers ----
+
+std::string FrequencyLabel(int frequencyHz) {
+    return detail::IntText(frequencyHz) + "Hz";
+}
+
+std::string BandGainLabel(double gainDb, bool bypassed) {
+    return bypassed ? std::string{"0.0dB"} : DbText(gainDb);
+}
+
+std::string BandwidthLabel(double octaves) {
+    return detail::FixedText(octaves, 2) + "Oct";
+}
+
+UiText BandTypeLabel(int type, bool geqMode) {
+    if (type == kBandTypePeaking) {
+        return geqMode ? UiText{"GEQ", "图示均衡"} : UiText{"PEQ", "参量均衡"};
+    }
+    if (type == kBandTypeLowShelf) {
+        return UiText{"Lo_Shf", "低架"};
+    }
+    if (type == kBandTypeHighShelf) {
+        return UiText{"Hi_Shf", "高架"};
+    }
+    return {};
+}
+
+std::string ShelfSlopeLabel(int slope) {
+    static const std::array<std::string, 2> kSlopes{"6dB/Oct", "12dB/Oct"};
+    return Pick(kSlopes, slope);
+}
+
+UiText CrossoverKindLabel(int kind) {
+    static const std::array<UiText, 3> kKinds{{
+        {"Link_Ril", "宁克"},
+        {"Butter_W", "巴特沃斯"},
+        {"Bessel", "贝塞尔"},
+    }};
+    return Pick(kKinds, kind);
+}
+
+std::string CrossoverSlopeLabel(int slopeIndex) {
+    static const std::array<std::string, 9> kSlopes{
+        "6dB/Oct",  "12dB/Oct", "18dB/Oct", "24dB/Oct", "30dB/Oct",
+        "36dB/Oct", "42dB/Oct", "48dB/Oct", "OFF",
+    };
+    return Pick(kSlopes, slopeIndex);
+}
+
+std::string BandCaption(int type, bool geqMode, int frequencyHz, int bandwidthIndex, double gainDb,
+                        bool bypassed, int slope) {
+    const std::string frequency = detail::IntText(frequencyHz) + "Hz ";
+    // A bypassed band is flat, so its caption shows 0.0 dB like its gain label, shelves too.
+    const std::string gain = BandGainLabel(gainDb, bypassed);
+    if (type == kBandTypePeaking) {
+        return std::string{geqMode ? "GEQ " : "PEQ "} + frequency + QText(bandwidthIndex) + "Q " +
+               gain;
+    }
+    if (type == kBandTypeLowShelf || type == kBandTypeHighShelf) {
+        return std::string{type == kBandTypeLowShelf ? "Lo " : "Hi "} + frequency +
+               ShelfSlopeLabel(slope) + " " + gain;
+    }
+    return frequency;  // crossover filters
+}
+
+// ---- Output channel strip ----
+
+double ChannelGainDb(int gainCode) {
+    return gainCode * 0.1 - 60.0;
+}
+
+std::string ChannelGainLabel(int gainCode) {
+    // The gain-zero state: the bottom of the fader reads as the bottom value exactly.
+    if (gainCode == 0) {
+        return "-60.0dB";
+    }
+    return DbText(ChannelGainDb(gainCode));
+}
+
+int ShiftedChannelGainCode(int otherCode, int difference) {
+    const long long shifted = static_cast<long long>(otherCode) + difference;
+    return static_cast<int>(std::clamp<long long>(shifted, 0, kChannelGainCodeMax));
+}
+
+UiText PolarityLabel(int polarity) {
+    return polarity == 0 ? UiText{"Pol+", "正相"} : UiText{"Pol-", "反相"};
+}
+
+UiText OnLabel(int on) {
+    return on != 0 ? UiText{"On", "开音"} : UiText{"OFF", "静音"};
+}
+
+std::string LimiterThresholdLabel(int thresholdCode) {
+    return detail::FixedText(thresholdCode * 0.1 - 30.0, 1) + "dBu";
+}
+
+std::string LimiterAttackLabel(int attackCode) {
+    // 0.3..0.9 ms in tenths, then 1..100 ms in whole milliseconds.
+    if (attackCode <= 6) {
+        return detail::FixedText((attackCode + 3) * 0.1, 1) + "ms";
+    }
+    return detail::IntText(attackCode - 6) + "ms";
+}
+
+std::string LimiterReleaseLabel(int releaseCode) {
+    static const std::array<std::string, 6> kReleases{
+        "Atk * 2", "Atk * 4", "Atk * 6", "Atk * 8", "Atk * 16", "Atk * 32",
+    };
+    return Pick(kReleases, releaseCode);
+}
+
+UiText LevelALabel(int value) {
+    if (value == kLevelOffset) {
+        return UiText{"OFF", "关闭"};
+    }
+    const std::string text = DbText(value - kLevelOffset);
+    return UiText{text, text};
+}
+
+std::string LevelBLabel(int value) {
+    return DbText(value - kLevelOffset);
+}
+
+// ---- Routing shares ----
+
+std::string ShareLabel(int share, bool off) {
+    return off ? std::string{"0%"} : detail::IntText(share) + "%";
+}
+
+std::string BalanceLabel(int balance) {
+    return detail::IntText(balance) +
+           "%:" + detail::IntText(100 - static_cast<long long>(balance)) + "%";
+}
+
+std::string SwitchBitLabel(int bits, int bit) {
+    const bool set = bit >= 0 && bit < 31 && ((bits >> bit) & 1) != 0;
+    return set ? "On" : "OFF";
+}
+
+}  // namespace corva

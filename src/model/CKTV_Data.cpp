@@ -1,0 +1,168 @@
+#include "model/CKTV_Data.h"
+
+#include "core/ByteOrder.h"
+#include "protocol/FrameBuilder.h"
+
+namespace corva {
+namespace {
+
+constexpr std::size_t kHighPassWord = 256;  // offsets inside an output block
+constexpr std::size_t kLowPassWord = 260;
+constexpr int kHighestFrequencyHz = 20000;
+constexpr int kLowestFrequencyHz = 20;
+
+}  // namespace
+
+CKTV_Data::CKTV_Data()
+    : music_{synchronised_},
+      outputs_{CKTV_OutData{synchronised_, 0}, CKTV_OutData{synchronised_, 1},
+               CKTV_OutData{synchronised_, 2}, CKTV_OutData{synchronised_, 3},
+               CKTV_OutData{synchronised_, 4}, CKTV_OutData{synchronised_, 5}} {}
+
+void CKTV_Data::LoadFromImage(ParameterImage& image, int preset, EffectArea effect) {
+    image.ClampLevels();
+    auto record = image.Record(preset);
+    if (effect == EffectArea::Load) {
+        effect_.Load(record);
+    }
+    microphone_.Load(record);
+    music_.Load(record);
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        auto block = record.subspan(record::OutputBlock(channel), record::kOutputBlockSize);
+        if (ReadLe16Signed(block, kHighPassWord) > kHighestFrequencyHz) {
+            WriteLe16(block, kHighPassWord, kHighestFrequencyHz);
+        }
+        if (ReadLe16Signed(block, kLowPassWord) < kLowestFrequencyHz) {
+            WriteLe16(block, kLowPassWord, kLowestFrequencyHz);
+        }
+        output(channel).LoadFromBlock(block);
+    }
+}
+
+void CKTV_Data::WriteAllToImage(ParameterImage& image) const {
+    auto live = image.Live();
+    effect_.Write(live);
+    microphone_.Write(live);
+    music_.WriteAll(live);
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        output(channel).WriteAllToBlock(
+            live.subspan(record::OutputBlock(channel), record::kOutputBlockSize),
+            CKTV_OutData::NameSlot::Keep);
+    }
+}
+
+void CKTV_Data::ClearChangeMarks() {
+    positionPending = false;
+    music_.ClearChangeMarks();
+    for (auto& output : outputs_) {
+        output.ClearChangeMarks();
+    }
+}
+
+std::unique_ptr<SendData> CKTV_Data::NextChangedFrame(ParameterImage& image,
+                                                      const ProtectionState& protection) {
+    const FrameBuilder builder(image, protection);
+    if (positionPending) {
+        positionPending = false;
+        return builder.BuildSystemFrame(system_id::kListeningPositions);
+    }
+    auto live = image.Live();
+    if (music_.flagA) {
+        music_.flagA = false;
+        music_.WriteSettingsSlot(live);
+        return builder.BuildSlotFrame(BlockType::SecondInput, CMusic_InData::kInputChannel,
+                                      CMusic_InData::kSettingsSlot);
+    }
+    if (music_.flagB) {
+        music_.flagB = false;
+        music_.WriteLevelSlot(live);
+        return builder.BuildSlotFrame(BlockType::SecondInput, CMusic_InData::kInputChannel,
+                                      CMusic_InData::kLevelSlot);
+    }
+    for (int band = 0; band < CMusic_InData::kBandCount; ++band) {
+        auto& filter = music_.eq().Band(band);
+        if (filter.pending()) {
+            filter.ClearPending();
+            music_.WriteBandSlot(live, band);
+            return builder.BuildSlotFrame(BlockType::SecondInput, CMusic_InData::kInputChannel,
+                                          band);
+        }
+    }
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        bool taken = false;
+        auto frame = NextOutputFrame(channel, image, protection, taken);
+        if (taken) {
+            return frame;
+        }
+    }
+    return builder.BuildPollFrame();
+}
+
+std::unique_ptr<SendData> CKTV_Data::NextOutputFrame(int channel, ParameterImage& image,
+                                                     const ProtectionState& protection,
+                                                     bool& taken) {
+    const FrameBuilder builder(image, protection);
+    auto& out = output(channel);
+    auto& pending = out.pending();
+    auto block = image.Block(0, BlockType::Output, channel);
+    const auto slotFrame = [&](int slot) {
+        return builder.BuildSlotFrame(BlockType::Output, channel, slot);
+    };
+    taken = true;
+    if (pending.name) {
+        pending.name = false;
+        out.WriteNameSlot(block);
+        return slotFrame(output_block::kNameSlot);
+    }
+    if (pending.strip) {
+        pending.strip = false;
+        out.WriteStripSlot(block);
+        return slotFrame(output_block::kStripSlot);
+    }
+    if (out.CrossoverPending()) {
+        // Both filters are tested together; each pending one takes one step towards its target.
+        for (CFilter* filter : {&out.eq().HighPass(), &out.eq().LowPass()}) {
+            if (filter->pending()) {
+                filter->ClearPending();
+                filter->StepTransmittedFrequency(false);
+            }
+        }
+        out.WriteCrossoverSlot(block);
+        return slotFrame(output_block::kCrossoverSlot);
+    }
+    if (pending.routing) {
+        pending.routing = false;
+        out.WriteRoutingSlot(block);
+        return slotFrame(output_block::kRoutingSlot);
+    }
+    if (pending.limiter) {
+        pending.limiter = false;
+        out.WriteLimiterSlot(block);
+        return slotFrame(output_block::kLimiterSlot);
+    }
+    if (pending.block) {
+        pending.block = false;
+        if (protection.password.empty()) {
+            return nullptr;
+        }
+        out.WriteAllToBlock(block, CKTV_OutData::NameSlot::Write);
+        return builder.BuildBlockFrame(0, BlockType::Output, channel, BlockSource::Live);
+    }
+    if (pending.spare) {
+        pending.spare = false;
+        return nullptr;
+    }
+    for (int band = 0; band < out.eq().BandCount(); ++band) {
+        auto& filter = out.eq().Band(band);
+        if (filter.pending()) {
+            filter.ClearPending();
+            filter.StepTransmittedFrequency(false);
+            out.WriteBandSlot(block, band);
+            return slotFrame(band);
+        }
+    }
+    taken = false;
+    return nullptr;
+}
+
+}  // namespace corva

@@ -1,0 +1,66 @@
+// Root of the channel model: the effect area, both inputs and the six outputs, the
+// synchronised flag that decides whether edits are marked, and the change scan that turns the
+// first pending edit into a frame.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "dsp/CKTV_OutData.h"
+#include "model/InputObjects.h"
+#include "protocol/ParameterImage.h"
+#include "protocol/ProtectionState.h"
+#include "protocol/SendData.h"
+
+namespace corva {
+
+enum class EffectArea { Load, Keep };
+
+class CKTV_Data {
+public:
+    CKTV_Data();
+    CKTV_Data(const CKTV_Data&) = delete;  // children point at this object's flag
+    CKTV_Data& operator=(const CKTV_Data&) = delete;
+
+    // Edits are marked for sending only while synchronised (a full read has completed).
+    bool synchronised() const { return synchronised_; }
+    void SetSynchronised(bool synchronised) { synchronised_ = synchronised; }
+
+    CEffect_Data& effect() { return effect_; }
+    CMIC_InData& microphone() { return microphone_; }
+    CMusic_InData& music() { return music_; }
+    CKTV_OutData& output(int channel) { return outputs_.at(static_cast<std::size_t>(channel)); }
+    const CKTV_OutData& output(int channel) const {
+        return outputs_.at(static_cast<std::size_t>(channel));
+    }
+
+    // The listening-position table is to be written (set by opening a mode file).
+    bool positionPending = false;
+
+    // Rebuilds every object from record `preset` of the image (0 = live), after the level and
+    // crossover clamps.
+    void LoadFromImage(ParameterImage& image, int preset, EffectArea effect = EffectArea::Load);
+
+    // Every object writes all its values into the live record; the output names stay as the
+    // record holds them.
+    void WriteAllToImage(ParameterImage& image) const;
+
+    void ClearChangeMarks();
+
+    // The next frame to send: the first pending change in the fixed order, or the status poll
+    // when nothing is pending. Null when the change taken produces no frame this time.
+    std::unique_ptr<SendData> NextChangedFrame(ParameterImage& image,
+                                               const ProtectionState& protection);
+
+private:
+    std::unique_ptr<SendData> NextOutputFrame(int channel, ParameterImage& image,
+                                              const ProtectionState& protection, bool& taken);
+
+    bool synchronised_ = false;
+    CEffect_Data effect_;
+    CMIC_InData microphone_;
+    CMusic_InData music_;
+    std::array<CKTV_OutData, kOutputChannelCount> outputs_;
+};
+
+}  // namespace corva

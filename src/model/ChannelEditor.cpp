@@ -1,0 +1,403 @@
+#include "model/ChannelEditor.h"
+
+#include <algorithm>
+
+#include "dsp/values/BandCodes.h"
+#include "dsp/values/DelayCodes.h"
+#include "dsp/values/ValueLabels.h"
+#include "protocol/FrameBuilder.h"
+
+namespace corva {
+namespace {
+
+constexpr int kFirstSubChannel = 4;  // channels 5 and 6 share mute, polarity and delay
+constexpr std::array<std::array<int, 2>, kPairCount> kPairs = {{{0, 1}, {2, 3}, {4, 5}}};
+
+bool IsSubChannel(int channel) { return channel >= kFirstSubChannel; }
+
+UiText BypassAllQuestion() { return {"Whether ByPass All EQ?", "是否直通所有均衡?"}; }
+UiText RestoreAllQuestion() { return {"Whether Restore All EQ?", "是否恢复所有均衡?"}; }
+UiText ResetAllQuestion() { return {"Whether the reset All EQ?", "是否重置所有均衡?"}; }
+
+}  // namespace
+
+ChannelEditor::ChannelEditor(TuningSession& session) : session_{session} {}
+
+// ---- Linking helpers ----
+
+std::vector<int> ChannelEditor::LinkedLocked(int channel) const {
+    std::vector<int> linked;
+    const auto groups = session_.image.LinkGroups();
+    for (int other = 0; other < kOutputChannelCount; ++other) {
+        if (other != channel && groups[static_cast<std::size_t>(other)] ==
+                                    groups[static_cast<std::size_t>(channel)]) {
+            linked.push_back(other);
+        }
+    }
+    return linked;
+}
+
+std::vector<int> ChannelEditor::GroupOf(int channel) const {
+    auto group = LinkedLocked(channel);
+    group.insert(group.begin(), channel);
+    return group;
+}
+
+bool ChannelEditor::IsLinked(int channel) const {
+    Lock lock(session_.sendLock);
+    return session_.image.LinkFlag(channel);
+}
+
+std::vector<int> ChannelEditor::LinkedChannels(int channel) const {
+    Lock lock(session_.sendLock);
+    return LinkedLocked(channel);
+}
+
+bool ChannelEditor::IsPairLinked(int pair) const {
+    Lock lock(session_.sendLock);
+    const auto groups = session_.image.LinkGroups();
+    const auto [left, right] = kPairs.at(static_cast<std::size_t>(pair));
+    return groups[static_cast<std::size_t>(left)] == groups[static_cast<std::size_t>(right)];
+}
+
+// ---- Equaliser bands ----
+
+void ChannelEditor::SetBandFrequency(int channel, int band, int frequencyHz) {
+    Lock lock(session_.sendLock);
+    for (const int c : GroupOf(channel)) {
+        out(c).eq().Band(band).SetFrequency(frequencyHz, EditOrigin::User);
+    }
+}
+
+void ChannelEditor::SetBandGainPosition(int channel, int band, int gainCode) {
+    Lock lock(session_.sendLock);
+    for (const int c : GroupOf(channel)) {
+        out(c).eq().Band(band).SetGainPosition(gainCode);
+    }
+}
+
+void ChannelEditor::SetBandBandwidthIndex(int channel, int band, int bandwidthIndex) {
+    Lock lock(session_.sendLock);
+    for (const int c : GroupOf(channel)) {
+        out(c).eq().Band(band).SetBandwidthIndex(bandwidthIndex);
+    }
+}
+
+bool ChannelEditor::ToggleBandBypass(int channel, int band) {
+    Lock lock(session_.sendLock);
+    const bool bypass = !out(channel).eq().Band(band).ReportsBypass();
+    for (const int c : GroupOf(channel)) {
+        out(c).eq().Band(band).SetBypass(bypass);
+    }
+    return out(channel).AllBypassed();
+}
+
+bool ChannelEditor::SetBypassAll(int channel, bool on, const ConfirmQuestion& confirm) {
+    {
+        Lock lock(session_.sendLock);
+        out(channel).SetAllBypass(on);
+        if (!on && out(channel).AllBypassed()) {
+            return true;  // every band is bypassed on its own: the switch stays on
+        }
+    }
+    // The question is asked without the lock so the transfer worker keeps running.
+    const bool confirmed = confirm(on ? BypassAllQuestion() : RestoreAllQuestion());
+    Lock lock(session_.sendLock);
+    if (!confirmed) {
+        out(channel).SetAllBypass(!on);
+        return !on;
+    }
+    const auto group = GroupOf(channel);
+    for (const int c : group) {
+        if (c != channel) {
+            out(c).SetAllBypass(on);
+        }
+    }
+    if (session_.connected) {
+        for (const int c : group) {
+            SendChannelBlockMutedLocked(c);
+        }
+        SendChannelBlockMutedLocked(channel);
+    }
+    return on;
+}
+
+bool ChannelEditor::ResetAllEq(int channel, const ConfirmQuestion& confirm) {
+    if (!confirm(ResetAllQuestion())) {
+        return false;
+    }
+    Lock lock(session_.sendLock);
+    const auto previous = session_.image.MainVolume()[kMainVolumeBulkByte];
+    HoldMainVolume();
+    const auto frequencies = DefaultBandFrequencies();
+    for (const int c : GroupOf(channel)) {
+        auto& eq = out(c).eq();
+        for (int j = 0; j < eq.BandCount(); ++j) {
+            eq.Band(j).ResetBand(frequencies[static_cast<std::size_t>(j)]);
+        }
+        QueueOutputBlock(c);
+    }
+    ReleaseMainVolume(previous);
+    return true;
+}
+
+void ChannelEditor::CopyBandToLinked(int channel, int band) {
+    const auto& source = out(channel).eq().Band(band);
+    for (const int c : LinkedLocked(channel)) {
+        auto& target = out(c).eq().Band(band);
+        target.SetFrequency(source.targetHz(), EditOrigin::User);
+        target.SetBandwidthIndex(source.BandwidthIndex());
+        target.SetGainPosition(BandGainCode(source.gainDb()));
+    }
+}
+
+// ---- Dragging ----
+
+void ChannelEditor::DragBandPoint(int channel, int band, PlotPoint pointer, PlotSize plot) {
+    Lock lock(session_.sendLock);
+    auto& filter = out(channel).eq().Band(band);
+    const auto drag = corva::DragBandPoint(filter.type(), filter.geqMode(), filter.targetHz(),
+                                           pointer, plot);
+    const int gainCode = BandGainCode(drag.gainDb);
+    if (drag.frequencyHz != filter.targetHz() || gainCode != BandGainCode(filter.gainDb())) {
+        filter.SetFrequency(drag.frequencyHz, EditOrigin::User);
+    }
+    filter.SetGainPosition(gainCode);
+    CopyBandToLinked(channel, band);
+}
+
+void ChannelEditor::DragBandwidth(int channel, int band, BandwidthHandle handle, int x,
+                                  PlotSize plot) {
+    Lock lock(session_.sendLock);
+    auto& filter = out(channel).eq().Band(band);
+    const double centreHz = GridFrequencies()[static_cast<std::size_t>(
+        NearestGridIndex(filter.targetHz()))];
+    const double octaves =
+        corva::DragBandwidth(static_cast<int>(centreHz), handle, x, plot);
+    filter.SetBandwidthIndex(BandwidthIndex(octaves));
+    CopyBandToLinked(channel, band);
+}
+
+void ChannelEditor::DragCrossover(int channel, CrossoverFilter which, int x, PlotSize plot) {
+    Lock lock(session_.sendLock);
+    auto& filter = Crossover(channel, which);
+    const int frequencyHz = corva::DragCrossover(
+        filter.type(), filter.filterRole(), x, out(channel).eq().HighPass().targetHz(),
+        out(channel).eq().LowPass().targetHz(), plot);
+    for (const int c : GroupOf(channel)) {
+        Crossover(c, which).SetFrequency(frequencyHz, EditOrigin::User);
+    }
+}
+
+// ---- Crossovers ----
+
+CFilter& ChannelEditor::Crossover(int channel, CrossoverFilter filter) {
+    auto& eq = out(channel).eq();
+    return filter == CrossoverFilter::HighPass ? eq.HighPass() : eq.LowPass();
+}
+
+int ChannelEditor::SetCrossoverFrequency(int channel, CrossoverFilter which, int frequencyHz) {
+    Lock lock(session_.sendLock);
+    auto& filter = Crossover(channel, which);
+    if (frequencyHz == filter.targetHz()) {
+        return frequencyHz;
+    }
+    if (which == CrossoverFilter::HighPass) {
+        frequencyHz = std::min(frequencyHz, out(channel).eq().LowPass().targetHz());
+    } else {
+        frequencyHz = std::max(frequencyHz, out(channel).eq().HighPass().targetHz());
+    }
+    for (const int c : GroupOf(channel)) {
+        Crossover(c, which).SetFrequency(frequencyHz, EditOrigin::User);
+    }
+    return frequencyHz;
+}
+
+void ChannelEditor::SetCrossoverKind(int channel, CrossoverFilter which, int kind) {
+    Lock lock(session_.sendLock);
+    if (kind == Crossover(channel, which).crossoverKind()) {
+        return;
+    }
+    for (const int c : GroupOf(channel)) {
+        Crossover(c, which).SetCrossoverKind(kind);
+    }
+}
+
+void ChannelEditor::SetCrossoverSlope(int channel, CrossoverFilter which, int slope,
+                                      CrossoverEditor editor) {
+    Lock lock(session_.sendLock);
+    if (slope == Crossover(channel, which).slope()) {
+        return;
+    }
+    const bool forceLinkwitzRiley = slope == 0 && editor == CrossoverEditor::FullPage;
+    for (const int c : GroupOf(channel)) {
+        auto& filter = Crossover(c, which);
+        filter.SetSlope(slope);
+        if (forceLinkwitzRiley && filter.crossoverKind() != 0) {
+            filter.SetCrossoverKind(static_cast<int>(CrossoverKind::LinkwitzRiley));
+        }
+    }
+}
+
+// ---- Channel strip ----
+
+void ChannelEditor::SetGain(int channel, int gainCode) {
+    Lock lock(session_.sendLock);
+    const int difference = gainCode - out(channel).gainCode();
+    for (const int c : GroupOf(channel)) {
+        auto& strip = out(c);
+        strip.SetGain(c == channel ? gainCode : ShiftedChannelGainCode(strip.gainCode(), difference));
+        if (strip.on() == 0) {
+            strip.SetOn(1);
+        }
+    }
+}
+
+void ChannelEditor::SetOn(int channel, int on) {
+    Lock lock(session_.sendLock);
+    out(channel).SetOn(on);
+    if (IsSubChannel(channel)) {
+        for (const int c : LinkedLocked(channel)) {
+            if (IsSubChannel(c)) {
+                out(c).SetOn(on);
+            }
+        }
+    }
+}
+
+void ChannelEditor::SetPolarity(int channel, int polarity) {
+    Lock lock(session_.sendLock);
+    out(channel).SetPolarity(polarity);
+    if (IsSubChannel(channel)) {
+        for (const int c : LinkedLocked(channel)) {
+            if (IsSubChannel(c)) {
+                out(c).SetPolarity(polarity);
+            }
+        }
+    }
+}
+
+void ChannelEditor::CommitDelay(int channel, int delayCode) {
+    Lock lock(session_.sendLock);
+    const int old = out(channel).delayCode();
+    if (delayCode == old) {
+        return;
+    }
+    out(channel).SetDelay(delayCode);
+    if (!IsSubChannel(channel)) {
+        return;
+    }
+    for (const int c : LinkedLocked(channel)) {
+        if (IsSubChannel(c)) {
+            out(c).SetDelay(ShiftedDelayCode(out(c).delayCode(), delayCode - old));
+        }
+    }
+}
+
+Status ChannelEditor::SetName(int channel, std::string_view recordText) {
+    Lock lock(session_.sendLock);
+    return out(channel).SetName(recordText);
+}
+
+// ---- Linking ----
+
+void ChannelEditor::TogglePairLink(
+    int pair, const std::function<std::optional<LinkDirection>()>& chooseDirection) {
+    if (IsPairLinked(pair)) {
+        Lock lock(session_.sendLock);
+        const auto [left, right] = kPairs.at(static_cast<std::size_t>(pair));
+        auto groups = session_.image.LinkGroups();
+        groups[static_cast<std::size_t>(left)] = left;
+        groups[static_cast<std::size_t>(right)] = right;
+        return;
+    }
+    if (const auto direction = chooseDirection()) {
+        LinkPair(pair, *direction);
+    }
+}
+
+void ChannelEditor::LinkPair(int pair, LinkDirection direction) {
+    Lock lock(session_.sendLock);
+    const auto [left, right] = kPairs.at(static_cast<std::size_t>(pair));
+    const int source = direction == LinkDirection::LeftToRight ? left : right;
+    const int target = source == left ? right : left;
+    const auto previous = session_.image.MainVolume()[kMainVolumeBulkByte];
+    HoldMainVolume();
+    session_.image.LinkGroups()[static_cast<std::size_t>(target)] = source;
+    CopyChannelLocked(source, target);
+    ReleaseMainVolume(previous);
+}
+
+void ChannelEditor::UnlinkAll() {
+    Lock lock(session_.sendLock);
+    auto groups = session_.image.LinkGroups();
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        groups[static_cast<std::size_t>(c)] = c;
+    }
+}
+
+void ChannelEditor::CopyChannel(int source, int target) {
+    Lock lock(session_.sendLock);
+    CopyChannelLocked(source, target);
+}
+
+void ChannelEditor::CopyChannelLocked(int source, int target) {
+    out(target).CopyFrom(out(source));
+    QueueOutputBlock(target);
+}
+
+// ---- Block transfers ----
+
+void ChannelEditor::QueueOutputBlock(int channel) {
+    if (!session_.connected) {
+        return;
+    }
+    auto block = session_.image.Block(0, BlockType::Output, channel);
+    out(channel).WriteAllToBlock(block, CKTV_OutData::NameSlot::Keep);
+    session_.queue.push(FrameBuilder(session_.image, session_.protection)
+                            .BuildBlockFrame(0, BlockType::Output, channel, BlockSource::Live));
+}
+
+void ChannelEditor::SendChannelBlockMuted(int channel) {
+    Lock lock(session_.sendLock);
+    SendChannelBlockMutedLocked(channel);
+}
+
+void ChannelEditor::SendChannelBlockMutedLocked(int channel) {
+    if (!session_.connected) {
+        return;
+    }
+    auto& strip = out(channel);
+    auto block = session_.image.Block(0, BlockType::Output, channel);
+    const FrameBuilder builder(session_.image, session_.protection);
+    const auto queueStrip = [&] {
+        strip.WriteStripSlot(block);
+        session_.queue.push(
+            builder.BuildSlotFrame(BlockType::Output, channel, output_block::kStripSlot));
+        strip.pending().strip = false;  // already queued: the scan must not send it again
+    };
+    const int on = strip.on();
+    strip.SetOn(0);
+    queueStrip();
+    QueueOutputBlock(channel);
+    strip.SetOn(on);
+    queueStrip();
+}
+
+void ChannelEditor::HoldMainVolume() {
+    session_.image.MainVolume()[kMainVolumeBulkByte] = 0;
+    if (session_.connected) {
+        session_.queue.push(FrameBuilder(session_.image, session_.protection)
+                                .BuildSystemFrame(system_id::kMainVolume));
+    }
+}
+
+void ChannelEditor::ReleaseMainVolume(std::uint8_t previous) {
+    session_.image.MainVolume()[kMainVolumeBulkByte] = previous;
+    if (session_.connected) {
+        session_.queue.push(FrameBuilder(session_.image, session_.protection)
+                                .BuildSystemFrame(system_id::kMainVolume));
+    }
+}
+
+}  // namespace corva
