@@ -17,10 +17,14 @@ CFilter::CFilter(const bool& synchronised, FilterType type, int index)
 }
 
 void CFilter::SetFrequency(int frequencyHz, EditOrigin origin) {
+    ApplyFrequency(frequencyHz, origin);
+    Recompute();
+}
+
+void CFilter::ApplyFrequency(int frequencyHz, EditOrigin origin) {
     targetHz_ = frequencyHz;
     if (origin == EditOrigin::Load) {
         transmittedHz_ = frequencyHz;
-        Recompute();
         return;
     }
     // A band not yet synchronised takes the new value at once; otherwise an upward jump of a
@@ -35,7 +39,6 @@ void CFilter::SetFrequency(int frequencyHz, EditOrigin origin) {
         transmittedHz_ = targetHz_;
     }
     MarkEdited();
-    Recompute();
 }
 
 void CFilter::StepTransmittedFrequency(bool keepPending) {
@@ -55,6 +58,11 @@ void CFilter::StepTransmittedFrequency(bool keepPending) {
 }
 
 void CFilter::SetGainPosition(int gainCode) {
+    ApplyGainPosition(gainCode);
+    Recompute();
+}
+
+void CFilter::ApplyGainPosition(int gainCode) {
     gainDb_ = BandGainDb(gainCode);
     if (gainCode == kBandGainCodeFlat) {
         bandBypass_ = true;
@@ -63,13 +71,16 @@ void CFilter::SetGainPosition(int gainCode) {
         allBypass_ = false;
     }
     MarkEdited();
-    Recompute();
 }
 
 void CFilter::SetBandwidthIndex(int bandwidthIndex) {
+    ApplyBandwidthIndex(bandwidthIndex);
+    Recompute();
+}
+
+void CFilter::ApplyBandwidthIndex(int bandwidthIndex) {
     bandwidth_ = BandwidthOctaves(bandwidthIndex);
     MarkEdited();
-    Recompute();
 }
 
 void CFilter::SetBypass(bool bypass) {
@@ -119,17 +130,17 @@ void CFilter::SetSlope(int slope) {
 }
 
 void CFilter::LoadRecord(std::span<const std::uint8_t> record) {
-    SetGainPosition(ReadLe16Signed(record, 2) - kBandRecordGainOffset);
-    SetBandwidthIndex(ReadLe16Signed(record, 4));
+    ApplyGainPosition(ReadLe16Signed(record, 2) - kBandRecordGainOffset);
+    ApplyBandwidthIndex(ReadLe16Signed(record, 4));
     slope_ = record[6];
     type_ = static_cast<FilterType>(record[7]);
-    SetFrequency(ReadLe16Signed(record, 0), EditOrigin::User);
+    ApplyFrequency(ReadLe16Signed(record, 0), EditOrigin::User);
     StepTransmittedFrequency(false);
     Recompute();
 }
 
 void CFilter::LoadCrossover(int frequencyHz, int kind, int slope) {
-    SetFrequency(frequencyHz, EditOrigin::Load);
+    ApplyFrequency(frequencyHz, EditOrigin::Load);
     kind_ = kind;
     slope_ = slope;
     StepTransmittedFrequency(false);

@@ -69,6 +69,10 @@ public:
     const Response& response() const { return response_; }
 
 private:
+    // Value changes without the response update, so a load recomputes once.
+    void ApplyFrequency(int frequencyHz, EditOrigin origin);
+    void ApplyGainPosition(int gainCode);
+    void ApplyBandwidthIndex(int bandwidthIndex);
     void Recompute();
     void MarkEdited() { pending_ = *synchronised_; }
 
