@@ -1,0 +1,14 @@
+// Recognising protected tuning read back from the processor.
+#pragma once
+
+#include "protocol/ParameterImage.h"
+#include "protocol/ProtectionState.h"
+
+namespace corva {
+
+// After the six live output blocks have arrived: a blank marker means plain tuning; any
+// other marker means the blocks are scrambled, so bytes 0..287 of every block are restored
+// and the password (bytes 290..295 of block 0, unscrambled) becomes known.
+void CheckReceivedProtection(ParameterImage& image, ProtectionState& protection);
+
+}  // namespace corva

@@ -1,0 +1,162 @@
+#include "transfer/BulkTransfers.h"
+
+#include <mutex>
+
+namespace corva {
+namespace {
+constexpr std::size_t kOnByteOfBlock = 248;  // slot 31 byte 0: the channel's on/mute byte
+constexpr int kStripSlot = output_block::kStripSlot;
+}  // namespace
+
+BulkTransfers::BulkTransfers(TuningSession& session) : session_{session} {}
+
+SendData* BulkTransfers::Queue(std::unique_ptr<SendData> frame) {
+    if (!frame) {
+        return nullptr;
+    }
+    frame->progressIndex = progressCount_++;
+    SendData* queued = frame.get();
+    session_.queue.push(std::move(frame));
+    return queued;
+}
+
+void BulkTransfers::QueueMainVolume() {
+    Queue(FrameBuilder(session_.image, session_.protection).BuildSystemFrame(system_id::kMainVolume));
+}
+
+std::uint8_t BulkTransfers::HoldMainVolume() {
+    const std::uint8_t previous = session_.image.MainVolume()[kMainVolumeBulkByte];
+    session_.image.MainVolume()[kMainVolumeBulkByte] = 0;
+    QueueMainVolume();
+    return previous;
+}
+
+void BulkTransfers::ReleaseMainVolume(std::uint8_t previous) {
+    session_.image.MainVolume()[kMainVolumeBulkByte] = previous;
+    QueueMainVolume();
+}
+
+int BulkTransfers::Finish() {
+    bulkBusy = true;
+    return progressCount_;
+}
+
+int BulkTransfers::ReadLiveDevice() {
+    std::lock_guard lock(session_.sendLock);
+    const FrameBuilder builder(session_.image, session_.protection);
+    for (int preset = 1; preset <= kPresetCount; ++preset) {
+        Queue(builder.BuildSystemReadFrame(system_id::kPresetName, preset));
+    }
+    // The system settings and the version tag were read by the handshake that started this.
+    for (const int id : session_.image.SyncList()) {
+        if (id != system_id::kSystemSettings && id != system_id::kVersionTag) {
+            Queue(builder.BuildSystemReadFrame(id));
+        }
+    }
+    session_.model.SetSynchronised(false);
+    SendData* last = nullptr;
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        last = Queue(builder.BuildBlockReadFrame(0, BlockType::Output, channel, ReadPurpose::Store));
+    }
+    last->endsBulk = true;
+    return Finish();
+}
+
+std::optional<int> BulkTransfers::RecallPreset(int preset) {
+    std::lock_guard lock(session_.sendLock);
+    if (!session_.connected) {
+        return std::nullopt;
+    }
+    progressCount_ = 0;
+    session_.model.SetSynchronised(false);
+    const auto previous = HoldMainVolume();
+    const FrameBuilder builder(session_.image, session_.protection);
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        Queue(builder.BuildBlockReadFrame(preset, BlockType::Output, channel, ReadPurpose::Recall));
+    }
+    Queue(builder.BuildSystemFrame(system_id::kPresetName, 0));
+    ReleaseMainVolume(previous);
+    return Finish();
+}
+
+std::optional<int> BulkTransfers::StoreAllPresetsToPc() {
+    std::lock_guard lock(session_.sendLock);
+    if (!session_.connected) {
+        return std::nullopt;
+    }
+    progressCount_ = 0;
+    const FrameBuilder builder(session_.image, session_.protection);
+    SendData* last = nullptr;
+    for (int preset = 1; preset <= kPresetCount; ++preset) {
+        for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+            last = Queue(
+                builder.BuildBlockReadFrame(preset, BlockType::Output, channel, ReadPurpose::Store));
+        }
+    }
+    last->endsBulk = true;
+    return Finish();
+}
+
+std::optional<int> BulkTransfers::SendPreset(int preset, PresetSource source) {
+    std::lock_guard lock(session_.sendLock);
+    if (!session_.connected) {
+        return std::nullopt;
+    }
+    progressCount_ = 0;
+    std::optional<std::uint8_t> previous;
+    if (source == PresetSource::Model) {
+        session_.model.WriteAllToImage(session_.image);
+    } else {
+        previous = HoldMainVolume();
+    }
+    const FrameBuilder builder(session_.image, session_.protection);
+    Queue(builder.BuildSystemFrame(system_id::kPresetName, preset));
+    SendData* last = nullptr;
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        last = Queue(builder.BuildBlockFrame(preset, BlockType::Output, channel, BlockSource::Live));
+    }
+    last->endsStage = true;
+    if (previous) {
+        ReleaseMainVolume(*previous);
+    }
+    return Finish();
+}
+
+std::optional<int> BulkTransfers::SendAll() {
+    std::lock_guard lock(session_.sendLock);
+    if (!session_.connected) {
+        return std::nullopt;
+    }
+    progressCount_ = 0;
+    auto& image = session_.image;
+    const FrameBuilder builder(image, session_.protection);
+    const auto previous = HoldMainVolume();
+    std::array<std::uint8_t, kOutputChannelCount> onBytes{};
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        auto block = image.Block(0, BlockType::Output, channel);
+        onBytes[static_cast<std::size_t>(channel)] = block[kOnByteOfBlock];
+        block[kOnByteOfBlock] = 0;
+        Queue(builder.BuildSlotFrame(BlockType::Output, channel, kStripSlot));
+    }
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        Queue(builder.BuildBlockFrame(0, BlockType::Output, channel, BlockSource::Live));
+    }
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        image.Block(0, BlockType::Output, channel)[kOnByteOfBlock] =
+            onBytes[static_cast<std::size_t>(channel)];
+        Queue(builder.BuildSlotFrame(BlockType::Output, channel, kStripSlot));
+    }
+    SendData* last = nullptr;
+    for (int preset = 1; preset <= kPresetCount; ++preset) {
+        Queue(builder.BuildSystemFrame(system_id::kPresetName, preset));
+        for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+            last = Queue(
+                builder.BuildBlockFrame(preset, BlockType::Output, channel, BlockSource::StoredPreset));
+        }
+    }
+    last->endsStage = true;
+    ReleaseMainVolume(previous);
+    return Finish();
+}
+
+}  // namespace corva

@@ -1,0 +1,52 @@
+// Whole-device transfers: the full read after connecting, recalling a preset, reading all
+// presets for a file, sending the live tuning as a preset, and sending everything. Each queues
+// its frames in one go under the send lock and numbers them for the progress display.
+#pragma once
+
+#include <atomic>
+#include <optional>
+
+#include "core/Status.h"
+#include "model/TuningSession.h"
+#include "protocol/FrameBuilder.h"
+
+namespace corva {
+
+// Where a preset sent to the processor takes its values from.
+enum class PresetSource {
+    Model,  // the model writes all its values into the live record first
+    Image,  // the live record as it stands (after a file load)
+};
+
+class BulkTransfers {
+public:
+    explicit BulkTransfers(TuningSession& session);
+
+    // Each returns the number of numbered frames queued (the progress bar's range). The
+    // operations that need a connection return nothing when there is none.
+    int ReadLiveDevice();  // continues the count the connection has just reset
+    std::optional<int> RecallPreset(int preset);
+    std::optional<int> StoreAllPresetsToPc();
+    std::optional<int> SendPreset(int preset, PresetSource source);
+    std::optional<int> SendAll();
+
+    void ResetProgressCount() { progressCount_ = 0; }
+    int progressCount() const { return progressCount_; }
+
+    // Set while a bulk transfer with progress display runs; the front end clears it a moment
+    // after the batch-done notice.
+    std::atomic<bool> bulkBusy{false};
+
+private:
+    // Numbers a frame of the running transfer and queues it (caller holds the send lock).
+    SendData* Queue(std::unique_ptr<SendData> frame);
+    void QueueMainVolume();
+    std::uint8_t HoldMainVolume();
+    void ReleaseMainVolume(std::uint8_t previous);
+    int Finish();
+
+    TuningSession& session_;
+    int progressCount_ = 0;
+};
+
+}  // namespace corva

@@ -1,0 +1,346 @@
+#include "transfer/ConnectionController.h"
+
+#include <algorithm>
+#include <cctype>
+#include <thread>
+
+#include "lock/ProtectionCheck.h"
+#include "protocol/FrameBuilder.h"
+
+namespace corva {
+namespace {
+
+constexpr std::size_t kFamilyLength = 7;
+constexpr std::size_t kMajorVersionAt = 7;
+
+bool SamePath(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+void SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+}  // namespace
+
+ConnectionController::ConnectionController(Dependencies dependencies)
+    : session_{dependencies.session},
+      devices_{dependencies.devices},
+      inUse_{dependencies.inUse},
+      timing_{dependencies.timing},
+      notices_{std::move(dependencies.notices)},
+      command_{session_, notices_},
+      bulk_{session_} {}
+
+ConnectionController::~ConnectionController() { Disconnect(); }
+
+bool ConnectionController::synchronised() const {
+    std::lock_guard lock(session_.sendLock);
+    return session_.model.synchronised();
+}
+
+std::vector<std::string> ConnectionController::EnumerateProcessors() {
+    std::vector<std::string> paths;
+    std::lock_guard device(deviceMutex_);
+    for (const auto& info : devices_.Enumerate()) {
+        if (info.IsProcessor()) {
+            paths.push_back(info.path);
+        }
+    }
+    return paths;
+}
+
+void ConnectionController::BeginSession() {
+    std::lock_guard lock(session_.sendLock);
+    session_.queue.clear();
+    session_.model.ClearChangeMarks();
+    session_.model.SetSynchronised(false);
+    command_.needsFirmware = false;
+    bulk_.ResetProgressCount();
+}
+
+void ConnectionController::QueueHandshake() {
+    std::lock_guard lock(session_.sendLock);
+    session_.queue.push(FrameBuilder(session_.image, session_.protection)
+                            .BuildSystemReadFrame(system_id::kVersionTag));
+}
+
+Status ConnectionController::StartWorker(std::unique_ptr<Link> link,
+                                         TransferWorker::StartDelays delays) {
+    command_.ResetAssembler();
+    auto worker = std::make_unique<TransferWorker>(
+        WorkerContext{session_, command_, timing_, notices_, deviceMutex_}, std::move(link));
+    Status status = worker->Start(delays);
+    if (!status.ok()) {
+        return status;
+    }
+    {
+        std::lock_guard lock(session_.sendLock);
+        session_.connected = true;
+    }
+    worker_ = std::move(worker);
+    return Status::Ok();
+}
+
+bool ConnectionController::OpenFirstDevice() {
+    if (online()) {
+        return true;
+    }
+    const auto paths = EnumerateProcessors();
+    if (paths.empty()) {
+        return false;
+    }
+    BeginSession();
+    QueueHandshake();
+    if (!StartWorker(devices_.MakeLink(paths.front())).ok()) {
+        BeginSession();
+        return false;
+    }
+    kind_ = LinkKind::Usb;
+    devicePath_ = paths.front();
+    markedInUse_ = false;
+    return true;
+}
+
+Status ConnectionController::ConnectToPath(const std::string& path) {
+    if (!inUse_.IsFree(path)) {
+        return Status::Fail(ConnectFailedMessage().text);
+    }
+    BeginSession();
+    QueueHandshake();
+    Status status = StartWorker(devices_.MakeLink(path));
+    if (!status.ok()) {
+        BeginSession();
+        return status;
+    }
+    inUse_.Mark(path);
+    markedInUse_ = true;
+    kind_ = LinkKind::Usb;
+    devicePath_ = path;
+    return Status::Ok();
+}
+
+ConnectionController::ToggleOutcome ConnectionController::ToggleConnection() {
+    using Kind = ToggleOutcome::Kind;
+    if (online()) {
+        Disconnect();
+        return {Kind::Disconnected, {}, {}, std::nullopt};
+    }
+    const auto candidates = EnumerateProcessors();
+    if (candidates.empty()) {
+        inUse_.ClearAll();  // marks left by copies that ended without closing
+    }
+    std::vector<std::string> freeDevices;
+    for (const auto& path : candidates) {
+        if (inUse_.IsFree(path)) {
+            freeDevices.push_back(path);
+        }
+    }
+    if (freeDevices.empty()) {
+        return {Kind::Failed, {}, {}, NoConnectionMessage()};
+    }
+    if (freeDevices.size() == 1) {
+        if (ConnectToPath(freeDevices.front()).ok()) {
+            return {Kind::Connected, {}, {}, std::nullopt};
+        }
+        return {Kind::Failed, {}, {}, ConnectFailedMessage()};
+    }
+    ToggleOutcome choose{Kind::ChooseDevice, {}, freeDevices, std::nullopt};
+    for (std::size_t i = 0; i < freeDevices.size(); ++i) {
+        choose.choiceLabels.push_back("USB " + std::to_string(i + 1));
+    }
+    return choose;
+}
+
+Status ConnectionController::ConnectStream(LinkMaker makeLink) {
+    if (online()) {
+        Disconnect();
+    }
+    streamMaker_ = std::move(makeLink);
+    auto link = streamMaker_();
+    const LinkKind kind = link->kind();
+    BeginSession();
+    QueueHandshake();
+    Status status = StartWorker(std::move(link));
+    if (!status.ok()) {
+        BeginSession();
+        return status;
+    }
+    kind_ = kind;
+    devicePath_.clear();
+    markedInUse_ = false;
+    retryCount_ = 0;
+    return Status::Ok();
+}
+
+void ConnectionController::StopWorker() {
+    if (worker_) {
+        worker_->Stop();
+        worker_.reset();
+    }
+    std::lock_guard lock(session_.sendLock);
+    session_.connected = false;
+}
+
+void ConnectionController::CloseTransport() {
+    StopWorker();
+    if (markedInUse_) {
+        inUse_.Unmark(devicePath_);
+        markedInUse_ = false;
+    }
+    awaitingFullRead_ = false;
+    bulk_.bulkBusy = false;
+    std::lock_guard lock(session_.sendLock);
+    session_.queue.clear();
+    session_.model.ClearChangeMarks();
+    session_.model.SetSynchronised(false);
+}
+
+void ConnectionController::Disconnect() {
+    if (!online()) {
+        return;
+    }
+    CloseTransport();
+    command_.ResetAssembler();
+}
+
+std::optional<UserMessage> ConnectionController::HandleNotice(const Notice& notice) {
+    switch (notice.id) {
+        case NoticeId::VersionReceived:
+            return OnVersionTag();
+        case NoticeId::SystemReceived:
+            if (awaitingFullRead_ && online()) {
+                awaitingFullRead_ = false;
+                bulk_.ReadLiveDevice();
+            }
+            return std::nullopt;
+        case NoticeId::OutputsReceived:
+            return OnOutputsReceived();
+        case NoticeId::LinkFailed:
+            return OnLinkFailed();
+        case NoticeId::NetRetry:
+            return OnNetRetry();
+        case NoticeId::DeviceNeedsFirmware:
+            if (!online()) {
+                return std::nullopt;
+            }
+            Disconnect();
+            return NeedsFirmwareMessage();
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<UserMessage> ConnectionController::OnVersionTag() {
+    if (!online()) {
+        return std::nullopt;
+    }
+    std::string tag;
+    {
+        std::lock_guard lock(session_.sendLock);
+        const auto bytes = session_.image.VersionTag();
+        tag.assign(bytes.begin(), bytes.end());
+    }
+    const std::string expected = kExpectedVersionTag;
+    const auto rejectTag = [this] {
+        Disconnect();
+        std::lock_guard lock(session_.sendLock);
+        const auto stored = session_.image.VersionTag();
+        std::fill(stored.begin(), stored.end(), std::uint8_t{' '});
+    };
+    if (tag.compare(0, kFamilyLength, expected, 0, kFamilyLength) != 0) {
+        rejectTag();  // another kind of device: leave it silently
+        return std::nullopt;
+    }
+    if (tag[kMajorVersionAt] != expected[kMajorVersionAt]) {
+        const char deviceMajor = tag[kMajorVersionAt];
+        rejectTag();
+        return VersionMessage(expected[kMajorVersionAt], deviceMajor);
+    }
+    awaitingFullRead_ = true;
+    std::lock_guard lock(session_.sendLock);
+    session_.queue.push(FrameBuilder(session_.image, session_.protection)
+                            .BuildSystemReadFrame(system_id::kSystemSettings));
+    return std::nullopt;
+}
+
+std::optional<UserMessage> ConnectionController::OnOutputsReceived() {
+    std::lock_guard lock(session_.sendLock);
+    CheckReceivedProtection(session_.image, session_.protection);
+    session_.model.LoadFromImage(session_.image, 0);
+    auto groups = session_.image.LinkGroups();
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        groups[static_cast<std::size_t>(c)] = c;  // a completed full read unlinks every pair
+    }
+    session_.model.ClearChangeMarks();
+    session_.model.SetSynchronised(true);
+    bulk_.bulkBusy = false;
+    return std::nullopt;
+}
+
+std::optional<UserMessage> ConnectionController::OnLinkFailed() {
+    if (!online()) {
+        return std::nullopt;
+    }
+    UserMessage message = ConnectionFailureMessage(kind_);
+    message.detail = "no answer over " + linkDescription();
+    StopWorker();
+    SleepMs(timing_.failurePauseMs);
+    CloseTransport();
+    command_.ResetAssembler();
+    return message;
+}
+
+std::optional<UserMessage> ConnectionController::OnNetRetry() {
+    if (!online()) {
+        return std::nullopt;
+    }
+    const std::string description = linkDescription();
+    if (command_.answersHandled != answersAtLastRetry_) {
+        retryCount_ = 0;  // the link answered since the last silence
+    }
+    answersAtLastRetry_ = command_.answersHandled;
+    ++retryCount_;
+    // Keep what was waiting to be sent: the frame in flight goes out again after reconnecting.
+    StopWorker();
+    while (retryCount_ <= timing_.tcpRetries && streamMaker_) {
+        Status status = StartWorker(streamMaker_(), {timing_.tcpRetryPauseMs, timing_.tcpAfterConnectMs});
+        if (status.ok()) {
+            return std::nullopt;  // a further silence posts another retry notice
+        }
+        ++retryCount_;
+    }
+    retryCount_ = 0;
+    CloseTransport();
+    UserMessage message = ConnectionFailureMessage(kind_);
+    message.detail = "no answer over " + description + " after reconnecting";
+    return message;
+}
+
+std::optional<UserMessage> ConnectionController::PollDevices() {
+    const auto present = EnumerateProcessors();
+    std::optional<UserMessage> message;
+    const bool openDeviceGone =
+        online() && kind_ == LinkKind::Usb &&
+        std::none_of(present.begin(), present.end(),
+                     [this](const std::string& path) { return SamePath(path, devicePath_); });
+    if (openDeviceGone) {
+        CloseTransport();
+        command_.ResetAssembler();
+        message = ConnectionFailureMessage(LinkKind::Usb);
+        message->detail = "the processor at " + devicePath_ + " was removed";
+    }
+    for (const auto& path : present) {
+        const bool arrived = std::find(knownDevices_.begin(), knownDevices_.end(), path) ==
+                             knownDevices_.end();
+        if (arrived && !online()) {
+            (void)ConnectToPath(path);  // no message when the new device will not open
+        }
+    }
+    knownDevices_ = present;
+    return message;
+}
+
+}  // namespace corva

@@ -1,0 +1,111 @@
+// The connection as the front end sees it: finding and opening processors, the version
+// handshake and the full read that follows, hot-plug, the close procedures, the failure and
+// reconnection rules. Runs on the front end's thread; the front end passes it every notice
+// the transfer machinery raises and shows the messages it returns.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/TuningSession.h"
+#include "protocol/DeviceEnumerator.h"
+#include "protocol/InUseMarkers.h"
+#include "protocol/Timing.h"
+#include "transfer/BulkTransfers.h"
+#include "transfer/ConnectionMessages.h"
+#include "transfer/KTVCommand.h"
+#include "transfer/TransferWorker.h"
+
+namespace corva {
+
+// The tag the program expects: the family (first seven characters) and major version (eighth).
+inline constexpr const char* kExpectedVersionTag = "RUDA-DO1.00";
+
+using LinkMaker = std::function<std::unique_ptr<Link>()>;
+
+class ConnectionController {
+public:
+    struct Dependencies {
+        TuningSession& session;
+        DeviceEnumerator& devices;
+        InUseMarkers& inUse;
+        const Timing& timing;
+        NoticeSink notices;  // where the worker's notices go (the front end's queue)
+    };
+    explicit ConnectionController(Dependencies dependencies);
+    ~ConnectionController();
+
+    KTVCommand& command() { return command_; }
+    BulkTransfers& bulk() { return bulk_; }
+
+    // ---- USB ----
+    // Start-up: the first processor found, without the in-use check. False when none opened.
+    bool OpenFirstDevice();
+    // A user connection to one device; fails when another copy holds it or it will not open.
+    Status ConnectToPath(const std::string& path);
+
+    // The connect button.
+    struct ToggleOutcome {
+        enum class Kind { Disconnected, Connected, ChooseDevice, Failed } kind;
+        std::vector<std::string> choiceLabels;  // "USB 1", "USB 2", ... when choosing
+        std::vector<std::string> choicePaths;
+        std::optional<UserMessage> message;
+    };
+    ToggleOutcome ToggleConnection();
+
+    // ---- TCP and serial ----
+    // `makeLink` is called again for each reconnection.
+    Status ConnectStream(LinkMaker makeLink);
+
+    void Disconnect();
+
+    // Handles a notice on the front end's thread; a message to show, when there is one.
+    std::optional<UserMessage> HandleNotice(const Notice& notice);
+
+    // Hot-plug: enumerates (about once a second, or on the system's notice) and reacts to
+    // arrival and removal.
+    std::optional<UserMessage> PollDevices();
+
+    bool online() const { return worker_ != nullptr; }
+    bool synchronised() const;
+    LinkKind linkKind() const { return kind_; }
+    const std::string& devicePath() const { return devicePath_; }
+    std::string linkDescription() const { return worker_ ? worker_->linkDescription() : ""; }
+
+private:
+    std::vector<std::string> EnumerateProcessors();
+    Status StartWorker(std::unique_ptr<Link> link, TransferWorker::StartDelays delays = {});
+    void BeginSession();
+    void QueueHandshake();
+    void StopWorker();
+    void CloseTransport();
+    std::optional<UserMessage> OnVersionTag();
+    std::optional<UserMessage> OnOutputsReceived();
+    std::optional<UserMessage> OnLinkFailed();
+    std::optional<UserMessage> OnNetRetry();
+
+    TuningSession& session_;
+    DeviceEnumerator& devices_;
+    InUseMarkers& inUse_;
+    const Timing& timing_;
+    NoticeSink notices_;
+    std::mutex deviceMutex_;
+    KTVCommand command_;
+    BulkTransfers bulk_;
+    std::unique_ptr<TransferWorker> worker_;
+
+    LinkKind kind_ = LinkKind::Usb;
+    std::string devicePath_;
+    bool markedInUse_ = false;       // a user connection marks its device
+    bool awaitingFullRead_ = false;  // handshake passed; the system settings start the read
+    LinkMaker streamMaker_;
+    int retryCount_ = 0;
+    long answersAtLastRetry_ = 0;
+    std::vector<std::string> knownDevices_;  // last enumeration, for hot-plug
+};
+
+}  // namespace corva

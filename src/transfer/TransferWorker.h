@@ -1,0 +1,78 @@
+// The one thread per connection that carries frames to the processor: it opens the link,
+// writes the frame at the head of the send queue, waits for its answer, and asks the change
+// scan for the next frame (or the status poll) whenever the queue is empty. It owns the link:
+// every call on it happens on this thread.
+#pragma once
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+
+#include "core/Status.h"
+#include "model/TuningSession.h"
+#include "protocol/Link.h"
+#include "protocol/Notice.h"
+#include "protocol/Timing.h"
+#include "transfer/KTVCommand.h"
+
+class QThread;
+
+namespace corva {
+
+struct WorkerContext {
+    TuningSession& session;
+    KTVCommand& command;
+    const Timing& timing;
+    NoticeSink notices;
+    std::mutex& deviceMutex;  // serialises opening and closing devices with enumeration
+};
+
+class TransferWorker {
+public:
+    TransferWorker(WorkerContext context, std::unique_ptr<Link> link);
+    ~TransferWorker();
+    TransferWorker(const TransferWorker&) = delete;
+    TransferWorker& operator=(const TransferWorker&) = delete;
+
+    struct StartDelays {
+        int beforeOpenMs = 0;  // a reconnection waits before it connects again
+        int afterOpenMs = 0;   // and lets the processor settle after connecting
+    };
+    // Opens the link on the worker thread and starts the cycles; the link's error otherwise.
+    Status Start(StartDelays delays);
+    Status Start() { return Start(StartDelays{}); }
+
+    // Ends the cycles, closes the link and joins the thread. Safe to call twice.
+    void Stop();
+
+    LinkKind linkKind() const { return kind_; }
+    std::string linkDescription() const { return description_; }
+
+private:
+    enum class State { Running, Halted, Stopping };
+
+    void Run(StartDelays delays);
+    void Cycle();
+    void ReportCycle();
+    void TcpCycle();
+    void ComCycle();
+    // Asks the change scan for a frame when the queue is empty; true when it did.
+    bool FillEmptyQueue();
+    // Posts a failure notice and halts the cycles until the front end stops the worker.
+    void Fail(NoticeId id, int parameter = 0);
+    // Sleeps up to `ms`, waking early when asked to stop; false when stopping.
+    bool Pause(int ms);
+    bool Stopping();
+
+    WorkerContext context_;
+    std::unique_ptr<Link> link_;
+    LinkKind kind_;
+    std::string description_;
+    QThread* thread_ = nullptr;
+
+    std::mutex stateMutex_;
+    std::condition_variable stateChanged_;
+    State state_ = State::Running;
+};
+
+}  // namespace corva
