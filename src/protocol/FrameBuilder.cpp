@@ -185,6 +185,12 @@ std::unique_ptr<SendData> FrameBuilder::BuildSystemFrame(int systemId, int prese
         payload);
 }
 
+std::unique_ptr<SendData> FrameBuilder::BuildFirmwareStep(int code,
+                                                         std::span<const std::uint8_t> payload) {
+    return MakeFrame({Command::Write, 0, static_cast<int>(BlockType::System), code, 0, false},
+                     payload, code);
+}
+
 std::unique_ptr<SendData> FrameBuilder::BuildFirmwareHandshakeItem() const {
     std::array<std::uint8_t, kHandshakePayloadSize> payload{};
     for (std::size_t i = 0; i < payload.size(); i += 2) {

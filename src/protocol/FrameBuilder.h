@@ -46,6 +46,10 @@ public:
     // an id the processor does not take writes for.
     std::unique_ptr<SendData> BuildSystemFrame(int systemId, int preset = 0) const;
 
+    // One step of a firmware update: a system write whose id byte and frame code are `code`.
+    static std::unique_ptr<SendData> BuildFirmwareStep(int code,
+                                                       std::span<const std::uint8_t> payload);
+
     // The handshake item that opens a firmware update (code 255).
     std::unique_ptr<SendData> BuildFirmwareHandshakeItem() const;
 

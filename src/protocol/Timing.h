@@ -27,6 +27,18 @@ struct Timing {
     int handshakeReportPauseMs = 5;
     int handshakePauseMs = 2000;
     int restartReopenDelayMs = 3000;  // after the start step the device restarts
+    int firmwareIdleMs = 50;          // nothing left to send in firmware mode
+    int connectForUpdateMs = 10000;   // how long an update waits for the processor
+    int connectForUpdateRetryMs = 50;
+    // Answer limits of the firmware steps.
+    int firmwareStartReadMs = 3000;    // '6'
+    int firmwareHeaderReadMs = 8000;   // '7' and '<'
+    int firmwareBlockReadMs = 2000;    // '8' and '9'
+    int firmwareEraseReadMs = 30000;   // ':'
+    int firmwareDspReadMs = 10000;     // ';'
+
+    // The answer limit of a firmware step by its code.
+    int FirmwareReadMs(int code) const;
 
     // The same limits divided by `factor` (at least 1 ms each), for tests.
     Timing ScaledDown(int factor) const;

@@ -68,10 +68,13 @@ void ConnectionController::QueueHandshake() {
 }
 
 Status ConnectionController::StartWorker(std::unique_ptr<Link> link,
-                                         TransferWorker::StartDelays delays) {
+                                         TransferWorker::StartDelays delays,
+                                         UpdateSequencer* firmware) {
     command_.ResetAssembler();
     auto worker = std::make_unique<TransferWorker>(
-        WorkerContext{session_, command_, timing_, notices_, deviceMutex_}, std::move(link));
+        WorkerContext{session_, command_, timing_, notices_, deviceMutex_, firmware,
+                      firmwareHooks_.status},
+        std::move(link));
     Status status = worker->Start(delays);
     if (!status.ok()) {
         return status;
@@ -222,6 +225,8 @@ std::optional<UserMessage> ConnectionController::HandleNotice(const Notice& noti
             return OnLinkFailed();
         case NoticeId::NetRetry:
             return OnNetRetry();
+        case NoticeId::UpdateStep:
+            return OnUpdateFinished();
         case NoticeId::DeviceNeedsFirmware:
             if (!online()) {
                 return std::nullopt;
@@ -290,6 +295,7 @@ std::optional<UserMessage> ConnectionController::OnLinkFailed() {
     SleepMs(timing_.failurePauseMs);
     CloseTransport();
     command_.ResetAssembler();
+    sequencer_.reset();
     return message;
 }
 
@@ -322,8 +328,12 @@ std::optional<UserMessage> ConnectionController::OnNetRetry() {
 std::optional<UserMessage> ConnectionController::PollDevices() {
     const auto present = EnumerateProcessors();
     std::optional<UserMessage> message;
+    // A processor restarting into its firmware loader leaves and comes back: not a removal.
+    const int firmwareCode = worker_ ? worker_->pendingFirmwareCode() : 0;
+    const bool restarting = updating() && (firmwareCode == firmware_step::kStart ||
+                                           firmwareCode == frame_code::kFirmwareHandshake);
     const bool openDeviceGone =
-        online() && kind_ == LinkKind::Usb &&
+        online() && kind_ == LinkKind::Usb && !restarting &&
         std::none_of(present.begin(), present.end(),
                      [this](const std::string& path) { return SamePath(path, devicePath_); });
     if (openDeviceGone) {
@@ -341,6 +351,63 @@ std::optional<UserMessage> ConnectionController::PollDevices() {
     }
     knownDevices_ = present;
     return message;
+}
+
+Status ConnectionController::StartFirmwareUpdate(FirmwareImage image, FirmwareHooks hooks) {
+    if (updating()) {
+        return Status::Fail({"An update is already running.", "固件正在更新。"});
+    }
+    Disconnect();
+    firmwareHooks_ = std::move(hooks);
+    const auto waitedSince = std::chrono::steady_clock::now();
+    std::vector<std::string> paths;
+    while ((paths = EnumerateProcessors()).empty()) {
+        if (firmwareHooks_.status) {
+            firmwareHooks_.status({"Connected Usb", "连接Usb"});
+        }
+        if (std::chrono::steady_clock::now() - waitedSince >
+            std::chrono::milliseconds(timing_.connectForUpdateMs)) {
+            return Status::Fail(ConnectionFailureMessage(LinkKind::Usb).text);
+        }
+        SleepMs(timing_.connectForUpdateRetryMs);
+    }
+    sequencer_ = std::make_unique<UpdateSequencer>(std::move(image));
+    command_.SetFirmwareStepHook([this](int code) {
+        // Runs on the worker thread while the answer is handled: no lock may be taken here.
+        if (!sequencer_) {
+            return;
+        }
+        if (firmwareHooks_.stepDone) {
+            firmwareHooks_.stepDone();
+        }
+        if (auto text = sequencer_->StatusAfter(code); text && firmwareHooks_.status) {
+            firmwareHooks_.status(*text);
+        }
+        if (code == firmware_step::kFinish && notices_) {
+            notices_({NoticeId::UpdateStep, 0, firmware_step::kFinish});
+        }
+    });
+    BeginSession();
+    Status status = StartWorker(devices_.MakeLink(paths.front()), {}, sequencer_.get());
+    if (!status.ok()) {
+        sequencer_.reset();
+        BeginSession();
+        return Status::Fail(ConnectionFailureMessage(LinkKind::Usb).text);
+    }
+    kind_ = LinkKind::Usb;
+    devicePath_ = paths.front();
+    markedInUse_ = false;
+    return Status::Ok();
+}
+
+std::optional<UserMessage> ConnectionController::OnUpdateFinished() {
+    if (!updating()) {
+        return std::nullopt;
+    }
+    CloseTransport();
+    command_.ResetAssembler();
+    sequencer_.reset();
+    return UserMessage{{"Update successfully!", "固件更新完成!"}, MessageStyle::Plain, {}};
 }
 
 }  // namespace corva

@@ -63,6 +63,16 @@ public:
 
     void Disconnect();
 
+    // ---- Firmware update over USB ----
+    struct FirmwareHooks {
+        std::function<void(const UiText&)> status;  // the status line (any thread)
+        std::function<void()> stepDone;             // the progress bar advances (any thread)
+    };
+    // Closes whatever link is open, waits up to ten seconds for a processor on USB and starts
+    // sending the update; "Connection failure!" when none appears.
+    Status StartFirmwareUpdate(FirmwareImage image, FirmwareHooks hooks);
+    bool updating() const { return sequencer_ != nullptr; }
+
     // Handles a notice on the front end's thread; a message to show, when there is one.
     std::optional<UserMessage> HandleNotice(const Notice& notice);
 
@@ -78,7 +88,8 @@ public:
 
 private:
     std::vector<std::string> EnumerateProcessors();
-    Status StartWorker(std::unique_ptr<Link> link, TransferWorker::StartDelays delays = {});
+    Status StartWorker(std::unique_ptr<Link> link, TransferWorker::StartDelays delays = {},
+                       UpdateSequencer* firmware = nullptr);
     void BeginSession();
     void QueueHandshake();
     void StopWorker();
@@ -87,6 +98,7 @@ private:
     std::optional<UserMessage> OnOutputsReceived();
     std::optional<UserMessage> OnLinkFailed();
     std::optional<UserMessage> OnNetRetry();
+    std::optional<UserMessage> OnUpdateFinished();
 
     TuningSession& session_;
     DeviceEnumerator& devices_;
@@ -106,6 +118,8 @@ private:
     int retryCount_ = 0;
     long answersAtLastRetry_ = 0;
     std::vector<std::string> knownDevices_;  // last enumeration, for hot-plug
+    std::unique_ptr<UpdateSequencer> sequencer_;
+    FirmwareHooks firmwareHooks_;
 };
 
 }  // namespace corva

@@ -126,6 +126,12 @@ void TransferWorker::Run(StartDelays delays) {
 }
 
 void TransferWorker::Cycle() {
+    if (context_.firmware) {
+        if (kind_ == LinkKind::Usb) {
+            FirmwareCycle();
+        }
+        return;  // updates run over USB only
+    }
     switch (kind_) {
         case LinkKind::Usb: ReportCycle(); break;
         case LinkKind::Tcp: TcpCycle(); break;
@@ -186,6 +192,103 @@ void TransferWorker::ReportCycle() {
             Pause(timing.zeroReportWaitMs);
             Fail(NoticeId::LinkFailed);
             return;
+        }
+    }
+}
+
+void TransferWorker::FirmwareCycle() {
+    const auto cycleStart = Clock::now();
+    const Timing& timing = context_.timing;
+    int code = 0;
+    {
+        auto& session = context_.session;
+        std::lock_guard lock(session.sendLock);
+        if (session.queue.empty()) {
+            for (auto& step : context_.firmware->NextUpdateStep()) {
+                session.queue.push(std::move(step));
+            }
+        }
+        SendData* head = session.queue.front();
+        if (head) {
+            code = head->code;
+            pendingCode_ = code;
+            if (++head->tries > 2) {
+                code = -1;  // started twice without an answer
+            }
+        }
+    }
+    if (code == 0) {
+        Pause(timing.firmwareIdleMs);
+        return;
+    }
+    if (code < 0) {
+        Fail(NoticeId::LinkFailed);
+        return;
+    }
+    HidReport report{};
+    if (code == frame_code::kFirmwareHandshake) {
+        // A burst of request pairs for a second; the loader answers nothing to them.
+        for (std::size_t i = 1; i < report.size(); i += 2) {
+            report[i] = 0x43;
+            report[i + 1] = 0x11;
+        }
+        while (ElapsedMs(cycleStart) <= timing.handshakeBurstMs) {
+            (void)link_->Write(report, timing.firmwareReportWriteMs);
+            if (!Pause(timing.handshakeReportPauseMs)) {
+                return;
+            }
+        }
+        {
+            std::lock_guard lock(context_.session.sendLock);
+            context_.session.queue.popFront();
+        }
+        Pause(timing.handshakePauseMs);
+        return;
+    }
+    for (;;) {
+        {
+            std::lock_guard lock(context_.session.sendLock);
+            SendData* head = context_.session.queue.front();
+            if (!head || !head->nextReport(report)) {
+                break;
+            }
+        }
+        (void)link_->Write(report, timing.firmwareReportWriteMs);
+    }
+    if (code == firmware_step::kErase && context_.firmwareStatus) {
+        context_.firmwareStatus({"Erasing......", "擦除中......"});
+    }
+    bool onlyZerosSoFar = true;
+    for (;;) {
+        std::size_t count = 0;
+        if (link_->Read(report, count, timing.FirmwareReadMs(code)) != ReadStatus::Data) {
+            if (!Stopping()) {
+                Fail(NoticeId::LinkFailed);
+            }
+            return;
+        }
+        onlyZerosSoFar = onlyZerosSoFar && std::all_of(report.begin(), report.end(),
+                                                       [](std::uint8_t b) { return b == 0; });
+        if (onlyZerosSoFar && !Pause(timing.zeroReportWaitMs)) {
+            return;
+        }
+        if (context_.command.FeedUsbReport(report)) {
+            break;
+        }
+        if (ElapsedMs(cycleStart) > timing.firmwareCycleLimitMs) {
+            Fail(NoticeId::LinkFailed);
+            return;
+        }
+    }
+    if (code == firmware_step::kStart) {
+        // The processor restarts into its loader and comes back with the same identity.
+        if (!Pause(timing.restartReopenDelayMs)) {
+            return;
+        }
+        std::lock_guard device(context_.deviceMutex);
+        link_->Close();
+        if (!link_->Open().ok()) {
+            Fail(NoticeId::LinkFailed);
         }
     }
 }

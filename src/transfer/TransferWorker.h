@@ -4,6 +4,7 @@
 // every call on it happens on this thread.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -13,6 +14,7 @@
 #include "protocol/Link.h"
 #include "protocol/Notice.h"
 #include "protocol/Timing.h"
+#include "firmware/UpdateSequencer.h"
 #include "transfer/KTVCommand.h"
 
 class QThread;
@@ -25,6 +27,9 @@ struct WorkerContext {
     const Timing& timing;
     NoticeSink notices;
     std::mutex& deviceMutex;  // serialises opening and closing devices with enumeration
+    // Set for a firmware update: the worker sends its steps instead of the change scan.
+    UpdateSequencer* firmware = nullptr;
+    std::function<void(const UiText&)> firmwareStatus;
 };
 
 class TransferWorker {
@@ -46,6 +51,9 @@ public:
     void Stop();
 
     LinkKind linkKind() const { return kind_; }
+    // The code of the firmware step in flight (0 before the first); the device restarts
+    // during the start step and the handshake.
+    int pendingFirmwareCode() const { return pendingCode_; }
     std::string linkDescription() const { return description_; }
 
 private:
@@ -56,6 +64,7 @@ private:
     void ReportCycle();
     void TcpCycle();
     void ComCycle();
+    void FirmwareCycle();
     // Asks the change scan for a frame when the queue is empty; true when it did.
     bool FillEmptyQueue();
     // Posts a failure notice and halts the cycles until the front end stops the worker.
@@ -73,6 +82,7 @@ private:
     std::mutex stateMutex_;
     std::condition_variable stateChanged_;
     State state_ = State::Running;
+    std::atomic<int> pendingCode_{0};
 };
 
 }  // namespace corva

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/ByteOrder.h"
+#include "firmware/UpdateSequencer.h"
+#include "protocol/FrameLayout.h"
+
+namespace corva {
+namespace {
+
+std::vector<std::uint8_t> TwoRegionFile(bool withDsp, std::size_t mcuProgramBytes) {
+    std::vector<std::uint8_t> file(0x40004 + (mcuProgramBytes ? 8 + mcuProgramBytes : 0), 0);
+    if (withDsp) {
+        std::memcpy(file.data(), "WDSP", 4);
+        for (std::size_t i = 0; i < 0xFFFF; ++i) {
+            file[4 + i] = static_cast<std::uint8_t>(i * 7);
+        }
+    }
+    if (mcuProgramBytes) {
+        std::memcpy(file.data() + 0x40004, "WMCU", 4);
+        for (std::size_t i = 0; i < mcuProgramBytes; ++i) {
+            file[0x4000C + i] = static_cast<std::uint8_t>(i + 1);
+        }
+    }
+    return file;
+}
+
+std::vector<std::uint8_t> McuOnlyFile(std::size_t programBytes) {
+    std::vector<std::uint8_t> file = {'W', 'M', 'C', 'U', 0xA0, 0xA1, 0xA2, 0xA3};
+    for (std::size_t i = 0; i < programBytes; ++i) {
+        file.push_back(static_cast<std::uint8_t>(0x10 + i));
+    }
+    return file;
+}
+
+// Every frame the sequencer produces until it is done, handshake item first.
+std::vector<std::unique_ptr<SendData>> AllSteps(UpdateSequencer& sequencer) {
+    std::vector<std::unique_ptr<SendData>> all;
+    for (int calls = 0; calls < 5000 && !sequencer.finished(); ++calls) {
+        for (auto& step : sequencer.NextUpdateStep()) {
+            all.push_back(std::move(step));
+        }
+    }
+    return all;
+}
+
+std::string Codes(const std::vector<std::unique_ptr<SendData>>& steps) {
+    std::string codes;
+    for (const auto& step : steps) {
+        if (step->code == frame_code::kFirmwareHandshake) {
+            codes += 'H';
+        } else if (codes.empty() || codes.back() != static_cast<char>(step->code) ||
+                   (step->code != ';' && step->code != '8')) {
+            codes += static_cast<char>(step->code);  // runs of blocks show once
+        }
+    }
+    return codes;
+}
+
+TEST(FirmwareFileTest, TagsDecideTheParts) {
+    EXPECT_FALSE(ParseFirmware(std::vector<std::uint8_t>{'W', 'D', 'S', 'P', 1, 2}).status.ok());
+    EXPECT_EQ(ParseFirmware(std::vector<std::uint8_t>{}).status.message().english,
+              "Update file error!");
+    const auto exact = ParseFirmware(TwoRegionFile(true, 0));
+    ASSERT_TRUE(exact.status.ok());  // 0x40004 bytes: a DSP-only file
+    EXPECT_TRUE(exact.image.hasDsp);
+    EXPECT_FALSE(exact.image.hasMcu);
+    EXPECT_EQ(exact.image.dsp.size(), 0xFFFFu);
+    EXPECT_FALSE(ParseFirmware(TwoRegionFile(false, 0)).status.ok());
+
+    const auto mcu = ParseFirmware(McuOnlyFile(3));
+    ASSERT_TRUE(mcu.status.ok());
+    EXPECT_EQ(mcu.image.mcuHeader, (std::vector<std::uint8_t>{0xA0, 0xA1, 0xA2, 0xA3}));
+    EXPECT_EQ(mcu.image.checkByte, 0x12 ^ 0x10 ^ 0x11 ^ 0x12);
+    EXPECT_EQ(mcu.image.plannedSteps, 11 / 48 + 6);
+    EXPECT_EQ(LoadFirmwareFile("/nonexistent/update.bin").status.message().english,
+              "Bin File error!");
+}
+
+TEST(UpdateSequencerTest, DspBlocksCarryTheirAddressesAndTheLastIsZeroFilled) {
+    auto parsed = ParseFirmware(TwoRegionFile(true, 0));
+    UpdateSequencer sequencer(parsed.image);
+    const auto steps = AllSteps(sequencer);
+    EXPECT_EQ(Codes(steps), "H6:;9");
+    std::vector<const SendData*> blocks;
+    for (const auto& step : steps) {
+        if (step->code == firmware_step::kDspBlock) blocks.push_back(step.get());
+    }
+    ASSERT_EQ(blocks.size(), 1490u);  // 1489 full blocks and one of 19 bytes
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const auto frame = blocks[i]->data();
+        ASSERT_EQ(frame.size(), 64u);
+        EXPECT_EQ(ReadLe32(frame, frame::kHeaderSize), i * 44);
+    }
+    const auto last = blocks.back()->data().subspan(frame::kHeaderSize + 4, 44);
+    EXPECT_EQ(last[18], static_cast<std::uint8_t>((65516 + 18) * 7));
+    EXPECT_TRUE(std::all_of(last.begin() + 19, last.end(), [](auto b) { return b == 0; }));
+    EXPECT_EQ(steps.back()->data()[frame::kHeaderSize], 0x12);  // no MCU part: check of nothing
+}
+
+TEST(UpdateSequencerTest, McuBlocksArePaddedWithFF) {
+    for (const std::size_t bytes : {48u, 49u}) {
+        auto parsed = ParseFirmware(McuOnlyFile(bytes));
+        UpdateSequencer sequencer(parsed.image);
+        const auto steps = AllSteps(sequencer);
+        EXPECT_EQ(Codes(steps), "H678" + std::string("9"));
+        const auto blocks = std::count_if(steps.begin(), steps.end(), [](const auto& step) {
+            return step->code == firmware_step::kMcuBlock;
+        });
+        EXPECT_EQ(blocks, bytes == 48 ? 1 : 2);
+        const auto lastBlock = steps[steps.size() - 2]->data().subspan(frame::kHeaderSize, 48);
+        if (bytes == 48) {
+            EXPECT_EQ(lastBlock[47], 0x10 + 47);
+        } else {
+            EXPECT_EQ(lastBlock[0], 0x10 + 48);
+            EXPECT_TRUE(std::all_of(lastBlock.begin() + 1, lastBlock.end(),
+                                    [](auto b) { return b == 0xFF; }));
+        }
+        EXPECT_EQ(steps.front()->data().size(), 64u);  // the handshake item
+    }
+}
+
+TEST(UpdateSequencerTest, TwoPartFileStartsAndFinishesOnce) {
+    auto parsed = ParseFirmware(TwoRegionFile(true, 100));
+    ASSERT_TRUE(parsed.image.hasMcu);
+    UpdateSequencer sequencer(parsed.image);
+    const auto steps = AllSteps(sequencer);
+    EXPECT_EQ(Codes(steps), "H6:;789");
+    const auto& header = steps[steps.size() - 5];  // '7', three '8's, '9'
+    EXPECT_EQ(header->code, firmware_step::kMcuHeader);
+    EXPECT_EQ(header->data().size(), 20u);
+    EXPECT_EQ(steps.back()->data().size(), 17u);
+    EXPECT_EQ(sequencer.StatusAfter('8')->english, "Programming......");
+    EXPECT_FALSE(sequencer.StatusAfter('8'));  // only the first MCU block says so
+}
+
+}  // namespace
+}  // namespace corva
