@@ -91,20 +91,14 @@ bool ConnectionController::OpenFirstDevice() {
     if (online()) {
         return true;
     }
-    const auto paths = EnumerateProcessors();
-    if (paths.empty()) {
-        return false;
+    // Opening a HID device is not exclusive on every system, so the start-up connection also
+    // skips devices another copy holds and marks the one it takes.
+    for (const auto& path : EnumerateProcessors()) {
+        if (inUse_.IsFree(path)) {
+            return ConnectToPath(path).ok();
+        }
     }
-    BeginSession();
-    QueueHandshake();
-    if (!StartWorker(devices_.MakeLink(paths.front())).ok()) {
-        BeginSession();
-        return false;
-    }
-    kind_ = LinkKind::Usb;
-    devicePath_ = paths.front();
-    markedInUse_ = false;
-    return true;
+    return false;
 }
 
 Status ConnectionController::ConnectToPath(const std::string& path) {
