@@ -25,7 +25,20 @@ public:
     bool IsOpen() const override;
     Status Write(std::span<const std::uint8_t> bytes, int timeoutMs) override;
     ReadStatus Read(std::span<std::uint8_t> buffer, std::size_t& count, int timeoutMs) override;
-    // ... implementation details are the simulator's own ...
+
+private:
+    friend class SimDeviceEnumerator;
+    // The link's state, shared with the enumerator so a removal reaches open links.
+    struct Channel;
+    // The device was pulled: answers it already sent can still be read, then reads fail, and
+    // the device is free to be opened again once it is back.
+    static void MarkRemoved(Channel& channel);
+    static void ReleaseClaim(SimulatedProcessor& processor, std::uint64_t claim);
+
+    std::shared_ptr<SimulatedProcessor> processor_;
+    std::string path_;
+    std::function<bool()> present_;
+    std::shared_ptr<Channel> channel_;
 };
 
 // Simulated USB devices by path. Unplugged devices vanish from the list and their open links
@@ -40,7 +53,13 @@ public:
 
     std::vector<DeviceInfo> Enumerate() override;
     std::unique_ptr<Link> MakeLink(const std::string& path) override;
-    // ... implementation details are the simulator's own ...
+
+private:
+    // The devices, shared with the restart handlers and the links' presence checks, which may
+    // outlive the enumerator.
+    struct Registry;
+    static std::shared_ptr<Registry> MakeRegistry();
+    std::shared_ptr<Registry> registry_ = MakeRegistry();
 };
 
 }  // namespace corva::sim

@@ -15,6 +15,7 @@
 #include "core/Status.h"
 #include "protocol/ParameterImage.h"
 #include "protocol/SendData.h"
+#include "sim/FrameAssembler.h"
 
 namespace corva::sim {
 
@@ -71,7 +72,27 @@ public:
     Status LoadState(const std::string& path);
 
 private:
-    // ... implementation details are the simulator's own ...
+    // A USB device is opened by one link at a time; the link holds the claim.
+    friend class InProcessLink;
+    std::uint64_t Claim();  // 0 when another link holds the device
+    void Release(std::uint64_t claim);
+
+    // The answer to one frame (nothing when silent). Called with mutex_ held.
+    std::vector<std::uint8_t> Answer(const AssembledFrame& frame, bool& restarted);
+    std::vector<std::uint8_t> AnswerWrite(std::span<const std::uint8_t> frame, bool& restarted);
+    std::vector<std::uint8_t> AnswerRead(std::span<const std::uint8_t> frame);
+    void StoreSystemField(int systemId, int preset, std::span<const std::uint8_t> payload);
+    std::vector<std::uint8_t> SystemFieldAnswer(int systemId, int preset) const;
+    std::vector<std::uint8_t> FirmwareStep(std::span<const std::uint8_t> frame, bool& restarted);
+
+    ParameterImage memory_;
+    SimFaults faults_;
+    FirmwareReceived firmware_;
+    FrameAssembler assembler_;
+    std::vector<std::vector<std::uint8_t>> received_;
+    std::function<void()> onRestart_;
+    std::uint64_t claim_ = 0;  // 0: no link holds the device
+    std::uint64_t nextClaim_ = 1;
     mutable std::mutex mutex_;
 };
 

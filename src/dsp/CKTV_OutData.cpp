@@ -72,7 +72,7 @@ void CKTV_OutData::SetDelay(int delayCode) {
 }
 
 Status CKTV_OutData::SetName(std::string_view recordText) {
-    if (recordText.size() >= kChannelNameSize) {
+    if (recordText.size() + NameIndent() >= kChannelNameSize) {
         return Status::Fail(TextLengthError());
     }
     name_ = recordText;
@@ -175,9 +175,14 @@ void CKTV_OutData::WriteLimiterSlot(std::span<std::uint8_t> block) const {
     slot[3] = static_cast<std::uint8_t>(limiterRelease_);
 }
 
+std::size_t CKTV_OutData::NameIndent() const { return channel_ == 0 ? 1 : 0; }
+
 void CKTV_OutData::WriteNameSlot(std::span<std::uint8_t> block) const {
+    // The first name byte of output block 0 is also the protection marker, which must read
+    // as a blank for plain tuning: that channel's name starts one byte later.
+    const std::string text = std::string(NameIndent(), ' ') + name_;
     // The name was checked when it was set, so it always fits.
-    (void)TextToField(SlotOf(block, output_block::kNameSlot), name_, FieldForm::Terminated);
+    (void)TextToField(SlotOf(block, output_block::kNameSlot), text, FieldForm::Terminated);
 }
 
 void CKTV_OutData::WriteAllToBlock(std::span<std::uint8_t> block, NameSlot name) const {

@@ -36,7 +36,8 @@ public:
     void SetPolarity(int polarity);
     void SetGain(int gainCode);
     void SetDelay(int delayCode);
-    // Name in the record's code page; 8 bytes or more are refused and nothing changes.
+    // Name in the record's code page; 8 bytes or more (7 for the first channel, whose name
+    // slot starts with the protection marker) are refused and nothing changes.
     Status SetName(std::string_view recordText);
     void SetChannelIndex(int channel);
 
@@ -94,6 +95,7 @@ public:
 
 private:
     void MarkStrip() { pending_.strip = *synchronised_; }
+    std::size_t NameIndent() const;
 
     const bool* synchronised_;
     int channel_;

@@ -156,6 +156,23 @@ TEST(ModelImageTest, DefaultOutputBlocksCarryTheConstructionValues) {
     EXPECT_EQ(ReadLe16(std::span<const std::uint8_t>(block), 260), 500);  // ULF low-pass
     EXPECT_EQ(block[264], 100);                                            // fed from input 1
     EXPECT_EQ(block[288], 'U');
+    // Output block 0's first name byte is the protection marker: plain tuning keeps it blank.
+    const auto first = DefaultOutputBlock(0);
+    EXPECT_EQ(first[288], ' ');
+    EXPECT_EQ(first[289], 'F');
+}
+
+TEST(ModelImageTest, FirstChannelNameLeavesTheMarkerBlank) {
+    const bool notSynchronised = false;
+    CKTV_OutData first(notSynchronised, 0);
+    EXPECT_FALSE(first.SetName("Tweeter").ok());  // 7 characters no longer fit
+    ASSERT_TRUE(first.SetName("Door L").ok());
+    OutputBlockBytes block{};
+    first.WriteNameSlot(block);
+    EXPECT_EQ(std::string(block.begin() + 288, block.begin() + 296), std::string(" Door L\0", 8));
+    CKTV_OutData reloaded(notSynchronised, 0);
+    reloaded.LoadFromBlock(block);
+    EXPECT_EQ(reloaded.name(), "Door L");
 }
 
 }  // namespace
