@@ -35,7 +35,15 @@ Status TransferWorker::Start(StartDelays delays) {
     }
     std::promise<Status> opened;
     auto openedResult = opened.get_future();
+    exited_ = std::promise<void>();
+    exitedResult_ = exited_.get_future();
     thread_ = QThread::create([this, delays, &opened] {
+        // Joining through Qt is invisible to thread checkers; this promise makes the end of
+        // the thread's work visible to whoever stops it.
+        struct SignalExit {
+            std::promise<void>& exited;
+            ~SignalExit() { exited.set_value(); }
+        } signalExit{exited_};
         if (delays.beforeOpenMs > 0 && !Pause(delays.beforeOpenMs)) {
             opened.set_value(Status::Fail({"Stopped.", "已停止。"}));
             return;
@@ -54,6 +62,7 @@ Status TransferWorker::Start(StartDelays delays) {
     thread_->start();
     Status status = openedResult.get();
     if (!status.ok()) {
+        exitedResult_.wait();
         thread_->wait();
         delete thread_;
         thread_ = nullptr;
@@ -70,6 +79,7 @@ void TransferWorker::Stop() {
         state_ = State::Stopping;
     }
     stateChanged_.notify_all();
+    exitedResult_.wait();
     thread_->wait();
     delete thread_;
     thread_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <future>
 #include <memory>
 #include <mutex>
 
@@ -78,6 +79,8 @@ private:
     LinkKind kind_;
     std::string description_;
     QThread* thread_ = nullptr;
+    std::promise<void> exited_;
+    std::future<void> exitedResult_;
 
     std::mutex stateMutex_;
     std::condition_variable stateChanged_;
