@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ByteOrder.h"
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/DelayCodes.h"
 #include "dsp/values/ValueLabels.h"
@@ -299,6 +300,33 @@ Status ChannelEditor::SetName(int channel, std::string_view recordText) {
     return out(channel).SetName(recordText);
 }
 
+// ---- Main volume ----
+
+void ChannelEditor::SetMainVolume(int volumeCode) {
+    Lock lock(session_.sendLock);
+    auto volume = session_.image.MainVolume();
+    volumeCode = std::clamp(volumeCode, 0, kMainVolumeCodeMax);
+    if (volumeCode == ReadLe16(volume, 0)) {
+        return;
+    }
+    WriteLe16(volume, 0, volumeCode);
+    volume[kMainVolumeBulkByte] = 1;
+    QueueMainVolume();
+}
+
+void ChannelEditor::SetMasterOn(bool on) {
+    Lock lock(session_.sendLock);
+    session_.image.MainVolume()[kMainVolumeBulkByte] = on ? 1 : 0;
+    QueueMainVolume();
+}
+
+void ChannelEditor::QueueMainVolume() {
+    if (session_.connected) {
+        session_.queue.push(FrameBuilder(session_.image, session_.protection)
+                                .BuildSystemFrame(system_id::kMainVolume));
+    }
+}
+
 // ---- Linking ----
 
 void ChannelEditor::TogglePairLink(
@@ -386,18 +414,12 @@ void ChannelEditor::SendChannelBlockMutedLocked(int channel) {
 
 void ChannelEditor::HoldMainVolume() {
     session_.image.MainVolume()[kMainVolumeBulkByte] = 0;
-    if (session_.connected) {
-        session_.queue.push(FrameBuilder(session_.image, session_.protection)
-                                .BuildSystemFrame(system_id::kMainVolume));
-    }
+    QueueMainVolume();
 }
 
 void ChannelEditor::ReleaseMainVolume(std::uint8_t previous) {
     session_.image.MainVolume()[kMainVolumeBulkByte] = previous;
-    if (session_.connected) {
-        session_.queue.push(FrameBuilder(session_.image, session_.protection)
-                                .BuildSystemFrame(system_id::kMainVolume));
-    }
+    QueueMainVolume();
 }
 
 }  // namespace corva

@@ -64,6 +64,12 @@ public:
     void CommitDelay(int channel, int delayCode);
     Status SetName(int channel, std::string_view recordText);
 
+    // ---- Main volume (system field 5) ----
+    // Code 0..66 = -60..+6 dB, limited; a new volume also unmutes the master output. Each
+    // change is sent while connected.
+    void SetMainVolume(int volumeCode);
+    void SetMasterOn(bool on);
+
     // ---- Linking ----
     bool IsLinked(int channel) const;
     std::vector<int> LinkedChannels(int channel) const;
@@ -94,6 +100,7 @@ private:
     // Clears byte 6 of the main volume record around a group of block writes.
     void HoldMainVolume();
     void ReleaseMainVolume(std::uint8_t previous);
+    void QueueMainVolume();
 
     TuningSession& session_;
 };

@@ -102,7 +102,9 @@ inline constexpr std::size_t kLockBlockSize = 10;
 inline constexpr std::size_t kListeningTableSize = 50;
 inline constexpr std::size_t kSyncListSize = 7;
 
-// Byte 6 of the main volume record: cleared while bulk writes and recalls are queued.
+// Byte 6 of the main volume record: the master output (1 sound, 0 muted); also cleared while
+// bulk writes and recalls are queued.
 inline constexpr std::size_t kMainVolumeBulkByte = 6;
+inline constexpr int kMainVolumeCodeMax = 66;  // volume code 0..66 = -60..+6 dB
 
 }  // namespace corva

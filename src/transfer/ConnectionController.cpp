@@ -71,6 +71,9 @@ Status ConnectionController::StartWorker(std::unique_ptr<Link> link,
                                          TransferWorker::StartDelays delays,
                                          UpdateSequencer* firmware) {
     command_.ResetAssembler();
+    if (trace_) {
+        link->SetTraceHook(trace_);
+    }
     auto worker = std::make_unique<TransferWorker>(
         WorkerContext{session_, command_, timing_, notices_, deviceMutex_, firmware,
                       firmwareHooks_.status},

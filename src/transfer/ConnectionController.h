@@ -40,6 +40,8 @@ public:
     ~ConnectionController();
 
     KTVCommand& command() { return command_; }
+    // Every link this controller opens reports its traffic here (on the worker thread).
+    void SetTraceHook(TraceHook hook) { trace_ = std::move(hook); }
     BulkTransfers& bulk() { return bulk_; }
 
     // ---- USB ----
@@ -120,6 +122,7 @@ private:
     std::vector<std::string> knownDevices_;  // last enumeration, for hot-plug
     std::unique_ptr<UpdateSequencer> sequencer_;
     FirmwareHooks firmwareHooks_;
+    TraceHook trace_;
 };
 
 }  // namespace corva

@@ -246,5 +246,23 @@ TEST_F(ChannelEditorTest, MutePolarityAndDelayFollowOnlyBetweenTheSubChannels) {
     EXPECT_EQ(out(5).delayCode(), 59);
 }
 
+TEST_F(ChannelEditorTest, MainVolumeUnmutesAndEveryChangeIsSentWhileConnected) {
+    session.connected = true;
+    editor.SetMasterOn(false);
+    editor.SetMasterOn(true);
+    EXPECT_EQ(Queued(), (std::vector<std::string>{"9/5/0", "9/5/1"}));
+    editor.SetMasterOn(false);
+    Queued();
+    editor.SetMainVolume(80);  // limited to +6 dB, and unmuted
+    EXPECT_EQ(ReadLe16(session.image.MainVolume(), 0), 66);
+    EXPECT_EQ(Queued(), (std::vector<std::string>{"9/5/1"}));
+    editor.SetMainVolume(66);  // the same volume: nothing
+    EXPECT_TRUE(session.queue.empty());
+    session.connected = false;
+    editor.SetMainVolume(10);
+    EXPECT_TRUE(session.queue.empty());
+    EXPECT_EQ(ReadLe16(session.image.MainVolume(), 0), 10);
+}
+
 }  // namespace
 }  // namespace corva
