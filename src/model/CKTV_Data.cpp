@@ -1,5 +1,7 @@
 #include "model/CKTV_Data.h"
 
+#include <algorithm>
+
 #include "core/ByteOrder.h"
 #include "protocol/FrameBuilder.h"
 
@@ -57,6 +59,21 @@ void CKTV_Data::ClearChangeMarks() {
     for (auto& output : outputs_) {
         output.ClearChangeMarks();
     }
+}
+
+bool CKTV_Data::HasPendingChanges() const {
+    const auto anyFilter = [](const CKTVEQ& eq) {
+        return std::any_of(eq.filters().begin(), eq.filters().end(),
+                           [](const CFilter& filter) { return filter.pending(); });
+    };
+    if (positionPending || music_.flagA || music_.flagB || anyFilter(music_.eq())) {
+        return true;
+    }
+    return std::any_of(outputs_.begin(), outputs_.end(), [&](const CKTV_OutData& out) {
+        const auto& p = out.pending();
+        return p.name || p.strip || p.routing || p.limiter || p.block || p.spare ||
+               anyFilter(out.eq());
+    });
 }
 
 std::unique_ptr<SendData> CKTV_Data::NextChangedFrame(ParameterImage& image,

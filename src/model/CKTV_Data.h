@@ -46,6 +46,8 @@ public:
     void WriteAllToImage(ParameterImage& image) const;
 
     void ClearChangeMarks();
+    // True while any edit is marked and not yet taken by the change scan.
+    bool HasPendingChanges() const;
 
     // The next frame to send: the first pending change in the fixed order, or the status poll
     // when nothing is pending. Null when the change taken produces no frame this time.

@@ -1,0 +1,177 @@
+#include "CliDevice.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <set>
+
+#include "protocol/links/HidDeviceEnumerator.h"
+#include "protocol/links/SerialLink.h"
+#include "protocol/links/SettingsInUseMarkers.h"
+#include "protocol/links/TcpLink.h"
+
+namespace corva::cli {
+namespace {
+
+constexpr const char* kSimPath = "sim:processor";
+constexpr int kSynchroniseTimeoutMs = 30000;
+
+// The built-in simulator is one process's own device: its marks need no sharing.
+class LocalInUseMarkers : public InUseMarkers {
+public:
+    bool IsFree(const std::string& path) override { return !marked_.count(path); }
+    void Mark(const std::string& path) override { marked_.insert(path); }
+    void Unmark(const std::string& path) override { marked_.erase(path); }
+    void ClearAll() override { marked_.clear(); }
+
+private:
+    std::set<std::string> marked_;
+};
+
+}  // namespace
+
+CliDevice::CliDevice(const CliOptions& options, UiLanguage language)
+    : options_{options}, language_{language} {
+    if (options_.link == LinkChoice::Sim) {
+        auto simulated = std::make_unique<sim::SimDeviceEnumerator>();
+        simulator_ = simulated->Plug(kSimPath);
+        if (!options_.simState.empty() && access(options_.simState.c_str(), F_OK) == 0) {
+            if (Status loaded = simulator_->LoadState(options_.simState); !loaded.ok()) {
+                PrintError(loaded.message(), options_.simState);
+            }
+        }
+        devices_ = std::move(simulated);
+        inUse_ = std::make_unique<LocalInUseMarkers>();
+    } else {
+        devices_ = std::make_unique<HidDeviceEnumerator>();
+        inUse_ = std::make_unique<SettingsInUseMarkers>();
+    }
+    controller_ = std::make_unique<ConnectionController>(ConnectionController::Dependencies{
+        session_, *devices_, *inUse_, timing_, notices_.Sink()});
+    if (!options_.traceFile.empty()) {
+        if (trace_.Open(options_.traceFile)) {
+            controller_->SetTraceHook(trace_.Hook());
+        } else {
+            PrintError({"Cannot open the trace file.", "无法打开跟踪文件。"}, options_.traceFile);
+        }
+    }
+    showProgress_ = isatty(STDERR_FILENO) != 0;
+    controller_->command().SetProgressHook([this](int index) {
+        if (progressRange_ > 0) {
+            const int percent = std::min(100, 100 * (index + 1) / progressRange_);
+            std::fprintf(stderr, showProgress_ ? "\r%3d%%" : "%d%%\n", percent);
+        }
+    });
+}
+
+CliDevice::~CliDevice() {
+    Disconnect();
+    if (simulator_ && !options_.simState.empty()) {
+        if (Status saved = simulator_->SaveState(options_.simState); !saved.ok()) {
+            PrintError(saved.message(), options_.simState);
+        }
+    }
+}
+
+void CliDevice::PrintError(const UiText& text, const std::string& detail) const {
+    std::string line = text.In(language_);
+    if (!detail.empty()) {
+        line += " (" + detail + ")";
+    }
+    // One line, whatever line breaks the message text carries.
+    for (auto& c : line) {
+        if (c == '\n') c = ' ';
+    }
+    std::fprintf(stderr, "corva-dsp-cli: %s\n", line.c_str());
+}
+
+ExitCode CliDevice::Connect() {
+    Status status = Status::Ok();
+    switch (options_.link) {
+        case LinkChoice::FirstUsb:
+        case LinkChoice::Sim:
+            if (!controller_->OpenFirstDevice()) {
+                PrintError({"No connection can be opened", "没有连接可以打开"}, "USB");
+                return kLinkError;
+            }
+            break;
+        case LinkChoice::UsbPath:
+            status = controller_->ConnectToPath(options_.usbPath);
+            break;
+        case LinkChoice::Tcp:
+            status = controller_->ConnectStream([host = options_.tcpHost, port = options_.tcpPort] {
+                return std::make_unique<TcpLink>(host, static_cast<std::uint16_t>(port));
+            });
+            break;
+        case LinkChoice::Serial:
+            status = controller_->ConnectStream(
+                [port = options_.serialPort] { return std::make_unique<SerialLink>(port); });
+            break;
+    }
+    if (!status.ok()) {
+        PrintError(status.message());
+        return kLinkError;
+    }
+    progressRange_ = 0;
+    if (!RunUntil([this] { return controller_->synchronised(); }, kSynchroniseTimeoutMs)) {
+        if (!failed_) {
+            PrintError({"Connection failure!", "连接失败!"}, "no full read from the processor");
+        }
+        return kLinkError;
+    }
+    return kDone;
+}
+
+void CliDevice::HandleNotice(const Notice& notice) {
+    if (notice.id == NoticeId::BatchDone) {
+        controller_->bulk().bulkBusy = false;
+    }
+    if (auto message = controller_->HandleNotice(notice)) {
+        PrintError(message->text, message->detail);
+        failed_ = true;
+    }
+}
+
+bool CliDevice::RunUntil(const std::function<bool()>& done, int timeoutMs) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (failed_ || (!controller_->online() && !controller_->updating() && !done())) {
+            return done();
+        }
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        if (auto notice = notices_.Take(20)) {
+            HandleNotice(*notice);
+        }
+    }
+    return true;
+}
+
+bool CliDevice::WaitUntilSent(int timeoutMs) {
+    const bool sent = RunUntil(
+        [this] {
+            std::lock_guard lock(session_.sendLock);
+            if (session_.queue.count() > 1 || session_.model.HasPendingChanges()) {
+                return false;
+            }
+            const SendData* head = session_.queue.front();
+            // Only the idle poll (or nothing) left, and no edit waiting for the scan.
+            return !head || (head->data()[7] == 9 && head->data()[8] == 3);
+        },
+        timeoutMs);
+    if (showProgress_ && progressRange_ > 0) {
+        std::fputc('\n', stderr);
+    }
+    return sent;
+}
+
+void CliDevice::Disconnect() {
+    if (controller_) {
+        controller_->Disconnect();
+    }
+}
+
+}  // namespace corva::cli

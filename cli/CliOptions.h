@@ -1,0 +1,37 @@
+// The command line of corva-dsp-cli: the link, global options, the command and its arguments.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/UiText.h"
+
+namespace corva::cli {
+
+enum class LinkChoice { FirstUsb, UsbPath, Tcp, Serial, Sim };
+
+struct CliOptions {
+    LinkChoice link = LinkChoice::FirstUsb;
+    std::string usbPath;
+    std::string tcpHost = "127.0.0.1";
+    int tcpPort = 8989;
+    std::string serialPort;
+    std::string simState;  // keeps the built-in simulator's memory between runs
+    std::optional<UiLanguage> language;
+    bool json = false;
+    std::string traceFile;
+    std::string command;
+    std::vector<std::string> args;
+};
+
+struct ParsedOptions {
+    std::optional<CliOptions> options;
+    std::string error;  // when options is empty
+};
+
+ParsedOptions ParseCliOptions(const std::vector<std::string>& arguments);
+
+std::string UsageText();
+
+}  // namespace corva::cli

@@ -1,0 +1,63 @@
+#include "InfoCommand.h"
+
+#include <cstdio>
+
+#include "JsonText.h"
+#include "core/ByteOrder.h"
+#include "protocol/TextField.h"
+#include "text/CodePage.h"
+
+namespace corva::cli {
+
+ExitCode RunInfo(CliDevice& device, const CliOptions& options) {
+    if (ExitCode connected = device.Connect(); connected != kDone) {
+        return connected;
+    }
+    std::string version;
+    std::string liveName;
+    std::vector<std::string> presets;
+    bool isProtected = false;
+    int volumeCode = 0;
+    bool masterOn = true;
+    {
+        auto& session = device.session();
+        std::lock_guard lock(session.sendLock);
+        const auto tag = session.image.VersionTag();
+        version = TextFromField(tag);
+        liveName = Utf8FromField(session.image.Live().first(kNameFieldSize));
+        for (int p = 1; p <= kPresetCount; ++p) {
+            presets.push_back(Utf8FromField(session.image.Record(p).first(kNameFieldSize)));
+        }
+        isProtected = session.protection.isProtected;
+        volumeCode = ReadLe16(session.image.MainVolume(), 0);
+        masterOn = session.image.MainVolume()[kMainVolumeBulkByte] != 0;
+    }
+    const std::string link = device.controller().linkDescription();
+    if (options.json) {
+        JsonText json;
+        json.Field("version", version);
+        json.Field("link", link);
+        json.Field("name", liveName);
+        json.Field("protected", isProtected);
+        json.Array("presets", presets);
+        json.Object("volume", [&](JsonText& volume) {
+            volume.Field("code", volumeCode);
+            volume.Field("master_on", masterOn);
+        });
+        std::printf("%s\n", json.Text().c_str());
+        return kDone;
+    }
+    std::printf("Version:     %s\n", version.c_str());
+    std::printf("Link:        %s\n", link.c_str());
+    std::printf("Live preset: %s\n", liveName.c_str());
+    std::printf("Protected:   %s\n", isProtected ? "yes" : "no");
+    std::printf("Main volume: %d dB (code %d), master %s\n", volumeCode - 60, volumeCode,
+                masterOn ? "on" : "muted");
+    std::printf("Presets:\n");
+    for (std::size_t i = 0; i < presets.size(); ++i) {
+        std::printf("  %2zu  %s\n", i + 1, presets[i].c_str());
+    }
+    return kDone;
+}
+
+}  // namespace corva::cli

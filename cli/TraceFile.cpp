@@ -1,0 +1,39 @@
+#include "TraceFile.h"
+
+namespace corva::cli {
+
+bool TraceFile::Open(const std::string& path) {
+    file_ = std::fopen(path.c_str(), "a");
+    return file_ != nullptr;
+}
+
+TraceFile::~TraceFile() {
+    if (file_) {
+        std::fclose(file_);
+    }
+}
+
+TraceHook TraceFile::Hook() {
+    return [this](TraceDirection direction, std::span<const std::uint8_t> bytes) {
+        Write(direction, bytes);
+    };
+}
+
+void TraceFile::Write(TraceDirection direction, std::span<const std::uint8_t> bytes) {
+    std::lock_guard lock(mutex_);
+    if (!file_) {
+        return;
+    }
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now() - start_)
+                        .count();
+    std::fprintf(file_, "%lld %c", static_cast<long long>(ms),
+                 direction == TraceDirection::Sent ? '>' : '<');
+    for (const auto byte : bytes) {
+        std::fprintf(file_, " %02X", byte);
+    }
+    std::fputc('\n', file_);
+    std::fflush(file_);
+}
+
+}  // namespace corva::cli

@@ -1,0 +1,29 @@
+// The user's trace of a link: one line per frame written or bytes read, with a time in
+// milliseconds, ">" or "<", and the bytes in hex. Appends; safe to call from the worker.
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+#include <mutex>
+#include <string>
+
+#include "protocol/Link.h"
+
+namespace corva::cli {
+
+class TraceFile {
+public:
+    // False when the file cannot be opened for appending.
+    bool Open(const std::string& path);
+    ~TraceFile();
+    TraceHook Hook();
+
+private:
+    void Write(TraceDirection direction, std::span<const std::uint8_t> bytes);
+
+    std::mutex mutex_;
+    std::FILE* file_ = nullptr;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+}  // namespace corva::cli
