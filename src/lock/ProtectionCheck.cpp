@@ -8,9 +8,12 @@ void CheckReceivedProtection(ParameterImage& image, ProtectionState& protection)
         protection.isProtected = false;
         return;
     }
+    // The processor keeps the blocks scrambled whole as they were sent, so the other
+    // channels' name slots are restored too; block 0 keeps its marker and password as sent.
     for (int channel = 0; channel < kOutputChannelCount; ++channel) {
         auto block = image.Block(0, BlockType::Output, channel);
-        for (std::size_t i = 0; i < output_block::kProtectionMarker; ++i) {
+        const std::size_t end = channel == 0 ? output_block::kProtectionMarker : block.size();
+        for (std::size_t i = 0; i < end; ++i) {
             block[i] ^= kProtectionMask;
         }
     }

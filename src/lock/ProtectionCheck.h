@@ -7,8 +7,9 @@
 namespace corva {
 
 // After the six live output blocks have arrived: a blank marker means plain tuning; any
-// other marker means the blocks are scrambled, so bytes 0..287 of every block are restored
-// and the password (bytes 290..295 of block 0, unscrambled) becomes known.
+// other marker means the blocks are scrambled, so they are restored (all but the marker and
+// password of block 0) and the password (bytes 290..295 of block 0, unscrambled) becomes
+// known.
 void CheckReceivedProtection(ParameterImage& image, ProtectionState& protection);
 
 }  // namespace corva

@@ -1,0 +1,153 @@
+// Locking the tuning and the processor's stored presets, against the simulated processor.
+#include <gtest/gtest.h>
+
+#include "files/commands/MachinePresets.h"
+#include "lock/commands/DeviceLock.h"
+#include "model/ChannelEditor.h"
+#include "protocol/FrameLayout.h"
+#include "transfer/EngineHarness.h"
+
+namespace corva {
+namespace {
+
+class LockAndPresetsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        processor = devices.Plug("dsp");
+        ASSERT_TRUE(Reconnect());
+    }
+    // A new connection: the full read brings back what the processor stored.
+    bool Reconnect() {
+        engine.controller.Disconnect();
+        return engine.controller.ConnectToPath("dsp").ok() && engine.WaitSynchronised();
+    }
+    std::uint8_t ProcessorByte(int channel, std::size_t offset) {
+        std::uint8_t value = 0;
+        processor->WithMemory([&](ParameterImage& memory) {
+            value = memory.Block(0, BlockType::Output, channel)[offset];
+        });
+        return value;
+    }
+    template <typename T>
+    T Locked(const std::function<T()>& read) {
+        std::lock_guard lock(engine.session.sendLock);
+        return read();
+    }
+
+    sim::SimDeviceEnumerator devices;
+    test::SharedInUseMarkers inUse;
+    std::shared_ptr<sim::SimulatedProcessor> processor;
+    test::Engine engine{devices, inUse};
+    DeviceLock lock{engine.session, engine.controller.bulk()};
+    MachinePresets presets{engine.session, engine.controller.bulk()};
+};
+
+TEST_F(LockAndPresetsTest, ProtectReadBackUnlock) {
+    ChannelEditor(engine.session).SetGain(3, 420);
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    EXPECT_EQ(DeviceLock::CheckPasswordLength("12345")->text.english,
+              "the password length is incorrect! Please enter a 6-digit password!");
+    EXPECT_FALSE(DeviceLock::CheckPasswordLength("      "));
+
+    EXPECT_FALSE(lock.Protect("246810"));
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    EXPECT_EQ(ProcessorByte(0, 288), '!');
+    EXPECT_EQ(ProcessorByte(0, 290), '2' ^ kProtectionMask);
+    EXPECT_FALSE(lock.editingEnabled());
+
+    // A fresh connection recognises the protected tuning and shows it unscrambled.
+    engine.session.protection = ProtectionState{};
+    ASSERT_TRUE(Reconnect());
+    EXPECT_TRUE(lock.isProtected());
+    EXPECT_EQ(Locked<std::string>([&] { return engine.session.protection.password; }), "246810");
+    EXPECT_EQ(Locked<int>([&] { return engine.session.model.output(3).gainCode(); }), 420);
+    EXPECT_EQ(Locked<std::string>([&] { return engine.session.model.output(2).name(); }), "SL");
+
+    EXPECT_EQ(lock.Unlock("000000")->text.english,
+              "Password and enter the password to encrypt the file does not match!");
+    EXPECT_TRUE(lock.isProtected());
+    EXPECT_FALSE(lock.Unlock("246810"));
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    EXPECT_EQ(ProcessorByte(0, 288), ' ');
+    ASSERT_TRUE(Reconnect());
+    EXPECT_FALSE(lock.isProtected());
+    EXPECT_EQ(Locked<int>([&] { return engine.session.model.output(3).gainCode(); }), 420);
+}
+
+TEST_F(LockAndPresetsTest, ResetRestoresDefaultOutputsOnly) {
+    ChannelEditor(engine.session).SetGain(1, 100);
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    ASSERT_FALSE(lock.Protect("abcdef"));
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    const auto inputBefore = Locked<std::vector<std::uint8_t>>([&] {
+        const auto block = engine.session.image.Block(0, BlockType::SecondInput, 2);
+        return std::vector<std::uint8_t>(block.begin(), block.end());
+    });
+    EXPECT_FALSE(lock.Reset());
+    EXPECT_FALSE(lock.isProtected());
+    EXPECT_EQ(Locked<int>([&] { return engine.session.model.output(1).gainCode(); }), 600);
+    EXPECT_EQ(Locked<std::vector<std::uint8_t>>([&] {
+                  const auto block = engine.session.image.Block(0, BlockType::SecondInput, 2);
+                  return std::vector<std::uint8_t>(block.begin(), block.end());
+              }),
+              inputBefore);
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    EXPECT_EQ(ProcessorByte(0, 288), ' ');
+    ASSERT_TRUE(Reconnect());
+    EXPECT_FALSE(lock.isProtected());
+}
+
+TEST_F(LockAndPresetsTest, SaveLoadAndDeleteStoredPresets) {
+    EXPECT_EQ(presets.SaveAs(3, "")->style, MessageStyle::Timed);
+    EXPECT_EQ(presets.SaveAs(3, "   ")->text.english,
+              "The machine preset name can not be all spaces!");
+    ASSERT_FALSE(presets.SaveAs(7, "Rock"));
+    EXPECT_EQ(presets.SaveAs(3, "Rock")->text.english, "Have been the same machine preset name!");
+    EXPECT_EQ(presets.SaveAs(3, "Rock", PresetFront::ProgramDialog)->text.english,
+              "Have been the same name!");
+    EXPECT_FALSE(presets.SaveAs(7, "Rock")) << "a preset may keep its own name";
+
+    ChannelEditor(engine.session).SetGain(0, 333);
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    ASSERT_FALSE(presets.SaveAs(5, "Gain333"));
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    ChannelEditor(engine.session).SetGain(0, 500);
+    ASSERT_TRUE(engine.WaitQueueIdle());
+
+    ASSERT_FALSE(presets.Load(5));
+    EXPECT_FALSE(engine.controller.synchronised()) << "a recall reads the blocks again";
+    ASSERT_TRUE(engine.WaitSynchronised());
+    EXPECT_EQ(Locked<int>([&] { return engine.session.model.output(0).gainCode(); }), 333);
+    EXPECT_EQ(presets.Name(0), "Gain333") << "the live name follows the recalled preset";
+
+    bool asked = false;
+    ASSERT_FALSE(presets.Delete(5, [&](const UiText& question) {
+        asked = question.english == "Are you delete No.5 preset?";
+        return true;
+    }));
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(MachinePresets::StripLabel(5, presets.Name(5)).chinese, "预置5");
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    ASSERT_TRUE(Reconnect());
+    EXPECT_EQ(presets.Name(5), "");
+}
+
+TEST_F(LockAndPresetsTest, NotSynchronisedRefusesOnTheStrip) {
+    engine.controller.Disconnect();
+    EXPECT_EQ(presets.Load(2)->text.chinese, "未连接设备!");
+    EXPECT_FALSE(presets.Load(2, PresetFront::ProgramDialog));
+    EXPECT_EQ(presets.SaveAs(2, "x")->text.english, "Not connected to device!");
+}
+
+TEST(MachinePresetNamesTest, DoubleByteCharactersStartAtEvenOffsets) {
+    // Three Latin letters, then a Chinese character (GBK bytes D6 D0): a blank goes before it.
+    EXPECT_EQ(MachinePresets::AlignDoubleByteNames("abc\xD6\xD0"), "abc \xD6\xD0");
+    EXPECT_EQ(MachinePresets::AlignDoubleByteNames("ab\xD6\xD0"), "ab\xD6\xD0");
+    // Never more than 13 bytes, never half a character.
+    EXPECT_EQ(MachinePresets::AlignDoubleByteNames("abcdefghijkl\xD6\xD0"), "abcdefghijkl");
+    EXPECT_TRUE(MachinePresets::HasDoubleByteCharacters("a\xD6\xD0"));
+    EXPECT_FALSE(MachinePresets::HasDoubleByteCharacters("Preset 1"));
+}
+
+}  // namespace
+}  // namespace corva
