@@ -165,43 +165,54 @@ void TransferWorker::ReportCycle() {
         return;
     }
     const Timing& timing = context_.timing;
+    if (WriteHeadReports(timing.usbReportWriteMs)) {
+        ReadAnswerReports(timing.usbReportReadMs, timing.usbCycleLimitMs, cycleStart);
+    }
+}
+
+bool TransferWorker::WriteHeadReports(int reportWriteMs) {
     HidReport report{};
     for (;;) {
         {
             std::lock_guard lock(context_.session.sendLock);
             SendData* head = context_.session.queue.front();
             if (!head || !head->nextReport(report)) {
-                break;
+                return true;
             }
         }
-        (void)link_->Write(report, timing.usbReportWriteMs);  // a broken device shows on read
+        (void)link_->Write(report, reportWriteMs);  // a broken device shows on the read
         if (Stopping()) {
-            return;
+            return false;
         }
     }
+}
+
+bool TransferWorker::ReadAnswerReports(int reportReadMs, int cycleLimitMs,
+                                       Clock::time_point cycleStart) {
+    HidReport report{};
     bool onlyZerosSoFar = true;
     for (;;) {
         if (Stopping()) {
-            return;
+            return false;
         }
         std::size_t count = 0;
-        const auto status = link_->Read(report, count, timing.usbReportReadMs);
-        if (status != ReadStatus::Data) {
+        if (link_->Read(report, count, reportReadMs) != ReadStatus::Data) {
             Fail(NoticeId::LinkFailed);
-            return;
+            return false;
         }
+        // A device that has not prepared its answer sends empty reports: give it a moment.
         onlyZerosSoFar = onlyZerosSoFar && std::all_of(report.begin(), report.end(),
                                                        [](std::uint8_t b) { return b == 0; });
-        if (onlyZerosSoFar && !Pause(timing.zeroReportWaitMs)) {
-            return;
+        if (onlyZerosSoFar && !Pause(context_.timing.zeroReportWaitMs)) {
+            return false;
         }
         if (context_.command.FeedUsbReport(report)) {
-            return;
+            return true;
         }
-        if (ElapsedMs(cycleStart) > timing.usbCycleLimitMs) {
-            Pause(timing.zeroReportWaitMs);
+        if (ElapsedMs(cycleStart) > cycleLimitMs) {
+            Pause(context_.timing.zeroReportWaitMs);
             Fail(NoticeId::LinkFailed);
-            return;
+            return false;
         }
     }
 }
@@ -235,9 +246,9 @@ void TransferWorker::FirmwareCycle() {
         Fail(NoticeId::LinkFailed);
         return;
     }
-    HidReport report{};
     if (code == frame_code::kFirmwareHandshake) {
         // A burst of request pairs for a second; the loader answers nothing to them.
+        HidReport report{};
         for (std::size_t i = 1; i < report.size(); i += 2) {
             report[i] = 0x43;
             report[i + 1] = 0x11;
@@ -255,40 +266,14 @@ void TransferWorker::FirmwareCycle() {
         Pause(timing.handshakePauseMs);
         return;
     }
-    for (;;) {
-        {
-            std::lock_guard lock(context_.session.sendLock);
-            SendData* head = context_.session.queue.front();
-            if (!head || !head->nextReport(report)) {
-                break;
-            }
-        }
-        (void)link_->Write(report, timing.firmwareReportWriteMs);
+    if (!WriteHeadReports(timing.firmwareReportWriteMs)) {
+        return;
     }
     if (code == firmware_step::kErase && context_.firmwareStatus) {
         context_.firmwareStatus({"Erasing......", "擦除中......"});
     }
-    bool onlyZerosSoFar = true;
-    for (;;) {
-        std::size_t count = 0;
-        if (link_->Read(report, count, timing.FirmwareReadMs(code)) != ReadStatus::Data) {
-            if (!Stopping()) {
-                Fail(NoticeId::LinkFailed);
-            }
-            return;
-        }
-        onlyZerosSoFar = onlyZerosSoFar && std::all_of(report.begin(), report.end(),
-                                                       [](std::uint8_t b) { return b == 0; });
-        if (onlyZerosSoFar && !Pause(timing.zeroReportWaitMs)) {
-            return;
-        }
-        if (context_.command.FeedUsbReport(report)) {
-            break;
-        }
-        if (ElapsedMs(cycleStart) > timing.firmwareCycleLimitMs) {
-            Fail(NoticeId::LinkFailed);
-            return;
-        }
+    if (!ReadAnswerReports(timing.FirmwareReadMs(code), timing.firmwareCycleLimitMs, cycleStart)) {
+        return;
     }
     if (code == firmware_step::kStart) {
         // The processor restarts into its loader and comes back with the same identity.

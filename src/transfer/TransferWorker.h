@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <future>
 #include <memory>
@@ -66,6 +67,11 @@ private:
     void TcpCycle();
     void ComCycle();
     void FirmwareCycle();
+    // Writes the head frame's reports; false when stopping.
+    bool WriteHeadReports(int reportWriteMs);
+    // Reads reports until an answer is handled (true) or a limit or stop ends the cycle.
+    bool ReadAnswerReports(int reportReadMs, int cycleLimitMs,
+                           std::chrono::steady_clock::time_point cycleStart);
     // Asks the change scan for a frame when the queue is empty; true when it did.
     bool FillEmptyQueue();
     // Posts a failure notice and halts the cycles until the front end stops the worker.
