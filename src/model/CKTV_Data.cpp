@@ -22,6 +22,11 @@ CKTV_Data::CKTV_Data()
                CKTV_OutData{synchronised_, 4}, CKTV_OutData{synchronised_, 5}} {}
 
 void CKTV_Data::LoadFromImage(ParameterImage& image, int preset, EffectArea effect) {
+    // A load takes values as they are; it is not an edit to send. (Loaded while synchronised
+    // as an edit, a large upward frequency would keep the old transmitted value and be
+    // written back wrong.)
+    const bool synchronised = synchronised_;
+    synchronised_ = false;
     image.ClampLevels();
     auto record = image.Record(preset);
     if (effect == EffectArea::Load) {
@@ -39,6 +44,7 @@ void CKTV_Data::LoadFromImage(ParameterImage& image, int preset, EffectArea effe
         }
         output(channel).LoadFromBlock(block);
     }
+    synchronised_ = synchronised;
 }
 
 void CKTV_Data::WriteAllToImage(ParameterImage& image) const {

@@ -11,6 +11,7 @@ namespace {
 constexpr std::uint8_t kBlank = 0x20;
 constexpr int kLastOutputChannel = kOutputChannelCount - 1;
 constexpr std::size_t kStoredNameBytes = 13;  // the processor's names keep 13 characters
+constexpr std::size_t kCurrentPositionByte = 48;  // of the listening-position table, 0..3
 
 bool IsStoredPreset(int preset) { return preset >= 1 && preset <= kPresetCount; }
 
@@ -223,10 +224,13 @@ void KTVCommand::FileSystemField(int systemId, int preset, std::span<const std::
             copyInto(image.SystemField(systemId));
             notices.push_back({NoticeId::PositionsReceived});
             return;
-        case system_id::kListeningPositions:
-            copyInto(image.ListeningPositions());
+        case system_id::kListeningPositions: {
+            auto table = image.ListeningPositions();
+            copyInto(table);
+            table[kCurrentPositionByte] = std::min<std::uint8_t>(table[kCurrentPositionByte], 3);
             notices.push_back({NoticeId::PositionsReceived});
             return;
+        }
         case system_id::kMainVolume:
         case system_id::kDeviceInformation:
         case system_id::kSettingsByte7:

@@ -98,6 +98,19 @@ TEST(ModelImageTest, LoadThenWriteReproducesRandomValidRecords) {
     }
 }
 
+TEST(ModelImageTest, LoadingWhileSynchronisedTakesValuesWithoutMarkingThem) {
+    ParameterImage image;
+    CKTV_Data model;
+    model.SetSynchronised(true);
+    WriteLe16(image.Slot(0, BlockType::Output, 1, 3), 0, 16000);  // far above the band's 250 Hz
+    model.LoadFromImage(image, 0);
+    EXPECT_TRUE(model.synchronised());
+    EXPECT_FALSE(model.HasPendingChanges());
+    EXPECT_EQ(model.output(1).eq().Band(3).transmittedHz(), 16000);
+    model.WriteAllToImage(image);
+    EXPECT_EQ(ReadLe16(image.Slot(0, BlockType::Output, 1, 3), 0), 16000);
+}
+
 TEST(ModelImageTest, LoadClampsCrossoversAndLevelsInTheRecord) {
     ParameterImage image;
     CKTV_Data model;

@@ -154,8 +154,13 @@ TEST_F(KTVCommandTest, SystemFieldsAreFiledWithTheirRules) {
     EXPECT_TRUE(feed(0, 4, std::vector<std::uint8_t>(tag.begin(), tag.end())));
     EXPECT_EQ(session.image.VersionTag()[7], '1');
     EXPECT_TRUE(feed(0, 52, {1}));  // consumed, nothing stored
+    std::vector<std::uint8_t> table(50, 0);
+    table[48] = 9;
+    EXPECT_TRUE(feed(0, 64, table));
+    EXPECT_EQ(session.image.ListeningPositions()[48], 3) << "the current position stays a row";
     EXPECT_EQ(Notices(), (std::vector<NoticeId>{NoticeId::StatusReceived,
-                                                NoticeId::VersionReceived}));
+                                                NoticeId::VersionReceived,
+                                                NoticeId::PositionsReceived}));
 }
 
 TEST_F(KTVCommandTest, ProgressFollowsNumberedFramesAndTheLastEndsTheBatch) {

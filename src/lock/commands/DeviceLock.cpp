@@ -77,10 +77,7 @@ std::optional<UserMessage> DeviceLock::Reset() {
             auto block = session_.image.Block(0, BlockType::Output, channel);
             std::copy(defaults.begin(), defaults.end(), block.begin());
         }
-        const bool synchronised = session_.model.synchronised();
-        session_.model.SetSynchronised(false);  // a rebuild is not an edit to send twice
         session_.model.LoadFromImage(session_.image, 0);
-        session_.model.SetSynchronised(synchronised);
     }
     return SendLiveRecord();
 }

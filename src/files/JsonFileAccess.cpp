@@ -1,0 +1,77 @@
+#include "files/JsonFileAccess.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace corva {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path PathFromUtf8(const std::string& path) {
+    return fs::path(std::u8string(path.begin(), path.end()));
+}
+
+Status CannotOpen() {
+    return Status::Fail({"The file cannot be opened.", "无法打开文件。"});
+}
+
+}  // namespace
+
+Status ReadJsonFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    const fs::path file = PathFromUtf8(path);
+    std::error_code error;
+    if (!fs::is_regular_file(file, error)) {
+        return CannotOpen();
+    }
+    const auto size = fs::file_size(file, error);
+    if (error) {
+        return CannotOpen();
+    }
+    if (size > kMaxJsonFileSize) {
+        return Status::Fail(
+            {"The file is too large to be a preset file.", "文件太大，不是音效文件。"});
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return CannotOpen();
+    }
+    std::vector<std::uint8_t> content(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(content.data()), static_cast<std::streamsize>(content.size()));
+    if (static_cast<std::size_t>(in.gcount()) != content.size()) {
+        return Status::Fail({"The file cannot be read completely.", "无法完整读取文件。"});
+    }
+    bytes = std::move(content);
+    return Status::Ok();
+}
+
+Status WriteJsonFileBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
+    const fs::path target = PathFromUtf8(path);
+    fs::path temporary = target;
+    temporary += ".saving";
+    const Status cannotWrite = Status::Fail({"The file cannot be written.", "无法写入文件。"});
+    std::error_code error;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            return cannotWrite;
+        }
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            fs::remove(temporary, error);
+            return cannotWrite;
+        }
+    }
+    fs::rename(temporary, target, error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return cannotWrite;
+    }
+    return Status::Ok();
+}
+
+}  // namespace corva

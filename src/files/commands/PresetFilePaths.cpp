@@ -1,0 +1,31 @@
+#include "files/commands/PresetFilePaths.h"
+
+namespace corva {
+
+std::string WithPresetExtension(std::string path, std::string_view extension) {
+    if (path.find(extension) == std::string::npos) {
+        path += extension;
+    }
+    return path;
+}
+
+PresetFileKind PresetFileKindOf(std::string_view path) {
+    const auto dot = path.rfind('.');
+    if (dot == std::string_view::npos) {
+        return PresetFileKind::Other;
+    }
+    const auto extension = path.substr(dot);
+    if (extension == kSingleFileExtension) {
+        return PresetFileKind::Single;
+    }
+    if (extension == kCompleteFileExtension) {
+        return PresetFileKind::Complete;
+    }
+    return PresetFileKind::Other;
+}
+
+bool EndsWithExtension(std::string_view path, std::string_view extension) {
+    return path.ends_with(extension);
+}
+
+}  // namespace corva

@@ -1,0 +1,405 @@
+// The preset file commands: path rules, messages, loads that change nothing when they fail,
+// and store-all / write / recall-all against simulated processors over the in-process link.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/ByteOrder.h"
+#include "files/JsonPresetReader.h"
+#include "files/JsonPresetWriter.h"
+#include "files/JsonTestSupport.h"
+#include "files/commands/PresetFileCommands.h"
+#include "files/commands/PresetFileMessages.h"
+#include "files/commands/PresetFilePaths.h"
+#include "protocol/FrameLayout.h"
+#include "transfer/EngineHarness.h"
+
+namespace corva {
+namespace {
+
+using sim::SimDeviceEnumerator;
+using test::Bytes;
+using test::Engine;
+
+constexpr std::size_t kDelayWord = 252;  // inside an output block
+
+TEST(PresetFilePathsTest, ExtensionIsAppendedOnlyWhenThePathLacksIt) {
+    EXPECT_EQ(WithPresetExtension("N", kSingleFileExtension), "N.qvms");
+    EXPECT_EQ(WithPresetExtension("N.qvms", kSingleFileExtension), "N.qvms");
+    EXPECT_EQ(WithPresetExtension("dir/N.qvms.old", kSingleFileExtension), "dir/N.qvms.old");
+    EXPECT_EQ(WithPresetExtension("N.QVMS", kSingleFileExtension), "N.QVMS.qvms");
+    EXPECT_EQ(WithPresetExtension("N.qvms", kCompleteFileExtension), "N.qvms.qvma");
+}
+
+TEST(PresetFilePathsTest, OpenTakesExactlyQvmsOrQvmaAfterTheLastDot) {
+    EXPECT_EQ(PresetFileKindOf("dir.x/a.b.qvms"), PresetFileKind::Single);
+    EXPECT_EQ(PresetFileKindOf("a.qvma"), PresetFileKind::Complete);
+    for (const char* other : {"a.QVMS", "a.Qvma", "a.qvmsx", "qvms", "a.qvms/b", "a.json", ""}) {
+        EXPECT_EQ(PresetFileKindOf(other), PresetFileKind::Other) << other;
+    }
+}
+
+// Names and data that are recognisable in the processor's stored presets.
+void FillStoredPresets(sim::SimulatedProcessor& processor, int seed) {
+    processor.WithMemory([seed](ParameterImage& memory) {
+        for (int preset = 1; preset <= kPresetCount; ++preset) {
+            test::FillPattern(memory, preset, seed + preset);
+        }
+    });
+}
+
+ParameterImage MemoryOf(sim::SimulatedProcessor& processor) {
+    ParameterImage copy;
+    processor.WithMemory([&](ParameterImage& memory) { copy = memory; });
+    return copy;
+}
+
+std::string Describe(const std::vector<std::uint8_t>& frame) {
+    return std::to_string(frame[frame::kCommand]) + ":" + std::to_string(frame[frame::kBlockType]) +
+           "/" + std::to_string(frame[frame::kChannel]) + "/" +
+           std::to_string(frame[frame::kSlot]) + "/" + std::to_string(frame[frame::kPreset]);
+}
+
+std::vector<std::string> WithoutPolls(const std::vector<std::vector<std::uint8_t>>& frames) {
+    std::vector<std::string> described;
+    for (const auto& frame : frames) {
+        const bool poll = frame[frame::kCommand] == 0xA2 && frame[frame::kBlockType] == 9 &&
+                          frame[frame::kChannel] == 3;
+        if (!poll) {
+            described.push_back(Describe(frame));
+        }
+    }
+    return described;
+}
+
+class PresetFileCommandsTest : public ::testing::Test {
+protected:
+    std::size_t PresetsReceivedCount(const Engine& engine) const {
+        return static_cast<std::size_t>(
+            std::count(engine.notices.begin(), engine.notices.end(), NoticeId::PresetsReceived));
+    }
+
+    SimDeviceEnumerator devices;
+    test::SharedInUseMarkers inUse;
+    test::ScratchFolder folder;
+};
+
+// ---- Saving ----
+
+TEST_F(PresetFileCommandsTest, SaveButtonChecksTheNameThenWritesIntoTheDataFolder) {
+    Engine engine(devices, inUse);
+    PresetFileCommands commands(engine.session, engine.controller);
+    const auto dataFolder = folder.path().string();
+
+    auto outcome = commands.SaveUnderName(dataFolder, "", SaveMode::Current);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.message->text,
+              (UiText{"Please enter a name for the scene!", "请输入音效名!"}));
+    EXPECT_EQ(outcome.message->style, MessageStyle::Timed);
+    EXPECT_EQ(outcome.caption, (UiText{"prompt", "提示"}));
+
+    outcome = commands.SaveUnderName(dataFolder, "   ", SaveMode::All);
+    EXPECT_EQ(outcome.message->text, (UiText{"The machine sound name can not be all spaces!",
+                                             "机器预置音效名不能全为空格!"}));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+
+    outcome = commands.SaveUnderName(dataFolder, "Night", SaveMode::Current);
+    EXPECT_TRUE(outcome.ok);
+    EXPECT_EQ(outcome.path, folder.File("Night.qvms"));
+    EXPECT_EQ(outcome.message->text,
+              (UiText{"Save music file successfully!", "成功保存音效文件！"}));
+    EXPECT_EQ(commands.SaveUnderName(dataFolder, "Night.qvms", SaveMode::Current).path,
+              folder.File("Night.qvms"));
+
+    outcome = commands.SaveUnderName(folder.File("missing"), "Night", SaveMode::Current);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.message->text, (UiText{"Save MusicFile Error!", "保存音效文件错误 !"}));
+    EXPECT_FALSE(outcome.message->detail.empty());
+}
+
+TEST_F(PresetFileCommandsTest, BrowseSaveWritesTheModelsValuesFirst) {
+    Engine engine(devices, inUse);
+    PresetFileCommands commands(engine.session, engine.controller);
+    engine.session.model.output(2).SetDelay(123);  // in the model only, not yet in the image
+
+    const auto outcome = commands.SaveCurrentAs(folder.File("browse"));
+    ASSERT_TRUE(outcome.ok);
+    EXPECT_FALSE(outcome.message);
+    EXPECT_EQ(outcome.path, folder.File("browse.qvms"));
+    JsonSingleFile file;
+    ASSERT_TRUE(ParseSingleJson(test::ReadFileBytes(outcome.path), file).ok());
+    EXPECT_EQ(ReadLe16(file.preset.outputs[2], kDelayWord), 123);
+    EXPECT_EQ(file.header.company, DefaultCompanyBlock());  // the panel writes the defaults
+}
+
+TEST_F(PresetFileCommandsTest, FailedWriteLeavesWhatWasThereAndNoLeftovers) {
+    Engine engine(devices, inUse);
+    PresetFileCommands commands(engine.session, engine.controller);
+    std::filesystem::create_directory(folder.path() / "taken.qvms");
+
+    const auto outcome = commands.SaveCurrentAs(folder.File("taken.qvms"));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.message->text, (UiText{"Save MusicFile Error!", "保存音乐文件错误!"}));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "taken.qvms"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    // An existing file is replaced whole.
+    test::WriteFileBytes(folder.path() / "old.qvms", Bytes(100000, 'x'));
+    ASSERT_TRUE(commands.SaveCurrentAs(folder.File("old.qvms")).ok);
+    JsonSingleFile file;
+    EXPECT_TRUE(ParseSingleJson(test::ReadFileBytes(folder.path() / "old.qvms"), file).ok());
+}
+
+TEST_F(PresetFileCommandsTest, StoreAllNeedsAConnectionAndQueuesNothingWithout) {
+    Engine engine(devices, inUse);
+    PresetFileCommands commands(engine.session, engine.controller);
+    const UiText failure{"Connection failure!",
+                         "连接失败  请检查USB线缆是否插好或重启计算机和设备后再尝试连接!"};
+
+    ASSERT_TRUE(commands.RequireConnection());
+    EXPECT_EQ(commands.RequireConnection()->text, failure);
+    for (const auto& outcome :
+         {commands.StoreAllPresets(folder.File("all")),
+          commands.SaveUnderName(folder.path().string(), "all", SaveMode::All)}) {
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_EQ(outcome.message->text, failure);
+    }
+    EXPECT_FALSE(commands.pendingCompleteFile());
+    EXPECT_TRUE(engine.session.queue.empty());
+
+    const auto nothing = commands.WritePendingCompleteFile();
+    EXPECT_FALSE(nothing.ok);
+    EXPECT_FALSE(nothing.message);
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+// ---- Opening ----
+
+TEST_F(PresetFileCommandsTest, OpenedSingleFileRebuildsTheModelAndSaysTheLinkIsMissing) {
+    TuningSession source;
+    source.model.output(1).SetDelay(77);
+    source.model.WriteAllToImage(source.image);
+    source.image.ListeningPositions()[48] = 9;
+    const auto path = folder.File("one.qvms");
+    ASSERT_TRUE(WriteSingleJson(path, source.image, JsonHeaderRecord{}).ok());
+
+    Engine engine(devices, inUse);
+    PresetFileCommands commands(engine.session, engine.controller);
+    const auto outcome = commands.OpenPresetFile(path);
+    EXPECT_TRUE(outcome.ok);
+    EXPECT_EQ(outcome.message->text.english, "Connection failure!");
+    EXPECT_EQ(engine.session.model.output(1).delayCode(), 77);
+    EXPECT_EQ(engine.session.image.ListeningPositions()[48], 3);  // never beyond the last row
+    EXPECT_FALSE(engine.session.protection.isProtected);
+}
+
+TEST_F(PresetFileCommandsTest, OtherExtensionsDoNothingAndBadFilesChangeNothing) {
+    TuningSession source;
+    const auto good = folder.File("good.qvms");
+    ASSERT_TRUE(WriteSingleJson(good, source.image, JsonHeaderRecord{}).ok());
+    const auto goodBytes = test::ReadFileBytes(good);
+    test::WriteFileBytes(folder.path() / "upper.QVMS", goodBytes);
+    test::WriteFileBytes(folder.path() / "cut.qvms",
+                         Bytes(goodBytes.begin(), goodBytes.begin() + 900));
+    test::WriteFileBytes(folder.path() / "cut.qvma",
+                         Bytes(goodBytes.begin(), goodBytes.begin() + 900));
+
+    Engine engine(devices, inUse);
+    PresetFileCommands commands(engine.session, engine.controller);
+    test::FillAll(engine.session.image, 3);
+    engine.session.model.output(0).SetDelay(55);
+    const auto before = test::Snapshot(engine.session.image);
+
+    const auto ignored = commands.OpenPresetFile(folder.File("upper.QVMS"));
+    EXPECT_FALSE(ignored.ok);
+    EXPECT_FALSE(ignored.message);
+
+    const UiText readSingle{"Read MusicFile  Error", "读音乐文件错误!"};
+    const UiText readAll{"Read all MusicFile Error", "读所有音乐文件错误!"};
+    EXPECT_EQ(commands.OpenPresetFile(folder.File("cut.qvms")).message->text, readSingle);
+    EXPECT_EQ(commands.OpenPresetFile(folder.File("cut.qvma")).message->text, readAll);
+    EXPECT_EQ(commands.OpenSingleFile(folder.File("cut.qvma")).message->text, readSingle);
+    EXPECT_EQ(commands.OpenPresetFile(good + ".qvma").message->text, readAll);  // no such file
+    const auto recalled = commands.RecallAllPresets(good);  // a single file's name
+    EXPECT_FALSE(recalled.ok);
+    EXPECT_EQ(recalled.message->text, readAll);
+
+    EXPECT_TRUE(test::Snapshot(engine.session.image) == before);
+    EXPECT_EQ(engine.session.model.output(0).delayCode(), 55);
+}
+
+TEST_F(PresetFileCommandsTest, RecallAllTakesTheHeaderIntoTheMainRecordAndLimitsThePosition) {
+    ParameterImage source;
+    test::FillAll(source, 11);
+    source.ListeningPositions()[48] = 200;
+    JsonHeaderRecord header;
+    header.company.name = "Recalled";
+    const auto path = folder.File("all.qvma");
+    ASSERT_TRUE(WriteCompleteJson(path, source, header).ok());
+
+    Engine engine(devices, inUse);
+    PresetFileCommands commands(engine.session, engine.controller);
+    const auto opened = commands.OpenPresetFile(path);  // the open panel has its own record
+    EXPECT_TRUE(opened.ok);
+    EXPECT_FALSE(opened.message);  // nothing to send while disconnected, and nothing said
+    EXPECT_EQ(commands.mainHeader().company.name, DefaultCompanyBlock().name);
+
+    const auto recalled = commands.RecallAllPresets(path);
+    EXPECT_TRUE(recalled.ok);
+    EXPECT_EQ(commands.mainHeader().company.name, "Recalled");
+    EXPECT_EQ(engine.session.image.ListeningPositions()[48], 3);
+    EXPECT_EQ(test::Slice(engine.session.image.Record(9), 296, 1888),
+              test::Slice(source.Record(9), 296, 1888));
+}
+
+// ---- Against simulated processors ----
+
+TEST_F(PresetFileCommandsTest, StoreAllThroughTheSaveButtonThenRecallIntoAFreshProcessor) {
+    auto processor = devices.Plug("source");
+    FillStoredPresets(*processor, 30);
+    const auto stored = MemoryOf(*processor);
+    std::string path;
+    {
+        Engine engine(devices, inUse);
+        ASSERT_TRUE(engine.controller.ConnectToPath("source").ok());
+        ASSERT_TRUE(engine.WaitSynchronised());
+        PresetFileCommands commands(engine.session, engine.controller);
+        processor->ClearReceivedFrames();
+
+        const auto queued =
+            commands.SaveUnderName(folder.path().string(), "everything", SaveMode::All);
+        ASSERT_TRUE(queued.ok);
+        EXPECT_EQ(queued.progressRange, 105);
+        EXPECT_EQ(queued.path, folder.File("everything.qvma"));
+        EXPECT_EQ(commands.pendingCompleteFile(), queued.path);
+        ASSERT_TRUE(engine.PumpUntil([&] { return PresetsReceivedCount(engine) == 1; }));
+
+        const auto frames = WithoutPolls(processor->ReceivedFrames());
+        ASSERT_EQ(frames.size(), 105u);
+        EXPECT_EQ(frames[0], "162:3/2/119/1");  // the music input of preset 1 first
+        EXPECT_EQ(frames[1], "162:4/0/119/1");
+        EXPECT_EQ(frames[7], "162:3/2/119/2");
+        EXPECT_EQ(frames[104], "162:4/5/119/15");
+
+        const auto written = commands.WritePendingCompleteFile();
+        ASSERT_TRUE(written.ok) << written.message->detail;
+        EXPECT_FALSE(commands.pendingCompleteFile());
+        EXPECT_FALSE(engine.controller.bulk().bulkBusy);
+        path = written.path;
+        engine.controller.Disconnect();
+    }
+
+    JsonCompleteFile file;
+    ASSERT_TRUE(ParseCompleteJson(test::ReadFileBytes(path), file).ok());
+    ASSERT_EQ(file.groups.size(), 16u);
+    for (int preset = 1; preset <= kPresetCount; ++preset) {
+        SCOPED_TRACE(preset);
+        const auto& group = file.groups[static_cast<std::size_t>(preset)];
+        const auto record = stored.Record(preset);
+        EXPECT_EQ(Bytes(group.name.begin(), group.name.begin() + 13), test::Slice(record, 0, 13));
+        EXPECT_EQ(group.music, test::Slice(record, 296, 112));
+        for (int k = 0; k < kOutputChannelCount; ++k) {
+            EXPECT_EQ(group.outputs[static_cast<std::size_t>(k)],
+                      test::Slice(record, record::OutputBlock(k), 296));
+        }
+    }
+
+    auto fresh = devices.Plug("fresh");
+    Engine engine(devices, inUse);
+    ASSERT_TRUE(engine.controller.ConnectToPath("fresh").ok());
+    ASSERT_TRUE(engine.WaitSynchronised());
+    PresetFileCommands commands(engine.session, engine.controller);
+    const auto recalled = commands.RecallAllPresets(path);
+    ASSERT_TRUE(recalled.ok);
+    EXPECT_FALSE(recalled.message);
+    EXPECT_EQ(recalled.progressRange, 1 + 6 + 6 + 6 + 15 * 7 + 1);
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    engine.controller.Disconnect();
+
+    const auto reproduced = MemoryOf(*fresh);
+    for (int preset = 1; preset <= kPresetCount; ++preset) {
+        SCOPED_TRACE(preset);
+        EXPECT_EQ(test::Slice(reproduced.Record(preset), 0, 13),
+                  test::Slice(stored.Record(preset), 0, 13));
+        EXPECT_EQ(test::Slice(reproduced.Record(preset), 408, 6 * 296),
+                  test::Slice(stored.Record(preset), 408, 6 * 296));
+    }
+    for (int k = 0; k < kOutputChannelCount; ++k) {
+        EXPECT_EQ(test::Slice(reproduced.Live(), record::OutputBlock(k), 296),
+                  file.groups[0].outputs[static_cast<std::size_t>(k)]);
+    }
+}
+
+TEST_F(PresetFileCommandsTest, StoreAllReadsOutputsOnlyAndWritesWithTheMainHeader) {
+    auto processor = devices.Plug("source");
+    FillStoredPresets(*processor, 50);
+    const auto stored = MemoryOf(*processor);
+    Engine engine(devices, inUse);
+    ASSERT_TRUE(engine.controller.ConnectToPath("source").ok());
+    ASSERT_TRUE(engine.WaitSynchronised());
+    PresetFileCommands commands(engine.session, engine.controller);
+    commands.mainHeader().company.name = "Main view";
+    processor->ClearReceivedFrames();
+
+    const auto queued = commands.StoreAllPresets(folder.File("outputs"));
+    ASSERT_TRUE(queued.ok);
+    EXPECT_EQ(queued.progressRange, 90);
+    EXPECT_EQ(queued.path, folder.File("outputs.qvma"));
+    ASSERT_TRUE(engine.PumpUntil([&] { return PresetsReceivedCount(engine) == 1; }));
+    EXPECT_EQ(WithoutPolls(processor->ReceivedFrames()).size(), 90u);
+    ASSERT_TRUE(commands.WritePendingCompleteFile().ok);
+
+    JsonCompleteFile file;
+    ASSERT_TRUE(ParseCompleteJson(test::ReadFileBytes(queued.path), file).ok());
+    EXPECT_EQ(file.header.company.name, "Main view");
+    EXPECT_EQ(file.groups[4].outputs[3],
+              test::Slice(stored.Record(4), record::OutputBlock(3), 296));
+    // The music inputs were not read: the file holds what the program had.
+    EXPECT_NE(file.groups[4].music, test::Slice(stored.Record(4), 296, 112));
+    EXPECT_EQ(file.groups[4].music, test::Slice(engine.session.image.Record(4), 296, 112));
+
+    // A pending file that cannot be written is reported, and bulk busy still ends.
+    ASSERT_TRUE(commands.StoreAllPresets(folder.File("missing/outputs")).ok);
+    ASSERT_TRUE(engine.PumpUntil([&] { return PresetsReceivedCount(engine) == 2; }));
+    const auto failed = commands.WritePendingCompleteFile();
+    EXPECT_FALSE(failed.ok);
+    EXPECT_EQ(failed.message->text, (UiText{"save all MusicFile Error!", "保存所有音乐文件错误!"}));
+    EXPECT_FALSE(engine.controller.bulk().bulkBusy);
+    engine.controller.Disconnect();
+}
+
+TEST_F(PresetFileCommandsTest, OpenedFileReachesThePlainProcessorWithoutAMarker) {
+    auto processor = devices.Plug("plain");
+    Engine engine(devices, inUse);
+    ASSERT_TRUE(engine.controller.ConnectToPath("plain").ok());
+    ASSERT_TRUE(engine.WaitSynchronised());
+    PresetFileCommands commands(engine.session, engine.controller);
+
+    // Saved from protected tuning: the marker "!" travels in the file.
+    ParameterImage saved;
+    {
+        std::lock_guard lock(engine.session.sendLock);
+        saved = engine.session.image;
+    }
+    saved.Block(0, BlockType::Output, 0)[output_block::kProtectionMarker] = '!';
+    WriteLe16(saved.Block(0, BlockType::Output, 1), kDelayWord, 99);
+    const auto path = folder.File("marked.qvms");
+    ASSERT_TRUE(WriteSingleJson(path, saved, JsonHeaderRecord{}).ok());
+
+    const auto opened = commands.OpenPresetFile(path);
+    ASSERT_TRUE(opened.ok);
+    EXPECT_FALSE(opened.message);
+    EXPECT_EQ(opened.progressRange, 9);  // volume held, name, six blocks, volume restored
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    engine.controller.Disconnect();
+
+    const auto memory = MemoryOf(*processor);
+    EXPECT_EQ(memory.Block(0, BlockType::Output, 0)[output_block::kProtectionMarker], ' ');
+    EXPECT_EQ(ReadLe16(memory.Block(0, BlockType::Output, 1), kDelayWord), 99);
+    EXPECT_FALSE(engine.session.protection.isProtected);
+}
+
+}  // namespace
+}  // namespace corva
