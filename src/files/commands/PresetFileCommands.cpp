@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "files/JsonFileAccess.h"
+#include "files/commands/DocumentFileIo.h"
 #include "files/JsonPresetReader.h"
 #include "files/JsonPresetWriter.h"
 #include "files/commands/PresetFileMessages.h"
@@ -74,7 +75,7 @@ Status PresetFileCommands::WriteSingleFile(const std::string& path) {
 }
 
 PresetFileOutcome PresetFileCommands::SaveCurrentAs(const std::string& chosenPath) {
-    const auto path = WithPresetExtension(chosenPath, kSingleFileExtension);
+    const auto path = StorePathWithExtension(chosenPath, kSingleFileExtension);
     if (const Status written = WriteSingleFile(path); !written) {
         return Failed(SaveSingleFailedMessage(), written, path);
     }
@@ -98,10 +99,10 @@ PresetFileOutcome PresetFileCommands::SaveUnderName(const std::string& dataFolde
     }
     if (mode == SaveMode::All) {
         return QueueStoreAll(
-            InFolder(dataFolder, WithPresetExtension(name, kCompleteFileExtension)),
+            InFolder(dataFolder, StorePathWithExtension(name, kCompleteFileExtension)),
             StoreReads::WithMusicInput);
     }
-    const auto path = InFolder(dataFolder, WithPresetExtension(name, kSingleFileExtension));
+    const auto path = InFolder(dataFolder, StorePathWithExtension(name, kSingleFileExtension));
     if (const Status written = WriteSingleFile(path); !written) {
         return Failed(SaveNamedFailedMessage(), written, path);
     }
@@ -114,7 +115,7 @@ PresetFileOutcome PresetFileCommands::SaveUnderName(const std::string& dataFolde
 // ---- Store all ----
 
 PresetFileOutcome PresetFileCommands::StoreAllPresets(const std::string& chosenPath) {
-    return QueueStoreAll(WithPresetExtension(chosenPath, kCompleteFileExtension),
+    return QueueStoreAll(StorePathWithExtension(chosenPath, kCompleteFileExtension),
                          StoreReads::OutputsOnly);
 }
 

@@ -2,13 +2,6 @@
 
 namespace corva {
 
-std::string WithPresetExtension(std::string path, std::string_view extension) {
-    if (path.find(extension) == std::string::npos) {
-        path += extension;
-    }
-    return path;
-}
-
 PresetFileKind PresetFileKindOf(std::string_view path) {
     const auto dot = path.rfind('.');
     if (dot == std::string_view::npos) {

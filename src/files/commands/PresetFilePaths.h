@@ -12,10 +12,6 @@ inline constexpr std::string_view kCompleteFileExtension = ".qvma";
 
 enum class PresetFileKind { Single, Complete, Other };
 
-// Appends the extension when the path does not already contain it anywhere (so "N" and
-// "N.qvms" name the same file). Case-sensitive.
-std::string WithPresetExtension(std::string path, std::string_view extension);
-
 // By the text after the last "." of the path: exactly "qvms" or "qvma"; anything else,
 // other letter case or no "." at all, is Other.
 PresetFileKind PresetFileKindOf(std::string_view path);
