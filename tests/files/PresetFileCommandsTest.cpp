@@ -10,6 +10,7 @@
 #include "files/JsonTestSupport.h"
 #include "files/commands/PresetFileCommands.h"
 #include "files/commands/PresetFileMessages.h"
+#include "files/commands/DocumentFileIo.h"
 #include "files/commands/PresetFilePaths.h"
 #include "protocol/FrameLayout.h"
 #include "transfer/EngineHarness.h"
@@ -24,11 +25,11 @@ using test::Engine;
 constexpr std::size_t kDelayWord = 252;  // inside an output block
 
 TEST(PresetFilePathsTest, ExtensionIsAppendedOnlyWhenThePathLacksIt) {
-    EXPECT_EQ(WithPresetExtension("N", kSingleFileExtension), "N.qvms");
-    EXPECT_EQ(WithPresetExtension("N.qvms", kSingleFileExtension), "N.qvms");
-    EXPECT_EQ(WithPresetExtension("dir/N.qvms.old", kSingleFileExtension), "dir/N.qvms.old");
-    EXPECT_EQ(WithPresetExtension("N.QVMS", kSingleFileExtension), "N.QVMS.qvms");
-    EXPECT_EQ(WithPresetExtension("N.qvms", kCompleteFileExtension), "N.qvms.qvma");
+    EXPECT_EQ(StorePathWithExtension("N", kSingleFileExtension), "N.qvms");
+    EXPECT_EQ(StorePathWithExtension("N.qvms", kSingleFileExtension), "N.qvms");
+    EXPECT_EQ(StorePathWithExtension("dir/N.qvms.old", kSingleFileExtension), "dir/N.qvms.old");
+    EXPECT_EQ(StorePathWithExtension("N.QVMS", kSingleFileExtension), "N.QVMS.qvms");
+    EXPECT_EQ(StorePathWithExtension("N.qvms", kCompleteFileExtension), "N.qvms.qvma");
 }
 
 TEST(PresetFilePathsTest, OpenTakesExactlyQvmsOrQvmaAfterTheLastDot) {
