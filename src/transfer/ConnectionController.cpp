@@ -186,6 +186,7 @@ void ConnectionController::StopWorker() {
 
 void ConnectionController::CloseTransport() {
     StopWorker();
+    sequencer_.reset();  // an update never outlives its link
     if (markedInUse_) {
         inUse_.Unmark(devicePath_);
         markedInUse_ = false;

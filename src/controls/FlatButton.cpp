@@ -1,0 +1,78 @@
+#include "controls/FlatButton.h"
+
+#include <QPainter>
+
+namespace corva::controls {
+namespace {
+
+constexpr int kPaddingX = 14;
+constexpr int kHeight = 30;
+constexpr qreal kRadius = 6.0;
+
+const QColor kInk{38, 43, 66};
+const QColor kAccent{72, 86, 170};
+const QColor kBorder{196, 199, 216};
+
+}  // namespace
+
+FlatButton::FlatButton(ButtonTone tone, QWidget* parent) : QAbstractButton(parent), tone_{tone} {
+    setAttribute(Qt::WA_Hover);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QSize FlatButton::sizeHint() const {
+    const int textWidth = fontMetrics().horizontalAdvance(text());
+    return {textWidth + 2 * kPaddingX, kHeight};
+}
+
+void FlatButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF face = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const bool hovered = underMouse() && isEnabled();
+    const bool pressed = isDown() || isChecked();
+
+    QColor fill = Qt::transparent;
+    QColor border = Qt::transparent;
+    QColor ink = kInk;
+    switch (tone_) {
+        case ButtonTone::Quiet:
+            if (pressed) {
+                fill = QColor(210, 213, 232);
+            } else if (hovered) {
+                fill = QColor(225, 227, 240);
+            }
+            if (isChecked()) {
+                ink = kAccent;
+            }
+            break;
+        case ButtonTone::Raised:
+            fill = pressed ? QColor(226, 228, 242) : hovered ? QColor(246, 247, 252) : Qt::white;
+            border = hovered ? kAccent.lighter(150) : kBorder;
+            break;
+        case ButtonTone::Accent:
+            fill = pressed ? kAccent.darker(115) : hovered ? kAccent.lighter(112) : kAccent;
+            ink = Qt::white;
+            break;
+    }
+    if (!isEnabled()) {
+        fill = tone_ == ButtonTone::Quiet ? QColor(Qt::transparent) : QColor(232, 233, 240);
+        border = tone_ == ButtonTone::Quiet ? QColor(Qt::transparent) : kBorder;
+        ink = QColor(150, 153, 170);
+    }
+    painter.setPen(border.alpha() ? QPen(border, 1.0) : QPen(Qt::NoPen));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(face, kRadius, kRadius);
+
+    // The focus is drawn only once the keyboard has moved it, not after a click.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(kAccent, 1.0, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(face.adjusted(2, 2, -2, -2), kRadius - 2, kRadius - 2);
+    }
+    painter.setPen(ink);
+    painter.drawText(rect(), Qt::AlignCenter, text());
+}
+
+}  // namespace corva::controls

@@ -1,0 +1,150 @@
+#include "files/ParameterTable.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/ByteOrder.h"
+#include "dsp/values/BandCodes.h"
+#include "dsp/values/ValueLabels.h"
+#include "files/ModeFile.h"
+#include "model/CKTV_Data.h"
+
+namespace corva {
+namespace {
+
+UiText Same(const std::string& text) {
+    return UiText{text, text};
+}
+
+const ParameterRow& Headings() {
+    static const ParameterRow kHeadings{{
+        {"Args", "参数"},
+        {"Front.Left", "前左"},
+        {"Front.Right", "前右"},
+        {"Rear.Left", "后左"},
+        {"Rear.Right", "后右"},
+        {"Center", "中置"},
+        {"Sub", "超低"},
+    }};
+    return kHeadings;
+}
+
+// Row labels of everything below the bands. The blanks inside three Chinese labels line them
+// up with the four-character labels around them.
+struct FixedRowLabel {
+    int row;
+    UiText label;
+};
+const std::array<FixedRowLabel, 13>& FixedRowLabels() {
+    using namespace table_row;
+    static const std::array<FixedRowLabel, 13> kLabels{{
+        {kHighPassType, {"HPF_Type", "低切类型"}},
+        {kHighPassFrequency, {"HPF_Freq", "低切频率"}},
+        {kHighPassSlope, {"HPF_Oct", "低切斜率"}},
+        {kLowPassType, {"LPF_Type", "高切类型"}},
+        {kLowPassFrequency, {"LPF_Freq", "高切频率"}},
+        {kLowPassSlope, {"LPF_Oct", "高切斜率"}},
+        {kPolarity, {"POL", "相  位"}},
+        {kDelay, {"Delay", "延  时"}},
+        {kGain, {"Gain", "增益"}},
+        {kMute, {"Mute", "静  音"}},
+        {kLimiterThreshold, {"Threshold", "限幅电平"}},
+        {kLimiterAttack, {"Attach", "响应时间"}},
+        {kLimiterRelease, {"Release", "释放时间"}},
+    }};
+    return kLabels;
+}
+
+void FillRowLabels(std::vector<ParameterRow>& rows) {
+    using namespace table_row;
+    for (int j = 0; j < kBandCount; ++j) {
+        const std::string number = std::to_string(j + 1);
+        rows[BandRow(j, kBandType)][0] = {"EQ" + number + " Type", "均衡" + number + "类型"};
+        rows[BandRow(j, kBandGain)][0] = {"EQ" + number + " Gain", "均衡" + number + "增益"};
+        rows[BandRow(j, kBandFrequency)][0] = {"EQ" + number + " Freq", "均衡" + number + "频率"};
+        rows[BandRow(j, kBandQ)][0] = {"EQ" + number + " Q", "均衡" + number + "Q值"};
+    }
+    for (const FixedRowLabel& fixed : FixedRowLabels()) {
+        rows[static_cast<std::size_t>(fixed.row)][0] = fixed.label;
+    }
+}
+
+bool IsShelf(const CFilter& band) {
+    return band.type() == FilterType::LowShelf || band.type() == FilterType::HighShelf;
+}
+
+// Cells of output channel `channel`, in column channel + 1.
+void FillChannel(std::vector<ParameterRow>& rows, const CKTV_OutData& output, int channel,
+                 int listeningDelayCode, DelayUnit delayUnit) {
+    using namespace table_row;
+    const auto column = static_cast<std::size_t>(channel + 1);
+    auto cell = [&](int row) -> UiText& { return rows[static_cast<std::size_t>(row)][column]; };
+
+    const CKTVEQ& eq = output.eq();
+    const int bandCount = std::min(eq.BandCount(), kBandCount);
+    for (int j = 0; j < bandCount; ++j) {
+        const CFilter& band = eq.Band(j);
+        cell(BandRow(j, kBandType)) = BandTypeLabel(static_cast<int>(band.type()), band.geqMode());
+        cell(BandRow(j, kBandGain)) = Same(BandGainLabel(band.gainDb(), band.ReportsBypass()));
+        cell(BandRow(j, kBandFrequency)) = Same(FrequencyLabel(band.targetHz()));
+        // A shelf has no bandwidth; its row shows how steep it is instead.
+        cell(BandRow(j, kBandQ)) =
+            Same(IsShelf(band) ? ShelfSlopeLabel(band.slope()) : QText(band.BandwidthIndex()));
+    }
+
+    const CFilter& highPass = eq.HighPass();
+    cell(kHighPassType) = CrossoverKindLabel(highPass.crossoverKind());
+    cell(kHighPassFrequency) = Same(FrequencyLabel(highPass.targetHz()));
+    cell(kHighPassSlope) = Same(CrossoverSlopeLabel(highPass.slope()));
+    const CFilter& lowPass = eq.LowPass();
+    cell(kLowPassType) = CrossoverKindLabel(lowPass.crossoverKind());
+    cell(kLowPassFrequency) = Same(FrequencyLabel(lowPass.targetHz()));
+    cell(kLowPassSlope) = Same(CrossoverSlopeLabel(lowPass.slope()));
+
+    cell(kPolarity) = PolarityLabel(output.polarity());
+    cell(kDelay) = DelayTableText(listeningDelayCode, delayUnit);
+    cell(kGain) = Same(ChannelGainLabel(output.gainZero() ? 0 : output.gainCode()));
+    cell(kMute) = OnLabel(output.on());
+
+    cell(kLimiterThreshold) = Same(LimiterThresholdLabel(output.limiterThresholdCode()));
+    cell(kLimiterAttack) = Same(LimiterAttackLabel(output.limiterAttackCode()));
+    cell(kLimiterRelease) = Same(LimiterReleaseLabel(output.limiterReleaseCode()));
+}
+
+}  // namespace
+
+ParameterTable BuildParameterTable(const CKTV_Data& model,
+                                   std::span<const std::uint8_t, kListeningTableSize> listening,
+                                   DelayUnit delayUnit) {
+    ParameterTable table;
+    table.headings = Headings();
+    table.rows.resize(kParameterTableRows);
+    FillRowLabels(table.rows);
+
+    // The table may come from a file or the processor: a current position above the last row
+    // reads as the last row.
+    const std::size_t positionRow = listening_table::RowOffset(CurrentPosition(listening));
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        const int delayCode =
+            ReadLe16Signed(listening, positionRow + 2 * static_cast<std::size_t>(channel));
+        FillChannel(table.rows, model.output(channel), channel, delayCode, delayUnit);
+    }
+    return table;
+}
+
+ParameterTableText TableText(const ParameterTable& table, UiLanguage language) {
+    ParameterTableText text;
+    for (std::size_t k = 0; k < text.headings.size(); ++k) {
+        text.headings[k] = table.headings[k].In(language);
+    }
+    text.rows.reserve(table.rows.size());
+    for (const ParameterRow& row : table.rows) {
+        ParameterTextRow& line = text.rows.emplace_back();
+        for (std::size_t k = 0; k < line.size(); ++k) {
+            line[k] = row[k].In(language);
+        }
+    }
+    return text;
+}
+
+}  // namespace corva

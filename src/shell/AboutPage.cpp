@@ -1,0 +1,77 @@
+#include "shell/AboutPage.h"
+
+#include <mutex>
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "controls/FlatButton.h"
+#include "shell/AppContext.h"
+#include "shell/ConnectionDriver.h"
+#include "shell/ShellStyle.h"
+#include "shell/ShellTexts.h"
+
+namespace corva::shell {
+
+AboutPage::AboutPage(AppContext& context, ConnectionDriver& connection, QWidget* parent)
+    : QWidget(parent), context_{context}, device_{new QLabel(this)}, software_{new QLabel(this)} {
+    device_->setObjectName(QStringLiteral("deviceVersion"));
+    software_->setObjectName(QStringLiteral("softwareVersion"));
+    device_->setFont(ShellFont(FontSize::Large));
+    software_->setFont(ShellFont(FontSize::Large));
+    device_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    software_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* close = new controls::FlatButton(controls::ButtonTone::Raised, this);
+    close->setObjectName(QStringLiteral("aboutClose"));
+    context_.language().BindText(close, text::kClose);
+    connect(close, &QAbstractButton::clicked, this, &AboutPage::CloseRequested);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 10, 8, 8);
+    layout->setSpacing(12);
+    layout->addWidget(device_);
+    layout->addWidget(software_);
+    layout->addStretch();
+    layout->addWidget(close, 0, Qt::AlignRight);
+
+    context_.language().OnChange(this, [this] { Refresh(); });
+    connect(&connection, &ConnectionDriver::VersionArrived, this, &AboutPage::Refresh);
+    connect(&connection, &ConnectionDriver::OnlineChanged, this, &AboutPage::Refresh);
+    Refresh();
+}
+
+QString AboutPage::deviceLine() const {
+    return device_->text();
+}
+QString AboutPage::softwareLine() const {
+    return software_->text();
+}
+
+void AboutPage::showEvent(QShowEvent* event) {
+    Refresh();
+    QWidget::showEvent(event);
+}
+
+QString AboutPage::DeviceVersionTag() const {
+    TuningSession& session = context_.session();
+    std::lock_guard lock(session.sendLock);
+    const auto tag = session.image.VersionTag();
+    QString text;
+    for (const std::uint8_t byte : tag) {
+        if (byte == 0) {
+            break;
+        }
+        text += QChar::fromLatin1(static_cast<char>(byte));
+    }
+    return text.trimmed();  // blank until a tag has been received (or after a rejected one)
+}
+
+void AboutPage::Refresh() {
+    const Language& language = context_.language();
+    device_->setText(language.Pick(text::kDeviceVersion) + DeviceVersionTag());
+    software_->setText(language.Pick(text::kSoftwareVersionLabel) +
+                       QString::fromLatin1(text::kSoftwareVersion));
+}
+
+}  // namespace corva::shell

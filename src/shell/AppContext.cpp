@@ -1,0 +1,38 @@
+#include "shell/AppContext.h"
+
+#include "protocol/links/HidDeviceEnumerator.h"
+#include "protocol/links/SettingsInUseMarkers.h"
+#include "shell/MemoryInUseMarkers.h"
+#include "sim/InProcessLink.h"
+
+namespace corva::shell {
+
+AppContext::AppContext(AppSetup setup)
+    : timing_{setup.timing},
+      settings_{std::move(setup.folders)},
+      messages_{std::make_unique<DialogPresenter>()} {
+    if (setup.source == DeviceSource::Demo) {
+        auto devices = std::make_unique<sim::SimDeviceEnumerator>();
+        devices->Plug(kDemoDevicePath);
+        demoDevices_ = devices.get();
+        devices_ = std::move(devices);
+        inUse_ = std::make_unique<MemoryInUseMarkers>();
+    } else {
+        devices_ = std::make_unique<HidDeviceEnumerator>();
+        inUse_ = std::make_unique<SettingsInUseMarkers>();
+    }
+    controller_ = std::make_unique<ConnectionController>(ConnectionController::Dependencies{
+        session_, *devices_, *inUse_, timing_, poster_.NoticeSinkForWorker()});
+    // Set once, before any worker runs: the hook is read on the worker thread.
+    controller_->command().SetProgressHook(poster_.ProgressSinkForWorker());
+}
+
+AppContext::~AppContext() {
+    controller_.reset();  // stops the worker while everything it uses still exists
+}
+
+void AppContext::SetMessagePresenter(std::unique_ptr<MessagePresenter> presenter) {
+    messages_ = std::move(presenter);
+}
+
+}  // namespace corva::shell

@@ -1,0 +1,28 @@
+// The program's command line: --demo, --screenshot FILE and --lang en|zh.
+#pragma once
+
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+
+#include "core/UiText.h"
+
+namespace corva::shell {
+
+struct AppOptions {
+    bool demo = false;                   // the simulated processor instead of USB
+    QString screenshotPath;              // render the window to this PNG and exit
+    std::optional<UiLanguage> language;  // this run's language, not stored
+};
+
+struct OptionsParse {
+    std::optional<AppOptions> options;  // empty when the command line is wrong
+    QString error;                      // why, for stderr
+    bool helpShown = false;             // --help was answered; exit without error
+};
+
+// `arguments` as QCoreApplication::arguments() gives them (program name first).
+OptionsParse ParseOptions(const QStringList& arguments);
+
+}  // namespace corva::shell

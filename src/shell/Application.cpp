@@ -1,0 +1,64 @@
+#include "shell/Application.h"
+
+#include <cstdio>
+#include <memory>
+
+#include <QApplication>
+#include <QLocale>
+#include <QTimer>
+
+#include "shell/AppContext.h"
+#include "shell/AppOptions.h"
+#include "shell/LanguageSetting.h"
+#include "shell/MainView.h"
+#include "shell/MainWindow.h"
+#include "shell/Screenshot.h"
+#include "shell/ShellStyle.h"
+
+namespace corva::shell {
+namespace {
+constexpr int kScreenshotTimeLimitMs = 20000;
+}
+
+void PrepareProcess() {
+    // The layout is in pixels and must never scale with the display's setting.
+    if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING")) {
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    }
+}
+
+int RunProgram(QApplication& app) {
+    const OptionsParse parse = ParseOptions(QApplication::arguments());
+    if (!parse.options) {
+        std::fprintf(parse.helpShown ? stdout : stderr, "%s%s\n",
+                     parse.helpShown ? "" : "corva-dsp: ", parse.error.toLocal8Bit().constData());
+        return parse.helpShown ? 0 : 2;
+    }
+    const AppOptions& options = *parse.options;
+    ApplyShellStyle(app);
+
+    AppSetup setup;
+    setup.source = options.demo ? DeviceSource::Demo : DeviceSource::Usb;
+    AppContext context(setup);
+    context.settings().EnsureDataFolder();
+    const UiLanguage stored =
+        StartupLanguage(context.settings(), LanguageForLocale(QLocale::system()));
+    context.language().Set(options.language.value_or(stored));
+
+    MainWindow window(context);
+    window.show();
+    // The start-up connection runs once the window is on screen.
+    QTimer::singleShot(0, &window.view(), &MainView::StartupConnect);
+
+    std::unique_ptr<ScreenshotTaker> screenshot;
+    if (!options.screenshotPath.isEmpty()) {
+        screenshot = std::make_unique<ScreenshotTaker>(
+            window, options.screenshotPath,
+            options.demo ? ScreenshotWait::Synchronised : ScreenshotWait::StartUp,
+            kScreenshotTimeLimitMs);
+        screenshot->Begin();
+    }
+    return app.exec();
+}
+
+}  // namespace corva::shell

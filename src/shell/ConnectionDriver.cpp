@@ -1,0 +1,167 @@
+#include "shell/ConnectionDriver.h"
+
+#include <mutex>
+
+#include "protocol/FrameBuilder.h"
+#include "shell/AppContext.h"
+
+namespace corva::shell {
+
+ConnectionDriver::ConnectionDriver(AppContext& context, QObject* parent)
+    : QObject(parent), context_{context} {
+    connect(&context_.poster(), &NoticePoster::NoticeArrived, this,
+            &ConnectionDriver::HandleNotice);
+    connect(&context_.poster(), &NoticePoster::ProgressArrived, this,
+            &ConnectionDriver::ProgressMoved);
+    connect(&hotPlugTimer_, &QTimer::timeout, this, &ConnectionDriver::PollDevices);
+    // The last frame of a batch has gone: the transfer counts as busy a moment longer, so the
+    // progress window does not vanish before the processor has settled.
+    batchDoneTimer_.setSingleShot(true);
+    connect(&batchDoneTimer_, &QTimer::timeout, this, [this] {
+        context_.controller().bulk().bulkBusy = false;
+        Refresh();
+    });
+    Refresh();
+}
+
+void ConnectionDriver::StartupConnect() {
+    (void)context_.controller().OpenFirstDevice();  // nothing is shown when none is found
+    Refresh();
+}
+
+std::optional<ConnectionDriver::DeviceChoice> ConnectionDriver::Toggle() {
+    auto& controller = context_.controller();
+    if (controller.updating() || context_.busy) {
+        return std::nullopt;  // the update owns the link until it ends
+    }
+    auto outcome = controller.ToggleConnection();
+    Refresh();
+    if (outcome.kind == ConnectionController::ToggleOutcome::Kind::ChooseDevice) {
+        DeviceChoice choice;
+        for (const auto& label : outcome.choiceLabels) {
+            choice.labels.push_back(QString::fromStdString(label));
+        }
+        choice.paths = std::move(outcome.choicePaths);
+        return choice;
+    }
+    Show(outcome.message);
+    return std::nullopt;
+}
+
+void ConnectionDriver::ConnectTo(const std::string& path) {
+    if (context_.controller().online()) {
+        return;
+    }
+    const Status status = context_.controller().ConnectToPath(path);
+    Refresh();
+    if (!status.ok()) {
+        Show(ConnectFailedMessage());
+    }
+}
+
+void ConnectionDriver::Disconnect() {
+    context_.controller().Disconnect();
+    Refresh();
+}
+
+void ConnectionDriver::StartHotPlugPolling(int intervalMs) {
+    hotPlugTimer_.start(intervalMs);
+}
+
+void ConnectionDriver::PollDevices() {
+    auto message = context_.controller().PollDevices();
+    EndStrandedUpdate();
+    Refresh();
+    Show(message);
+}
+
+bool ConnectionDriver::EnqueueSystemFrame(int systemId, int preset) {
+    TuningSession& session = context_.session();
+    std::lock_guard lock(session.sendLock);
+    if (!session.connected) {
+        return false;
+    }
+    auto frame = FrameBuilder(session.image, session.protection).BuildSystemFrame(systemId, preset);
+    if (!frame) {
+        return false;
+    }
+    session.queue.push(std::move(frame));
+    return true;
+}
+
+void ConnectionDriver::NoteBulkTransfer() {
+    Refresh();
+    auto& bulk = context_.controller().bulk();
+    if (bulk.bulkBusy) {
+        batchDoneTimer_.stop();  // an earlier batch's delay must not end this one
+        emit BulkTransferStarted(bulk.progressCount());
+    }
+}
+
+void ConnectionDriver::HandleNotice(const Notice& notice) {
+    auto& controller = context_.controller();
+    if (notice.id == NoticeId::BatchDone) {
+        batchDoneTimer_.start(context_.timing().batchDoneDelayMs);
+    }
+    const bool wasUpdating = controller.updating();
+    const auto message = controller.HandleNotice(notice);
+    Refresh();
+    if (notice.id == NoticeId::VersionReceived) {
+        emit VersionArrived();
+    }
+    emit NoticeHandled(notice);
+    if (wasUpdating && !controller.updating()) {
+        if (notice.id == NoticeId::UpdateStep) {
+            // The success message is shown while still busy, so the panel stays under it.
+            Show(message);
+            context_.busy = false;
+            emit FirmwareUpdateEnded(true);
+        } else {
+            context_.busy = false;
+            emit FirmwareUpdateEnded(false);
+            Show(message);
+        }
+        return;
+    }
+    Show(message);
+}
+
+void ConnectionDriver::Show(const std::optional<UserMessage>& message) {
+    if (message) {
+        Present(context_.messages(), context_.language(), *message);
+    }
+}
+
+void ConnectionDriver::Refresh() {
+    auto& controller = context_.controller();
+    const bool online = controller.online();
+    const bool synchronised = online && controller.synchronised();
+    const bool bulkBusy = controller.bulk().bulkBusy;
+    if (online != online_) {
+        online_ = online;
+        emit OnlineChanged(online);
+    }
+    if (synchronised != synchronised_) {
+        synchronised_ = synchronised;
+        emit SynchronisedChanged(synchronised);
+    }
+    if (controller.updating() != updating_) {
+        updating_ = controller.updating();
+        emit UpdatingChanged(updating_);
+    }
+    if (bulkBusy && !bulkSeen_) {
+        emit BulkTransferStarted(controller.bulk().progressCount());
+    }
+    bulkSeen_ = bulkBusy;
+}
+
+void ConnectionDriver::EndStrandedUpdate() {
+    // A processor pulled out during an update (other than its own restart) ends the update
+    // together with its link; the removal message says why.
+    if (updating_ && !context_.controller().updating()) {
+        context_.busy = false;
+        emit FirmwareUpdateEnded(false);
+    }
+}
+
+}  // namespace corva::shell

@@ -1,0 +1,117 @@
+#include "shell/FirmwareUpdateRunner.h"
+
+#include <mutex>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "shell/AppContext.h"
+#include "shell/ConnectionDriver.h"
+#include "shell/ShellTexts.h"
+
+namespace corva::shell {
+
+FirmwareUpdateRunner::FirmwareUpdateRunner(AppContext& context, ConnectionDriver& connection,
+                                           QObject* parent)
+    : QObject(parent), context_{context}, connection_{connection} {
+    waitTimer_.setInterval(context_.timing().connectForUpdateRetryMs);
+    connect(&waitTimer_, &QTimer::timeout, this, &FirmwareUpdateRunner::WaitTick);
+}
+
+FirmwareUpdateRunner::~FirmwareUpdateRunner() {
+    if (waitingForProcessor()) {
+        context_.busy = false;  // the panel closed while waiting: the update never started
+    }
+}
+
+void FirmwareUpdateRunner::Start(const QString& path) {
+    const Language& language = context_.language();
+    if (context_.controller().updating() || waitingForProcessor()) {
+        return;  // one update at a time; the running one keeps the busy flag
+    }
+    context_.busy = true;
+    if (path.isEmpty()) {
+        context_.messages().ShowTimed(language.Pick(text::kSelectUpgradeFile),
+                                      language.Pick(text::kPromptCaption));
+        context_.busy = false;
+        emit NotStarted(context_.settings().firmwareSettings().name);
+        return;
+    }
+
+    FirmwareSettings settings = context_.settings().firmwareSettings();
+    settings.name = path;
+    context_.settings().WriteFirmwareSettings(settings);
+
+    FirmwareParse parse = LoadFirmwareFile(QFile::encodeName(path).toStdString());
+    if (!parse.status.ok()) {
+        if (!QFileInfo(path).isReadable()) {
+            settings.name.clear();  // a file that cannot be read is not remembered
+            context_.settings().WriteFirmwareSettings(settings);
+        }
+        GiveUp(language.Pick(parse.status.message()), false);
+        return;
+    }
+    image_ = std::move(parse.image);
+
+    if (context_.controller().online() || ProcessorPresent()) {
+        Launch();
+        return;
+    }
+    emit StatusChanged(language.Pick(text::kConnectingUsb));
+    waited_.start();
+    waitTimer_.start();
+}
+
+bool FirmwareUpdateRunner::ProcessorPresent() {
+    // Only asked while no link is open, so nothing else is enumerating or opening devices.
+    for (const auto& device : context_.devices().Enumerate()) {
+        if (device.IsProcessor()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void FirmwareUpdateRunner::WaitTick() {
+    if (ProcessorPresent()) {
+        waitTimer_.stop();
+        Launch();
+        return;
+    }
+    if (waited_.elapsed() > context_.timing().connectForUpdateMs) {
+        waitTimer_.stop();
+        {
+            TuningSession& session = context_.session();
+            std::lock_guard lock(session.sendLock);
+            session.queue.clear();
+        }
+        GiveUp(context_.language().Pick(ConnectionFailureMessage(LinkKind::Usb).text), true);
+    }
+}
+
+void FirmwareUpdateRunner::Launch() {
+    const int plannedSteps = image_.plannedSteps;
+    const Status status = context_.controller().StartFirmwareUpdate(
+        std::move(image_), context_.poster().FirmwareSinksForWorker());
+    image_ = {};
+    connection_.Refresh();
+    if (!status.ok()) {
+        GiveUp(context_.language().Pick(status.message()), true);
+        return;
+    }
+    emit Started(plannedSteps);
+}
+
+void FirmwareUpdateRunner::GiveUp(const QString& message, bool timed) {
+    const QString caption = context_.language().Pick(text::kWindowTitle);
+    // Shown while still busy, so the settings panel stays open under the message.
+    if (timed) {
+        context_.messages().ShowTimed(message, caption);
+    } else {
+        context_.messages().ShowPlain(message, caption);
+    }
+    context_.busy = false;
+    emit NotStarted(context_.settings().firmwareSettings().name);
+}
+
+}  // namespace corva::shell

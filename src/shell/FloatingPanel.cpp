@@ -1,0 +1,120 @@
+#include "shell/FloatingPanel.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "controls/GlyphButton.h"
+#include "shell/AppContext.h"
+#include "shell/ShellStyle.h"
+#include "shell/ShellTexts.h"
+
+namespace corva::shell {
+
+FloatingPanel::FloatingPanel(AppContext& context, PanelSlot slot, const UiText& title,
+                             DragArea dragArea, QWidget* parent)
+    : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint),
+      context_{context},
+      slot_{slot},
+      dragArea_{dragArea},
+      body_{new QVBoxLayout} {
+    setFixedSize(kPanelWidth, kPanelHeight);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto* titleLabel = new QLabel(this);
+    titleLabel->setObjectName(QStringLiteral("panelTitle"));
+    titleLabel->setFont(ShellFont(FontSize::Normal, QFont::DemiBold));
+    titleLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    context_.language().BindText(titleLabel, title);
+
+    auto* close = new controls::GlyphButton(controls::Glyph::Close, this);
+    close->setObjectName(QStringLiteral("panelClose"));
+    close->setFixedSize(30, 24);
+    context_.language().Bind(close, text::kClose,
+                             [close](const QString& tip) { close->setToolTip(tip); });
+    connect(close, &QAbstractButton::clicked, this, [this] { emit CloseRequested(slot_); });
+
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(12, 3, 4, 0);
+    header->addWidget(titleLabel);
+    header->addStretch();
+    header->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(1, 0, 1, 1);
+    layout->setSpacing(0);
+    auto* headerHost = new QWidget(this);
+    headerHost->setFixedHeight(kPanelHeaderHeight);
+    headerHost->setLayout(header);
+    headerHost->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    layout->addWidget(headerHost);
+    body_->setContentsMargins(16, 12, 16, 14);
+    body_->setSpacing(10);
+    layout->addLayout(body_, 1);
+}
+
+void FloatingPanel::PlaceUnder(const QWidget* anchor, int gapPx) {
+    if (anchor) {
+        move(anchor->mapToGlobal(QPoint(0, anchor->height() + gapPx)));
+    }
+}
+
+bool FloatingPanel::event(QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate) {
+        // Decide once the activation has settled: the new active window may be our own box.
+        QTimer::singleShot(0, this, &FloatingPanel::CloseIfInactive);
+    }
+    return QFrame::event(event);
+}
+
+bool FloatingPanel::KeptOpen() const {
+    return context_.busy || holds_ > 0 || QApplication::activeModalWidget() != nullptr;
+}
+
+void FloatingPanel::CloseIfInactive() {
+    if (isVisible() && !isActiveWindow() && !KeptOpen()) {
+        emit CloseRequested(slot_);
+    }
+}
+
+void FloatingPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), colour::kBackground);
+    painter.fillRect(QRect(0, 0, width(), kPanelHeaderHeight), colour::kBar);
+    painter.setPen(colour::kLine);
+    painter.drawLine(0, kPanelHeaderHeight, width(), kPanelHeaderHeight);
+    painter.setPen(QPen(colour::kAccent.lighter(140), 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.fillRect(QRect(0, 0, width(), 2), colour::kAccent);
+}
+
+void FloatingPanel::mousePressEvent(QMouseEvent* event) {
+    const bool inDragArea =
+        dragArea_ == DragArea::Anywhere || event->position().y() < kPanelHeaderHeight;
+    if (event->button() == Qt::LeftButton && inDragArea) {
+        dragging_ = true;
+        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        event->accept();
+        return;
+    }
+    QFrame::mousePressEvent(event);
+}
+
+void FloatingPanel::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - dragOffset_);
+        event->accept();
+        return;
+    }
+    QFrame::mouseMoveEvent(event);
+}
+
+void FloatingPanel::mouseReleaseEvent(QMouseEvent* event) {
+    dragging_ = false;
+    QFrame::mouseReleaseEvent(event);
+}
+
+}  // namespace corva::shell

@@ -1,0 +1,39 @@
+#include "shell/LanguageSetting.h"
+
+#include "shell/Language.h"
+#include "shell/SettingsStore.h"
+
+namespace corva::shell {
+
+UiLanguage LanguageForLocale(const QLocale& locale) {
+    return locale.language() == QLocale::Chinese && locale.territory() == QLocale::China
+               ? UiLanguage::Chinese
+               : UiLanguage::English;
+}
+
+UiLanguage LanguageFromStoredText(const QString& stored) {
+    return stored == QStringLiteral("Chinese") ? UiLanguage::Chinese : UiLanguage::English;
+}
+
+QString StoredTextFor(UiLanguage language) {
+    return language == UiLanguage::Chinese ? QStringLiteral("Chinese") : QStringLiteral("English");
+}
+
+UiLanguage StartupLanguage(SettingsStore& store, UiLanguage localeLanguage) {
+    FirmwareSettings values = store.ReadFirmwareSettings();
+    if (values.language.isEmpty()) {
+        values.language = StoredTextFor(localeLanguage);
+        store.WriteFirmwareSettings(values);
+        return localeLanguage;
+    }
+    return LanguageFromStoredText(values.language);
+}
+
+void ToggleLanguage(Language& language, SettingsStore& store) {
+    language.Toggle();
+    FirmwareSettings values = store.firmwareSettings();
+    values.language = StoredTextFor(language.current());
+    store.WriteFirmwareSettings(values);
+}
+
+}  // namespace corva::shell

@@ -1,0 +1,75 @@
+// The one view the user works in: paints the backdrop, holds the top bar, the page area and
+// the progress window, opens the panels, and turns the connection's state into what the
+// window shows. The close button's rules live here too.
+#pragma once
+
+#include <QWidget>
+
+namespace corva::shell {
+
+class AppContext;
+class ConnectionDriver;
+class FloatingPanel;
+class PageArea;
+class PanelHost;
+class ProgressWindow;
+class TopBar;
+enum class PanelSlot;
+
+inline constexpr QSize kFullViewSize{1280, 718};
+
+class MainView : public QWidget {
+    Q_OBJECT
+
+public:
+    // `parent` is the main window; the progress window and the panels belong to it.
+    MainView(AppContext& context, QWidget* parent);
+    ~MainView() override;
+
+    ConnectionDriver& connection() { return *connection_; }
+    PanelHost& panels() { return *panels_; }
+    TopBar& topBar() { return *topBar_; }
+    PageArea& pageArea() { return *pageArea_; }
+    ProgressWindow& progress() { return *progress_; }
+
+    // Closes the panels and lays the view out at its full size.
+    void UseFullLayout();
+
+    // The start-up connection request, handled once the window is on screen; hot-plug
+    // polling starts with it.
+    void StartupConnect();
+    bool startupDone() const { return startupDone_; }
+
+    // The close button: nothing while busy (an update or a factory reset); otherwise the
+    // panels close, the link closes, and true is returned.
+    bool PrepareToClose();
+    bool busy() const;
+
+    // Opens a panel under its top-bar button (as the buttons do).
+    void ShowPanel(PanelSlot slot);
+
+signals:
+    void CloseRequested();
+    void MinimiseRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void OnConnectClicked();
+    void ShowDeviceChooser(const QStringList& labels, const std::vector<std::string>& paths);
+    void FollowConnection();
+    FloatingPanel* MakePanel(PanelSlot slot);
+
+    AppContext& context_;
+    ConnectionDriver* connection_;
+    TopBar* topBar_;
+    PageArea* pageArea_;
+    PanelHost* panels_;
+    ProgressWindow* progress_;  // a window of its own, owned by the main window
+    bool startupDone_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace corva::shell

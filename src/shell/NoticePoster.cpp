@@ -1,0 +1,22 @@
+#include "shell/NoticePoster.h"
+
+namespace corva::shell {
+
+NoticeSink NoticePoster::NoticeSinkForWorker() {
+    return [this](const Notice& notice) { Post([this, notice] { emit NoticeArrived(notice); }); };
+}
+
+KTVCommand::ProgressHook NoticePoster::ProgressSinkForWorker() {
+    return [this](int progressIndex) {
+        Post([this, progressIndex] { emit ProgressArrived(progressIndex); });
+    };
+}
+
+ConnectionController::FirmwareHooks NoticePoster::FirmwareSinksForWorker() {
+    return {[this](const UiText& status) {
+                Post([this, status] { emit FirmwareStatusArrived(status); });
+            },
+            [this] { Post([this] { emit FirmwareStepDone(); }); }};
+}
+
+}  // namespace corva::shell

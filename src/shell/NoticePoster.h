@@ -1,0 +1,39 @@
+// Carries what the transfer worker reports on its own thread over to the GUI thread. Each sink
+// below queues a call on this object, which lives in the GUI thread; the signals then fire
+// there, in the order the worker raised them. It must outlive every worker that holds a sink.
+#pragma once
+
+#include <QObject>
+
+#include "core/UiText.h"
+#include "protocol/Notice.h"
+#include "transfer/ConnectionController.h"
+#include "transfer/KTVCommand.h"
+
+namespace corva::shell {
+
+class NoticePoster : public QObject {
+    Q_OBJECT
+
+public:
+    explicit NoticePoster(QObject* parent = nullptr) : QObject(parent) {}
+
+    // Safe to call from any thread.
+    NoticeSink NoticeSinkForWorker();
+    KTVCommand::ProgressHook ProgressSinkForWorker();
+    ConnectionController::FirmwareHooks FirmwareSinksForWorker();
+
+signals:
+    void NoticeArrived(corva::Notice notice);
+    void ProgressArrived(int progressIndex);
+    void FirmwareStatusArrived(corva::UiText status);
+    void FirmwareStepDone();
+
+private:
+    template <class Emit>
+    void Post(Emit emitOnGuiThread) {
+        QMetaObject::invokeMethod(this, std::move(emitOnGuiThread), Qt::QueuedConnection);
+    }
+};
+
+}  // namespace corva::shell

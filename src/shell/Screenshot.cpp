@@ -1,0 +1,75 @@
+#include "shell/Screenshot.h"
+
+#include <cstdio>
+
+#include <QCoreApplication>
+#include <QPixmap>
+
+#include "shell/ConnectionDriver.h"
+#include "shell/MainView.h"
+#include "shell/MainWindow.h"
+#include "shell/ProgressWindow.h"
+
+namespace corva::shell {
+namespace {
+constexpr int kCheckIntervalMs = 50;
+}
+
+ScreenshotTaker::ScreenshotTaker(MainWindow& window, QString path, ScreenshotWait wait,
+                                 int timeLimitMs)
+    : window_{window}, path_{std::move(path)}, wait_{wait}, timeLimitMs_{timeLimitMs} {
+    check_.setInterval(kCheckIntervalMs);
+    connect(&check_, &QTimer::timeout, this, &ScreenshotTaker::Check);
+    limit_.setSingleShot(true);
+    connect(&limit_, &QTimer::timeout, this, [this] {
+        Finish(
+            1,
+            wait_ == ScreenshotWait::Synchronised
+                ? QStringLiteral("the simulated processor was not read within %1 s")
+                      .arg(timeLimitMs_ / 1000)
+                : QStringLiteral("start-up did not finish within %1 s").arg(timeLimitMs_ / 1000));
+    });
+}
+
+void ScreenshotTaker::Begin() {
+    check_.start();
+    limit_.start(timeLimitMs_);
+}
+
+bool ScreenshotTaker::Ready() const {
+    MainView& view = window_.view();
+    if (!view.startupDone() || view.progress().running()) {
+        return false;
+    }
+    const ConnectionDriver& connection = view.connection();
+    if (wait_ == ScreenshotWait::Synchronised || connection.online()) {
+        return connection.synchronised();
+    }
+    return true;
+}
+
+void ScreenshotTaker::Check() {
+    if (!done_ && Ready()) {
+        const QPixmap picture = window_.view().grab();
+        if (picture.isNull() || !picture.save(path_, "PNG")) {
+            Finish(1, QStringLiteral("cannot write the screenshot to %1").arg(path_));
+            return;
+        }
+        Finish(0);
+    }
+}
+
+void ScreenshotTaker::Finish(int exitCode, const QString& error) {
+    if (done_) {
+        return;
+    }
+    done_ = true;
+    check_.stop();
+    limit_.stop();
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "corva-dsp: %s\n", error.toLocal8Bit().constData());
+    }
+    QCoreApplication::exit(exitCode);
+}
+
+}  // namespace corva::shell

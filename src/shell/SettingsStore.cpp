@@ -1,0 +1,132 @@
+#include "shell/SettingsStore.h"
+
+#include <array>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "protocol/links/SettingsInUseMarkers.h"
+
+namespace corva::shell {
+namespace {
+
+constexpr const char* kPathGroup = "PC_File";
+constexpr const char* kFirmwareGroup = "DspMcu";
+
+constexpr std::array<const char*, 4> kPathValueNames = {"File_Path", "AllFile_Path", "Map_Path",
+                                                        "Hex"};
+
+QString PathKey(PathKind kind) {
+    return QString::fromLatin1(kPathGroup) + '/' +
+           QString::fromLatin1(kPathValueNames[static_cast<std::size_t>(kind) - 1]);
+}
+
+QString FirmwareKey(const char* value) {
+    return QString::fromLatin1(kFirmwareGroup) + '/' + QString::fromLatin1(value);
+}
+
+bool HasGroup(QSettings& settings, const char* group) {
+    return settings.childGroups().contains(QString::fromLatin1(group));
+}
+
+}  // namespace
+
+SettingsStore::Folders SettingsStore::DefaultFolders() {
+    return {QDir::currentPath(),
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)};
+}
+
+SettingsStore::SettingsStore(Folders folders) : folders_{std::move(folders)} {
+    firmware_.path = FirmwareMask();
+}
+
+SettingsStore::~SettingsStore() = default;
+
+std::unique_ptr<QSettings> SettingsStore::Open() const {
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\") + QString::fromLatin1(kSharedStoreName),
+        QSettings::NativeFormat);
+#else
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QString::fromLatin1(kSharedStoreName));
+#endif
+}
+
+QString SettingsStore::DataFolder() const {
+    return QDir::toNativeSeparators(QDir(folders_.startup).filePath(QStringLiteral("DataFile")));
+}
+
+void SettingsStore::EnsureDataFolder() const {
+    QDir(folders_.startup).mkpath(QStringLiteral("DataFile"));
+}
+
+QString SettingsStore::FirmwareMask() const {
+    return DataFolder() + QDir::separator() + QStringLiteral("*.bin");
+}
+
+QString SettingsStore::GeneralMask() const {
+    return DataFolder() + QDir::separator() + QStringLiteral("*.*");
+}
+
+QString SettingsStore::ModeFileMask() const {
+    return DataFolder() + QDir::separator() + QStringLiteral("*.dat_d");
+}
+
+void SettingsStore::WriteAllPaths(QSettings& settings, const QString& folder) const {
+    for (const PathKind kind :
+         {PathKind::SinglePreset, PathKind::AllPresets, PathKind::Map, PathKind::Hex}) {
+        settings.setValue(PathKey(kind), folder);
+    }
+    settings.sync();
+}
+
+QString SettingsStore::GetPath(PathKind kind) {
+    auto settings = Open();
+    if (!HasGroup(*settings, kPathGroup)) {
+        WriteAllPaths(*settings, folders_.documents);
+        return folders_.documents;
+    }
+    const QString stored = settings->value(PathKey(kind)).toString();
+    if (stored.isEmpty() || !QFileInfo(stored).isDir()) {
+        settings->setValue(PathKey(kind), folders_.documents);
+        settings->sync();
+        return folders_.documents;
+    }
+    return stored;
+}
+
+void SettingsStore::PutPath(PathKind kind, const QString& folder) {
+    auto settings = Open();
+    settings->setValue(PathKey(kind), folder);
+    settings->sync();
+    if (settings->status() != QSettings::NoError) {
+        settings->setValue(PathKey(kind), folders_.documents);
+        settings->sync();
+    }
+}
+
+const FirmwareSettings& SettingsStore::ReadFirmwareSettings() {
+    auto settings = Open();
+    if (!HasGroup(*settings, kFirmwareGroup)) {
+        WriteFirmwareSettings(firmware_);
+        return firmware_;
+    }
+    firmware_.name = settings->value(FirmwareKey("Name")).toString();
+    firmware_.path = settings->value(FirmwareKey("Path"), firmware_.path).toString();
+    firmware_.language = settings->value(FirmwareKey("Language")).toString();
+    return firmware_;
+}
+
+void SettingsStore::WriteFirmwareSettings(const FirmwareSettings& values) {
+    firmware_ = values;
+    auto settings = Open();
+    settings->setValue(FirmwareKey("Name"), firmware_.name);
+    settings->setValue(FirmwareKey("Path"), firmware_.path);
+    settings->setValue(FirmwareKey("Language"), firmware_.language);
+    settings->sync();
+}
+
+}  // namespace corva::shell

@@ -1,0 +1,63 @@
+// Every text the shell shows, as English/Chinese pairs, in one place.
+#pragma once
+
+#include "core/UiText.h"
+
+namespace corva::shell::text {
+
+// The program's name: the main window's caption and the caption of its message boxes.
+inline const UiText kWindowTitle{"Corva DSP", "Corva DSP"};
+inline const UiText kPromptCaption{"Corva DSP", "提示"};
+inline constexpr const char* kSoftwareVersion = "VIRE-RI1.02";
+
+// Top bar.
+inline const UiText kConnect{"Connect", "连接"};
+inline const UiText kDisconnect{"Disconnect", "断开连接"};
+inline const UiText kSettings{"Settings", "设置"};
+inline const UiText kSave{"Save", "保存"};
+inline const UiText kOpen{"Open", "打开"};
+inline const UiText kMore{"More", "更多"};
+inline const UiText kMinimise{"Minimise", "最小化"};
+inline const UiText kClose{"Close", "关闭"};
+inline const UiText kNotConnected{"Not connected", "未连接"};
+inline const UiText kReading{"Reading the processor", "正在读取设备"};
+inline const UiText kOnline{"Processor connected", "设备已连接"};
+inline const UiText kUpdatingFirmware{"Updating the firmware", "正在更新固件"};
+
+// Commands the standard layout has no control for; offered in the "More" menu.
+inline const UiText kProgramDialog{"Presets in the processor...", "设备中的音效..."};
+inline const UiText kMusicFiles{"Music files...", "音乐文件..."};
+inline const UiText kModeFiles{"Mode files...", "模式文件..."};
+inline const UiText kParameterReport{"Parameter report...", "参数报表..."};
+inline const UiText kProtectUnlock{"Protect or unlock...", "加密或解锁..."};
+
+// Page area.
+inline const UiText kPageAreaTitle{"Full interface page", "完整界面"};
+inline const UiText kPageAreaHint{"Equaliser, crossover, delay and channel pages appear here.",
+                                  "均衡、分频、延时和通道页面将显示在这里。"};
+
+// Settings panel.
+inline const UiText kSettingTab{"Setting", "设置"};
+inline const UiText kUpgradeTab{"Upgrade", "升级"};
+inline const UiText kAboutTab{"About", "关于"};
+inline const UiText kLanguage{"Language", "语言"};
+inline const UiText kChineseName{"中文", "中文"};
+inline const UiText kEnglishName{"English", "English"};
+inline const UiText kFactorySettings{"Factory settings", "出厂设置"};
+inline const UiText kRestore{"Restore", "恢复"};
+inline const UiText kFactoryResetQuestion{"Restore factory settings,Yes or No?",
+                                          "是否恢复出厂设置?"};
+inline const UiText kFirmwareFile{"Firmware file", "固件文件"};
+inline const UiText kBrowse{"Browse", "浏览"};
+inline const UiText kUpdate{"Update", "更新"};
+inline const UiText kSelectUpgradeFile{"Please select upgrade file!", "请选择升级文件！"};
+inline const UiText kConnectingUsb{"Connected Usb", "连接Usb"};
+inline const UiText kDeviceVersion{"Device version: ", "设备版本: "};
+inline const UiText kSoftwareVersionLabel{"Software version: ", "软件版本: "};
+
+// Progress window.
+inline const UiText kTransferTitle{"Data transmission", "数据传输"};
+inline const UiText kTransferRunning{"Data processing. Please wait", "数据处理中……请稍候"};
+inline const UiText kTransferEnded{"End of data transmission", "数据传输结束"};
+
+}  // namespace corva::shell::text

@@ -1,0 +1,71 @@
+// The bar across the top of the main view: the program's name, the connect button with the
+// connection state, the "More" menu, the settings, save and open buttons, minimise and close.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QMenu;
+
+namespace corva::controls {
+class ConnectButton;
+class FlatButton;
+class GlyphButton;
+}  // namespace corva::controls
+
+namespace corva::shell {
+
+class Language;
+
+inline constexpr int kTopBarHeight = 57;
+
+enum class ConnectionLook {
+    Disconnected,
+    Reading,       // connected, the processor's tuning is still being read
+    Synchronised,  // connected, the tuning on screen is the processor's
+    Updating,      // a firmware update owns the link
+};
+
+// The commands of the "More" menu, in menu order.
+enum class MoreCommand { ProgramDialog, MusicFiles, ModeFiles, ParameterReport, ProtectUnlock };
+
+class TopBar : public QWidget {
+    Q_OBJECT
+
+public:
+    TopBar(Language& language, QWidget* parent);
+
+    void SetConnectionLook(ConnectionLook look);
+    ConnectionLook connectionLook() const { return look_; }
+
+    controls::ConnectButton* connectButton() { return connect_; }
+    controls::FlatButton* moreButton() { return more_; }
+    controls::FlatButton* settingsButton() { return settings_; }
+    controls::FlatButton* saveButton() { return save_; }
+    controls::FlatButton* openButton() { return open_; }
+    controls::GlyphButton* minimiseButton() { return minimise_; }
+    controls::GlyphButton* closeButton() { return close_; }
+    QMenu* moreMenu() { return moreMenu_; }
+    QAction* moreAction(MoreCommand command);
+    QString stateText() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void ApplyConnectionLook();
+
+    Language& language_;
+    ConnectionLook look_ = ConnectionLook::Disconnected;
+    controls::ConnectButton* connect_;
+    QLabel* state_;
+    controls::FlatButton* more_;
+    controls::FlatButton* settings_;
+    controls::FlatButton* save_;
+    controls::FlatButton* open_;
+    controls::GlyphButton* minimise_;
+    controls::GlyphButton* close_;
+    QMenu* moreMenu_;
+};
+
+}  // namespace corva::shell
