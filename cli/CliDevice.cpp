@@ -32,13 +32,16 @@ private:
 }  // namespace
 
 CliDevice::CliDevice(const CliOptions& options, UiLanguage language)
-    : options_{options}, language_{language} {
+    : options_{options},
+      language_{language},
+      progress_{isatty(STDERR_FILENO) != 0 ? ProgressStyle::Bar : ProgressStyle::Lines} {
     if (options_.link == LinkChoice::Sim) {
         auto simulated = std::make_unique<sim::SimDeviceEnumerator>();
         simulator_ = simulated->Plug(kSimPath);
         if (!options_.simState.empty() && access(options_.simState.c_str(), F_OK) == 0) {
             if (Status loaded = simulator_->LoadState(options_.simState); !loaded.ok()) {
                 PrintError(loaded.message(), options_.simState);
+                setupFailed_ = true;
             }
         }
         devices_ = std::move(simulated);
@@ -47,31 +50,32 @@ CliDevice::CliDevice(const CliOptions& options, UiLanguage language)
         devices_ = std::make_unique<HidDeviceEnumerator>();
         inUse_ = std::make_unique<SettingsInUseMarkers>();
     }
-    controller_ = std::make_unique<ConnectionController>(ConnectionController::Dependencies{
-        session_, *devices_, *inUse_, timing_, notices_.Sink()});
+    controller_ = std::make_unique<ConnectionController>(
+        ConnectionController::Dependencies{session_, *devices_, *inUse_, timing_, notices_.Sink()});
     if (!options_.traceFile.empty()) {
         if (trace_.Open(options_.traceFile)) {
             controller_->SetTraceHook(trace_.Hook());
         } else {
             PrintError({"Cannot open the trace file.", "无法打开跟踪文件。"}, options_.traceFile);
+            setupFailed_ = true;
         }
     }
-    showProgress_ = isatty(STDERR_FILENO) != 0;
-    controller_->command().SetProgressHook([this](int index) {
-        if (progressRange_ > 0) {
-            const int percent = std::min(100, 100 * (index + 1) / progressRange_);
-            std::fprintf(stderr, showProgress_ ? "\r%3d%%" : "%d%%\n", percent);
-        }
-    });
+    // Runs on the transfer worker: the bar follows the index of each answered frame.
+    controller_->command().SetProgressHook([this](int index) { progress_.Step(index + 1); });
 }
 
 CliDevice::~CliDevice() {
     Disconnect();
-    if (simulator_ && !options_.simState.empty()) {
+    // A memory file that could not be read is not overwritten.
+    if (simulator_ && !options_.simState.empty() && !setupFailed_) {
         if (Status saved = simulator_->SaveState(options_.simState); !saved.ok()) {
             PrintError(saved.message(), options_.simState);
         }
     }
+}
+
+void CliDevice::Say(const UiText& text) const {
+    std::printf("%s\n", text.In(language_).c_str());
 }
 
 void CliDevice::PrintError(const UiText& text, const std::string& detail) const {
@@ -81,7 +85,8 @@ void CliDevice::PrintError(const UiText& text, const std::string& detail) const 
     }
     // One line, whatever line breaks the message text carries.
     for (auto& c : line) {
-        if (c == '\n') c = ' ';
+        if (c == '\n')
+            c = ' ';
     }
     std::fprintf(stderr, "corva-dsp-cli: %s\n", line.c_str());
 }
@@ -113,7 +118,6 @@ ExitCode CliDevice::Connect() {
         PrintError(status.message());
         return kLinkError;
     }
-    progressRange_ = 0;
     if (!RunUntil([this] { return controller_->synchronised(); }, kSynchroniseTimeoutMs)) {
         if (!failed_) {
             PrintError({"Connection failure!", "连接失败!"}, "no full read from the processor");
@@ -127,15 +131,26 @@ void CliDevice::HandleNotice(const Notice& notice) {
     if (notice.id == NoticeId::BatchDone) {
         controller_->bulk().bulkBusy = false;
     }
+    const bool wasUpdating = controller_->updating();
     if (auto message = controller_->HandleNotice(notice)) {
-        PrintError(message->text, message->detail);
-        failed_ = true;
+        if (notice.id == NoticeId::UpdateStep && wasUpdating) {
+            // The only message of a finished update is its success.
+            progress_.Finish(true);
+            Say(message->text);
+            updateFinished_ = true;
+        } else {
+            progress_.Finish(false);
+            PrintError(message->text, message->detail);
+            failed_ = true;
+        }
+    }
+    if (observer_) {
+        observer_(notice);
     }
 }
 
 bool CliDevice::RunUntil(const std::function<bool()>& done, int timeoutMs) {
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!done()) {
         if (failed_ || (!controller_->online() && !controller_->updating() && !done())) {
             return done();
@@ -162,10 +177,25 @@ bool CliDevice::WaitUntilSent(int timeoutMs) {
             return !head || (head->data()[7] == 9 && head->data()[8] == 3);
         },
         timeoutMs);
-    if (showProgress_ && progressRange_ > 0) {
-        std::fputc('\n', stderr);
-    }
+    progress_.Finish(sent);
     return sent;
+}
+
+ExitCode CliDevice::Finish() {
+    const bool sent = WaitUntilSent();
+    if (!sent && !failed_) {
+        PrintError({"Time-out: the processor did not answer everything sent.",
+                    "超时：处理器未应答全部发送的数据。"},
+                   controller_->linkDescription());
+    }
+    Disconnect();
+    if (sent && !failed_) {
+        for (const auto& line : whenSent_) {
+            std::printf("%s\n", line.c_str());
+        }
+    }
+    whenSent_.clear();
+    return sent && !failed_ ? kDone : kLinkError;
 }
 
 void CliDevice::Disconnect() {

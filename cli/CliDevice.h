@@ -6,9 +6,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "CliOptions.h"
 #include "ExitCode.h"
+#include "ProgressLine.h"
 #include "TraceFile.h"
 #include "protocol/InUseMarkers.h"
 #include "sim/InProcessLink.h"
@@ -29,17 +32,36 @@ public:
     bool RunUntil(const std::function<bool()>& done, int timeoutMs);
     // Waits until every queued frame has been answered (only the idle poll remains).
     bool WaitUntilSent(int timeoutMs = 30000);
+    // The end of every command that talked to the processor: waits until everything is sent,
+    // then disconnects. kLinkError (already printed) when the wait failed.
+    ExitCode Finish();
     void Disconnect();
-    // The next bulk transfer numbers `frames` frames: show its progress.
-    void ShowProgress(int frames) { progressRange_ = frames; }
+    // The bulk transfer just queued numbers `frames` frames: show its progress.
+    void ShowProgress(int frames) { progress_.Start(frames); }
+    ProgressLine& progress() { return progress_; }
+
+    // Sees every notice after the connection has handled it (on the main thread).
+    void SetNoticeObserver(std::function<void(const Notice&)> observer) {
+        observer_ = std::move(observer);
+    }
 
     TuningSession& session() { return session_; }
     ConnectionController& controller() { return *controller_; }
     // A message raised while running (a link failure), already printed.
     bool failed() const { return failed_; }
+    // The trace file or the simulator's memory file could not be used (already printed).
+    bool setupFailed() const { return setupFailed_; }
 
     // Prints `text` in the chosen language as one error line.
     void PrintError(const UiText& text, const std::string& detail = {}) const;
+    // Prints `text` in the chosen language as one line of the command's output.
+    void Say(const UiText& text) const;
+    // Output lines that report what was sent: printed by Finish once everything has arrived.
+    void SayWhenSent(const UiText& text) { whenSent_.push_back(text.In(language_)); }
+    void PrintWhenSent(std::string line) { whenSent_.push_back(std::move(line)); }
+    UiLanguage language() const { return language_; }
+    // A firmware update has reported its successful end.
+    bool updateFinished() const { return updateFinished_; }
 
 private:
     void HandleNotice(const Notice& notice);
@@ -54,9 +76,12 @@ private:
     TraceFile trace_;
     Timing timing_;
     std::unique_ptr<ConnectionController> controller_;
+    std::function<void(const Notice&)> observer_;
+    std::vector<std::string> whenSent_;
+    ProgressLine progress_;
     bool failed_ = false;
-    bool showProgress_ = false;
-    int progressRange_ = 0;
+    bool updateFinished_ = false;
+    bool setupFailed_ = false;
 };
 
 }  // namespace corva::cli

@@ -2,7 +2,10 @@
 
 #include <cstdio>
 
+#include "CommandSupport.h"
 #include "JsonText.h"
+#include "PresetsCommand.h"
+#include "TuningJson.h"
 #include "core/ByteOrder.h"
 #include "protocol/TextField.h"
 #include "text/CodePage.h"
@@ -10,54 +13,57 @@
 namespace corva::cli {
 
 ExitCode RunInfo(CliDevice& device, const CliOptions& options) {
-    if (ExitCode connected = device.Connect(); connected != kDone) {
-        return connected;
+    if (auto usage = RequireArguments(device, options, 0, "info")) {
+        return *usage;
     }
-    std::string version;
-    std::string liveName;
-    std::vector<std::string> presets;
-    bool isProtected = false;
-    int volumeCode = 0;
-    bool masterOn = true;
-    {
-        auto& session = device.session();
-        std::lock_guard lock(session.sendLock);
-        const auto tag = session.image.VersionTag();
-        version = TextFromField(tag);
-        liveName = Utf8FromField(session.image.Live().first(kNameFieldSize));
-        for (int p = 1; p <= kPresetCount; ++p) {
-            presets.push_back(Utf8FromField(session.image.Record(p).first(kNameFieldSize)));
+    return WithProcessor(device, [&] {
+        if (!ReadListeningTable(device)) {
+            return kLinkError;
         }
-        isProtected = session.protection.isProtected;
-        volumeCode = ReadLe16(session.image.MainVolume(), 0);
-        masterOn = session.image.MainVolume()[kMainVolumeBulkByte] != 0;
-    }
-    const std::string link = device.controller().linkDescription();
-    if (options.json) {
+        std::string version;
+        std::string liveName;
+        std::vector<std::string> presets;
+        bool isProtected = false;
+        int volumeCode = 0;
+        bool masterOn = true;
+        const std::string link = device.controller().linkDescription();
         JsonText json;
-        json.Field("version", version);
-        json.Field("link", link);
-        json.Field("name", liveName);
-        json.Field("protected", isProtected);
-        json.Array("presets", presets);
-        json.Object("volume", [&](JsonText& volume) {
-            volume.Field("code", volumeCode);
-            volume.Field("master_on", masterOn);
-        });
-        std::printf("%s\n", json.Text().c_str());
+        {
+            auto& session = device.session();
+            std::lock_guard lock(session.sendLock);
+            version = TextFromField(session.image.VersionTag());
+            liveName = Utf8FromField(session.image.Live().first(kNameFieldSize));
+            presets = StoredPresetNames(session.image);
+            isProtected = session.protection.isProtected;
+            volumeCode = ReadLe16(session.image.MainVolume(), 0);
+            masterOn = session.image.MainVolume()[kMainVolumeBulkByte] != 0;
+            if (options.json) {
+                json.Field("version", version);
+                json.Field("link", link);
+                AddTuningFields(json, session.image, isProtected);
+            }
+        }
+        if (options.json) {
+            json.Array("presets", presets);
+            json.Object("volume", [&](JsonText& volume) {
+                volume.Field("code", volumeCode);
+                volume.Field("master_on", masterOn);
+            });
+            std::printf("%s\n", json.Text().c_str());
+            return kDone;
+        }
+        std::printf("Version:     %s\n", version.c_str());
+        std::printf("Link:        %s\n", link.c_str());
+        std::printf("Live preset: %s\n", liveName.c_str());
+        std::printf("Protected:   %s\n", isProtected ? "yes" : "no");
+        std::printf("Main volume: %d dB (code %d), master %s\n", volumeCode - 60, volumeCode,
+                    masterOn ? "on" : "muted");
+        std::printf("Presets:\n");
+        for (std::size_t i = 0; i < presets.size(); ++i) {
+            std::printf("  %2zu  %s\n", i + 1, presets[i].c_str());
+        }
         return kDone;
-    }
-    std::printf("Version:     %s\n", version.c_str());
-    std::printf("Link:        %s\n", link.c_str());
-    std::printf("Live preset: %s\n", liveName.c_str());
-    std::printf("Protected:   %s\n", isProtected ? "yes" : "no");
-    std::printf("Main volume: %d dB (code %d), master %s\n", volumeCode - 60, volumeCode,
-                masterOn ? "on" : "muted");
-    std::printf("Presets:\n");
-    for (std::size_t i = 0; i < presets.size(); ++i) {
-        std::printf("  %2zu  %s\n", i + 1, presets[i].c_str());
-    }
-    return kDone;
+    });
 }
 
 }  // namespace corva::cli

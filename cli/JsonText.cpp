@@ -8,10 +8,18 @@ std::string JsonText::Quote(const std::string& text) {
     std::string quoted = "\"";
     for (const char c : text) {
         switch (c) {
-            case '"': quoted += "\\\""; break;
-            case '\\': quoted += "\\\\"; break;
-            case '\n': quoted += "\\n"; break;
-            case '\t': quoted += "\\t"; break;
+            case '"':
+                quoted += "\\\"";
+                break;
+            case '\\':
+                quoted += "\\\\";
+                break;
+            case '\n':
+                quoted += "\\n";
+                break;
+            case '\t':
+                quoted += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char escaped[8];
@@ -61,6 +69,35 @@ void JsonText::Array(const std::string& key, const std::vector<int>& values) {
     body_ += "[";
     for (std::size_t i = 0; i < values.size(); ++i) {
         body_ += (i ? "," : "") + std::to_string(values[i]);
+    }
+    body_ += "]";
+}
+
+void JsonText::ArrayOfArrays(const std::string& key, int count,
+                             const std::function<std::vector<int>(int)>& row) {
+    Key(key);
+    body_ += "[";
+    for (int i = 0; i < count; ++i) {
+        body_ += i ? ",[" : "[";
+        const std::vector<int> values = row(i);
+        for (std::size_t v = 0; v < values.size(); ++v) {
+            body_ += (v ? "," : "") + std::to_string(values[v]);
+        }
+        body_ += "]";
+    }
+    body_ += "]";
+}
+
+void JsonText::TextArrays(const std::string& key,
+                          const std::vector<std::vector<std::string>>& rows) {
+    Key(key);
+    body_ += "[";
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        body_ += r ? ",[" : "[";
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            body_ += (c ? "," : "") + Quote(rows[r][c]);
+        }
+        body_ += "]";
     }
     body_ += "]";
 }

@@ -19,6 +19,9 @@ public:
     void Object(const std::string& key, const std::function<void(JsonText&)>& fill);
     void ObjectArray(const std::string& key, int count,
                      const std::function<void(JsonText&, int)>& fill);
+    void ArrayOfArrays(const std::string& key, int count,
+                       const std::function<std::vector<int>(int)>& row);
+    void TextArrays(const std::string& key, const std::vector<std::vector<std::string>>& rows);
     std::string Text() const { return "{" + body_ + "}"; }
 
     static std::string Quote(const std::string& text);

@@ -9,6 +9,12 @@ bool TraceFile::Open(const std::string& path) {
 
 TraceFile::~TraceFile() {
     if (file_) {
+        for (const auto& piece : sent_.Flush()) {
+            WriteLine(TraceDirection::Sent, piece);
+        }
+        for (const auto& piece : received_.Flush()) {
+            WriteLine(TraceDirection::Received, piece);
+        }
         std::fclose(file_);
     }
 }
@@ -24,6 +30,13 @@ void TraceFile::Write(TraceDirection direction, std::span<const std::uint8_t> by
     if (!file_) {
         return;
     }
+    auto& frames = direction == TraceDirection::Sent ? sent_ : received_;
+    for (const auto& piece : frames.Feed(bytes)) {
+        WriteLine(direction, piece);
+    }
+}
+
+void TraceFile::WriteLine(TraceDirection direction, std::span<const std::uint8_t> bytes) {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::steady_clock::now() - start_)
                         .count();

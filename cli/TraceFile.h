@@ -1,5 +1,6 @@
-// The user's trace of a link: one line per frame written or bytes read, with a time in
-// milliseconds, ">" or "<", and the bytes in hex. Appends; safe to call from the worker.
+// The user's trace of a link: one line per frame written or answer read, with a time in
+// milliseconds, ">" or "<", and the bytes in hex, whatever pieces the link moved them in.
+// Appends; safe to call from the worker.
 #pragma once
 
 #include <chrono>
@@ -7,6 +8,7 @@
 #include <mutex>
 #include <string>
 
+#include "TraceFrames.h"
 #include "protocol/Link.h"
 
 namespace corva::cli {
@@ -20,8 +22,11 @@ public:
 
 private:
     void Write(TraceDirection direction, std::span<const std::uint8_t> bytes);
+    void WriteLine(TraceDirection direction, std::span<const std::uint8_t> bytes);
 
     std::mutex mutex_;
+    TraceFrames sent_;
+    TraceFrames received_;
     std::FILE* file_ = nullptr;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };

@@ -1,0 +1,69 @@
+#include "BackupCommand.h"
+
+#include "CommandSupport.h"
+#include "files/commands/PresetFileCommands.h"
+
+namespace corva::cli {
+namespace {
+constexpr int kBackupTimeoutMs = 120000;  // 90 or 105 blocks, about 20 ms each on USB
+}  // namespace
+
+ExitCode RunBackup(CliDevice& device, const CliOptions& options) {
+    std::string path;
+    bool withInputs = false;
+    for (const auto& arg : options.args) {
+        if (arg == "--with-inputs") {
+            withInputs = true;
+        } else if (path.empty() && arg.rfind("--", 0) != 0) {
+            path = arg;
+        } else {
+            path.clear();
+            break;
+        }
+    }
+    if (path.empty()) {
+        return UsageError(device, {"usage: backup FILE.qvma [--with-inputs]",
+                                   "用法: backup FILE.qvma [--with-inputs]"});
+    }
+    return WithProcessor(device, [&] {
+        if (TuningProtected(device)) {
+            device.PrintError(ProtectedTuningRefusal());
+            return kRefused;
+        }
+        PresetFileCommands files(device.session(), device.controller());
+        // The save panel's variant reads the music inputs too; the store-all command does not.
+        const PresetFileOutcome queued =
+            withInputs ? files.SaveUnderName("", path, SaveMode::All) : files.StoreAllPresets(path);
+        if (!queued.ok) {
+            return queued.message ? ReportMessage(device, *queued.message) : kLinkError;
+        }
+        // Notices are handled only while waiting below, so none can be missed here.
+        std::optional<PresetFileOutcome> written;
+        device.SetNoticeObserver([&](const Notice& notice) {
+            if (notice.id == NoticeId::PresetsReceived && files.pendingCompleteFile()) {
+                written = files.WritePendingCompleteFile();
+            }
+        });
+        device.ShowProgress(queued.progressRange);
+        const bool arrived = device.RunUntil([&] { return written.has_value(); }, kBackupTimeoutMs);
+        device.SetNoticeObserver({});
+        device.progress().Finish(arrived);
+        if (!arrived) {
+            if (!device.failed()) {
+                device.PrintError(
+                    {"Time-out: the stored presets did not arrive.", "超时：未收到全部预置。"});
+            }
+            return kLinkError;
+        }
+        if (!written->ok) {
+            if (written->message) {
+                device.PrintError(written->message->text, written->path);
+            }
+            return kFileError;
+        }
+        device.SayWhenSent({"Wrote " + written->path, "已写入 " + written->path});
+        return kDone;
+    });
+}
+
+}  // namespace corva::cli

@@ -1,0 +1,137 @@
+#include "CommandSupport.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+#include "protocol/FrameBuilder.h"
+#include "protocol/ImageLayout.h"
+
+namespace corva::cli {
+
+std::optional<double> ParseNumber(std::string_view text) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> ParseInteger(std::string_view text) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::optional<std::string_view> WithoutSuffix(std::string_view text, std::string_view suffix) {
+    if (text.size() < suffix.size() ||
+        !EqualsIgnoringCase(text.substr(text.size() - suffix.size()), suffix)) {
+        return std::nullopt;
+    }
+    return text.substr(0, text.size() - suffix.size());
+}
+
+std::optional<bool> ParseOnOff(std::string_view text) {
+    if (EqualsIgnoringCase(text, "on")) {
+        return true;
+    }
+    if (EqualsIgnoringCase(text, "off")) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ParsePresetNumber(std::string_view text) {
+    const auto number = ParseInteger(text);
+    if (!number || *number < 1 || *number > kPresetCount) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+ExitCode UsageError(const CliDevice& device, const UiText& text, const std::string& detail) {
+    device.PrintError(text, detail);
+    return kUsage;
+}
+
+std::optional<ExitCode> RequireArguments(const CliDevice& device, const CliOptions& options,
+                                         std::size_t expected, const char* synopsis) {
+    if (options.args.size() == expected) {
+        return std::nullopt;
+    }
+    return UsageError(device,
+                      {std::string("usage: ") + synopsis, std::string("用法: ") + synopsis});
+}
+
+ExitCode WithProcessor(CliDevice& device, const std::function<ExitCode()>& work) {
+    if (const ExitCode connected = device.Connect(); connected != kDone) {
+        device.Disconnect();
+        return connected;
+    }
+    const ExitCode worked = work();
+    const ExitCode finished = device.Finish();
+    return worked != kDone ? worked : finished;
+}
+
+bool ReadListeningTable(CliDevice& device) {
+    TuningSession& session = device.session();
+    {
+        std::lock_guard lock(session.sendLock);
+        session.queue.push(FrameBuilder(session.image, session.protection)
+                               .BuildSystemReadFrame(system_id::kListeningPositions));
+    }
+    // The answer is filed before its request leaves the queue.
+    if (!device.WaitUntilSent()) {
+        if (!device.failed()) {
+            device.PrintError({"Time-out: the listening-position table did not arrive.",
+                               "超时：未收到听音位置表。"});
+        }
+        return false;
+    }
+    return true;
+}
+
+bool IsConnectionFailure(const UserMessage& message) {
+    for (const LinkKind kind : {LinkKind::Usb, LinkKind::Tcp, LinkKind::Com}) {
+        if (message.text == ConnectionFailureMessage(kind).text) {
+            return true;
+        }
+    }
+    return false;
+}
+
+ExitCode ReportMessage(const CliDevice& device, const UserMessage& message, ExitCode refusal) {
+    device.PrintError(message.text, message.detail);
+    return IsConnectionFailure(message) ? kLinkError : refusal;
+}
+
+bool TuningProtected(CliDevice& device) {
+    std::lock_guard lock(device.session().sendLock);
+    return device.session().protection.isProtected;
+}
+
+UiText ProtectedTuningRefusal() {
+    return {"The tuning is protected: unlock it first, a preset file would carry it unprotected.",
+            "音效已加密：请先解锁，预置文件会以未加密形式保存音效。"};
+}
+
+}  // namespace corva::cli

@@ -1,0 +1,61 @@
+// What the commands share: reading numbers and numbered arguments, the usage error line, the
+// frame of every command that talks to the processor, and how engine messages become exit
+// codes.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "CliDevice.h"
+#include "ExitCode.h"
+#include "transfer/ConnectionMessages.h"
+
+namespace corva::cli {
+
+// A whole decimal number; nothing when anything else is in the text. Independent of the locale.
+std::optional<double> ParseNumber(std::string_view text);
+std::optional<int> ParseInteger(std::string_view text);
+
+// The text without `suffix` at its end (any letter case); nothing when it does not end so.
+std::optional<std::string_view> WithoutSuffix(std::string_view text, std::string_view suffix);
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+// "on"/"off" in any letter case.
+std::optional<bool> ParseOnOff(std::string_view text);
+
+// A stored preset number 1..15.
+std::optional<int> ParsePresetNumber(std::string_view text);
+
+// Prints one error line about the command line and returns kUsage.
+ExitCode UsageError(const CliDevice& device, const UiText& text, const std::string& detail = {});
+
+// Checks the argument count of a command: `expected` arguments, or one line and kUsage.
+std::optional<ExitCode> RequireArguments(const CliDevice& device, const CliOptions& options,
+                                         std::size_t expected, const char* synopsis);
+
+// Connects (handshake and full read), runs `work`, then waits until everything is sent and
+// disconnects. The first failure decides the exit code.
+ExitCode WithProcessor(CliDevice& device, const std::function<ExitCode()>& work);
+
+// Reads the processor's listening-position table into the image (the full read does not
+// include it). False, with the error printed, when it did not arrive.
+bool ReadListeningTable(CliDevice& device);
+
+// The connection-failure message of any link kind.
+bool IsConnectionFailure(const UserMessage& message);
+
+// Prints an engine message as the error line: a connection failure is a link error, anything
+// else the state refusing (`refusal`).
+ExitCode ReportMessage(const CliDevice& device, const UserMessage& message,
+                       ExitCode refusal = kRefused);
+
+// True when the live tuning is protected (the caller holds no lock).
+bool TuningProtected(CliDevice& device);
+
+// The refusal of anything that would write protected tuning out in the clear.
+UiText ProtectedTuningRefusal();
+
+}  // namespace corva::cli

@@ -1,0 +1,64 @@
+#include "ConvertCommand.h"
+
+#include <mutex>
+
+#include "CommandSupport.h"
+#include "TuningFiles.h"
+#include "files/DocumentArchive.h"
+#include "files/DocumentMessages.h"
+#include "files/DocumentSerialize.h"
+#include "files/JsonPresetWriter.h"
+#include "files/commands/DocumentFileIo.h"
+
+namespace corva::cli {
+
+ExitCode RunConvert(CliDevice& device, const CliOptions& options) {
+    if (auto usage = RequireArguments(device, options, 2, "convert IN OUT")) {
+        return *usage;
+    }
+    const std::string& in = options.args[0];
+    const std::string& out = options.args[1];
+    const TuningFileKind from = TuningFileKindOf(in);
+    const TuningFileKind to = TuningFileKindOf(out);
+    const bool musicToSingle = from == TuningFileKind::Music && to == TuningFileKind::Single;
+    const bool singleToMusic = from == TuningFileKind::Single && to == TuningFileKind::Music;
+    if (!musicToSingle && !singleToMusic) {
+        return UsageError(device,
+                          {"convert takes a music file (.wkcs, .kpdm) and a single preset "
+                           "file (.qvms), in either order",
+                           "convert 用于音乐文件 (.wkcs, .kpdm) 与单组预置文件 (.qvms) "
+                           "之间的转换"},
+                          in + " " + out);
+    }
+    TuningSession session;
+    const TuningFileLoad load = LoadTuningFile(session, in);
+    if (!load.status.ok()) {
+        device.PrintError(load.status.message(), in);
+        return kFileError;
+    }
+    std::lock_guard lock(session.sendLock);
+    if (musicToSingle) {
+        if (session.protection.isProtected) {
+            device.PrintError(ProtectedTuningRefusal(), in);
+            return kRefused;
+        }
+        session.model.WriteAllToImage(session.image);
+        if (const Status written = WriteSingleJson(out, session.image, JsonHeaderRecord{});
+            !written.ok()) {
+            device.PrintError(written.message(), out);
+            return kFileError;
+        }
+    } else {
+        // A single file carries no protection, so the music file is an open one.
+        ArchiveWriter archive;
+        SerializeMusicFile(archive, session);
+        if (!WriteDocumentFile(out, archive.bytes())) {
+            device.PrintError(MusicFileStoreError(), out);
+            return kFileError;
+        }
+    }
+    device.Say({"Wrote " + out, "已写入 " + out});
+    return kDone;
+}
+
+}  // namespace corva::cli

@@ -1,0 +1,30 @@
+#include "DeleteCommand.h"
+
+#include "CommandSupport.h"
+#include "files/commands/MachinePresets.h"
+
+namespace corva::cli {
+
+ExitCode RunDelete(CliDevice& device, const CliOptions& options) {
+    if (auto usage = RequireArguments(device, options, 1, "delete N")) {
+        return *usage;
+    }
+    const auto preset = ParsePresetNumber(options.args[0]);
+    if (!preset) {
+        return UsageError(device, {"N is a preset number 1..15", "N 为预置编号 1..15"},
+                          options.args[0]);
+    }
+    return WithProcessor(device, [&] {
+        MachinePresets presets(device.session(), device.controller().bulk());
+        // Naming the preset on the command line is the confirmation.
+        if (auto refused = presets.Delete(*preset, [](const UiText&) { return true; })) {
+            return ReportMessage(device, *refused);
+        }
+        const std::string number = std::to_string(*preset);
+        device.SayWhenSent(
+            {"Deleted the name of preset " + number, "已删除预置 " + number + " 的名称"});
+        return kDone;
+    });
+}
+
+}  // namespace corva::cli

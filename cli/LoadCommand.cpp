@@ -1,0 +1,53 @@
+#include "LoadCommand.h"
+
+#include "CommandSupport.h"
+#include "TuningFiles.h"
+#include "files/commands/MusicFileCommands.h"
+#include "files/commands/PresetFileCommands.h"
+
+namespace corva::cli {
+
+ExitCode RunLoad(CliDevice& device, const CliOptions& options) {
+    if (auto usage = RequireArguments(device, options, 1, "load FILE")) {
+        return *usage;
+    }
+    const std::string& path = options.args[0];
+    const TuningFileKind kind = TuningFileKindOf(path);
+    if (kind == TuningFileKind::Other || kind == TuningFileKind::Mode) {
+        return UsageError(device, TuningFileKindError(".qvms, .qvma, .wkcs or .kpdm"), path);
+    }
+    return WithProcessor(device, [&] {
+        auto& controller = device.controller();
+        if (kind == TuningFileKind::Music) {
+            const MusicFileLoadResult loaded =
+                LoadMusicFile(device.session(), controller.bulk(), path);
+            if (!loaded.status.ok()) {
+                device.PrintError(loaded.status.message(), path);
+                return kFileError;
+            }
+            if (!loaded.sent) {
+                return ReportMessage(device, ConnectionFailureMessage(controller.linkKind()));
+            }
+            device.ShowProgress(controller.bulk().progressCount());
+        } else {
+            PresetFileCommands files(device.session(), controller);
+            const PresetFileOutcome outcome = kind == TuningFileKind::Single
+                                                  ? files.OpenSingleFile(path)
+                                                  : files.OpenCompleteFile(path);
+            if (!outcome.ok) {
+                if (outcome.message) {
+                    device.PrintError(outcome.message->text, outcome.message->detail);
+                }
+                return kFileError;
+            }
+            if (outcome.message) {
+                return ReportMessage(device, *outcome.message);
+            }
+            device.ShowProgress(outcome.progressRange);
+        }
+        device.SayWhenSent({"Loaded " + path, "已加载 " + path});
+        return kDone;
+    });
+}
+
+}  // namespace corva::cli

@@ -1,0 +1,42 @@
+#include "ModeOpenCommand.h"
+
+#include "CommandSupport.h"
+#include "dsp/values/DelayCodes.h"
+#include "files/commands/ModeFileCommands.h"
+
+namespace corva::cli {
+namespace {
+constexpr int kTableTimeoutMs = 30000;
+}  // namespace
+
+ExitCode RunModeOpen(CliDevice& device, const CliOptions& options) {
+    if (auto usage = RequireArguments(device, options, 1, "mode-open FILE.dat_d")) {
+        return *usage;
+    }
+    const std::string& path = options.args[0];
+    return WithProcessor(device, [&] {
+        TuningSession& session = device.session();
+        const ModeFileOpenResult opened = OpenModeFile(session, path);
+        if (!opened.status.ok()) {
+            device.PrintError(opened.status.message(), path);
+            return kFileError;
+        }
+        // The processor's table is read first so its other three positions stay as they are.
+        if (opened.awaitingTable &&
+            !device.RunUntil(
+                [&] { return CompleteModeFileOpen(session, opened.content) == ModeFileStep::Done; },
+                kTableTimeoutMs)) {
+            if (!device.failed()) {
+                device.PrintError({"Time-out: the listening-position table did not arrive.",
+                                   "超时：未收到听音位置表。"});
+            }
+            return kLinkError;
+        }
+        const UiText position = ListeningPositionName(opened.content.position);
+        device.SayWhenSent({"Listening position " + position.english + " loaded from " + path,
+                            "已从 " + path + " 加载听音位置 " + position.chinese});
+        return kDone;
+    });
+}
+
+}  // namespace corva::cli

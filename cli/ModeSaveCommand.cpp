@@ -1,0 +1,27 @@
+#include "ModeSaveCommand.h"
+
+#include "CommandSupport.h"
+#include "files/commands/ModeFileCommands.h"
+
+namespace corva::cli {
+
+ExitCode RunModeSave(CliDevice& device, const CliOptions& options) {
+    if (auto usage = RequireArguments(device, options, 1, "mode-save FILE.dat_d")) {
+        return *usage;
+    }
+    return WithProcessor(device, [&] {
+        // The processor's current position and row, not the program's empty copy.
+        if (!ReadListeningTable(device)) {
+            return kLinkError;
+        }
+        const DocumentStoreResult stored = SaveModeFile(device.session(), options.args[0]);
+        if (!stored.status.ok()) {
+            device.PrintError(stored.status.message(), stored.path);
+            return kFileError;
+        }
+        device.SayWhenSent({"Wrote " + stored.path, "已写入 " + stored.path});
+        return kDone;
+    });
+}
+
+}  // namespace corva::cli

@@ -1,0 +1,37 @@
+// The progress of a bulk transfer or a firmware update on stderr: one updating bar on a
+// terminal, a plain "NN%" line whenever the percentage changes otherwise (logs, scripts).
+// Safe to call from the transfer worker while the main thread starts and ends it.
+#pragma once
+
+#include <mutex>
+#include <string>
+
+namespace corva::cli {
+
+enum class ProgressStyle { Bar, Lines };
+
+class ProgressLine {
+public:
+    explicit ProgressLine(ProgressStyle style) : style_{style} {}
+
+    // A new transfer of `total` steps; nothing is shown for a total of 0.
+    void Start(int total);
+    // `done` of the total steps have completed.
+    void Step(int done);
+    // A status text on a line of its own (the bar is drawn again below it); a text equal to
+    // the previous one is not repeated.
+    void Note(const std::string& text);
+    // The transfer has ended: a completed one shows 100%, and the bar's line is closed.
+    void Finish(bool completed);
+
+private:
+    void Draw(int percent);
+
+    std::mutex mutex_;
+    ProgressStyle style_;
+    int total_ = 0;
+    int lastPercent_ = -1;
+    std::string lastNote_;
+};
+
+}  // namespace corva::cli

@@ -1,0 +1,44 @@
+#include "RecallCommand.h"
+
+#include "CommandSupport.h"
+#include "files/commands/MachinePresets.h"
+#include "text/CodePage.h"
+
+namespace corva::cli {
+namespace {
+constexpr int kRecallTimeoutMs = 30000;
+}  // namespace
+
+ExitCode RunRecall(CliDevice& device, const CliOptions& options) {
+    if (auto usage = RequireArguments(device, options, 1, "recall N")) {
+        return *usage;
+    }
+    const auto preset = ParsePresetNumber(options.args[0]);
+    if (!preset) {
+        return UsageError(device, {"N is a preset number 1..15", "N 为预置编号 1..15"},
+                          options.args[0]);
+    }
+    return WithProcessor(device, [&] {
+        auto& controller = device.controller();
+        MachinePresets presets(device.session(), controller.bulk());
+        if (auto refused = presets.Load(*preset)) {
+            return ReportMessage(device, *refused);
+        }
+        device.ShowProgress(controller.bulk().progressCount());
+        // The recalled blocks make the tuning synchronised again once they have arrived.
+        if (!device.RunUntil([&] { return controller.synchronised(); }, kRecallTimeoutMs)) {
+            if (!device.failed()) {
+                device.PrintError(
+                    {"Time-out: the recalled preset did not arrive.", "超时：未收到调用的预置。"});
+            }
+            return kLinkError;
+        }
+        const std::string name = DecodeRecordText(presets.Name(*preset));
+        const std::string number = std::to_string(*preset);
+        device.SayWhenSent(
+            {"Recalled preset " + number + " " + name, "已调用预置 " + number + " " + name});
+        return kDone;
+    });
+}
+
+}  // namespace corva::cli

@@ -1,0 +1,93 @@
+#include "ResponseCommand.h"
+
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <mutex>
+
+#include "ChannelArgument.h"
+#include "CommandSupport.h"
+#include "TuningFiles.h"
+#include "dsp/values/NumberText.h"
+#include "files/commands/DocumentFileIo.h"
+
+namespace corva::cli {
+namespace {
+
+// The shortest text that reads back as the grid frequency: "19.7", "1000".
+std::string FrequencyText(double hz) {
+    std::array<char, 32> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), hz);
+    return error == std::errc{} ? std::string(buffer.data(), end) : std::string{};
+}
+
+std::string ResponseLines(TuningSession& session, int channel) {
+    std::lock_guard lock(session.sendLock);
+    const Response& response = session.model.output(channel).eq().SumResponse();
+    const auto& grid = GridFrequencies();
+    std::string lines;
+    for (int i = 0; i < kGridPoints; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        lines += FrequencyText(grid[at]) + "," + detail::FixedText(response[at], 2) + "\n";
+    }
+    return lines;
+}
+
+ExitCode Emit(const CliDevice& device, const std::string& lines, const std::string& csvPath) {
+    if (csvPath.empty()) {
+        std::fputs(lines.c_str(), stdout);
+        return kDone;
+    }
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(lines.data());
+    if (!WriteDocumentFile(csvPath, std::span(bytes, lines.size()))) {
+        device.PrintError({"Cannot write the file.", "无法写入文件。"}, csvPath);
+        return kFileError;
+    }
+    return kDone;
+}
+
+}  // namespace
+
+ExitCode RunResponse(CliDevice& device, const CliOptions& options) {
+    std::vector<std::string> positional;
+    std::string csvPath;
+    bool badOption = false;
+    for (std::size_t i = 0; i < options.args.size(); ++i) {
+        if (options.args[i] == "--csv" && i + 1 < options.args.size() && csvPath.empty()) {
+            csvPath = options.args[++i];
+        } else if (options.args[i].rfind("--", 0) == 0) {
+            badOption = true;
+        } else {
+            positional.push_back(options.args[i]);
+        }
+    }
+    if (badOption || positional.empty() || positional.size() > 2) {
+        return UsageError(device, {"usage: response [FILE] CHANNEL [--csv OUT]",
+                                   "用法: response [FILE] CHANNEL [--csv OUT]"});
+    }
+    const auto channel = ParseChannel(positional.back());
+    if (!channel) {
+        return UsageError(device,
+                          {"CHANNEL is 1..6 or FL, FR, SL, SR, ULF, Center",
+                           "CHANNEL 为 1..6 或 FL、FR、SL、SR、ULF、Center"},
+                          positional.back());
+    }
+    if (positional.size() == 2) {
+        const std::string& path = positional.front();
+        const TuningFileKind kind = TuningFileKindOf(path);
+        if (kind == TuningFileKind::Other || kind == TuningFileKind::Mode) {
+            return UsageError(device, TuningFileKindError(".qvms, .qvma, .wkcs or .kpdm"), path);
+        }
+        TuningSession session;
+        const TuningFileLoad load = LoadTuningFile(session, path);
+        if (!load.status.ok()) {
+            device.PrintError(load.status.message(), path);
+            return kFileError;
+        }
+        return Emit(device, ResponseLines(session, *channel), csvPath);
+    }
+    return WithProcessor(
+        device, [&] { return Emit(device, ResponseLines(device.session(), *channel), csvPath); });
+}
+
+}  // namespace corva::cli

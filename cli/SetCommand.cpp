@@ -1,0 +1,158 @@
+#include "SetCommand.h"
+
+#include "ChannelArgument.h"
+#include "CommandSupport.h"
+#include "SetPairs.h"
+#include "dsp/values/BandCodes.h"
+#include "dsp/values/DelayCodes.h"
+#include "dsp/values/NumberText.h"
+#include "dsp/values/ValueLabels.h"
+#include "text/CodePage.h"
+
+namespace corva::cli {
+namespace {
+
+const char* KindName(int kind) {
+    switch (kind) {
+        case static_cast<int>(CrossoverKind::LinkwitzRiley):
+            return "lr";
+        case static_cast<int>(CrossoverKind::Butterworth):
+            return "bw";
+        case static_cast<int>(CrossoverKind::Bessel):
+            return "bessel";
+        default:
+            return "?";
+    }
+}
+
+std::string SlopeName(int slope) {
+    return slope == kCrossoverSlopeOff ? std::string{"off"} : std::to_string((slope + 1) * 6);
+}
+
+void Apply(ChannelEditor& editor, int channel, const SetEdit& edit, TuningSession& session) {
+    switch (edit.key) {
+        case SetKey::Gain:
+            editor.SetGain(channel, edit.value);
+            break;
+        case SetKey::Delay:
+            editor.CommitDelay(channel, edit.value);
+            break;
+        case SetKey::Mute:
+            editor.SetOn(channel, edit.value != 0 ? 0 : 1);
+            break;
+        case SetKey::Polarity:
+            editor.SetPolarity(channel, edit.value);
+            break;
+        case SetKey::Name:
+            // Checked while the pairs were read, so it fits.
+            (void)editor.SetName(channel, edit.recordText);
+            break;
+        case SetKey::CrossoverFrequency:
+            editor.SetCrossoverFrequency(channel, edit.filter, edit.value);
+            break;
+        case SetKey::CrossoverKind:
+            editor.SetCrossoverKind(channel, edit.filter, edit.value);
+            break;
+        case SetKey::CrossoverSlope:
+            editor.SetCrossoverSlope(channel, edit.filter, edit.value, CrossoverEditor::FullPage);
+            break;
+        case SetKey::BandFrequency:
+            editor.SetBandFrequency(channel, edit.band, edit.value);
+            break;
+        case SetKey::BandGain:
+            editor.SetBandGainPosition(channel, edit.band, edit.value);
+            break;
+        case SetKey::BandQ:
+            editor.SetBandBandwidthIndex(channel, edit.band, edit.value);
+            break;
+        case SetKey::BandBypass: {
+            bool bypassed = false;
+            {
+                std::lock_guard lock(session.sendLock);
+                bypassed = session.model.output(channel).eq().Band(edit.band).ReportsBypass();
+            }
+            // The panel's switch toggles; a band at 0 dB stays bypassed whatever is asked.
+            if (bypassed != (edit.value != 0)) {
+                editor.ToggleBandBypass(channel, edit.band);
+            }
+            break;
+        }
+    }
+}
+
+// The value as it stands now, in the form the command line takes it.
+std::string Readback(TuningSession& session, int channel, const SetEdit& edit) {
+    std::lock_guard lock(session.sendLock);
+    const CKTV_OutData& out = session.model.output(channel);
+    const auto& eq = out.eq();
+    const CFilter& crossover =
+        edit.filter == CrossoverFilter::HighPass ? eq.HighPass() : eq.LowPass();
+    switch (edit.key) {
+        case SetKey::Gain:
+            return detail::FixedText(ChannelGainDb(out.gainCode()), 1);
+        case SetKey::Delay:
+            return DelayFieldText(out.delayCode(), DelayUnit::Milliseconds) + "ms";
+        case SetKey::Mute:
+            return out.on() == 0 ? "on" : "off";
+        case SetKey::Polarity:
+            return out.polarity() != 0 ? "inverted" : "normal";
+        case SetKey::Name:
+            return DecodeRecordText(out.name());
+        case SetKey::CrossoverFrequency:
+            return std::to_string(crossover.targetHz());
+        case SetKey::CrossoverKind:
+            return KindName(crossover.crossoverKind());
+        case SetKey::CrossoverSlope:
+            return SlopeName(crossover.slope());
+        case SetKey::BandFrequency:
+            return std::to_string(eq.Band(edit.band).targetHz());
+        case SetKey::BandGain:
+            return detail::FixedText(eq.Band(edit.band).gainDb(), 1);
+        case SetKey::BandQ:
+            return QText(eq.Band(edit.band).BandwidthIndex());
+        case SetKey::BandBypass:
+            return eq.Band(edit.band).ReportsBypass() ? "on" : "off";
+    }
+    return {};
+}
+
+}  // namespace
+
+ExitCode RunSet(CliDevice& device, const CliOptions& options) {
+    if (options.args.empty()) {
+        return UsageError(device,
+                          {"usage: set CHANNEL KEY=VALUE...", "用法: set CHANNEL KEY=VALUE..."});
+    }
+    const auto channel = ParseChannel(options.args.front());
+    if (!channel) {
+        return UsageError(device,
+                          {"CHANNEL is 1..6 or FL, FR, SL, SR, ULF, Center",
+                           "CHANNEL 为 1..6 或 FL、FR、SL、SR、ULF、Center"},
+                          options.args.front());
+    }
+    const std::vector<std::string> pairs(options.args.begin() + 1, options.args.end());
+    const SetParse parse = ParseSetPairs(*channel, pairs);
+    if (!parse.ok) {
+        return UsageError(device, parse.error, parse.detail);
+    }
+    return WithProcessor(device, [&] {
+        // The pages are read-only while the tuning is protected.
+        if (TuningProtected(device)) {
+            device.PrintError({"The tuning is protected: unlock it before editing.",
+                               "音效已加密：请先解锁再编辑。"});
+            return kRefused;
+        }
+        ChannelEditor editor(device.session());
+        for (const auto& edit : parse.edits) {
+            Apply(editor, *channel, edit, device.session());
+        }
+        const std::string name = ChannelArgumentName(*channel);
+        for (const auto& edit : parse.edits) {
+            device.PrintWhenSent(name + " " + edit.keyText + "=" +
+                                 Readback(device.session(), *channel, edit));
+        }
+        return kDone;
+    });
+}
+
+}  // namespace corva::cli

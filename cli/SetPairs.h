@@ -1,0 +1,50 @@
+// The KEY=VALUE pairs of `set`, read and checked completely before anything is changed: the
+// value in the unit the command line takes, turned into the code the edit rules take.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/UiText.h"
+#include "model/ChannelEditor.h"
+
+namespace corva::cli {
+
+enum class SetKey {
+    Gain,
+    Delay,
+    Mute,
+    Polarity,
+    Name,
+    CrossoverFrequency,
+    CrossoverKind,
+    CrossoverSlope,
+    BandFrequency,
+    BandGain,
+    BandQ,
+    BandBypass,
+};
+
+struct SetEdit {
+    SetKey key = SetKey::Gain;
+    std::string keyText;  // as the command line names it: "hpf.freq", "eq3.q"
+    CrossoverFilter filter = CrossoverFilter::HighPass;
+    int band = 0;            // 0..30
+    int value = 0;           // a code, Hz, a bandwidth index, a kind, a slope index, or 0/1
+    std::string recordText;  // a name in the record's code page
+};
+
+struct SetParse {
+    std::vector<SetEdit> edits;
+    bool ok = true;
+    UiText error;        // the first bad pair, when not ok
+    std::string detail;  // that pair as typed
+};
+
+// The frequency fields of the pages take 20..20000 Hz.
+inline constexpr int kLowestFrequencyHz = 20;
+inline constexpr int kHighestFrequencyHz = 20000;
+
+SetParse ParseSetPairs(int channel, const std::vector<std::string>& pairs);
+
+}  // namespace corva::cli

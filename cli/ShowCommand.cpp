@@ -1,0 +1,87 @@
+#include "ShowCommand.h"
+
+#include <cstdio>
+
+#include "CommandSupport.h"
+#include "JsonText.h"
+#include "PresetsCommand.h"
+#include "TuningFiles.h"
+#include "TuningJson.h"
+#include "TuningText.h"
+#include "core/ByteOrder.h"
+#include "dsp/values/DelayCodes.h"
+
+namespace corva::cli {
+namespace {
+
+std::vector<int> ModeDelays(const ModeFileContent& mode) {
+    std::vector<int> delays;
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        delays.push_back(ReadLe16Signed(mode.delays, 2 * static_cast<std::size_t>(channel)));
+    }
+    return delays;
+}
+
+void ShowModeFile(const CliDevice& device, const CliOptions& options, const ModeFileContent& mode) {
+    const std::vector<int> delays = ModeDelays(mode);
+    if (options.json) {
+        JsonText json;
+        json.Field("position", mode.position);
+        json.Array("delays", delays);
+        std::printf("%s\n", json.Text().c_str());
+        return;
+    }
+    std::printf("Position:  %s\n",
+                ListeningPositionName(mode.position).In(device.language()).c_str());
+    for (std::size_t channel = 0; channel < delays.size(); ++channel) {
+        std::printf("Channel %zu delay %sms\n", channel + 1,
+                    DelayFieldText(delays[channel], DelayUnit::Milliseconds).c_str());
+    }
+}
+
+}  // namespace
+
+ExitCode RunShow(CliDevice& device, const CliOptions& options) {
+    if (auto usage = RequireArguments(device, options, 1, "show FILE")) {
+        return *usage;
+    }
+    const std::string& path = options.args[0];
+    if (TuningFileKindOf(path) == TuningFileKind::Other) {
+        return UsageError(device, TuningFileKindError(".qvms, .qvma, .wkcs, .kpdm or .dat_d"),
+                          path);
+    }
+    TuningSession session;
+    const TuningFileLoad load = LoadTuningFile(session, path);
+    if (!load.status.ok()) {
+        device.PrintError(load.status.message(), path);
+        return kFileError;
+    }
+    if (load.kind == TuningFileKind::Mode) {
+        ShowModeFile(device, options, load.mode);
+        return kDone;
+    }
+    const bool complete = load.kind == TuningFileKind::Complete;
+    if (options.json) {
+        JsonText json;
+        {
+            std::lock_guard lock(session.sendLock);
+            AddTuningFields(json, session.image, session.protection.isProtected);
+            if (complete) {
+                json.Array("presets", StoredPresetNames(session.image));
+            }
+        }
+        std::printf("%s\n", json.Text().c_str());
+        return kDone;
+    }
+    std::fputs(TuningText(session, device.language()).c_str(), stdout);
+    if (complete) {
+        std::printf("Presets:\n");
+        const auto names = StoredPresetNames(session.image);
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            std::printf("  %2zu  %s\n", i + 1, names[i].c_str());
+        }
+    }
+    return kDone;
+}
+
+}  // namespace corva::cli

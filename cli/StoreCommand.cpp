@@ -1,0 +1,57 @@
+#include "StoreCommand.h"
+
+#include "CommandSupport.h"
+#include "files/commands/MachinePresets.h"
+#include "text/CodePage.h"
+
+namespace corva::cli {
+namespace {
+// Longer than any name could become once aligned, so the alignment itself never cuts.
+constexpr std::size_t kUnlimited = 4 * kPresetNameLimit;
+}  // namespace
+
+ExitCode RunStore(CliDevice& device, const CliOptions& options) {
+    if (auto usage = RequireArguments(device, options, 2, "store N NAME")) {
+        return *usage;
+    }
+    const auto preset = ParsePresetNumber(options.args[0]);
+    if (!preset) {
+        return UsageError(device, {"N is a preset number 1..15", "N 为预置编号 1..15"},
+                          options.args[0]);
+    }
+    const std::string& typed = options.args[1];
+    if (typed.find_first_not_of(' ') == std::string::npos) {
+        return UsageError(device,
+                          {"NAME must not be empty or only blanks", "NAME 不能为空或全为空格"});
+    }
+    const auto recordText = EncodeRecordText(typed);
+    if (!recordText) {
+        return UsageError(
+            device,
+            {"NAME has characters the processor cannot store", "NAME 含有处理器无法保存的字符"},
+            typed);
+    }
+    // As the preset-name field takes it: double-byte characters start at even offsets, and
+    // what does not fit is refused here rather than cut off.
+    const std::string aligned = MachinePresets::AlignDoubleByteNames(*recordText, kUnlimited);
+    if (aligned.size() > kPresetNameLimit) {
+        return UsageError(
+            device,
+            {"NAME is longer than 13 bytes in the processor's code page", "NAME 超过 13 字节"},
+            typed);
+    }
+    return WithProcessor(device, [&] {
+        auto& controller = device.controller();
+        MachinePresets presets(device.session(), controller.bulk());
+        if (auto refused = presets.SaveAs(*preset, aligned)) {
+            return ReportMessage(device, *refused);
+        }
+        device.ShowProgress(controller.bulk().progressCount());
+        const std::string number = std::to_string(*preset);
+        device.SayWhenSent(
+            {"Stored as preset " + number + " " + typed, "已保存为预置 " + number + " " + typed});
+        return kDone;
+    });
+}
+
+}  // namespace corva::cli

@@ -1,0 +1,155 @@
+// The commands that need no processor (show, convert, response) on files written by the
+// tool itself, and the firmware update against the built-in simulator.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "CliJson.h"
+#include "CliProcess.h"
+
+namespace corva::test {
+namespace {
+
+class CliFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // A tuning with one shaped channel, as a single file and as a music file.
+        ASSERT_EQ(Sim({"set", "SR", "eq7.freq=1000", "eq7.gain=6", "eq7.q=1.4", "gain=-4.5",
+                       "name=Rear R"})
+                      .exitCode,
+                  0);
+        ASSERT_EQ(Sim({"read", "tune.qvms"}).exitCode, 0);
+        ASSERT_EQ(Sim({"save-music", "tune.wkcs"}).exitCode, 0);
+    }
+    CliRun Sim(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--lang", "en", "--sim", "--sim-state", scratch.File("state")});
+        return RunCli(args, scratch.path());
+    }
+    CliRun Offline(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--lang", "en"});
+        return RunCli(args, scratch.path());
+    }
+
+    ScratchDir scratch;
+};
+
+TEST_F(CliFilesTest, ShowReadsSingleAndMusicFilesAlike) {
+    const CliRun single = Offline({"--json", "show", "tune.qvms"});
+    const CliRun music = Offline({"--json", "show", "tune.wkcs"});
+    ASSERT_EQ(single.exitCode, 0) << single.err;
+    ASSERT_EQ(music.exitCode, 0) << music.err;
+    EXPECT_EQ(single.out, music.out);
+    JsonDocument shown(single.out);
+    const cJSON* rear = Channel(shown, 3);
+    EXPECT_EQ(TextOf(rear, "name"), "Rear R");
+    EXPECT_EQ(IntOf(rear, "gain_code"), 555);
+    EXPECT_EQ(IntOf(Item(Member(rear, "eq"), 6), "gain_code"), 660);
+    EXPECT_FALSE(BoolOf(shown.root(), "protected"));
+
+    const CliRun text = Offline({"show", "tune.wkcs"});
+    ASSERT_EQ(text.exitCode, 0);
+    EXPECT_NE(text.out.find("Channel 4 Rear R: On, Pol+, -4.5dB"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("EQ7 PEQ 1000Hz"), std::string::npos) << text.out;
+}
+
+TEST_F(CliFilesTest, ConvertBetweenMusicAndSingleFilesKeepsTheTuning) {
+    ASSERT_EQ(Offline({"convert", "tune.wkcs", "back.qvms"}).exitCode, 0);
+    ASSERT_EQ(Offline({"convert", "back.qvms", "again.kpdm"}).exitCode, 0);
+    const std::string original = Offline({"--json", "show", "tune.wkcs"}).out;
+    EXPECT_EQ(Offline({"--json", "show", "back.qvms"}).out, original);
+    EXPECT_EQ(Offline({"--json", "show", "again.kpdm"}).out, original);
+    // Music files of the same tuning are the same bytes.
+    EXPECT_EQ(ReadText(scratch.File("again.kpdm")), ReadText(scratch.File("tune.wkcs")));
+}
+
+TEST_F(CliFilesTest, ResponseIsTheChannelsSummedCurveOnTheGrid) {
+    const CliRun run = Offline({"response", "tune.qvms", "4"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::vector<std::pair<double, double>> points;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        const auto comma = line.find(',');
+        ASSERT_NE(comma, std::string::npos) << line;
+        points.emplace_back(std::stod(line.substr(0, comma)), std::stod(line.substr(comma + 1)));
+    }
+    ASSERT_EQ(points.size(), 241u);
+    EXPECT_DOUBLE_EQ(points.front().first, 19.7);
+    EXPECT_DOUBLE_EQ(points[136].first, 1000);
+    EXPECT_DOUBLE_EQ(points.back().first, 20000);
+    EXPECT_NEAR(points[136].second, 6.0, 0.1);  // the 6 dB band at 1 kHz
+    EXPECT_NEAR(points[60].second, 0.0, 0.5);   // far below it
+    // A flat channel of the same file, written to a CSV file instead.
+    ASSERT_EQ(Offline({"response", "tune.wkcs", "FL", "--csv", "flat.csv"}).exitCode, 0);
+    const std::string flat = ReadText(scratch.File("flat.csv"));
+    EXPECT_EQ(std::count(flat.begin(), flat.end(), '\n'), 241);
+    EXPECT_EQ(flat.find("1000,0.00\n") != std::string::npos, true) << flat.substr(0, 200);
+    // The same from the processor itself.
+    EXPECT_EQ(Sim({"response", "SR"}).out, run.out);
+}
+
+TEST_F(CliFilesTest, ParameterTableOfAFilePrintedAndExported) {
+    const CliRun text = Offline({"table", "tune.wkcs", "--unit", "in"});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    std::vector<std::string> lines;
+    std::istringstream stream(text.out);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), 173u);  // the headings and 172 rows
+    EXPECT_EQ(lines[0].rfind("Args", 0), 0u);
+    EXPECT_NE(lines[1 + 31].find("6.0dB"), std::string::npos) << lines[32];  // EQ7 Gain
+    EXPECT_NE(lines[1 + 164].find("0.00INCH"), std::string::npos) << lines[165];
+
+    const CliRun json = Offline({"--json", "table", "tune.qvms"});
+    JsonDocument table(json.out);
+    ASSERT_TRUE(table.ok()) << json.out.substr(0, 200);
+    EXPECT_EQ(SizeOf(Member(table.root(), "headings")), 7);
+    ASSERT_EQ(SizeOf(Member(table.root(), "rows")), 172);
+    const cJSON* gain = Item(Member(table.root(), "rows"), 165);
+    EXPECT_STREQ(Item(gain, 0)->valuestring, "Gain");
+    EXPECT_STREQ(Item(gain, 4)->valuestring, "-4.5dB");
+
+    const CliRun exported =
+        Offline({"table", "tune.qvms", "--csv", "t.csv", "--xlsx", "t.xlsx", "--pdf", "t.pdf"});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_TRUE(exported.err.empty()) << exported.err;
+    const std::string csv = ReadText(scratch.File("t.csv"));
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 173);
+    EXPECT_EQ(ReadText(scratch.File("t.pdf")).rfind("%PDF", 0), 0u);
+    EXPECT_EQ(ReadText(scratch.File("t.xlsx")).rfind("PK", 0), 0u);  // a zip package
+}
+
+TEST_F(CliFilesTest, ParameterTableOfTheProcessorShowsTheCurrentPositionsDelays) {
+    std::vector<std::uint8_t> seat = {21};
+    const std::string tag = "LFN624_Mode_File_1.00";
+    seat.insert(seat.end(), tag.begin(), tag.end());
+    seat.push_back(1);
+    for (int channel = 0; channel < 6; ++channel) {
+        seat.insert(seat.end(), {48, 0});  // 1 ms each
+    }
+    WriteBytes(scratch.File("seat.dat_d"), seat);
+    ASSERT_EQ(Sim({"mode-open", "seat.dat_d"}).exitCode, 0);
+    const CliRun run = Sim({"--json", "table"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    JsonDocument table(run.out);
+    EXPECT_STREQ(Item(Item(Member(table.root(), "rows"), 164), 1)->valuestring, "1.000MS");
+}
+
+TEST_F(CliFilesTest, FirmwareUpdateOverUsbShowsItsProgress) {
+    std::vector<std::uint8_t> firmware = {'W', 'M', 'C', 'U', 0x10, 0x20, 0x30, 0x40};
+    for (int i = 0; i < 100; ++i) {
+        firmware.push_back(static_cast<std::uint8_t>(i));
+    }
+    WriteBytes(scratch.File("mcu.bin"), firmware);
+    const CliRun run = Sim({"firmware", "mcu.bin"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Update successfully!\n");
+    const auto lines = run.ErrLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "0%");
+    EXPECT_EQ(lines.back(), "100%");
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Firmware update begins!"), lines.end());
+}
+
+}  // namespace
+}  // namespace corva::test

@@ -1,0 +1,88 @@
+// Protection through corva-dsp-cli: the lock round trip, what protected tuning refuses, and
+// that no command hands protected tuning out in the clear.
+#include <gtest/gtest.h>
+
+#include "CliJson.h"
+#include "CliProcess.h"
+
+namespace corva::test {
+namespace {
+
+class CliLockTest : public ::testing::Test {
+protected:
+    CliRun Sim(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--lang", "en", "--sim", "--sim-state", scratch.File("state")});
+        return RunCli(args, scratch.path());
+    }
+    bool Protected() {
+        JsonDocument info(Sim({"--json", "info"}).out);
+        EXPECT_TRUE(info.ok());
+        return BoolOf(info.root(), "protected");
+    }
+    // The exit code, after checking the refusal is exactly one line on stderr.
+    int Refusal(std::vector<std::string> args) {
+        const CliRun run = Sim(std::move(args));
+        EXPECT_EQ(run.ErrLines().size(), 1u) << run.err;
+        return run.exitCode;
+    }
+
+    ScratchDir scratch;
+};
+
+TEST_F(CliLockTest, ProtectThenUnlockWithThePassword) {
+    ASSERT_EQ(Sim({"set", "FR", "gain=-2"}).exitCode, 0);
+    EXPECT_EQ(Refusal({"protect", "12345"}), 1);  // six characters, no fewer
+    const CliRun locked = Sim({"protect", "246810"});
+    ASSERT_EQ(locked.exitCode, 0) << locked.err;
+    EXPECT_EQ(locked.out, "The tuning is protected\n");
+
+    const CliRun infoRun = Sim({"--json", "info"});
+    JsonDocument info(infoRun.out);
+    EXPECT_TRUE(BoolOf(info.root(), "protected"));
+    // Read back unscrambled; channel 1's name slot carries the password, so it is not shown.
+    EXPECT_EQ(IntOf(Channel(info, 1), "gain_code"), 580);
+    EXPECT_EQ(TextOf(Channel(info, 0), "name"), "");
+    EXPECT_EQ(infoRun.out.find("246810"), std::string::npos);
+
+    EXPECT_EQ(Refusal({"protect", "999999"}), 4);  // no new password over the old one
+    EXPECT_EQ(Refusal({"unlock", "135790"}), 4);
+    EXPECT_TRUE(Protected());
+    const CliRun unlocked = Sim({"unlock", "246810"});
+    ASSERT_EQ(unlocked.exitCode, 0) << unlocked.err;
+    EXPECT_EQ(unlocked.out, "The tuning is unlocked\n");
+    EXPECT_FALSE(Protected());
+    EXPECT_EQ(Sim({"set", "FR", "gain=-1"}).exitCode, 0);
+}
+
+TEST_F(CliLockTest, ProtectedTuningIsReadOnlyAndStaysInside) {
+    ASSERT_EQ(Sim({"protect", "secret"}).exitCode, 0);
+    EXPECT_EQ(Refusal({"set", "1", "gain=-1"}), 4);
+    EXPECT_EQ(Refusal({"read", "out.qvms"}), 4);
+    EXPECT_EQ(Refusal({"backup", "all.qvma"}), 4);
+    EXPECT_FALSE(std::filesystem::exists(scratch.File("out.qvms")));
+    EXPECT_FALSE(std::filesystem::exists(scratch.File("all.qvma")));
+
+    // A music file keeps the protection, and is not converted into a file that cannot.
+    ASSERT_EQ(Sim({"save-music", "locked.wkcs"}).exitCode, 0);
+    JsonDocument shown(RunCli({"--json", "show", "locked.wkcs"}, scratch.path()).out);
+    EXPECT_TRUE(BoolOf(shown.root(), "protected"));
+    const CliRun converted =
+        RunCli({"--lang", "en", "convert", "locked.wkcs", "open.qvms"}, scratch.path());
+    EXPECT_EQ(converted.exitCode, 4);
+    EXPECT_EQ(converted.ErrLines().size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(scratch.File("open.qvms")));
+}
+
+TEST_F(CliLockTest, ResetLockReplacesOnlyProtectedTuning) {
+    ASSERT_EQ(Sim({"set", "3", "gain=-30"}).exitCode, 0);
+    EXPECT_EQ(Refusal({"reset-lock"}), 4);  // open tuning is never wiped by the reset
+    ASSERT_EQ(Sim({"protect", "aaaaaa"}).exitCode, 0);
+    const CliRun reset = Sim({"reset-lock"});
+    ASSERT_EQ(reset.exitCode, 0) << reset.err;
+    JsonDocument info(Sim({"--json", "info"}).out);
+    EXPECT_FALSE(BoolOf(info.root(), "protected"));
+    EXPECT_NE(IntOf(Channel(info, 2), "gain_code"), 300);
+}
+
+}  // namespace
+}  // namespace corva::test
