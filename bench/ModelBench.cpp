@@ -2,13 +2,13 @@
 // responses, one drag step (one band and its channel sum) and an idle change scan.
 #include <benchmark/benchmark.h>
 
-#include "model/CKTV_Data.h"
+#include "model/TuningModel.h"
 
 namespace {
 
 void BM_AllChannelResponsesAndSums(benchmark::State& state) {
     corva::ParameterImage image;
-    corva::CKTV_Data model;
+    corva::TuningModel model;
     for (int c = 0; c < corva::kOutputChannelCount; ++c) {
         auto& eq = model.output(c).eq();
         for (int j = 0; j < eq.BandCount(); ++j) {
@@ -28,7 +28,7 @@ void BM_AllChannelResponsesAndSums(benchmark::State& state) {
 BENCHMARK(BM_AllChannelResponsesAndSums)->Unit(benchmark::kMicrosecond);
 
 void BM_OneDragStep(benchmark::State& state) {
-    corva::CKTV_Data model;
+    corva::TuningModel model;
     auto& eq = model.output(0).eq();
     int gain = 0;
     for (auto _ : state) {
@@ -41,7 +41,7 @@ BENCHMARK(BM_OneDragStep)->Unit(benchmark::kMicrosecond);
 void BM_IdleChangeScan(benchmark::State& state) {
     corva::ParameterImage image;
     corva::ProtectionState protection;
-    corva::CKTV_Data model;
+    corva::TuningModel model;
     model.SetSynchronised(true);
     for (auto _ : state) {
         benchmark::DoNotOptimize(model.NextChangedFrame(image, protection));

@@ -82,13 +82,13 @@ void BM_EditToAcknowledge(benchmark::State& state) {
         processor->ClearReceivedFrames();
         editor.SetGain(2, gain++);
         engine.PumpUntil([&] {
-            std::lock_guard lock(engine.session.sendLock);
+            std::lock_guard lock(engine.session.engine().sendLock);
             for (const auto& frame : processor->ReceivedFrames()) {
                 if (frame[frame::kSlot] == 31 && frame[frame::kCommand] == 0xA1) {
                     // Written and answered: nothing of the edit is pending or in flight.
-                    return !engine.session.model.output(2).pending().strip &&
-                           (engine.session.queue.empty() ||
-                            engine.session.queue.front()->data()[frame::kSlot] != 31);
+                    return !engine.session.engine().model.output(2).pending().strip &&
+                           (engine.session.engine().queue.empty() ||
+                            engine.session.engine().queue.front()->data()[frame::kSlot] != 31);
                 }
             }
             return false;

@@ -1,7 +1,7 @@
 #include "ChannelArgument.h"
 
 #include "CommandSupport.h"
-#include "dsp/CKTV_OutData.h"
+#include "model/OutputChannel.h"
 #include "protocol/ImageLayout.h"
 
 namespace corva::cli {

@@ -95,8 +95,8 @@ ExitCode WithProcessor(CliDevice& device, const std::function<ExitCode()>& work)
 bool ReadListeningTable(CliDevice& device) {
     TuningSession& session = device.session();
     {
-        std::lock_guard lock(session.sendLock);
-        session.queue.push(FrameBuilder(session.image, session.protection)
+        std::lock_guard lock(session.engine().sendLock);
+        session.engine().queue.push(FrameBuilder(session.engine().image, session.engine().protection)
                                .BuildSystemReadFrame(system_id::kListeningPositions));
     }
     // The answer is filed before its request leaves the queue.
@@ -125,8 +125,8 @@ ExitCode ReportMessage(const CliDevice& device, const UserMessage& message, Exit
 }
 
 bool TuningProtected(CliDevice& device) {
-    std::lock_guard lock(device.session().sendLock);
-    return device.session().protection.isProtected;
+    std::lock_guard lock(device.session().engine().sendLock);
+    return device.session().engine().protection.isProtected;
 }
 
 UiText ProtectedTuningRefusal() {

@@ -8,7 +8,7 @@
 #include "files/DocumentMessages.h"
 #include "files/DocumentSerialize.h"
 #include "files/JsonPresetWriter.h"
-#include "files/commands/DocumentFileIo.h"
+#include "commands/DocumentFileIo.h"
 
 namespace corva::cli {
 
@@ -36,14 +36,14 @@ ExitCode RunConvert(CliDevice& device, const CliOptions& options) {
         device.PrintError(load.status.message(), in);
         return kFileError;
     }
-    std::lock_guard lock(session.sendLock);
+    std::lock_guard lock(session.engine().sendLock);
     if (musicToSingle) {
-        if (session.protection.isProtected) {
+        if (session.engine().protection.isProtected) {
             device.PrintError(ProtectedTuningRefusal(), in);
             return kRefused;
         }
-        session.model.WriteAllToImage(session.image);
-        if (const Status written = WriteSingleJson(out, session.image, JsonHeaderRecord{});
+        session.engine().model.WriteAllToImage(session.engine().image);
+        if (const Status written = WriteSingleJson(out, session.engine().image, JsonHeaderRecord{});
             !written.ok()) {
             device.PrintError(written.message(), out);
             return kFileError;

@@ -1,7 +1,7 @@
 #include "DeleteCommand.h"
 
 #include "CommandSupport.h"
-#include "files/commands/MachinePresets.h"
+#include "commands/MachinePresets.h"
 
 namespace corva::cli {
 

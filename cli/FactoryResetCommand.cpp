@@ -16,8 +16,8 @@ ExitCode RunFactoryReset(CliDevice& device, const CliOptions& options) {
     return WithProcessor(device, [&] {
         TuningSession& session = device.session();
         {
-            std::lock_guard lock(session.sendLock);
-            session.queue.push(FrameBuilder(session.image, session.protection)
+            std::lock_guard lock(session.engine().sendLock);
+            session.engine().queue.push(FrameBuilder(session.engine().image, session.engine().protection)
                                    .BuildSystemFrame(system_id::kFactoryReset));
         }
         device.SayWhenSent({"Factory settings restored", "已恢复出厂设置"});

@@ -30,17 +30,17 @@ ExitCode RunInfo(CliDevice& device, const CliOptions& options) {
         JsonText json;
         {
             auto& session = device.session();
-            std::lock_guard lock(session.sendLock);
-            version = TextFromField(session.image.VersionTag());
-            liveName = Utf8FromField(session.image.Live().first(kNameFieldSize));
-            presets = StoredPresetNames(session.image);
-            isProtected = session.protection.isProtected;
-            volumeCode = ReadLe16(session.image.MainVolume(), 0);
-            masterOn = session.image.MainVolume()[kMainVolumeBulkByte] != 0;
+            std::lock_guard lock(session.engine().sendLock);
+            version = TextFromField(session.engine().image.VersionTag());
+            liveName = Utf8FromField(session.engine().image.Live().first(kNameFieldSize));
+            presets = StoredPresetNames(session.engine().image);
+            isProtected = session.engine().protection.isProtected;
+            volumeCode = ReadLe16(session.engine().image.MainVolume(), 0);
+            masterOn = session.engine().image.MainVolume()[kMainVolumeBulkByte] != 0;
             if (options.json) {
                 json.Field("version", version);
                 json.Field("link", link);
-                AddTuningFields(json, session.image, isProtected);
+                AddTuningFields(json, session.engine().image, isProtected);
             }
         }
         if (options.json) {

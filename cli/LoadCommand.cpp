@@ -2,8 +2,8 @@
 
 #include "CommandSupport.h"
 #include "TuningFiles.h"
-#include "files/commands/MusicFileCommands.h"
-#include "files/commands/PresetFileCommands.h"
+#include "commands/MusicFileCommands.h"
+#include "commands/PresetFileCommands.h"
 
 namespace corva::cli {
 

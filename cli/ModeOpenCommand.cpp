@@ -2,7 +2,7 @@
 
 #include "CommandSupport.h"
 #include "dsp/values/DelayCodes.h"
-#include "files/commands/ModeFileCommands.h"
+#include "commands/ModeFileCommands.h"
 
 namespace corva::cli {
 namespace {

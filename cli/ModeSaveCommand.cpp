@@ -1,7 +1,7 @@
 #include "ModeSaveCommand.h"
 
 #include "CommandSupport.h"
-#include "files/commands/ModeFileCommands.h"
+#include "commands/ModeFileCommands.h"
 
 namespace corva::cli {
 

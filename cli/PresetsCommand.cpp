@@ -23,8 +23,8 @@ ExitCode RunPresets(CliDevice& device, const CliOptions& options) {
     return WithProcessor(device, [&] {
         std::vector<std::string> names;
         {
-            std::lock_guard lock(device.session().sendLock);
-            names = StoredPresetNames(device.session().image);
+            std::lock_guard lock(device.session().engine().sendLock);
+            names = StoredPresetNames(device.session().engine().image);
         }
         if (options.json) {
             JsonText json;

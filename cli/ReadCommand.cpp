@@ -1,7 +1,7 @@
 #include "ReadCommand.h"
 
 #include "CommandSupport.h"
-#include "files/commands/PresetFileCommands.h"
+#include "commands/PresetFileCommands.h"
 
 namespace corva::cli {
 

@@ -1,7 +1,7 @@
 #include "ResetLockCommand.h"
 
 #include "CommandSupport.h"
-#include "lock/commands/DeviceLock.h"
+#include "commands/DeviceLock.h"
 
 namespace corva::cli {
 

@@ -9,7 +9,7 @@
 #include "CommandSupport.h"
 #include "TuningFiles.h"
 #include "dsp/values/NumberText.h"
-#include "files/commands/DocumentFileIo.h"
+#include "commands/DocumentFileIo.h"
 
 namespace corva::cli {
 namespace {
@@ -22,8 +22,8 @@ std::string FrequencyText(double hz) {
 }
 
 std::string ResponseLines(TuningSession& session, int channel) {
-    std::lock_guard lock(session.sendLock);
-    const Response& response = session.model.output(channel).eq().SumResponse();
+    std::lock_guard lock(session.engine().sendLock);
+    const Response& response = session.engine().model.output(channel).eq().SumResponse();
     const auto& grid = GridFrequencies();
     std::string lines;
     for (int i = 0; i < kGridPoints; ++i) {

@@ -1,7 +1,7 @@
 #include "SaveMusicCommand.h"
 
 #include "CommandSupport.h"
-#include "files/commands/MusicFileCommands.h"
+#include "commands/MusicFileCommands.h"
 
 namespace corva::cli {
 

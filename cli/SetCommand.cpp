@@ -29,16 +29,16 @@ std::string SlopeName(int slope) {
     return slope == kCrossoverSlopeOff ? std::string{"off"} : std::to_string((slope + 1) * 6);
 }
 
-void Apply(ChannelEditor& editor, int channel, const SetEdit& edit, TuningSession& session) {
+void Apply(ChannelEditor& editor, int channel, const SetEdit& edit) {
     switch (edit.key) {
         case SetKey::Gain:
-            editor.SetGain(channel, edit.value);
+            editor.SetGainDb(channel, edit.number);
             break;
         case SetKey::Delay:
             editor.CommitDelay(channel, edit.value);
             break;
         case SetKey::Mute:
-            editor.SetOn(channel, edit.value != 0 ? 0 : 1);
+            editor.SetMuted(channel, edit.value != 0);
             break;
         case SetKey::Polarity:
             editor.SetPolarity(channel, edit.value);
@@ -48,7 +48,7 @@ void Apply(ChannelEditor& editor, int channel, const SetEdit& edit, TuningSessio
             (void)editor.SetName(channel, edit.recordText);
             break;
         case SetKey::CrossoverFrequency:
-            editor.SetCrossoverFrequency(channel, edit.filter, edit.value);
+            editor.SetCrossoverFrequency(channel, edit.filter, edit.number);
             break;
         case SetKey::CrossoverKind:
             editor.SetCrossoverKind(channel, edit.filter, edit.value);
@@ -57,61 +57,50 @@ void Apply(ChannelEditor& editor, int channel, const SetEdit& edit, TuningSessio
             editor.SetCrossoverSlope(channel, edit.filter, edit.value, CrossoverEditor::FullPage);
             break;
         case SetKey::BandFrequency:
-            editor.SetBandFrequency(channel, edit.band, edit.value);
+            editor.SetBandFrequency(channel, edit.band, edit.number);
             break;
         case SetKey::BandGain:
-            editor.SetBandGainPosition(channel, edit.band, edit.value);
+            editor.SetBandGainDb(channel, edit.band, edit.number);
             break;
         case SetKey::BandQ:
-            editor.SetBandBandwidthIndex(channel, edit.band, edit.value);
+            editor.SetBandQ(channel, edit.band, edit.number);
             break;
-        case SetKey::BandBypass: {
-            bool bypassed = false;
-            {
-                std::lock_guard lock(session.sendLock);
-                bypassed = session.model.output(channel).eq().Band(edit.band).ReportsBypass();
-            }
-            // The panel's switch toggles; a band at 0 dB stays bypassed whatever is asked.
-            if (bypassed != (edit.value != 0)) {
-                editor.ToggleBandBypass(channel, edit.band);
-            }
+        case SetKey::BandBypass:
+            editor.SetBandBypass(channel, edit.band, edit.value != 0);
             break;
-        }
     }
 }
 
-// The value as it stands now, in the form the command line takes it.
-std::string Readback(TuningSession& session, int channel, const SetEdit& edit) {
-    std::lock_guard lock(session.sendLock);
-    const CKTV_OutData& out = session.model.output(channel);
-    const auto& eq = out.eq();
-    const CFilter& crossover =
-        edit.filter == CrossoverFilter::HighPass ? eq.HighPass() : eq.LowPass();
+// The value as it stands once every pair is applied, in the form the command line takes it.
+std::string Readback(const OutputView& out, const SetEdit& edit) {
+    const CrossoverView& crossover =
+        edit.filter == CrossoverFilter::HighPass ? out.highPass : out.lowPass;
+    const BandView& band = out.bands[static_cast<std::size_t>(edit.band)];
     switch (edit.key) {
         case SetKey::Gain:
-            return detail::FixedText(ChannelGainDb(out.gainCode()), 1);
+            return detail::FixedText(out.gainDb, 1);
         case SetKey::Delay:
-            return DelayFieldText(out.delayCode(), DelayUnit::Milliseconds) + "ms";
+            return DelayFieldText(out.delayCode, DelayUnit::Milliseconds) + "ms";
         case SetKey::Mute:
-            return out.on() == 0 ? "on" : "off";
+            return out.on ? "off" : "on";
         case SetKey::Polarity:
-            return out.polarity() != 0 ? "inverted" : "normal";
+            return out.polarity != 0 ? "inverted" : "normal";
         case SetKey::Name:
-            return DecodeRecordText(out.name());
+            return DecodeRecordText(out.name);
         case SetKey::CrossoverFrequency:
-            return std::to_string(crossover.targetHz());
+            return std::to_string(crossover.frequencyHz);
         case SetKey::CrossoverKind:
-            return KindName(crossover.crossoverKind());
+            return KindName(crossover.kind);
         case SetKey::CrossoverSlope:
-            return SlopeName(crossover.slope());
+            return SlopeName(crossover.slope);
         case SetKey::BandFrequency:
-            return std::to_string(eq.Band(edit.band).targetHz());
+            return std::to_string(band.frequencyHz);
         case SetKey::BandGain:
-            return detail::FixedText(eq.Band(edit.band).gainDb(), 1);
+            return detail::FixedText(band.gainDb, 1);
         case SetKey::BandQ:
-            return QText(eq.Band(edit.band).BandwidthIndex());
+            return QText(band.bandwidthIndex);
         case SetKey::BandBypass:
-            return eq.Band(edit.band).ReportsBypass() ? "on" : "off";
+            return band.bypassed ? "on" : "off";
     }
     return {};
 }
@@ -144,12 +133,13 @@ ExitCode RunSet(CliDevice& device, const CliOptions& options) {
         }
         ChannelEditor editor(device.session());
         for (const auto& edit : parse.edits) {
-            Apply(editor, *channel, edit, device.session());
+            Apply(editor, *channel, edit);
         }
+        const TuningSnapshot applied = device.session().Snapshot();
+        const OutputView& out = applied.outputs[static_cast<std::size_t>(*channel)];
         const std::string name = ChannelArgumentName(*channel);
         for (const auto& edit : parse.edits) {
-            device.PrintWhenSent(name + " " + edit.keyText + "=" +
-                                 Readback(device.session(), *channel, edit));
+            device.PrintWhenSent(name + " " + edit.keyText + "=" + Readback(out, edit));
         }
         return kDone;
     });

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "CommandSupport.h"
-#include "dsp/CKTV_OutData.h"
+#include "model/OutputChannel.h"
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/DelayCodes.h"
 #include "dsp/values/ValueLabels.h"
@@ -14,30 +14,17 @@
 namespace corva::cli {
 namespace {
 
-constexpr double kLowestChannelGainDb = -60.0;
-constexpr double kLowestBandGainDb = -20.0;
-constexpr double kHighestBandGainDb = 20.0;
 constexpr int kSlopeStepDb = 6;  // slope index i is (i + 1) * 6 dB/oct
 
 UiText BadValue(const std::string& key, const char* expected, const char* expectedChinese) {
     return {key + " takes " + expected, key + " 取值为 " + expectedChinese};
 }
 
-int Clamp(int value, int low, int high) {
-    return std::clamp(value, low, high);
-}
-
-std::optional<int> ParseFrequency(std::string_view text) {
+std::optional<double> ParseFrequency(std::string_view text) {
     if (const auto bare = WithoutSuffix(text, "hz")) {
         text = *bare;
     }
-    const auto hz = ParseNumber(text);
-    if (!hz) {
-        return std::nullopt;
-    }
-    // Limited as the frequency fields limit typed values.
-    const double limited = std::clamp(*hz, double{kLowestFrequencyHz}, double{kHighestFrequencyHz});
-    return static_cast<int>(std::lround(limited));
+    return ParseNumber(text);
 }
 
 std::optional<double> ParseDb(std::string_view text) {
@@ -119,9 +106,7 @@ std::optional<UiText> ParsePair(int channel, const std::string& key, const std::
                 return BadValue(key, "a level in dB (-60..0)", "dB 电平 (-60..0)");
             }
             edit.key = SetKey::Gain;
-            const double clamped = std::clamp(*db, kLowestChannelGainDb, 0.0);
-            edit.value = Clamp(static_cast<int>(std::lround((clamped - kLowestChannelGainDb) * 10)),
-                               0, kChannelGainCodeMax);
+            edit.number = *db;
             return std::nullopt;
         }
         if (EqualsIgnoringCase(key, "delay")) {
@@ -159,7 +144,7 @@ std::optional<UiText> ParsePair(int channel, const std::string& key, const std::
             }
             // The channel object's own length rule, tried on a scratch channel.
             const bool notSynchronised = false;
-            CKTV_OutData scratch(notSynchronised, channel);
+            OutputChannel scratch(notSynchronised, channel);
             if (const Status fits = scratch.SetName(*recordText); !fits.ok()) {
                 return fits.message();
             }
@@ -176,7 +161,7 @@ std::optional<UiText> ParsePair(int channel, const std::string& key, const std::
                 return BadValue(key, "a frequency in Hz (20..20000)", "频率 Hz (20..20000)");
             }
             edit.key = SetKey::CrossoverFrequency;
-            edit.value = *hz;
+            edit.number = *hz;
             return std::nullopt;
         }
         if (EqualsIgnoringCase(field, "kind")) {
@@ -206,7 +191,7 @@ std::optional<UiText> ParsePair(int channel, const std::string& key, const std::
                 return BadValue(key, "a frequency in Hz (20..20000)", "频率 Hz (20..20000)");
             }
             edit.key = SetKey::BandFrequency;
-            edit.value = *hz;
+            edit.number = *hz;
             return std::nullopt;
         }
         if (EqualsIgnoringCase(field, "gain")) {
@@ -215,8 +200,7 @@ std::optional<UiText> ParsePair(int channel, const std::string& key, const std::
                 return BadValue(key, "a gain in dB (-20..20)", "dB 增益 (-20..20)");
             }
             edit.key = SetKey::BandGain;
-            edit.value = Clamp(BandGainCode(std::clamp(*db, kLowestBandGainDb, kHighestBandGainDb)),
-                               0, kBandGainCodeMax);
+            edit.number = *db;
             return std::nullopt;
         }
         if (EqualsIgnoringCase(field, "q")) {
@@ -226,7 +210,7 @@ std::optional<UiText> ParsePair(int channel, const std::string& key, const std::
                                 "大于 0 的 Q 值 (0.404..28.852)");
             }
             edit.key = SetKey::BandQ;
-            edit.value = BandwidthIndexForQ(*q);
+            edit.number = *q;
             return std::nullopt;
         }
         if (EqualsIgnoringCase(field, "bypass")) {

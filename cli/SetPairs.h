@@ -30,7 +30,8 @@ struct SetEdit {
     std::string keyText;  // as the command line names it: "hpf.freq", "eq3.q"
     CrossoverFilter filter = CrossoverFilter::HighPass;
     int band = 0;            // 0..30
-    int value = 0;           // a code, Hz, a bandwidth index, a kind, a slope index, or 0/1
+    int value = 0;           // a delay code, a kind, a slope index, or 0/1
+    double number = 0.0;     // dB, Hz or Q, as typed; the edit API limits it
     std::string recordText;  // a name in the record's code page
 };
 
@@ -40,10 +41,6 @@ struct SetParse {
     UiText error;        // the first bad pair, when not ok
     std::string detail;  // that pair as typed
 };
-
-// The frequency fields of the pages take 20..20000 Hz.
-inline constexpr int kLowestFrequencyHz = 20;
-inline constexpr int kHighestFrequencyHz = 20000;
 
 SetParse ParseSetPairs(int channel, const std::vector<std::string>& pairs);
 

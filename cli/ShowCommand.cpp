@@ -64,10 +64,10 @@ ExitCode RunShow(CliDevice& device, const CliOptions& options) {
     if (options.json) {
         JsonText json;
         {
-            std::lock_guard lock(session.sendLock);
-            AddTuningFields(json, session.image, session.protection.isProtected);
+            std::lock_guard lock(session.engine().sendLock);
+            AddTuningFields(json, session.engine().image, session.engine().protection.isProtected);
             if (complete) {
-                json.Array("presets", StoredPresetNames(session.image));
+                json.Array("presets", StoredPresetNames(session.engine().image));
             }
         }
         std::printf("%s\n", json.Text().c_str());
@@ -76,7 +76,7 @@ ExitCode RunShow(CliDevice& device, const CliOptions& options) {
     std::fputs(TuningText(session, device.language()).c_str(), stdout);
     if (complete) {
         std::printf("Presets:\n");
-        const auto names = StoredPresetNames(session.image);
+        const auto names = StoredPresetNames(session.engine().image);
         for (std::size_t i = 0; i < names.size(); ++i) {
             std::printf("  %2zu  %s\n", i + 1, names[i].c_str());
         }

@@ -1,7 +1,7 @@
 #include "StoreCommand.h"
 
 #include "CommandSupport.h"
-#include "files/commands/MachinePresets.h"
+#include "commands/MachinePresets.h"
 #include "text/CodePage.h"
 
 namespace corva::cli {

@@ -171,7 +171,7 @@ ExitCode RunTable(CliDevice& device, const CliOptions& options) {
             return kFileError;
         }
         const ParameterTable table =
-            BuildParameterTable(session.model, session.image.ListeningPositions(), request->unit);
+            BuildParameterTable(session.engine().model, session.engine().image.ListeningPositions(), request->unit);
         return Output(device, options, *request, table);
     }
     return WithProcessor(device, [&] {
@@ -182,8 +182,8 @@ ExitCode RunTable(CliDevice& device, const CliOptions& options) {
         std::optional<ParameterTable> table;
         {
             TuningSession& session = device.session();
-            std::lock_guard lock(session.sendLock);
-            table = BuildParameterTable(session.model, session.image.ListeningPositions(),
+            std::lock_guard lock(session.engine().sendLock);
+            table = BuildParameterTable(session.engine().model, session.engine().image.ListeningPositions(),
                                         request->unit);
         }
         return Output(device, options, *request, *table);

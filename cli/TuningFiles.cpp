@@ -6,8 +6,8 @@
 #include "files/DocumentMessages.h"
 #include "files/JsonHeaderRecord.h"
 #include "files/JsonPresetReader.h"
-#include "files/commands/DocumentFileIo.h"
-#include "files/commands/MusicFileCommands.h"
+#include "commands/DocumentFileIo.h"
+#include "commands/MusicFileCommands.h"
 #include "transfer/BulkTransfers.h"
 
 namespace corva::cli {
@@ -49,13 +49,13 @@ TuningFileLoad LoadTuningFile(TuningSession& session, const std::string& path) {
     switch (load.kind) {
         case TuningFileKind::Single:
         case TuningFileKind::Complete: {
-            std::lock_guard lock(session.sendLock);
+            std::lock_guard lock(session.engine().sendLock);
             JsonHeaderRecord header;
             load.status = load.kind == TuningFileKind::Single
-                              ? ReadSingleJson(path, session.image, session.protection, header)
-                              : ReadCompleteJson(path, session.image, session.protection, header);
+                              ? ReadSingleJson(path, session.engine().image, session.engine().protection, header)
+                              : ReadCompleteJson(path, session.engine().image, session.engine().protection, header);
             if (load.status.ok()) {
-                session.model.LoadFromImage(session.image, 0);
+                session.engine().model.LoadFromImage(session.engine().image, 0);
             }
             break;
         }

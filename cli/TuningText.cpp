@@ -10,16 +10,16 @@
 namespace corva::cli {
 namespace {
 
-std::string CrossoverText(const CFilter& filter, UiLanguage language) {
+std::string CrossoverText(const ChannelFilter& filter, UiLanguage language) {
     return FrequencyLabel(filter.targetHz()) + " " +
            CrossoverKindLabel(filter.crossoverKind()).In(language) + " " +
            CrossoverSlopeLabel(filter.slope());
 }
 
 std::string ChannelText(TuningSession& session, int channel, UiLanguage language) {
-    CKTV_OutData& out = session.model.output(channel);
+    OutputChannel& out = session.engine().model.output(channel);
     std::string text = "Channel " + std::to_string(channel + 1) + " " +
-                       ChannelNameOfRecord(session.image, channel, session.protection.isProtected) +
+                       ChannelNameOfRecord(session.engine().image, channel, session.engine().protection.isProtected) +
                        ": " + OnLabel(out.on()).In(language) + ", " +
                        PolarityLabel(out.polarity()).In(language) + ", " +
                        ChannelGainLabel(out.gainCode()) + ", delay " +
@@ -31,7 +31,7 @@ std::string ChannelText(TuningSession& session, int channel, UiLanguage language
             LimiterReleaseLabel(out.limiterReleaseCode()) + "\n";
     std::string bands;
     for (int j = 0; j < out.eq().BandCount(); ++j) {
-        const CFilter& band = out.eq().Band(j);
+        const ChannelFilter& band = out.eq().Band(j);
         if (band.ReportsBypass()) {
             continue;
         }
@@ -46,11 +46,11 @@ std::string ChannelText(TuningSession& session, int channel, UiLanguage language
 }  // namespace
 
 std::string TuningText(TuningSession& session, UiLanguage language) {
-    std::lock_guard lock(session.sendLock);
-    const auto table = session.image.ListeningPositions();
+    std::lock_guard lock(session.engine().sendLock);
+    const auto table = session.engine().image.ListeningPositions();
     const int current = CurrentPosition(table);
-    std::string text = "Name:      " + Utf8FromField(session.image.Live().first(kNameFieldSize)) +
-                       "\nProtected: " + (session.protection.isProtected ? "yes" : "no") +
+    std::string text = "Name:      " + Utf8FromField(session.engine().image.Live().first(kNameFieldSize)) +
+                       "\nProtected: " + (session.engine().protection.isProtected ? "yes" : "no") +
                        "\nPosition:  " + ListeningPositionName(current).In(language) + "\n";
     for (int channel = 0; channel < kOutputChannelCount; ++channel) {
         text += ChannelText(session, channel, language);

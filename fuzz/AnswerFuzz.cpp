@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <memory>
 
-#include "transfer/KTVCommand.h"
+#include "transfer/AnswerHandler.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     corva::TuningSession session;
-    corva::KTVCommand command(session, nullptr);
+    corva::AnswerHandler command(session, nullptr);
     for (int i = 0; i < 4; ++i) {
-        session.queue.push(std::make_unique<corva::SendData>(std::vector<std::uint8_t>(24, 0)));
+        session.engine().queue.push(std::make_unique<corva::SendData>(std::vector<std::uint8_t>(24, 0)));
     }
     // The first byte chooses how the bytes arrive: as reports, in pieces, or one by one.
     const std::size_t piece = size ? (data[0] % 70) + 1 : 1;

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     corva::TuningSession session;
     const corva::PresetRecord before = [&] {
         corva::PresetRecord copy{};
-        std::copy(session.image.Live().begin(), session.image.Live().end(), copy.begin());
+        std::copy(session.engine().image.Live().begin(), session.engine().image.Live().end(), copy.begin());
         return copy;
     }();
     corva::ArchiveReader archive(bytes);
@@ -27,13 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     if (!status.ok()) {
-        if (!std::equal(before.begin(), before.end(), session.image.Live().begin()) ||
-            session.protection.isProtected) {
+        if (!std::equal(before.begin(), before.end(), session.engine().image.Live().begin()) ||
+            session.engine().protection.isProtected) {
             std::abort();
         }
         return 0;
     }
-    if (session.protection.isProtected != read.content.isProtected) {
+    if (session.engine().protection.isProtected != read.content.isProtected) {
         std::abort();
     }
     (void)corva::ApplyMusicFileProtection(session);

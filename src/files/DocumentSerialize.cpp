@@ -5,10 +5,10 @@
 namespace corva {
 
 void SerializeMusicFile(ArchiveWriter& archive, TuningSession& session) {
-    session.model.WriteAllToImage(session.image);
-    auto live = session.image.Live();
-    MarkRecordForStore(live, session.protection);
-    WriteMusicFile(archive, live, session.protection.isProtected);
+    session.engine().model.WriteAllToImage(session.engine().image);
+    auto live = session.engine().image.Live();
+    MarkRecordForStore(live, session.engine().protection);
+    WriteMusicFile(archive, live, session.engine().protection.isProtected);
 }
 
 Status SerializeMusicFile(ArchiveReader& archive, TuningSession& session) {
@@ -17,12 +17,12 @@ Status SerializeMusicFile(ArchiveReader& archive, TuningSession& session) {
         return read.status;
     }
     const auto& content = read.content;
-    std::copy(content.record.begin(), content.record.end(), session.image.Live().begin());
-    session.protection.isProtected = content.isProtected;
+    std::copy(content.record.begin(), content.record.end(), session.engine().image.Live().begin());
+    session.engine().protection.isProtected = content.isProtected;
     if (content.isProtected) {
-        session.protection.released = false;  // the file's protection replaces any unlock
+        session.engine().protection.released = false;  // the file's protection replaces any unlock
     }
-    session.model.LoadFromImage(session.image, 0);
+    session.engine().model.LoadFromImage(session.engine().image, 0);
     return Status::Ok();
 }
 
@@ -39,10 +39,10 @@ ModeFileRead SerializeModeFile(ArchiveReader& archive, ListeningTable table) {
 }
 
 bool ApplyMusicFileProtection(TuningSession& session) {
-    if (!session.protection.isProtected) {
+    if (!session.engine().protection.isProtected) {
         return true;
     }
-    session.protection.password = RecordPassword(session.image.Live());
+    session.engine().protection.password = RecordPassword(session.engine().image.Live());
     return false;
 }
 

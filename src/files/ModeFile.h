@@ -17,19 +17,6 @@ namespace corva {
 inline constexpr std::string_view kModeFileTag = "LFN624_Mode_File_1.00";
 inline constexpr std::size_t kModeFileSize = 1 + kModeFileTag.size() + 1 + 12;  // 35
 
-// The listening-position table (system field 64): four rows of six 16-bit delays, the
-// current position and the position of the last mode file read.
-namespace listening_table {
-inline constexpr int kPositionCount = 4;
-inline constexpr int kLastPosition = kPositionCount - 1;
-inline constexpr std::size_t kRowSize = 12;
-inline constexpr std::size_t kCurrentPosition = 48;
-inline constexpr std::size_t kLastModeFilePosition = 49;
-inline constexpr std::size_t RowOffset(int position) {
-    return kRowSize * static_cast<std::size_t>(position);
-}
-}  // namespace listening_table
-
 using PositionRow = std::array<std::uint8_t, listening_table::kRowSize>;
 
 struct ModeFileContent {

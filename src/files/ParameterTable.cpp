@@ -7,7 +7,7 @@
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/ValueLabels.h"
 #include "files/ModeFile.h"
-#include "model/CKTV_Data.h"
+#include "model/TuningModel.h"
 
 namespace corva {
 namespace {
@@ -69,21 +69,21 @@ void FillRowLabels(std::vector<ParameterRow>& rows) {
     }
 }
 
-bool IsShelf(const CFilter& band) {
+bool IsShelf(const ChannelFilter& band) {
     return band.type() == FilterType::LowShelf || band.type() == FilterType::HighShelf;
 }
 
 // Cells of output channel `channel`, in column channel + 1.
-void FillChannel(std::vector<ParameterRow>& rows, const CKTV_OutData& output, int channel,
+void FillChannel(std::vector<ParameterRow>& rows, const OutputChannel& output, int channel,
                  int listeningDelayCode, DelayUnit delayUnit) {
     using namespace table_row;
     const auto column = static_cast<std::size_t>(channel + 1);
     auto cell = [&](int row) -> UiText& { return rows[static_cast<std::size_t>(row)][column]; };
 
-    const CKTVEQ& eq = output.eq();
+    const ChannelEqualizer& eq = output.eq();
     const int bandCount = std::min(eq.BandCount(), kBandCount);
     for (int j = 0; j < bandCount; ++j) {
-        const CFilter& band = eq.Band(j);
+        const ChannelFilter& band = eq.Band(j);
         cell(BandRow(j, kBandType)) = BandTypeLabel(static_cast<int>(band.type()), band.geqMode());
         cell(BandRow(j, kBandGain)) = Same(BandGainLabel(band.gainDb(), band.ReportsBypass()));
         cell(BandRow(j, kBandFrequency)) = Same(FrequencyLabel(band.targetHz()));
@@ -92,11 +92,11 @@ void FillChannel(std::vector<ParameterRow>& rows, const CKTV_OutData& output, in
             Same(IsShelf(band) ? ShelfSlopeLabel(band.slope()) : QText(band.BandwidthIndex()));
     }
 
-    const CFilter& highPass = eq.HighPass();
+    const ChannelFilter& highPass = eq.HighPass();
     cell(kHighPassType) = CrossoverKindLabel(highPass.crossoverKind());
     cell(kHighPassFrequency) = Same(FrequencyLabel(highPass.targetHz()));
     cell(kHighPassSlope) = Same(CrossoverSlopeLabel(highPass.slope()));
-    const CFilter& lowPass = eq.LowPass();
+    const ChannelFilter& lowPass = eq.LowPass();
     cell(kLowPassType) = CrossoverKindLabel(lowPass.crossoverKind());
     cell(kLowPassFrequency) = Same(FrequencyLabel(lowPass.targetHz()));
     cell(kLowPassSlope) = Same(CrossoverSlopeLabel(lowPass.slope()));
@@ -113,7 +113,7 @@ void FillChannel(std::vector<ParameterRow>& rows, const CKTV_OutData& output, in
 
 }  // namespace
 
-ParameterTable BuildParameterTable(const CKTV_Data& model,
+ParameterTable BuildParameterTable(const TuningModel& model,
                                    std::span<const std::uint8_t, kListeningTableSize> listening,
                                    DelayUnit delayUnit) {
     ParameterTable table;

@@ -15,7 +15,7 @@
 
 namespace corva {
 
-class CKTV_Data;
+class TuningModel;
 
 inline constexpr int kParameterTableColumns = 7;  // the row label, then output channels 0..5
 inline constexpr int kParameterTableRows = 172;
@@ -65,7 +65,7 @@ struct ParameterTableText {
 // The table of the model's output channels. The delay row shows, for each channel, its delay
 // in the current position's row of the listening-position table (system field 64), in the
 // table's reading of the delay unit setting.
-ParameterTable BuildParameterTable(const CKTV_Data& model,
+ParameterTable BuildParameterTable(const TuningModel& model,
                                    std::span<const std::uint8_t, kListeningTableSize> listening,
                                    DelayUnit delayUnit);
 

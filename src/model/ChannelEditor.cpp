@@ -1,10 +1,12 @@
 #include "model/ChannelEditor.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "core/ByteOrder.h"
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/DelayCodes.h"
+#include "dsp/values/EntryLimits.h"
 #include "dsp/values/ValueLabels.h"
 #include "protocol/FrameBuilder.h"
 
@@ -22,7 +24,37 @@ UiText ResetAllQuestion() { return {"Whether the reset All EQ?", "是否重置�
 
 }  // namespace
 
-ChannelEditor::ChannelEditor(TuningSession& session) : session_{session} {}
+ChannelEditor::ChannelEditor(TuningSession& session) : session_{session.engine()} {}
+
+template <class Edit>
+auto ChannelEditor::EditGroup(int channel, Edit edit) {
+    std::uint8_t changed = 0;
+    const auto locked = [&] {
+        Lock lock(session_.sendLock);
+        changed = MaskOfGroup(channel);
+        return edit();
+    };
+    if constexpr (std::is_void_v<decltype(edit())>) {
+        locked();
+        RaiseOutputs(changed);
+    } else {
+        auto result = locked();
+        RaiseOutputs(changed);
+        return result;
+    }
+}
+
+void ChannelEditor::RaiseOutputs(std::uint8_t channels) const {
+    session_.events.Raise({SessionChange::Outputs, channels});
+}
+
+std::uint8_t ChannelEditor::MaskOfGroup(int channel) const {
+    std::uint8_t mask = 0;
+    for (const int c : GroupOf(channel)) {
+        mask = static_cast<std::uint8_t>(mask | (1u << c));
+    }
+    return mask;
+}
 
 // ---- Linking helpers ----
 
@@ -63,34 +95,66 @@ bool ChannelEditor::IsPairLinked(int pair) const {
 
 // ---- Equaliser bands ----
 
-void ChannelEditor::SetBandFrequency(int channel, int band, int frequencyHz) {
-    Lock lock(session_.sendLock);
-    for (const int c : GroupOf(channel)) {
-        out(c).eq().Band(band).SetFrequency(frequencyHz, EditOrigin::User);
-    }
+int ChannelEditor::SetBandFrequency(int channel, int band, double frequencyHz) {
+    const int limitedHz = LimitedFrequencyHz(frequencyHz);
+    return EditGroup(channel, [&] {
+        for (const int c : GroupOf(channel)) {
+            out(c).eq().Band(band).SetFrequency(limitedHz, EditOrigin::User);
+        }
+        return out(channel).eq().Band(band).targetHz();
+    });
 }
 
 void ChannelEditor::SetBandGainPosition(int channel, int band, int gainCode) {
+    EditGroup(channel, [&] {
+        for (const int c : GroupOf(channel)) {
+            out(c).eq().Band(band).SetGainPosition(gainCode);
+        }
+    });
+}
+
+double ChannelEditor::SetBandGainDb(int channel, int band, double gainDb) {
+    SetBandGainPosition(channel, band, BandGainCodeForDb(gainDb));
     Lock lock(session_.sendLock);
-    for (const int c : GroupOf(channel)) {
-        out(c).eq().Band(band).SetGainPosition(gainCode);
-    }
+    return out(channel).eq().Band(band).gainDb();
 }
 
 void ChannelEditor::SetBandBandwidthIndex(int channel, int band, int bandwidthIndex) {
+    EditGroup(channel, [&] {
+        for (const int c : GroupOf(channel)) {
+            out(c).eq().Band(band).SetBandwidthIndex(bandwidthIndex);
+        }
+    });
+}
+
+double ChannelEditor::SetBandQ(int channel, int band, double q) {
+    SetBandBandwidthIndex(channel, band, BandwidthIndexForQ(q));
     Lock lock(session_.sendLock);
-    for (const int c : GroupOf(channel)) {
-        out(c).eq().Band(band).SetBandwidthIndex(bandwidthIndex);
-    }
+    return QOfBandwidthIndex(out(channel).eq().Band(band).BandwidthIndex());
 }
 
 bool ChannelEditor::ToggleBandBypass(int channel, int band) {
-    Lock lock(session_.sendLock);
-    const bool bypass = !out(channel).eq().Band(band).ReportsBypass();
-    for (const int c : GroupOf(channel)) {
-        out(c).eq().Band(band).SetBypass(bypass);
+    return EditGroup(channel, [&] {
+        const bool bypass = !out(channel).eq().Band(band).ReportsBypass();
+        for (const int c : GroupOf(channel)) {
+            out(c).eq().Band(band).SetBypass(bypass);
+        }
+        return out(channel).AllBypassed();
+    });
+}
+
+bool ChannelEditor::SetBandBypass(int channel, int band, bool bypass) {
+    bool bypassed = false;
+    {
+        Lock lock(session_.sendLock);
+        bypassed = out(channel).eq().Band(band).ReportsBypass();
     }
-    return out(channel).AllBypassed();
+    // The panel's switch toggles; a band at 0 dB stays bypassed whatever is asked.
+    if (bypassed != bypass) {
+        ToggleBandBypass(channel, band);
+    }
+    Lock lock(session_.sendLock);
+    return out(channel).eq().Band(band).ReportsBypass();
 }
 
 bool ChannelEditor::SetBypassAll(int channel, bool on, const ConfirmQuestion& confirm) {
@@ -103,42 +167,44 @@ bool ChannelEditor::SetBypassAll(int channel, bool on, const ConfirmQuestion& co
     }
     // The question is asked without the lock so the transfer worker keeps running.
     const bool confirmed = confirm(on ? BypassAllQuestion() : RestoreAllQuestion());
-    Lock lock(session_.sendLock);
-    if (!confirmed) {
-        out(channel).SetAllBypass(!on);
-        return !on;
-    }
-    const auto group = GroupOf(channel);
-    for (const int c : group) {
-        if (c != channel) {
-            out(c).SetAllBypass(on);
+    return EditGroup(channel, [&] {
+        if (!confirmed) {
+            out(channel).SetAllBypass(!on);
+            return !on;
         }
-    }
-    if (session_.connected) {
+        const auto group = GroupOf(channel);
         for (const int c : group) {
-            SendChannelBlockMutedLocked(c);
+            if (c != channel) {
+                out(c).SetAllBypass(on);
+            }
         }
-        SendChannelBlockMutedLocked(channel);
-    }
-    return on;
+        if (session_.connected) {
+            for (const int c : group) {
+                SendChannelBlockMutedLocked(c);
+            }
+            SendChannelBlockMutedLocked(channel);
+        }
+        return on;
+    });
 }
 
 bool ChannelEditor::ResetAllEq(int channel, const ConfirmQuestion& confirm) {
     if (!confirm(ResetAllQuestion())) {
         return false;
     }
-    Lock lock(session_.sendLock);
-    const auto previous = session_.image.MainVolume()[kMainVolumeBulkByte];
-    HoldMainVolume();
-    const auto frequencies = DefaultBandFrequencies();
-    for (const int c : GroupOf(channel)) {
-        auto& eq = out(c).eq();
-        for (int j = 0; j < eq.BandCount(); ++j) {
-            eq.Band(j).ResetBand(frequencies[static_cast<std::size_t>(j)]);
+    EditGroup(channel, [&] {
+        const auto previous = session_.image.MainVolume()[kMainVolumeBulkByte];
+        HoldMainVolume();
+        const auto frequencies = DefaultBandFrequencies();
+        for (const int c : GroupOf(channel)) {
+            auto& eq = out(c).eq();
+            for (int j = 0; j < eq.BandCount(); ++j) {
+                eq.Band(j).ResetBand(frequencies[static_cast<std::size_t>(j)]);
+            }
+            QueueOutputBlock(c);
         }
-        QueueOutputBlock(c);
-    }
-    ReleaseMainVolume(previous);
+        ReleaseMainVolume(previous);
+    });
     return true;
 }
 
@@ -155,7 +221,10 @@ void ChannelEditor::CopyBandToLinked(int channel, int band) {
 // ---- Dragging ----
 
 void ChannelEditor::DragBandPoint(int channel, int band, PlotPoint pointer, PlotSize plot) {
-    Lock lock(session_.sendLock);
+    EditGroup(channel, [&] { DragBandPointLocked(channel, band, pointer, plot); });
+}
+
+void ChannelEditor::DragBandPointLocked(int channel, int band, PlotPoint pointer, PlotSize plot) {
     auto& filter = out(channel).eq().Band(band);
     const auto drag = corva::DragBandPoint(filter.type(), filter.geqMode(), filter.targetHz(),
                                            pointer, plot);
@@ -169,7 +238,11 @@ void ChannelEditor::DragBandPoint(int channel, int band, PlotPoint pointer, Plot
 
 void ChannelEditor::DragBandwidth(int channel, int band, BandwidthHandle handle, int x,
                                   PlotSize plot) {
-    Lock lock(session_.sendLock);
+    EditGroup(channel, [&] { DragBandwidthLocked(channel, band, handle, x, plot); });
+}
+
+void ChannelEditor::DragBandwidthLocked(int channel, int band, BandwidthHandle handle, int x,
+                                        PlotSize plot) {
     auto& filter = out(channel).eq().Band(band);
     const double centreHz = GridFrequencies()[static_cast<std::size_t>(
         NearestGridIndex(filter.targetHz()))];
@@ -180,144 +253,182 @@ void ChannelEditor::DragBandwidth(int channel, int band, BandwidthHandle handle,
 }
 
 void ChannelEditor::DragCrossover(int channel, CrossoverFilter which, int x, PlotSize plot) {
-    Lock lock(session_.sendLock);
-    auto& filter = Crossover(channel, which);
-    const int frequencyHz = corva::DragCrossover(
-        filter.type(), filter.filterRole(), x, out(channel).eq().HighPass().targetHz(),
-        out(channel).eq().LowPass().targetHz(), plot);
-    for (const int c : GroupOf(channel)) {
-        Crossover(c, which).SetFrequency(frequencyHz, EditOrigin::User);
-    }
+    EditGroup(channel, [&] {
+        auto& filter = Crossover(channel, which);
+        const int frequencyHz = corva::DragCrossover(
+            filter.type(), filter.filterRole(), x, out(channel).eq().HighPass().targetHz(),
+            out(channel).eq().LowPass().targetHz(), plot);
+        for (const int c : GroupOf(channel)) {
+            Crossover(c, which).SetFrequency(frequencyHz, EditOrigin::User);
+        }
+    });
 }
 
 // ---- Crossovers ----
 
-CFilter& ChannelEditor::Crossover(int channel, CrossoverFilter filter) {
+ChannelFilter& ChannelEditor::Crossover(int channel, CrossoverFilter filter) {
     auto& eq = out(channel).eq();
     return filter == CrossoverFilter::HighPass ? eq.HighPass() : eq.LowPass();
 }
 
-int ChannelEditor::SetCrossoverFrequency(int channel, CrossoverFilter which, int frequencyHz) {
-    Lock lock(session_.sendLock);
-    auto& filter = Crossover(channel, which);
-    if (frequencyHz == filter.targetHz()) {
-        return frequencyHz;
-    }
-    if (which == CrossoverFilter::HighPass) {
-        frequencyHz = std::min(frequencyHz, out(channel).eq().LowPass().targetHz());
-    } else {
-        frequencyHz = std::max(frequencyHz, out(channel).eq().HighPass().targetHz());
-    }
-    for (const int c : GroupOf(channel)) {
-        Crossover(c, which).SetFrequency(frequencyHz, EditOrigin::User);
-    }
-    return frequencyHz;
-}
-
-void ChannelEditor::SetCrossoverKind(int channel, CrossoverFilter which, int kind) {
-    Lock lock(session_.sendLock);
-    if (kind == Crossover(channel, which).crossoverKind()) {
-        return;
-    }
-    for (const int c : GroupOf(channel)) {
-        Crossover(c, which).SetCrossoverKind(kind);
-    }
-}
-
-void ChannelEditor::SetCrossoverSlope(int channel, CrossoverFilter which, int slope,
-                                      CrossoverEditor editor) {
-    Lock lock(session_.sendLock);
-    if (slope == Crossover(channel, which).slope()) {
-        return;
-    }
-    const bool forceLinkwitzRiley = slope == 0 && editor == CrossoverEditor::FullPage;
-    for (const int c : GroupOf(channel)) {
-        auto& filter = Crossover(c, which);
-        filter.SetSlope(slope);
-        if (forceLinkwitzRiley && filter.crossoverKind() != 0) {
-            filter.SetCrossoverKind(static_cast<int>(CrossoverKind::LinkwitzRiley));
+int ChannelEditor::SetCrossoverFrequency(int channel, CrossoverFilter which,
+                                         double typedHz) {
+    int frequencyHz = LimitedFrequencyHz(typedHz);
+    return EditGroup(channel, [&] {
+        auto& filter = Crossover(channel, which);
+        if (frequencyHz == filter.targetHz()) {
+            return frequencyHz;
         }
-    }
+        if (which == CrossoverFilter::HighPass) {
+            frequencyHz = std::min(frequencyHz, out(channel).eq().LowPass().targetHz());
+        } else {
+            frequencyHz = std::max(frequencyHz, out(channel).eq().HighPass().targetHz());
+        }
+        for (const int c : GroupOf(channel)) {
+            Crossover(c, which).SetFrequency(frequencyHz, EditOrigin::User);
+        }
+        return frequencyHz;
+    });
+}
+
+int ChannelEditor::SetCrossoverKind(int channel, CrossoverFilter which, int kind) {
+    return EditGroup(channel, [&] {
+        if (kind != Crossover(channel, which).crossoverKind()) {
+            for (const int c : GroupOf(channel)) {
+                Crossover(c, which).SetCrossoverKind(kind);
+            }
+        }
+        return Crossover(channel, which).crossoverKind();
+    });
+}
+
+int ChannelEditor::SetCrossoverSlope(int channel, CrossoverFilter which, int slope,
+                                     CrossoverEditor editor) {
+    return EditGroup(channel, [&] {
+        if (slope == Crossover(channel, which).slope()) {
+            return slope;
+        }
+        const bool forceLinkwitzRiley = slope == 0 && editor == CrossoverEditor::FullPage;
+        for (const int c : GroupOf(channel)) {
+            auto& filter = Crossover(c, which);
+            filter.SetSlope(slope);
+            if (forceLinkwitzRiley && filter.crossoverKind() != 0) {
+                filter.SetCrossoverKind(static_cast<int>(CrossoverKind::LinkwitzRiley));
+            }
+        }
+        return Crossover(channel, which).slope();
+    });
 }
 
 // ---- Channel strip ----
 
 void ChannelEditor::SetGain(int channel, int gainCode) {
-    Lock lock(session_.sendLock);
-    const int difference = gainCode - out(channel).gainCode();
-    for (const int c : GroupOf(channel)) {
-        auto& strip = out(c);
-        strip.SetGain(c == channel ? gainCode : ShiftedChannelGainCode(strip.gainCode(), difference));
-        if (strip.on() == 0) {
-            strip.SetOn(1);
+    EditGroup(channel, [&] {
+        const int difference = gainCode - out(channel).gainCode();
+        for (const int c : GroupOf(channel)) {
+            auto& strip = out(c);
+            strip.SetGain(c == channel ? gainCode
+                                       : ShiftedChannelGainCode(strip.gainCode(), difference));
+            if (strip.on() == 0) {
+                strip.SetOn(1);
+            }
         }
-    }
+    });
+}
+
+double ChannelEditor::SetGainDb(int channel, double gainDb) {
+    SetGain(channel, ChannelGainCodeForDb(gainDb));
+    Lock lock(session_.sendLock);
+    return ChannelGainDb(out(channel).gainCode());
 }
 
 void ChannelEditor::SetOn(int channel, int on) {
-    Lock lock(session_.sendLock);
-    out(channel).SetOn(on);
-    if (IsSubChannel(channel)) {
-        for (const int c : LinkedLocked(channel)) {
-            if (IsSubChannel(c)) {
-                out(c).SetOn(on);
+    EditGroup(channel, [&] {
+        out(channel).SetOn(on);
+        if (IsSubChannel(channel)) {
+            for (const int c : LinkedLocked(channel)) {
+                if (IsSubChannel(c)) {
+                    out(c).SetOn(on);
+                }
             }
         }
-    }
+    });
+}
+
+bool ChannelEditor::SetMuted(int channel, bool muted) {
+    SetOn(channel, muted ? 0 : 1);
+    Lock lock(session_.sendLock);
+    return out(channel).on() == 0;
 }
 
 void ChannelEditor::SetPolarity(int channel, int polarity) {
-    Lock lock(session_.sendLock);
-    out(channel).SetPolarity(polarity);
-    if (IsSubChannel(channel)) {
-        for (const int c : LinkedLocked(channel)) {
-            if (IsSubChannel(c)) {
-                out(c).SetPolarity(polarity);
+    EditGroup(channel, [&] {
+        out(channel).SetPolarity(polarity);
+        if (IsSubChannel(channel)) {
+            for (const int c : LinkedLocked(channel)) {
+                if (IsSubChannel(c)) {
+                    out(c).SetPolarity(polarity);
+                }
             }
         }
-    }
+    });
 }
 
-void ChannelEditor::CommitDelay(int channel, int delayCode) {
-    Lock lock(session_.sendLock);
-    const int old = out(channel).delayCode();
-    if (delayCode == old) {
-        return;
-    }
-    out(channel).SetDelay(delayCode);
-    if (!IsSubChannel(channel)) {
-        return;
-    }
-    for (const int c : LinkedLocked(channel)) {
-        if (IsSubChannel(c)) {
-            out(c).SetDelay(ShiftedDelayCode(out(c).delayCode(), delayCode - old));
+int ChannelEditor::CommitDelay(int channel, int delayCode) {
+    return EditGroup(channel, [&] {
+        const int old = out(channel).delayCode();
+        if (delayCode == old) {
+            return old;
         }
-    }
+        out(channel).SetDelay(delayCode);
+        if (IsSubChannel(channel)) {
+            for (const int c : LinkedLocked(channel)) {
+                if (IsSubChannel(c)) {
+                    out(c).SetDelay(ShiftedDelayCode(out(c).delayCode(), delayCode - old));
+                }
+            }
+        }
+        return out(channel).delayCode();
+    });
+}
+
+int ChannelEditor::CommitDelayText(int channel, std::string_view text, DelayUnit unit) {
+    return CommitDelay(channel, DelayCodeFromText(text, unit));
 }
 
 Status ChannelEditor::SetName(int channel, std::string_view recordText) {
-    Lock lock(session_.sendLock);
-    return out(channel).SetName(recordText);
+    return EditGroup(channel, [&] { return out(channel).SetName(recordText); });
 }
 
 // ---- Main volume ----
 
-void ChannelEditor::SetMainVolume(int volumeCode) {
-    Lock lock(session_.sendLock);
-    auto volume = session_.image.MainVolume();
-    volumeCode = std::clamp(volumeCode, 0, kMainVolumeCodeMax);
-    if (volumeCode == ReadLe16(volume, 0)) {
-        return;
+int ChannelEditor::SetMainVolume(int volumeCode) {
+    {
+        Lock lock(session_.sendLock);
+        auto volume = session_.image.MainVolume();
+        volumeCode = std::clamp(volumeCode, 0, kMainVolumeCodeMax);
+        if (volumeCode == ReadLe16(volume, 0)) {
+            return volumeCode;
+        }
+        WriteLe16(volume, 0, volumeCode);
+        volume[kMainVolumeBulkByte] = 1;
+        QueueMainVolume();
     }
-    WriteLe16(volume, 0, volumeCode);
-    volume[kMainVolumeBulkByte] = 1;
-    QueueMainVolume();
+    session_.events.Raise({SessionChange::MainVolume});
+    return volumeCode;
+}
+
+int ChannelEditor::SetMainVolumeDb(std::optional<double> volumeDb) {
+    return SetMainVolume(MainVolumeCodeForDb(volumeDb));
 }
 
 void ChannelEditor::SetMasterOn(bool on) {
-    Lock lock(session_.sendLock);
-    session_.image.MainVolume()[kMainVolumeBulkByte] = on ? 1 : 0;
-    QueueMainVolume();
+    {
+        Lock lock(session_.sendLock);
+        session_.image.MainVolume()[kMainVolumeBulkByte] = on ? 1 : 0;
+        QueueMainVolume();
+    }
+    session_.events.Raise({SessionChange::MainVolume});
 }
 
 void ChannelEditor::QueueMainVolume() {
@@ -332,11 +443,7 @@ void ChannelEditor::QueueMainVolume() {
 void ChannelEditor::TogglePairLink(
     int pair, const std::function<std::optional<LinkDirection>()>& chooseDirection) {
     if (IsPairLinked(pair)) {
-        Lock lock(session_.sendLock);
-        const auto [left, right] = kPairs.at(static_cast<std::size_t>(pair));
-        auto groups = session_.image.LinkGroups();
-        groups[static_cast<std::size_t>(left)] = left;
-        groups[static_cast<std::size_t>(right)] = right;
+        UnlinkPair(pair);
         return;
     }
     if (const auto direction = chooseDirection()) {
@@ -345,28 +452,48 @@ void ChannelEditor::TogglePairLink(
 }
 
 void ChannelEditor::LinkPair(int pair, LinkDirection direction) {
-    Lock lock(session_.sendLock);
     const auto [left, right] = kPairs.at(static_cast<std::size_t>(pair));
-    const int source = direction == LinkDirection::LeftToRight ? left : right;
-    const int target = source == left ? right : left;
-    const auto previous = session_.image.MainVolume()[kMainVolumeBulkByte];
-    HoldMainVolume();
-    session_.image.LinkGroups()[static_cast<std::size_t>(target)] = source;
-    CopyChannelLocked(source, target);
-    ReleaseMainVolume(previous);
+    {
+        Lock lock(session_.sendLock);
+        const int source = direction == LinkDirection::LeftToRight ? left : right;
+        const int target = source == left ? right : left;
+        const auto previous = session_.image.MainVolume()[kMainVolumeBulkByte];
+        HoldMainVolume();
+        session_.image.LinkGroups()[static_cast<std::size_t>(target)] = source;
+        CopyChannelLocked(source, target);
+        ReleaseMainVolume(previous);
+    }
+    RaiseOutputs(static_cast<std::uint8_t>((1u << left) | (1u << right)));
+}
+
+void ChannelEditor::UnlinkPair(int pair) {
+    const auto [left, right] = kPairs.at(static_cast<std::size_t>(pair));
+    {
+        Lock lock(session_.sendLock);
+        auto groups = session_.image.LinkGroups();
+        groups[static_cast<std::size_t>(left)] = left;
+        groups[static_cast<std::size_t>(right)] = right;
+    }
+    RaiseOutputs(static_cast<std::uint8_t>((1u << left) | (1u << right)));
 }
 
 void ChannelEditor::UnlinkAll() {
-    Lock lock(session_.sendLock);
-    auto groups = session_.image.LinkGroups();
-    for (int c = 0; c < kOutputChannelCount; ++c) {
-        groups[static_cast<std::size_t>(c)] = c;
+    {
+        Lock lock(session_.sendLock);
+        auto groups = session_.image.LinkGroups();
+        for (int c = 0; c < kOutputChannelCount; ++c) {
+            groups[static_cast<std::size_t>(c)] = c;
+        }
     }
+    RaiseOutputs(kAllOutputChannels);
 }
 
 void ChannelEditor::CopyChannel(int source, int target) {
-    Lock lock(session_.sendLock);
-    CopyChannelLocked(source, target);
+    {
+        Lock lock(session_.sendLock);
+        CopyChannelLocked(source, target);
+    }
+    RaiseOutputs(static_cast<std::uint8_t>(1u << target));
 }
 
 void ChannelEditor::CopyChannelLocked(int source, int target) {
@@ -381,7 +508,7 @@ void ChannelEditor::QueueOutputBlock(int channel) {
         return;
     }
     auto block = session_.image.Block(0, BlockType::Output, channel);
-    out(channel).WriteAllToBlock(block, CKTV_OutData::NameSlot::Keep);
+    out(channel).WriteAllToBlock(block, OutputChannel::NameSlot::Keep);
     session_.queue.push(FrameBuilder(session_.image, session_.protection)
                             .BuildBlockFrame(0, BlockType::Output, channel, BlockSource::Live));
 }

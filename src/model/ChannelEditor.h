@@ -1,7 +1,9 @@
-// The edit rules every front end applies to the output channels: edits repeated on linked
-// channels, bypass and reset of the equaliser, crossover order, linked gains and delays,
-// pair linking and the block transfers they cause. The GUI pages and the command-line tool
-// call these and nothing below them, so each rule lives here once.
+// The edit API: every edit a front end offers, with the rules the pages apply (limits,
+// frequency steps, crossover order, edits repeated on linked channels, the sub pair, pair
+// linking and the block transfers they cause). The GUI pages and the command-line tool call
+// these and nothing below them, so each rule lives here once. Edits in engineering units
+// return the value as applied, so a front end shows exactly that; every edit raises an
+// `Outputs` (or `MainVolume`) event once the lock is released.
 #pragma once
 
 #include <functional>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "core/UiText.h"
+#include "dsp/values/DelayCodes.h"
 #include "dsp/response/PlotGeometry.h"
 #include "model/TuningSession.h"
 
@@ -32,11 +35,19 @@ public:
     explicit ChannelEditor(TuningSession& session);
 
     // ---- Equaliser bands (repeated on every linked channel) ----
-    void SetBandFrequency(int channel, int band, int frequencyHz);
-    void SetBandGainPosition(int channel, int band, int gainCode);
+    // Limited to 20..20000 Hz; returns the band's frequency as set.
+    int SetBandFrequency(int channel, int band, double frequencyHz);
+    // Limited to -20..+20 dB in 0.1 dB steps; returns the band's gain as set.
+    double SetBandGainDb(int channel, int band, double gainDb);
+    void SetBandGainPosition(int channel, int band, int gainCode);  // code 0..400
+    // The typed-Q rule: the nearest bandwidth step whose Q is not above it; returns that Q.
+    double SetBandQ(int channel, int band, double q);
     void SetBandBandwidthIndex(int channel, int band, int bandwidthIndex);
     // Toggles the band's bypass; returns whether every band of the channel is now bypassed.
     bool ToggleBandBypass(int channel, int band);
+    // Asks for a bypass state; a band at 0 dB stays bypassed whatever is asked. Returns the
+    // band's bypass as it now reports it.
+    bool SetBandBypass(int channel, int band, bool bypass);
     // The bypass-all switch; returns the switch's position afterwards.
     bool SetBypassAll(int channel, bool on, const ConfirmQuestion& confirm);
     // Resets all bands of the channel and its linked channels; false when declined.
@@ -48,26 +59,38 @@ public:
     void DragCrossover(int channel, CrossoverFilter filter, int x, PlotSize plot);
 
     // ---- Crossovers (repeated on every linked channel) ----
-    // Returns the frequency actually set: a high-pass never above the low-pass and a low-pass
-    // never below the high-pass.
-    int SetCrossoverFrequency(int channel, CrossoverFilter filter, int frequencyHz);
-    void SetCrossoverKind(int channel, CrossoverFilter filter, int kind);
-    void SetCrossoverSlope(int channel, CrossoverFilter filter, int slope, CrossoverEditor editor);
+    // Returns the frequency actually set: limited to 20..20000 Hz, a high-pass never above the
+    // low-pass and a low-pass never below the high-pass.
+    int SetCrossoverFrequency(int channel, CrossoverFilter filter, double frequencyHz);
+    // Returns the kind as set (a CrossoverKind value).
+    int SetCrossoverKind(int channel, CrossoverFilter filter, int kind);
+    // Returns the slope index as set; 6 dB/oct on the full page also makes it Linkwitz-Riley.
+    int SetCrossoverSlope(int channel, CrossoverFilter filter, int slope, CrossoverEditor editor);
 
     // ---- Channel strip ----
     // Linked channels keep their offsets (limited to 0..600); muted channels are switched on.
     void SetGain(int channel, int gainCode);
+    // Limited to -60..0 dB in 0.1 dB steps; returns the channel's gain as set.
+    double SetGainDb(int channel, double gainDb);
     // Mute and polarity are shared only between channels 5 and 6 when they are linked.
     void SetOn(int channel, int on);
+    // Returns whether the channel is muted afterwards.
+    bool SetMuted(int channel, bool muted);
     void SetPolarity(int channel, int polarity);
-    // The delay page: channels 5 and 6, when linked, move by the same difference.
-    void CommitDelay(int channel, int delayCode);
+    // The delay page: channels 5 and 6, when linked, move by the same difference. Returns the
+    // channel's delay code as set.
+    int CommitDelay(int channel, int delayCode);
+    // Typed delay in the given unit (the delay page's entry conversion); returns the code.
+    int CommitDelayText(int channel, std::string_view text, DelayUnit unit);
+    // In the record's code page; a name too long for the channel is refused unchanged.
     Status SetName(int channel, std::string_view recordText);
 
     // ---- Main volume (system field 5) ----
     // Code 0..66 = -60..+6 dB, limited; a new volume also unmutes the master output. Each
-    // change is sent while connected.
-    void SetMainVolume(int volumeCode);
+    // change is sent while connected. Returns the code as set.
+    int SetMainVolume(int volumeCode);
+    // No value is OFF; dB values are limited to -60..+6. Returns the code as set.
+    int SetMainVolumeDb(std::optional<double> volumeDb);
     void SetMasterOn(bool on);
 
     // ---- Linking ----
@@ -79,6 +102,7 @@ public:
     void TogglePairLink(int pair,
                         const std::function<std::optional<LinkDirection>()>& chooseDirection);
     void LinkPair(int pair, LinkDirection direction);
+    void UnlinkPair(int pair);
     void UnlinkAll();
     // Copies the linkable values and, when connected, sends the target's whole block.
     void CopyChannel(int source, int target);
@@ -88,10 +112,17 @@ public:
 
 private:
     using Lock = std::lock_guard<std::mutex>;
-    CKTV_Data& model() { return session_.model; }
-    CKTV_OutData& out(int channel) { return session_.model.output(channel); }
-    CFilter& Crossover(int channel, CrossoverFilter filter);
+    // Runs `edit` under the lock, then tells the front end which channels changed.
+    template <class Edit>
+    auto EditGroup(int channel, Edit edit);
+    void RaiseOutputs(std::uint8_t channels) const;
+    std::uint8_t MaskOfGroup(int channel) const;
+    TuningModel& model() { return session_.model; }
+    OutputChannel& out(int channel) { return session_.model.output(channel); }
+    ChannelFilter& Crossover(int channel, CrossoverFilter filter);
     std::vector<int> LinkedLocked(int channel) const;
+    void DragBandPointLocked(int channel, int band, PlotPoint pointer, PlotSize plot);
+    void DragBandwidthLocked(int channel, int band, BandwidthHandle handle, int x, PlotSize plot);
     std::vector<int> GroupOf(int channel) const;  // the channel, then its linked channels
     void CopyBandToLinked(int channel, int band);
     void SendChannelBlockMutedLocked(int channel);
@@ -102,7 +133,7 @@ private:
     void ReleaseMainVolume(std::uint8_t previous);
     void QueueMainVolume();
 
-    TuningSession& session_;
+    SessionState& session_;
 };
 
 }  // namespace corva

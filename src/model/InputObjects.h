@@ -7,13 +7,13 @@
 #include <span>
 #include <string>
 
-#include "dsp/CKTVEQ.h"
+#include "model/ChannelEqualizer.h"
 #include "protocol/ImageLayout.h"
 
 namespace corva {
 
 // The effect area: loaded from and written back to the record, never edited or sent alone.
-class CEffect_Data {
+class EffectBlock {
 public:
     void Load(std::span<const std::uint8_t, kRecordSize> record);
     void Write(std::span<std::uint8_t, kRecordSize> record) const;
@@ -24,9 +24,9 @@ private:
 };
 
 // The microphone input (first input block), carried unchanged.
-class CMIC_InData {
+class MicInput {
 public:
-    CMIC_InData() = default;
+    MicInput() = default;
     const std::string& name() const { return name_; }
     void Load(std::span<const std::uint8_t, kRecordSize> record);
     void Write(std::span<std::uint8_t, kRecordSize> record) const;
@@ -37,58 +37,55 @@ private:
 };
 
 // The music input (second input block): ten equaliser bands and its level settings.
-class CMusic_InData {
+class MusicInput {
 public:
     static constexpr int kBandCount = 10;
     static constexpr int kInputChannel = 2;
-    static constexpr int kSettingsSlot = 10;  // flag A
-    static constexpr int kExtraSlot = 11;
-    static constexpr int kLevelSlot = 12;     // flag B
+    static constexpr int kSettingsSlot = 10;  // level, mute and three carried values
+    static constexpr int kByte96Slot = 12;    // one carried byte
     static constexpr std::size_t kNameOffset = 400;  // 16 bytes in the record
     static constexpr std::size_t kNameSize = 16;
 
-    explicit CMusic_InData(const bool& synchronised);
+    explicit MusicInput(const bool& synchronised);
 
-    // ---- Edits (flag A or B follows the synchronised flag) ----
-    void SetValueA(int value);
-    void SetValueB(int value);
+    // ---- Edits (the slot's change mark follows the synchronised flag) ----
     void SetLevel(int level);
     void SetMute(int mute);
-    void SetValueC(int value);
-    void SetValueD(int value);
+    void SetCarriedByte96(int value);
 
-    CKTVEQ& eq() { return eq_; }
-    const CKTVEQ& eq() const { return eq_; }
+    ChannelEqualizer& eq() { return eq_; }
+    const ChannelEqualizer& eq() const { return eq_; }
     std::string name() const;  // in the record's code page
     int level() const { return level_; }
     int mute() const { return mute_; }
-    int valueA() const { return valueA_; }
-    int valueB() const { return valueB_; }
-    int valueC() const { return valueC_; }
-    int valueD() const { return valueD_; }
+    // Values of unknown meaning, read from the block and written back unchanged.
+    int carriedByte83() const { return carriedByte83_; }
+    int carriedByte81() const { return carriedByte81_; }
+    int carriedWord84() const { return carriedWord84_; }
+    int carriedByte96() const { return carriedByte96_; }
 
     // ---- Image ----
     void Load(std::span<const std::uint8_t, kRecordSize> record);
     void WriteSettingsSlot(std::span<std::uint8_t, kRecordSize> record) const;  // slot 10
-    void WriteLevelSlot(std::span<std::uint8_t, kRecordSize> record) const;     // slot 12
+    void WriteByte96Slot(std::span<std::uint8_t, kRecordSize> record) const;    // slot 12
     void WriteBandSlot(std::span<std::uint8_t, kRecordSize> record, int band) const;
     // Bands, name, slots 10, 11 and 12.
     void WriteAll(std::span<std::uint8_t, kRecordSize> record) const;
 
     // ---- Change marks ----
-    bool flagA = false;
-    bool flagB = false;
+    bool slot10Changed = false;
+    bool slot12Changed = false;
     void ClearChangeMarks();
 
 private:
     const bool* synchronised_;
-    CKTVEQ eq_;
-    int valueA_ = 0;
-    int valueB_ = 0;
+    ChannelEqualizer eq_;
+    int carriedByte83_ = 0;
+    int carriedByte81_ = 0;
     int level_ = 60;
     int mute_ = 0;
-    int valueC_ = 0;
-    int valueD_ = 40;
+    int carriedWord84_ = 0;
+    int carriedByte96_ = 40;
     std::array<std::uint8_t, kNameSize> nameBytes_{};
     // Slots 10..12 as loaded, so bytes without a value of their own travel back unchanged.
     std::array<std::uint8_t, 3 * kSlotSize> settingsBytes_{};

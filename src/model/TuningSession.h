@@ -1,26 +1,32 @@
-// Everything one connection edits and sends, with the one lock that guards it: the parameter
-// image, the protection state, the channel model and the send queue. Front ends own one
-// session and pass it by reference; the transfer worker shares it.
+// One connection's tuning as front ends see it: edits go through `ChannelEditor` and the
+// commands, values are read through snapshots, and changes are told through events. The
+// state itself and its lock are reached only by the engine's own layers.
 #pragma once
 
-#include <mutex>
-
-#include "model/CKTV_Data.h"
-#include "protocol/ParameterImage.h"
-#include "protocol/ProtectionState.h"
-#include "protocol/SendDataQueue.h"
+#include "model/SessionState.h"
+#include "model/TuningSnapshot.h"
 
 namespace corva {
 
-struct TuningSession {
-    // Held briefly by whoever touches the image, the model or the queue.
-    std::mutex sendLock;
-    ParameterImage image;
-    ProtectionState protection;
-    CKTV_Data model;
-    SendDataQueue queue;
-    // A processor is attached: bulk edits queue their frames only then.
-    bool connected = false;
+class TuningSession {
+public:
+    TuningSession() = default;
+    TuningSession(const TuningSession&) = delete;
+    TuningSession& operator=(const TuningSession&) = delete;
+
+    // Everything a page shows, copied under the lock.
+    TuningSnapshot Snapshot() const;
+    // The summed response of one output channel's filters.
+    Response ChannelResponse(int channel) const;
+
+    // Where the front end hears about changes (set before connecting).
+    void SetEventSink(SessionEventSink sink) { state_.events.SetSink(std::move(sink)); }
+
+    // For the engine's layers (model, transfer, commands, files) only.
+    SessionState& engine() const { return state_; }
+
+private:
+    mutable SessionState state_;
 };
 
 }  // namespace corva

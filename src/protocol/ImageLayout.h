@@ -107,4 +107,17 @@ inline constexpr std::size_t kSyncListSize = 7;
 inline constexpr std::size_t kMainVolumeBulkByte = 6;
 inline constexpr int kMainVolumeCodeMax = 66;  // volume code 0..66 = -60..+6 dB
 
+// The listening-position table (system field 64): four rows of six 16-bit delays, the
+// current position and the position of the last mode file read.
+namespace listening_table {
+inline constexpr int kPositionCount = 4;
+inline constexpr int kLastPosition = kPositionCount - 1;
+inline constexpr std::size_t kRowSize = 12;
+inline constexpr std::size_t kCurrentPosition = 48;
+inline constexpr std::size_t kLastModeFilePosition = 49;
+inline constexpr std::size_t RowOffset(int position) {
+    return kRowSize * static_cast<std::size_t>(position);
+}
+}  // namespace listening_table
+
 }  // namespace corva

@@ -7,16 +7,14 @@
 namespace corva {
 
 enum class NoticeId : int {
-    OutputsReceived = 1134,    // output block 5 of the live record (or a recall) arrived
+    OutputsReceived = 1134,    // output block 5 of the live record (or a recall); value = preset
     PresetsReceived = 1135,    // output block 5 of stored preset 15 arrived
     PositionsReceived = 1136,  // listening-position table (or settings byte 27) arrived
-    StatusReceived = 1137,     // status list arrived; lParam = number of status bytes
+    StatusReceived = 1137,     // status list arrived; detail = number of status bytes
     BatchDone = 1174,          // a bulk transfer or a notify-on-answer frame completed
-    UpdateStep = 1175,         // firmware update finished (lParam 57)
-    NetRetry = 1177,           // no TCP answer in time; wParam = retry count
-    LinkFailed = 1178,         // transfer failure
-    UsbReopen = 1179,          // close and reopen the USB device
-    StartupConnect = 1180,
+    UpdateStep = 1175,         // firmware update finished (detail = the finishing step)
+    NetRetry = 1177,           // no TCP answer in time
+    LinkFailed = 1178,         // transfer failure; value = the link kind when not USB
     DeviceNeedsFirmware = 1184,  // empty data answer
     VersionReceived = 1185,
     SystemReceived = 1186,
@@ -24,8 +22,8 @@ enum class NoticeId : int {
 
 struct Notice {
     NoticeId id;
-    int wParam = 0;
-    int lParam = 0;
+    int value = 0;
+    int detail = 0;
 };
 
 // Receives notices on whatever thread raised them; the GUI posts them to its own thread, the

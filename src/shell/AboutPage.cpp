@@ -55,8 +55,8 @@ void AboutPage::showEvent(QShowEvent* event) {
 
 QString AboutPage::DeviceVersionTag() const {
     TuningSession& session = context_.session();
-    std::lock_guard lock(session.sendLock);
-    const auto tag = session.image.VersionTag();
+    std::lock_guard lock(session.engine().sendLock);
+    const auto tag = session.engine().image.VersionTag();
     QString text;
     for (const std::uint8_t byte : tag) {
         if (byte == 0) {

@@ -77,15 +77,15 @@ void ConnectionDriver::PollDevices() {
 
 bool ConnectionDriver::EnqueueSystemFrame(int systemId, int preset) {
     TuningSession& session = context_.session();
-    std::lock_guard lock(session.sendLock);
-    if (!session.connected) {
+    std::lock_guard lock(session.engine().sendLock);
+    if (!session.engine().connected) {
         return false;
     }
-    auto frame = FrameBuilder(session.image, session.protection).BuildSystemFrame(systemId, preset);
+    auto frame = FrameBuilder(session.engine().image, session.engine().protection).BuildSystemFrame(systemId, preset);
     if (!frame) {
         return false;
     }
-    session.queue.push(std::move(frame));
+    session.engine().queue.push(std::move(frame));
     return true;
 }
 

@@ -82,8 +82,8 @@ void FirmwareUpdateRunner::WaitTick() {
         waitTimer_.stop();
         {
             TuningSession& session = context_.session();
-            std::lock_guard lock(session.sendLock);
-            session.queue.clear();
+            std::lock_guard lock(session.engine().sendLock);
+            session.engine().queue.clear();
         }
         GiveUp(context_.language().Pick(ConnectionFailureMessage(LinkKind::Usb).text), true);
     }

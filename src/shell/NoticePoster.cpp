@@ -6,7 +6,7 @@ NoticeSink NoticePoster::NoticeSinkForWorker() {
     return [this](const Notice& notice) { Post([this, notice] { emit NoticeArrived(notice); }); };
 }
 
-KTVCommand::ProgressHook NoticePoster::ProgressSinkForWorker() {
+AnswerHandler::ProgressHook NoticePoster::ProgressSinkForWorker() {
     return [this](int progressIndex) {
         Post([this, progressIndex] { emit ProgressArrived(progressIndex); });
     };

@@ -8,7 +8,7 @@
 #include "core/UiText.h"
 #include "protocol/Notice.h"
 #include "transfer/ConnectionController.h"
-#include "transfer/KTVCommand.h"
+#include "transfer/AnswerHandler.h"
 
 namespace corva::shell {
 
@@ -20,7 +20,7 @@ public:
 
     // Safe to call from any thread.
     NoticeSink NoticeSinkForWorker();
-    KTVCommand::ProgressHook ProgressSinkForWorker();
+    AnswerHandler::ProgressHook ProgressSinkForWorker();
     ConnectionController::FirmwareHooks FirmwareSinksForWorker();
 
 signals:

@@ -8,7 +8,6 @@ constexpr std::size_t kOnByteOfBlock = 248;  // slot 31 byte 0: the channel's on
 constexpr int kStripSlot = output_block::kStripSlot;
 }  // namespace
 
-BulkTransfers::BulkTransfers(TuningSession& session) : session_{session} {}
 
 SendData* BulkTransfers::Queue(std::unique_ptr<SendData> frame) {
     if (!frame) {

@@ -20,7 +20,8 @@ enum class PresetSource {
 
 class BulkTransfers {
 public:
-    explicit BulkTransfers(TuningSession& session);
+    explicit BulkTransfers(SessionState& session) : session_{session} {}
+    explicit BulkTransfers(TuningSession& session) : BulkTransfers(session.engine()) {}
 
     // Each returns the number of numbered frames queued (the progress bar's range). The
     // operations that need a connection return nothing when there is none.
@@ -45,7 +46,7 @@ private:
     void ReleaseMainVolume(std::uint8_t previous);
     int Finish();
 
-    TuningSession& session_;
+    SessionState& session_;
     int progressCount_ = 0;
 };
 

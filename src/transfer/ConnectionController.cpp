@@ -4,7 +4,7 @@
 #include <cctype>
 #include <thread>
 
-#include "lock/ProtectionCheck.h"
+#include "model/ProtectionCheck.h"
 #include "protocol/FrameBuilder.h"
 
 namespace corva {
@@ -26,7 +26,7 @@ void SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)
 }  // namespace
 
 ConnectionController::ConnectionController(Dependencies dependencies)
-    : session_{dependencies.session},
+    : session_{dependencies.session.engine()},
       devices_{dependencies.devices},
       inUse_{dependencies.inUse},
       timing_{dependencies.timing},

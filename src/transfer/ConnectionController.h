@@ -17,7 +17,7 @@
 #include "protocol/Timing.h"
 #include "transfer/BulkTransfers.h"
 #include "transfer/ConnectionMessages.h"
-#include "transfer/KTVCommand.h"
+#include "transfer/AnswerHandler.h"
 #include "transfer/TransferWorker.h"
 
 namespace corva {
@@ -39,7 +39,7 @@ public:
     explicit ConnectionController(Dependencies dependencies);
     ~ConnectionController();
 
-    KTVCommand& command() { return command_; }
+    AnswerHandler& command() { return command_; }
     // Every link this controller opens reports its traffic here (on the worker thread).
     void SetTraceHook(TraceHook hook) { trace_ = std::move(hook); }
     BulkTransfers& bulk() { return bulk_; }
@@ -102,13 +102,13 @@ private:
     std::optional<UserMessage> OnNetRetry();
     std::optional<UserMessage> OnUpdateFinished();
 
-    TuningSession& session_;
+    SessionState& session_;
     DeviceEnumerator& devices_;
     InUseMarkers& inUse_;
     const Timing& timing_;
     NoticeSink notices_;
     std::mutex deviceMutex_;
-    KTVCommand command_;
+    AnswerHandler command_;
     BulkTransfers bulk_;
     std::unique_ptr<TransferWorker> worker_;
 

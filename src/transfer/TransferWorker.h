@@ -17,15 +17,15 @@
 #include "protocol/Notice.h"
 #include "protocol/Timing.h"
 #include "firmware/UpdateSequencer.h"
-#include "transfer/KTVCommand.h"
+#include "transfer/AnswerHandler.h"
 
 class QThread;
 
 namespace corva {
 
 struct WorkerContext {
-    TuningSession& session;
-    KTVCommand& command;
+    SessionState& session;
+    AnswerHandler& command;
     const Timing& timing;
     NoticeSink notices;
     std::mutex& deviceMutex;  // serialises opening and closing devices with enumeration

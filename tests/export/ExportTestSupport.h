@@ -15,14 +15,14 @@
 #include "core/ByteOrder.h"
 #include "files/FileTestSupport.h"
 #include "files/ParameterTable.h"
-#include "model/CKTV_Data.h"
+#include "model/TuningModel.h"
 
 namespace corva::test {
 
 // The table of a model in its construction state. At the current listening position channel c
 // has a delay of c + 1 ms; the last one lies beyond the largest code and reads as 5.396 ms.
 inline ParameterTable ModelTable() {
-    CKTV_Data model;
+    TuningModel model;
     ParameterImage image;
     for (int c = 0; c < kOutputChannelCount; ++c) {
         WriteLe16(image.ListeningPositions(), 2 * c, 48 * (c + 1));

@@ -1,8 +1,8 @@
 // Locking the tuning and the processor's stored presets, against the simulated processor.
 #include <gtest/gtest.h>
 
-#include "files/commands/MachinePresets.h"
-#include "lock/commands/DeviceLock.h"
+#include "commands/MachinePresets.h"
+#include "commands/DeviceLock.h"
 #include "model/ChannelEditor.h"
 #include "protocol/FrameLayout.h"
 #include "transfer/EngineHarness.h"
@@ -30,7 +30,7 @@ protected:
     }
     template <typename T>
     T Locked(const std::function<T()>& read) {
-        std::lock_guard lock(engine.session.sendLock);
+        std::lock_guard lock(engine.session.engine().sendLock);
         return read();
     }
 
@@ -56,12 +56,12 @@ TEST_F(LockAndPresetsTest, ProtectReadBackUnlock) {
     EXPECT_FALSE(lock.editingEnabled());
 
     // A fresh connection recognises the protected tuning and shows it unscrambled.
-    engine.session.protection = ProtectionState{};
+    engine.session.engine().protection = ProtectionState{};
     ASSERT_TRUE(Reconnect());
     EXPECT_TRUE(lock.isProtected());
-    EXPECT_EQ(Locked<std::string>([&] { return engine.session.protection.password; }), "246810");
-    EXPECT_EQ(Locked<int>([&] { return engine.session.model.output(3).gainCode(); }), 420);
-    EXPECT_EQ(Locked<std::string>([&] { return engine.session.model.output(2).name(); }), "SL");
+    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().protection.password; }), "246810");
+    EXPECT_EQ(Locked<int>([&] { return engine.session.engine().model.output(3).gainCode(); }), 420);
+    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().model.output(2).name(); }), "SL");
 
     EXPECT_EQ(lock.Unlock("000000")->text.english,
               "Password and enter the password to encrypt the file does not match!");
@@ -71,7 +71,7 @@ TEST_F(LockAndPresetsTest, ProtectReadBackUnlock) {
     EXPECT_EQ(ProcessorByte(0, 288), ' ');
     ASSERT_TRUE(Reconnect());
     EXPECT_FALSE(lock.isProtected());
-    EXPECT_EQ(Locked<int>([&] { return engine.session.model.output(3).gainCode(); }), 420);
+    EXPECT_EQ(Locked<int>([&] { return engine.session.engine().model.output(3).gainCode(); }), 420);
 }
 
 TEST_F(LockAndPresetsTest, ResetRestoresDefaultOutputsOnly) {
@@ -80,14 +80,14 @@ TEST_F(LockAndPresetsTest, ResetRestoresDefaultOutputsOnly) {
     ASSERT_FALSE(lock.Protect("abcdef"));
     ASSERT_TRUE(engine.WaitQueueIdle());
     const auto inputBefore = Locked<std::vector<std::uint8_t>>([&] {
-        const auto block = engine.session.image.Block(0, BlockType::SecondInput, 2);
+        const auto block = engine.session.engine().image.Block(0, BlockType::SecondInput, 2);
         return std::vector<std::uint8_t>(block.begin(), block.end());
     });
     EXPECT_FALSE(lock.Reset());
     EXPECT_FALSE(lock.isProtected());
-    EXPECT_EQ(Locked<int>([&] { return engine.session.model.output(1).gainCode(); }), 600);
+    EXPECT_EQ(Locked<int>([&] { return engine.session.engine().model.output(1).gainCode(); }), 600);
     EXPECT_EQ(Locked<std::vector<std::uint8_t>>([&] {
-                  const auto block = engine.session.image.Block(0, BlockType::SecondInput, 2);
+                  const auto block = engine.session.engine().image.Block(0, BlockType::SecondInput, 2);
                   return std::vector<std::uint8_t>(block.begin(), block.end());
               }),
               inputBefore);
@@ -117,7 +117,7 @@ TEST_F(LockAndPresetsTest, SaveLoadAndDeleteStoredPresets) {
     ASSERT_FALSE(presets.Load(5));
     EXPECT_FALSE(engine.controller.synchronised()) << "a recall reads the blocks again";
     ASSERT_TRUE(engine.WaitSynchronised());
-    EXPECT_EQ(Locked<int>([&] { return engine.session.model.output(0).gainCode(); }), 333);
+    EXPECT_EQ(Locked<int>([&] { return engine.session.engine().model.output(0).gainCode(); }), 333);
     EXPECT_EQ(presets.Name(0), "Gain333") << "the live name follows the recalled preset";
 
     bool asked = false;

@@ -6,8 +6,8 @@
 #include "core/ByteOrder.h"
 #include "files/DocumentMessages.h"
 #include "files/FileTestSupport.h"
-#include "files/commands/ModeFileCommands.h"
-#include "files/commands/MusicFileCommands.h"
+#include "commands/ModeFileCommands.h"
+#include "commands/MusicFileCommands.h"
 #include "protocol/FrameLayout.h"
 
 namespace corva {
@@ -25,7 +25,7 @@ protected:
     // A mode file of position 2 whose row holds 120..125.
     std::string SavePositionTwo() {
         TuningSession source;
-        FillTable(source.image.ListeningPositions(), 100, 2);
+        FillTable(source.engine().image.ListeningPositions(), 100, 2);
         const auto saved = SaveModeFile(source, folder.PathOf("seat"));
         EXPECT_EQ(saved.path, folder.PathOf("seat.dat_d"));
         return saved.path;
@@ -54,7 +54,7 @@ TEST_F(DocumentCommandsTest, ExtensionIsAppendedOnlyWhenThePathDoesNotContainIt)
 
 TEST_F(DocumentCommandsTest, StoringWhereNoFileCanBeCreatedFailsAndLeavesTheRecord) {
     FillTuning(session, 2);
-    session.image.Live()[696] = 0;
+    session.engine().image.Live()[696] = 0;
     const Bytes before = LiveBytes(session);
     const auto music = StoreMusicFile(session, folder.PathOf("missing/front"));
     EXPECT_EQ(music.status.message().english, "Save MusicFile Error!");
@@ -66,12 +66,12 @@ TEST_F(DocumentCommandsTest, StoringWhereNoFileCanBeCreatedFailsAndLeavesTheReco
 TEST_F(DocumentCommandsTest, MusicLoadWhileDisconnectedResetsLinksTakesThePasswordSendsNothing) {
     TuningSession source;
     FillTuning(source, 5);
-    source.protection = {true, false, false, "246810"};
+    source.engine().protection = {true, false, false, "246810"};
     const auto stored = StoreMusicFile(source, folder.PathOf("locked"));
     ASSERT_EQ(stored.path, folder.PathOf("locked.wkcs"));
 
     FillTuning(session, 1);
-    auto groups = session.image.LinkGroups();
+    auto groups = session.engine().image.LinkGroups();
     groups[0] = groups[1] = 1;
     groups[4] = groups[5] = 4;
     const auto loaded = LoadMusicFile(session, bulk, stored.path);
@@ -79,10 +79,10 @@ TEST_F(DocumentCommandsTest, MusicLoadWhileDisconnectedResetsLinksTakesThePasswo
     EXPECT_FALSE(loaded.sent);  // the front end shows its connection-failure message
     EXPECT_FALSE(loaded.editingEnabled);
     EXPECT_EQ(LiveBytes(session), LiveBytes(source));
-    EXPECT_TRUE(session.protection.isProtected);
-    EXPECT_EQ(session.protection.password, "246810");
+    EXPECT_TRUE(session.engine().protection.isProtected);
+    EXPECT_EQ(session.engine().protection.password, "246810");
     EXPECT_EQ(std::vector<int>(groups.begin(), groups.end()), (std::vector<int>{0, 1, 2, 3, 4, 5}));
-    EXPECT_TRUE(session.queue.empty());
+    EXPECT_TRUE(session.engine().queue.empty());
 }
 
 TEST_F(DocumentCommandsTest, MusicFilesThatCannotBeLoadedChangeNothing) {
@@ -93,7 +93,7 @@ TEST_F(DocumentCommandsTest, MusicFilesThatCannotBeLoadedChangeNothing) {
     ScratchFolder::Write(folder.PathOf("cut.wkcs"), cut);
 
     FillTuning(session, 1);
-    session.image.LinkGroups()[1] = 0;
+    session.engine().image.LinkGroups()[1] = 0;
     const Bytes before = LiveBytes(session);
     const std::pair<std::string, UiText> cases[] = {
         {folder.PathOf("cut.wkcs"), MusicFileIncomplete()},
@@ -103,19 +103,19 @@ TEST_F(DocumentCommandsTest, MusicFilesThatCannotBeLoadedChangeNothing) {
     for (const auto& [path, message] : cases) {
         EXPECT_EQ(LoadMusicFile(session, bulk, path).status.message(), message) << path;
         EXPECT_EQ(LiveBytes(session), before);
-        EXPECT_EQ(session.image.LinkGroups()[1], 0) << "links stay when nothing was loaded";
+        EXPECT_EQ(session.engine().image.LinkGroups()[1], 0) << "links stay when nothing was loaded";
     }
 }
 
 TEST_F(DocumentCommandsTest, ModeOpenWhileDisconnectedChangesOnlyRowAndPositionBytes) {
     const std::string path = SavePositionTwo();
-    FillTable(session.image.ListeningPositions(), 500, 0);
+    FillTable(session.engine().image.ListeningPositions(), 500, 0);
     const Bytes expected = WithRowTwo(TableBytes(session));
     const auto opened = OpenModeFile(session, path);
     ASSERT_TRUE(opened.status.ok());
     EXPECT_FALSE(opened.awaitingTable);
     EXPECT_EQ(TableBytes(session), expected);
-    EXPECT_TRUE(session.queue.empty());
+    EXPECT_TRUE(session.engine().queue.empty());
 }
 
 TEST_F(DocumentCommandsTest, RefusedModeFilesLeaveTheTableAndAskNothingOfTheProcessor) {
@@ -125,44 +125,44 @@ TEST_F(DocumentCommandsTest, RefusedModeFilesLeaveTheTableAndAskNothingOfTheProc
     TuningSession source;
     const auto music = StoreMusicFile(source, folder.PathOf("tune"));
 
-    FillTable(session.image.ListeningPositions(), 500, 1);
+    FillTable(session.engine().image.ListeningPositions(), 500, 1);
     const Bytes before = TableBytes(session);
     for (const bool connected : {false, true}) {
-        session.connected = connected;
+        session.engine().connected = connected;
         EXPECT_EQ(OpenModeFile(session, folder.PathOf("seven.dat_d")).status.message(),
                   ModeFilePositionInvalid(7));
         EXPECT_EQ(OpenModeFile(session, music.path).status.message(), ModeFileReadError());
         EXPECT_EQ(TableBytes(session), before);
-        EXPECT_TRUE(session.queue.empty());
+        EXPECT_TRUE(session.engine().queue.empty());
     }
 }
 
 TEST_F(DocumentCommandsTest, ModeOpenWhileConnectedWaitsForTheProcessorsTableThenWritesIt) {
     const std::string path = SavePositionTwo();
-    session.connected = true;  // no worker: the test plays the answer itself
-    FillTable(session.image.ListeningPositions(), 900, 0);  // stale copy
+    session.engine().connected = true;  // no worker: the test plays the answer itself
+    FillTable(session.engine().image.ListeningPositions(), 900, 0);  // stale copy
     const Bytes stale = TableBytes(session);
 
     const auto opened = OpenModeFile(session, path);
     ASSERT_TRUE(opened.awaitingTable);
-    ASSERT_EQ(session.queue.count(), 1u);
-    const auto request = session.queue.front()->data();
+    ASSERT_EQ(session.engine().queue.count(), 1u);
+    const auto request = session.engine().queue.front()->data();
     EXPECT_EQ(request[frame::kCommand], 0xA2);
     EXPECT_EQ(request[frame::kChannel], 64);
-    EXPECT_TRUE(session.queue.front()->notifyOnAnswer);
+    EXPECT_TRUE(session.engine().queue.front()->notifyOnAnswer);
 
     // Another transfer's notice, or a resend request, before the answer: nothing changes.
     EXPECT_EQ(CompleteModeFileOpen(session, opened.content), ModeFileStep::AwaitingTable);
     EXPECT_EQ(TableBytes(session), stale);
 
     // The answer is filed: the processor's own table replaces the stale copy.
-    session.queue.popFront();
-    FillTable(session.image.ListeningPositions(), 300, 3);
+    session.engine().queue.popFront();
+    FillTable(session.engine().image.ListeningPositions(), 300, 3);
     const Bytes expected = WithRowTwo(TableBytes(session));
     EXPECT_EQ(CompleteModeFileOpen(session, opened.content), ModeFileStep::Done);
     EXPECT_EQ(TableBytes(session), expected);
-    ASSERT_EQ(session.queue.count(), 1u);
-    const auto write = session.queue.front()->data();
+    ASSERT_EQ(session.engine().queue.count(), 1u);
+    const auto write = session.engine().queue.front()->data();
     EXPECT_EQ(write[frame::kCommand], 0xA1);
     EXPECT_EQ(Bytes(write.begin() + frame::kHeaderSize, write.begin() + frame::kHeaderSize + 50),
               expected);

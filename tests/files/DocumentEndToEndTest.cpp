@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "files/FileTestSupport.h"
-#include "files/commands/ModeFileCommands.h"
-#include "files/commands/MusicFileCommands.h"
+#include "commands/ModeFileCommands.h"
+#include "commands/MusicFileCommands.h"
 #include "transfer/EngineHarness.h"
 
 namespace corva {
@@ -27,7 +27,7 @@ protected:
 TEST_F(DocumentEndToEndTest, ProtectedMusicFileReachesTheProcessorWithItsOwnMarkerAndPassword) {
     TuningSession source;
     FillTuning(source, 5);
-    source.protection = {true, false, false, "246810"};
+    source.engine().protection = {true, false, false, "246810"};
     const auto stored = StoreMusicFile(source, folder.PathOf("locked"));
     ASSERT_TRUE(stored.status.ok());
     const Bytes record = test::LiveBytes(source);
@@ -37,8 +37,8 @@ TEST_F(DocumentEndToEndTest, ProtectedMusicFileReachesTheProcessorWithItsOwnMark
     ASSERT_TRUE(engine.controller.ConnectToPath("dsp").ok());
     ASSERT_TRUE(engine.WaitSynchronised());
     {
-        std::lock_guard lock(engine.session.sendLock);
-        engine.session.protection.password = "000000";  // stale: must never reach the processor
+        std::lock_guard lock(engine.session.engine().sendLock);
+        engine.session.engine().protection.password = "000000";  // stale: must never reach the processor
     }
 
     const auto loaded = LoadMusicFile(engine.session, engine.controller.bulk(), stored.path);
@@ -61,14 +61,14 @@ TEST_F(DocumentEndToEndTest, ProtectedMusicFileReachesTheProcessorWithItsOwnMark
         return outputs;
     };
     ASSERT_TRUE(engine.PumpUntil([&] { return outputsOfProcessor() == expected; }));
-    std::lock_guard lock(engine.session.sendLock);
-    EXPECT_TRUE(engine.session.protection.isProtected);
-    EXPECT_EQ(engine.session.protection.password, "246810");
+    std::lock_guard lock(engine.session.engine().sendLock);
+    EXPECT_TRUE(engine.session.engine().protection.isProtected);
+    EXPECT_EQ(engine.session.engine().protection.password, "246810");
 }
 
 TEST_F(DocumentEndToEndTest, ModeFileOpenedWhileConnectedKeepsTheProcessorsOtherPositions) {
     TuningSession source;
-    FillTable(source.image.ListeningPositions(), 100, 2);
+    FillTable(source.engine().image.ListeningPositions(), 100, 2);
     const auto saved = SaveModeFile(source, folder.PathOf("seat"));
     ASSERT_TRUE(saved.status.ok());
 
@@ -79,8 +79,8 @@ TEST_F(DocumentEndToEndTest, ModeFileOpenedWhileConnectedKeepsTheProcessorsOther
     ASSERT_TRUE(engine.controller.ConnectToPath("dsp").ok());
     ASSERT_TRUE(engine.WaitSynchronised());
     {
-        std::lock_guard lock(engine.session.sendLock);
-        FillTable(engine.session.image.ListeningPositions(), 900, 1);  // not the processor's
+        std::lock_guard lock(engine.session.engine().sendLock);
+        FillTable(engine.session.engine().image.ListeningPositions(), 900, 1);  // not the processor's
     }
     engine.notices.clear();
 

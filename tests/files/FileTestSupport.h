@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/ByteOrder.h"
-#include "dsp/DefaultOutputBlock.h"
+#include "model/DefaultOutputBlock.h"
 #include "model/TuningSession.h"
 
 namespace corva::test {
@@ -20,7 +20,7 @@ using Bytes = std::vector<std::uint8_t>;
 // A tuning the model reproduces byte for byte: the default output blocks and music-input
 // bands, then values that differ per channel and per `seed`.
 inline void FillTuning(TuningSession& session, int seed) {
-    auto& image = session.image;
+    auto& image = session.engine().image;
     for (int c = 0; c < kOutputChannelCount; ++c) {
         const auto block = DefaultOutputBlock(c);
         std::copy(block.begin(), block.end(), image.Live().begin() + record::OutputBlock(c));
@@ -31,22 +31,22 @@ inline void FillTuning(TuningSession& session, int seed) {
     }
     const std::string name = "Tuning " + std::to_string(seed);
     std::copy(name.begin(), name.end(), image.Live().begin() + record::kPresetName);
-    session.model.LoadFromImage(image, 0);
+    session.engine().model.LoadFromImage(image, 0);
     for (int c = 0; c < kOutputChannelCount; ++c) {
-        auto& out = session.model.output(c);
+        auto& out = session.engine().model.output(c);
         out.SetGain(400 + 10 * c + seed);
         out.SetDelay(20 * c + seed);
         out.SetPolarity((c + seed) % 2);
     }
-    session.model.WriteAllToImage(image);
+    session.engine().model.WriteAllToImage(image);
 }
 
 inline Bytes LiveBytes(const TuningSession& session) {
-    return {session.image.Live().begin(), session.image.Live().end()};
+    return {session.engine().image.Live().begin(), session.engine().image.Live().end()};
 }
 
 inline Bytes TableBytes(const TuningSession& session) {
-    return {session.image.ListeningPositions().begin(), session.image.ListeningPositions().end()};
+    return {session.engine().image.ListeningPositions().begin(), session.engine().image.ListeningPositions().end()};
 }
 
 // Four rows whose every delay names its row and channel, position `current`.

@@ -31,22 +31,22 @@ Status Load(TuningSession& session, const Bytes& file) {
 TEST(MusicFileTest, OpenFileRoundTripsByteForByte) {
     TuningSession source;
     FillTuning(source, 3);
-    source.image.Live()[kMarker] = 0x00;  // storing blanks it, whatever it held
+    source.engine().image.Live()[kMarker] = 0x00;  // storing blanks it, whatever it held
     const Bytes file = Store(source);
     ASSERT_EQ(file.size(), kMusicFileSize);
     EXPECT_EQ(file[0], 16);
     EXPECT_EQ(std::string(file.begin() + 1, file.begin() + 17), "LFN624_File_1.00");
-    EXPECT_EQ(source.image.Live()[379], 1);
-    EXPECT_EQ(source.image.Live()[kMarker], 0x20);
+    EXPECT_EQ(source.engine().image.Live()[379], 1);
+    EXPECT_EQ(source.engine().image.Live()[kMarker], 0x20);
     EXPECT_EQ(Bytes(file.begin() + kRecordStart, file.end()), LiveBytes(source));
 
     TuningSession target;
     FillTuning(target, 8);
-    target.protection = {true, false, false, "135791"};
+    target.engine().protection = {true, false, false, "135791"};
     ASSERT_TRUE(Load(target, file).ok());
     EXPECT_EQ(LiveBytes(target), LiveBytes(source));
-    EXPECT_FALSE(target.protection.isProtected);
-    EXPECT_EQ(target.model.output(4).delayCode(), source.model.output(4).delayCode());
+    EXPECT_FALSE(target.engine().protection.isProtected);
+    EXPECT_EQ(target.engine().model.output(4).delayCode(), source.engine().model.output(4).delayCode());
     EXPECT_TRUE(ApplyMusicFileProtection(target));  // editing stays on
     EXPECT_EQ(Store(target), file);
 }
@@ -54,7 +54,7 @@ TEST(MusicFileTest, OpenFileRoundTripsByteForByte) {
 TEST(MusicFileTest, ProtectedFileRoundTripsByteForByteWithFlagAndPassword) {
     TuningSession source;
     FillTuning(source, 5);
-    source.protection = {true, false, false, "246810"};
+    source.engine().protection = {true, false, false, "246810"};
     const Bytes file = Store(source);
     const Bytes live = LiveBytes(source);
     EXPECT_EQ(file[kRecordStart + kMarker], 0x21 ^ 0x5C);
@@ -66,13 +66,13 @@ TEST(MusicFileTest, ProtectedFileRoundTripsByteForByteWithFlagAndPassword) {
 
     TuningSession target;
     FillTuning(target, 1);
-    target.protection.released = true;  // just unlocked: the file's protection replaces that
+    target.engine().protection.released = true;  // just unlocked: the file's protection replaces that
     ASSERT_TRUE(Load(target, file).ok());
     EXPECT_EQ(LiveBytes(target), live);
-    EXPECT_TRUE(target.protection.isProtected);
-    EXPECT_FALSE(target.protection.released);
+    EXPECT_TRUE(target.engine().protection.isProtected);
+    EXPECT_FALSE(target.engine().protection.released);
     EXPECT_FALSE(ApplyMusicFileProtection(target));  // editing off
-    EXPECT_EQ(target.protection.password, "246810");
+    EXPECT_EQ(target.engine().protection.password, "246810");
     EXPECT_EQ(Store(target), file);
 }
 
@@ -84,15 +84,15 @@ TEST(MusicFileTest, AnyStoredMarkerButABlankMeansProtected) {
     file.insert(file.end(), {1, 2, 3});  // bytes after the record are not looked at
     TuningSession target;
     ASSERT_TRUE(Load(target, file).ok());
-    EXPECT_TRUE(target.protection.isProtected);
-    EXPECT_EQ(target.image.Live()[kMarker], 'A' ^ 0x5C);
-    EXPECT_EQ(target.image.Live()[0], source.image.Live()[0] ^ 0x5C);
+    EXPECT_TRUE(target.engine().protection.isProtected);
+    EXPECT_EQ(target.engine().image.Live()[kMarker], 'A' ^ 0x5C);
+    EXPECT_EQ(target.engine().image.Live()[0], source.engine().image.Live()[0] ^ 0x5C);
 }
 
 TEST(MusicFileTest, BadFilesChangeNothingAndSayWhy) {
     TuningSession source;
     FillTuning(source, 4);
-    source.protection = {true, false, false, "112233"};
+    source.engine().protection = {true, false, false, "112233"};
     const Bytes file = Store(source);
 
     std::vector<std::pair<Bytes, UiText>> cases;
@@ -111,14 +111,14 @@ TEST(MusicFileTest, BadFilesChangeNothingAndSayWhy) {
     for (const auto& [bad, message] : cases) {
         TuningSession target;
         FillTuning(target, 9);
-        target.protection = {false, true, false, "654321"};
+        target.engine().protection = {false, true, false, "654321"};
         const Bytes before = LiveBytes(target);
         const Status status = Load(target, bad);
         EXPECT_EQ(status.message(), message) << bad.size();
         EXPECT_EQ(LiveBytes(target), before) << bad.size();
-        EXPECT_EQ(target.model.output(2).delayCode(), 40 + 9);
-        EXPECT_FALSE(target.protection.isProtected);
-        EXPECT_TRUE(target.protection.released);
+        EXPECT_EQ(target.engine().model.output(2).delayCode(), 40 + 9);
+        EXPECT_FALSE(target.engine().protection.isProtected);
+        EXPECT_TRUE(target.engine().protection.released);
     }
     EXPECT_EQ(MusicFileReadError().english, "Read MusicFile  Error");
     EXPECT_EQ(MusicFileReadError().chinese, "读音乐文件错误!");

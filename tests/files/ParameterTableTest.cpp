@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "core/ByteOrder.h"
-#include "dsp/DefaultOutputBlock.h"
+#include "model/DefaultOutputBlock.h"
 #include "dsp/values/BandCodes.h"
 #include "files/ParameterTable.h"
-#include "model/CKTV_Data.h"
+#include "model/TuningModel.h"
 
 namespace corva {
 namespace {
@@ -46,7 +46,7 @@ protected:
     }
 
     ParameterImage image_;
-    CKTV_Data model_;
+    TuningModel model_;
 };
 
 TEST_F(ParameterTableTest, ShapeHeadingsAndRowLabels) {

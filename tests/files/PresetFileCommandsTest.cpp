@@ -8,10 +8,10 @@
 #include "files/JsonPresetReader.h"
 #include "files/JsonPresetWriter.h"
 #include "files/JsonTestSupport.h"
-#include "files/commands/PresetFileCommands.h"
-#include "files/commands/PresetFileMessages.h"
-#include "files/commands/DocumentFileIo.h"
-#include "files/commands/PresetFilePaths.h"
+#include "commands/PresetFileCommands.h"
+#include "commands/PresetFileMessages.h"
+#include "commands/DocumentFileIo.h"
+#include "commands/PresetFilePaths.h"
 #include "protocol/FrameLayout.h"
 #include "transfer/EngineHarness.h"
 
@@ -121,7 +121,7 @@ TEST_F(PresetFileCommandsTest, SaveButtonChecksTheNameThenWritesIntoTheDataFolde
 TEST_F(PresetFileCommandsTest, BrowseSaveWritesTheModelsValuesFirst) {
     Engine engine(devices, inUse);
     PresetFileCommands commands(engine.session, engine.controller);
-    engine.session.model.output(2).SetDelay(123);  // in the model only, not yet in the image
+    engine.session.engine().model.output(2).SetDelay(123);  // in the model only, not yet in the image
 
     const auto outcome = commands.SaveCurrentAs(folder.File("browse"));
     ASSERT_TRUE(outcome.ok);
@@ -168,7 +168,7 @@ TEST_F(PresetFileCommandsTest, StoreAllNeedsAConnectionAndQueuesNothingWithout) 
         EXPECT_EQ(outcome.message->text, failure);
     }
     EXPECT_FALSE(commands.pendingCompleteFile());
-    EXPECT_TRUE(engine.session.queue.empty());
+    EXPECT_TRUE(engine.session.engine().queue.empty());
 
     const auto nothing = commands.WritePendingCompleteFile();
     EXPECT_FALSE(nothing.ok);
@@ -180,26 +180,26 @@ TEST_F(PresetFileCommandsTest, StoreAllNeedsAConnectionAndQueuesNothingWithout) 
 
 TEST_F(PresetFileCommandsTest, OpenedSingleFileRebuildsTheModelAndSaysTheLinkIsMissing) {
     TuningSession source;
-    source.model.output(1).SetDelay(77);
-    source.model.WriteAllToImage(source.image);
-    source.image.ListeningPositions()[48] = 9;
+    source.engine().model.output(1).SetDelay(77);
+    source.engine().model.WriteAllToImage(source.engine().image);
+    source.engine().image.ListeningPositions()[48] = 9;
     const auto path = folder.File("one.qvms");
-    ASSERT_TRUE(WriteSingleJson(path, source.image, JsonHeaderRecord{}).ok());
+    ASSERT_TRUE(WriteSingleJson(path, source.engine().image, JsonHeaderRecord{}).ok());
 
     Engine engine(devices, inUse);
     PresetFileCommands commands(engine.session, engine.controller);
     const auto outcome = commands.OpenPresetFile(path);
     EXPECT_TRUE(outcome.ok);
     EXPECT_EQ(outcome.message->text.english, "Connection failure!");
-    EXPECT_EQ(engine.session.model.output(1).delayCode(), 77);
-    EXPECT_EQ(engine.session.image.ListeningPositions()[48], 3);  // never beyond the last row
-    EXPECT_FALSE(engine.session.protection.isProtected);
+    EXPECT_EQ(engine.session.engine().model.output(1).delayCode(), 77);
+    EXPECT_EQ(engine.session.engine().image.ListeningPositions()[48], 3);  // never beyond the last row
+    EXPECT_FALSE(engine.session.engine().protection.isProtected);
 }
 
 TEST_F(PresetFileCommandsTest, OtherExtensionsDoNothingAndBadFilesChangeNothing) {
     TuningSession source;
     const auto good = folder.File("good.qvms");
-    ASSERT_TRUE(WriteSingleJson(good, source.image, JsonHeaderRecord{}).ok());
+    ASSERT_TRUE(WriteSingleJson(good, source.engine().image, JsonHeaderRecord{}).ok());
     const auto goodBytes = test::ReadFileBytes(good);
     test::WriteFileBytes(folder.path() / "upper.QVMS", goodBytes);
     test::WriteFileBytes(folder.path() / "cut.qvms",
@@ -209,9 +209,9 @@ TEST_F(PresetFileCommandsTest, OtherExtensionsDoNothingAndBadFilesChangeNothing)
 
     Engine engine(devices, inUse);
     PresetFileCommands commands(engine.session, engine.controller);
-    test::FillAll(engine.session.image, 3);
-    engine.session.model.output(0).SetDelay(55);
-    const auto before = test::Snapshot(engine.session.image);
+    test::FillAll(engine.session.engine().image, 3);
+    engine.session.engine().model.output(0).SetDelay(55);
+    const auto before = test::Snapshot(engine.session.engine().image);
 
     const auto ignored = commands.OpenPresetFile(folder.File("upper.QVMS"));
     EXPECT_FALSE(ignored.ok);
@@ -227,8 +227,8 @@ TEST_F(PresetFileCommandsTest, OtherExtensionsDoNothingAndBadFilesChangeNothing)
     EXPECT_FALSE(recalled.ok);
     EXPECT_EQ(recalled.message->text, readAll);
 
-    EXPECT_TRUE(test::Snapshot(engine.session.image) == before);
-    EXPECT_EQ(engine.session.model.output(0).delayCode(), 55);
+    EXPECT_TRUE(test::Snapshot(engine.session.engine().image) == before);
+    EXPECT_EQ(engine.session.engine().model.output(0).delayCode(), 55);
 }
 
 TEST_F(PresetFileCommandsTest, RecallAllTakesTheHeaderIntoTheMainRecordAndLimitsThePosition) {
@@ -250,8 +250,8 @@ TEST_F(PresetFileCommandsTest, RecallAllTakesTheHeaderIntoTheMainRecordAndLimits
     const auto recalled = commands.RecallAllPresets(path);
     EXPECT_TRUE(recalled.ok);
     EXPECT_EQ(commands.mainHeader().company.name, "Recalled");
-    EXPECT_EQ(engine.session.image.ListeningPositions()[48], 3);
-    EXPECT_EQ(test::Slice(engine.session.image.Record(9), 296, 1888),
+    EXPECT_EQ(engine.session.engine().image.ListeningPositions()[48], 3);
+    EXPECT_EQ(test::Slice(engine.session.engine().image.Record(9), 296, 1888),
               test::Slice(source.Record(9), 296, 1888));
 }
 
@@ -359,7 +359,7 @@ TEST_F(PresetFileCommandsTest, StoreAllReadsOutputsOnlyAndWritesWithTheMainHeade
               test::Slice(stored.Record(4), record::OutputBlock(3), 296));
     // The music inputs were not read: the file holds what the program had.
     EXPECT_NE(file.groups[4].music, test::Slice(stored.Record(4), 296, 112));
-    EXPECT_EQ(file.groups[4].music, test::Slice(engine.session.image.Record(4), 296, 112));
+    EXPECT_EQ(file.groups[4].music, test::Slice(engine.session.engine().image.Record(4), 296, 112));
 
     // A pending file that cannot be written is reported, and bulk busy still ends.
     ASSERT_TRUE(commands.StoreAllPresets(folder.File("missing/outputs")).ok);
@@ -381,8 +381,8 @@ TEST_F(PresetFileCommandsTest, OpenedFileReachesThePlainProcessorWithoutAMarker)
     // Saved from protected tuning: the marker "!" travels in the file.
     ParameterImage saved;
     {
-        std::lock_guard lock(engine.session.sendLock);
-        saved = engine.session.image;
+        std::lock_guard lock(engine.session.engine().sendLock);
+        saved = engine.session.engine().image;
     }
     saved.Block(0, BlockType::Output, 0)[output_block::kProtectionMarker] = '!';
     WriteLe16(saved.Block(0, BlockType::Output, 1), kDelayWord, 99);
@@ -399,7 +399,7 @@ TEST_F(PresetFileCommandsTest, OpenedFileReachesThePlainProcessorWithoutAMarker)
     const auto memory = MemoryOf(*processor);
     EXPECT_EQ(memory.Block(0, BlockType::Output, 0)[output_block::kProtectionMarker], ' ');
     EXPECT_EQ(ReadLe16(memory.Block(0, BlockType::Output, 1), kDelayWord), 99);
-    EXPECT_FALSE(engine.session.protection.isProtected);
+    EXPECT_FALSE(engine.session.engine().protection.isProtected);
 }
 
 }  // namespace

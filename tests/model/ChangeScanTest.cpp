@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ByteOrder.h"
-#include "model/CKTV_Data.h"
+#include "model/TuningModel.h"
 #include "protocol/FrameLayout.h"
 #include "support/Hex.h"
 
@@ -44,7 +44,7 @@ protected:
 
     ParameterImage image;
     ProtectionState protection;
-    CKTV_Data model;
+    TuningModel model;
 };
 
 TEST_F(ChangeScanTest, NothingPendingPollsEveryTime) {
@@ -122,7 +122,7 @@ TEST_F(ChangeScanTest, ChannelOrderComesBeforeGroupOrderAndBandsGoInOrder) {
 TEST_F(ChangeScanTest, PositionsThenMusicInputThenOutputs) {
     model.SetSynchronised(true);
     model.output(0).SetDelay(48);
-    model.music().SetValueD(70);
+    model.music().SetCarriedByte96(70);
     model.music().SetMute(1);
     model.music().eq().Band(3).SetGainPosition(300);
     model.positionPending = true;

@@ -10,15 +10,15 @@ namespace {
 
 class ChannelEditorTest : public ::testing::Test {
 protected:
-    CKTV_OutData& out(int channel) { return session.model.output(channel); }
+    OutputChannel& out(int channel) { return session.engine().model.output(channel); }
     std::vector<int> Groups() {
-        const auto groups = session.image.LinkGroups();
+        const auto groups = session.engine().image.LinkGroups();
         return {groups.begin(), groups.end()};
     }
     // Queued frames as "type/channel/slot" (system writes as "9/id/byte6 of main volume").
     std::vector<std::string> Queued() {
         std::vector<std::string> seen;
-        while (auto frame = session.queue.popFront()) {
+        while (auto frame = session.engine().queue.popFront()) {
             const auto bytes = frame->data();
             std::string text = std::to_string(bytes[frame::kBlockType]) + "/" +
                                std::to_string(bytes[frame::kChannel]);
@@ -62,7 +62,7 @@ TEST_F(ChannelEditorTest, LinkingAllPairsRightToLeft) {
     EXPECT_EQ(out(0).delayCode(), 40);
     EXPECT_EQ(out(4).on(), 0) << "the sub pair copies on/off and polarity";
     EXPECT_EQ(out(4).polarity(), 1);
-    EXPECT_TRUE(session.queue.empty()) << "nothing is sent while disconnected";
+    EXPECT_TRUE(session.engine().queue.empty()) << "nothing is sent while disconnected";
 
     editor.TogglePairLink(0, [] { return std::optional<LinkDirection>{}; });
     EXPECT_EQ(Groups(), (std::vector<int>{0, 1, 3, 3, 5, 5}));
@@ -71,7 +71,7 @@ TEST_F(ChannelEditorTest, LinkingAllPairsRightToLeft) {
 }
 
 TEST_F(ChannelEditorTest, LinkingWhileConnectedSendsTheTargetBetweenMainVolumeHolds) {
-    session.connected = true;
+    session.engine().connected = true;
     bool asked = false;
     editor.TogglePairLink(1, [&] {
         asked = true;
@@ -80,21 +80,21 @@ TEST_F(ChannelEditorTest, LinkingWhileConnectedSendsTheTargetBetweenMainVolumeHo
     EXPECT_TRUE(asked);
     EXPECT_EQ(Groups(), (std::vector<int>{0, 1, 2, 2, 4, 5}));
     EXPECT_EQ(Queued(), (std::vector<std::string>{"9/5/0", "4/3/block", "9/5/1"}));
-    EXPECT_EQ(session.image.MainVolume()[kMainVolumeBulkByte], 1);
+    EXPECT_EQ(session.engine().image.MainVolume()[kMainVolumeBulkByte], 1);
 
     editor.TogglePairLink(1, [] { return std::optional<LinkDirection>{}; });  // unlink: no dialog
-    EXPECT_TRUE(session.queue.empty());
+    EXPECT_TRUE(session.engine().queue.empty());
     EXPECT_FALSE(editor.IsLinked(2));
 }
 
 TEST_F(ChannelEditorTest, LinkFlagInFramesFollowsTheTable) {
-    session.model.SetSynchronised(true);
+    session.engine().model.SetSynchronised(true);
     editor.LinkPair(0, LinkDirection::LeftToRight);
     editor.SetBandGainPosition(0, 4, 250);
     editor.SetGain(0, 500);
     std::vector<std::pair<int, int>> slotAndFlag;
     for (int i = 0; i < 6; ++i) {
-        const auto frame = session.model.NextChangedFrame(session.image, session.protection);
+        const auto frame = session.engine().model.NextChangedFrame(session.engine().image, session.engine().protection);
         const auto bytes = frame->data();
         if (bytes[frame::kBlockType] == 4) {
             slotAndFlag.emplace_back(bytes[frame::kSlot], bytes[frame::kLinkFlag]);
@@ -154,7 +154,7 @@ TEST_F(ChannelEditorTest, BypassAllOffWithEveryBandFlatAsksNothing) {
 }
 
 TEST_F(ChannelEditorTest, BypassAllConfirmedSendsTheGroupMuted) {
-    session.connected = true;
+    session.engine().connected = true;
     editor.LinkPair(0, LinkDirection::LeftToRight);
     Queued();
     editor.SetBandGainPosition(0, 1, 300);
@@ -170,7 +170,7 @@ TEST_F(ChannelEditorTest, BypassAllConfirmedSendsTheGroupMuted) {
 }
 
 TEST_F(ChannelEditorTest, ResetAllEqResetsTheGroupAndSendsBothBlocks) {
-    session.connected = true;
+    session.engine().connected = true;
     editor.LinkPair(2, LinkDirection::RightToLeft);
     Queued();
     editor.SetBandFrequency(5, 0, 90);
@@ -209,14 +209,14 @@ TEST_F(ChannelEditorTest, LinkedGainsKeepTheirOffsetsAndUnmute) {
     out(2).SetGain(500);
     out(3).SetGain(560);
     out(3).SetOn(0);
-    session.image.LinkGroups()[3] = 2;
+    session.engine().image.LinkGroups()[3] = 2;
     editor.SetGain(2, 580);
     EXPECT_EQ(out(3).gainCode(), 600);
     EXPECT_EQ(out(3).on(), 1);
     editor.SetGain(2, 450);
     EXPECT_EQ(out(3).gainCode(), 470) << "600 - 130";
     out(2).SetOn(0);
-    session.model.SetSynchronised(true);
+    session.engine().model.SetSynchronised(true);
     editor.SetGain(2, 451);
     EXPECT_EQ(out(2).on(), 1);
     EXPECT_TRUE(out(2).pending().strip);
@@ -247,21 +247,21 @@ TEST_F(ChannelEditorTest, MutePolarityAndDelayFollowOnlyBetweenTheSubChannels) {
 }
 
 TEST_F(ChannelEditorTest, MainVolumeUnmutesAndEveryChangeIsSentWhileConnected) {
-    session.connected = true;
+    session.engine().connected = true;
     editor.SetMasterOn(false);
     editor.SetMasterOn(true);
     EXPECT_EQ(Queued(), (std::vector<std::string>{"9/5/0", "9/5/1"}));
     editor.SetMasterOn(false);
     Queued();
     editor.SetMainVolume(80);  // limited to +6 dB, and unmuted
-    EXPECT_EQ(ReadLe16(session.image.MainVolume(), 0), 66);
+    EXPECT_EQ(ReadLe16(session.engine().image.MainVolume(), 0), 66);
     EXPECT_EQ(Queued(), (std::vector<std::string>{"9/5/1"}));
     editor.SetMainVolume(66);  // the same volume: nothing
-    EXPECT_TRUE(session.queue.empty());
-    session.connected = false;
+    EXPECT_TRUE(session.engine().queue.empty());
+    session.engine().connected = false;
     editor.SetMainVolume(10);
-    EXPECT_TRUE(session.queue.empty());
-    EXPECT_EQ(ReadLe16(session.image.MainVolume(), 0), 10);
+    EXPECT_TRUE(session.engine().queue.empty());
+    EXPECT_EQ(ReadLe16(session.engine().image.MainVolume(), 0), 10);
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include <random>
 
 #include "core/ByteOrder.h"
-#include "dsp/DefaultOutputBlock.h"
-#include "model/CKTV_Data.h"
+#include "model/DefaultOutputBlock.h"
+#include "model/TuningModel.h"
 
 namespace corva {
 namespace {
@@ -66,7 +66,7 @@ void FillRandomValidRecord(ParameterImage& image, std::mt19937& random) {
 
 TEST(ModelImageTest, LoadThenWriteReproducesTheDefaultRecord) {
     ParameterImage image;
-    CKTV_Data model;
+    TuningModel model;
     // The processor's defaults need valid crossovers and band frequencies in every band slot.
     for (int c = 0; c < kOutputChannelCount; ++c) {
         const auto block = DefaultOutputBlock(c);
@@ -87,7 +87,7 @@ TEST(ModelImageTest, LoadThenWriteReproducesRandomValidRecords) {
     std::mt19937 random(20261209);
     for (int round = 0; round < 20; ++round) {
         ParameterImage image;
-        CKTV_Data model;
+        TuningModel model;
         FillRandomValidRecord(image, random);
         Bytes before = LiveBytes(image);
         model.LoadFromImage(image, 0);
@@ -100,7 +100,7 @@ TEST(ModelImageTest, LoadThenWriteReproducesRandomValidRecords) {
 
 TEST(ModelImageTest, LoadingWhileSynchronisedTakesValuesWithoutMarkingThem) {
     ParameterImage image;
-    CKTV_Data model;
+    TuningModel model;
     model.SetSynchronised(true);
     WriteLe16(image.Slot(0, BlockType::Output, 1, 3), 0, 16000);  // far above the band's 250 Hz
     model.LoadFromImage(image, 0);
@@ -113,7 +113,7 @@ TEST(ModelImageTest, LoadingWhileSynchronisedTakesValuesWithoutMarkingThem) {
 
 TEST(ModelImageTest, LoadClampsCrossoversAndLevelsInTheRecord) {
     ParameterImage image;
-    CKTV_Data model;
+    TuningModel model;
     auto block = image.Block(0, BlockType::Output, 3);
     WriteLe16(block, 256, 25000);
     WriteLe16(block, 260, 10);
@@ -128,7 +128,7 @@ TEST(ModelImageTest, LoadClampsCrossoversAndLevelsInTheRecord) {
 
 TEST(ModelImageTest, KeepingTheEffectAreaLeavesItUnchanged) {
     ParameterImage image;
-    CKTV_Data model;
+    TuningModel model;
     image.Live()[40] = 0x5A;
     model.LoadFromImage(image, 0, EffectArea::Keep);
     EXPECT_EQ(model.effect().bytes()[8], 0);
@@ -138,7 +138,7 @@ TEST(ModelImageTest, KeepingTheEffectAreaLeavesItUnchanged) {
 
 TEST(ModelImageTest, LoadingReadsStripNameAndEqMode) {
     ParameterImage image;
-    CKTV_Data model;
+    TuningModel model;
     auto block = image.Block(0, BlockType::Output, 1);
     const std::uint8_t strip[8] = {0, 1, 0, 0, 100, 0, 1, 90};
     std::copy(std::begin(strip), std::end(strip), block.begin() + 248);
@@ -177,13 +177,13 @@ TEST(ModelImageTest, DefaultOutputBlocksCarryTheConstructionValues) {
 
 TEST(ModelImageTest, FirstChannelNameLeavesTheMarkerBlank) {
     const bool notSynchronised = false;
-    CKTV_OutData first(notSynchronised, 0);
+    OutputChannel first(notSynchronised, 0);
     EXPECT_FALSE(first.SetName("Tweeter").ok());  // 7 characters no longer fit
     ASSERT_TRUE(first.SetName("Door L").ok());
     OutputBlockBytes block{};
     first.WriteNameSlot(block);
     EXPECT_EQ(std::string(block.begin() + 288, block.begin() + 296), std::string(" Door L\0", 8));
-    CKTV_OutData reloaded(notSynchronised, 0);
+    OutputChannel reloaded(notSynchronised, 0);
     reloaded.LoadFromBlock(block);
     EXPECT_EQ(reloaded.name(), "Door L");
 }

@@ -190,8 +190,8 @@ TEST_F(ConnectionFlowTest, FactoryResetWhileDisconnectedSendsNothing) {
     ASSERT_NE(panel, nullptr);
     Click(panel->settingPage()->resetButton());
     EXPECT_FALSE(program.connection().EnqueueSystemFrame(96));
-    std::lock_guard lock(program.context->session().sendLock);
-    EXPECT_EQ(program.context->session().queue.count(), 0u);
+    std::lock_guard lock(program.context->session().engine().sendLock);
+    EXPECT_EQ(program.context->session().engine().queue.count(), 0u);
 }
 
 TEST_F(ConnectionFlowTest, BatchDoneEndsTheBusyStateOnlyAfterItsDelay) {

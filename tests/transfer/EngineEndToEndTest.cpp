@@ -244,8 +244,8 @@ TEST_F(EngineEndToEndTest, StoreAllGathersNinetyBlocksAndSaysSo) {
                           NoticeId::PresetsReceived) == 1;
     }));
     EXPECT_EQ(WithoutPolls(processor->ReceivedFrames()).size(), 90u);
-    std::lock_guard lock(engine.session.sendLock);
-    EXPECT_EQ(engine.session.image.Block(9, BlockType::Output, 2)[0], 0x42);
+    std::lock_guard lock(engine.session.engine().sendLock);
+    EXPECT_EQ(engine.session.engine().image.Block(9, BlockType::Output, 2)[0], 0x42);
 }
 
 }  // namespace

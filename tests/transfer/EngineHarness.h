@@ -69,9 +69,9 @@ public:
     // Waits until nothing is queued but the idle poll.
     bool WaitQueueIdle() {
         return PumpUntil([this] {
-            std::lock_guard lock(session.sendLock);
-            const auto* head = session.queue.front();
-            return session.queue.count() <= 1 &&
+            std::lock_guard lock(session.engine().sendLock);
+            const auto* head = session.engine().queue.front();
+            return session.engine().queue.count() <= 1 &&
                    (!head || (head->data()[7] == 9 && head->data()[8] == 3));
         });
     }

@@ -1,0 +1,165 @@
+#include "commands/MachinePresets.h"
+
+#include <algorithm>
+
+#include "protocol/FrameBuilder.h"
+#include "protocol/TextField.h"
+
+namespace corva {
+namespace {
+
+UserMessage Plain(UiText text) { return {std::move(text), MessageStyle::Plain, {}}; }
+
+UserMessage NotConnected() { return Plain({"Not connected to device!", "未连接设备!"}); }
+
+bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte != 0xFF; }
+
+bool AllBlanks(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
+}
+
+}  // namespace
+
+MachinePresets::MachinePresets(TuningSession& session, BulkTransfers& bulk)
+    : session_{session.engine()}, bulk_{bulk} {}
+
+bool MachinePresets::Synchronised() const {
+    std::lock_guard lock(session_.sendLock);
+    return session_.model.synchronised();
+}
+
+std::string MachinePresets::Name(int preset) const {
+    std::lock_guard lock(session_.sendLock);
+    return TextFromField(session_.image.Record(preset).first(kNameFieldSize));
+}
+
+std::optional<UserMessage> MachinePresets::Load(int preset, PresetFront front) {
+    if (preset < 1 || preset > kPresetCount) {
+        return std::nullopt;
+    }
+    if (!Synchronised()) {
+        // The Program dialog's Recall silently does nothing.
+        return front == PresetFront::Strip ? std::optional{NotConnected()} : std::nullopt;
+    }
+    {
+        std::lock_guard lock(session_.sendLock);
+        const auto stored = session_.image.Record(preset).first(kNameFieldSize);
+        std::copy(stored.begin(), stored.end(), session_.image.Live().begin());
+    }
+    if (!bulk_.RecallPreset(preset)) {
+        return ConnectionFailureMessage(LinkKind::Usb);
+    }
+    return std::nullopt;
+}
+
+std::optional<UserMessage> MachinePresets::SaveAs(int preset, std::string_view name,
+                                                  PresetFront front) {
+    if (preset < 1 || preset > kPresetCount) {
+        return std::nullopt;
+    }
+    const bool strip = front == PresetFront::Strip;
+    if (strip && !Synchronised()) {
+        return NotConnected();
+    }
+    if (name.empty()) {
+        return strip ? UserMessage{{"Please enter a name for the scene!", "请输入音效名!"},
+                                   MessageStyle::Timed,
+                                   {}}
+                     : Plain({"The name can not be empty!", "组名不能为空!"});
+    }
+    if (AllBlanks(name)) {
+        return strip ? Plain({"The machine preset name can not be all spaces!",
+                              "机器预置音效名不能全为空格!"})
+                     : Plain({"The name can not be all spaces!", "组名不能全为空格!"});
+    }
+    {
+        std::lock_guard lock(session_.sendLock);
+        std::array<std::uint8_t, kNameFieldSize> candidate{};
+        if (Status fits = TextToField(candidate, name.substr(0, kPresetNameLimit),
+                                      FieldForm::Terminated);
+            !fits.ok()) {
+            return Plain(fits.message());
+        }
+        const std::string_view candidateText(reinterpret_cast<const char*>(candidate.data()),
+                                             candidate.size());
+        if (session_.image.IsPresetNameTaken(preset - 1, candidateText, kPresetNameLimit)) {
+            return strip ? Plain({"Have been the same machine preset name!",
+                                  "已有相同的机器预置音效名!"})
+                         : Plain({"Have been the same name!", "已有相同的组名称!"});
+        }
+        auto stored = session_.image.Record(preset).first(kNameFieldSize);
+        std::copy(candidate.begin(), candidate.end(), stored.begin());
+        std::copy(candidate.begin(), candidate.end(), session_.image.Live().begin());
+    }
+    if (!bulk_.SendPreset(preset, PresetSource::Model)) {
+        return ConnectionFailureMessage(LinkKind::Usb);
+    }
+    return std::nullopt;
+}
+
+std::optional<UserMessage> MachinePresets::Delete(int preset,
+                                                  const std::function<bool(const UiText&)>& confirm,
+                                                  PresetFront front) {
+    if (preset < 1 || preset > kPresetCount) {
+        return std::nullopt;
+    }
+    const bool strip = front == PresetFront::Strip;
+    if (strip && !Synchronised()) {
+        return NotConnected();
+    }
+    if (!confirm(DeleteQuestion(preset, front)) || !Synchronised()) {
+        return std::nullopt;
+    }
+    std::lock_guard lock(session_.sendLock);
+    auto stored = session_.image.Record(preset).first(kNameFieldSize);
+    std::fill(stored.begin(), stored.end(), 0);
+    if (session_.connected) {
+        session_.queue.push(FrameBuilder(session_.image, session_.protection)
+                                .BuildSystemFrame(system_id::kPresetName, preset));
+    }
+    return std::nullopt;
+}
+
+UiText MachinePresets::StripLabel(int preset, const std::string& name) {
+    if (!name.empty()) {
+        return {name, name};
+    }
+    return {"Preset" + std::to_string(preset), "预置" + std::to_string(preset)};
+}
+
+UiText MachinePresets::DeleteQuestion(int preset, PresetFront front) {
+    if (front == PresetFront::ProgramDialog) {
+        return {"Are you delete this Data?", "是否删除本组数据?"};
+    }
+    const std::string number = std::to_string(preset);
+    return {"Are you delete No." + number + " preset?", "是否删除第" + number + "组音效?"};
+}
+
+std::string MachinePresets::AlignDoubleByteNames(std::string_view text, std::size_t limit) {
+    std::string aligned;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (IsLeadByte(byte) && i + 1 < text.size()) {
+            const std::size_t blank = aligned.size() % 2 == 1 ? 1 : 0;
+            if (aligned.size() + blank + 2 > limit) {
+                break;
+            }
+            aligned.append(blank, ' ');
+            aligned.push_back(text[i]);
+            aligned.push_back(text[++i]);
+        } else {
+            if (aligned.size() + 1 > limit) {
+                break;
+            }
+            aligned.push_back(text[i]);
+        }
+    }
+    return aligned;
+}
+
+bool MachinePresets::HasDoubleByteCharacters(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return IsLeadByte(static_cast<unsigned char>(c)); });
+}
+
+}  // namespace corva

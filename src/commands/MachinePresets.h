@@ -1,0 +1,56 @@
+// The presets stored inside the processor: load one as the live tuning, store the live tuning
+// under a name, clear a name; with the checks and messages of the preset strip and of the
+// Program dialog. Names are in the record's code page.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/TuningSession.h"
+#include "transfer/BulkTransfers.h"
+#include "transfer/ConnectionMessages.h"
+
+namespace corva {
+
+inline constexpr std::size_t kPresetNameLimit = 13;  // what a name field accepts
+
+// Which front end acts: their messages and checks differ slightly.
+enum class PresetFront { Strip, ProgramDialog };
+
+class MachinePresets {
+public:
+    MachinePresets(TuningSession& session, BulkTransfers& bulk);
+
+    // Each returns a message to show, or nothing when the action was taken.
+    std::optional<UserMessage> Load(int preset, PresetFront front = PresetFront::Strip);
+    std::optional<UserMessage> SaveAs(int preset, std::string_view name,
+                                      PresetFront front = PresetFront::Strip);
+    // `confirm` is asked the delete question first; nothing happens on no.
+    std::optional<UserMessage> Delete(int preset, const std::function<bool(const UiText&)>& confirm,
+                                      PresetFront front = PresetFront::Strip);
+
+    // The stored name of preset p, trimmed (empty when unnamed).
+    std::string Name(int preset) const;
+
+    // The label under a preset button: its name, or "Preset%d" / "预置%d".
+    static UiText StripLabel(int preset, const std::string& name);
+    static UiText DeleteQuestion(int preset, PresetFront front);
+
+    // Name fields with the double-byte switch on: a double-byte character whose lead byte
+    // would sit at an odd offset gets a blank before it. The result keeps at most `limit`
+    // bytes and never splits a character.
+    static std::string AlignDoubleByteNames(std::string_view text,
+                                            std::size_t limit = kPresetNameLimit);
+    // With the switch off, double-byte characters are refused.
+    static bool HasDoubleByteCharacters(std::string_view text);
+
+private:
+    bool Synchronised() const;
+
+    SessionState& session_;
+    BulkTransfers& bulk_;
+};
+
+}  // namespace corva

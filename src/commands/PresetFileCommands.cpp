@@ -1,0 +1,286 @@
+#include "commands/PresetFileCommands.h"
+
+#include <algorithm>
+#include <ctime>
+#include <mutex>
+#include <vector>
+
+#include "files/JsonFileAccess.h"
+#include "commands/DocumentFileIo.h"
+#include "files/JsonPresetReader.h"
+#include "files/JsonPresetWriter.h"
+#include "commands/PresetFileMessages.h"
+#include "commands/PresetFilePaths.h"
+
+namespace corva {
+namespace {
+
+// Byte 48 of the listening-position table is the current position, a row of the four-row
+// table.
+constexpr std::size_t kCurrentPosition = 48;
+constexpr std::uint8_t kLastPosition = 3;
+
+// The music input travels as block type 3 on channel 2.
+constexpr int kMusicInputChannel = 2;
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+    if (folder.empty() || folder.back() == '/' || folder.back() == '\\') {
+        return folder + name;
+    }
+    return folder + '/' + name;
+}
+
+PresetFileOutcome Failed(UserMessage message, const Status& status, std::string path) {
+    message.detail = status.message().english;
+    PresetFileOutcome outcome;
+    outcome.message = std::move(message);
+    outcome.path = std::move(path);
+    return outcome;
+}
+
+void LimitCurrentPosition(ParameterImage& image) {
+    auto& position = image.ListeningPositions()[kCurrentPosition];
+    position = std::min(position, kLastPosition);
+}
+
+}  // namespace
+
+PresetFileCommands::PresetFileCommands(TuningSession& session, ConnectionController& connection)
+    : session_{session.engine()}, connection_{connection} {}
+
+UserMessage PresetFileCommands::ConnectionFailure() const {
+    return ConnectionFailureMessage(connection_.linkKind());
+}
+
+std::optional<UserMessage> PresetFileCommands::RequireConnection() const {
+    std::lock_guard lock(session_.sendLock);
+    if (session_.connected) {
+        return std::nullopt;
+    }
+    return ConnectionFailure();
+}
+
+// ---- Saving ----
+
+Status PresetFileCommands::WriteSingleFile(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    Status built = Status::Ok();
+    {
+        std::lock_guard lock(session_.sendLock);
+        session_.model.WriteAllToImage(session_.image);
+        // The save panel's header record starts at the defaults every time it opens.
+        built = BuildSingleJson(session_.image, JsonHeaderRecord{}, std::time(nullptr), bytes);
+    }
+    return built ? WriteJsonFileBytes(path, bytes) : built;
+}
+
+PresetFileOutcome PresetFileCommands::SaveCurrentAs(const std::string& chosenPath) {
+    const auto path = StorePathWithExtension(chosenPath, kSingleFileExtension);
+    if (const Status written = WriteSingleFile(path); !written) {
+        return Failed(SaveSingleFailedMessage(), written, path);
+    }
+    PresetFileOutcome outcome;
+    outcome.ok = true;
+    outcome.path = path;
+    return outcome;
+}
+
+PresetFileOutcome PresetFileCommands::SaveUnderName(const std::string& dataFolder,
+                                                    const std::string& name, SaveMode mode) {
+    PresetFileOutcome outcome;
+    if (name.empty()) {
+        outcome.message = EnterNameMessage();
+        outcome.caption = EnterNameCaption();
+        return outcome;
+    }
+    if (name.find_first_not_of(' ') == std::string::npos) {
+        outcome.message = BlankNameMessage();
+        return outcome;
+    }
+    if (mode == SaveMode::All) {
+        return QueueStoreAll(
+            InFolder(dataFolder, StorePathWithExtension(name, kCompleteFileExtension)),
+            StoreReads::WithMusicInput);
+    }
+    const auto path = InFolder(dataFolder, StorePathWithExtension(name, kSingleFileExtension));
+    if (const Status written = WriteSingleFile(path); !written) {
+        return Failed(SaveNamedFailedMessage(), written, path);
+    }
+    outcome.ok = true;
+    outcome.path = path;
+    outcome.message = SaveNamedSucceededMessage();
+    return outcome;
+}
+
+// ---- Store all ----
+
+PresetFileOutcome PresetFileCommands::StoreAllPresets(const std::string& chosenPath) {
+    return QueueStoreAll(StorePathWithExtension(chosenPath, kCompleteFileExtension),
+                         StoreReads::OutputsOnly);
+}
+
+PresetFileOutcome PresetFileCommands::QueueStoreAll(std::string path, StoreReads reads) {
+    PresetFileOutcome outcome;
+    if (auto refused = RequireConnection()) {
+        outcome.message = std::move(refused);
+        return outcome;
+    }
+    // Set before the reads go out: the notice that writes the file follows their answers.
+    const auto previous = pending_;
+    pending_ = path;
+    const auto queued = reads == StoreReads::OutputsOnly ? connection_.bulk().StoreAllPresetsToPc()
+                                                         : QueueStoreAllWithMusicInput();
+    if (!queued) {  // the link went away in between
+        pending_ = previous;
+        outcome.message = ConnectionFailure();
+        return outcome;
+    }
+    outcome.ok = true;
+    outcome.path = std::move(path);
+    outcome.progressRange = *queued;
+    return outcome;
+}
+
+std::optional<int> PresetFileCommands::QueueStoreAllWithMusicInput() {
+    std::lock_guard lock(session_.sendLock);
+    if (!session_.connected) {
+        return std::nullopt;
+    }
+    auto& bulk = connection_.bulk();
+    bulk.ResetProgressCount();
+    const FrameBuilder builder(session_.image, session_.protection);
+    int count = 0;
+    SendData* last = nullptr;
+    const auto queue = [&](std::unique_ptr<SendData> frame) {
+        if (frame) {
+            frame->progressIndex = count++;
+            last = frame.get();
+            session_.queue.push(std::move(frame));
+        }
+    };
+    for (int preset = 1; preset <= kPresetCount; ++preset) {
+        queue(builder.BuildBlockReadFrame(preset, BlockType::SecondInput, kMusicInputChannel,
+                                          ReadPurpose::Store));
+        for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+            queue(builder.BuildBlockReadFrame(preset, BlockType::Output, channel,
+                                              ReadPurpose::Store));
+        }
+    }
+    if (last != nullptr) {
+        last->endsBulk = true;
+    }
+    bulk.bulkBusy = true;
+    return count;
+}
+
+PresetFileOutcome PresetFileCommands::WritePendingCompleteFile() {
+    PresetFileOutcome outcome;
+    auto& bulk = connection_.bulk();
+    if (!pending_) {
+        bulk.bulkBusy = false;
+        return outcome;
+    }
+    outcome.path = std::move(*pending_);
+    pending_.reset();
+    std::vector<std::uint8_t> bytes;
+    Status built = Status::Ok();
+    {
+        std::lock_guard lock(session_.sendLock);
+        built = BuildCompleteJson(session_.image, mainHeader_, std::time(nullptr), bytes);
+    }
+    const Status written = built ? WriteJsonFileBytes(outcome.path, bytes) : built;
+    bulk.bulkBusy = false;
+    if (!written) {
+        return Failed(SaveAllFailedMessage(), written, std::move(outcome.path));
+    }
+    outcome.ok = true;
+    return outcome;
+}
+
+// ---- Opening ----
+
+PresetFileOutcome PresetFileCommands::OpenPresetFile(const std::string& path) {
+    switch (PresetFileKindOf(path)) {
+        case PresetFileKind::Single:
+            return OpenSingleFile(path);
+        case PresetFileKind::Complete:
+            return OpenCompleteFile(path);
+        case PresetFileKind::Other:
+            break;
+    }
+    return {};
+}
+
+PresetFileOutcome PresetFileCommands::OpenSingleFile(const std::string& path) {
+    if (!EndsWithExtension(path, kSingleFileExtension)) {
+        return Failed(ReadSingleFailedMessage(),
+                      Status::Fail({"The name does not end in .qvms.", "文件名不以.qvms结尾。"}),
+                      path);
+    }
+    std::vector<std::uint8_t> bytes;
+    JsonSingleFile file;
+    Status read = ReadJsonFileBytes(path, bytes);
+    if (read) {
+        read = ParseSingleJson(bytes, file);
+    }
+    if (!read) {
+        return Failed(ReadSingleFailedMessage(), read, path);
+    }
+    {
+        std::lock_guard lock(session_.sendLock);
+        JsonHeaderRecord panelHeader;  // the open panel's own record
+        ApplyJsonFile(file, session_.image, session_.protection, panelHeader);
+        LimitCurrentPosition(session_.image);
+        session_.model.LoadFromImage(session_.image, 0);
+    }
+    PresetFileOutcome outcome;
+    outcome.ok = true;
+    outcome.path = path;
+    if (const auto queued = connection_.bulk().SendPreset(0, PresetSource::Image)) {
+        outcome.progressRange = *queued;
+    } else {
+        outcome.message = ConnectionFailure();
+    }
+    return outcome;
+}
+
+PresetFileOutcome PresetFileCommands::LoadCompleteFile(const std::string& path,
+                                                       JsonHeaderRecord& header) {
+    if (!EndsWithExtension(path, kCompleteFileExtension)) {
+        return Failed(ReadCompleteFailedMessage(),
+                      Status::Fail({"The name does not end in .qvma.", "文件名不以.qvma结尾。"}),
+                      path);
+    }
+    std::vector<std::uint8_t> bytes;
+    JsonCompleteFile file;
+    Status read = ReadJsonFileBytes(path, bytes);
+    if (read) {
+        read = ParseCompleteJson(bytes, file);
+    }
+    if (!read) {
+        return Failed(ReadCompleteFailedMessage(), read, path);
+    }
+    {
+        std::lock_guard lock(session_.sendLock);
+        ApplyJsonFile(file, session_.image, session_.protection, header);
+        LimitCurrentPosition(session_.image);
+        session_.model.LoadFromImage(session_.image, 0);
+    }
+    PresetFileOutcome outcome;
+    outcome.ok = true;
+    outcome.path = path;
+    // Nothing goes out while disconnected, and nothing is said about it.
+    outcome.progressRange = connection_.bulk().SendAll().value_or(0);
+    return outcome;
+}
+
+PresetFileOutcome PresetFileCommands::OpenCompleteFile(const std::string& path) {
+    JsonHeaderRecord panelHeader;
+    return LoadCompleteFile(path, panelHeader);
+}
+
+PresetFileOutcome PresetFileCommands::RecallAllPresets(const std::string& path) {
+    return LoadCompleteFile(path, mainHeader_);
+}
+
+}  // namespace corva

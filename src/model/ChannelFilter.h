@@ -1,0 +1,98 @@
+// One equaliser band or crossover filter of a channel: its values in engineering units, the
+// frequency it has told the processor so far, its change mark and its response curve.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "dsp/response/FilterResponse.h"
+
+namespace corva {
+
+using BandRecord = std::array<std::uint8_t, 8>;
+
+// Whether a frequency change comes from the user (stepped towards the processor) or from
+// construction and loading (taken as it is).
+enum class EditOrigin { Load, User };
+
+class ChannelFilter {
+public:
+    // `synchronised` is the model's flag: edits are marked for sending only while it is set.
+    ChannelFilter(const bool& synchronised, FilterType type, int index);
+
+    // ---- Edits ----
+    void SetFrequency(int frequencyHz, EditOrigin origin);
+    // One step of the transmitted frequency towards the target (at most a factor 2 upwards);
+    // when already there, the pending flag becomes `keepPending`.
+    void StepTransmittedFrequency(bool keepPending);
+    void SetGainPosition(int gainCode);  // 0..400 = -20..+20 dB; 0 dB bypasses the band
+    void SetBandwidthIndex(int bandwidthIndex);
+    void SetBypass(bool bypass);
+    void SetAllBypass(bool on);
+    void ResetBand(int frequencyHz);
+    void SetCrossoverKind(int kind);
+    void SetSlope(int slope);
+    void SetEqMode(bool geq) { geqMode_ = geq; }
+    void ClearPending() { pending_ = false; }
+    void MarkPending() { pending_ = true; }
+
+    // ---- Records ----
+    void LoadRecord(std::span<const std::uint8_t> record);  // an 8-byte band record
+    // A crossover's values as the processor holds them; nothing is marked for sending.
+    void LoadCrossover(int frequencyHz, int kind, int slope);
+    BandRecord MakeRecord() const;
+    // Linkable values of another filter (type, frequency, gain, bypass, bandwidth, kind, slope).
+    void CopyFrom(const ChannelFilter& other);
+
+    // ---- Values ----
+    FilterType type() const { return type_; }
+    int index() const { return index_; }
+    bool isBand() const { return band_; }  // an equaliser band, not a crossover filter
+    int targetHz() const { return targetHz_; }
+    int transmittedHz() const { return transmittedHz_; }
+    double gainDb() const { return gainDb_; }
+    bool bandBypass() const { return bandBypass_; }
+    bool allBypass() const { return allBypass_; }
+    bool ReportsBypass() const { return bandBypass_ || allBypass_; }
+    int GainCode() const;  // 200 (0 dB) while bypassed
+    double bandwidthOctaves() const { return bandwidth_; }
+    int BandwidthIndex() const;
+    int crossoverKind() const { return kind_; }
+    int slope() const { return slope_; }
+    bool geqMode() const { return geqMode_; }
+    bool pending() const { return pending_; }
+    int filterRole() const { return role_; }
+    void SetFilterRole(int role) { role_ = role; }
+
+    FilterShape Shape() const;
+    const Response& response() const { return response_; }
+
+private:
+    // Value changes without the response update, so a load recomputes once.
+    void ApplyFrequency(int frequencyHz, EditOrigin origin);
+    void ApplyGainPosition(int gainCode);
+    void ApplyBandwidthIndex(int bandwidthIndex);
+    void Recompute();
+    void MarkEdited() { pending_ = *synchronised_; }
+
+    const bool* synchronised_;
+    FilterType type_;
+    bool band_;
+    int index_;
+    int role_ = 0;
+    int targetHz_ = 1000;
+    int transmittedHz_ = 20;
+    double gainDb_ = 0.0;
+    bool bandBypass_ = true;
+    bool allBypass_ = false;
+    bool savedAllBypass_ = false;
+    double bandwidth_ = 0.2095;
+    int kind_ = 1;
+    int slope_ = 1;
+    bool geqMode_ = false;
+    bool pending_ = false;
+    Response response_{};
+};
+
+}  // namespace corva

@@ -1,0 +1,120 @@
+// One output channel: its equaliser and crossovers, strip values (on, polarity, gain, delay,
+// limiter, name), routing shares, change marks, and how they sit in its 296-byte output block.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/Status.h"
+#include "model/ChannelEqualizer.h"
+#include "model/RoutingShares.h"
+
+namespace corva {
+
+// Construction values that differ between the six channels.
+struct OutputChannelDefaults {
+    const char* name;
+    int lowPassHz;
+    int filterRole;
+};
+const OutputChannelDefaults& DefaultsOfOutput(int channel);
+
+// The 31 equaliser bands' construction frequencies.
+std::span<const int> DefaultBandFrequencies();
+
+inline constexpr int kChannelGainCodeDefault = 600;  // 0 dB
+inline constexpr std::size_t kChannelNameSize = 8;   // up to 7 characters and a 0
+
+class OutputChannel {
+public:
+    OutputChannel(const bool& synchronised, int channel);
+
+    // ---- Strip edits (each marks the strip slot while synchronised) ----
+    void SetOn(int on);
+    void SetPolarity(int polarity);
+    void SetGain(int gainCode);
+    void SetDelay(int delayCode);
+    // Name in the record's code page; 8 bytes or more (7 for the first channel, whose name
+    // slot starts with the protection marker) are refused and nothing changes.
+    Status SetName(std::string_view recordText);
+    void SetChannelIndex(int channel);
+
+    // ---- Equaliser ----
+    ChannelEqualizer& eq() { return eq_; }
+    const ChannelEqualizer& eq() const { return eq_; }
+    bool AllBypassed();
+    void SetAllBypass(bool on);
+
+    // ---- Loading and writing the output block ----
+    void LoadFromBlock(std::span<const std::uint8_t> block);
+    void WriteBandSlot(std::span<std::uint8_t> block, int band) const;
+    void WriteStripSlot(std::span<std::uint8_t> block) const;
+    void WriteCrossoverSlot(std::span<std::uint8_t> block) const;
+    void WriteRoutingSlot(std::span<std::uint8_t> block) const;
+    void WriteLimiterSlot(std::span<std::uint8_t> block) const;
+    void WriteNameSlot(std::span<std::uint8_t> block) const;
+    enum class NameSlot { Keep, Write };
+    // Bands, strip, crossover, limiter and routing (and the name when asked).
+    void WriteAllToBlock(std::span<std::uint8_t> block, NameSlot name) const;
+
+    // The linkable values of another channel (equaliser, crossovers, EQ mode, levels; on and
+    // polarity only for the sub pair).
+    void CopyFrom(const OutputChannel& source);
+
+    // ---- Values ----
+    int channelIndex() const { return channel_; }
+    const std::string& name() const { return name_; }
+    int on() const { return on_; }
+    int polarity() const { return polarity_; }
+    int gainCode() const { return gain_; }
+    bool gainZero() const { return gainZero_; }
+    int delayCode() const { return delay_; }
+    int eqMode() const { return eqMode_; }
+    int levelA() const { return levelA_; }
+    int levelB() const { return levelB_; }
+    int limiterThresholdCode() const { return limiterThreshold_; }
+    int limiterAttackCode() const { return limiterAttack_; }
+    int limiterReleaseCode() const { return limiterRelease_; }
+    const RoutingShares& routing() const { return routing_; }
+
+    // ---- Change marks ----
+    struct PendingFlags {
+        bool name = false;
+        bool strip = false;
+        bool routing = false;
+        bool limiter = false;
+        bool block = false;  // the whole block is to be sent
+        bool spare = false;
+    };
+    PendingFlags& pending() { return pending_; }
+    const PendingFlags& pending() const { return pending_; }
+    bool CrossoverPending() const { return eq_.HighPass().pending() || eq_.LowPass().pending(); }
+    void ClearChangeMarks();
+
+private:
+    void MarkStrip() { pending_.strip = *synchronised_; }
+    std::size_t NameIndent() const;
+
+    const bool* synchronised_;
+    int channel_;
+    std::string name_;
+    ChannelEqualizer eq_;
+    int polarity_ = 0;
+    int on_ = 1;
+    int gain_ = kChannelGainCodeDefault;
+    bool gainZero_ = false;
+    int delay_ = 0;
+    int levelA_ = 0;
+    int eqMode_ = 0;
+    int levelB_ = 0;
+    int limiterThreshold_ = 300;
+    int limiterAttack_ = 106;
+    int limiterRelease_ = 5;
+    RoutingShares routing_;
+    PendingFlags pending_;
+    bool allBypassed_ = false;
+};
+
+}  // namespace corva

@@ -1,0 +1,56 @@
+// What changed in a session, told to the front end so it can refresh from a new snapshot.
+// Raised only outside the send lock, from the thread that made the change: edits and the
+// connection's notice handling run on the front end's own thread, so the events arrive there.
+// Idle status polls raise nothing.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <mutex>
+
+namespace corva {
+
+enum class SessionChange {
+    Outputs,       // output channel values; `channels` says which (bit c = channel c)
+    Synchronised,  // the synchronised flag changed (edits are now sent, or no longer)
+    Protection,    // the tuning became protected or plain
+    Presets,       // the names of the stored presets changed
+    Positions,     // the listening-position table changed
+    MainVolume,    // main volume or master mute
+    LinkLost,      // the connection ended or failed
+};
+
+struct SessionEvent {
+    SessionChange change = SessionChange::Outputs;
+    std::uint8_t channels = 0;
+};
+
+inline constexpr std::uint8_t kAllOutputChannels = 0x3F;
+
+using SessionEventSink = std::function<void(const SessionEvent&)>;
+
+class SessionEvents {
+public:
+    void SetSink(SessionEventSink sink) {
+        std::lock_guard lock(mutex_);
+        sink_ = std::move(sink);
+    }
+
+    // Never called with the send lock held, so a sink may take snapshots at once.
+    void Raise(SessionEvent event) const {
+        SessionEventSink sink;
+        {
+            std::lock_guard lock(mutex_);
+            sink = sink_;
+        }
+        if (sink) {
+            sink(event);
+        }
+    }
+
+private:
+    mutable std::mutex mutex_;
+    SessionEventSink sink_;
+};
+
+}  // namespace corva

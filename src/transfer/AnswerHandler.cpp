@@ -1,0 +1,251 @@
+#include "transfer/AnswerHandler.h"
+
+#include <algorithm>
+
+#include "core/ByteOrder.h"
+#include "protocol/FrameLayout.h"
+
+namespace corva {
+namespace {
+
+constexpr std::uint8_t kBlank = 0x20;
+constexpr int kLastOutputChannel = kOutputChannelCount - 1;
+constexpr std::size_t kStoredNameBytes = 13;  // the processor's names keep 13 characters
+constexpr std::size_t kCurrentPositionByte = 48;  // of the listening-position table, 0..3
+
+bool IsStoredPreset(int preset) { return preset >= 1 && preset <= kPresetCount; }
+
+}  // namespace
+
+AnswerHandler::AnswerHandler(SessionState& session, NoticeSink notices)
+    : session_{session}, notices_{std::move(notices)} {}
+
+void AnswerHandler::ResetAssembler() {
+    std::lock_guard lock(session_.sendLock);
+    assembler_.Reset();
+    lastRejected_ = false;
+}
+
+bool AnswerHandler::FeedUsbReport(const HidReport& report) {
+    return FeedStream(std::span<const std::uint8_t>(report).subspan(1));
+}
+
+bool AnswerHandler::FeedStream(std::span<const std::uint8_t> bytes) {
+    std::vector<Notice> notices;
+    bool handled = false;
+    {
+        std::lock_guard lock(session_.sendLock);
+        lastRejected_ = false;
+        while (!bytes.empty() && !handled) {
+            std::size_t used = 0;
+            const auto result = assembler_.Feed(bytes, used);
+            bytes = bytes.subspan(used);
+            if (result == ReceiveAssembler::Result::Accepted) {
+                handled = HandleAnswer(notices);  // what follows an answer is padding
+            } else if (result == ReceiveAssembler::Result::Rejected) {
+                lastRejected_ = true;  // look for a good answer in the rest
+            } else {
+                break;
+            }
+        }
+    }
+    Post(notices);
+    return handled;
+}
+
+void AnswerHandler::Post(const std::vector<Notice>& notices) const {
+    if (notices_) {
+        for (const auto& notice : notices) {
+            notices_(notice);
+        }
+    }
+}
+
+bool AnswerHandler::HandleAnswer(std::vector<Notice>& notices) {
+    const auto answer = assembler_.frame();
+    const auto command = static_cast<Command>(answer[frame::kCommand]);
+
+    // Progress of the frame this answer belongs to.
+    if (SendData* head = session_.queue.front()) {
+        if (head->notifyOnAnswer) {
+            notices.push_back({NoticeId::BatchDone});
+        } else if (head->progressIndex != 0) {
+            if (head->code != frame_code::kOrdinary) {
+                if (firmwareStep_) {
+                    firmwareStep_(head->code);
+                }
+            } else {
+                if (progress_) {
+                    progress_(head->progressIndex);
+                }
+                if (head->FullyWrittenOverUsb() && (head->endsStage || head->endsBulk)) {
+                    notices.push_back({NoticeId::BatchDone});
+                }
+            }
+        }
+    }
+
+    bool keepHead = false;
+    switch (command) {
+        case Command::Acknowledge:
+            break;
+        case Command::ResendRequest:
+            if (SendData* head = session_.queue.front()) {
+                head->position = 0;
+            }
+            keepHead = true;
+            break;
+        case Command::Data:
+            FileData(answer, notices, keepHead);
+            break;
+        default:
+            keepHead = true;
+            break;
+    }
+    assembler_.Reset();
+    ++answersHandled;
+    if (!keepHead) {
+        session_.queue.popFront();
+    }
+    return true;
+}
+
+void AnswerHandler::FileData(std::span<const std::uint8_t> answer, std::vector<Notice>& notices,
+                          bool& keepHead) {
+    const int preset = answer[frame::kPreset];
+    const int blockType = answer[frame::kBlockType];
+    const int channel = answer[frame::kChannel];
+    const int mode = answer[frame::kSlot];
+    const std::size_t length = ReadLe16(answer, frame::kLength);
+    const auto payload = answer.subspan(frame::kHeaderSize, length);
+
+    if (length == 0) {
+        needsFirmware = true;
+        notices.push_back({NoticeId::DeviceNeedsFirmware});
+        keepHead = true;
+        return;
+    }
+    const int target = mode == frame::kStoreMarker && IsStoredPreset(preset) ? preset : 0;
+    switch (blockType) {
+        case 1:
+        case 2:
+            return;  // input block 1 and the effect area are never read back
+        case 3:
+        case 4: {
+            auto block = session_.image.Block(target, static_cast<BlockType>(blockType), channel);
+            std::copy_n(payload.begin(), std::min(block.size(), payload.size()), block.begin());
+            if (blockType == 4 && channel == kLastOutputChannel) {
+                if (mode != frame::kStoreMarker) {
+                    notices.push_back({NoticeId::OutputsReceived, preset});
+                } else if (preset == 0) {
+                    notices.push_back({NoticeId::OutputsReceived, 0});
+                } else if (preset == kPresetCount) {
+                    notices.push_back({NoticeId::PresetsReceived, kPresetCount});
+                }
+            }
+            return;
+        }
+        case 9:
+            FileSystemField(channel, preset, payload, notices);
+            return;
+        default:
+            keepHead = true;  // an answer nobody asked for in this form
+            return;
+    }
+}
+
+void AnswerHandler::FileSystemField(int systemId, int preset, std::span<const std::uint8_t> payload,
+                                 std::vector<Notice>& notices) {
+    auto& image = session_.image;
+    const auto copyInto = [&](std::span<std::uint8_t> field) {
+        std::copy_n(payload.begin(), std::min(field.size(), payload.size()), field.begin());
+    };
+    const auto blankOutside = [](std::span<std::uint8_t> text, std::uint8_t low, std::uint8_t high) {
+        for (auto& byte : text) {
+            if (byte < low || byte > high) {
+                byte = kBlank;
+            }
+        }
+    };
+    switch (systemId) {
+        case system_id::kPresetName:
+        case system_id::kEffectName: {
+            if (systemId == system_id::kEffectName && preset != 0) {
+                return;
+            }
+            auto name = image.SystemField(systemId, IsStoredPreset(preset) ? preset : 0);
+            const std::size_t count = std::min(kStoredNameBytes, payload.size());
+            std::copy_n(payload.begin(), count, name.begin());
+            std::fill(name.begin() + static_cast<std::ptrdiff_t>(count), name.begin() + 15, kBlank);
+            if (systemId == system_id::kEffectName) {
+                blankOutside(name.first(15), 0x20, 0x7F);
+            }
+            return;
+        }
+        case system_id::kSystemSettings:
+            copyInto(image.SystemSettings());
+            notices.push_back({NoticeId::SystemReceived});
+            return;
+        case system_id::kStatusList: {
+            // Entries beyond the list's 20 are dropped.
+            auto status = image.StatusList();
+            const std::size_t count = std::min(status.size(), payload.size());
+            for (std::size_t i = 0; i < count; ++i) {
+                status[i] = payload[i];
+            }
+            notices.push_back({NoticeId::StatusReceived, 0, static_cast<int>(payload.size())});
+            return;
+        }
+        case system_id::kVersionTag:
+            copyInto(image.VersionTag().first(11));
+            notices.push_back({NoticeId::VersionReceived});
+            return;
+        case system_id::kInformationText: {
+            auto text = image.SystemField(systemId);
+            copyInto(text);
+            blankOutside(text, 0x20, 0xFF);
+            return;
+        }
+        case system_id::kDeviceCode: {
+            auto settings = image.SystemField(systemId);
+            copyInto(settings);
+            blankOutside(settings.subspan(1), 0x20, 0x7F);
+            return;
+        }
+        case system_id::kLockBlock: {
+            auto lock = image.LockBlock();
+            copyInto(lock);
+            for (auto& byte : lock) {
+                byte ^= kProtectionMask;
+            }
+            return;
+        }
+        case system_id::kSettingsByte27:
+            copyInto(image.SystemField(systemId));
+            notices.push_back({NoticeId::PositionsReceived});
+            return;
+        case system_id::kListeningPositions: {
+            auto table = image.ListeningPositions();
+            copyInto(table);
+            table[kCurrentPositionByte] = std::min<std::uint8_t>(table[kCurrentPositionByte], 3);
+            notices.push_back({NoticeId::PositionsReceived});
+            return;
+        }
+        case system_id::kMainVolume:
+        case system_id::kDeviceInformation:
+        case system_id::kSettingsByte7:
+        case system_id::kSettingsByte25:
+        case system_id::kSettingsByte26:
+        case system_id::kResponseSetting:
+            copyInto(image.SystemField(systemId));
+            return;
+        default:
+            if (systemId >= system_id::kFirstSettingsByteId &&
+                systemId <= system_id::kLastSettingsByteId) {
+                copyInto(image.SystemField(systemId));
+            }
+            return;  // 21, 52 and ids without a field: consumed, nothing stored
+    }
+}
+
+}  // namespace corva
