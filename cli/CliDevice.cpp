@@ -166,17 +166,7 @@ bool CliDevice::RunUntil(const std::function<bool()>& done, int timeoutMs) {
 }
 
 bool CliDevice::WaitUntilSent(int timeoutMs) {
-    const bool sent = RunUntil(
-        [this] {
-            std::lock_guard lock(session_.engine().sendLock);
-            if (session_.engine().queue.count() > 1 || session_.engine().model.HasPendingChanges()) {
-                return false;
-            }
-            const SendData* head = session_.engine().queue.front();
-            // Only the idle poll (or nothing) left, and no edit waiting for the scan.
-            return !head || (head->data()[7] == 9 && head->data()[8] == 3);
-        },
-        timeoutMs);
+    const bool sent = RunUntil([this] { return session_.NothingLeftToSend(); }, timeoutMs);
     progress_.Finish(sent);
     return sent;
 }

@@ -1,7 +1,7 @@
 #include "LoadCommand.h"
 
 #include "CommandSupport.h"
-#include "TuningFiles.h"
+#include "commands/TuningFiles.h"
 #include "commands/MusicFileCommands.h"
 #include "commands/PresetFileCommands.h"
 

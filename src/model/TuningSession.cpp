@@ -3,6 +3,7 @@
 #include "core/ByteOrder.h"
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/ValueLabels.h"
+#include "protocol/FrameLayout.h"
 #include "protocol/TextField.h"
 
 namespace corva {
@@ -99,6 +100,30 @@ TuningSnapshot TuningSession::Snapshot() const {
 Response TuningSession::ChannelResponse(int channel) const {
     std::lock_guard lock(state_.sendLock);
     return state_.model.output(channel).eq().SumResponse();
+}
+
+}  // namespace corva
+
+namespace corva {
+
+bool TuningSession::IsProtected() const {
+    std::lock_guard lock(state_.sendLock);
+    return state_.protection.isProtected;
+}
+
+bool TuningSession::NothingLeftToSend() const {
+    std::lock_guard lock(state_.sendLock);
+    if (state_.queue.count() > 1 || state_.model.HasPendingChanges()) {
+        return false;
+    }
+    const SendData* head = state_.queue.front();
+    return !head || (head->data()[frame::kBlockType] == static_cast<int>(BlockType::System) &&
+                     head->data()[frame::kChannel] == system_id::kStatusList);
+}
+
+void TuningSession::DiscardQueuedFrames() {
+    std::lock_guard lock(state_.sendLock);
+    state_.queue.clear();
 }
 
 }  // namespace corva

@@ -75,20 +75,6 @@ void ConnectionDriver::PollDevices() {
     Show(message);
 }
 
-bool ConnectionDriver::EnqueueSystemFrame(int systemId, int preset) {
-    TuningSession& session = context_.session();
-    std::lock_guard lock(session.engine().sendLock);
-    if (!session.engine().connected) {
-        return false;
-    }
-    auto frame = FrameBuilder(session.engine().image, session.engine().protection).BuildSystemFrame(systemId, preset);
-    if (!frame) {
-        return false;
-    }
-    session.engine().queue.push(std::move(frame));
-    return true;
-}
-
 void ConnectionDriver::NoteBulkTransfer() {
     Refresh();
     auto& bulk = context_.controller().bulk();

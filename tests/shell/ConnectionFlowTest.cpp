@@ -185,11 +185,13 @@ TEST_F(ConnectionFlowTest, FactoryResetAsksAndWritesSystemFieldNinetySix) {
     EXPECT_EQ(program.view().panels().panel(PanelSlot::Settings), panel);
 }
 
-TEST_F(ConnectionFlowTest, FactoryResetWhileDisconnectedSendsNothing) {
+TEST_F(ConnectionFlowTest, FactoryResetWhileDisconnectedSendsNothingAndSaysSo) {
     SettingsPanel* panel = OpenSettings();
     ASSERT_NE(panel, nullptr);
     Click(panel->settingPage()->resetButton());
-    EXPECT_FALSE(program.connection().EnqueueSystemFrame(96));
+    EXPECT_TRUE(program.messages->Showed(
+        QStringLiteral("Not connected: nothing was sent to the processor.")));
+    EXPECT_FALSE(program.context->busy);
     std::lock_guard lock(program.context->session().engine().sendLock);
     EXPECT_EQ(program.context->session().engine().queue.count(), 0u);
 }
