@@ -34,8 +34,8 @@ ExitCode RunConvert(CliDevice& device, const CliOptions& options) {
         return kRefused;
     }
     // A single file carries no protection, so a music file made from one is an open one.
-    const Status written = musicToSingle ? WriteLiveAsSingleFile(session, out)
-                                         : WriteLiveAsMusicFile(session, out);
+    const Status written =
+        musicToSingle ? WriteLiveAsSingleFile(session, out) : WriteLiveAsMusicFile(session, out);
     if (!written.ok()) {
         device.PrintError(written.message(), out);
         return kFileError;

@@ -45,8 +45,8 @@ ExitCode RunInfo(CliDevice& device, const CliOptions& options) {
         std::printf("Link:        %s\n", link.c_str());
         std::printf("Live preset: %s\n", liveName.c_str());
         std::printf("Protected:   %s\n", isProtected ? "yes" : "no");
-        std::printf("Main volume: %d dB (code %d), master %s\n", MainVolumeDb(volumeCode), volumeCode,
-                    masterOn ? "on" : "muted");
+        std::printf("Main volume: %d dB (code %d), master %s\n", MainVolumeDb(volumeCode),
+                    volumeCode, masterOn ? "on" : "muted");
         std::printf("Presets:\n");
         for (std::size_t i = 0; i < presets.size(); ++i) {
             std::printf("  %2zu  %s\n", i + 1, presets[i].c_str());

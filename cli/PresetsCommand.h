@@ -7,5 +7,4 @@ namespace corva::cli {
 
 ExitCode RunPresets(CliDevice& device, const CliOptions& options);
 
-
 }  // namespace corva::cli

@@ -7,9 +7,9 @@
 
 #include "ChannelArgument.h"
 #include "CommandSupport.h"
+#include "commands/DocumentFileIo.h"
 #include "commands/TuningFiles.h"
 #include "dsp/values/NumberText.h"
-#include "commands/DocumentFileIo.h"
 
 namespace corva::cli {
 namespace {

@@ -5,9 +5,9 @@
 #include "CommandSupport.h"
 #include "JsonText.h"
 #include "PresetsCommand.h"
-#include "commands/TuningFiles.h"
 #include "TuningJson.h"
 #include "TuningText.h"
+#include "commands/TuningFiles.h"
 #include "core/ByteOrder.h"
 #include "dsp/values/DelayCodes.h"
 

@@ -11,18 +11,17 @@ namespace corva::cli {
 namespace {
 
 std::string CrossoverText(const CrossoverView& filter, UiLanguage language) {
-    return FrequencyLabel(filter.frequencyHz) + " " +
-           CrossoverKindLabel(filter.kind).In(language) + " " + CrossoverSlopeLabel(filter.slope);
+    return FrequencyLabel(filter.frequencyHz) + " " + CrossoverKindLabel(filter.kind).In(language) +
+           " " + CrossoverSlopeLabel(filter.slope);
 }
 
 std::string ChannelText(const TuningSnapshot& tuning, int channel, UiLanguage language) {
     const OutputView& out = tuning.outputs[static_cast<std::size_t>(channel)];
-    std::string text = "Channel " + std::to_string(channel + 1) + " " +
-                       ChannelNameOfRecord(tuning, channel) + ": " +
-                       OnLabel(out.on ? 1 : 0).In(language) + ", " +
-                       PolarityLabel(out.polarity).In(language) + ", " +
-                       ChannelGainLabel(out.gainCode) + ", delay " +
-                       DelayFieldText(out.delayCode, DelayUnit::Milliseconds) + "ms\n";
+    std::string text =
+        "Channel " + std::to_string(channel + 1) + " " + ChannelNameOfRecord(tuning, channel) +
+        ": " + OnLabel(out.on ? 1 : 0).In(language) + ", " +
+        PolarityLabel(out.polarity).In(language) + ", " + ChannelGainLabel(out.gainCode) +
+        ", delay " + DelayFieldText(out.delayCode, DelayUnit::Milliseconds) + "ms\n";
     text += "  HPF " + CrossoverText(out.highPass, language) + "; LPF " +
             CrossoverText(out.lowPass, language) + "\n";
     text += "  Limiter " + LimiterThresholdLabel(out.limiterThresholdCode) + ", attack " +
@@ -46,9 +45,8 @@ std::string ChannelText(const TuningSnapshot& tuning, int channel, UiLanguage la
 
 std::string TuningText(const TuningSnapshot& tuning, UiLanguage language) {
     std::string text = "Name:      " + DecodeRecordText(tuning.liveName) +
-                       "\nProtected: " + (tuning.isProtected ? "yes" : "no") +
-                       "\nPosition:  " + ListeningPositionName(tuning.positions.current).In(language) +
-                       "\n";
+                       "\nProtected: " + (tuning.isProtected ? "yes" : "no") + "\nPosition:  " +
+                       ListeningPositionName(tuning.positions.current).In(language) + "\n";
     for (int channel = 0; channel < kOutputChannelCount; ++channel) {
         text += ChannelText(tuning, channel, language);
     }

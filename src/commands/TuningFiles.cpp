@@ -2,15 +2,15 @@
 
 #include <mutex>
 
-#include "files/DocumentArchive.h"
-#include "files/DocumentMessages.h"
-#include "files/JsonHeaderRecord.h"
-#include "files/JsonPresetReader.h"
 #include "commands/DocumentFileIo.h"
 #include "commands/ModeFileCommands.h"
 #include "commands/MusicFileCommands.h"
 #include "commands/PresetFilePaths.h"
+#include "files/DocumentArchive.h"
+#include "files/DocumentMessages.h"
 #include "files/DocumentSerialize.h"
+#include "files/JsonHeaderRecord.h"
+#include "files/JsonPresetReader.h"
 #include "files/JsonPresetWriter.h"
 #include "transfer/BulkTransfers.h"
 

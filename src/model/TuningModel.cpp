@@ -16,10 +16,12 @@ constexpr int kLowestFrequencyHz = 20;
 }  // namespace
 
 TuningModel::TuningModel()
-    : music_{synchronised_},
-      outputs_{OutputChannel{synchronised_, 0}, OutputChannel{synchronised_, 1},
-               OutputChannel{synchronised_, 2}, OutputChannel{synchronised_, 3},
-               OutputChannel{synchronised_, 4}, OutputChannel{synchronised_, 5}} {}
+    : music_{synchronised_}, outputs_{OutputChannel{synchronised_, 0},
+                                      OutputChannel{synchronised_, 1},
+                                      OutputChannel{synchronised_, 2},
+                                      OutputChannel{synchronised_, 3},
+                                      OutputChannel{synchronised_, 4},
+                                      OutputChannel{synchronised_, 5}} {}
 
 void TuningModel::LoadFromImage(ParameterImage& image, int preset, EffectArea effect) {
     // A load takes values as they are; it is not an edit to send. (Loaded while synchronised
@@ -83,7 +85,7 @@ bool TuningModel::HasPendingChanges() const {
 }
 
 std::unique_ptr<SendData> TuningModel::NextChangedFrame(ParameterImage& image,
-                                                      const ProtectionState& protection) {
+                                                        const ProtectionState& protection) {
     const FrameBuilder builder(image, protection);
     if (positionPending) {
         positionPending = false;
@@ -107,8 +109,7 @@ std::unique_ptr<SendData> TuningModel::NextChangedFrame(ParameterImage& image,
         if (filter.pending()) {
             filter.ClearPending();
             music_.WriteBandSlot(live, band);
-            return builder.BuildSlotFrame(BlockType::SecondInput, MusicInput::kInputChannel,
-                                          band);
+            return builder.BuildSlotFrame(BlockType::SecondInput, MusicInput::kInputChannel, band);
         }
     }
     for (int channel = 0; channel < kOutputChannelCount; ++channel) {
@@ -122,8 +123,8 @@ std::unique_ptr<SendData> TuningModel::NextChangedFrame(ParameterImage& image,
 }
 
 std::unique_ptr<SendData> TuningModel::NextOutputFrame(int channel, ParameterImage& image,
-                                                     const ProtectionState& protection,
-                                                     bool& taken) {
+                                                       const ProtectionState& protection,
+                                                       bool& taken) {
     const FrameBuilder builder(image, protection);
     auto& out = output(channel);
     auto& pending = out.pending();

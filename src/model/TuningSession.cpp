@@ -57,8 +57,8 @@ OutputView ViewOfOutput(const OutputChannel& out, const ParameterImage& image, i
 PositionsView ViewOfPositions(std::span<const std::uint8_t, kListeningTableSize> table) {
     PositionsView view;
     std::copy(table.begin(), table.end(), view.bytes.begin());
-    view.current = std::min<int>(table[listening_table::kCurrentPosition],
-                                 listening_table::kLastPosition);
+    view.current =
+        std::min<int>(table[listening_table::kCurrentPosition], listening_table::kLastPosition);
     view.lastModeFile = table[listening_table::kLastModeFilePosition];
     for (int p = 0; p < listening_table::kPositionCount; ++p) {
         const auto row = table.subspan(listening_table::RowOffset(p), listening_table::kRowSize);

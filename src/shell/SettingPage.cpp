@@ -3,9 +3,9 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "commands/ProcessorRequests.h"
 #include "controls/FlatButton.h"
 #include "controls/TwoStateSwitch.h"
-#include "commands/ProcessorRequests.h"
 #include "shell/AppContext.h"
 #include "shell/ConnectionDriver.h"
 #include "shell/FloatingPanel.h"
