@@ -379,7 +379,9 @@ std::optional<UserMessage> ConnectionController::OnLinkFailed() {
         return std::nullopt;
     }
     UserMessage message = ConnectionFailureMessage(kind_);
-    message.detail = "no answer over " + linkDescription();
+    const bool neverFound =
+        updating() && devicePath_.empty() && worker_ && worker_->foundPath().empty();
+    message.detail = neverFound ? "no processor on USB" : "no answer over " + linkDescription();
     // The worker closes the link on its own thread; nothing here waits for it.
     CloseTransport();
     command_.ResetAssembler();
