@@ -35,7 +35,11 @@ protected:
                     std::lock_guard lock(statusMutex);
                     statusLines.push_back(text.english);
                 },
-                [this] { ++steps; }};
+                [this] {
+                    // Hooks run once the send lock is free: reading the session is safe here.
+                    (void)engine.session.Snapshot();
+                    ++steps;
+                }};
     }
     std::mutex statusMutex;
 };
