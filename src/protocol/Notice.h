@@ -18,6 +18,11 @@ enum class NoticeId : int {
     DeviceNeedsFirmware = 1184,  // empty data answer
     VersionReceived = 1185,
     SystemReceived = 1186,
+    // The engine's own, with no window message behind them.
+    FirmwareStepAnswered = 1300,  // a firmware step was acknowledged; value = its code
+    FirmwareErasing = 1301,       // the erase step went out; its answer takes long
+    Progress = 1302,  // a numbered frame was answered (value = its index), for front ends
+                      // that take progress through their notice queue
 };
 
 struct Notice {
