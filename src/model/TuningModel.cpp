@@ -79,8 +79,7 @@ bool TuningModel::HasPendingChanges() const {
     }
     return std::any_of(outputs_.begin(), outputs_.end(), [&](const OutputChannel& out) {
         const auto& p = out.pending();
-        return p.name || p.strip || p.routing || p.limiter || p.block || p.spare ||
-               anyFilter(out.eq());
+        return p.name || p.strip || p.routing || p.limiter || p.block || anyFilter(out.eq());
     });
 }
 
@@ -171,10 +170,6 @@ std::unique_ptr<SendData> TuningModel::NextOutputFrame(int channel, ParameterIma
         }
         out.WriteAllToBlock(block, OutputChannel::NameSlot::Write);
         return builder.BuildBlockFrame(0, BlockType::Output, channel, BlockSource::Live);
-    }
-    if (pending.spare) {
-        pending.spare = false;
-        return nullptr;
     }
     for (int band = 0; band < out.eq().BandCount(); ++band) {
         auto& filter = out.eq().Band(band);

@@ -222,7 +222,7 @@ bool AnswerHandler::HandleAnswer(Deferred& deferred) {
 void AnswerHandler::FileData(std::span<const std::uint8_t> answer, std::vector<Notice>& notices,
                              bool& keepHead) {
     const int preset = answer[frame::kPreset];
-    const int blockType = answer[frame::kBlockType];
+    const auto blockType = static_cast<BlockType>(answer[frame::kBlockType]);
     const int channel = answer[frame::kChannel];
     const int mode = answer[frame::kSlot];
     const std::size_t length = ReadLe16(answer, frame::kLength);
@@ -230,14 +230,14 @@ void AnswerHandler::FileData(std::span<const std::uint8_t> answer, std::vector<N
 
     const int target = mode == frame::kStoreMarker && IsStoredPreset(preset) ? preset : 0;
     switch (blockType) {
-        case 1:
-        case 2:
+        case BlockType::FirstInput:
+        case BlockType::Effect:
             return;  // input block 1 and the effect area are never read back
-        case 3:
-        case 4: {
-            auto block = session_.image.Block(target, static_cast<BlockType>(blockType), channel);
+        case BlockType::SecondInput:
+        case BlockType::Output: {
+            auto block = session_.image.Block(target, blockType, channel);
             std::copy_n(payload.begin(), std::min(block.size(), payload.size()), block.begin());
-            if (blockType == 4 && channel == kLastOutputChannel) {
+            if (blockType == BlockType::Output && channel == kLastOutputChannel) {
                 if (mode != frame::kStoreMarker) {
                     notices.push_back({NoticeId::OutputsReceived, preset});
                 } else if (preset == 0) {
@@ -248,7 +248,7 @@ void AnswerHandler::FileData(std::span<const std::uint8_t> answer, std::vector<N
             }
             return;
         }
-        case 9:
+        case BlockType::System:
             FileSystemField(channel, preset, payload, notices);
             return;
         default:
