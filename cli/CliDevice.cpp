@@ -8,6 +8,7 @@
 
 #include "protocol/links/HidDeviceEnumerator.h"
 #include "protocol/links/SerialLink.h"
+#include "protocol/MemoryInUseMarkers.h"
 #include "protocol/links/SettingsInUseMarkers.h"
 #include "protocol/links/TcpLink.h"
 
@@ -16,18 +17,6 @@ namespace {
 
 constexpr const char* kSimPath = "sim:processor";
 constexpr int kSynchroniseTimeoutMs = 30000;
-
-// The built-in simulator is one process's own device: its marks need no sharing.
-class LocalInUseMarkers : public InUseMarkers {
-public:
-    bool IsFree(const std::string& path) override { return !marked_.count(path); }
-    void Mark(const std::string& path) override { marked_.insert(path); }
-    void Unmark(const std::string& path) override { marked_.erase(path); }
-    void ClearAll() override { marked_.clear(); }
-
-private:
-    std::set<std::string> marked_;
-};
 
 }  // namespace
 
@@ -45,7 +34,7 @@ CliDevice::CliDevice(const CliOptions& options, UiLanguage language)
             }
         }
         devices_ = std::move(simulated);
-        inUse_ = std::make_unique<LocalInUseMarkers>();
+        inUse_ = std::make_unique<MemoryInUseMarkers>();
     } else {
         devices_ = std::make_unique<HidDeviceEnumerator>();
         inUse_ = std::make_unique<SettingsInUseMarkers>();

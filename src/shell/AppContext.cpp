@@ -1,8 +1,8 @@
 #include "shell/AppContext.h"
 
 #include "protocol/links/HidDeviceEnumerator.h"
+#include "protocol/MemoryInUseMarkers.h"
 #include "protocol/links/SettingsInUseMarkers.h"
-#include "shell/MemoryInUseMarkers.h"
 #include "sim/InProcessLink.h"
 
 namespace corva::shell {

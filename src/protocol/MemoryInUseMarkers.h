@@ -1,4 +1,4 @@
-// In-use marks kept in memory only: the demonstration's simulated processor is not shared
+// In-use marks kept in memory only: a simulated processor inside one process is not shared
 // with other copies of the program, so its marks need no shared store.
 #pragma once
 
@@ -7,7 +7,7 @@
 
 #include "protocol/InUseMarkers.h"
 
-namespace corva::shell {
+namespace corva {
 
 class MemoryInUseMarkers final : public InUseMarkers {
 public:
@@ -20,4 +20,4 @@ private:
     std::set<std::string> marked_;
 };
 
-}  // namespace corva::shell
+}  // namespace corva
