@@ -8,7 +8,7 @@
 #include "files/DocumentMessages.h"
 #include "files/DocumentSerialize.h"
 #include "files/JsonPresetWriter.h"
-#include "commands/DocumentFileIo.h"
+#include "files/SafeFileWriter.h"
 
 namespace corva::cli {
 
@@ -52,8 +52,8 @@ ExitCode RunConvert(CliDevice& device, const CliOptions& options) {
         // A single file carries no protection, so the music file is an open one.
         ArchiveWriter archive;
         SerializeMusicFile(archive, session);
-        if (!WriteDocumentFile(out, archive.bytes())) {
-            device.PrintError(MusicFileStoreError(), out);
+        if (const Status written = WriteFileSafely(out, archive.bytes()); !written.ok()) {
+            device.PrintError(MusicFileStoreError(), written.message().In(device.language()));
             return kFileError;
         }
     }
