@@ -57,7 +57,7 @@ ExitCode RunBackup(CliDevice& device, const CliOptions& options) {
         }
         if (!written->ok) {
             if (written->message) {
-                device.PrintError(written->message->text, written->path);
+                device.PrintError(written->message->text, written->message->detail);
             }
             return kFileError;
         }

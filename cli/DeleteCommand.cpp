@@ -15,7 +15,7 @@ ExitCode RunDelete(CliDevice& device, const CliOptions& options) {
                           options.args[0]);
     }
     return WithProcessor(device, [&] {
-        MachinePresets presets(device.session(), device.controller().bulk());
+        MachinePresets presets(device.session(), device.controller());
         // Naming the preset on the command line is the confirmation.
         if (auto refused = presets.Delete(*preset, [](const UiText&) { return true; })) {
             return ReportMessage(device, *refused);

@@ -35,13 +35,9 @@ ExitCode RunLoad(CliDevice& device, const CliOptions& options) {
                                                   ? files.OpenSingleFile(path)
                                                   : files.OpenCompleteFile(path);
             if (!outcome.ok) {
-                if (outcome.message) {
-                    device.PrintError(outcome.message->text, outcome.message->detail);
-                }
-                return kFileError;
-            }
-            if (outcome.message) {
-                return ReportMessage(device, *outcome.message);
+                // A file that cannot be read, or the link gone (nothing was loaded then).
+                return outcome.message ? ReportMessage(device, *outcome.message, kFileError)
+                                       : kFileError;
             }
             device.ShowProgress(outcome.progressRange);
         }

@@ -16,7 +16,7 @@ ExitCode RunModeSave(CliDevice& device, const CliOptions& options) {
         }
         const DocumentStoreResult stored = SaveModeFile(device.session(), options.args[0]);
         if (!stored.status.ok()) {
-            device.PrintError(stored.status.message(), stored.path);
+            device.PrintError(stored.status.message(), stored.writeError.In(device.language()));
             return kFileError;
         }
         device.SayWhenSent({"Wrote " + stored.path, "已写入 " + stored.path});

@@ -15,7 +15,7 @@ ExitCode RunProtect(CliDevice& device, const CliOptions& options) {
     }
     return WithProcessor(device, [&] {
         auto& controller = device.controller();
-        DeviceLock lock(device.session(), controller.bulk());
+        DeviceLock lock(device.session(), controller);
         // Protecting again would replace the password without knowing the old one.
         if (lock.isProtected()) {
             device.PrintError(

@@ -20,7 +20,8 @@ ExitCode RunRead(CliDevice& device, const CliOptions& options) {
         const PresetFileOutcome outcome = files.SaveCurrentAs(options.args[0]);
         if (!outcome.ok) {
             if (outcome.message) {
-                device.PrintError(outcome.message->text, outcome.path);
+                // The detail names the file and the system's reason.
+                device.PrintError(outcome.message->text, outcome.message->detail);
             }
             return kFileError;
         }

@@ -20,7 +20,7 @@ ExitCode RunRecall(CliDevice& device, const CliOptions& options) {
     }
     return WithProcessor(device, [&] {
         auto& controller = device.controller();
-        MachinePresets presets(device.session(), controller.bulk());
+        MachinePresets presets(device.session(), controller);
         if (auto refused = presets.Load(*preset)) {
             return ReportMessage(device, *refused);
         }

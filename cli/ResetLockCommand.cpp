@@ -11,7 +11,7 @@ ExitCode RunResetLock(CliDevice& device, const CliOptions& options) {
     }
     return WithProcessor(device, [&] {
         auto& controller = device.controller();
-        DeviceLock lock(device.session(), controller.bulk());
+        DeviceLock lock(device.session(), controller);
         // The reset is the way out of a forgotten password, offered only for protected tuning:
         // it must not wipe open tuning.
         if (!lock.isProtected()) {

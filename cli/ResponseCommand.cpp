@@ -7,7 +7,7 @@
 
 #include "ChannelArgument.h"
 #include "CommandSupport.h"
-#include "commands/DocumentFileIo.h"
+#include "files/SafeFileWriter.h"
 #include "commands/TuningFiles.h"
 #include "dsp/values/NumberText.h"
 
@@ -37,9 +37,8 @@ ExitCode Emit(const CliDevice& device, const std::string& lines, const std::stri
         std::fputs(lines.c_str(), stdout);
         return kDone;
     }
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(lines.data());
-    if (!WriteDocumentFile(csvPath, std::span(bytes, lines.size()))) {
-        device.PrintError({"Cannot write the file.", "无法写入文件。"}, csvPath);
+    if (const Status written = WriteFileSafely(csvPath, lines); !written.ok()) {
+        device.PrintError(written.message());
         return kFileError;
     }
     return kDone;

@@ -12,7 +12,7 @@ ExitCode RunSaveMusic(CliDevice& device, const CliOptions& options) {
     return WithProcessor(device, [&] {
         const DocumentStoreResult stored = StoreMusicFile(device.session(), options.args[0]);
         if (!stored.status.ok()) {
-            device.PrintError(stored.status.message(), stored.path);
+            device.PrintError(stored.status.message(), stored.writeError.In(device.language()));
             return kFileError;
         }
         device.SayWhenSent({"Wrote " + stored.path, "已写入 " + stored.path});

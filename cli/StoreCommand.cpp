@@ -42,7 +42,7 @@ ExitCode RunStore(CliDevice& device, const CliOptions& options) {
     }
     return WithProcessor(device, [&] {
         auto& controller = device.controller();
-        MachinePresets presets(device.session(), controller.bulk());
+        MachinePresets presets(device.session(), controller);
         if (auto refused = presets.SaveAs(*preset, aligned)) {
             return ReportMessage(device, *refused);
         }

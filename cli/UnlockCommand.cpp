@@ -15,7 +15,7 @@ ExitCode RunUnlock(CliDevice& device, const CliOptions& options) {
     }
     return WithProcessor(device, [&] {
         auto& controller = device.controller();
-        DeviceLock lock(device.session(), controller.bulk());
+        DeviceLock lock(device.session(), controller);
         if (!lock.isProtected()) {
             device.SayWhenSent({"The tuning is not protected", "音效未加密"});
             return kDone;

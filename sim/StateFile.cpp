@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <fstream>
 #include <vector>
 
 #include "core/ByteOrder.h"
+#include "files/SafeFileWriter.h"
 
 namespace corva::sim {
 namespace {
@@ -94,21 +94,7 @@ Status SaveImageFile(const ParameterImage& image, const std::string& path) {
     file.resize(file.size() + kChecksumSize);
     WriteLe32(file, file.size() - kChecksumSize, BodyChecksum(body));
 
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(file.data()),
-                  static_cast<std::streamsize>(file.size()));
-        if (!out.flush()) {
-            std::remove(temporary.c_str());
-            return Refused(path, "cannot be written", "无法写入");
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return Refused(path, "cannot be written", "无法写入");
-    }
-    return Status::Ok();
+    return WriteFileSafely(path, file);
 }
 
 Status LoadImageFile(const std::string& path, ParameterImage& image) {

@@ -10,7 +10,8 @@
 
 namespace corva::sim {
 
-// Writes next to `path` first and renames, so a crash never leaves half a file.
+// Through the program's safe writer: a failed or interrupted write leaves the old file as it
+// was and nothing else behind; the failure names the file and the system's reason.
 Status SaveImageFile(const ParameterImage& image, const std::string& path);
 
 // All or nothing: on any failure `image` is left exactly as it was. Link groups and the

@@ -6,8 +6,8 @@
 
 namespace corva {
 
-DeviceLock::DeviceLock(TuningSession& session, BulkTransfers& bulk)
-    : session_{session.engine()}, bulk_{bulk} {}
+DeviceLock::DeviceLock(TuningSession& session, ConnectionController& connection)
+    : session_{session.engine()}, connection_{connection} {}
 
 bool DeviceLock::isProtected() const {
     std::lock_guard lock(session_.sendLock);
@@ -26,60 +26,72 @@ std::optional<UserMessage> DeviceLock::CheckPasswordLength(std::string_view pass
                        {}};
 }
 
-std::optional<UserMessage> DeviceLock::SendLiveRecord() {
-    // The model writes all its values, then the live name and the six output blocks go out
-    // (scrambled with the marker and password while protected).
-    if (!bulk_.SendPreset(0, PresetSource::Model)) {
-        return ConnectionFailureMessage(LinkKind::Usb);
+std::optional<UserMessage> DeviceLock::RefusalLocked() const {
+    if (!session_.connected) {
+        return ConnectionFailureMessage(connection_.linkKind());
+    }
+    if (!session_.model.synchronised()) {
+        // The model does not hold the processor's tuning yet: sending it would overwrite that.
+        return UserMessage{{"Not connected to device!", "未连接设备!"}, MessageStyle::Plain, {}};
     }
     return std::nullopt;
+}
+
+void DeviceLock::SendLiveRecord(const BulkTransfers::SendLockHold& held) {
+    connection_.bulk().SendPreset(0, PresetSource::Model, held);
 }
 
 std::optional<UserMessage> DeviceLock::Protect(std::string_view password) {
     if (auto refused = CheckPasswordLength(password)) {
         return refused;
     }
-    {
-        std::lock_guard lock(session_.sendLock);
-        session_.protection.password = std::string(password);
-        session_.protection.isProtected = true;
-        session_.protection.released = false;
-        session_.protection.resetAllowed = false;
+    BulkTransfers::SendLockHold lock(session_.sendLock);
+    if (auto refused = RefusalLocked()) {
+        return refused;
     }
-    return SendLiveRecord();
+    session_.protection.password = std::string(password);
+    session_.protection.isProtected = true;
+    session_.protection.released = false;
+    session_.protection.resetAllowed = false;
+    SendLiveRecord(lock);
+    return std::nullopt;
 }
 
 std::optional<UserMessage> DeviceLock::Unlock(std::string_view password) {
-    {
-        std::lock_guard lock(session_.sendLock);
-        if (!session_.protection.isProtected) {
-            return std::nullopt;
-        }
-        if (password != session_.protection.password) {
-            return UserMessage{{"Password and enter the password to encrypt the file does not match!",
-                                "输入密码与加密文件密码不匹配!"},
-                               MessageStyle::Timed,
-                               {}};
-        }
-        session_.protection.isProtected = false;
-        session_.protection.released = true;
+    BulkTransfers::SendLockHold lock(session_.sendLock);
+    if (!session_.protection.isProtected) {
+        return std::nullopt;
     }
-    return SendLiveRecord();
+    if (password != session_.protection.password) {
+        return UserMessage{{"Password and enter the password to encrypt the file does not match!",
+                            "输入密码与加密文件密码不匹配!"},
+                           MessageStyle::Timed,
+                           {}};
+    }
+    if (auto refused = RefusalLocked()) {
+        return refused;
+    }
+    session_.protection.isProtected = false;
+    session_.protection.released = true;
+    SendLiveRecord(lock);
+    return std::nullopt;
 }
 
 std::optional<UserMessage> DeviceLock::Reset() {
-    {
-        std::lock_guard lock(session_.sendLock);
-        session_.protection.isProtected = false;
-        session_.protection.released = false;
-        for (int channel = 0; channel < kOutputChannelCount; ++channel) {
-            const auto defaults = DefaultOutputBlock(channel);
-            auto block = session_.image.Block(0, BlockType::Output, channel);
-            std::copy(defaults.begin(), defaults.end(), block.begin());
-        }
-        session_.model.LoadFromImage(session_.image, 0);
+    BulkTransfers::SendLockHold lock(session_.sendLock);
+    if (auto refused = RefusalLocked()) {
+        return refused;
     }
-    return SendLiveRecord();
+    session_.protection.isProtected = false;
+    session_.protection.released = false;
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        const auto defaults = DefaultOutputBlock(channel);
+        auto block = session_.image.Block(0, BlockType::Output, channel);
+        std::copy(defaults.begin(), defaults.end(), block.begin());
+    }
+    session_.model.LoadFromImage(session_.image, 0);
+    SendLiveRecord(lock);
+    return std::nullopt;
 }
 
 }  // namespace corva

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "model/TuningSession.h"
-#include "transfer/BulkTransfers.h"
+#include "transfer/ConnectionController.h"
 #include "transfer/ConnectionMessages.h"
 
 namespace corva {
@@ -17,7 +17,8 @@ inline constexpr std::size_t kPasswordLength = 6;
 
 class DeviceLock {
 public:
-    DeviceLock(TuningSession& session, BulkTransfers& bulk);
+    // The connection queues the frames and knows the link in use (for its failure message).
+    DeviceLock(TuningSession& session, ConnectionController& connection);
 
     // Editing controls are enabled exactly while the tuning is not protected.
     bool editingEnabled() const;
@@ -27,17 +28,25 @@ public:
     // otherwise.
     static std::optional<UserMessage> CheckPasswordLength(std::string_view password);
 
-    // Each returns a message to show, or nothing. While disconnected the state still changes
-    // and the connection-failure message replaces the send.
+    // Each returns a message to show, or nothing. Each sends the live record as the model
+    // holds it, so each needs the processor attached and its tuning read: while disconnected
+    // the connection-failure message of the link in use, while the full read (or a recall) is
+    // still running "Not connected to device!"; a refused operation changes nothing (the
+    // protection state, image, model and queue stay as they were). The password checks come
+    // first.
     std::optional<UserMessage> Protect(std::string_view password);
     std::optional<UserMessage> Unlock(std::string_view password);
     std::optional<UserMessage> Reset();
 
 private:
-    std::optional<UserMessage> SendLiveRecord();
+    // Nothing when the live record can be sent now; the caller holds the send lock.
+    std::optional<UserMessage> RefusalLocked() const;
+    // The model writes all its values, then the live name and the six output blocks go out
+    // (scrambled with the marker and password while protected).
+    void SendLiveRecord(const BulkTransfers::SendLockHold& held);
 
     SessionState& session_;
-    BulkTransfers& bulk_;
+    ConnectionController& connection_;
 };
 
 }  // namespace corva

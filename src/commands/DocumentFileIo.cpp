@@ -32,20 +32,4 @@ std::optional<std::vector<std::uint8_t>> ReadDocumentFile(const std::string& pat
     return bytes;
 }
 
-bool WriteDocumentFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return false;
-    }
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        std::error_code ignored;
-        std::filesystem::remove(path, ignored);
-        return false;
-    }
-    return true;
-}
-
 }  // namespace corva

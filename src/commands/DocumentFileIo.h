@@ -1,11 +1,11 @@
-// Disk side of the music-file and mode-file commands: the store path rule and whole-file reads
-// and writes. File dialogs belong to the front end; these take the path it chose.
+// Disk side of the music-file and mode-file commands: the store path rule, whole-file reads
+// and the outcome of a store. File dialogs belong to the front end; these take the path it
+// chose.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,14 +22,15 @@ std::string StorePathWithExtension(std::string_view chosenPath, std::string_view
 std::optional<std::vector<std::uint8_t>> ReadDocumentFile(const std::string& path,
                                                           std::size_t maxBytes);
 
-// Creates or replaces the file; false when it cannot be created or written in full (a partly
-// written file is removed).
-bool WriteDocumentFile(const std::string& path, std::span<const std::uint8_t> bytes);
-
-// Outcome of storing a document: the path actually written (with its extension).
+// Outcome of storing a document: the path actually written (with its extension). Documents
+// are written with WriteFileSafely (files/SafeFileWriter.h): a failed store leaves an
+// existing file as it was.
 struct DocumentStoreResult {
     Status status = Status::Ok();
     std::string path;
+    // When the write failed: the writer's own message, with the path and the system's reason
+    // ("… cannot be written: No space left on device."), for where there is room for it.
+    UiText writeError;
 };
 
 }  // namespace corva

@@ -20,12 +20,17 @@ bool AllBlanks(std::string_view text) {
 
 }  // namespace
 
-MachinePresets::MachinePresets(TuningSession& session, BulkTransfers& bulk)
-    : session_{session.engine()}, bulk_{bulk} {}
+MachinePresets::MachinePresets(TuningSession& session, ConnectionController& connection)
+    : session_{session.engine()}, connection_{connection} {}
+
+bool MachinePresets::SynchronisedLocked() const {
+    // A recall or a full read clears the flag; the end of a connection clears both.
+    return session_.connected && session_.model.synchronised();
+}
 
 bool MachinePresets::Synchronised() const {
     std::lock_guard lock(session_.sendLock);
-    return session_.model.synchronised();
+    return SynchronisedLocked();
 }
 
 std::string MachinePresets::Name(int preset) const {
@@ -37,18 +42,14 @@ std::optional<UserMessage> MachinePresets::Load(int preset, PresetFront front) {
     if (preset < 1 || preset > kPresetCount) {
         return std::nullopt;
     }
-    if (!Synchronised()) {
+    BulkTransfers::SendLockHold lock(session_.sendLock);
+    if (!SynchronisedLocked()) {
         // The Program dialog's Recall silently does nothing.
         return front == PresetFront::Strip ? std::optional{NotConnected()} : std::nullopt;
     }
-    {
-        std::lock_guard lock(session_.sendLock);
-        const auto stored = session_.image.Record(preset).first(kNameFieldSize);
-        std::copy(stored.begin(), stored.end(), session_.image.Live().begin());
-    }
-    if (!bulk_.RecallPreset(preset)) {
-        return ConnectionFailureMessage(LinkKind::Usb);
-    }
+    const auto stored = session_.image.Record(preset).first(kNameFieldSize);
+    std::copy(stored.begin(), stored.end(), session_.image.Live().begin());
+    connection_.bulk().RecallPreset(preset, lock);
     return std::nullopt;
 }
 
@@ -72,28 +73,31 @@ std::optional<UserMessage> MachinePresets::SaveAs(int preset, std::string_view n
                               "机器预置音效名不能全为空格!"})
                      : Plain({"The name can not be all spaces!", "组名不能全为空格!"});
     }
-    {
-        std::lock_guard lock(session_.sendLock);
-        std::array<std::uint8_t, kNameFieldSize> candidate{};
-        if (Status fits = TextToField(candidate, name.substr(0, kPresetNameLimit),
-                                      FieldForm::Terminated);
-            !fits.ok()) {
-            return Plain(fits.message());
-        }
-        const std::string_view candidateText(reinterpret_cast<const char*>(candidate.data()),
-                                             candidate.size());
-        if (session_.image.IsPresetNameTaken(preset - 1, candidateText, kPresetNameLimit)) {
-            return strip ? Plain({"Have been the same machine preset name!",
-                                  "已有相同的机器预置音效名!"})
-                         : Plain({"Have been the same name!", "已有相同的组名称!"});
-        }
-        auto stored = session_.image.Record(preset).first(kNameFieldSize);
-        std::copy(candidate.begin(), candidate.end(), stored.begin());
-        std::copy(candidate.begin(), candidate.end(), session_.image.Live().begin());
+    BulkTransfers::SendLockHold lock(session_.sendLock);
+    std::array<std::uint8_t, kNameFieldSize> candidate{};
+    if (Status fits =
+            TextToField(candidate, name.substr(0, kPresetNameLimit), FieldForm::Terminated);
+        !fits.ok()) {
+        return Plain(fits.message());
     }
-    if (!bulk_.SendPreset(preset, PresetSource::Model)) {
-        return ConnectionFailureMessage(LinkKind::Usb);
+    const std::string_view candidateText(reinterpret_cast<const char*>(candidate.data()),
+                                         candidate.size());
+    if (session_.image.IsPresetNameTaken(preset - 1, candidateText, kPresetNameLimit)) {
+        return strip ? Plain({"Have been the same machine preset name!",
+                              "已有相同的机器预置音效名!"})
+                     : Plain({"Have been the same name!", "已有相同的组名称!"});
     }
+    // Checked again under this hold: the link may have gone while the name was checked.
+    if (strip && !SynchronisedLocked()) {
+        return NotConnected();
+    }
+    if (!session_.connected) {
+        return ConnectionFailureMessage(connection_.linkKind());
+    }
+    auto stored = session_.image.Record(preset).first(kNameFieldSize);
+    std::copy(candidate.begin(), candidate.end(), stored.begin());
+    std::copy(candidate.begin(), candidate.end(), session_.image.Live().begin());
+    connection_.bulk().SendPreset(preset, PresetSource::Model, lock);
     return std::nullopt;
 }
 
@@ -107,16 +111,18 @@ std::optional<UserMessage> MachinePresets::Delete(int preset,
     if (strip && !Synchronised()) {
         return NotConnected();
     }
-    if (!confirm(DeleteQuestion(preset, front)) || !Synchronised()) {
+    if (!confirm(DeleteQuestion(preset, front))) {
         return std::nullopt;
     }
     std::lock_guard lock(session_.sendLock);
+    // The link may have gone while the question was open.
+    if (!SynchronisedLocked()) {
+        return strip ? std::optional{NotConnected()} : std::nullopt;
+    }
     auto stored = session_.image.Record(preset).first(kNameFieldSize);
     std::fill(stored.begin(), stored.end(), 0);
-    if (session_.connected) {
-        session_.queue.push(FrameBuilder(session_.image, session_.protection)
-                                .BuildSystemFrame(system_id::kPresetName, preset));
-    }
+    session_.queue.push(FrameBuilder(session_.image, session_.protection)
+                            .BuildSystemFrame(system_id::kPresetName, preset));
     return std::nullopt;
 }
 

@@ -1,6 +1,10 @@
 // The presets stored inside the processor: load one as the live tuning, store the live tuning
 // under a name, clear a name; with the checks and messages of the preset strip and of the
 // Program dialog. Names are in the record's code page.
+//
+// Each action checks the connection (and, where the strip or the dialog asks for it, the
+// synchronised flag) under the same hold of the send lock in which it changes the image and
+// queues its frames: an action that is refused leaves image, model and queue as they were.
 #pragma once
 
 #include <functional>
@@ -9,7 +13,7 @@
 #include <string_view>
 
 #include "model/TuningSession.h"
-#include "transfer/BulkTransfers.h"
+#include "transfer/ConnectionController.h"
 #include "transfer/ConnectionMessages.h"
 
 namespace corva {
@@ -21,13 +25,20 @@ enum class PresetFront { Strip, ProgramDialog };
 
 class MachinePresets {
 public:
-    MachinePresets(TuningSession& session, BulkTransfers& bulk);
+    // The connection queues the frames and knows the link in use (for its failure message).
+    MachinePresets(TuningSession& session, ConnectionController& connection);
 
-    // Each returns a message to show, or nothing when the action was taken.
+    // Each returns a message to show, or nothing when the action was taken (or, where the
+    // Program dialog stays silent, refused).
+    // Load: only while synchronised; "Not connected to device!" on the strip otherwise.
     std::optional<UserMessage> Load(int preset, PresetFront front = PresetFront::Strip);
+    // Save as: on the strip only while synchronised; from the Program dialog while connected
+    // (the connection-failure message of the link in use otherwise). The name checks come
+    // first there.
     std::optional<UserMessage> SaveAs(int preset, std::string_view name,
                                       PresetFront front = PresetFront::Strip);
-    // `confirm` is asked the delete question first; nothing happens on no.
+    // `confirm` is asked the delete question first; nothing happens on no. Only while
+    // synchronised (the strip says so, the dialog stays silent).
     std::optional<UserMessage> Delete(int preset, const std::function<bool(const UiText&)>& confirm,
                                       PresetFront front = PresetFront::Strip);
 
@@ -47,10 +58,12 @@ public:
     static bool HasDoubleByteCharacters(std::string_view text);
 
 private:
+    // Caller holds the send lock.
+    bool SynchronisedLocked() const;
     bool Synchronised() const;
 
     SessionState& session_;
-    BulkTransfers& bulk_;
+    ConnectionController& connection_;
 };
 
 }  // namespace corva

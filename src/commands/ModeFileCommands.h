@@ -26,7 +26,8 @@ namespace corva {
 inline constexpr std::string_view kModeFileExtension = ".dat_d";
 
 // Stores the current position and its row (".dat_d" appended unless the path contains it);
-// "Save Mode File Error!" when the file cannot be created or written.
+// "Save Mode File Error!" (and the writer's reason in writeError) when the file cannot be
+// created or written, and then an existing file keeps its content.
 DocumentStoreResult SaveModeFile(TuningSession& session, const std::string& chosenPath);
 
 struct ModeFileOpenResult {

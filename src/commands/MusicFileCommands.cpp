@@ -1,9 +1,11 @@
 #include "commands/MusicFileCommands.h"
 
+#include <memory>
 #include <mutex>
 
 #include "files/DocumentMessages.h"
 #include "files/DocumentSerialize.h"
+#include "files/SafeFileWriter.h"
 #include "model/ChannelEditor.h"
 
 namespace corva {
@@ -15,20 +17,24 @@ constexpr std::size_t kReadLimitBytes = 64 * 1024;
 DocumentStoreResult StoreMusicFile(TuningSession& session, const std::string& chosenPath) {
     DocumentStoreResult result;
     result.path = StorePathWithExtension(chosenPath, kMusicFileExtension);
-    // Create the file before touching the live record, so a path that cannot be written
-    // changes nothing.
-    if (!WriteDocumentFile(result.path, {})) {
-        result.status = Status::Fail(MusicFileStoreError());
-        return result;
-    }
+    auto& state = session.engine();
+    // Storing changes the live record (the model's values, the preset flag, the marker), so
+    // the file is made from a copy and the live record follows only once the file is in
+    // place: a store that cannot be written changes nothing.
     ArchiveWriter archive;
     {
-        std::lock_guard lock(session.engine().sendLock);
-        SerializeMusicFile(archive, session);
+        std::lock_guard lock(state.sendLock);
+        const auto stored = std::make_unique<ParameterImage>(state.image);
+        MarkLiveRecordForStore(*stored, state.model, state.protection);
+        WriteMusicFile(archive, stored->Live(), state.protection.isProtected);
     }
-    if (!WriteDocumentFile(result.path, archive.bytes())) {
+    if (const Status written = WriteFileSafely(result.path, archive.bytes()); !written.ok()) {
         result.status = Status::Fail(MusicFileStoreError());
+        result.writeError = written.message();
+        return result;
     }
+    std::lock_guard lock(state.sendLock);
+    MarkLiveRecordForStore(state.image, state.model, state.protection);
     return result;
 }
 

@@ -16,9 +16,10 @@ namespace corva {
 inline constexpr std::string_view kMusicFileExtension = ".wkcs";
 
 // Stores under the chosen path (".wkcs" appended unless the path contains it). The model
-// writes its values into the live record first; when the tuning is protected the live record
-// also takes the marker and the password. Fails with "Save MusicFile Error!" when the file
-// cannot be created or written, and then the live record is untouched.
+// writes its values into the live record; when the tuning is protected the live record also
+// takes the marker and the password. Fails with "Save MusicFile Error!" (and the writer's
+// reason in writeError) when the file cannot be created or written; then the live record is
+// untouched and an existing file keeps its content.
 DocumentStoreResult StoreMusicFile(TuningSession& session, const std::string& chosenPath);
 
 struct MusicFileLoadResult {

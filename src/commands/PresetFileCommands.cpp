@@ -9,6 +9,7 @@
 #include "commands/DocumentFileIo.h"
 #include "files/JsonPresetReader.h"
 #include "files/JsonPresetWriter.h"
+#include "files/SafeFileWriter.h"
 #include "commands/PresetFileMessages.h"
 #include "commands/PresetFilePaths.h"
 
@@ -71,7 +72,7 @@ Status PresetFileCommands::WriteSingleFile(const std::string& path) {
         // The save panel's header record starts at the defaults every time it opens.
         built = BuildSingleJson(session_.image, JsonHeaderRecord{}, std::time(nullptr), bytes);
     }
-    return built ? WriteJsonFileBytes(path, bytes) : built;
+    return built ? WriteFileSafely(path, bytes) : built;
 }
 
 PresetFileOutcome PresetFileCommands::SaveCurrentAs(const std::string& chosenPath) {
@@ -188,7 +189,7 @@ PresetFileOutcome PresetFileCommands::WritePendingCompleteFile() {
         std::lock_guard lock(session_.sendLock);
         built = BuildCompleteJson(session_.image, mainHeader_, std::time(nullptr), bytes);
     }
-    const Status written = built ? WriteJsonFileBytes(outcome.path, bytes) : built;
+    const Status written = built ? WriteFileSafely(outcome.path, bytes) : built;
     bulk.bulkBusy = false;
     if (!written) {
         return Failed(SaveAllFailedMessage(), written, std::move(outcome.path));
@@ -226,21 +227,21 @@ PresetFileOutcome PresetFileCommands::OpenSingleFile(const std::string& path) {
     if (!read) {
         return Failed(ReadSingleFailedMessage(), read, path);
     }
-    {
-        std::lock_guard lock(session_.sendLock);
-        JsonHeaderRecord panelHeader;  // the open panel's own record
-        ApplyJsonFile(file, session_.image, session_.protection, panelHeader);
-        LimitCurrentPosition(session_.image);
-        session_.model.LoadFromImage(session_.image, 0);
-    }
     PresetFileOutcome outcome;
-    outcome.ok = true;
     outcome.path = path;
-    if (const auto queued = connection_.bulk().SendPreset(0, PresetSource::Image)) {
-        outcome.progressRange = *queued;
-    } else {
+    // Loaded only when it can be sent, in the same hold of the lock: an open that is refused
+    // changes nothing.
+    BulkTransfers::SendLockHold lock(session_.sendLock);
+    if (!session_.connected) {
         outcome.message = ConnectionFailure();
+        return outcome;
     }
+    JsonHeaderRecord panelHeader;  // the open panel's own record
+    ApplyJsonFile(file, session_.image, session_.protection, panelHeader);
+    LimitCurrentPosition(session_.image);
+    session_.model.LoadFromImage(session_.image, 0);
+    outcome.ok = true;
+    outcome.progressRange = connection_.bulk().SendPreset(0, PresetSource::Image, lock);
     return outcome;
 }
 
@@ -260,17 +261,18 @@ PresetFileOutcome PresetFileCommands::LoadCompleteFile(const std::string& path,
     if (!read) {
         return Failed(ReadCompleteFailedMessage(), read, path);
     }
-    {
-        std::lock_guard lock(session_.sendLock);
-        ApplyJsonFile(file, session_.image, session_.protection, header);
-        LimitCurrentPosition(session_.image);
-        session_.model.LoadFromImage(session_.image, 0);
-    }
+    BulkTransfers::SendLockHold lock(session_.sendLock);
+    ApplyJsonFile(file, session_.image, session_.protection, header);
+    LimitCurrentPosition(session_.image);
+    session_.model.LoadFromImage(session_.image, 0);
     PresetFileOutcome outcome;
     outcome.ok = true;
     outcome.path = path;
-    // Nothing goes out while disconnected, and nothing is said about it.
-    outcome.progressRange = connection_.bulk().SendAll().value_or(0);
+    // Nothing goes out while disconnected, and nothing is said about it: the file is the
+    // program's tuning until a processor is attached.
+    if (session_.connected) {
+        outcome.progressRange = connection_.bulk().SendAll(lock);
+    }
     return outcome;
 }
 

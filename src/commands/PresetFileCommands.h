@@ -62,8 +62,9 @@ public:
     // Open panel: a path ending exactly in ".qvms" or ".qvma" is loaded as that kind; any
     // other path does nothing.
     PresetFileOutcome OpenPresetFile(const std::string& path);
-    // Loads a single file and sends it as the live preset; while disconnected the load stands
-    // and the connection-failure message is returned.
+    // Loads a single file and sends it as the live preset. While disconnected nothing is
+    // loaded (image, model and queue stay as they were): not ok, with the connection-failure
+    // message of the link in use.
     PresetFileOutcome OpenSingleFile(const std::string& path);
     // Loads a complete file and sends everything when connected.
     PresetFileOutcome OpenCompleteFile(const std::string& path);

@@ -12,6 +12,7 @@
 #include "files/JsonHeaderRecord.h"
 #include "files/JsonPresetReader.h"
 #include "files/JsonPresetWriter.h"
+#include "files/SafeFileWriter.h"
 #include "transfer/BulkTransfers.h"
 
 namespace corva {
@@ -101,10 +102,7 @@ Status WriteLiveAsMusicFile(TuningSession& session, const std::string& path) {
         std::lock_guard lock(session.engine().sendLock);
         SerializeMusicFile(archive, session);
     }
-    if (!WriteDocumentFile(path, archive.bytes())) {
-        return Status::Fail(MusicFileStoreError());
-    }
-    return Status::Ok();
+    return WriteFileSafely(path, archive.bytes());
 }
 
 UiText ProtectedTuningRefusal() {

@@ -38,7 +38,8 @@ TuningFileLoad LoadTuningFile(TuningSession& session, const std::string& path);
 // protected: the file would carry it in the clear.
 Status WriteLiveAsSingleFile(TuningSession& session, const std::string& path);
 
-// The live tuning as a music file at exactly this path (protected tuning stays protected).
+// The live tuning as a music file at exactly this path (protected tuning stays protected);
+// a failed write says which file and why.
 Status WriteLiveAsMusicFile(TuningSession& session, const std::string& path);
 
 // The refusal of preset files written from protected tuning.

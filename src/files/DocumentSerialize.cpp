@@ -4,11 +4,16 @@
 
 namespace corva {
 
+void MarkLiveRecordForStore(ParameterImage& image, const TuningModel& model,
+                            const ProtectionState& protection) {
+    model.WriteAllToImage(image);
+    MarkRecordForStore(image.Live(), protection);
+}
+
 void SerializeMusicFile(ArchiveWriter& archive, TuningSession& session) {
-    session.engine().model.WriteAllToImage(session.engine().image);
-    auto live = session.engine().image.Live();
-    MarkRecordForStore(live, session.engine().protection);
-    WriteMusicFile(archive, live, session.engine().protection.isProtected);
+    auto& state = session.engine();
+    MarkLiveRecordForStore(state.image, state.model, state.protection);
+    WriteMusicFile(archive, state.image.Live(), state.protection.isProtected);
 }
 
 Status SerializeMusicFile(ArchiveReader& archive, TuningSession& session) {

@@ -16,6 +16,11 @@ namespace corva {
 // protected. The live record itself stays plain.
 void SerializeMusicFile(ArchiveWriter& archive, TuningSession& session);
 
+// The first half of storing, on any image: the live record as storing leaves it (the model's
+// values, the preset flag, the marker and the password). Lets a store work on a copy first.
+void MarkLiveRecordForStore(ParameterImage& image, const TuningModel& model,
+                            const ProtectionState& protection);
+
 // Loading: the live record takes the file's record (unscrambled), the protected flag follows
 // the file and the model is rebuilt from the record. The password is the file-protection
 // step's (ApplyMusicFileProtection); links and sending are the command's.

@@ -46,32 +46,4 @@ Status ReadJsonFileBytes(const std::string& path, std::vector<std::uint8_t>& byt
     return Status::Ok();
 }
 
-Status WriteJsonFileBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
-    const fs::path target = PathFromUtf8(path);
-    fs::path temporary = target;
-    temporary += ".saving";
-    const Status cannotWrite = Status::Fail({"The file cannot be written.", "无法写入文件。"});
-    std::error_code error;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return cannotWrite;
-        }
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temporary, error);
-            return cannotWrite;
-        }
-    }
-    fs::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return cannotWrite;
-    }
-    return Status::Ok();
-}
-
 }  // namespace corva

@@ -1,9 +1,8 @@
-// Whole-file reads and replace-safe writes for the JSON preset files.
+// Whole-file reads of the JSON preset files (they are written with WriteFileSafely).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -17,9 +16,5 @@ inline constexpr std::size_t kMaxJsonFileSize = 8 * 1024 * 1024;
 
 // Paths are UTF-8.
 Status ReadJsonFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
-
-// Writes the bytes to a temporary file beside `path` and then renames it over `path`, so a
-// failed write leaves an existing file as it was.
-Status WriteJsonFileBytes(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace corva

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <memory>
 
-#include "files/JsonFileAccess.h"
 #include "files/JsonPresetKeys.h"
 #include "files/JsonScramble.h"
+#include "files/SafeFileWriter.h"
 
 namespace corva {
 namespace {
@@ -199,7 +199,7 @@ Status WriteSingleJson(const std::string& path, const ParameterImage& image,
     if (Status built = BuildSingleJson(image, header, now, bytes); !built) {
         return built;
     }
-    return WriteJsonFileBytes(path, bytes);
+    return WriteFileSafely(path, bytes);
 }
 
 Status WriteCompleteJson(const std::string& path, const ParameterImage& image,
@@ -208,7 +208,7 @@ Status WriteCompleteJson(const std::string& path, const ParameterImage& image,
     if (Status built = BuildCompleteJson(image, header, now, bytes); !built) {
         return built;
     }
-    return WriteJsonFileBytes(path, bytes);
+    return WriteFileSafely(path, bytes);
 }
 
 }  // namespace corva

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <string>
+#include <system_error>
 
 namespace corva {
 namespace {
@@ -22,6 +24,8 @@ bool TagAt(std::span<const std::uint8_t> file, std::size_t offset, const char* t
 }
 
 UiText UpdateFileError() { return {"Update file error!", "更新文件错误!"}; }
+
+UiText BinFileError() { return {"Bin File error!", "Bin文件错误!"}; }
 
 void TakeMcu(std::span<const std::uint8_t> part, FirmwareImage& image) {
     image.hasMcu = true;
@@ -61,13 +65,39 @@ FirmwareParse ParseFirmware(std::span<const std::uint8_t> file) {
     return {Status::Ok(), image};
 }
 
+UiText FirmwareFileTooLarge() {
+    const std::string limit = std::to_string(kMaxFirmwareFileBytes);
+    return {"The firmware file is too large (more than " + limit + " bytes)!",
+            "固件文件太大（超过 " + limit + " 字节）!"};
+}
+
 FirmwareParse LoadFirmwareFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        return {Status::Fail({"Bin File error!", "Bin文件错误!"}), {}};
+        return {Status::Fail(BinFileError()), {}};
     }
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                          std::istreambuf_iterator<char>());
+    // A regular file too large is refused before anything is read.
+    std::error_code error;
+    const std::filesystem::path file(path);
+    if (std::filesystem::is_regular_file(file, error) &&
+        std::filesystem::file_size(file, error) > kMaxFirmwareFileBytes && !error) {
+        return {Status::Fail(FirmwareFileTooLarge()), {}};
+    }
+    return ReadFirmwareFile(in);
+}
+
+FirmwareParse ReadFirmwareFile(std::istream& in) {
+    // One byte more than the limit tells a file that is too large from one that just fits.
+    std::vector<std::uint8_t> bytes(kMaxFirmwareFileBytes + 1);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        return {Status::Fail(BinFileError()), {}};
+    }
+    const auto count = static_cast<std::size_t>(in.gcount());
+    if (count > kMaxFirmwareFileBytes) {
+        return {Status::Fail(FirmwareFileTooLarge()), {}};
+    }
+    bytes.resize(count);
     return ParseFirmware(bytes);
 }
 

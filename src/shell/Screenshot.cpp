@@ -2,9 +2,13 @@
 
 #include <cstdio>
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QCoreApplication>
+#include <QFile>
 #include <QPixmap>
 
+#include "files/SafeFileWriter.h"
 #include "shell/ConnectionDriver.h"
 #include "shell/MainView.h"
 #include "shell/MainWindow.h"
@@ -51,8 +55,20 @@ bool ScreenshotTaker::Ready() const {
 void ScreenshotTaker::Check() {
     if (!done_ && Ready()) {
         const QPixmap picture = window_.view().grab();
-        if (picture.isNull() || !picture.save(path_, "PNG")) {
-            Finish(1, QStringLiteral("cannot write the screenshot to %1").arg(path_));
+        // Encoded in memory and written by the program's safe writer: a failed write leaves
+        // an older screenshot as it was.
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (picture.isNull() || !buffer.open(QIODevice::WriteOnly) ||
+            !picture.save(&buffer, "PNG")) {
+            Finish(1, QStringLiteral("cannot draw the screenshot for %1").arg(path_));
+            return;
+        }
+        const std::string_view bytes(png.constData(), static_cast<std::size_t>(png.size()));
+        const Status written = WriteFileSafely(QFile::encodeName(path_).toStdString(), bytes);
+        if (!written.ok()) {
+            Finish(1, QStringLiteral("cannot write the screenshot to %1 (%2)")
+                          .arg(path_, QString::fromStdString(written.message().english)));
             return;
         }
         Finish(0);

@@ -1,5 +1,6 @@
 #include "transfer/BulkTransfers.h"
 
+#include <cassert>
 #include <mutex>
 
 namespace corva {
@@ -61,11 +62,21 @@ int BulkTransfers::ReadLiveDevice() {
     return Finish();
 }
 
+void BulkTransfers::ExpectHeld([[maybe_unused]] const SendLockHold& held) const {
+    assert(held.owns_lock() && held.mutex() == &session_.sendLock);
+    assert(session_.connected);
+}
+
 std::optional<int> BulkTransfers::RecallPreset(int preset) {
-    std::lock_guard lock(session_.sendLock);
+    SendLockHold lock(session_.sendLock);
     if (!session_.connected) {
         return std::nullopt;
     }
+    return RecallPreset(preset, lock);
+}
+
+int BulkTransfers::RecallPreset(int preset, const SendLockHold& held) {
+    ExpectHeld(held);
     progressCount_ = 0;
     session_.model.SetSynchronised(false);
     const auto previous = HoldMainVolume();
@@ -97,10 +108,15 @@ std::optional<int> BulkTransfers::StoreAllPresetsToPc() {
 }
 
 std::optional<int> BulkTransfers::SendPreset(int preset, PresetSource source) {
-    std::lock_guard lock(session_.sendLock);
+    SendLockHold lock(session_.sendLock);
     if (!session_.connected) {
         return std::nullopt;
     }
+    return SendPreset(preset, source, lock);
+}
+
+int BulkTransfers::SendPreset(int preset, PresetSource source, const SendLockHold& held) {
+    ExpectHeld(held);
     progressCount_ = 0;
     std::optional<std::uint8_t> previous;
     if (source == PresetSource::Model) {
@@ -122,10 +138,15 @@ std::optional<int> BulkTransfers::SendPreset(int preset, PresetSource source) {
 }
 
 std::optional<int> BulkTransfers::SendAll() {
-    std::lock_guard lock(session_.sendLock);
+    SendLockHold lock(session_.sendLock);
     if (!session_.connected) {
         return std::nullopt;
     }
+    return SendAll(lock);
+}
+
+int BulkTransfers::SendAll(const SendLockHold& held) {
+    ExpectHeld(held);
     progressCount_ = 0;
     auto& image = session_.image;
     const FrameBuilder builder(image, session_.protection);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <mutex>
 #include <optional>
 
 #include "core/Status.h"
@@ -31,6 +32,14 @@ public:
     std::optional<int> SendPreset(int preset, PresetSource source);
     std::optional<int> SendAll();
 
+    // The same for a command that checks the session and changes it before the frames go
+    // out, all under one hold of the send lock (`held`), so nothing can come in between: the
+    // caller has seen `connected` under that hold.
+    using SendLockHold = std::unique_lock<std::mutex>;
+    int RecallPreset(int preset, const SendLockHold& held);
+    int SendPreset(int preset, PresetSource source, const SendLockHold& held);
+    int SendAll(const SendLockHold& held);
+
     void ResetProgressCount() { progressCount_ = 0; }
     int progressCount() const { return progressCount_; }
 
@@ -45,6 +54,8 @@ private:
     std::uint8_t HoldMainVolume();
     void ReleaseMainVolume(std::uint8_t previous);
     int Finish();
+    // The caller's hold is of this session's send lock, and a processor is attached.
+    void ExpectHeld(const SendLockHold& held) const;
 
     SessionState& session_;
     int progressCount_ = 0;

@@ -6,6 +6,7 @@
 
 #include "CliJson.h"
 #include "CliProcess.h"
+#include "support/FailingWrites.h"
 
 namespace corva::test {
 namespace {
@@ -133,6 +134,41 @@ TEST_F(CliFilesTest, ParameterTableOfTheProcessorShowsTheCurrentPositionsDelays)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     JsonDocument table(run.out);
     EXPECT_STREQ(Item(Item(Member(table.root(), "rows"), 164), 1)->valuestring, "1.000MS");
+}
+
+TEST_F(CliFilesTest, EveryFileCommandReportsAWriteThatFailsAndKeepsTheOldFile) {
+    // Each command runs with a disk that is full after a few bytes; it must end with exit code
+    // 2 and the system's reason, and the file it would have replaced must be untouched.
+    const std::vector<std::vector<std::string>> commands = {
+        {"--sim", "save-music", "out.wkcs"},
+        {"--sim", "mode-save", "out.dat_d"},
+        {"--sim", "read", "out.qvms"},
+        {"--sim", "backup", "out.qvma"},
+        {"convert", "tune.qvms", "out.wkcs"},
+        {"convert", "tune.wkcs", "out.qvms"},
+        {"response", "tune.qvms", "4", "--csv", "out.csv"},
+        {"table", "tune.qvms", "--csv", "out.csv"},
+        {"table", "tune.qvms", "--xlsx", "out.xlsx"},
+        {"table", "tune.qvms", "--pdf", "out.pdf"},
+    };
+    for (const auto& command : commands) {
+        SCOPED_TRACE(command[command[0] == "--sim" ? 1 : 0] + " " + command.back());
+        const std::string target = scratch.File(command.back());
+        const std::string message = ExpectFailedOverwriteKeepsOldFile(target, [&] {
+            std::vector<std::string> args = {"--lang", "en"};
+            args.insert(args.end(), command.begin(), command.end());
+            const CliRun run = RunCli(args, scratch.path());
+            if (run.exitCode == 0) {
+                return Status::Ok();
+            }
+            return Status::Fail({"exit " + std::to_string(run.exitCode) + ": " + run.err, {}});
+        });
+        EXPECT_EQ(message.rfind("exit 2: ", 0), 0u) << message;
+        // The error line (after any progress lines) names the system's reason.
+        const auto error = message.find("corva-dsp-cli: ");
+        ASSERT_NE(error, std::string::npos) << message;
+        EXPECT_NE(message.find("cannot be written", error), std::string::npos) << message;
+    }
 }
 
 TEST_F(CliFilesTest, FirmwareUpdateOverUsbShowsItsProgress) {

@@ -5,6 +5,7 @@
 
 #include "export/ExportTestSupport.h"
 #include "files/export/ParameterTableExport.h"
+#include "support/FailingWrites.h"
 
 namespace corva {
 namespace {
@@ -63,6 +64,33 @@ TEST(TableExportFileTest, ABadPathFailsInBothLanguagesAndLeavesNothing) {
         }
         EXPECT_EQ(test::NamesIn(folder.PathOf("")), std::set<std::string>{"taken.out"}) << path;
     }
+}
+
+TEST(TableExportFileTest, AnOverwriteThatFailsKeepsTheOldFileOfEveryExport) {
+    test::EnsureGuiApplication();
+    ScratchFolder folder;
+    const ParameterTable table = test::ModelTable();
+    const ParameterTableText text = TableText(table, UiLanguage::English);
+    const std::string tooLarge = "cannot be written: File too large.";
+
+    const std::string csv = folder.PathOf("table.csv");
+    EXPECT_EQ(test::ExpectFailedOverwriteKeepsOldFile(csv, [&] { return ExportCsv(text, csv); }),
+              "The file \"" + csv + "\" " + tooLarge);
+    const std::string pdf = folder.PathOf("table.pdf");
+    EXPECT_EQ(test::ExpectFailedOverwriteKeepsOldFile(
+                  pdf, [&] { return RenderPdf(table, pdf, UiLanguage::English); }),
+              "The file \"" + pdf + "\" " + tooLarge);
+    // libxlsxwriter fails on its own working files first and says so in its words.
+    const std::string xlsx = folder.PathOf("table.xlsx");
+    const std::string workbook =
+        test::ExpectFailedOverwriteKeepsOldFile(xlsx, [&] { return ExportXlsx(text, xlsx); });
+    EXPECT_EQ(workbook.rfind("The file \"" + xlsx + "\" cannot be written: ", 0), 0u) << workbook;
+
+    const auto missing = folder.PathOf("missing");
+    test::ExpectMissingFolderFails(missing, [&] { return ExportCsv(text, missing + "/t.csv"); });
+    test::ExpectMissingFolderFails(missing, [&] { return ExportXlsx(text, missing + "/t.xlsx"); });
+    test::ExpectMissingFolderFails(
+        missing, [&] { return RenderPdf(table, missing + "/t.pdf", UiLanguage::English); });
 }
 
 TEST(TableExportFileTest, AnExistingFileIsReplacedWhole) {

@@ -5,6 +5,7 @@
 #include "commands/DeviceLock.h"
 #include "model/ChannelEditor.h"
 #include "protocol/FrameLayout.h"
+#include "files/JsonTestSupport.h"
 #include "transfer/EngineHarness.h"
 
 namespace corva {
@@ -38,8 +39,8 @@ protected:
     test::SharedInUseMarkers inUse;
     std::shared_ptr<sim::SimulatedProcessor> processor;
     test::Engine engine{devices, inUse};
-    DeviceLock lock{engine.session, engine.controller.bulk()};
-    MachinePresets presets{engine.session, engine.controller.bulk()};
+    DeviceLock lock{engine.session, engine.controller};
+    MachinePresets presets{engine.session, engine.controller};
 };
 
 TEST_F(LockAndPresetsTest, ProtectReadBackUnlock) {
@@ -137,6 +138,107 @@ TEST_F(LockAndPresetsTest, NotSynchronisedRefusesOnTheStrip) {
     EXPECT_EQ(presets.Load(2)->text.chinese, "未连接设备!");
     EXPECT_FALSE(presets.Load(2, PresetFront::ProgramDialog));
     EXPECT_EQ(presets.SaveAs(2, "x")->text.english, "Not connected to device!");
+}
+
+// Everything a refused operation must leave as it was, as bytes.
+struct SessionBytes {
+    test::ImageSnapshot image;
+    std::vector<std::uint8_t> model;  // the live record as the model would write it
+    std::vector<std::vector<std::uint8_t>> queue;
+    bool isProtected = false;
+    bool released = false;
+    bool resetAllowed = false;
+    std::string password;
+    bool synchronised = false;
+    bool operator==(const SessionBytes&) const = default;
+};
+
+SessionBytes Capture(TuningSession& session) {
+    auto& state = session.engine();
+    std::lock_guard lock(state.sendLock);
+    SessionBytes bytes;
+    bytes.image = test::Snapshot(state.image);
+    auto modelImage = std::make_unique<ParameterImage>(state.image);
+    state.model.WriteAllToImage(*modelImage);
+    bytes.model.assign(modelImage->Live().begin(), modelImage->Live().end());
+    for (const auto& frame : state.queue.frames()) {
+        bytes.queue.emplace_back(frame->data().begin(), frame->data().end());
+    }
+    bytes.isProtected = state.protection.isProtected;
+    bytes.released = state.protection.released;
+    bytes.resetAllowed = state.protection.resetAllowed;
+    bytes.password = state.protection.password;
+    bytes.synchronised = state.model.synchronised();
+    return bytes;
+}
+
+const UiText kNotConnected{"Not connected to device!", "未连接设备!"};
+const UiText kUsbFailure{"Connection failure!",
+                         "连接失败  请检查USB线缆是否插好或重启计算机和设备后再尝试连接!"};
+
+TEST_F(LockAndPresetsTest, EveryPresetAndLockOperationWhileDisconnectedChangesNothing) {
+    // Tuning that differs from every default, protected, then the link goes.
+    ChannelEditor(engine.session).SetGain(2, 250);
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    ASSERT_FALSE(presets.SaveAs(4, "Stored"));
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    ASSERT_FALSE(lock.Protect("112233"));
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    engine.controller.Disconnect();
+    const SessionBytes before = Capture(engine.session);
+    ASSERT_TRUE(before.isProtected);
+    const auto yes = [](const UiText&) { return true; };
+
+    EXPECT_EQ(presets.SaveAs(6, "New")->text, kNotConnected);
+    EXPECT_EQ(presets.SaveAs(6, "New", PresetFront::ProgramDialog)->text, kUsbFailure);
+    EXPECT_EQ(presets.Load(4)->text, kNotConnected);
+    EXPECT_FALSE(presets.Load(4, PresetFront::ProgramDialog));
+    EXPECT_EQ(presets.Delete(4, yes)->text, kNotConnected);
+    EXPECT_FALSE(presets.Delete(4, yes, PresetFront::ProgramDialog));
+    EXPECT_EQ(lock.Unlock("112233")->text, kUsbFailure);
+    EXPECT_EQ(lock.Reset()->text, kUsbFailure);
+    EXPECT_EQ(Capture(engine.session), before);
+    EXPECT_EQ(presets.Name(4), "Stored");
+    EXPECT_TRUE(lock.isProtected());
+
+    // The same for a plain tuning: protecting it while disconnected sets no password.
+    engine.session.engine().protection = ProtectionState{};
+    const SessionBytes plain = Capture(engine.session);
+    EXPECT_EQ(lock.Protect("445566")->text, kUsbFailure);
+    EXPECT_EQ(Capture(engine.session), plain);
+    EXPECT_FALSE(lock.isProtected());
+}
+
+TEST_F(LockAndPresetsTest, AConnectionWhoseTuningIsStillBeingReadRefusesToo) {
+    engine.controller.Disconnect();
+    // A processor attached whose full read has not finished (no worker runs in this test).
+    {
+        std::lock_guard hold(engine.session.engine().sendLock);
+        engine.session.engine().connected = true;
+        engine.session.engine().model.SetSynchronised(false);
+    }
+    const SessionBytes before = Capture(engine.session);
+    EXPECT_EQ(presets.Load(3)->text, kNotConnected);
+    EXPECT_EQ(presets.SaveAs(3, "Half")->text, kNotConnected);
+    EXPECT_EQ(presets.Delete(3, [](const UiText&) { return true; })->text, kNotConnected);
+    EXPECT_EQ(lock.Protect("778899")->text, kNotConnected);
+    EXPECT_EQ(lock.Reset()->text, kNotConnected);
+    EXPECT_EQ(Capture(engine.session), before);
+    engine.session.engine().connected = false;
+}
+
+TEST_F(LockAndPresetsTest, ALinkLostWhileTheDeleteQuestionIsOpenDeletesNothing) {
+    const SessionBytes connected = Capture(engine.session);
+    EXPECT_EQ(presets.Delete(2,
+                             [&](const UiText&) {
+                                 engine.controller.Disconnect();
+                                 return true;
+                             })
+                  ->text,
+              kNotConnected);
+    const SessionBytes after = Capture(engine.session);
+    EXPECT_EQ(after.image, connected.image);
+    EXPECT_TRUE(after.queue.empty());
 }
 
 TEST(MachinePresetNamesTest, DoubleByteCharactersStartAtEvenOffsets) {

@@ -178,7 +178,7 @@ TEST_F(PresetFileCommandsTest, StoreAllNeedsAConnectionAndQueuesNothingWithout) 
 
 // ---- Opening ----
 
-TEST_F(PresetFileCommandsTest, OpenedSingleFileRebuildsTheModelAndSaysTheLinkIsMissing) {
+TEST_F(PresetFileCommandsTest, SingleFileOpenedWhileDisconnectedIsRefusedAndChangesNothing) {
     TuningSession source;
     source.engine().model.output(1).SetDelay(77);
     source.engine().model.WriteAllToImage(source.engine().image);
@@ -188,11 +188,19 @@ TEST_F(PresetFileCommandsTest, OpenedSingleFileRebuildsTheModelAndSaysTheLinkIsM
 
     Engine engine(devices, inUse);
     PresetFileCommands commands(engine.session, engine.controller);
+    test::FillAll(engine.session.engine().image, 6);
+    engine.session.engine().model.output(1).SetDelay(12);
+    const auto before = test::Snapshot(engine.session.engine().image);
+
     const auto outcome = commands.OpenPresetFile(path);
-    EXPECT_TRUE(outcome.ok);
-    EXPECT_EQ(outcome.message->text.english, "Connection failure!");
-    EXPECT_EQ(engine.session.engine().model.output(1).delayCode(), 77);
-    EXPECT_EQ(engine.session.engine().image.ListeningPositions()[48], 3);  // never beyond the last row
+    EXPECT_FALSE(outcome.ok);
+    ASSERT_TRUE(outcome.message);
+    EXPECT_EQ(outcome.message->text,
+              (UiText{"Connection failure!",
+                      "连接失败  请检查USB线缆是否插好或重启计算机和设备后再尝试连接!"}));
+    EXPECT_TRUE(test::Snapshot(engine.session.engine().image) == before);
+    EXPECT_EQ(engine.session.engine().model.output(1).delayCode(), 12);
+    EXPECT_TRUE(engine.session.engine().queue.empty());
     EXPECT_FALSE(engine.session.engine().protection.isProtected);
 }
 
@@ -386,6 +394,7 @@ TEST_F(PresetFileCommandsTest, OpenedFileReachesThePlainProcessorWithoutAMarker)
     }
     saved.Block(0, BlockType::Output, 0)[output_block::kProtectionMarker] = '!';
     WriteLe16(saved.Block(0, BlockType::Output, 1), kDelayWord, 99);
+    saved.ListeningPositions()[48] = 9;
     const auto path = folder.File("marked.qvms");
     ASSERT_TRUE(WriteSingleJson(path, saved, JsonHeaderRecord{}).ok());
 
@@ -393,6 +402,12 @@ TEST_F(PresetFileCommandsTest, OpenedFileReachesThePlainProcessorWithoutAMarker)
     ASSERT_TRUE(opened.ok);
     EXPECT_FALSE(opened.message);
     EXPECT_EQ(opened.progressRange, 9);  // volume held, name, six blocks, volume restored
+    {
+        std::lock_guard lock(engine.session.engine().sendLock);
+        EXPECT_EQ(engine.session.engine().model.output(1).delayCode(), 99);
+        // Never beyond the last row.
+        EXPECT_EQ(engine.session.engine().image.ListeningPositions()[48], 3);
+    }
     ASSERT_TRUE(engine.WaitQueueIdle());
     engine.controller.Disconnect();
 

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <streambuf>
 
 #include "core/ByteOrder.h"
 #include "firmware/UpdateSequencer.h"
@@ -76,6 +81,83 @@ TEST(FirmwareFileTest, TagsDecideTheParts) {
     EXPECT_EQ(mcu.image.plannedSteps, 11 / 48 + 6);
     EXPECT_EQ(LoadFirmwareFile("/nonexistent/update.bin").status.message().english,
               "Bin File error!");
+}
+
+// A scratch file for one test, removed afterwards.
+class FirmwareFileOnDisk {
+public:
+    FirmwareFileOnDisk()
+        : path_{(std::filesystem::temp_directory_path() /
+                 ("corva-firmware-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".bin"))
+                    .string()} {}
+    ~FirmwareFileOnDisk() { std::filesystem::remove(path_); }
+    void Write(const std::vector<std::uint8_t>& bytes) const {
+        std::ofstream(path_, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// An endless stream of 'W' bytes that counts how many it has handed out.
+class EndlessBytes : public std::streambuf {
+public:
+    std::size_t served() const { return served_; }
+
+protected:
+    int_type underflow() override {
+        byte_ = 'W';
+        setg(&byte_, &byte_, &byte_ + 1);
+        ++served_;
+        return traits_type::to_int_type(byte_);
+    }
+
+private:
+    char byte_ = 'W';
+    std::size_t served_ = 0;
+};
+
+const UiText kTooLarge{"The firmware file is too large (more than 524296 bytes)!",
+                       "固件文件太大（超过 524296 字节）!"};
+
+TEST(FirmwareFileTest, TheLargestFileIsTwoFullRegions) {
+    EXPECT_EQ(kMaxFirmwareFileBytes, 0x80008u);
+    EXPECT_EQ(FirmwareFileTooLarge(), kTooLarge);
+    // An MCU part as long as a whole region still loads.
+    FirmwareFileOnDisk file;
+    file.Write(TwoRegionFile(true, kMaxFirmwareFileBytes - 0x40004 - 8));
+    const auto largest = LoadFirmwareFile(file.path());
+    ASSERT_TRUE(largest.status.ok()) << largest.status.message().english;
+    EXPECT_EQ(largest.image.mcu.size() + largest.image.mcuHeader.size(), 0x40000u);
+}
+
+TEST(FirmwareFileTest, ALargerFileIsRefusedBeforeItIsRead) {
+    FirmwareFileOnDisk file;
+    auto bytes = TwoRegionFile(true, kMaxFirmwareFileBytes - 0x40004 - 8);
+    bytes.push_back(0);
+    file.Write(bytes);
+    EXPECT_EQ(LoadFirmwareFile(file.path()).status.message(), kTooLarge);
+
+    // A gigabyte (sparse on disk) is refused as quickly, without being read into memory.
+    std::filesystem::resize_file(file.path(), std::uintmax_t{1} << 30);
+    EXPECT_EQ(LoadFirmwareFile(file.path()).status.message(), kTooLarge);
+}
+
+TEST(FirmwareFileTest, NothingPastTheLimitIsRead) {
+    EndlessBytes endless;
+    std::istream in(&endless);
+    EXPECT_EQ(ReadFirmwareFile(in).status.message(), kTooLarge);
+    EXPECT_LE(endless.served(), kMaxFirmwareFileBytes + 1);
+
+    // A device that never ends is no file of ours either.
+    EXPECT_EQ(LoadFirmwareFile("/dev/zero").status.message(), kTooLarge);
+
+    std::istringstream small(std::string("WMCU\xA0\xA1\xA2\xA3\x10", 9));
+    EXPECT_TRUE(ReadFirmwareFile(small).status.ok());
 }
 
 TEST(UpdateSequencerTest, DspBlocksCarryTheirAddressesAndTheLastIsZeroFilled) {

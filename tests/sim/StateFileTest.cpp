@@ -5,6 +5,7 @@
 
 #include "sim/SimFrames.h"
 #include "sim/SimulatedProcessor.h"
+#include "support/FailingWrites.h"
 
 namespace corva::sim {
 namespace {
@@ -88,6 +89,19 @@ TEST_F(StateFileTest, DamagedOrForeignFilesAreRefusedAndMemoryIsKept) {
         EXPECT_EQ(memory.Block(9, BlockType::Output, 4)[17], 0xA5);
     });
     EXPECT_FALSE(processor.SaveState(PathOf("no-such-folder/state.bin")).ok());
+}
+
+TEST_F(StateFileTest, AnOverwriteThatFailsKeepsTheOldStateFile) {
+    SimulatedProcessor processor;
+    processor.WithMemory(MarkMemory);
+    const std::string path = PathOf("state.bin");
+    const std::string message = corva::test::ExpectFailedOverwriteKeepsOldFile(
+        path, [&] { return processor.SaveState(path); });
+    EXPECT_EQ(message, "The file \"" + path + "\" cannot be written: File too large.");
+
+    corva::test::ExpectMissingFolderFails(folder / "missing", [&] {
+        return processor.SaveState(PathOf("missing/state.bin"));
+    });
 }
 
 }  // namespace

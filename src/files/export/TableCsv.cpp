@@ -1,7 +1,7 @@
 // The CSV export of the parameter table.
 #include <string>
 
-#include "files/export/ExportFile.h"
+#include "files/SafeFileWriter.h"
 #include "files/export/ParameterTableExport.h"
 
 namespace corva {
@@ -44,7 +44,7 @@ std::string CsvText(const ParameterTableText& table) {
 }
 
 Status ExportCsv(const ParameterTableText& table, const std::string& path) {
-    return WriteExportFile(path, CsvText(table));
+    return WriteFileSafely(path, CsvText(table));
 }
 
 }  // namespace corva

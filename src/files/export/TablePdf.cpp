@@ -11,7 +11,7 @@
 #include <QPen>
 #include <QStringList>
 
-#include "files/export/ExportFile.h"
+#include "files/SafeFileWriter.h"
 #include "files/export/ParameterTableExport.h"
 #include "files/export/TablePageLayout.h"
 
@@ -117,6 +117,8 @@ Status RenderPdf(const ParameterTable& table, const std::string& path, UiLanguag
             {"The table is empty; there is nothing to print.", "参数表为空，没有可打印的内容。"});
     }
 
+    // The pages are drawn into memory and written in one step by the safe writer, so a
+    // failure never leaves part of a file behind or touches an existing one.
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
@@ -150,7 +152,7 @@ Status RenderPdf(const ParameterTable& table, const std::string& path, UiLanguag
         }
         painter.end();
     }
-    return WriteExportFile(
+    return WriteFileSafely(
         path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 

@@ -1,39 +1,16 @@
 // The Excel export of the parameter table, written with libxlsxwriter.
 #include <xlsxwriter.h>
 
-#include <filesystem>
-#include <random>
 #include <string>
-#include <system_error>
 
-#include "files/export/ExportFile.h"
+#include "files/SafeFileWriter.h"
 #include "files/export/ParameterTableExport.h"
 
 namespace corva {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr double kLabelColumnWidth = 16;    // characters
 constexpr double kChannelColumnWidth = 13;  // "Link_Ril", "5.396MS", "-60.0dB" with room
-
-fs::path PathFromUtf8(const std::string& path) {
-    return fs::path(std::u8string(path.begin(), path.end()));
-}
-
-std::string Utf8OfPath(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-// A name beside the target that no other export uses at the same time.
-fs::path TemporaryBeside(const fs::path& target) {
-    std::random_device random;
-    const unsigned long long tag = (static_cast<unsigned long long>(random()) << 32) ^ random();
-    fs::path temporary = target;
-    temporary += ".part-" + std::to_string(tag);
-    return temporary;
-}
 
 lxw_error FillSheet(lxw_workbook* workbook, const ParameterTableText& table) {
     const std::string sheetName(kWorkbookSheetName);
@@ -78,33 +55,27 @@ lxw_error FillSheet(lxw_workbook* workbook, const ParameterTableText& table) {
 }  // namespace
 
 Status ExportXlsx(const ParameterTableText& table, const std::string& path) {
-    const fs::path target = PathFromUtf8(path);
-    const fs::path temporary = TemporaryBeside(target);
-    const std::string temporaryName = Utf8OfPath(temporary);
-
-    lxw_workbook* workbook = workbook_new(temporaryName.c_str());
+    // libxlsxwriter writes the file itself under the name it is given: a temporary file beside
+    // the target, which replaces the target only when the workbook is complete.
+    FileReplacement replacement(path);
+    if (!replacement.status().ok()) {
+        return replacement.status();
+    }
+    lxw_workbook* workbook = workbook_new(replacement.temporaryPath().c_str());
     if (workbook == nullptr) {
-        return Status::Fail(ExportWriteError(path, lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED)));
+        return Status::Fail(FileWriteError(path, lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED)));
     }
     lxw_error error = FillSheet(workbook, table);
-    // The file is created only here, so a folder that does not exist or cannot be written to
-    // shows up in this result. Closing also frees the workbook, so it happens in every case.
+    // The file is written only here, so a write that fails shows up in this result. Closing
+    // also frees the workbook, so it happens in every case.
     const lxw_error closed = workbook_close(workbook);
     if (error == LXW_NO_ERROR) {
         error = closed;
     }
-    std::error_code ignored;
     if (error != LXW_NO_ERROR) {
-        fs::remove(temporary, ignored);
-        return Status::Fail(ExportWriteError(path, lxw_strerror(error)));
+        return Status::Fail(FileWriteError(path, lxw_strerror(error)));
     }
-    std::error_code renamed;
-    fs::rename(temporary, target, renamed);
-    if (renamed) {
-        fs::remove(temporary, ignored);
-        return Status::Fail(ExportWriteError(path, renamed.message()));
-    }
-    return Status::Ok();
+    return replacement.Commit();
 }
 
 }  // namespace corva

@@ -1,0 +1,272 @@
+#include "files/SafeFileWriter.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <random>
+#include <system_error>
+
+namespace corva {
+namespace {
+
+// The temporary name keeps at most this much of the target's name, so that the dot, the tag
+// and ".tmp" never push it past the 255 bytes a file name may have.
+constexpr std::size_t kKeptNameBytes = 200;
+constexpr int kNameAttempts = 100;
+
+std::string Reason(int error) {
+    return std::generic_category().message(error);
+}
+
+Status Failure(const std::string& path, int error) {
+    return Status::Fail(FileWriteError(path, Reason(error)));
+}
+
+// The file that is replaced, and what it is now.
+struct Target {
+    Status status = Status::Ok();
+    std::string path;
+    bool exists = false;
+    mode_t mode = 0;  // permission bits of the existing file
+};
+
+Target ResolveTarget(const std::string& path) {
+    Target target;
+    target.path = path;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        if (errno != ENOENT) {
+            target.status = Failure(path, errno);
+        }
+        return target;  // a new file
+    }
+    if (S_ISLNK(info.st_mode)) {
+        // The file the link names is replaced, not the link; a dangling link is replaced itself.
+        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+            target.path = resolved;
+            std::free(resolved);
+            if (::stat(target.path.c_str(), &info) != 0) {
+                target.status = Failure(path, errno);
+                return target;
+            }
+        } else if (errno == ENOENT) {
+            return target;
+        } else {
+            target.status = Failure(path, errno);
+            return target;
+        }
+    }
+    if (S_ISDIR(info.st_mode)) {
+        target.status = Failure(path, EISDIR);
+        return target;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        target.status = Status::Fail(FileWriteError(path, "it is not a regular file"));
+        return target;
+    }
+    // As a write in place would be: a file the user may not write stays as it is.
+    if (::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0) {
+        target.status = Failure(path, errno);
+        return target;
+    }
+    target.exists = true;
+    target.mode = info.st_mode & 07777;
+    return target;
+}
+
+// At most `limit` bytes of `name`, never half a UTF-8 character.
+std::string Utf8Prefix(const std::string& name, std::size_t limit) {
+    if (name.size() <= limit) {
+        return name;
+    }
+    std::size_t end = limit;
+    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return name.substr(0, end);
+}
+
+std::string RandomTag() {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 engine{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string tag(8, ' ');
+    for (char& c : tag) {
+        c = kLetters[pick(engine)];
+    }
+    return tag;
+}
+
+struct Temporary {
+    Status status = Status::Ok();
+    std::string path;
+    int fd = -1;
+};
+
+// ".<name>.<tag>.tmp" in the target's folder, created new (never an existing file), with the
+// permissions a new file gets (0666 less the umask).
+Temporary CreateTemporaryBeside(const Target& target, const std::string& reportedPath) {
+    const auto slash = target.path.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? std::string{} : target.path.substr(0, slash + 1);
+    const std::string name =
+        slash == std::string::npos ? target.path : target.path.substr(slash + 1);
+    Temporary temporary;
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        temporary.path =
+            folder + "." + Utf8Prefix(name, kKeptNameBytes) + "." + RandomTag() + ".tmp";
+        temporary.fd =
+            ::open(temporary.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (temporary.fd >= 0) {
+            return temporary;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
+    }
+    temporary.status = Failure(reportedPath, errno);
+    temporary.path.clear();
+    return temporary;
+}
+
+// 0, or the error of the write that failed.
+int WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        if (written == 0) {
+            return EIO;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+// Durability of the rename itself. The file is already in place, so a folder that cannot be
+// synced is not a failure of the write.
+void SyncFolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? std::string{"."} : path.substr(0, slash == 0 ? 1 : slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        (void)::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Syncs and closes `fd` (the temporary file) and renames the file over the target. Closes
+// `fd` and removes the temporary file on failure.
+Status SyncAndReplace(int fd, const std::string& temporary, const Target& target,
+                      const std::string& reportedPath) {
+    int error = 0;
+    if (target.exists) {
+        (void)::fchmod(fd, target.mode);  // the replacement keeps the old file's permissions
+    }
+    // A file system without fsync (EINVAL) still gets the file; anything else is a failure.
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0 && errno != EINTR) {
+        error = errno;
+    }
+    if (error == 0 && ::rename(temporary.c_str(), target.path.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return Failure(reportedPath, error);
+    }
+    SyncFolderOf(target.path);
+    return Status::Ok();
+}
+
+}  // namespace
+
+UiText FileWriteError(const std::string& path, std::string reason) {
+    const std::string english = "The file \"" + path + "\" cannot be written";
+    const std::string chinese = "无法写入文件“" + path + "”";
+    while (!reason.empty() && (reason.back() == '.' || reason.back() == ' ')) {
+        reason.pop_back();  // the sentence ends once
+    }
+    if (reason.empty()) {
+        return {english + ".", chinese + "。"};
+    }
+    return {english + ": " + reason + ".", chinese + "：" + reason + "。"};
+}
+
+Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
+    const Target target = ResolveTarget(path);
+    if (!target.status.ok()) {
+        return target.status;
+    }
+    Temporary temporary = CreateTemporaryBeside(target, path);
+    if (!temporary.status.ok()) {
+        return temporary.status;
+    }
+    if (const int error = WriteAll(temporary.fd, bytes); error != 0) {
+        ::close(temporary.fd);
+        ::unlink(temporary.path.c_str());
+        return Failure(path, error);
+    }
+    return SyncAndReplace(temporary.fd, temporary.path, target, path);
+}
+
+Status WriteFileSafely(const std::string& path, std::string_view bytes) {
+    return WriteFileSafely(
+        path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+}
+
+FileReplacement::FileReplacement(const std::string& targetPath) : reportedPath_{targetPath} {
+    const Target target = ResolveTarget(targetPath);
+    if (!target.status.ok()) {
+        status_ = target.status;
+        return;
+    }
+    Temporary temporary = CreateTemporaryBeside(target, targetPath);
+    if (!temporary.status.ok()) {
+        status_ = temporary.status;
+        return;
+    }
+    ::close(temporary.fd);  // the library opens it by name
+    target_ = target.path;
+    temporary_ = std::move(temporary.path);
+    keptMode_ = target.mode;
+    replacesFile_ = target.exists;
+}
+
+FileReplacement::~FileReplacement() {
+    if (!temporary_.empty()) {
+        ::unlink(temporary_.c_str());
+    }
+}
+
+Status FileReplacement::Commit() {
+    if (temporary_.empty()) {
+        return status_.ok() ? Status::Fail(FileWriteError(reportedPath_, {})) : status_;
+    }
+    const std::string temporary = std::move(temporary_);
+    temporary_.clear();
+    const int fd = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return Failure(reportedPath_, error);
+    }
+    Target target;
+    target.path = target_;
+    target.exists = replacesFile_;
+    target.mode = static_cast<mode_t>(keptMode_);
+    return SyncAndReplace(fd, temporary, target, reportedPath_);
+}
+
+}  // namespace corva

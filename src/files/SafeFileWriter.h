@@ -1,0 +1,62 @@
+// The one way the program writes a file it produces: the new content goes to a temporary file
+// beside the target, which replaces the target only once it is complete on disk. A write that
+// fails leaves an existing file byte for byte as it was and nothing else behind. No Qt.
+//
+// Built on the POSIX calls (open, fsync, rename), so Linux and macOS; another system needs
+// its own replace call here. Paths are UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/Status.h"
+
+namespace corva {
+
+// "The file "…" cannot be written: <reason>." / "无法写入文件“…”：<reason>。" (the reason in the
+// system's words; without one the sentence ends after "written").
+UiText FileWriteError(const std::string& path, std::string reason);
+
+// Makes `bytes` the whole content of the file at `path`. In order: a new file with a unique
+// name in the target's folder, the bytes, flush and fsync, close, rename over the target (a
+// symbolic link is followed, so the file it names is replaced), fsync of the folder. Any
+// failure (open, short write, ENOSPC or EFBIG, flush, close, rename) removes the temporary
+// file and returns FileWriteError with the system's reason. A target that exists but is not
+// a regular file (a folder, a device) or that the user may not write is refused and left
+// alone. The replacement keeps the permission bits of the file it replaces.
+Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);
+Status WriteFileSafely(const std::string& path, std::string_view bytes);
+
+// The same replacement for a library that writes the file itself under a name it is given
+// (libxlsxwriter): the constructor creates the empty temporary file beside the target, the
+// library writes it under temporaryPath(), Commit() syncs it and renames it over the target.
+// A replacement that is not committed removes its temporary file when it is destroyed.
+class FileReplacement {
+public:
+    explicit FileReplacement(const std::string& targetPath);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // Whether the temporary file exists; its failure says why not (folder missing, not
+    // writable, the target not a regular file).
+    const Status& status() const { return status_; }
+    // Empty when status() failed.
+    const std::string& temporaryPath() const { return temporary_; }
+
+    // Replaces the target with the temporary file; on failure the temporary file is removed
+    // and the target left as it was.
+    Status Commit();
+
+private:
+    std::string reportedPath_;  // as the caller named it, for messages
+    std::string target_;        // the file actually replaced (a link followed)
+    std::string temporary_;
+    unsigned keptMode_ = 0;  // permission bits of the replaced file
+    bool replacesFile_ = false;
+    Status status_ = Status::Ok();
+};
+
+}  // namespace corva
