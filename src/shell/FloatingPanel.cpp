@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "controls/GlyphButton.h"
 #include "shell/AppContext.h"
@@ -56,10 +58,30 @@ FloatingPanel::FloatingPanel(AppContext& context, PanelSlot slot, const UiText& 
     layout->addLayout(body_, 1);
 }
 
-void FloatingPanel::PlaceUnder(const QWidget* anchor, int gapPx) {
-    if (anchor) {
-        move(anchor->mapToGlobal(QPoint(0, anchor->height() + gapPx)));
+QPoint KeptInside(QPoint wanted, QSize panel, const QRect& window, const QRect& screen) {
+    QPoint placed = wanted;
+    for (const QRect& bounds : {window, screen}) {
+        if (bounds.isEmpty()) {
+            continue;
+        }
+        placed.setX(std::min(placed.x(), bounds.right() + 1 - panel.width()));
+        placed.setX(std::max(placed.x(), bounds.left()));
+        placed.setY(std::min(placed.y(), bounds.bottom() + 1 - panel.height()));
+        placed.setY(std::max(placed.y(), bounds.top()));
     }
+    return placed;
+}
+
+void FloatingPanel::PlaceUnder(const QWidget* anchor, int gapPx) {
+    if (!anchor) {
+        return;
+    }
+    const QPoint wanted = anchor->mapToGlobal(QPoint(0, anchor->height() + gapPx));
+    const QWidget* window = anchor->window();
+    const QRect windowRect(window->mapToGlobal(QPoint(0, 0)), window->size());
+    const QScreen* screen = window->screen();
+    const QSize panelSize = isVisible() ? size() : size().expandedTo(sizeHint());
+    move(KeptInside(wanted, panelSize, windowRect, screen ? screen->availableGeometry() : QRect()));
 }
 
 bool FloatingPanel::event(QEvent* event) {

@@ -25,6 +25,10 @@ inline constexpr int kPanelWidth = 444;
 inline constexpr int kPanelHeight = 250;
 inline constexpr int kPanelHeaderHeight = 30;
 
+// Where a panel of `panel` size goes when it would be at `wanted`: moved just enough to lie
+// inside the window and then inside the screen (either rectangle may be empty: ignored).
+QPoint KeptInside(QPoint wanted, QSize panel, const QRect& window, const QRect& screen);
+
 class FloatingPanel : public QFrame {
     Q_OBJECT
 
@@ -35,6 +39,8 @@ public:
     PanelSlot slot() const { return slot_; }
 
     // Left edges aligned with `anchor`, `gapPx` below it.
+    // Under the anchor, moved left or up where needed so the whole panel stays inside the
+    // anchor's window and the screen.
     void PlaceUnder(const QWidget* anchor, int gapPx);
 
     // Keeps the panel open while it exists, though a box or chooser takes the activation.

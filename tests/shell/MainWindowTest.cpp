@@ -2,6 +2,8 @@
 // the keyboard rules and the close rules.
 #include <gtest/gtest.h>
 
+#include <QScreen>
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +33,14 @@ using test::WaitFor;
 
 void Click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Where a panel of this size belongs under the button: inside the window and the screen.
+QPoint PlacedUnder(const QWidget* button, int gapPx, QSize panel) {
+    const QWidget* window = button->window();
+    return KeptInside(button->mapToGlobal(QPoint(0, button->height() + gapPx)), panel,
+                      QRect(window->mapToGlobal(QPoint(0, 0)), window->size()),
+                      window->screen()->availableGeometry());
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -65,8 +75,9 @@ TEST_F(MainWindowTest, TheSettingsButtonTwiceLeavesOnePanelUnderTheButton) {
     EXPECT_EQ(panels().panel(PanelSlot::Settings), first);
     EXPECT_EQ(panels().openCount(), 1);
     EXPECT_EQ(first->size(), QSize(444, 250));
+    // Under its button, moved just enough to stay inside the window and the screen.
     const QWidget* button = bar().settingsButton();
-    EXPECT_EQ(first->pos(), button->mapToGlobal(QPoint(0, button->height() + 4)));
+    EXPECT_EQ(first->pos(), PlacedUnder(button, 4, first->size()));
     EXPECT_TRUE(first->isVisible());
 }
 
@@ -79,7 +90,7 @@ TEST_F(MainWindowTest, OpeningTheSavePanelClosesTheSettingsPanel) {
     ASSERT_NE(panels().panel(PanelSlot::Save), nullptr);
     const QWidget* button = bar().saveButton();
     EXPECT_EQ(panels().panel(PanelSlot::Save)->pos(),
-              button->mapToGlobal(QPoint(0, button->height() + 2)));
+              PlacedUnder(button, 2, panels().panel(PanelSlot::Save)->size()));
     Click(bar().openButton());
     EXPECT_EQ(panels().openCount(), 1);
     EXPECT_NE(panels().panel(PanelSlot::Open), nullptr);
@@ -235,6 +246,18 @@ TEST_F(MainWindowTest, CloseDoesNothingWhileBusyAndClosesOtherwise) {
     Click(bar().closeButton());
     EXPECT_FALSE(program.window->isVisible());
     EXPECT_EQ(panels().openCount(), 0);
+}
+
+TEST(FloatingPanelPlacementTest, PanelsStayInsideTheWindowAndTheScreen) {
+    const QRect window(100, 50, 1284, 722);
+    const QRect screen(0, 0, 1280, 800);
+    // Fits: unchanged.
+    EXPECT_EQ(KeptInside({200, 100}, {444, 250}, window, screen), QPoint(200, 100));
+    // Past the window's right edge: moved left; then the screen's edge wins.
+    EXPECT_EQ(KeptInside({1000, 100}, {444, 250}, window, QRect()), QPoint(940, 100));
+    EXPECT_EQ(KeptInside({1000, 100}, {444, 250}, window, screen), QPoint(836, 100));
+    // Below the bottom: moved up; never left of or above either rectangle.
+    EXPECT_EQ(KeptInside({-40, 700}, {444, 250}, window, screen), QPoint(100, 522));
 }
 
 }  // namespace
