@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <set>
 
+#include "protocol/MemoryInUseMarkers.h"
 #include "protocol/links/HidDeviceEnumerator.h"
 #include "protocol/links/SerialLink.h"
-#include "protocol/MemoryInUseMarkers.h"
 #include "protocol/links/SettingsInUseMarkers.h"
 #include "protocol/links/TcpLink.h"
 
@@ -95,13 +95,8 @@ ExitCode CliDevice::Connect() {
             status = controller_->ConnectToPath(options_.usbPath);
             break;
         case LinkChoice::Tcp:
-            status = controller_->ConnectStream([host = options_.tcpHost, port = options_.tcpPort] {
-                return std::make_unique<TcpLink>(host, static_cast<std::uint16_t>(port));
-            });
-            break;
         case LinkChoice::Serial:
-            status = controller_->ConnectStream(
-                [port = options_.serialPort] { return std::make_unique<SerialLink>(port); });
+            status = controller_->ConnectStream(StreamLinkMaker(options_.stream));
             break;
     }
     if (!status.ok()) {

@@ -1,21 +1,6 @@
 #include "CliOptions.h"
 
-#include <charconv>
-
 namespace corva::cli {
-namespace {
-
-bool ParsePort(const std::string& text, int& port) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || value < 1 || value > 65535) {
-        return false;
-    }
-    port = value;
-    return true;
-}
-
-}  // namespace
 
 ParsedOptions ParseCliOptions(const std::vector<std::string>& arguments) {
     CliOptions options;
@@ -60,15 +45,14 @@ ParsedOptions ParseCliOptions(const std::vector<std::string>& arguments) {
                 options.usbPath = *text;
             } else if (arg == "--tcp") {
                 options.link = LinkChoice::Tcp;
-                const auto colon = text->rfind(':');
-                options.tcpHost = text->substr(0, colon);
-                if (colon != std::string::npos &&
-                    !ParsePort(text->substr(colon + 1), options.tcpPort)) {
+                const auto address = ParseTcpAddress(*text);
+                if (!address) {
                     return {std::nullopt, "--tcp takes HOST[:PORT] with a port of 1..65535"};
                 }
+                options.stream = *address;
             } else if (arg == "--serial") {
                 options.link = LinkChoice::Serial;
-                options.serialPort = *text;
+                options.stream = SerialAddress(*text);
             } else if (arg == "--sim-state") {
                 options.simState = *text;
             } else if (arg == "--trace") {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/UiText.h"
+#include "protocol/links/StreamAddress.h"
 
 namespace corva::cli {
 
@@ -14,9 +15,7 @@ enum class LinkChoice { FirstUsb, UsbPath, Tcp, Serial, Sim };
 struct CliOptions {
     LinkChoice link = LinkChoice::FirstUsb;
     std::string usbPath;
-    std::string tcpHost = "127.0.0.1";
-    int tcpPort = 8989;
-    std::string serialPort;
+    StreamAddress stream;  // --tcp or --serial
     std::string simState;  // keeps the built-in simulator's memory between runs
     std::optional<UiLanguage> language;
     bool json = false;

@@ -1,7 +1,7 @@
 #include "shell/AppContext.h"
 
-#include "protocol/links/HidDeviceEnumerator.h"
 #include "protocol/MemoryInUseMarkers.h"
+#include "protocol/links/HidDeviceEnumerator.h"
 #include "protocol/links/SettingsInUseMarkers.h"
 #include "sim/InProcessLink.h"
 
@@ -9,6 +9,7 @@ namespace corva::shell {
 
 AppContext::AppContext(AppSetup setup)
     : timing_{setup.timing},
+      startupStream_{std::move(setup.startupStream)},
       settings_{std::move(setup.folders)},
       messages_{std::make_unique<DialogPresenter>()} {
     if (setup.source == DeviceSource::Demo) {

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "model/TuningSession.h"
 #include "protocol/DeviceEnumerator.h"
 #include "protocol/InUseMarkers.h"
 #include "protocol/Timing.h"
+#include "protocol/links/StreamAddress.h"
 #include "shell/Language.h"
 #include "shell/MessagePresenter.h"
 #include "shell/NoticePoster.h"
@@ -31,6 +33,8 @@ inline constexpr const char* kDemoDevicePath = "demo:processor-1";
 
 struct AppSetup {
     DeviceSource source = DeviceSource::Usb;
+    // Connect at start-up over the network or a serial line instead of the first USB device.
+    std::optional<StreamAddress> startupStream;
     Timing timing{};
     SettingsStore::Folders folders = SettingsStore::DefaultFolders();
 };
@@ -52,6 +56,8 @@ public:
     MessagePresenter& messages() { return *messages_; }
     void SetMessagePresenter(std::unique_ptr<MessagePresenter> presenter);
 
+    const std::optional<StreamAddress>& startupStream() const { return startupStream_; }
+
     // The simulated devices of the demonstration; null for USB.
     sim::SimDeviceEnumerator* demoDevices() { return demoDevices_; }
 
@@ -61,6 +67,7 @@ public:
 
 private:
     const Timing timing_;
+    const std::optional<StreamAddress> startupStream_;
     TuningSession session_;
     std::unique_ptr<DeviceEnumerator> devices_;
     sim::SimDeviceEnumerator* demoDevices_ = nullptr;

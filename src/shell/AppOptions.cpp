@@ -11,6 +11,13 @@ OptionsParse ParseOptions(const QStringList& arguments) {
     const QCommandLineOption demo(
         QStringLiteral("demo"),
         QStringLiteral("Attach the built-in simulated processor instead of USB devices."));
+    const QCommandLineOption tcp(
+        QStringLiteral("tcp"),
+        QStringLiteral("Connect to a processor on the network (port 8989 unless given)."),
+        QStringLiteral("HOST[:PORT]"));
+    const QCommandLineOption serial(QStringLiteral("serial"),
+                                    QStringLiteral("Connect to a processor on a serial line."),
+                                    QStringLiteral("PORT"));
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
         QStringLiteral("Render the window after start-up to a PNG file and exit."),
@@ -19,7 +26,7 @@ OptionsParse ParseOptions(const QStringList& arguments) {
                                   QStringLiteral("Interface language for this run: en or zh."),
                                   QStringLiteral("en|zh"));
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addOptions({demo, screenshot, lang});
+    parser.addOptions({demo, tcp, serial, screenshot, lang});
 
     OptionsParse result;
     if (!parser.parse(arguments)) {
@@ -38,6 +45,25 @@ OptionsParse ParseOptions(const QStringList& arguments) {
     }
     AppOptions options;
     options.demo = parser.isSet(demo);
+    if (static_cast<int>(parser.isSet(demo)) + static_cast<int>(parser.isSet(tcp)) +
+            static_cast<int>(parser.isSet(serial)) >
+        1) {
+        result.error = QStringLiteral("--demo, --tcp and --serial exclude each other");
+        return result;
+    }
+    if (parser.isSet(tcp)) {
+        options.stream = ParseTcpAddress(parser.value(tcp).toStdString());
+        if (!options.stream) {
+            result.error = QStringLiteral("--tcp takes HOST[:PORT] with a port of 1..65535");
+            return result;
+        }
+    } else if (parser.isSet(serial)) {
+        if (parser.value(serial).isEmpty()) {
+            result.error = QStringLiteral("--serial needs a port name");
+            return result;
+        }
+        options.stream = SerialAddress(parser.value(serial).toStdString());
+    }
     options.screenshotPath = parser.value(screenshot);
     if (parser.isSet(screenshot) && options.screenshotPath.isEmpty()) {
         result.error = QStringLiteral("--screenshot needs a file name");

@@ -1,4 +1,5 @@
-// The program's command line: --demo, --screenshot FILE and --lang en|zh.
+// The program's command line: --demo, --tcp HOST[:PORT], --serial PORT, --screenshot FILE and
+// --lang en|zh.
 #pragma once
 
 #include <optional>
@@ -7,13 +8,15 @@
 #include <QStringList>
 
 #include "core/UiText.h"
+#include "protocol/links/StreamAddress.h"
 
 namespace corva::shell {
 
 struct AppOptions {
-    bool demo = false;                   // the simulated processor instead of USB
-    QString screenshotPath;              // render the window to this PNG and exit
-    std::optional<UiLanguage> language;  // this run's language, not stored
+    bool demo = false;                    // the simulated processor instead of USB
+    std::optional<StreamAddress> stream;  // connect over TCP or a serial line instead of USB
+    QString screenshotPath;               // render the window to this PNG and exit
+    std::optional<UiLanguage> language;   // this run's language, not stored
 };
 
 struct OptionsParse {

@@ -39,6 +39,7 @@ int RunProgram(QApplication& app) {
 
     AppSetup setup;
     setup.source = options.demo ? DeviceSource::Demo : DeviceSource::Usb;
+    setup.startupStream = options.stream;
     AppContext context(setup);
     context.settings().EnsureDataFolder();
     const UiLanguage stored =
@@ -54,7 +55,7 @@ int RunProgram(QApplication& app) {
     if (!options.screenshotPath.isEmpty()) {
         screenshot = std::make_unique<ScreenshotTaker>(
             window, options.screenshotPath,
-            options.demo ? ScreenshotWait::Synchronised : ScreenshotWait::StartUp,
+            options.demo || options.stream ? ScreenshotWait::Synchronised : ScreenshotWait::StartUp,
             kScreenshotTimeLimitMs);
         screenshot->Begin();
     }

@@ -25,6 +25,15 @@ ConnectionDriver::ConnectionDriver(AppContext& context, QObject* parent)
 }
 
 void ConnectionDriver::StartupConnect() {
+    if (const auto& stream = context_.startupStream()) {
+        // Asked for on the command line, so a failure is said.
+        const Status status = context_.controller().ConnectStream(StreamLinkMaker(*stream));
+        Refresh();
+        if (!status.ok()) {
+            Show(UserMessage{status.message(), MessageStyle::Plain, stream->host});
+        }
+        return;
+    }
     (void)context_.controller().OpenFirstDevice();  // nothing is shown when none is found
     Refresh();
 }

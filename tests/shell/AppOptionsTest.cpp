@@ -26,9 +26,26 @@ TEST(AppOptionsTest, ReadsDemoScreenshotAndLanguage) {
     EXPECT_EQ(Parse({"--lang", "en"}).options->language, UiLanguage::English);
 }
 
+TEST(AppOptionsTest, ConnectsOverTheNetworkOrASerialLineWhenAsked) {
+    const auto tcp = Parse({"--tcp", "192.168.1.50"}).options;
+    ASSERT_TRUE(tcp && tcp->stream);
+    EXPECT_EQ(tcp->stream->kind, StreamAddress::Kind::Tcp);
+    EXPECT_EQ(tcp->stream->host, "192.168.1.50");
+    EXPECT_EQ(tcp->stream->port, 8989);
+    EXPECT_EQ(Parse({"--tcp", "dsp.local:9000"}).options->stream->port, 9000);
+    const auto serial = Parse({"--serial", "/dev/ttyUSB0"}).options;
+    ASSERT_TRUE(serial && serial->stream);
+    EXPECT_EQ(serial->stream->kind, StreamAddress::Kind::Serial);
+    EXPECT_EQ(serial->stream->host, "/dev/ttyUSB0");
+    EXPECT_FALSE(Parse({}).options->stream);
+}
+
 TEST(AppOptionsTest, RejectsWhatItDoesNotKnowWithAReason) {
-    for (const QStringList& wrong : {QStringList{"--lang", "fr"}, QStringList{"--screenshot"},
-                                     QStringList{"--colour"}, QStringList{"stray"}}) {
+    for (const QStringList& wrong :
+         {QStringList{"--lang", "fr"}, QStringList{"--screenshot"}, QStringList{"--colour"},
+          QStringList{"stray"}, QStringList{"--tcp", "dsp:0"}, QStringList{"--tcp", ":80"},
+          QStringList{"--demo", "--serial", "/dev/ttyUSB0"},
+          QStringList{"--tcp", "a", "--serial", "b"}}) {
         const OptionsParse parse = Parse(wrong);
         EXPECT_FALSE(parse.options) << wrong.join(' ').toStdString();
         EXPECT_FALSE(parse.error.isEmpty());
