@@ -289,7 +289,8 @@ std::vector<corva::SendData> ConnectionFrames() {
     return frames;
 }
 
-std::vector<corva::SendData> AllPresetsFrames() {
+// The last frame of reading every stored preset: its answer completes the read.
+std::vector<corva::SendData> LastPresetFrame() {
     corva::TuningSession session;
     session.engine().connected = true;
     corva::BulkTransfers(session).StoreAllPresetsToPc();
@@ -297,7 +298,7 @@ std::vector<corva::SendData> AllPresetsFrames() {
     std::lock_guard lock(state.sendLock);
     std::vector<corva::SendData> frames;
     while (auto frame = state.queue.popFront()) {
-        frames.push_back(*frame);
+        frames.assign(1, *frame);
     }
     return frames;
 }
@@ -347,8 +348,8 @@ void AnswerSeeds(SeedWriter& seeds) {
     }
     {
         corva::sim::SimulatedProcessor processor;
-        seeds.Write("AnswerFuzz", "all-presets.bin",
-                    StreamAnswers(processor, kPiecesOf70, AllPresetsFrames()));
+        seeds.Write("AnswerFuzz", "last-preset-answer.bin",
+                    StreamAnswers(processor, kPiecesOf70, LastPresetFrame()));
     }
 
     corva::ParameterImage image = corva::sim::FactoryImage();
