@@ -88,9 +88,8 @@ Bytes PlainText(std::span<const std::uint8_t> fileBytes) {
     return text;
 }
 
-// Cuts every array of numbers in the tree to at most `keep` elements and, where `groups` is
-// an array, to at most `maxGroups` groups: a short file the reader still takes, which the
-// fuzzer mutates far faster than a full one.
+// Cuts every array of numbers in the tree to at most `keep` elements: a short file the reader
+// still takes, which the fuzzer mutates far faster than a full one.
 void TrimArrays(cJSON* item, int keep) {
     for (cJSON* child = item->child; child != nullptr; child = child->next) {
         TrimArrays(child, keep);
@@ -102,17 +101,32 @@ void TrimArrays(cJSON* item, int keep) {
     }
 }
 
-Bytes TrimmedText(std::span<const std::uint8_t> plain, int keep, int maxGroups) {
+// Whether the first preset group of a complete file keeps its arrays at full length (so one
+// more element makes an array too long for its place).
+enum class FirstGroup { Trimmed, Whole };
+
+// The text with its arrays cut to `keep` elements and, in a complete file, at most `maxGroups`
+// preset groups.
+Bytes TrimmedText(std::span<const std::uint8_t> plain, int keep, int maxGroups,
+                  FirstGroup firstGroup = FirstGroup::Trimmed) {
     const std::string text(plain.begin(), plain.end());
     cJSON* root = cJSON_Parse(text.c_str());
     if (root == nullptr) {
         return {};
     }
-    TrimArrays(root, keep);
-    if (cJSON* data = cJSON_GetObjectItem(root, "data"); cJSON_IsArray(data)) {
+    cJSON* data = cJSON_GetObjectItem(root, "data");
+    cJSON* whole = nullptr;
+    if (cJSON_IsArray(data)) {
         while (cJSON_GetArraySize(data) > maxGroups) {
             cJSON_DeleteItemFromArray(data, cJSON_GetArraySize(data) - 1);
         }
+        if (firstGroup == FirstGroup::Whole) {
+            whole = cJSON_DetachItemFromArray(data, 0);
+        }
+    }
+    TrimArrays(root, keep);
+    if (whole != nullptr) {
+        cJSON_InsertItemInArray(data, 0, whole);
     }
     char* printed = cJSON_Print(root);
     cJSON_Delete(root);
@@ -145,6 +159,7 @@ bool JsonSeeds(SeedWriter& seeds) {
     const Bytes completePlain = PlainText(complete);
     const Bytes singleShort = TrimmedText(singlePlain, 4, 1);
     const Bytes completeShort = TrimmedText(completePlain, 4, 2);
+    const Bytes completeAllGroups = TrimmedText(completePlain, 4, 16, FirstGroup::Whole);
 
     seeds.Write("JsonSingleFuzz", "factory.qvms", WithMode(kFileBytesMode, single));
     seeds.Write("JsonSingleFuzz", "factory-plain.json", WithMode(kPlainTextMode, singlePlain));
@@ -154,10 +169,13 @@ bool JsonSeeds(SeedWriter& seeds) {
 
     Bytes completeShortFile = completeShort;
     corva::ScrambleByPosition(completeShortFile);
-    seeds.Write("JsonCompleteFuzz", "factory-plain.json", WithMode(kPlainTextMode, completePlain));
+    // The writer's whole complete file (about 100 KB) would make every run slow; its first
+    // group whole and the others cut short keep every group and a full record.
+    seeds.Write("JsonCompleteFuzz", "all-groups-plain.json",
+                WithMode(kPlainTextMode, completeAllGroups));
     seeds.Write("JsonCompleteFuzz", "short-plain.json", WithMode(kPlainTextMode, completeShort));
     seeds.Write("JsonCompleteFuzz", "short.qvma", WithMode(kFileBytesMode, completeShortFile));
-    return !singleShort.empty() && !completeShort.empty();
+    return !singleShort.empty() && !completeShort.empty() && !completeAllGroups.empty();
 }
 
 // ---- Music, mode and archive ----
