@@ -60,8 +60,9 @@ CliDevice::CliDevice(const CliOptions& options, UiLanguage language)
             setupFailed_ = true;
         }
     }
-    // Runs on the transfer worker: the bar follows the index of each answered frame.
-    controller_->command().SetProgressHook([this](int index) { progress_.Step(index + 1); });
+    // Progress arrives through the notice queue: the bar is drawn on the main thread, so a
+    // stalled terminal never holds up the transfer worker.
+    controller_->command().SetProgressHook(notices_.ProgressSink());
 }
 
 CliDevice::~CliDevice() {
@@ -128,12 +129,15 @@ ExitCode CliDevice::Connect() {
 }
 
 void CliDevice::HandleNotice(const Notice& notice) {
-    if (notice.id == NoticeId::BatchDone) {
-        controller_->bulk().bulkBusy = false;
+    const NoticeOutcome outcome = controller_->Handle(notice);
+    if (outcome.progressIndex) {
+        progress_.Step(*outcome.progressIndex + 1);
     }
-    const bool wasUpdating = controller_->updating();
-    if (auto message = controller_->HandleNotice(notice)) {
-        if (notice.id == NoticeId::UpdateStep && wasUpdating) {
+    if (outcome.batchEnded) {
+        controller_->EndBatch();  // no window has to settle on a terminal
+    }
+    if (const auto& message = outcome.message) {
+        if (outcome.updateEnd == UpdateEnd::Succeeded) {
             // The only message of a finished update is its success.
             progress_.Finish(true);
             Say(message->text);
@@ -166,17 +170,7 @@ bool CliDevice::RunUntil(const std::function<bool()>& done, int timeoutMs) {
 }
 
 bool CliDevice::WaitUntilSent(int timeoutMs) {
-    const bool sent = RunUntil(
-        [this] {
-            std::lock_guard lock(session_.engine().sendLock);
-            if (session_.engine().queue.count() > 1 || session_.engine().model.HasPendingChanges()) {
-                return false;
-            }
-            const SendData* head = session_.engine().queue.front();
-            // Only the idle poll (or nothing) left, and no edit waiting for the scan.
-            return !head || (head->data()[7] == 9 && head->data()[8] == 3);
-        },
-        timeoutMs);
+    const bool sent = RunUntil([this] { return session_.NothingLeftToSend(); }, timeoutMs);
     progress_.Finish(sent);
     return sent;
 }

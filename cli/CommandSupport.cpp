@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "protocol/FrameBuilder.h"
+#include "commands/ProcessorRequests.h"
 #include "protocol/ImageLayout.h"
 
 namespace corva::cli {
@@ -93,11 +93,9 @@ ExitCode WithProcessor(CliDevice& device, const std::function<ExitCode()>& work)
 }
 
 bool ReadListeningTable(CliDevice& device) {
-    TuningSession& session = device.session();
-    {
-        std::lock_guard lock(session.engine().sendLock);
-        session.engine().queue.push(FrameBuilder(session.engine().image, session.engine().protection)
-                               .BuildSystemReadFrame(system_id::kListeningPositions));
+    if (const Status requested = RequestListeningPositions(device.session()); !requested.ok()) {
+        device.PrintError(requested.message());
+        return false;
     }
     // The answer is filed before its request leaves the queue.
     if (!device.WaitUntilSent()) {
@@ -125,13 +123,12 @@ ExitCode ReportMessage(const CliDevice& device, const UserMessage& message, Exit
 }
 
 bool TuningProtected(CliDevice& device) {
-    std::lock_guard lock(device.session().engine().sendLock);
-    return device.session().engine().protection.isProtected;
+    return device.session().IsProtected();
 }
 
-UiText ProtectedTuningRefusal() {
-    return {"The tuning is protected: unlock it first, a preset file would carry it unprotected.",
-            "音效已加密：请先解锁，预置文件会以未加密形式保存音效。"};
+UiText TuningFileKindError(const char* accepted) {
+    return {std::string("FILE must end in ") + accepted,
+            std::string("FILE 的扩展名须为 ") + accepted};
 }
 
 }  // namespace corva::cli

@@ -10,6 +10,7 @@
 
 #include "CliDevice.h"
 #include "ExitCode.h"
+#include "commands/TuningFiles.h"
 #include "transfer/ConnectionMessages.h"
 
 namespace corva::cli {
@@ -56,6 +57,7 @@ ExitCode ReportMessage(const CliDevice& device, const UserMessage& message,
 bool TuningProtected(CliDevice& device);
 
 // The refusal of anything that would write protected tuning out in the clear.
-UiText ProtectedTuningRefusal();
+// The usage text of a file argument with the wrong extension.
+UiText TuningFileKindError(const char* accepted);
 
 }  // namespace corva::cli

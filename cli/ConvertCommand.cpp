@@ -1,14 +1,7 @@
 #include "ConvertCommand.h"
 
-#include <mutex>
-
 #include "CommandSupport.h"
-#include "TuningFiles.h"
-#include "files/DocumentArchive.h"
-#include "files/DocumentMessages.h"
-#include "files/DocumentSerialize.h"
-#include "files/JsonPresetWriter.h"
-#include "commands/DocumentFileIo.h"
+#include "commands/TuningFiles.h"
 
 namespace corva::cli {
 
@@ -36,26 +29,16 @@ ExitCode RunConvert(CliDevice& device, const CliOptions& options) {
         device.PrintError(load.status.message(), in);
         return kFileError;
     }
-    std::lock_guard lock(session.engine().sendLock);
-    if (musicToSingle) {
-        if (session.engine().protection.isProtected) {
-            device.PrintError(ProtectedTuningRefusal(), in);
-            return kRefused;
-        }
-        session.engine().model.WriteAllToImage(session.engine().image);
-        if (const Status written = WriteSingleJson(out, session.engine().image, JsonHeaderRecord{});
-            !written.ok()) {
-            device.PrintError(written.message(), out);
-            return kFileError;
-        }
-    } else {
-        // A single file carries no protection, so the music file is an open one.
-        ArchiveWriter archive;
-        SerializeMusicFile(archive, session);
-        if (!WriteDocumentFile(out, archive.bytes())) {
-            device.PrintError(MusicFileStoreError(), out);
-            return kFileError;
-        }
+    if (musicToSingle && session.IsProtected()) {
+        device.PrintError(ProtectedTuningRefusal(), in);
+        return kRefused;
+    }
+    // A single file carries no protection, so a music file made from one is an open one.
+    const Status written =
+        musicToSingle ? WriteLiveAsSingleFile(session, out) : WriteLiveAsMusicFile(session, out);
+    if (!written.ok()) {
+        device.PrintError(written.message(), out);
+        return kFileError;
     }
     device.Say({"Wrote " + out, "已写入 " + out});
     return kDone;

@@ -1,7 +1,7 @@
 #include "FactoryResetCommand.h"
 
 #include "CommandSupport.h"
-#include "protocol/FrameBuilder.h"
+#include "commands/ProcessorRequests.h"
 
 namespace corva::cli {
 
@@ -14,11 +14,9 @@ ExitCode RunFactoryReset(CliDevice& device, const CliOptions& options) {
                            "恢复出厂设置会清除处理器的音效：请用 factory-reset --yes 确认"});
     }
     return WithProcessor(device, [&] {
-        TuningSession& session = device.session();
-        {
-            std::lock_guard lock(session.engine().sendLock);
-            session.engine().queue.push(FrameBuilder(session.engine().image, session.engine().protection)
-                                   .BuildSystemFrame(system_id::kFactoryReset));
+        if (const Status requested = RequestFactoryReset(device.session()); !requested.ok()) {
+            device.PrintError(requested.message());
+            return kLinkError;
         }
         device.SayWhenSent({"Factory settings restored", "已恢复出厂设置"});
         return kDone;

@@ -29,7 +29,7 @@ ExitCode RunFirmware(CliDevice& device, const CliOptions& options) {
     const UiLanguage language = device.language();
     auto stepsDone = std::make_shared<std::atomic<int>>(0);
     ConnectionController::FirmwareHooks hooks;
-    // Both run on the transfer worker while it handles an answer.
+    // Both run on the main thread while it handles the update's notices.
     hooks.status = [&progress, language](const UiText& text) { progress.Note(text.In(language)); };
     hooks.stepDone = [&progress, stepsDone] { progress.Step(++*stepsDone); };
     progress.Start(plannedSteps);

@@ -1,9 +1,9 @@
 #include "LoadCommand.h"
 
 #include "CommandSupport.h"
-#include "TuningFiles.h"
 #include "commands/MusicFileCommands.h"
 #include "commands/PresetFileCommands.h"
+#include "commands/TuningFiles.h"
 
 namespace corva::cli {
 

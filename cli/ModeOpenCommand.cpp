@@ -1,8 +1,8 @@
 #include "ModeOpenCommand.h"
 
 #include "CommandSupport.h"
-#include "dsp/values/DelayCodes.h"
 #include "commands/ModeFileCommands.h"
+#include "dsp/values/DelayCodes.h"
 
 namespace corva::cli {
 namespace {

@@ -4,28 +4,16 @@
 
 #include "CommandSupport.h"
 #include "JsonText.h"
-#include "text/CodePage.h"
+#include "TuningJson.h"
 
 namespace corva::cli {
-
-std::vector<std::string> StoredPresetNames(const ParameterImage& image) {
-    std::vector<std::string> names;
-    for (int preset = 1; preset <= kPresetCount; ++preset) {
-        names.push_back(Utf8FromField(image.Record(preset).first(kNameFieldSize)));
-    }
-    return names;
-}
 
 ExitCode RunPresets(CliDevice& device, const CliOptions& options) {
     if (auto usage = RequireArguments(device, options, 0, "presets")) {
         return *usage;
     }
     return WithProcessor(device, [&] {
-        std::vector<std::string> names;
-        {
-            std::lock_guard lock(device.session().engine().sendLock);
-            names = StoredPresetNames(device.session().engine().image);
-        }
+        const std::vector<std::string> names = PresetNames(device.session().Snapshot());
         if (options.json) {
             JsonText json;
             json.Array("presets", names);

@@ -1,6 +1,7 @@
 // The progress of a bulk transfer or a firmware update on stderr: one updating bar on a
 // terminal, a plain "NN%" line whenever the percentage changes otherwise (logs, scripts).
-// Safe to call from the transfer worker while the main thread starts and ends it.
+// Drawn on the main thread only (progress reaches it through the notice queue), so a
+// stalled terminal never holds up the transfer worker.
 #pragma once
 
 #include <mutex>

@@ -7,9 +7,9 @@
 
 #include "ChannelArgument.h"
 #include "CommandSupport.h"
-#include "TuningFiles.h"
-#include "dsp/values/NumberText.h"
 #include "commands/DocumentFileIo.h"
+#include "commands/TuningFiles.h"
+#include "dsp/values/NumberText.h"
 
 namespace corva::cli {
 namespace {
@@ -22,8 +22,7 @@ std::string FrequencyText(double hz) {
 }
 
 std::string ResponseLines(TuningSession& session, int channel) {
-    std::lock_guard lock(session.engine().sendLock);
-    const Response& response = session.engine().model.output(channel).eq().SumResponse();
+    const Response response = session.ChannelResponse(channel);
     const auto& grid = GridFrequencies();
     std::string lines;
     for (int i = 0; i < kGridPoints; ++i) {

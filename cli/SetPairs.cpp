@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "CommandSupport.h"
-#include "model/OutputChannel.h"
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/DelayCodes.h"
 #include "dsp/values/ValueLabels.h"
+#include "model/OutputChannel.h"
 #include "protocol/ImageLayout.h"
 #include "text/CodePage.h"
 

@@ -5,9 +5,9 @@
 #include "CommandSupport.h"
 #include "JsonText.h"
 #include "PresetsCommand.h"
-#include "TuningFiles.h"
 #include "TuningJson.h"
 #include "TuningText.h"
+#include "commands/TuningFiles.h"
 #include "core/ByteOrder.h"
 #include "dsp/values/DelayCodes.h"
 
@@ -61,22 +61,20 @@ ExitCode RunShow(CliDevice& device, const CliOptions& options) {
         return kDone;
     }
     const bool complete = load.kind == TuningFileKind::Complete;
+    const TuningSnapshot tuning = session.Snapshot();
     if (options.json) {
         JsonText json;
-        {
-            std::lock_guard lock(session.engine().sendLock);
-            AddTuningFields(json, session.engine().image, session.engine().protection.isProtected);
-            if (complete) {
-                json.Array("presets", StoredPresetNames(session.engine().image));
-            }
+        AddTuningFields(json, tuning);
+        if (complete) {
+            json.Array("presets", PresetNames(tuning));
         }
         std::printf("%s\n", json.Text().c_str());
         return kDone;
     }
-    std::fputs(TuningText(session, device.language()).c_str(), stdout);
+    std::fputs(TuningText(tuning, device.language()).c_str(), stdout);
     if (complete) {
         std::printf("Presets:\n");
-        const auto names = StoredPresetNames(session.engine().image);
+        const auto names = PresetNames(tuning);
         for (std::size_t i = 0; i < names.size(); ++i) {
             std::printf("  %2zu  %s\n", i + 1, names[i].c_str());
         }

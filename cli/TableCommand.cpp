@@ -6,7 +6,7 @@
 
 #include "CommandSupport.h"
 #include "JsonText.h"
-#include "TuningFiles.h"
+#include "commands/TuningFiles.h"
 #include "files/ParameterTable.h"
 #include "files/export/ParameterTableExport.h"
 
@@ -170,23 +170,15 @@ ExitCode RunTable(CliDevice& device, const CliOptions& options) {
             device.PrintError(load.status.message(), request->file);
             return kFileError;
         }
-        const ParameterTable table =
-            BuildParameterTable(session.engine().model, session.engine().image.ListeningPositions(), request->unit);
-        return Output(device, options, *request, table);
+        return Output(device, options, *request, BuildParameterTable(session, request->unit));
     }
     return WithProcessor(device, [&] {
         // The delay row shows the current listening position's delays.
         if (!ReadListeningTable(device)) {
             return kLinkError;
         }
-        std::optional<ParameterTable> table;
-        {
-            TuningSession& session = device.session();
-            std::lock_guard lock(session.engine().sendLock);
-            table = BuildParameterTable(session.engine().model, session.engine().image.ListeningPositions(),
-                                        request->unit);
-        }
-        return Output(device, options, *request, *table);
+        return Output(device, options, *request,
+                      BuildParameterTable(device.session(), request->unit));
     });
 }
 

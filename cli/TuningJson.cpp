@@ -12,6 +12,11 @@ std::span<const std::uint8_t> SlotOfBlock(std::span<const std::uint8_t> block, i
     return block.subspan(static_cast<std::size_t>(slot) * kSlotSize, kSlotSize);
 }
 
+std::span<const std::uint8_t> OutputBlockOf(const TuningSnapshot& tuning, int channel) {
+    return std::span<const std::uint8_t>(tuning.liveRecord)
+        .subspan(record::OutputBlock(channel), record::kOutputBlockSize);
+}
+
 void AddCrossover(JsonText& json, const char* key, std::span<const std::uint8_t> slot,
                   std::size_t at) {
     json.Object(key, [&](JsonText& filter) {
@@ -21,13 +26,13 @@ void AddCrossover(JsonText& json, const char* key, std::span<const std::uint8_t>
     });
 }
 
-void AddChannel(JsonText& json, const ParameterImage& image, int channel, bool isProtected) {
-    const auto block = image.Block(0, BlockType::Output, channel);
+void AddChannel(JsonText& json, const TuningSnapshot& tuning, int channel) {
+    const auto block = OutputBlockOf(tuning, channel);
     const auto strip = SlotOfBlock(block, output_block::kStripSlot);
     const auto crossover = SlotOfBlock(block, output_block::kCrossoverSlot);
     const auto limiter = SlotOfBlock(block, output_block::kLimiterSlot);
     const auto routing = SlotOfBlock(block, output_block::kRoutingSlot);
-    json.Field("name", ChannelNameOfRecord(image, channel, isProtected));
+    json.Field("name", ChannelNameOfRecord(tuning, channel));
     json.Field("on", static_cast<int>(strip[0]));
     json.Field("polarity", static_cast<int>(strip[1]));
     json.Field("gain_code", static_cast<int>(ReadLe16Signed(strip, 2)));
@@ -53,11 +58,10 @@ void AddChannel(JsonText& json, const ParameterImage& image, int channel, bool i
 
 }  // namespace
 
-std::string ChannelNameOfRecord(const ParameterImage& image, int channel, bool isProtected) {
-    const auto slot =
-        SlotOfBlock(image.Block(0, BlockType::Output, channel), output_block::kNameSlot);
+std::string ChannelNameOfRecord(const TuningSnapshot& tuning, int channel) {
+    const auto slot = SlotOfBlock(OutputBlockOf(tuning, channel), output_block::kNameSlot);
     if (channel == 0) {
-        if (isProtected) {
+        if (tuning.isProtected) {
             return {};
         }
         // Its first byte is the protection marker.
@@ -66,26 +70,29 @@ std::string ChannelNameOfRecord(const ParameterImage& image, int channel, bool i
     return Utf8FromField(slot);
 }
 
-void AddTuningFields(JsonText& json, const ParameterImage& image, bool isProtected) {
-    json.Field("name", Utf8FromField(image.Live().first(kNameFieldSize)));
-    json.Field("protected", isProtected);
+std::vector<std::string> PresetNames(const TuningSnapshot& tuning) {
+    std::vector<std::string> names;
+    for (const auto& name : tuning.presetNames) {
+        names.push_back(DecodeRecordText(name));
+    }
+    return names;
+}
+
+void AddTuningFields(JsonText& json, const TuningSnapshot& tuning) {
+    json.Field("name", DecodeRecordText(tuning.liveName));
+    json.Field("protected", tuning.isProtected);
     json.Object("positions", [&](JsonText& positions) {
-        const auto table = image.ListeningPositions();
+        const auto& table = tuning.positions.bytes;
         positions.Field("current", static_cast<int>(table[listening_table::kCurrentPosition]));
         positions.Field("last_mode_file",
                         static_cast<int>(table[listening_table::kLastModeFilePosition]));
         positions.ArrayOfArrays("rows", listening_table::kPositionCount, [&](int position) {
-            std::vector<int> delays;
-            const auto row = std::span<const std::uint8_t>(table).subspan(
-                listening_table::RowOffset(position), listening_table::kRowSize);
-            for (int channel = 0; channel < kOutputChannelCount; ++channel) {
-                delays.push_back(ReadLe16Signed(row, 2 * static_cast<std::size_t>(channel)));
-            }
-            return delays;
+            const auto& row = tuning.positions.delayCodes[static_cast<std::size_t>(position)];
+            return std::vector<int>(row.begin(), row.end());
         });
     });
     json.ObjectArray("channels", kOutputChannelCount,
-                     [&](JsonText& channel, int c) { AddChannel(channel, image, c, isProtected); });
+                     [&](JsonText& channel, int c) { AddChannel(channel, tuning, c); });
 }
 
 }  // namespace corva::cli

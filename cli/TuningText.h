@@ -1,4 +1,4 @@
-// The live tuning of a session as text for a person: name, protection, listening position
+// The live tuning of a snapshot as text for a person: name, protection, listening position
 // and, per output channel, the strip, crossovers, limiter and the bands that shape the sound,
 // with the labels the pages show.
 #pragma once
@@ -6,11 +6,10 @@
 #include <string>
 
 #include "core/UiText.h"
-#include "model/TuningSession.h"
+#include "model/TuningSnapshot.h"
 
 namespace corva::cli {
 
-// The caller holds no lock.
-std::string TuningText(TuningSession& session, UiLanguage language);
+std::string TuningText(const TuningSnapshot& tuning, UiLanguage language);
 
 }  // namespace corva::cli

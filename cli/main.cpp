@@ -1,7 +1,6 @@
 // corva-dsp-cli: the engine's operations from a terminal and from scripts.
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QSettings>
 #include <QtGlobal>
 #include <cstdio>
 #include <map>
@@ -32,23 +31,12 @@
 #include "TableCommand.h"
 #include "UnlockCommand.h"
 #include "VolumeCommand.h"
+#include "protocol/links/SharedSettings.h"
 
 namespace {
 
 using namespace corva;
 using namespace corva::cli;
-
-// The language the program was last used in, as the desktop program stores it.
-UiLanguage StoredLanguage() {
-#ifdef Q_OS_WIN
-    QSettings settings("HKEY_CURRENT_USER\\Software\\CorvaDSP-BV1.00_GB2312.exe",
-                       QSettings::NativeFormat);
-#else
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, "CorvaDSP-BV1.00_GB2312.exe");
-#endif
-    return settings.value("DspMcu/Language").toString() == "Chinese" ? UiLanguage::Chinese
-                                                                     : UiLanguage::English;
-}
 
 using Command = ExitCode (*)(CliDevice&, const CliOptions&);
 

@@ -147,4 +147,10 @@ ParameterTableText TableText(const ParameterTable& table, UiLanguage language) {
     return text;
 }
 
+ParameterTable BuildParameterTable(const TuningSession& session, DelayUnit unitSetting) {
+    SessionState& state = session.engine();
+    std::lock_guard lock(state.sendLock);
+    return BuildParameterTable(state.model, state.image.ListeningPositions(), unitSetting);
+}
+
 }  // namespace corva

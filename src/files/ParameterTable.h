@@ -11,6 +11,7 @@
 
 #include "core/UiText.h"
 #include "dsp/values/DelayCodes.h"
+#include "model/TuningSession.h"
 #include "protocol/ImageLayout.h"
 
 namespace corva {
@@ -70,5 +71,8 @@ ParameterTable BuildParameterTable(const TuningModel& model,
                                    DelayUnit delayUnit);
 
 ParameterTableText TableText(const ParameterTable& table, UiLanguage language);
+
+// The table of a session's live tuning, built under its lock.
+ParameterTable BuildParameterTable(const TuningSession& session, DelayUnit unitSetting);
 
 }  // namespace corva

@@ -16,11 +16,19 @@ namespace {
 constexpr int kFirstSubChannel = 4;  // channels 5 and 6 share mute, polarity and delay
 constexpr std::array<std::array<int, 2>, kPairCount> kPairs = {{{0, 1}, {2, 3}, {4, 5}}};
 
-bool IsSubChannel(int channel) { return channel >= kFirstSubChannel; }
+bool IsSubChannel(int channel) {
+    return channel >= kFirstSubChannel;
+}
 
-UiText BypassAllQuestion() { return {"Whether ByPass All EQ?", "是否直通所有均衡?"}; }
-UiText RestoreAllQuestion() { return {"Whether Restore All EQ?", "是否恢复所有均衡?"}; }
-UiText ResetAllQuestion() { return {"Whether the reset All EQ?", "是否重置所有均衡?"}; }
+UiText BypassAllQuestion() {
+    return {"Whether ByPass All EQ?", "是否直通所有均衡?"};
+}
+UiText RestoreAllQuestion() {
+    return {"Whether Restore All EQ?", "是否恢复所有均衡?"};
+}
+UiText ResetAllQuestion() {
+    return {"Whether the reset All EQ?", "是否重置所有均衡?"};
+}
 
 }  // namespace
 
@@ -62,8 +70,8 @@ std::vector<int> ChannelEditor::LinkedLocked(int channel) const {
     std::vector<int> linked;
     const auto groups = session_.image.LinkGroups();
     for (int other = 0; other < kOutputChannelCount; ++other) {
-        if (other != channel && groups[static_cast<std::size_t>(other)] ==
-                                    groups[static_cast<std::size_t>(channel)]) {
+        if (other != channel &&
+            groups[static_cast<std::size_t>(other)] == groups[static_cast<std::size_t>(channel)]) {
             linked.push_back(other);
         }
     }
@@ -226,8 +234,8 @@ void ChannelEditor::DragBandPoint(int channel, int band, PlotPoint pointer, Plot
 
 void ChannelEditor::DragBandPointLocked(int channel, int band, PlotPoint pointer, PlotSize plot) {
     auto& filter = out(channel).eq().Band(band);
-    const auto drag = corva::DragBandPoint(filter.type(), filter.geqMode(), filter.targetHz(),
-                                           pointer, plot);
+    const auto drag =
+        corva::DragBandPoint(filter.type(), filter.geqMode(), filter.targetHz(), pointer, plot);
     const int gainCode = BandGainCode(drag.gainDb);
     if (drag.frequencyHz != filter.targetHz() || gainCode != BandGainCode(filter.gainDb())) {
         filter.SetFrequency(drag.frequencyHz, EditOrigin::User);
@@ -244,10 +252,9 @@ void ChannelEditor::DragBandwidth(int channel, int band, BandwidthHandle handle,
 void ChannelEditor::DragBandwidthLocked(int channel, int band, BandwidthHandle handle, int x,
                                         PlotSize plot) {
     auto& filter = out(channel).eq().Band(band);
-    const double centreHz = GridFrequencies()[static_cast<std::size_t>(
-        NearestGridIndex(filter.targetHz()))];
-    const double octaves =
-        corva::DragBandwidth(static_cast<int>(centreHz), handle, x, plot);
+    const double centreHz =
+        GridFrequencies()[static_cast<std::size_t>(NearestGridIndex(filter.targetHz()))];
+    const double octaves = corva::DragBandwidth(static_cast<int>(centreHz), handle, x, plot);
     filter.SetBandwidthIndex(BandwidthIndex(octaves));
     CopyBandToLinked(channel, band);
 }
@@ -255,9 +262,9 @@ void ChannelEditor::DragBandwidthLocked(int channel, int band, BandwidthHandle h
 void ChannelEditor::DragCrossover(int channel, CrossoverFilter which, int x, PlotSize plot) {
     EditGroup(channel, [&] {
         auto& filter = Crossover(channel, which);
-        const int frequencyHz = corva::DragCrossover(
-            filter.type(), filter.filterRole(), x, out(channel).eq().HighPass().targetHz(),
-            out(channel).eq().LowPass().targetHz(), plot);
+        const int frequencyHz = corva::DragCrossover(filter.type(), filter.filterRole(), x,
+                                                     out(channel).eq().HighPass().targetHz(),
+                                                     out(channel).eq().LowPass().targetHz(), plot);
         for (const int c : GroupOf(channel)) {
             Crossover(c, which).SetFrequency(frequencyHz, EditOrigin::User);
         }
@@ -271,8 +278,7 @@ ChannelFilter& ChannelEditor::Crossover(int channel, CrossoverFilter filter) {
     return filter == CrossoverFilter::HighPass ? eq.HighPass() : eq.LowPass();
 }
 
-int ChannelEditor::SetCrossoverFrequency(int channel, CrossoverFilter which,
-                                         double typedHz) {
+int ChannelEditor::SetCrossoverFrequency(int channel, CrossoverFilter which, double typedHz) {
     int frequencyHz = LimitedFrequencyHz(typedHz);
     return EditGroup(channel, [&] {
         auto& filter = Crossover(channel, which);

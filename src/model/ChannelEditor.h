@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "core/UiText.h"
-#include "dsp/values/DelayCodes.h"
 #include "dsp/response/PlotGeometry.h"
+#include "dsp/values/DelayCodes.h"
 #include "model/TuningSession.h"
 
 namespace corva {

@@ -67,7 +67,9 @@ void MusicInput::SetCarriedByte96(int value) {
     slot12Changed = *synchronised_;
 }
 
-std::string MusicInput::name() const { return TextFromField(nameBytes_); }
+std::string MusicInput::name() const {
+    return TextFromField(nameBytes_);
+}
 
 void MusicInput::Load(std::span<const std::uint8_t, kRecordSize> record) {
     eq_.LoadBands(record.subspan(kMusicBlock, kSlotSize * kBandCount));

@@ -41,8 +41,8 @@ class MusicInput {
 public:
     static constexpr int kBandCount = 10;
     static constexpr int kInputChannel = 2;
-    static constexpr int kSettingsSlot = 10;  // level, mute and three carried values
-    static constexpr int kByte96Slot = 12;    // one carried byte
+    static constexpr int kSettingsSlot = 10;         // level, mute and three carried values
+    static constexpr int kByte96Slot = 12;           // one carried byte
     static constexpr std::size_t kNameOffset = 400;  // 16 bytes in the record
     static constexpr std::size_t kNameSize = 16;
 

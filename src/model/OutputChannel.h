@@ -86,7 +86,6 @@ public:
         bool routing = false;
         bool limiter = false;
         bool block = false;  // the whole block is to be sent
-        bool spare = false;
     };
     PendingFlags& pending() { return pending_; }
     const PendingFlags& pending() const { return pending_; }

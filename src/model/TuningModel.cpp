@@ -16,10 +16,12 @@ constexpr int kLowestFrequencyHz = 20;
 }  // namespace
 
 TuningModel::TuningModel()
-    : music_{synchronised_},
-      outputs_{OutputChannel{synchronised_, 0}, OutputChannel{synchronised_, 1},
-               OutputChannel{synchronised_, 2}, OutputChannel{synchronised_, 3},
-               OutputChannel{synchronised_, 4}, OutputChannel{synchronised_, 5}} {}
+    : music_{synchronised_}, outputs_{OutputChannel{synchronised_, 0},
+                                      OutputChannel{synchronised_, 1},
+                                      OutputChannel{synchronised_, 2},
+                                      OutputChannel{synchronised_, 3},
+                                      OutputChannel{synchronised_, 4},
+                                      OutputChannel{synchronised_, 5}} {}
 
 void TuningModel::LoadFromImage(ParameterImage& image, int preset, EffectArea effect) {
     // A load takes values as they are; it is not an edit to send. (Loaded while synchronised
@@ -77,13 +79,12 @@ bool TuningModel::HasPendingChanges() const {
     }
     return std::any_of(outputs_.begin(), outputs_.end(), [&](const OutputChannel& out) {
         const auto& p = out.pending();
-        return p.name || p.strip || p.routing || p.limiter || p.block || p.spare ||
-               anyFilter(out.eq());
+        return p.name || p.strip || p.routing || p.limiter || p.block || anyFilter(out.eq());
     });
 }
 
 std::unique_ptr<SendData> TuningModel::NextChangedFrame(ParameterImage& image,
-                                                      const ProtectionState& protection) {
+                                                        const ProtectionState& protection) {
     const FrameBuilder builder(image, protection);
     if (positionPending) {
         positionPending = false;
@@ -107,8 +108,7 @@ std::unique_ptr<SendData> TuningModel::NextChangedFrame(ParameterImage& image,
         if (filter.pending()) {
             filter.ClearPending();
             music_.WriteBandSlot(live, band);
-            return builder.BuildSlotFrame(BlockType::SecondInput, MusicInput::kInputChannel,
-                                          band);
+            return builder.BuildSlotFrame(BlockType::SecondInput, MusicInput::kInputChannel, band);
         }
     }
     for (int channel = 0; channel < kOutputChannelCount; ++channel) {
@@ -122,8 +122,8 @@ std::unique_ptr<SendData> TuningModel::NextChangedFrame(ParameterImage& image,
 }
 
 std::unique_ptr<SendData> TuningModel::NextOutputFrame(int channel, ParameterImage& image,
-                                                     const ProtectionState& protection,
-                                                     bool& taken) {
+                                                       const ProtectionState& protection,
+                                                       bool& taken) {
     const FrameBuilder builder(image, protection);
     auto& out = output(channel);
     auto& pending = out.pending();
@@ -170,10 +170,6 @@ std::unique_ptr<SendData> TuningModel::NextOutputFrame(int channel, ParameterIma
         }
         out.WriteAllToBlock(block, OutputChannel::NameSlot::Write);
         return builder.BuildBlockFrame(0, BlockType::Output, channel, BlockSource::Live);
-    }
-    if (pending.spare) {
-        pending.spare = false;
-        return nullptr;
     }
     for (int band = 0; band < out.eq().BandCount(); ++band) {
         auto& filter = out.eq().Band(band);

@@ -6,8 +6,8 @@
 #include <array>
 #include <memory>
 
-#include "model/OutputChannel.h"
 #include "model/InputObjects.h"
+#include "model/OutputChannel.h"
 #include "protocol/ParameterImage.h"
 #include "protocol/ProtectionState.h"
 #include "protocol/SendData.h"

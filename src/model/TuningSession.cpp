@@ -3,6 +3,7 @@
 #include "core/ByteOrder.h"
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/ValueLabels.h"
+#include "protocol/FrameLayout.h"
 #include "protocol/TextField.h"
 
 namespace corva {
@@ -56,8 +57,8 @@ OutputView ViewOfOutput(const OutputChannel& out, const ParameterImage& image, i
 PositionsView ViewOfPositions(std::span<const std::uint8_t, kListeningTableSize> table) {
     PositionsView view;
     std::copy(table.begin(), table.end(), view.bytes.begin());
-    view.current = std::min<int>(table[listening_table::kCurrentPosition],
-                                 listening_table::kLastPosition);
+    view.current =
+        std::min<int>(table[listening_table::kCurrentPosition], listening_table::kLastPosition);
     view.lastModeFile = table[listening_table::kLastModeFilePosition];
     for (int p = 0; p < listening_table::kPositionCount; ++p) {
         const auto row = table.subspan(listening_table::RowOffset(p), listening_table::kRowSize);
@@ -99,6 +100,30 @@ TuningSnapshot TuningSession::Snapshot() const {
 Response TuningSession::ChannelResponse(int channel) const {
     std::lock_guard lock(state_.sendLock);
     return state_.model.output(channel).eq().SumResponse();
+}
+
+}  // namespace corva
+
+namespace corva {
+
+bool TuningSession::IsProtected() const {
+    std::lock_guard lock(state_.sendLock);
+    return state_.protection.isProtected;
+}
+
+bool TuningSession::NothingLeftToSend() const {
+    std::lock_guard lock(state_.sendLock);
+    if (state_.queue.count() > 1 || state_.model.HasPendingChanges()) {
+        return false;
+    }
+    const SendData* head = state_.queue.front();
+    return !head || (head->data()[frame::kBlockType] == static_cast<int>(BlockType::System) &&
+                     head->data()[frame::kChannel] == system_id::kStatusList);
+}
+
+void TuningSession::DiscardQueuedFrames() {
+    std::lock_guard lock(state_.sendLock);
+    state_.queue.clear();
 }
 
 }  // namespace corva

@@ -18,6 +18,12 @@ public:
     TuningSnapshot Snapshot() const;
     // The summed response of one output channel's filters.
     Response ChannelResponse(int channel) const;
+    bool IsProtected() const;
+    // Nothing is waiting to be sent: the queue holds at most the idle status poll and no edit
+    // is marked for the change scan.
+    bool NothingLeftToSend() const;
+    // Drops every frame waiting to be sent (a request given up before it could start).
+    void DiscardQueuedFrames();
 
     // Where the front end hears about changes (set before connecting).
     void SetEventSink(SessionEventSink sink) { state_.events.SetSink(std::move(sink)); }

@@ -53,8 +53,7 @@ struct OutputView {
 struct PositionsView {
     int current = 0;  // 0..3
     int lastModeFile = 0;
-    std::array<std::array<int, kOutputChannelCount>, listening_table::kPositionCount>
-        delayCodes{};
+    std::array<std::array<int, kOutputChannelCount>, listening_table::kPositionCount> delayCodes{};
     std::array<std::uint8_t, kListeningTableSize> bytes{};
 };
 

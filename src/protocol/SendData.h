@@ -18,6 +18,10 @@ inline constexpr int kOrdinary = 0;
 inline constexpr int kFirmwareHandshake = 255;
 }  // namespace frame_code
 
+// The progress index of a frame outside any bulk transfer. Transfers number their frames
+// from 0, so 0 is a batch's first frame, never "not numbered".
+inline constexpr int kNotNumbered = -1;
+
 class SendData {
 public:
     explicit SendData(std::vector<std::uint8_t> frame, int code = frame_code::kOrdinary);
@@ -32,12 +36,12 @@ public:
     // Over USB a frame is written when every byte has gone out; other links write it at once.
     bool FullyWrittenOverUsb() const { return position >= data_.size(); }
 
-    int tries = 0;             // starts counted in firmware mode and over a serial line
-    int progressIndex = 0;     // place in the current bulk transfer; 0 outside one
-    bool endsBulk = false;     // last frame of a bulk read
-    bool endsStage = false;    // last frame of a bulk write
+    int tries = 0;                     // starts counted in firmware mode and over a serial line
+    int progressIndex = kNotNumbered;  // place in the current bulk transfer
+    bool endsBulk = false;             // last frame of a bulk read
+    bool endsStage = false;            // last frame of a bulk write
     bool notifyOnAnswer = false;
-    std::size_t position = 0;  // next frame byte to write over USB
+    std::size_t position = 0;          // next frame byte to write over USB
     int code = frame_code::kOrdinary;  // firmware command id 54..60, or the handshake item
 
 private:

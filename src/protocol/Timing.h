@@ -18,7 +18,6 @@ struct Timing {
     int comAnswerWaitMs = 500;      // one wait for a serial answer
     int comBulkEndWaitMs = 2000;    // the same at the end of a bulk transfer
     int comWrites = 4;              // writes of one frame before the failure
-    int failurePauseMs = 500;       // after stopping the worker on a failure
     int batchDoneDelayMs = 1000;    // before bulk busy is cleared
     // Firmware update.
     int firmwareReportWriteMs = 5;

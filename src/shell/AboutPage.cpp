@@ -54,17 +54,9 @@ void AboutPage::showEvent(QShowEvent* event) {
 }
 
 QString AboutPage::DeviceVersionTag() const {
-    TuningSession& session = context_.session();
-    std::lock_guard lock(session.engine().sendLock);
-    const auto tag = session.engine().image.VersionTag();
-    QString text;
-    for (const std::uint8_t byte : tag) {
-        if (byte == 0) {
-            break;
-        }
-        text += QChar::fromLatin1(static_cast<char>(byte));
-    }
-    return text.trimmed();  // blank until a tag has been received (or after a rejected one)
+    const std::string tag = context_.session().Snapshot().versionTag;
+    // Blank until a tag has been received (or after a rejected one).
+    return QString::fromLatin1(tag.c_str()).trimmed();
 }
 
 void AboutPage::Refresh() {

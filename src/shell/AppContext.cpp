@@ -25,6 +25,7 @@ AppContext::AppContext(AppSetup setup)
         session_, *devices_, *inUse_, timing_, poster_.NoticeSinkForWorker()});
     // Set once, before any worker runs: the hook is read on the worker thread.
     controller_->command().SetProgressHook(poster_.ProgressSinkForWorker());
+    session_.SetEventSink(poster_.SessionEventSinkForEngine());
 }
 
 AppContext::~AppContext() {

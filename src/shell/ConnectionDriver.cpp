@@ -18,7 +18,7 @@ ConnectionDriver::ConnectionDriver(AppContext& context, QObject* parent)
     // progress window does not vanish before the processor has settled.
     batchDoneTimer_.setSingleShot(true);
     connect(&batchDoneTimer_, &QTimer::timeout, this, [this] {
-        context_.controller().bulk().bulkBusy = false;
+        context_.controller().EndBatch();
         Refresh();
     });
     Refresh();
@@ -75,20 +75,6 @@ void ConnectionDriver::PollDevices() {
     Show(message);
 }
 
-bool ConnectionDriver::EnqueueSystemFrame(int systemId, int preset) {
-    TuningSession& session = context_.session();
-    std::lock_guard lock(session.engine().sendLock);
-    if (!session.engine().connected) {
-        return false;
-    }
-    auto frame = FrameBuilder(session.engine().image, session.engine().protection).BuildSystemFrame(systemId, preset);
-    if (!frame) {
-        return false;
-    }
-    session.engine().queue.push(std::move(frame));
-    return true;
-}
-
 void ConnectionDriver::NoteBulkTransfer() {
     Refresh();
     auto& bulk = context_.controller().bulk();
@@ -100,18 +86,18 @@ void ConnectionDriver::NoteBulkTransfer() {
 
 void ConnectionDriver::HandleNotice(const Notice& notice) {
     auto& controller = context_.controller();
-    if (notice.id == NoticeId::BatchDone) {
+    const NoticeOutcome outcome = controller.Handle(notice);
+    const auto& message = outcome.message;
+    if (outcome.batchEnded) {
         batchDoneTimer_.start(context_.timing().batchDoneDelayMs);
     }
-    const bool wasUpdating = controller.updating();
-    const auto message = controller.HandleNotice(notice);
     Refresh();
     if (notice.id == NoticeId::VersionReceived) {
         emit VersionArrived();
     }
     emit NoticeHandled(notice);
-    if (wasUpdating && !controller.updating()) {
-        if (notice.id == NoticeId::UpdateStep) {
+    if (outcome.updateEnd != UpdateEnd::None) {
+        if (outcome.updateEnd == UpdateEnd::Succeeded) {
             // The success message is shown while still busy, so the panel stays under it.
             Show(message);
             context_.busy = false;

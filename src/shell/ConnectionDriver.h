@@ -44,9 +44,6 @@ public:
     void StartHotPlugPolling(int intervalMs = 1000);
     void PollDevices();
 
-    // Queues a write of a system field, only while connected; false when nothing was queued.
-    bool EnqueueSystemFrame(int systemId, int preset = 0);
-
     // Call after starting a bulk transfer of one's own: the window shows its progress.
     void NoteBulkTransfer();
 

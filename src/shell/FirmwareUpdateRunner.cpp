@@ -80,11 +80,7 @@ void FirmwareUpdateRunner::WaitTick() {
     }
     if (waited_.elapsed() > context_.timing().connectForUpdateMs) {
         waitTimer_.stop();
-        {
-            TuningSession& session = context_.session();
-            std::lock_guard lock(session.engine().sendLock);
-            session.engine().queue.clear();
-        }
+        context_.session().DiscardQueuedFrames();
         GiveUp(context_.language().Pick(ConnectionFailureMessage(LinkKind::Usb).text), true);
     }
 }

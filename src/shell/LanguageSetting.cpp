@@ -11,14 +11,6 @@ UiLanguage LanguageForLocale(const QLocale& locale) {
                : UiLanguage::English;
 }
 
-UiLanguage LanguageFromStoredText(const QString& stored) {
-    return stored == QStringLiteral("Chinese") ? UiLanguage::Chinese : UiLanguage::English;
-}
-
-QString StoredTextFor(UiLanguage language) {
-    return language == UiLanguage::Chinese ? QStringLiteral("Chinese") : QStringLiteral("English");
-}
-
 UiLanguage StartupLanguage(SettingsStore& store, UiLanguage localeLanguage) {
     FirmwareSettings values = store.ReadFirmwareSettings();
     if (values.language.isEmpty()) {

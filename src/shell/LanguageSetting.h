@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "core/UiText.h"
+#include "protocol/links/SharedSettings.h"
 
 namespace corva::shell {
 
@@ -14,11 +15,6 @@ class SettingsStore;
 
 // Chinese only for Chinese as used in the People's Republic of China; English otherwise.
 UiLanguage LanguageForLocale(const QLocale& locale);
-
-// The stored text means Chinese only when it is exactly "Chinese" (any case difference or any
-// other text means English).
-UiLanguage LanguageFromStoredText(const QString& stored);
-QString StoredTextFor(UiLanguage language);
 
 // The start-up rule: an empty stored text takes `localeLanguage` and is written back; a
 // stored one decides.

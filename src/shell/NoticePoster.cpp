@@ -19,4 +19,9 @@ ConnectionController::FirmwareHooks NoticePoster::FirmwareSinksForWorker() {
             [this] { Post([this] { emit FirmwareStepDone(); }); }};
 }
 
+SessionEventSink NoticePoster::SessionEventSinkForEngine() {
+    return
+        [this](const SessionEvent& event) { Post([this, event] { emit SessionChanged(event); }); };
+}
+
 }  // namespace corva::shell

@@ -7,8 +7,8 @@
 
 #include "core/UiText.h"
 #include "protocol/Notice.h"
-#include "transfer/ConnectionController.h"
 #include "transfer/AnswerHandler.h"
+#include "transfer/ConnectionController.h"
 
 namespace corva::shell {
 
@@ -22,12 +22,16 @@ public:
     NoticeSink NoticeSinkForWorker();
     AnswerHandler::ProgressHook ProgressSinkForWorker();
     ConnectionController::FirmwareHooks FirmwareSinksForWorker();
+    // Session changes, re-raised as SessionChanged on the GUI thread (pages refresh from a
+    // new snapshot there).
+    SessionEventSink SessionEventSinkForEngine();
 
 signals:
     void NoticeArrived(corva::Notice notice);
     void ProgressArrived(int progressIndex);
     void FirmwareStatusArrived(corva::UiText status);
     void FirmwareStepDone();
+    void SessionChanged(corva::SessionEvent event);
 
 private:
     template <class Emit>

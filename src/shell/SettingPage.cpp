@@ -3,9 +3,9 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "commands/ProcessorRequests.h"
 #include "controls/FlatButton.h"
 #include "controls/TwoStateSwitch.h"
-#include "protocol/ImageLayout.h"
 #include "shell/AppContext.h"
 #include "shell/ConnectionDriver.h"
 #include "shell/FloatingPanel.h"
@@ -66,8 +66,13 @@ void SettingPage::FactoryReset() {
         return;
     }
     context_.busy = true;
-    (void)connection_.EnqueueSystemFrame(system_id::kFactoryReset);  // nothing while offline
+    const Status requested = RequestFactoryReset(context_.session());
     context_.busy = false;
+    if (!requested.ok()) {
+        // Nothing was sent: say so rather than let a destructive request pass in silence.
+        context_.messages().ShowTimed(context_.language().Pick(requested.message()),
+                                      context_.language().Pick(text::kWindowTitle));
+    }
 }
 
 }  // namespace corva::shell

@@ -7,13 +7,13 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "protocol/links/SettingsInUseMarkers.h"
+#include "protocol/links/SharedSettings.h"
 
 namespace corva::shell {
 namespace {
 
-constexpr const char* kPathGroup = "PC_File";
-constexpr const char* kFirmwareGroup = "DspMcu";
+using settings_key::kFirmwareGroup;
+using settings_key::kPathGroup;
 
 constexpr std::array<const char*, 4> kPathValueNames = {"File_Path", "AllFile_Path", "Map_Path",
                                                         "Hex"};
@@ -45,14 +45,7 @@ SettingsStore::SettingsStore(Folders folders) : folders_{std::move(folders)} {
 SettingsStore::~SettingsStore() = default;
 
 std::unique_ptr<QSettings> SettingsStore::Open() const {
-#ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(
-        QStringLiteral("HKEY_CURRENT_USER\\Software\\") + QString::fromLatin1(kSharedStoreName),
-        QSettings::NativeFormat);
-#else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QString::fromLatin1(kSharedStoreName));
-#endif
+    return OpenSharedSettings();
 }
 
 QString SettingsStore::DataFolder() const {
@@ -116,7 +109,7 @@ const FirmwareSettings& SettingsStore::ReadFirmwareSettings() {
     }
     firmware_.name = settings->value(FirmwareKey("Name")).toString();
     firmware_.path = settings->value(FirmwareKey("Path"), firmware_.path).toString();
-    firmware_.language = settings->value(FirmwareKey("Language")).toString();
+    firmware_.language = settings->value(FirmwareKey(settings_key::kLanguageValue)).toString();
     return firmware_;
 }
 
@@ -125,7 +118,7 @@ void SettingsStore::WriteFirmwareSettings(const FirmwareSettings& values) {
     auto settings = Open();
     settings->setValue(FirmwareKey("Name"), firmware_.name);
     settings->setValue(FirmwareKey("Path"), firmware_.path);
-    settings->setValue(FirmwareKey("Language"), firmware_.language);
+    settings->setValue(FirmwareKey(settings_key::kLanguageValue), firmware_.language);
     settings->sync();
 }
 

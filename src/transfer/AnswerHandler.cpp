@@ -10,38 +10,87 @@ namespace {
 
 constexpr std::uint8_t kBlank = 0x20;
 constexpr int kLastOutputChannel = kOutputChannelCount - 1;
-constexpr std::size_t kStoredNameBytes = 13;  // the processor's names keep 13 characters
+constexpr std::size_t kStoredNameBytes = 13;      // the processor's names keep 13 characters
 constexpr std::size_t kCurrentPositionByte = 48;  // of the listening-position table, 0..3
 
-bool IsStoredPreset(int preset) { return preset >= 1 && preset <= kPresetCount; }
+bool IsStoredPreset(int preset) {
+    return preset >= 1 && preset <= kPresetCount;
+}
+
+std::string HeaderHex(std::span<const std::uint8_t> frame) {
+    // Command, address, preset, block type, channel and mode: enough to tell frames apart.
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (std::size_t i = frame::kCommand; i <= frame::kSlot && i < frame.size(); ++i) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += kDigits[frame[i] >> 4];
+        text += kDigits[frame[i] & 0x0F];
+    }
+    return text;
+}
 
 }  // namespace
 
 AnswerHandler::AnswerHandler(SessionState& session, NoticeSink notices)
     : session_{session}, notices_{std::move(notices)} {}
 
-void AnswerHandler::ResetAssembler() {
+void AnswerHandler::SetProgressHook(ProgressHook hook) {
+    std::lock_guard lock(hooksMutex_);
+    progress_ = std::move(hook);
+}
+
+void AnswerHandler::SetLogSink(LogSink sink) {
+    std::lock_guard lock(hooksMutex_);
+    log_ = std::move(sink);
+}
+
+AnswerHandler::LinkEpoch AnswerHandler::BeginLink() {
     std::lock_guard lock(session_.sendLock);
+    assembler_.Reset();
+    lastRejected_ = false;
+    return ++epoch_;
+}
+
+void AnswerHandler::EndLink() {
+    std::lock_guard lock(session_.sendLock);
+    assembler_.Reset();
+    lastRejected_ = false;
+    ++epoch_;
+}
+
+void AnswerHandler::ResetAssembler(LinkEpoch epoch) {
+    std::lock_guard lock(session_.sendLock);
+    if (!IsCurrentLinkLocked(epoch)) {
+        return;
+    }
     assembler_.Reset();
     lastRejected_ = false;
 }
 
-bool AnswerHandler::FeedUsbReport(const HidReport& report) {
-    return FeedStream(std::span<const std::uint8_t>(report).subspan(1));
+bool AnswerHandler::FeedUsbReport(const HidReport& report, LinkEpoch epoch) {
+    return FeedStream(std::span<const std::uint8_t>(report).subspan(1), epoch);
 }
 
-bool AnswerHandler::FeedStream(std::span<const std::uint8_t> bytes) {
-    std::vector<Notice> notices;
+bool AnswerHandler::FeedStream(std::span<const std::uint8_t> bytes, LinkEpoch epoch) {
+    Deferred deferred;
     bool handled = false;
     {
         std::lock_guard lock(session_.sendLock);
+        if (!IsCurrentLinkLocked(epoch)) {
+            return false;  // a stopped worker's last read: its link is gone
+        }
         lastRejected_ = false;
         while (!bytes.empty() && !handled) {
             std::size_t used = 0;
             const auto result = assembler_.Feed(bytes, used);
             bytes = bytes.subspan(used);
             if (result == ReceiveAssembler::Result::Accepted) {
-                handled = HandleAnswer(notices);  // what follows an answer is padding
+                handled = HandleAnswer(deferred);  // what follows an answer is padding
+                if (handled) {
+                    break;
+                }
             } else if (result == ReceiveAssembler::Result::Rejected) {
                 lastRejected_ = true;  // look for a good answer in the rest
             } else {
@@ -49,92 +98,146 @@ bool AnswerHandler::FeedStream(std::span<const std::uint8_t> bytes) {
             }
         }
     }
-    Post(notices);
+    Deliver(deferred);
     return handled;
 }
 
-void AnswerHandler::Post(const std::vector<Notice>& notices) const {
+void AnswerHandler::Deliver(const Deferred& deferred) const {
+    ProgressHook progress;
+    LogSink log;
+    {
+        std::lock_guard lock(hooksMutex_);
+        progress = progress_;
+        log = log_;
+    }
+    if (log) {
+        for (const auto& line : deferred.log) {
+            log(line);
+        }
+    }
+    if (progress) {
+        for (const int index : deferred.progress) {
+            progress(index);
+        }
+    }
     if (notices_) {
-        for (const auto& notice : notices) {
+        for (const auto& notice : deferred.notices) {
             notices_(notice);
         }
     }
 }
 
-bool AnswerHandler::HandleAnswer(std::vector<Notice>& notices) {
-    const auto answer = assembler_.frame();
+AnswerHandler::Fit AnswerHandler::FitOf(const SendData* head,
+                                        std::span<const std::uint8_t> answer) {
+    if (!head || head->length() < frame::kHeaderSize ||
+        head->code == frame_code::kFirmwareHandshake) {
+        return Fit::Unmatched;  // nothing in flight that the processor answers
+    }
+    const auto request = head->data();
     const auto command = static_cast<Command>(answer[frame::kCommand]);
-
-    // Progress of the frame this answer belongs to.
-    if (SendData* head = session_.queue.front()) {
-        if (head->notifyOnAnswer) {
-            notices.push_back({NoticeId::BatchDone});
-        } else if (head->progressIndex != 0) {
-            if (head->code != frame_code::kOrdinary) {
-                if (firmwareStep_) {
-                    firmwareStep_(head->code);
-                }
-            } else {
-                if (progress_) {
-                    progress_(head->progressIndex);
-                }
-                if (head->FullyWrittenOverUsb() && (head->endsStage || head->endsBulk)) {
-                    notices.push_back({NoticeId::BatchDone});
-                }
+    switch (static_cast<Command>(request[frame::kCommand])) {
+        case Command::Write:
+            if (command == Command::Acknowledge) {
+                return Fit::Acknowledges;
             }
+            return command == Command::ResendRequest ? Fit::AsksResend : Fit::Unmatched;
+        case Command::ReadRequest: {
+            if (command == Command::ResendRequest) {
+                return Fit::AsksResend;
+            }
+            if (command != Command::Data) {
+                return Fit::Unmatched;
+            }
+            // A processor that needs new firmware answers with no payload at all; nothing is
+            // filed from it, so its header is not checked.
+            if (ReadLe16(answer, frame::kLength) == 0) {
+                return Fit::NeedsFirmware;
+            }
+            // The processor echoes preset, block type, channel and mode of the request.
+            const bool echoes =
+                std::equal(request.begin() + frame::kPreset, request.begin() + frame::kSlot + 1,
+                           answer.begin() + frame::kPreset);
+            return echoes ? Fit::CarriesData : Fit::Unmatched;
         }
+        default:
+            return Fit::Unmatched;
+    }
+}
+
+bool AnswerHandler::HandleAnswer(Deferred& deferred) {
+    const auto answer = assembler_.frame();
+    SendData* head = session_.queue.front();
+    const Fit fit = FitOf(head, answer);
+
+    if (fit == Fit::Unmatched) {
+        ++unmatchedAnswers_;
+        deferred.log.push_back("answer " + HeaderHex(answer) + " fits no frame in flight" +
+                               (head ? " (waiting for " + HeaderHex(head->data()) + ")"
+                                     : std::string(" (nothing sent)")));
+        assembler_.Reset();
+        return false;  // the right answer may still come
     }
 
     bool keepHead = false;
-    switch (command) {
-        case Command::Acknowledge:
+    switch (fit) {
+        case Fit::Acknowledges:
             break;
-        case Command::ResendRequest:
-            if (SendData* head = session_.queue.front()) {
-                head->position = 0;
-            }
+        case Fit::AsksResend:
+            head->position = 0;  // written again from its first byte by the next cycle
             keepHead = true;
             break;
-        case Command::Data:
-            FileData(answer, notices, keepHead);
-            break;
-        default:
+        case Fit::NeedsFirmware:
+            needsFirmware = true;
+            deferred.notices.push_back({NoticeId::DeviceNeedsFirmware});
             keepHead = true;
+            break;
+        case Fit::CarriesData:
+            FileData(answer, deferred.notices, keepHead);
+            break;
+        case Fit::Unmatched:
             break;
     }
     assembler_.Reset();
     ++answersHandled;
-    if (!keepHead) {
-        session_.queue.popFront();
+    if (keepHead) {
+        return true;
     }
+
+    // The frame is done: its progress and the end of its batch are told only now, so a
+    // resend request for the last frame cannot end a batch early.
+    if (head->notifyOnAnswer) {
+        deferred.notices.push_back({NoticeId::BatchDone});
+    } else if (head->code != frame_code::kOrdinary) {
+        deferred.notices.push_back({NoticeId::FirmwareStepAnswered, head->code});
+    } else if (head->progressIndex != kNotNumbered) {
+        deferred.progress.push_back(head->progressIndex);
+        if (head->FullyWrittenOverUsb() && (head->endsStage || head->endsBulk)) {
+            deferred.notices.push_back({NoticeId::BatchDone});
+        }
+    }
+    session_.queue.popFront();
     return true;
 }
 
 void AnswerHandler::FileData(std::span<const std::uint8_t> answer, std::vector<Notice>& notices,
-                          bool& keepHead) {
+                             bool& keepHead) {
     const int preset = answer[frame::kPreset];
-    const int blockType = answer[frame::kBlockType];
+    const auto blockType = static_cast<BlockType>(answer[frame::kBlockType]);
     const int channel = answer[frame::kChannel];
     const int mode = answer[frame::kSlot];
     const std::size_t length = ReadLe16(answer, frame::kLength);
     const auto payload = answer.subspan(frame::kHeaderSize, length);
 
-    if (length == 0) {
-        needsFirmware = true;
-        notices.push_back({NoticeId::DeviceNeedsFirmware});
-        keepHead = true;
-        return;
-    }
     const int target = mode == frame::kStoreMarker && IsStoredPreset(preset) ? preset : 0;
     switch (blockType) {
-        case 1:
-        case 2:
+        case BlockType::FirstInput:
+        case BlockType::Effect:
             return;  // input block 1 and the effect area are never read back
-        case 3:
-        case 4: {
-            auto block = session_.image.Block(target, static_cast<BlockType>(blockType), channel);
+        case BlockType::SecondInput:
+        case BlockType::Output: {
+            auto block = session_.image.Block(target, blockType, channel);
             std::copy_n(payload.begin(), std::min(block.size(), payload.size()), block.begin());
-            if (blockType == 4 && channel == kLastOutputChannel) {
+            if (blockType == BlockType::Output && channel == kLastOutputChannel) {
                 if (mode != frame::kStoreMarker) {
                     notices.push_back({NoticeId::OutputsReceived, preset});
                 } else if (preset == 0) {
@@ -145,7 +248,7 @@ void AnswerHandler::FileData(std::span<const std::uint8_t> answer, std::vector<N
             }
             return;
         }
-        case 9:
+        case BlockType::System:
             FileSystemField(channel, preset, payload, notices);
             return;
         default:
@@ -155,12 +258,13 @@ void AnswerHandler::FileData(std::span<const std::uint8_t> answer, std::vector<N
 }
 
 void AnswerHandler::FileSystemField(int systemId, int preset, std::span<const std::uint8_t> payload,
-                                 std::vector<Notice>& notices) {
+                                    std::vector<Notice>& notices) {
     auto& image = session_.image;
     const auto copyInto = [&](std::span<std::uint8_t> field) {
         std::copy_n(payload.begin(), std::min(field.size(), payload.size()), field.begin());
     };
-    const auto blankOutside = [](std::span<std::uint8_t> text, std::uint8_t low, std::uint8_t high) {
+    const auto blankOutside = [](std::span<std::uint8_t> text, std::uint8_t low,
+                                 std::uint8_t high) {
         for (auto& byte : text) {
             if (byte < low || byte > high) {
                 byte = kBlank;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <thread>
 
 #include "model/ProtectionCheck.h"
 #include "protocol/FrameBuilder.h"
@@ -14,14 +13,11 @@ constexpr std::size_t kFamilyLength = 7;
 constexpr std::size_t kMajorVersionAt = 7;
 
 bool SamePath(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
 }
-
-void SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 }  // namespace
 
@@ -34,7 +30,35 @@ ConnectionController::ConnectionController(Dependencies dependencies)
       command_{session_, notices_},
       bulk_{session_} {}
 
-ConnectionController::~ConnectionController() { Disconnect(); }
+ConnectionController::~ConnectionController() {
+    Disconnect();
+    stoppedWorkers_.clear();  // each waits out its last read slice: the workers use our parts
+}
+
+std::size_t ConnectionController::closingLinks() {
+    ReapStoppedWorkers();
+    return stoppedWorkers_.size();
+}
+
+void ConnectionController::ReapStoppedWorkers() {
+    std::erase_if(stoppedWorkers_, [](const auto& worker) { return worker->Finished(); });
+}
+
+void ConnectionController::Raise(SessionChange change, std::uint8_t channels) {
+    session_.events.Raise({change, channels});
+}
+
+void ConnectionController::RaiseSynchronisedIfChanged() {
+    bool synchronisedNow = false;
+    {
+        std::lock_guard lock(session_.sendLock);
+        synchronisedNow = session_.model.synchronised();
+    }
+    if (synchronisedNow != synchronisedSeen_) {
+        synchronisedSeen_ = synchronisedNow;
+        Raise(SessionChange::Synchronised);
+    }
+}
 
 bool ConnectionController::synchronised() const {
     std::lock_guard lock(session_.sendLock);
@@ -67,19 +91,30 @@ void ConnectionController::QueueHandshake() {
                             .BuildSystemReadFrame(system_id::kVersionTag));
 }
 
-Status ConnectionController::StartWorker(std::unique_ptr<Link> link,
-                                         TransferWorker::StartDelays delays,
-                                         UpdateSequencer* firmware) {
-    command_.ResetAssembler();
-    if (trace_) {
+WorkerContext ConnectionController::Context() {
+    return WorkerContext{session_, command_, timing_, notices_, deviceMutex_, nullptr};
+}
+
+std::unique_ptr<Link> ConnectionController::Traced(std::unique_ptr<Link> link) const {
+    if (link && trace_) {
         link->SetTraceHook(trace_);
     }
-    auto worker = std::make_unique<TransferWorker>(
-        WorkerContext{session_, command_, timing_, notices_, deviceMutex_, firmware,
-                      firmwareHooks_.status},
-        std::move(link));
-    Status status = worker->Start(delays);
+    return link;
+}
+
+Status ConnectionController::StartWorker(std::unique_ptr<TransferWorker> worker,
+                                         TransferWorker::StartDelays delays,
+                                         TransferWorker::OpenReport report) {
+    ReapStoppedWorkers();
+    // A stopped worker may still hold the device (or the port) for one read slice.
+    std::vector<std::shared_future<void>> predecessors;
+    for (const auto& stopped : stoppedWorkers_) {
+        predecessors.push_back(stopped->exited());
+    }
+    Status status = worker->Start(delays, report, std::move(predecessors));
     if (!status.ok()) {
+        command_.EndLink();
+        stoppedWorkers_.push_back(std::move(worker));  // its thread is ending by itself
         return status;
     }
     {
@@ -177,14 +212,17 @@ Status ConnectionController::ConnectStream(LinkMaker makeLink) {
 
 void ConnectionController::StopWorker() {
     if (worker_) {
-        worker_->Stop();
-        worker_.reset();
+        worker_->Stop();  // returns at once; the thread closes its link and ends by itself
+        stoppedWorkers_.push_back(std::move(worker_));
     }
+    command_.EndLink();  // whatever the stopped worker still reads is dropped, never filed
+    ReapStoppedWorkers();
     std::lock_guard lock(session_.sendLock);
     session_.connected = false;
 }
 
 void ConnectionController::CloseTransport() {
+    const bool wasOnline = online();
     StopWorker();
     sequencer_.reset();  // an update never outlives its link
     if (markedInUse_) {
@@ -193,10 +231,16 @@ void ConnectionController::CloseTransport() {
     }
     awaitingFullRead_ = false;
     bulk_.bulkBusy = false;
-    std::lock_guard lock(session_.sendLock);
-    session_.queue.clear();
-    session_.model.ClearChangeMarks();
-    session_.model.SetSynchronised(false);
+    {
+        std::lock_guard lock(session_.sendLock);
+        session_.queue.clear();
+        session_.model.ClearChangeMarks();
+        session_.model.SetSynchronised(false);
+    }
+    RaiseSynchronisedIfChanged();
+    if (wasOnline) {
+        Raise(SessionChange::LinkLost);
+    }
 }
 
 void ConnectionController::Disconnect() {
@@ -207,7 +251,28 @@ void ConnectionController::Disconnect() {
     command_.ResetAssembler();
 }
 
-std::optional<UserMessage> ConnectionController::HandleNotice(const Notice& notice) {
+NoticeOutcome ConnectionController::Handle(const Notice& notice) {
+    ReapStoppedWorkers();
+    NoticeOutcome outcome;
+    const bool wasUpdating = updating();
+    const bool finishesUpdate =
+        notice.id == NoticeId::UpdateStep ||
+        (notice.id == NoticeId::FirmwareStepAnswered && notice.value == firmware_step::kFinish);
+    outcome.message = Dispatch(notice);
+    if (wasUpdating && !updating()) {
+        outcome.updateEnd = finishesUpdate ? UpdateEnd::Succeeded : UpdateEnd::Failed;
+    }
+    if (notice.id == NoticeId::BatchDone) {
+        outcome.batchEnded = true;
+    }
+    if (notice.id == NoticeId::Progress) {
+        outcome.progressIndex = notice.value;
+    }
+    RaiseSynchronisedIfChanged();
+    return outcome;
+}
+
+std::optional<UserMessage> ConnectionController::Dispatch(const Notice& notice) {
     switch (notice.id) {
         case NoticeId::VersionReceived:
             return OnVersionTag();
@@ -219,10 +284,27 @@ std::optional<UserMessage> ConnectionController::HandleNotice(const Notice& noti
             return std::nullopt;
         case NoticeId::OutputsReceived:
             return OnOutputsReceived();
+        case NoticeId::PresetsReceived:
+            if (online()) {
+                Raise(SessionChange::Presets);
+            }
+            return std::nullopt;
+        case NoticeId::PositionsReceived:
+            if (online()) {
+                Raise(SessionChange::Positions);
+            }
+            return std::nullopt;
         case NoticeId::LinkFailed:
             return OnLinkFailed();
         case NoticeId::NetRetry:
             return OnNetRetry();
+        case NoticeId::FirmwareStepAnswered:
+            return OnFirmwareStep(notice.value);
+        case NoticeId::FirmwareErasing:
+            if (updating() && firmwareHooks_.status) {
+                firmwareHooks_.status({"Erasing......", "擦除中......"});
+            }
+            return std::nullopt;
         case NoticeId::UpdateStep:
             return OnUpdateFinished();
         case NoticeId::DeviceNeedsFirmware:
@@ -232,7 +314,7 @@ std::optional<UserMessage> ConnectionController::HandleNotice(const Notice& noti
             Disconnect();
             return NeedsFirmwareMessage();
         default:
-            return std::nullopt;
+            return std::nullopt;  // status polls and progress change nothing here
     }
 }
 
@@ -270,16 +352,25 @@ std::optional<UserMessage> ConnectionController::OnVersionTag() {
 }
 
 std::optional<UserMessage> ConnectionController::OnOutputsReceived() {
-    std::lock_guard lock(session_.sendLock);
-    CheckReceivedProtection(session_.image, session_.protection);
-    session_.model.LoadFromImage(session_.image, 0);
-    auto groups = session_.image.LinkGroups();
-    for (int c = 0; c < kOutputChannelCount; ++c) {
-        groups[static_cast<std::size_t>(c)] = c;  // a completed full read unlinks every pair
+    if (!online()) {
+        return std::nullopt;  // its link closed meanwhile: the image is no processor's now
     }
-    session_.model.ClearChangeMarks();
-    session_.model.SetSynchronised(true);
+    {
+        std::lock_guard lock(session_.sendLock);
+        CheckReceivedProtection(session_.image, session_.protection);
+        session_.model.LoadFromImage(session_.image, 0);
+        auto groups = session_.image.LinkGroups();
+        for (int c = 0; c < kOutputChannelCount; ++c) {
+            groups[static_cast<std::size_t>(c)] = c;  // a completed full read unlinks every pair
+        }
+        session_.model.ClearChangeMarks();
+        session_.model.SetSynchronised(true);
+    }
     bulk_.bulkBusy = false;
+    // The full read (and a recall) also brought the preset names.
+    Raise(SessionChange::Outputs, kAllOutputChannels);
+    Raise(SessionChange::Protection);
+    Raise(SessionChange::Presets);
     return std::nullopt;
 }
 
@@ -288,9 +379,10 @@ std::optional<UserMessage> ConnectionController::OnLinkFailed() {
         return std::nullopt;
     }
     UserMessage message = ConnectionFailureMessage(kind_);
-    message.detail = "no answer over " + linkDescription();
-    StopWorker();
-    SleepMs(timing_.failurePauseMs);
+    const bool neverFound =
+        updating() && devicePath_.empty() && worker_ && worker_->foundPath().empty();
+    message.detail = neverFound ? "no processor on USB" : "no answer over " + linkDescription();
+    // The worker closes the link on its own thread; nothing here waits for it.
     CloseTransport();
     command_.ResetAssembler();
     sequencer_.reset();
@@ -309,12 +401,16 @@ std::optional<UserMessage> ConnectionController::OnNetRetry() {
     ++retryCount_;
     // Keep what was waiting to be sent: the frame in flight goes out again after reconnecting.
     StopWorker();
-    while (retryCount_ <= timing_.tcpRetries && streamMaker_) {
-        Status status = StartWorker(streamMaker_(), {timing_.tcpRetryPauseMs, timing_.tcpAfterConnectMs});
-        if (status.ok()) {
-            return std::nullopt;  // a further silence posts another retry notice
+    if (retryCount_ <= timing_.tcpRetries && streamMaker_) {
+        // The new worker waits, connects and settles on its own thread; a connection that
+        // fails raises the next retry notice.
+        const Status started =
+            StartWorker(std::make_unique<TransferWorker>(Context(), Traced(streamMaker_())),
+                        {timing_.tcpRetryPauseMs, timing_.tcpAfterConnectMs},
+                        TransferWorker::OpenReport::NetRetry);
+        if (started.ok()) {
+            return std::nullopt;
         }
-        ++retryCount_;
     }
     retryCount_ = 0;
     CloseTransport();
@@ -330,8 +426,11 @@ std::optional<UserMessage> ConnectionController::PollDevices() {
     const int firmwareCode = worker_ ? worker_->pendingFirmwareCode() : 0;
     const bool restarting = updating() && (firmwareCode == firmware_step::kStart ||
                                            firmwareCode == frame_code::kFirmwareHandshake);
+    if (worker_ && devicePath_.empty() && kind_ == LinkKind::Usb) {
+        devicePath_ = worker_->foundPath();  // an update that waited for its processor
+    }
     const bool openDeviceGone =
-        online() && kind_ == LinkKind::Usb && !restarting &&
+        online() && kind_ == LinkKind::Usb && !restarting && !devicePath_.empty() &&
         std::none_of(present.begin(), present.end(),
                      [this](const std::string& path) { return SamePath(path, devicePath_); });
     if (openDeviceGone) {
@@ -341,8 +440,8 @@ std::optional<UserMessage> ConnectionController::PollDevices() {
         message->detail = "the processor at " + devicePath_ + " was removed";
     }
     for (const auto& path : present) {
-        const bool arrived = std::find(knownDevices_.begin(), knownDevices_.end(), path) ==
-                             knownDevices_.end();
+        const bool arrived =
+            std::find(knownDevices_.begin(), knownDevices_.end(), path) == knownDevices_.end();
         if (arrived && !online()) {
             (void)ConnectToPath(path);  // no message when the new device will not open
         }
@@ -357,45 +456,61 @@ Status ConnectionController::StartFirmwareUpdate(FirmwareImage image, FirmwareHo
     }
     Disconnect();
     firmwareHooks_ = std::move(hooks);
-    const auto waitedSince = std::chrono::steady_clock::now();
-    std::vector<std::string> paths;
-    while ((paths = EnumerateProcessors()).empty()) {
+    sequencer_ = std::make_shared<UpdateSequencer>(std::move(image));
+    BeginSession();
+    WorkerContext context = Context();
+    context.firmware = sequencer_;
+    const auto present = EnumerateProcessors();
+    std::unique_ptr<TransferWorker> worker;
+    TransferWorker::OpenReport report = TransferWorker::OpenReport::Caller;
+    if (!present.empty()) {
+        devicePath_ = present.front();
+        worker = std::make_unique<TransferWorker>(context, Traced(devices_.MakeLink(devicePath_)));
+    } else {
+        // The worker looks for the processor; the window stays free meanwhile.
         if (firmwareHooks_.status) {
             firmwareHooks_.status({"Connected Usb", "连接Usb"});
         }
-        if (std::chrono::steady_clock::now() - waitedSince >
-            std::chrono::milliseconds(timing_.connectForUpdateMs)) {
-            return Status::Fail(ConnectionFailureMessage(LinkKind::Usb).text);
-        }
-        SleepMs(timing_.connectForUpdateRetryMs);
+        devicePath_.clear();
+        report = TransferWorker::OpenReport::LinkFailed;
+        worker = std::make_unique<TransferWorker>(
+            context,
+            [this]() -> FoundLink {
+                // On the worker thread, with the device mutex held.
+                for (const auto& info : devices_.Enumerate()) {
+                    if (info.IsProcessor()) {
+                        return {Traced(devices_.MakeLink(info.path)), info.path};
+                    }
+                }
+                return {};
+            },
+            timing_.connectForUpdateMs, timing_.connectForUpdateRetryMs);
     }
-    sequencer_ = std::make_unique<UpdateSequencer>(std::move(image));
-    command_.SetFirmwareStepHook([this](int code) {
-        // Runs on the worker thread while the answer is handled: no lock may be taken here.
-        if (!sequencer_) {
-            return;
-        }
-        if (firmwareHooks_.stepDone) {
-            firmwareHooks_.stepDone();
-        }
-        if (auto text = sequencer_->StatusAfter(code); text && firmwareHooks_.status) {
-            firmwareHooks_.status(*text);
-        }
-        if (code == firmware_step::kFinish && notices_) {
-            notices_({NoticeId::UpdateStep, 0, firmware_step::kFinish});
-        }
-    });
-    BeginSession();
-    Status status = StartWorker(devices_.MakeLink(paths.front()), {}, sequencer_.get());
+    Status status = StartWorker(std::move(worker), {}, report);
     if (!status.ok()) {
         sequencer_.reset();
         BeginSession();
         return Status::Fail(ConnectionFailureMessage(LinkKind::Usb).text);
     }
     kind_ = LinkKind::Usb;
-    devicePath_ = paths.front();
     markedInUse_ = false;
     return Status::Ok();
+}
+
+std::optional<UserMessage> ConnectionController::OnFirmwareStep(int code) {
+    if (!updating()) {
+        return std::nullopt;
+    }
+    if (firmwareHooks_.stepDone) {
+        firmwareHooks_.stepDone();
+    }
+    if (auto text = sequencer_->StatusAfter(code); text && firmwareHooks_.status) {
+        firmwareHooks_.status(*text);
+    }
+    if (code == firmware_step::kFinish) {
+        return OnUpdateFinished();
+    }
+    return std::nullopt;
 }
 
 std::optional<UserMessage> ConnectionController::OnUpdateFinished() {

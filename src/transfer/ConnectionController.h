@@ -1,7 +1,8 @@
 // The connection as the front end sees it: finding and opening processors, the version
 // handshake and the full read that follows, hot-plug, the close procedures, the failure and
 // reconnection rules. Runs on the front end's thread; the front end passes it every notice
-// the transfer machinery raises and shows the messages it returns.
+// the transfer machinery raises and shows the messages it returns. Nothing here sleeps or
+// waits for a worker to end: stopped workers close their links on their own threads.
 #pragma once
 
 #include <functional>
@@ -15,9 +16,10 @@
 #include "protocol/DeviceEnumerator.h"
 #include "protocol/InUseMarkers.h"
 #include "protocol/Timing.h"
+#include "transfer/AnswerHandler.h"
 #include "transfer/BulkTransfers.h"
 #include "transfer/ConnectionMessages.h"
-#include "transfer/AnswerHandler.h"
+#include "transfer/NoticeOutcome.h"
 #include "transfer/TransferWorker.h"
 
 namespace corva {
@@ -66,17 +68,23 @@ public:
     void Disconnect();
 
     // ---- Firmware update over USB ----
+    // Both are called on the thread that handles notices.
     struct FirmwareHooks {
-        std::function<void(const UiText&)> status;  // the status line (any thread)
-        std::function<void()> stepDone;             // the progress bar advances (any thread)
+        std::function<void(const UiText&)> status;  // the status line
+        std::function<void()> stepDone;             // the progress bar advances
     };
-    // Closes whatever link is open, waits up to ten seconds for a processor on USB and starts
-    // sending the update; "Connection failure!" when none appears.
+    // Closes whatever link is open and starts the update on the first processor on USB. When
+    // none is there yet, the worker looks for one for up to ten seconds; the update then
+    // ends with "Connection failure!" through the notices like any failed link.
     Status StartFirmwareUpdate(FirmwareImage image, FirmwareHooks hooks);
     bool updating() const { return sequencer_ != nullptr; }
 
-    // Handles a notice on the front end's thread; a message to show, when there is one.
-    std::optional<UserMessage> HandleNotice(const Notice& notice);
+    // Handles a notice on the front end's thread and says what it means for the front end.
+    NoticeOutcome Handle(const Notice& notice);
+    // The same, for callers that only show messages.
+    std::optional<UserMessage> HandleNotice(const Notice& notice) { return Handle(notice).message; }
+    // Ends the bulk transfer a BatchDone notice finished (see NoticeOutcome::batchEnded).
+    void EndBatch() { bulk_.bulkBusy = false; }
 
     // Hot-plug: enumerates (about once a second, or on the system's notice) and reacts to
     // arrival and removal.
@@ -88,19 +96,34 @@ public:
     const std::string& devicePath() const { return devicePath_; }
     std::string linkDescription() const { return worker_ ? worker_->linkDescription() : ""; }
 
+    // Stopped workers whose threads have not ended yet (they end within one read slice).
+    std::size_t closingLinks();
+
 private:
     std::vector<std::string> EnumerateProcessors();
-    Status StartWorker(std::unique_ptr<Link> link, TransferWorker::StartDelays delays = {},
-                       UpdateSequencer* firmware = nullptr);
+    WorkerContext Context();
+    std::unique_ptr<Link> Traced(std::unique_ptr<Link> link) const;
+    Status StartWorker(std::unique_ptr<TransferWorker> worker,
+                       TransferWorker::StartDelays delays = {},
+                       TransferWorker::OpenReport report = TransferWorker::OpenReport::Caller);
+    Status StartWorker(std::unique_ptr<Link> link) {
+        return StartWorker(std::make_unique<TransferWorker>(Context(), Traced(std::move(link))));
+    }
+    void ReapStoppedWorkers();
     void BeginSession();
     void QueueHandshake();
     void StopWorker();
     void CloseTransport();
+    std::optional<UserMessage> Dispatch(const Notice& notice);
     std::optional<UserMessage> OnVersionTag();
     std::optional<UserMessage> OnOutputsReceived();
     std::optional<UserMessage> OnLinkFailed();
     std::optional<UserMessage> OnNetRetry();
+    std::optional<UserMessage> OnFirmwareStep(int code);
     std::optional<UserMessage> OnUpdateFinished();
+    // Raises the events that follow a handled notice, once the send lock is free.
+    void RaiseSynchronisedIfChanged();
+    void Raise(SessionChange change, std::uint8_t channels = 0);
 
     SessionState& session_;
     DeviceEnumerator& devices_;
@@ -111,6 +134,7 @@ private:
     AnswerHandler command_;
     BulkTransfers bulk_;
     std::unique_ptr<TransferWorker> worker_;
+    std::vector<std::unique_ptr<TransferWorker>> stoppedWorkers_;
 
     LinkKind kind_ = LinkKind::Usb;
     std::string devicePath_;
@@ -119,10 +143,11 @@ private:
     LinkMaker streamMaker_;
     int retryCount_ = 0;
     long answersAtLastRetry_ = 0;
-    std::vector<std::string> knownDevices_;  // last enumeration, for hot-plug
-    std::unique_ptr<UpdateSequencer> sequencer_;
+    std::vector<std::string> knownDevices_;       // last enumeration, for hot-plug
+    std::shared_ptr<UpdateSequencer> sequencer_;  // shared with the worker that sends it
     FirmwareHooks firmwareHooks_;
     TraceHook trace_;
+    bool synchronisedSeen_ = false;  // the flag as the last Synchronised event told it
 };
 
 }  // namespace corva

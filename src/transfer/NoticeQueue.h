@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 
@@ -16,6 +17,11 @@ class NoticeQueue {
 public:
     NoticeSink Sink() {
         return [this](const Notice& notice) { Push(notice); };
+    }
+    // For AnswerHandler::SetProgressHook: progress arrives in order with the notices, so the
+    // main thread draws it and the worker never waits on a terminal.
+    std::function<void(int)> ProgressSink() {
+        return [this](int progressIndex) { Push({NoticeId::Progress, progressIndex}); };
     }
 
     void Push(const Notice& notice) {

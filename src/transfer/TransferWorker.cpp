@@ -2,6 +2,7 @@
 
 #include <QThread>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <future>
 
@@ -18,6 +19,9 @@ int ElapsedMs(Clock::time_point since) {
 }
 
 constexpr std::size_t kStreamReadSize = 150;
+// Late input is read away in at most this many reads, so a chattering link cannot hold the
+// worker before its write.
+constexpr int kMaxDrainReads = 64;
 
 }  // namespace
 
@@ -27,62 +31,71 @@ TransferWorker::TransferWorker(WorkerContext context, std::unique_ptr<Link> link
       kind_{link_->kind()},
       description_{link_->Describe()} {}
 
-TransferWorker::~TransferWorker() { Stop(); }
+TransferWorker::TransferWorker(WorkerContext context, LinkFinder find, int limitMs, int retryMs)
+    : context_{std::move(context)},
+      find_{std::move(find)},
+      findLimitMs_{limitMs},
+      findRetryMs_{retryMs},
+      kind_{LinkKind::Usb},
+      description_{"USB"} {}
 
-Status TransferWorker::Start(StartDelays delays) {
+TransferWorker::~TransferWorker() {
+    Stop();
+    if (thread_) {
+        exitedResult_.wait();  // at most one read slice and the link's close
+        thread_->wait();
+        delete thread_;
+    }
+}
+
+std::string TransferWorker::linkDescription() const {
+    std::lock_guard lock(stateMutex_);
+    return description_;
+}
+
+std::string TransferWorker::foundPath() const {
+    std::lock_guard lock(stateMutex_);
+    return foundPath_;
+}
+
+Status TransferWorker::Start(StartDelays delays, OpenReport report,
+                             std::vector<std::shared_future<void>> predecessors) {
     if (thread_) {
         return Status::Ok();
     }
-    std::promise<Status> opened;
-    auto openedResult = opened.get_future();
+    epoch_ = context_.command.BeginLink();
+    auto opened = std::make_shared<std::promise<Status>>();
+    auto openedResult = opened->get_future();
     exited_ = std::promise<void>();
-    exitedResult_ = exited_.get_future();
-    thread_ = QThread::create([this, delays, &opened] {
-        // Joining through Qt is invisible to thread checkers; this promise makes the end of
-        // the thread's work visible to whoever stops it.
-        struct SignalExit {
-            std::promise<void>& exited;
-            ~SignalExit() { exited.set_value(); }
-        } signalExit{exited_};
-        if (delays.beforeOpenMs > 0 && !Pause(delays.beforeOpenMs)) {
-            opened.set_value(Status::Fail({"Stopped.", "已停止。"}));
-            return;
-        }
-        Status status = Status::Ok();
-        {
-            std::lock_guard device(context_.deviceMutex);
-            status = link_->Open();
-        }
-        const bool ok = status.ok();
-        opened.set_value(std::move(status));
-        if (ok) {
-            Run(delays);
-        }
-    });
+    exitedResult_ = exited_.get_future().share();
+    thread_ =
+        QThread::create([this, delays, report, predecessors = std::move(predecessors), opened] {
+            // Joining through Qt is invisible to thread checkers; this promise makes the end of
+            // the thread's work visible to whoever waits for it.
+            struct SignalExit {
+                std::promise<void>& exited;
+                ~SignalExit() { exited.set_value(); }
+            } signalExit{exited_};
+            Run(delays, report, predecessors, *opened);
+        });
     thread_->start();
-    Status status = openedResult.get();
-    if (!status.ok()) {
-        exitedResult_.wait();
-        thread_->wait();
-        delete thread_;
-        thread_ = nullptr;
+    if (report != OpenReport::Caller) {
+        return Status::Ok();
     }
-    return status;
+    return openedResult.get();  // on failure the thread has nothing left to do and ends
 }
 
 void TransferWorker::Stop() {
-    if (!thread_) {
-        return;
-    }
     {
         std::lock_guard lock(stateMutex_);
         state_ = State::Stopping;
     }
     stateChanged_.notify_all();
-    exitedResult_.wait();
-    thread_->wait();
-    delete thread_;
-    thread_ = nullptr;
+}
+
+bool TransferWorker::Finished() const {
+    return !exitedResult_.valid() ||
+           exitedResult_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 bool TransferWorker::Pause(int ms) {
@@ -110,7 +123,60 @@ void TransferWorker::Fail(NoticeId id, int parameter) {
     }
 }
 
-void TransferWorker::Run(StartDelays delays) {
+bool TransferWorker::FindLink() {
+    const auto since = Clock::now();
+    for (;;) {
+        FoundLink found;
+        {
+            std::lock_guard device(context_.deviceMutex);
+            found = find_();
+        }
+        if (found.link) {
+            link_ = std::move(found.link);
+            std::lock_guard lock(stateMutex_);
+            description_ = link_->Describe();
+            foundPath_ = found.path;
+            return true;
+        }
+        if (ElapsedMs(since) > findLimitMs_ || !Pause(findRetryMs_)) {
+            return false;
+        }
+    }
+}
+
+void TransferWorker::Run(StartDelays delays, OpenReport report,
+                         const std::vector<std::shared_future<void>>& predecessors,
+                         std::promise<Status>& opened) {
+    const auto failOpen = [&](Status status) {
+        opened.set_value(std::move(status));
+        if (report == OpenReport::NetRetry) {
+            Fail(NoticeId::NetRetry);
+        } else if (report == OpenReport::LinkFailed) {
+            Fail(NoticeId::LinkFailed);
+        }
+    };
+    // A stopped worker on the same device closes it within one read slice.
+    for (const auto& predecessor : predecessors) {
+        predecessor.wait();
+    }
+    if (delays.beforeOpenMs > 0 && !Pause(delays.beforeOpenMs)) {
+        opened.set_value(Status::Fail({"Stopped.", "已停止。"}));
+        return;
+    }
+    if (!link_ && !FindLink()) {
+        failOpen(Status::Fail({"Connection failure!", "连接失败!"}));
+        return;
+    }
+    Status status = Status::Ok();
+    {
+        std::lock_guard device(context_.deviceMutex);
+        status = link_->Open();
+    }
+    if (!status.ok()) {
+        failOpen(std::move(status));
+        return;
+    }
+    opened.set_value(Status::Ok());
     if (delays.afterOpenMs > 0) {
         Pause(delays.afterOpenMs);
     }
@@ -143,15 +209,24 @@ void TransferWorker::Cycle() {
         return;  // updates run over USB only
     }
     switch (kind_) {
-        case LinkKind::Usb: ReportCycle(); break;
-        case LinkKind::Tcp: TcpCycle(); break;
-        case LinkKind::Com: ComCycle(); break;
+        case LinkKind::Usb:
+            ReportCycle();
+            break;
+        case LinkKind::Tcp:
+            TcpCycle();
+            break;
+        case LinkKind::Com:
+            ComCycle();
+            break;
     }
 }
 
 bool TransferWorker::FillEmptyQueue() {
     auto& session = context_.session;
     std::lock_guard lock(session.sendLock);
+    if (!context_.command.IsCurrentLinkLocked(epoch_)) {
+        return true;  // replaced: the queue belongs to the next link
+    }
     if (!session.queue.empty()) {
         return false;
     }
@@ -159,10 +234,47 @@ bool TransferWorker::FillEmptyQueue() {
     return true;
 }
 
+ReadStatus TransferWorker::ReadSliced(std::span<std::uint8_t> buffer, std::size_t& count,
+                                      int limitMs) {
+    const auto start = Clock::now();
+    for (;;) {
+        count = 0;
+        if (Stopping()) {
+            return ReadStatus::Failed;
+        }
+        const int remainingMs = std::max(0, limitMs - ElapsedMs(start));
+        const auto status = link_->Read(buffer, count, std::min(remainingMs, kLinkReadSliceMs));
+        if (status != ReadStatus::Timeout || remainingMs <= kLinkReadSliceMs) {
+            return status;
+        }
+    }
+}
+
+void TransferWorker::DrainLateInput() {
+    link_->DiscardInput();
+    std::array<std::uint8_t, kStreamReadSize> buffer{};
+    std::size_t count = 0;
+    for (int read = 0; read < kMaxDrainReads; ++read) {
+        if (link_->Read(buffer, count, 0) != ReadStatus::Data || count == 0) {
+            break;
+        }
+    }
+    context_.command.ResetAssembler(epoch_);
+}
+
 void TransferWorker::ReportCycle() {
     const auto cycleStart = Clock::now();
     if (FillEmptyQueue()) {
         return;
+    }
+    bool startsFrame = false;
+    {
+        std::lock_guard lock(context_.session.sendLock);
+        const SendData* head = context_.session.queue.front();
+        startsFrame = head && head->position == 0;
+    }
+    if (startsFrame) {
+        DrainLateInput();
     }
     const Timing& timing = context_.timing;
     if (WriteHeadReports(timing.usbReportWriteMs)) {
@@ -175,6 +287,9 @@ bool TransferWorker::WriteHeadReports(int reportWriteMs) {
     for (;;) {
         {
             std::lock_guard lock(context_.session.sendLock);
+            if (!context_.command.IsCurrentLinkLocked(epoch_)) {
+                return false;
+            }
             SendData* head = context_.session.queue.front();
             if (!head || !head->nextReport(report)) {
                 return true;
@@ -192,11 +307,8 @@ bool TransferWorker::ReadAnswerReports(int reportReadMs, int cycleLimitMs,
     HidReport report{};
     bool onlyZerosSoFar = true;
     for (;;) {
-        if (Stopping()) {
-            return false;
-        }
         std::size_t count = 0;
-        if (link_->Read(report, count, reportReadMs) != ReadStatus::Data) {
+        if (ReadSliced(report, count, reportReadMs) != ReadStatus::Data) {
             Fail(NoticeId::LinkFailed);
             return false;
         }
@@ -206,12 +318,13 @@ bool TransferWorker::ReadAnswerReports(int reportReadMs, int cycleLimitMs,
         if (onlyZerosSoFar && !Pause(context_.timing.zeroReportWaitMs)) {
             return false;
         }
-        if (context_.command.FeedUsbReport(report)) {
+        if (context_.command.FeedUsbReport(report, epoch_)) {
             return true;
         }
         if (ElapsedMs(cycleStart) > cycleLimitMs) {
-            Pause(context_.timing.zeroReportWaitMs);
-            Fail(NoticeId::LinkFailed);
+            if (Pause(context_.timing.zeroReportWaitMs)) {
+                Fail(NoticeId::LinkFailed);
+            }
             return false;
         }
     }
@@ -224,6 +337,9 @@ void TransferWorker::FirmwareCycle() {
     {
         auto& session = context_.session;
         std::lock_guard lock(session.sendLock);
+        if (!context_.command.IsCurrentLinkLocked(epoch_)) {
+            return;
+        }
         if (session.queue.empty()) {
             for (auto& step : context_.firmware->NextUpdateStep()) {
                 session.queue.push(std::move(step));
@@ -261,16 +377,19 @@ void TransferWorker::FirmwareCycle() {
         }
         {
             std::lock_guard lock(context_.session.sendLock);
-            context_.session.queue.popFront();
+            if (context_.command.IsCurrentLinkLocked(epoch_)) {
+                context_.session.queue.popFront();
+            }
         }
         Pause(timing.handshakePauseMs);
         return;
     }
+    DrainLateInput();
     if (!WriteHeadReports(timing.firmwareReportWriteMs)) {
         return;
     }
-    if (code == firmware_step::kErase && context_.firmwareStatus) {
-        context_.firmwareStatus({"Erasing......", "擦除中......"});
+    if (code == firmware_step::kErase && context_.notices) {
+        context_.notices({NoticeId::FirmwareErasing, code});
     }
     if (!ReadAnswerReports(timing.FirmwareReadMs(code), timing.firmwareCycleLimitMs, cycleStart)) {
         return;
@@ -297,38 +416,38 @@ void TransferWorker::TcpCycle() {
     {
         std::lock_guard lock(context_.session.sendLock);
         SendData* head = context_.session.queue.front();
-        if (!head || head->code != frame_code::kOrdinary) {
+        if (!context_.command.IsCurrentLinkLocked(epoch_) || !head ||
+            head->code != frame_code::kOrdinary) {
             return;  // firmware steps never travel over the network
         }
         frame.assign(head->data().begin(), head->data().end());
         head->position = head->length();
     }
     // Bytes that arrived while no frame was waiting for its answer are dropped.
-    std::array<std::uint8_t, kStreamReadSize> buffer{};
-    std::size_t count = 0;
-    while (link_->Read(buffer, count, 0) == ReadStatus::Data && count > 0) {
-    }
-    context_.command.ResetAssembler();
+    DrainLateInput();
     if (!link_->Write(frame, context_.timing.tcpAnswerLimitMs).ok()) {
         Fail(NoticeId::NetRetry);
         return;
     }
+    std::array<std::uint8_t, kStreamReadSize> buffer{};
     for (;;) {
         const int remainingMs = context_.timing.tcpAnswerLimitMs - ElapsedMs(cycleStart);
         if (remainingMs <= 0) {
             Fail(NoticeId::NetRetry);
             return;
         }
-        const auto status = link_->Read(buffer, count, remainingMs);
+        std::size_t count = 0;
+        const auto status = ReadSliced(buffer, count, remainingMs);
+        if (Stopping()) {
+            return;
+        }
         if (status == ReadStatus::Failed) {
             Fail(NoticeId::NetRetry);
             return;
         }
-        if (Stopping()) {
-            return;
-        }
         if (status == ReadStatus::Data &&
-            context_.command.FeedStream(std::span<const std::uint8_t>(buffer.data(), count))) {
+            context_.command.FeedStream(std::span<const std::uint8_t>(buffer.data(), count),
+                                        epoch_)) {
             return;
         }
     }
@@ -343,7 +462,7 @@ void TransferWorker::ComCycle() {
     {
         std::lock_guard lock(context_.session.sendLock);
         SendData* head = context_.session.queue.front();
-        if (!head) {
+        if (!context_.command.IsCurrentLinkLocked(epoch_) || !head) {
             return;
         }
         frame.assign(head->data().begin(), head->data().end());
@@ -354,14 +473,17 @@ void TransferWorker::ComCycle() {
     }
     // Up to four writes of the same frame: a silent or garbled answer writes it again.
     for (int write = 1; write <= context_.timing.comWrites; ++write) {
-        context_.command.ResetAssembler();
-        link_->DiscardInput();
+        DrainLateInput();
         if (!link_->Write(frame, waitMs).ok()) {
             break;
         }
         {
             std::lock_guard lock(context_.session.sendLock);
-            if (SendData* head = context_.session.queue.front()) {
+            SendData* head = context_.session.queue.front();
+            if (!context_.command.IsCurrentLinkLocked(epoch_)) {
+                return;
+            }
+            if (head) {
                 head->tries = write;
             }
         }
@@ -373,7 +495,10 @@ void TransferWorker::ComCycle() {
             }
             std::array<std::uint8_t, kStreamReadSize> buffer{};
             std::size_t count = 0;
-            const auto status = link_->Read(buffer, count, remainingMs);
+            const auto status = ReadSliced(buffer, count, remainingMs);
+            if (Stopping()) {
+                return;
+            }
             if (status == ReadStatus::Failed) {
                 Fail(NoticeId::LinkFailed, static_cast<int>(LinkKind::Com));
                 return;
@@ -384,7 +509,7 @@ void TransferWorker::ComCycle() {
             // Byte by byte, as a serial line delivers them, so a rejected answer is noticed.
             bool rejected = false;
             for (std::size_t i = 0; i < count; ++i) {
-                if (context_.command.FeedByte(buffer[i])) {
+                if (context_.command.FeedByte(buffer[i], epoch_)) {
                     return;
                 }
                 rejected = rejected || context_.command.lastAnswerRejected();

@@ -8,11 +8,15 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QThread>
+#include <algorithm>
+#include <thread>
 
 #include "ShellTestSupport.h"
 #include "controls/ConnectButton.h"
 #include "controls/FlatButton.h"
 #include "controls/GlyphButton.h"
+#include "model/ChannelEditor.h"
 #include "shell/PanelHost.h"
 #include "shell/ProgressWindow.h"
 #include "shell/SettingPage.h"
@@ -185,11 +189,13 @@ TEST_F(ConnectionFlowTest, FactoryResetAsksAndWritesSystemFieldNinetySix) {
     EXPECT_EQ(program.view().panels().panel(PanelSlot::Settings), panel);
 }
 
-TEST_F(ConnectionFlowTest, FactoryResetWhileDisconnectedSendsNothing) {
+TEST_F(ConnectionFlowTest, FactoryResetWhileDisconnectedSendsNothingAndSaysSo) {
     SettingsPanel* panel = OpenSettings();
     ASSERT_NE(panel, nullptr);
     Click(panel->settingPage()->resetButton());
-    EXPECT_FALSE(program.connection().EnqueueSystemFrame(96));
+    EXPECT_TRUE(program.messages->Showed(
+        QStringLiteral("Not connected: nothing was sent to the processor.")));
+    EXPECT_FALSE(program.context->busy);
     std::lock_guard lock(program.context->session().engine().sendLock);
     EXPECT_EQ(program.context->session().engine().queue.count(), 0u);
 }
@@ -298,6 +304,30 @@ TEST_F(FirmwareUpdateTest, AFileThatCannotBeReadIsForgottenAndABadOneIsKept) {
     EXPECT_FALSE(controller().updating());
     EXPECT_FALSE(program.context->busy);
     EXPECT_TRUE(program.devices().Device(kDemoDevicePath)->ReceivedFrames().empty());
+}
+
+TEST_F(ConnectionFlowTest, SessionChangesReachTheWindowOnItsOwnThread) {
+    std::vector<SessionChange> seen;
+    bool onGuiThread = true;
+    QObject::connect(&program.context->poster(), &NoticePoster::SessionChanged,
+                     [&](const SessionEvent& event) {
+                         onGuiThread = onGuiThread && QThread::currentThread() == qApp->thread();
+                         seen.push_back(event.change);
+                     });
+    ASSERT_TRUE(StartAndSynchronise());
+    const auto saw = [&](SessionChange change) {
+        return std::find(seen.begin(), seen.end(), change) != seen.end();
+    };
+    EXPECT_TRUE(WaitFor([&] { return saw(SessionChange::Synchronised); }));
+    EXPECT_TRUE(saw(SessionChange::Outputs));
+
+    seen.clear();
+    // An edit made from another thread still arrives on the window's thread.
+    std::thread editing([&] { ChannelEditor(program.context->session()).SetGainDb(2, -9.0); });
+    editing.join();
+    EXPECT_TRUE(WaitFor([&] { return saw(SessionChange::Outputs); }));
+    EXPECT_TRUE(onGuiThread);
+    EXPECT_EQ(program.context->session().Snapshot().outputs[2].gainCode, 510);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "protocol/links/SettingsInUseMarkers.h"
+#include "protocol/links/SharedSettings.h"
 #include "shell/AppContext.h"
 #include "shell/ConnectionDriver.h"
 #include "shell/MainView.h"

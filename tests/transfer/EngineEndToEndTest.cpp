@@ -17,7 +17,8 @@ using test::Engine;
 
 // "type/channel/slot-or-mode/preset" of a frame the processor received.
 std::string Describe(const std::vector<std::uint8_t>& frame) {
-    return std::string(frame[frame::kCommand] == 0xA2 ? "R:" : "W:") + std::to_string(frame[frame::kBlockType]) + "/" + std::to_string(frame[frame::kChannel]) +
+    return std::string(frame[frame::kCommand] == 0xA2 ? "R:" : "W:") +
+           std::to_string(frame[frame::kBlockType]) + "/" + std::to_string(frame[frame::kChannel]) +
            "/" + std::to_string(frame[frame::kSlot]) + "/" + std::to_string(frame[frame::kPreset]);
 }
 
@@ -71,10 +72,12 @@ TEST_F(EngineEndToEndTest, ConnectReadsEverythingInOrderThenPollsAndSendsEdits) 
     // An edit arrives as the exact slot frame.
     ChannelEditor editor(engine.session);
     editor.SetGain(1, 500);
-    ASSERT_TRUE(engine.PumpUntil([&] { return !WithoutPolls(processor->ReceivedFrames()).empty(); }));
+    ASSERT_TRUE(
+        engine.PumpUntil([&] { return !WithoutPolls(processor->ReceivedFrames()).empty(); }));
     std::vector<std::uint8_t> strip;
     for (const auto& frame : processor->ReceivedFrames()) {
-        if (!IsPoll(frame)) strip = frame;
+        if (!IsPoll(frame))
+            strip = frame;
     }
     EXPECT_EQ(test::ToHex(strip).substr(12, 29), "A1 01 00 04 01 1F 00 00 08 00");
     EXPECT_EQ(ReadLe16(strip, 16), 500);
@@ -101,7 +104,8 @@ TEST_F(EngineEndToEndTest, NewerMajorVersionNamesTheSoftwareRange) {
     Engine engine(devices, inUse);
     ASSERT_TRUE(engine.controller.ConnectToPath("newer").ok());
     ASSERT_TRUE(engine.PumpUntil([&] { return !engine.messages.empty(); }));
-    EXPECT_NE(engine.messages[0].text.english.find("VERI-ZE2.01 to VERI-ZE2.99"), std::string::npos);
+    EXPECT_NE(engine.messages[0].text.english.find("VERI-ZE2.01 to VERI-ZE2.99"),
+              std::string::npos);
     EXPECT_FALSE(engine.controller.online());
 }
 
@@ -124,7 +128,7 @@ TEST_F(EngineEndToEndTest, SilenceOrBadChecksumsFailTheUsbLink) {
         faults.silent = silent;
         faults.wrongChecksum = !silent;
         processor->SetFaults(faults);
-        Engine engine(devices, inUse);
+        Engine engine(devices, inUse, test::FailFastTiming());
         ASSERT_TRUE(engine.controller.ConnectToPath(silent ? "silent" : "garbled").ok());
         ASSERT_TRUE(engine.PumpUntil([&] { return !engine.controller.online(); }));
         ASSERT_EQ(engine.messages.size(), 1u);
@@ -213,27 +217,27 @@ TEST_F(EngineEndToEndTest, SendAllMutesAndRestoresAroundTheTransfer) {
     const auto frames = processor->ReceivedFrames();
     std::vector<std::vector<std::uint8_t>> sent;
     for (const auto& frame : frames) {
-        if (!IsPoll(frame)) sent.push_back(frame);
+        if (!IsPoll(frame))
+            sent.push_back(frame);
     }
     ASSERT_EQ(sent.size(), 1u + 6 + 6 + 6 + 15 * 7 + 1);
-    EXPECT_EQ(sent.front()[frame::kChannel], 5);                 // main volume, byte 6 cleared
+    EXPECT_EQ(sent.front()[frame::kChannel], 5);  // main volume, byte 6 cleared
     EXPECT_EQ(sent.front()[frame::kHeaderSize + 6], 0);
     for (int c = 0; c < 6; ++c) {
-        EXPECT_EQ(sent[1 + c][frame::kSlot], 31);                 // muted strips
+        EXPECT_EQ(sent[1 + c][frame::kSlot], 31);  // muted strips
         EXPECT_EQ(sent[1 + c][frame::kHeaderSize], 0);
-        EXPECT_EQ(sent[7 + c].size(), 312u);                      // live blocks
-        EXPECT_EQ(sent[13 + c][frame::kHeaderSize], 1);           // strips restored
+        EXPECT_EQ(sent[7 + c].size(), 312u);             // live blocks
+        EXPECT_EQ(sent[13 + c][frame::kHeaderSize], 1);  // strips restored
     }
-    EXPECT_EQ(sent[19][frame::kChannel], 0);                      // preset 1's name
+    EXPECT_EQ(sent[19][frame::kChannel], 0);  // preset 1's name
     EXPECT_EQ(sent[19][frame::kPreset], 1);
-    EXPECT_EQ(sent.back()[frame::kHeaderSize + 6], 1);            // byte 6 restored
+    EXPECT_EQ(sent.back()[frame::kHeaderSize + 6], 1);  // byte 6 restored
 }
 
 TEST_F(EngineEndToEndTest, StoreAllGathersNinetyBlocksAndSaysSo) {
     auto processor = devices.Plug("store");
-    processor->WithMemory([](ParameterImage& memory) {
-        memory.Block(9, BlockType::Output, 2)[0] = 0x42;
-    });
+    processor->WithMemory(
+        [](ParameterImage& memory) { memory.Block(9, BlockType::Output, 2)[0] = 0x42; });
     Engine engine(devices, inUse);
     ASSERT_TRUE(engine.controller.ConnectToPath("store").ok());
     ASSERT_TRUE(engine.WaitSynchronised());

@@ -35,7 +35,11 @@ protected:
                     std::lock_guard lock(statusMutex);
                     statusLines.push_back(text.english);
                 },
-                [this] { ++steps; }};
+                [this] {
+                    // Hooks run once the send lock is free: reading the session is safe here.
+                    (void)engine.session.Snapshot();
+                    ++steps;
+                }};
     }
     std::mutex statusMutex;
 };
@@ -66,7 +70,8 @@ TEST_F(FirmwareUpdateTest, TwoPartFileReachesTheLoaderWhole) {
     std::lock_guard lock(statusMutex);
     EXPECT_EQ(statusLines.front(), "Firmware update begins!");
     EXPECT_EQ(statusLines.back(), "Update successfully!");
-    EXPECT_NE(std::find(statusLines.begin(), statusLines.end(), "Erasing......"), statusLines.end());
+    EXPECT_NE(std::find(statusLines.begin(), statusLines.end(), "Erasing......"),
+              statusLines.end());
     EXPECT_GT(steps.load(), 1490);
 }
 
@@ -84,12 +89,27 @@ TEST_F(FirmwareUpdateTest, AThirdStartOfAStepFailsTheUpdate) {
 }
 
 TEST_F(FirmwareUpdateTest, NoProcessorWithinTheWaitFails) {
+    test::Engine failFast{devices, inUse, test::FailFastTiming()};
     std::vector<std::uint8_t> mcuOnly = {'W', 'M', 'C', 'U', 1, 2, 3, 4, 5};
-    const Status status = engine.controller.StartFirmwareUpdate(ParseFirmware(mcuOnly).image, Hooks());
-    EXPECT_FALSE(status.ok());
-    EXPECT_EQ(status.message().english, "Connection failure!");
+    // The wait for a processor runs on the worker: the call returns with the update pending.
+    ASSERT_TRUE(
+        failFast.controller.StartFirmwareUpdate(ParseFirmware(mcuOnly).image, Hooks()).ok());
+    EXPECT_TRUE(failFast.controller.updating());
+    ASSERT_TRUE(failFast.PumpUntil([&] { return !failFast.messages.empty(); }));
+    EXPECT_EQ(failFast.messages[0].text.english, "Connection failure!");
+    EXPECT_FALSE(failFast.controller.updating());
+    EXPECT_FALSE(failFast.controller.online());
     std::lock_guard lock(statusMutex);
     EXPECT_EQ(statusLines.front(), "Connected Usb");
+}
+
+TEST_F(FirmwareUpdateTest, AProcessorPluggedInDuringTheWaitIsUpdated) {
+    std::vector<std::uint8_t> mcuOnly = {'W', 'M', 'C', 'U', 1, 2, 3, 4, 5};
+    ASSERT_TRUE(engine.controller.StartFirmwareUpdate(ParseFirmware(mcuOnly).image, Hooks()).ok());
+    auto processor = devices.Plug("late");
+    ASSERT_TRUE(engine.PumpUntil([&] { return !engine.messages.empty(); }, 60000));
+    EXPECT_EQ(engine.messages[0].text.english, "Update successfully!");
+    EXPECT_TRUE(processor->Firmware().finished);
 }
 
 }  // namespace

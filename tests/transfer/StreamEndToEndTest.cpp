@@ -68,7 +68,7 @@ TEST_F(StreamEndToEndTest, TcpLoopbackEvenWithAnswersInOneBytePieces) {
 TEST_F(StreamEndToEndTest, TcpReconnectsTwiceThenFails) {
     SetFaults([](sim::SimFaults& faults) { faults.silent = true; });
     ASSERT_TRUE(server.StartTcp("127.0.0.1", 0).ok());
-    test::Engine engine(noUsb, inUse);
+    test::Engine engine(noUsb, inUse, test::FailFastTiming());
     ASSERT_TRUE(engine.controller.ConnectStream(Tcp()).ok());
     ASSERT_TRUE(engine.PumpUntil([&] { return !engine.messages.empty(); }, 15000));
     EXPECT_EQ(engine.messages[0].text.chinese, "     连接失败!    ");
@@ -99,7 +99,7 @@ TEST_F(StreamEndToEndTest, SerialLineOnAPseudoTerminal) {
 TEST_F(StreamEndToEndTest, SerialResendsAGarbledAnswerThenFailsAfterTheFourthWrite) {
     SetFaults([](sim::SimFaults& faults) { faults.wrongChecksum = true; });
     ASSERT_TRUE(server.StartPty().ok());
-    test::Engine engine(noUsb, inUse);
+    test::Engine engine(noUsb, inUse, test::FailFastTiming());
     ASSERT_TRUE(engine.controller.ConnectStream(Serial()).ok());
     ASSERT_TRUE(engine.PumpUntil([&] { return !engine.messages.empty(); }));
     EXPECT_EQ(engine.messages[0].text.chinese,

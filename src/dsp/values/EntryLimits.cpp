@@ -10,28 +10,28 @@ namespace {
 
 constexpr int kChannelGainCodeTop = 600;
 
-double Finite(double value, double fallback) {
-    return std::isfinite(value) ? value : fallback;
+// Not a number stands for nothing typed; infinities are limited like any other value.
+double NumberOr(double value, double fallback) {
+    return std::isnan(value) ? fallback : value;
 }
 
 }  // namespace
 
 int LimitedFrequencyHz(double frequencyHz) {
-    const double limited = std::clamp(Finite(frequencyHz, kLowestFrequencyHz),
+    const double limited = std::clamp(NumberOr(frequencyHz, kLowestFrequencyHz),
                                       double{kLowestFrequencyHz}, double{kHighestFrequencyHz});
     return static_cast<int>(std::lround(limited));
 }
 
 int ChannelGainCodeForDb(double gainDb) {
-    const double limited = std::clamp(Finite(gainDb, kHighestChannelGainDb), kLowestChannelGainDb,
+    const double limited = std::clamp(NumberOr(gainDb, kHighestChannelGainDb), kLowestChannelGainDb,
                                       kHighestChannelGainDb);
     const auto code = static_cast<int>(std::lround((limited - kLowestChannelGainDb) * 10));
     return std::clamp(code, 0, kChannelGainCodeTop);
 }
 
 int BandGainCodeForDb(double gainDb) {
-    const double limited =
-        std::clamp(Finite(gainDb, 0.0), kLowestBandGainDb, kHighestBandGainDb);
+    const double limited = std::clamp(NumberOr(gainDb, 0.0), kLowestBandGainDb, kHighestBandGainDb);
     return std::clamp(BandGainCode(limited), 0, kBandGainCodeMax);
 }
 
@@ -39,7 +39,7 @@ int MainVolumeCodeForDb(std::optional<double> volumeDb) {
     if (!volumeDb) {
         return 0;
     }
-    const double limited = std::clamp(Finite(*volumeDb, kLowestMainVolumeDb), kLowestMainVolumeDb,
+    const double limited = std::clamp(NumberOr(*volumeDb, kLowestMainVolumeDb), kLowestMainVolumeDb,
                                       kHighestMainVolumeDb);
     return static_cast<int>(std::trunc(limited - kLowestMainVolumeDb));
 }

@@ -1,25 +1,24 @@
 #include "protocol/links/HidLink.h"
 
 #include <algorithm>
+#include <chrono>
 
-#include <hidapi.h>
 #include <QString>
 
 #include "protocol/SendData.h"
-#include "protocol/links/HidLibrary.h"
 #include "protocol/links/LinkFailure.h"
 
 namespace corva {
 namespace {
 
-QString LibraryError(hid_device* device) {
-    const wchar_t* text = hid_error(device);
-    return text ? QString::fromWCharArray(text) : QString{};
+bool Done(const std::future<int>& write) {
+    return !write.valid() || write.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 }  // namespace
 
-HidLink::HidLink(std::string path) : path_{std::move(path)} {}
+HidLink::HidLink(std::string path, HidPortOpener opener)
+    : path_{std::move(path)}, opener_{std::move(opener)} {}
 
 HidLink::~HidLink() {
     Close();
@@ -27,25 +26,24 @@ HidLink::~HidLink() {
 
 Status HidLink::Open() {
     Close();
-    if (!EnsureHidLibrary()) {
-        return LinkFailure("The USB HID library could not start", "USB HID 库无法启动");
-    }
-    device_ = hid_open_path(path_.c_str());
-    if (device_ == nullptr) {
+    std::string error;
+    port_ = opener_(path_, error);
+    if (!port_) {
         return LinkFailure("Cannot open " + Describe(), "无法打开 " + Describe(),
-                           LibraryError(nullptr));
+                           QString::fromStdString(error));
     }
     return Status::Ok();
 }
 
 void HidLink::Close() {
-    if (device_ != nullptr) {
-        hid_close(device_);
-        device_ = nullptr;
+    if (pendingWrite_.valid()) {
+        pendingWrite_.wait();  // the device must not go while the system still writes to it
+        pendingWrite_ = {};
     }
+    port_.reset();
 }
 
-Status HidLink::Write(std::span<const std::uint8_t> bytes, int /*timeoutMs*/) {
+Status HidLink::Write(std::span<const std::uint8_t> bytes, int timeoutMs) {
     if (!IsOpen()) {
         return LinkNotOpen(Describe());
     }
@@ -53,11 +51,23 @@ Status HidLink::Write(std::span<const std::uint8_t> bytes, int /*timeoutMs*/) {
         return LinkFailure("A report for " + Describe() + " is too long",
                            "发往 " + Describe() + " 的报告过长");
     }
+    if (!Done(pendingWrite_)) {
+        return LinkFailure(Describe() + " has not taken the previous report yet",
+                           Describe() + " 尚未接收上一个报告");
+    }
     HidReport report{};
     std::copy(bytes.begin(), bytes.end(), report.begin());
-    if (hid_write(device_, report.data(), report.size()) < 0) {
+    pendingWrite_ = std::async(std::launch::async,
+                               [port = port_.get(), report] { return port->Write(report); });
+    if (pendingWrite_.wait_for(std::chrono::milliseconds(std::max(timeoutMs, 0))) !=
+        std::future_status::ready) {
+        return LinkFailure(
+            "Writing to " + Describe() + " took longer than " + std::to_string(timeoutMs) + " ms",
+            "写入 " + Describe() + " 超时");
+    }
+    if (pendingWrite_.get() < 0) {
         return LinkFailure("Writing to " + Describe() + " failed", "写入 " + Describe() + " 失败",
-                           LibraryError(device_));
+                           QString::fromStdString(port_->LastError()));
     }
     Trace(TraceDirection::Sent, report);
     return Status::Ok();
@@ -71,8 +81,7 @@ ReadStatus HidLink::Read(std::span<std::uint8_t> buffer, std::size_t& count, int
     // The device does not number its reports, so the library hands over the 64 data bytes
     // without a report number; put the 0 back in front to keep the report layout.
     HidReport report{};
-    const int got =
-        hid_read_timeout(device_, report.data() + 1, report.size() - 1, std::max(timeoutMs, 0));
+    const int got = port_->Read(std::span<std::uint8_t>(report).subspan(1), timeoutMs);
     if (got < 0) {
         return ReadStatus::Failed;
     }

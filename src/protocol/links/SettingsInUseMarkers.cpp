@@ -3,10 +3,12 @@
 #include <QSettings>
 #include <QString>
 
+#include "protocol/links/SharedSettings.h"
+
 namespace corva {
 namespace {
 
-constexpr const char* kGroup = "USB";
+constexpr const char* kGroup = settings_key::kInUseGroup;
 constexpr const char* kInUseValue = "0";
 
 QString SettingsKey(const std::string& devicePath) {
@@ -16,17 +18,7 @@ QString SettingsKey(const std::string& devicePath) {
 
 }  // namespace
 
-SettingsInUseMarkers::SettingsInUseMarkers()
-#ifdef Q_OS_WIN
-    : settings_{std::make_unique<QSettings>(
-          QStringLiteral("HKEY_CURRENT_USER\\Software\\") + QString::fromLatin1(kSharedStoreName),
-          QSettings::NativeFormat)}
-#else
-    : settings_{std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QString::fromLatin1(kSharedStoreName))}
-#endif
-{
-}
+SettingsInUseMarkers::SettingsInUseMarkers() : settings_{OpenSharedSettings()} {}
 
 SettingsInUseMarkers::SettingsInUseMarkers(const std::string& iniPath)
     : settings_{

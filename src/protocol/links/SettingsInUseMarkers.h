@@ -11,11 +11,6 @@ class QSettings;
 
 namespace corva {
 
-// The store all copies share: on Windows the registry key
-// HKEY_CURRENT_USER\Software\CorvaDSP-BV1.00_GB2312.exe, elsewhere the per-user INI file
-// CorvaDSP-BV1.00_GB2312.exe.ini in the user's configuration folder.
-inline constexpr const char* kSharedStoreName = "CorvaDSP-BV1.00_GB2312.exe";
-
 // Device paths hold characters the settings store takes for group separators ('/' and '\'),
 // so each path is stored under a percent-encoded key: every byte other than A-Z, a-z, 0-9,
 // '-', '.', '_' and '~' becomes %XX (upper-case hex). "/dev/hidraw3" → "%2Fdev%2Fhidraw3".

@@ -1,0 +1,115 @@
+#include "commands/TuningFiles.h"
+
+#include <mutex>
+
+#include "commands/DocumentFileIo.h"
+#include "commands/ModeFileCommands.h"
+#include "commands/MusicFileCommands.h"
+#include "commands/PresetFilePaths.h"
+#include "files/DocumentArchive.h"
+#include "files/DocumentMessages.h"
+#include "files/DocumentSerialize.h"
+#include "files/JsonHeaderRecord.h"
+#include "files/JsonPresetReader.h"
+#include "files/JsonPresetWriter.h"
+#include "transfer/BulkTransfers.h"
+
+namespace corva {
+namespace {
+
+// Far more than any mode file; bytes past its row are never looked at.
+constexpr std::size_t kModeFileReadLimit = 64 * 1024;
+
+// A name before the extension, too: ".qvms" alone names no file.
+bool EndsWith(std::string_view path, std::string_view extension) {
+    return path.size() > extension.size() && EndsWithExtension(path, extension);
+}
+
+}  // namespace
+
+TuningFileKind TuningFileKindOf(std::string_view path) {
+    if (EndsWith(path, kSingleFileExtension)) {
+        return TuningFileKind::Single;
+    }
+    if (EndsWith(path, kCompleteFileExtension)) {
+        return TuningFileKind::Complete;
+    }
+    if (EndsWith(path, kMusicFileExtension) || EndsWith(path, kOtherMusicFileExtension)) {
+        return TuningFileKind::Music;
+    }
+    if (EndsWith(path, kModeFileExtension)) {
+        return TuningFileKind::Mode;
+    }
+    return TuningFileKind::Other;
+}
+
+TuningFileLoad LoadTuningFile(TuningSession& session, const std::string& path) {
+    TuningFileLoad load;
+    load.kind = TuningFileKindOf(path);
+    switch (load.kind) {
+        case TuningFileKind::Single:
+        case TuningFileKind::Complete: {
+            SessionState& state = session.engine();
+            std::lock_guard lock(state.sendLock);
+            JsonHeaderRecord header;
+            load.status = load.kind == TuningFileKind::Single
+                              ? ReadSingleJson(path, state.image, state.protection, header)
+                              : ReadCompleteJson(path, state.image, state.protection, header);
+            if (load.status.ok()) {
+                state.model.LoadFromImage(state.image, 0);
+            }
+            break;
+        }
+        case TuningFileKind::Music: {
+            // Nothing is sent: the session has no processor.
+            BulkTransfers bulk(session);
+            load.status = LoadMusicFile(session, bulk, path).status;
+            break;
+        }
+        case TuningFileKind::Mode: {
+            const auto bytes = ReadDocumentFile(path, kModeFileReadLimit);
+            if (!bytes) {
+                load.status = Status::Fail(ModeFileReadError());
+                break;
+            }
+            ArchiveReader archive(*bytes);
+            const ModeFileRead read = ReadModeFile(archive);
+            load.status = read.status;
+            load.mode = read.content;
+            break;
+        }
+        case TuningFileKind::Other:
+            load.status = Status::Fail({"not a preset file", "不是预置文件"});
+            break;
+    }
+    return load;
+}
+
+Status WriteLiveAsSingleFile(TuningSession& session, const std::string& path) {
+    SessionState& state = session.engine();
+    std::lock_guard lock(state.sendLock);
+    if (state.protection.isProtected) {
+        return Status::Fail(ProtectedTuningRefusal());
+    }
+    state.model.WriteAllToImage(state.image);
+    return WriteSingleJson(path, state.image, JsonHeaderRecord{});
+}
+
+Status WriteLiveAsMusicFile(TuningSession& session, const std::string& path) {
+    ArchiveWriter archive;
+    {
+        std::lock_guard lock(session.engine().sendLock);
+        SerializeMusicFile(archive, session);
+    }
+    if (!WriteDocumentFile(path, archive.bytes())) {
+        return Status::Fail(MusicFileStoreError());
+    }
+    return Status::Ok();
+}
+
+UiText ProtectedTuningRefusal() {
+    return {"The tuning is protected: unlock it first, a preset file would carry it unprotected.",
+            "音效已加密：请先解锁，预置文件会以未加密形式保存音效。"};
+}
+
+}  // namespace corva

@@ -1,0 +1,47 @@
+// Preset files by kind, and working on them in a session that no processor is attached to:
+// showing, converting and reporting a file without a processor.
+#pragma once
+
+#include <string>
+
+#include "core/Status.h"
+#include "files/ModeFile.h"
+#include "model/TuningSession.h"
+
+namespace corva {
+
+enum class TuningFileKind {
+    Single,    // .qvms: the live preset as JSON
+    Complete,  // .qvma: the live preset and the 15 stored presets as JSON
+    Music,     // .wkcs or .kpdm: one preset record, scrambled when protected
+    Mode,      // .dat_d: one listening position
+    Other,
+};
+
+// The other extension the music-file dialog lists beside ".wkcs".
+inline constexpr std::string_view kOtherMusicFileExtension = ".kpdm";
+
+// By the file's extension, exactly as the program writes it (lower case).
+TuningFileKind TuningFileKindOf(std::string_view path);
+
+struct TuningFileLoad {
+    Status status = Status::Ok();
+    TuningFileKind kind = TuningFileKind::Other;
+    ModeFileContent mode;  // a mode file's position and delays
+};
+
+// Reads and checks the file and makes it the session's live tuning, as opening it in the
+// program does (a mode file only fills `mode`). The session must not be connected.
+TuningFileLoad LoadTuningFile(TuningSession& session, const std::string& path);
+
+// The live tuning as a single preset file at exactly this path. Refused while the tuning is
+// protected: the file would carry it in the clear.
+Status WriteLiveAsSingleFile(TuningSession& session, const std::string& path);
+
+// The live tuning as a music file at exactly this path (protected tuning stays protected).
+Status WriteLiveAsMusicFile(TuningSession& session, const std::string& path);
+
+// The refusal of preset files written from protected tuning.
+UiText ProtectedTuningRefusal();
+
+}  // namespace corva
