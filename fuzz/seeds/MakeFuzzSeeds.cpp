@@ -11,24 +11,20 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <memory>
-#include <mutex>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "AnswerFuzzFrames.h"
 #include "JsonFuzzInput.h"
 #include "files/DocumentArchive.h"
 #include "files/JsonPresetWriter.h"
 #include "files/JsonScramble.h"
 #include "files/ModeFile.h"
 #include "files/MusicFile.h"
-#include "firmware/UpdateSequencer.h"
-#include "protocol/FrameBuilder.h"
 #include "sim/FactoryImage.h"
 #include "sim/SimulatedProcessor.h"
-#include "transfer/BulkTransfers.h"
 
 namespace {
 
@@ -288,42 +284,9 @@ constexpr std::uint8_t kPiecesOf7 = 6;
 constexpr std::uint8_t kUsbReports = 64;
 constexpr std::uint8_t kPiecesOf70 = 69;
 
-// The frames a connection writes first: the handshake's two reads, then the full read.
-std::vector<corva::SendData> ConnectionFrames() {
-    corva::TuningSession session;
-    auto& state = session.engine();
-    {
-        std::lock_guard lock(state.sendLock);
-        const corva::FrameBuilder builder(state.image, state.protection);
-        state.queue.push(builder.BuildSystemReadFrame(corva::system_id::kSystemSettings));
-        state.queue.push(builder.BuildSystemReadFrame(corva::system_id::kVersionTag));
-    }
-    corva::BulkTransfers(session).ReadLiveDevice();
-    std::lock_guard lock(state.sendLock);
-    std::vector<corva::SendData> frames;
-    while (auto frame = state.queue.popFront()) {
-        frames.push_back(*frame);
-    }
-    return frames;
-}
-
-// The last frame of reading every stored preset: its answer completes the read.
-std::vector<corva::SendData> LastPresetFrame() {
-    corva::TuningSession session;
-    session.engine().connected = true;
-    corva::BulkTransfers(session).StoreAllPresetsToPc();
-    auto& state = session.engine();
-    std::lock_guard lock(state.sendLock);
-    std::vector<corva::SendData> frames;
-    while (auto frame = state.queue.popFront()) {
-        frames.assign(1, *frame);
-    }
-    return frames;
-}
-
 // The processor's answers to `frames`, written over a stream link.
 Bytes StreamAnswers(corva::sim::SimulatedProcessor& processor, std::uint8_t pieceByte,
-                    const std::vector<corva::SendData>& frames) {
+                    std::span<const corva::SendData> frames) {
     Bytes out{pieceByte};
     for (const auto& frame : frames) {
         for (const auto& answer : processor.Receive(frame.data())) {
@@ -335,7 +298,7 @@ Bytes StreamAnswers(corva::sim::SimulatedProcessor& processor, std::uint8_t piec
 
 // The same over USB: the frames go out as reports and the answers come back as reports.
 Bytes UsbAnswers(corva::sim::SimulatedProcessor& processor,
-                 const std::vector<corva::SendData>& frames) {
+                 std::span<const corva::SendData> frames) {
     Bytes out{kUsbReports};
     for (auto frame : frames) {
         frame.position = 0;
@@ -349,59 +312,41 @@ Bytes UsbAnswers(corva::sim::SimulatedProcessor& processor,
     return out;
 }
 
-corva::SendData Single(std::unique_ptr<corva::SendData> frame) {
-    return *frame;
-}
-
+// The target starts every input with these frames in flight; an answer is filed only when it
+// fits the head frame, so the seeds answer them in order.
 void AnswerSeeds(SeedWriter& seeds) {
-    const std::vector<corva::SendData> connection = ConnectionFrames();
+    const std::vector<corva::SendData> frames = corva::fuzz::AnswerFuzzFrames();
+    const std::span<const corva::SendData> all(frames);
+    const auto first = all.first(1);
     {
         corva::sim::SimulatedProcessor processor;
-        seeds.Write("AnswerFuzz", "full-read-pieces.bin",
-                    StreamAnswers(processor, kPiecesOf70, connection));
+        seeds.Write("AnswerFuzz", "all-answers-pieces.bin",
+                    StreamAnswers(processor, kPiecesOf70, all));
     }
     {
         corva::sim::SimulatedProcessor processor;
-        seeds.Write("AnswerFuzz", "full-read-usb.bin", UsbAnswers(processor, connection));
+        seeds.Write("AnswerFuzz", "all-answers-usb.bin", UsbAnswers(processor, all));
     }
     {
         corva::sim::SimulatedProcessor processor;
-        seeds.Write("AnswerFuzz", "last-preset-answer.bin",
-                    StreamAnswers(processor, kPiecesOf70, LastPresetFrame()));
+        seeds.Write("AnswerFuzz", "first-answer-bytewise.bin",
+                    StreamAnswers(processor, kOneByOne, first));
+        seeds.Write("AnswerFuzz", "first-answer-pieces.bin",
+                    StreamAnswers(processor, kPiecesOf7, first));
+        // The second frame's answer while the first is in flight: fits nothing.
+        seeds.Write("AnswerFuzz", "unmatched-answer.bin",
+                    StreamAnswers(processor, kPiecesOf70, all.subspan(1, 1)));
     }
-
-    corva::ParameterImage image = corva::sim::FactoryImage();
-    const corva::ProtectionState protection;
-    const corva::FrameBuilder builder(image, protection);
-    const std::vector<corva::SendData> write = {
-        Single(builder.BuildSystemFrame(corva::system_id::kMainVolume))};
-    const std::vector<corva::SendData> read = {Single(
-        builder.BuildBlockReadFrame(0, corva::BlockType::Output, 0, corva::ReadPurpose::Recall))};
-    const std::vector<corva::SendData> positions = {
-        Single(builder.BuildSystemReadFrame(corva::system_id::kListeningPositions))};
-    {
-        corva::sim::SimulatedProcessor processor;
-        seeds.Write("AnswerFuzz", "acknowledge-bytewise.bin",
-                    StreamAnswers(processor, kOneByOne, write));
-        seeds.Write("AnswerFuzz", "data-answer-pieces.bin",
-                    StreamAnswers(processor, kPiecesOf7, read));
-        seeds.Write("AnswerFuzz", "positions-answer.bin",
-                    StreamAnswers(processor, kPiecesOf70, positions));
-    }
-    const auto withFault = [&](const char* name, auto setFault,
-                               const std::vector<corva::SendData>& frames) {
+    const auto withFault = [&](const char* name, auto setFault) {
         corva::sim::SimulatedProcessor processor;
         corva::sim::SimFaults faults = processor.Faults();
         setFault(faults);
         processor.SetFaults(faults);
-        seeds.Write("AnswerFuzz", name, StreamAnswers(processor, kPiecesOf70, frames));
+        seeds.Write("AnswerFuzz", name, StreamAnswers(processor, kPiecesOf70, first));
     };
-    withFault(
-        "resend-request.bin", [](auto& f) { f.resendRequests = 1; }, write);
-    withFault(
-        "wrong-checksum.bin", [](auto& f) { f.wrongChecksum = true; }, read);
-    withFault(
-        "empty-data-answer.bin", [](auto& f) { f.emptyDataAnswer = true; }, read);
+    withFault("resend-request.bin", [](auto& f) { f.resendRequests = 1; });
+    withFault("wrong-checksum.bin", [](auto& f) { f.wrongChecksum = true; });
+    withFault("empty-data-answer.bin", [](auto& f) { f.emptyDataAnswer = true; });
 }
 
 }  // namespace
