@@ -1,17 +1,53 @@
 // Bytes from a processor, as any link delivers them, into the command channel: assembling,
 // checking and filing answers must never crash or write outside the image.
+//
+// One session and one answer handler serve every input (building a session per input costs
+// far more than the parsing under test). Each input starts from the same image and the same
+// frames in flight (AnswerFuzzFrames.h). The hooks and sinks do nothing, but are there to be
+// called.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+#include <vector>
 
+#include "AnswerFuzzFrames.h"
 #include "transfer/AnswerHandler.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+namespace {
+
+struct Channel {
     corva::TuningSession session;
-    corva::AnswerHandler command(session, nullptr);
-    for (int i = 0; i < 4; ++i) {
-        session.engine().queue.push(std::make_unique<corva::SendData>(std::vector<std::uint8_t>(24, 0)));
+    corva::AnswerHandler handler{session, [](const corva::Notice&) {}};
+    std::vector<corva::SendData> startingFrames = corva::fuzz::AnswerFuzzFrames();
+    corva::ParameterImage startingImage = session.engine().image;
+
+    Channel() {
+        handler.SetProgressHook([](int) {});
+        handler.SetLogSink([](const std::string&) {});
     }
+
+    void Restart() {
+        handler.ResetAssembler();
+        auto& state = session.engine();
+        std::lock_guard lock(state.sendLock);
+        state.image = startingImage;
+        state.queue.clear();
+        for (const auto& frame : startingFrames) {
+            state.queue.push(std::make_unique<corva::SendData>(frame));
+        }
+    }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static Channel channel;
+    channel.Restart();
+
     // The first byte chooses how the bytes arrive: as reports, in pieces, or one by one.
     const std::size_t piece = size ? (data[0] % 70) + 1 : 1;
     for (std::size_t offset = 1; offset < size; offset += piece) {
@@ -19,9 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (piece == 65) {
             corva::HidReport report{};
             std::copy_n(data + offset, count, report.begin());
-            command.FeedUsbReport(report);
+            channel.handler.FeedUsbReport(report);
         } else {
-            command.FeedStream(std::span<const std::uint8_t>(data + offset, count));
+            channel.handler.FeedStream(std::span<const std::uint8_t>(data + offset, count));
         }
     }
     return 0;

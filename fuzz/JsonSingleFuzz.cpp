@@ -1,4 +1,5 @@
-// Feeds arbitrary bytes to the single preset file reader as file content. A file is either
+// Feeds arbitrary bytes to the single preset file reader as file content, either plain text that
+// is scrambled here or file bytes as they are (JsonFuzzInput.h). A file is either
 // refused or, once applied, written back and read again to the same record bytes.
 #include <algorithm>
 #include <cstddef>
@@ -6,13 +7,15 @@
 #include <cstdlib>
 #include <vector>
 
+#include "JsonFuzzInput.h"
 #include "files/JsonPresetReader.h"
 #include "files/JsonPresetWriter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace corva;
+    const std::vector<std::uint8_t> bytes = fuzz::JsonFileFromInput({data, size});
     JsonSingleFile file;
-    if (!ParseSingleJson({data, size}, file).ok()) {
+    if (!ParseSingleJson(bytes, file).ok()) {
         return 0;
     }
     ParameterImage image;
