@@ -1,0 +1,117 @@
+#include "controls/VerticalFader.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace corva::controls {
+namespace {
+constexpr double kHandleHeight = 10.0;
+constexpr double kGrooveWidth = 4.0;
+const QColor kAccent{72, 86, 170};
+const QColor kGroove{196, 199, 216};
+}  // namespace
+
+VerticalFader::VerticalFader(QWidget* parent) : QAbstractSlider(parent) {
+    setOrientation(Qt::Vertical);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_Hover);
+    setCursor(Qt::PointingHandCursor);
+}
+
+double VerticalFader::TravelTop() const {
+    return kHandleHeight / 2.0 + 1.0;
+}
+
+double VerticalFader::TravelBottom() const {
+    return height() - kHandleHeight / 2.0 - 1.0;
+}
+
+double VerticalFader::CentreOf(int value) const {
+    const int span = std::max(1, maximum() - minimum());
+    const double share = static_cast<double>(value - minimum()) / span;
+    return TravelBottom() - share * (TravelBottom() - TravelTop());
+}
+
+int VerticalFader::ValueAt(double centreY) const {
+    const double travel = std::max(1.0, TravelBottom() - TravelTop());
+    const double share = std::clamp((TravelBottom() - centreY) / travel, 0.0, 1.0);
+    return minimum() + static_cast<int>(std::lround(share * (maximum() - minimum())));
+}
+
+QRectF VerticalFader::HandleRect() const {
+    const double centre = CentreOf(sliderPosition());
+    return {1.0, centre - kHandleHeight / 2.0, width() - 2.0, kHandleHeight};
+}
+
+void VerticalFader::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double middleX = width() / 2.0;
+    const QRectF groove(middleX - kGrooveWidth / 2.0, TravelTop(), kGrooveWidth,
+                        TravelBottom() - TravelTop());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kGroove);
+    painter.drawRoundedRect(groove, 2.0, 2.0);
+
+    // The middle of the range (0 dB on a gain fader) gets a short mark on both sides.
+    const double middleY = CentreOf(minimum() + (maximum() - minimum()) / 2);
+    painter.setPen(QPen(QColor(150, 155, 180), 1.0));
+    painter.drawLine(QPointF(2.0, middleY), QPointF(width() - 2.0, middleY));
+
+    const QRectF handle = HandleRect().adjusted(0.5, 0.5, -0.5, -0.5);
+    const bool lit = isSliderDown() || underMouse();
+    painter.setPen(QPen(isEnabled() ? kAccent : kGroove, 1.0));
+    painter.setBrush(!isEnabled() ? QColor(232, 233, 240)
+                     : lit        ? QColor(226, 228, 242)
+                                  : QColor(Qt::white));
+    painter.drawRoundedRect(handle, 2.5, 2.5);
+    painter.setPen(QPen(isEnabled() ? kAccent : kGroove, 1.0));
+    painter.drawLine(QPointF(handle.left() + 3.0, handle.center().y()),
+                     QPointF(handle.right() - 3.0, handle.center().y()));
+
+    // The focus is drawn only once the keyboard has moved it, not after a click.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(kAccent, 1.0, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+void VerticalFader::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    const double y = event->position().y();
+    const QRectF handle = HandleRect();
+    // On the handle it is picked up where it was grabbed; elsewhere it jumps to the pointer.
+    grabOffset_ = handle.contains(QPointF(handle.center().x(), y)) ? y - handle.center().y() : 0.0;
+    setSliderDown(true);
+    setSliderPosition(ValueAt(y - grabOffset_));
+    triggerAction(SliderMove);
+    event->accept();
+}
+
+void VerticalFader::mouseMoveEvent(QMouseEvent* event) {
+    if (!isSliderDown()) {
+        event->ignore();
+        return;
+    }
+    setSliderPosition(ValueAt(event->position().y() - grabOffset_));
+    triggerAction(SliderMove);
+    event->accept();
+}
+
+void VerticalFader::mouseReleaseEvent(QMouseEvent* event) {
+    if (!isSliderDown()) {
+        event->ignore();
+        return;
+    }
+    setSliderDown(false);
+    event->accept();
+}
+
+}  // namespace corva::controls

@@ -1,0 +1,193 @@
+#include "pages/EqBandColumn.h"
+
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "controls/LatchButton.h"
+#include "controls/TypedNumber.h"
+#include "controls/ValueField.h"
+#include "controls/VerticalFader.h"
+#include "dsp/values/BandCodes.h"
+#include "dsp/values/EntryLimits.h"
+#include "dsp/values/ValueLabels.h"
+#include "model/ChannelEditor.h"
+#include "pages/EqTexts.h"
+
+namespace corva::pages {
+namespace {
+
+constexpr double kGainFineStepDb = 0.1;
+constexpr double kGainCoarseStepDb = 1.0;
+constexpr int kFaderPageStep = 10;  // 1 dB
+constexpr double kFrequencyFineStepHz = 1.0;
+constexpr double kFrequencyCoarseStepHz = 100.0;
+// A higher index is a wider band, so Up (more Q) steps the index down.
+constexpr double kQFineStepIndex = -1.0;
+constexpr double kQCoarseStepIndex = -10.0;
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QString Numbered(const UiText& text, UiLanguage language, int number) {
+    return Text(text.In(language)).arg(number);
+}
+
+}  // namespace
+
+EqBandColumn::EqBandColumn(int band, ChannelEditor& editor, std::function<int()> currentChannel,
+                           QWidget* parent)
+    : QWidget(parent), band_{band}, editor_{editor}, currentChannel_{std::move(currentChannel)} {
+    label_ = new QLabel(this);
+    label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label_->setWordWrap(true);
+
+    gain_ = new controls::ValueField(this);
+    gain_->SetSteps(kGainFineStepDb, kGainCoarseStepDb);
+    gain_->SetRange(kLowestBandGainDb, kHighestBandGainDb);
+
+    fader_ = new controls::VerticalFader(this);
+    fader_->setRange(0, kBandGainCodeMax);
+    fader_->setSingleStep(1);
+    fader_->setPageStep(kFaderPageStep);
+
+    frequency_ = new controls::ValueField(this);
+    frequency_->SetSteps(kFrequencyFineStepHz, kFrequencyCoarseStepHz);
+    frequency_->SetRange(kLowestFrequencyHz, kHighestFrequencyHz);
+
+    q_ = new controls::ValueField(this);
+    q_->SetSteps(kQFineStepIndex, kQCoarseStepIndex);
+    q_->SetRange(0, kBandwidthIndexMax);
+
+    bypass_ = new controls::LatchButton(this);
+    bypass_->setText(Text(eq_text::kBandBypass.english));
+
+    const int number = band_ + 1;
+    gain_->setAccessibleName(QStringLiteral("Band %1 gain").arg(number));
+    fader_->setAccessibleName(QStringLiteral("Band %1 gain fader").arg(number));
+    frequency_->setAccessibleName(QStringLiteral("Band %1 frequency").arg(number));
+    q_->setAccessibleName(QStringLiteral("Band %1 Q").arg(number));
+    bypass_->setAccessibleName(QStringLiteral("Band %1 bypass").arg(number));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(label_);
+    layout->addWidget(gain_);
+    layout->addWidget(fader_, 1, Qt::AlignHCenter);
+    layout->addWidget(frequency_);
+    layout->addWidget(q_);
+    layout->addWidget(bypass_);
+
+    connect(gain_, &controls::ValueField::TextCommitted, this, &EqBandColumn::CommitGainText);
+    connect(gain_, &controls::ValueField::ValueStepped, this, &EqBandColumn::CommitGainDb);
+    connect(fader_, &QAbstractSlider::valueChanged, this, &EqBandColumn::CommitGainPosition);
+    connect(frequency_, &controls::ValueField::TextCommitted, this,
+            &EqBandColumn::CommitFrequencyText);
+    connect(frequency_, &controls::ValueField::ValueStepped, this,
+            &EqBandColumn::CommitFrequencyHz);
+    connect(q_, &controls::ValueField::TextCommitted, this, &EqBandColumn::CommitQText);
+    connect(q_, &controls::ValueField::ValueStepped, this, &EqBandColumn::CommitBandwidthIndex);
+    connect(bypass_, &QAbstractButton::clicked, this, &EqBandColumn::CommitBypass);
+
+    Show(shown_, geqMode_);
+    SetLanguage(language_);
+}
+
+void EqBandColumn::Show(const BandView& band, bool geqMode) {
+    shown_ = band;
+    geqMode_ = geqMode;
+    ShowGain(band);
+    frequency_->ShowValue(band.frequencyHz, Text(FrequencyLabel(band.frequencyHz)));
+    q_->ShowValue(band.bandwidthIndex, Text(QText(band.bandwidthIndex)));
+    const QSignalBlocker blocker(bypass_);
+    bypass_->setChecked(band.bypassed);
+    ShowLabel();
+}
+
+void EqBandColumn::SetLanguage(UiLanguage language) {
+    language_ = language;
+    const int number = band_ + 1;
+    gain_->setToolTip(Numbered(eq_text::kGainTip, language, number));
+    fader_->setToolTip(Numbered(eq_text::kGainTip, language, number));
+    frequency_->setToolTip(Numbered(eq_text::kFrequencyTip, language, number));
+    q_->setToolTip(Numbered(eq_text::kQTip, language, number));
+    bypass_->setToolTip(Numbered(eq_text::kBypassTip, language, number));
+    bypass_->setText(Text(eq_text::kBandBypass.In(language)));
+    ShowLabel();
+}
+
+void EqBandColumn::ShowLabel() {
+    const QString type = Text(BandTypeLabel(shown_.type, geqMode_).In(language_));
+    label_->setText(QStringLiteral("%1\n%2").arg(band_ + 1).arg(type));
+    label_->setToolTip(type + QLatin1Char(' ') + QString::number(band_ + 1));
+    label_->setAccessibleName(QStringLiteral("Band %1 type").arg(band_ + 1));
+}
+
+// A bypassed band reads 0.0 dB with the fader in the middle, whatever gain it keeps.
+void EqBandColumn::ShowGain(const BandView& band) {
+    const double shownDb = band.bypassed ? 0.0 : band.gainDb;
+    gain_->ShowValue(shownDb, Text(BandGainLabel(band.gainDb, band.bypassed)));
+    const QSignalBlocker blocker(fader_);
+    fader_->setValue(band.bypassed ? kBandGainCodeFlat : BandGainCode(band.gainDb));
+}
+
+void EqBandColumn::CommitGainText(const QString& text) {
+    const auto gainDb = controls::ParseTypedNumber(text);
+    if (!gainDb) {
+        ShowGain(shown_);  // not a number: the old value stays
+        return;
+    }
+    CommitGainDb(*gainDb);
+}
+
+void EqBandColumn::CommitGainDb(double gainDb) {
+    const double appliedDb = editor_.SetBandGainDb(currentChannel_(), band_, gainDb);
+    gain_->ShowValue(appliedDb, Text(BandGainLabel(appliedDb, false)));
+    emit Edited();  // the refresh adds the band's bypass and moves the fader
+}
+
+void EqBandColumn::CommitGainPosition(int gainCode) {
+    editor_.SetBandGainPosition(currentChannel_(), band_, gainCode);
+    emit Edited();
+}
+
+void EqBandColumn::CommitFrequencyText(const QString& text) {
+    const auto frequencyHz = controls::ParseTypedNumber(text);
+    if (!frequencyHz) {
+        frequency_->ShowValue(shown_.frequencyHz, Text(FrequencyLabel(shown_.frequencyHz)));
+        return;
+    }
+    CommitFrequencyHz(*frequencyHz);
+}
+
+void EqBandColumn::CommitFrequencyHz(double frequencyHz) {
+    const int appliedHz = editor_.SetBandFrequency(currentChannel_(), band_, frequencyHz);
+    frequency_->ShowValue(appliedHz, Text(FrequencyLabel(appliedHz)));
+    emit Edited();
+}
+
+void EqBandColumn::CommitQText(const QString& text) {
+    const auto q = controls::ParseTypedNumber(text);
+    if (!q) {
+        q_->ShowValue(shown_.bandwidthIndex, Text(QText(shown_.bandwidthIndex)));
+        return;
+    }
+    editor_.SetBandQ(currentChannel_(), band_, *q);
+    emit Edited();  // the refresh shows the Q of the index the edit chose
+}
+
+void EqBandColumn::CommitBandwidthIndex(double bandwidthIndex) {
+    editor_.SetBandBandwidthIndex(currentChannel_(), band_, static_cast<int>(bandwidthIndex));
+    emit Edited();
+}
+
+void EqBandColumn::CommitBypass(bool bypass) {
+    const bool bypassed = editor_.SetBandBypass(currentChannel_(), band_, bypass);
+    const QSignalBlocker blocker(bypass_);
+    bypass_->setChecked(bypassed);
+    emit Edited();
+}
+
+}  // namespace corva::pages

@@ -1,0 +1,140 @@
+#include "pages/EqEditorPanel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "controls/FlatButton.h"
+#include "controls/LatchButton.h"
+#include "model/TuningSession.h"
+#include "pages/EqBandColumn.h"
+#include "pages/EqTexts.h"
+
+namespace corva::pages {
+namespace {
+
+// 31 columns of about 40 px need small, narrow digits: "20000Hz" and "-20.0dB" must fit.
+constexpr int kColumnFontPx = 10;
+constexpr int kColumnSpacingPx = 1;
+constexpr int kHeaderFontPx = 12;
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QFont ColumnFont(const QFont& base) {
+    QFont font = base;
+    font.setPixelSize(kColumnFontPx);
+    font.setStretch(QFont::Condensed);
+    return font;
+}
+
+}  // namespace
+
+EqEditorPanel::EqEditorPanel(TuningSession& session, ChannelEditor& editor, ConfirmQuestion confirm,
+                             QWidget* parent)
+    : QWidget(parent), session_{session}, editor_{editor}, confirm_{std::move(confirm)} {
+    setAccessibleName(QStringLiteral("Output EQ"));
+
+    title_ = new QLabel(this);
+    QFont headerFont = font();
+    headerFont.setPixelSize(kHeaderFontPx);
+    title_->setFont(headerFont);
+    bypassAll_ = new controls::LatchButton(this);
+    bypassAll_->setFont(headerFont);
+    bypassAll_->setAccessibleName(QStringLiteral("Bypass all bands"));
+    resetAll_ = new controls::FlatButton(controls::ButtonTone::Raised, this);
+    resetAll_->setFont(headerFont);
+    resetAll_->setFixedHeight(20);
+    resetAll_->setAccessibleName(QStringLiteral("Reset all bands"));
+
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(4, 0, 0, 0);
+    header->setSpacing(8);
+    header->addWidget(title_);
+    header->addStretch(1);
+    header->addWidget(bypassAll_);
+    header->addWidget(resetAll_);
+
+    auto* bands = new QHBoxLayout;
+    bands->setContentsMargins(0, 0, 0, 0);
+    bands->setSpacing(kColumnSpacingPx);
+    const QFont columnFont = ColumnFont(font());
+    for (int band = 0; band < output_block::kBandSlots; ++band) {
+        auto* column = new EqBandColumn(
+            band, editor_, [this] { return channel_; }, this);
+        column->setFont(columnFont);
+        bands->addWidget(column, 1);
+        connect(column, &EqBandColumn::Edited, this, &EqEditorPanel::AfterEdit);
+        columns_.at(static_cast<std::size_t>(band)) = column;
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 4, 2, 2);
+    layout->setSpacing(4);
+    layout->addLayout(header);
+    layout->addLayout(bands, 1);
+
+    connect(bypassAll_, &QAbstractButton::clicked, this, &EqEditorPanel::ToggleBypassAll);
+    connect(resetAll_, &QAbstractButton::clicked, this, &EqEditorPanel::ResetAll);
+    SetLanguage(language_);
+    Refresh(session_.Snapshot());
+}
+
+void EqEditorPanel::SetCurrentChannel(int channel) {
+    if (channel < 0 || channel >= kOutputChannelCount) {
+        return;
+    }
+    channel_ = channel;
+    Refresh(session_.Snapshot());
+}
+
+void EqEditorPanel::Refresh(const TuningSnapshot& snapshot) {
+    shown_ = snapshot.outputs.at(static_cast<std::size_t>(channel_));
+    ShowChannel();
+}
+
+void EqEditorPanel::ShowChannel() {
+    for (std::size_t band = 0; band < columns_.size(); ++band) {
+        columns_[band]->Show(shown_.bands.at(band), shown_.geqMode);
+    }
+    const QSignalBlocker blocker(bypassAll_);
+    bypassAll_->setChecked(shown_.allBypassed);
+}
+
+void EqEditorPanel::SetLanguage(UiLanguage language) {
+    language_ = language;
+    title_->setText(Text(eq_text::kTitle.In(language)));
+    bypassAll_->setText(Text(eq_text::kBypassAll.In(language)));
+    bypassAll_->setToolTip(Text(eq_text::kBypassAllTip.In(language)));
+    resetAll_->setText(Text(eq_text::kResetAll.In(language)));
+    resetAll_->setToolTip(Text(eq_text::kResetAllTip.In(language)));
+    for (auto* column : columns_) {
+        column->SetLanguage(language);
+    }
+}
+
+void EqEditorPanel::AfterEdit() {
+    Refresh(session_.Snapshot());
+    emit Edited();
+}
+
+// The switch has already flipped when this runs; the edit API asks, undoes a "No" and says
+// where the switch belongs.
+void EqEditorPanel::ToggleBypassAll(bool on) {
+    const bool position = editor_.SetBypassAll(channel_, on, confirm_);
+    {
+        const QSignalBlocker blocker(bypassAll_);
+        bypassAll_->setChecked(position);
+    }
+    AfterEdit();
+}
+
+void EqEditorPanel::ResetAll() {
+    if (editor_.ResetAllEq(channel_, confirm_)) {
+        AfterEdit();
+    }
+}
+
+}  // namespace corva::pages

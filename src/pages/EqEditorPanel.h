@@ -1,0 +1,77 @@
+// The output EQ editor under the response graph: the 31 band columns of the current channel,
+// the bypass-all switch and the reset-all button. It edits through the edit API and shows
+// what the engine applied, refreshing from session snapshots.
+#pragma once
+
+#include <array>
+
+#include <QWidget>
+
+#include "core/UiText.h"
+#include "model/ChannelEditor.h"
+#include "model/TuningSnapshot.h"
+
+class QLabel;
+
+namespace corva {
+class TuningSession;
+}
+
+namespace corva::controls {
+class FlatButton;
+class LatchButton;
+}  // namespace corva::controls
+
+namespace corva::pages {
+
+class EqBandColumn;
+
+inline constexpr int kEqPanelWidthPx = 1260;
+inline constexpr int kEqPanelHeightPx = 260;
+
+class EqEditorPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    // `confirm` asks the bypass-all and reset-all questions (the program's yes/no box).
+    EqEditorPanel(TuningSession& session, ChannelEditor& editor, ConfirmQuestion confirm,
+                  QWidget* parent = nullptr);
+
+    // Output channel 0..5; the columns show it at once.
+    void SetCurrentChannel(int channel);
+    int currentChannel() const { return channel_; }
+    // Shows the current channel as `snapshot` holds it.
+    void Refresh(const TuningSnapshot& snapshot);
+    void SetLanguage(UiLanguage language);
+
+    EqBandColumn* column(int band) const { return columns_.at(static_cast<std::size_t>(band)); }
+    controls::LatchButton* bypassAllButton() const { return bypassAll_; }
+    controls::FlatButton* resetAllButton() const { return resetAll_; }
+
+    QSize sizeHint() const override { return {kEqPanelWidthPx, kEqPanelHeightPx}; }
+
+signals:
+    // The panel changed the tuning (the page redraws its graph).
+    void Edited();
+
+private:
+    // Shows a fresh snapshot after an edit and tells the page.
+    void AfterEdit();
+    void ShowChannel();
+    void ToggleBypassAll(bool on);
+    void ResetAll();
+
+    TuningSession& session_;
+    ChannelEditor& editor_;
+    ConfirmQuestion confirm_;
+    int channel_ = 0;
+    UiLanguage language_ = UiLanguage::English;
+    OutputView shown_;
+
+    QLabel* title_ = nullptr;
+    controls::LatchButton* bypassAll_ = nullptr;
+    controls::FlatButton* resetAll_ = nullptr;
+    std::array<EqBandColumn*, output_block::kBandSlots> columns_{};
+};
+
+}  // namespace corva::pages
