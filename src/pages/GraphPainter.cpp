@@ -1,0 +1,274 @@
+#include "pages/GraphPainter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "dsp/values/ValueLabels.h"
+#include "pages/GraphFrame.h"
+#include "pages/GraphHitTest.h"
+#include "pages/GraphPalette.h"
+
+namespace corva::pages {
+namespace {
+
+struct AxisLabel {
+    int value;
+    const char* text;
+};
+
+constexpr std::array<AxisLabel, 10> kFrequencyLabels = {{{20, "20"},
+                                                         {50, "50"},
+                                                         {100, "100"},
+                                                         {200, "200"},
+                                                         {500, "500"},
+                                                         {1000, "1K"},
+                                                         {2000, "2K"},
+                                                         {5000, "5K"},
+                                                         {10000, "10K"},
+                                                         {20000, "20K"}}};
+
+constexpr std::array<AxisLabel, 5> kLevelLabels = {
+    {{20, "+20"}, {10, "+10"}, {0, "0dB"}, {-10, "-10"}, {-20, "-20"}}};
+
+constexpr int kLevelLineStepDb = 5;
+constexpr int kLabelFontPx = 11;
+constexpr int kTextFontPx = 12;
+constexpr int kPointRadiusPx = 5;
+constexpr int kHandleHalfPx = 4;
+constexpr int kCurveOverhangPx = 2;  // curves leave the plot by this much, then are clipped
+constexpr int kPanelPaddingPx = 4;
+constexpr int kSwatchPx = 10;
+
+QFont PixelFont(int pixels, QFont::Weight weight = QFont::Normal) {
+    QFont font;
+    font.setPixelSize(pixels);
+    font.setWeight(weight);
+    return font;
+}
+
+bool IsLabelledFrequency(int frequencyHz) {
+    return std::any_of(kFrequencyLabels.begin(), kFrequencyLabels.end(),
+                       [&](const AxisLabel& label) { return label.value == frequencyHz; });
+}
+
+// A text on a light panel so it stays readable over the curves.
+void PaintPanelText(QPainter& painter, const QRect& box, const QString& text, const QColor& ink) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(graph_colour::kPanel);
+    painter.drawRoundedRect(box, 3, 3);
+    painter.setPen(ink);
+    painter.drawText(box, Qt::AlignCenter, text);
+}
+
+QRect PanelFor(const QFontMetrics& metrics, const QString& text) {
+    return {0, 0, metrics.horizontalAdvance(text) + 2 * kPanelPaddingPx,
+            metrics.height() + kPanelPaddingPx};
+}
+
+}  // namespace
+
+void PaintGrid(QPainter& painter, QSize widgetSize, PlotSize plot) {
+    painter.fillRect(QRect{QPoint{0, 0}, widgetSize}, graph_colour::kBackground);
+    const QRect plotRect = PlotRect(plot);
+    painter.fillRect(plotRect, graph_colour::kPlot);
+    const int top = plotRect.top();
+    const int bottom = kPlotTopMargin + plot.height;
+    const int left = plotRect.left();
+    const int right = kPlotLeftMargin + plot.width;
+
+    // Vertical lines at 1..9 times every power of ten from 20 Hz to 20 kHz; the labelled
+    // frequencies are drawn a little stronger.
+    for (int decade = 10; decade <= 10000; decade *= 10) {
+        for (int multiple = 1; multiple <= 9; ++multiple) {
+            const int frequencyHz = decade * multiple;
+            if (frequencyHz < 20 || frequencyHz > 20000) {
+                continue;
+            }
+            const int x = FrequencyToX(frequencyHz, plot);
+            painter.setPen(IsLabelledFrequency(frequencyHz) ? graph_colour::kZeroLine
+                                                            : graph_colour::kGridLine);
+            painter.drawLine(x, top, x, bottom);
+        }
+    }
+    for (int db = -20; db <= 20; db += kLevelLineStepDb) {
+        const int y = DbToY(db, plot);
+        painter.setPen(db == 0 ? QPen(graph_colour::kZeroLine, 1.5)
+                               : QPen(graph_colour::kGridLine));
+        painter.drawLine(left, y, right, y);
+    }
+    painter.setPen(graph_colour::kZeroLine);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect{left, top, plot.width, plot.height});
+
+    painter.setFont(PixelFont(kLabelFontPx));
+    painter.setPen(graph_colour::kQuietInk);
+    const QFontMetrics metrics = painter.fontMetrics();
+    for (const AxisLabel& label : kFrequencyLabels) {
+        const QString text = QString::fromLatin1(label.text);
+        const int width = metrics.horizontalAdvance(text);
+        const int x = FrequencyToX(label.value, plot);
+        // The end labels stay under the plot instead of overhanging the widget's edges.
+        const int textLeft = std::clamp(x - width / 2, 0, widgetSize.width() - width);
+        painter.drawText(QRect{textLeft, bottom + 2, width, kPlotBottomMargin - 2},
+                         Qt::AlignHCenter | Qt::AlignTop, text);
+    }
+    for (const AxisLabel& label : kLevelLabels) {
+        const int y = DbToY(label.value, plot);
+        painter.drawText(QRect{0, y - metrics.height() / 2, kPlotLeftMargin - 4, metrics.height()},
+                         Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(label.text));
+    }
+}
+
+QPolygon CurvePolygon(const Response& response, PlotSize plot) {
+    std::array<PlotPoint, kGridPoints> points{};
+    ResponseToPoints(response, plot, points.data());
+    const int highest = kPlotTopMargin - kCurveOverhangPx;
+    const int lowest = kPlotTopMargin + plot.height + kCurveOverhangPx;
+    QPolygon curve(kGridPoints);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        curve[static_cast<int>(i)] = QPoint{points[i].x, std::clamp(points[i].y, highest, lowest)};
+    }
+    return curve;
+}
+
+void PaintCurve(QPainter& painter, const QPolygon& curve, const QColor& colour,
+                CurveEmphasis emphasis, PlotSize plot) {
+    painter.save();
+    painter.setClipRect(PlotRect(plot));
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor ink = colour;
+    if (emphasis == CurveEmphasis::Faint) {
+        ink.setAlpha(kFaintCurveAlpha);
+    }
+    painter.setPen(QPen(ink, emphasis == CurveEmphasis::Current ? 2.0 : 1.2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(curve);
+    painter.restore();
+}
+
+void PaintSelectedBand(QPainter& painter, const BandView& band, bool geqMode, const QColor& colour,
+                       PlotSize plot) {
+    const BandMarkers markers = BandMarkerPositions(BandShape(band), plot);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (static_cast<FilterType>(band.type) == FilterType::Peaking) {
+        QColor spanColour = colour;
+        spanColour.setAlpha(120);
+        painter.setPen(QPen(spanColour, 1.0, Qt::DashLine));
+        painter.drawLine(markers.lowerHandle.x, markers.lowerHandle.y, markers.upperHandle.x,
+                         markers.upperHandle.y);
+        painter.setPen(QPen(colour, 1.5));
+        painter.setBrush(graph_colour::kPlot);
+        for (const PlotPoint handle : {markers.lowerHandle, markers.upperHandle}) {
+            painter.drawRect(QRect{handle.x - kHandleHalfPx, handle.y - kHandleHalfPx,
+                                   2 * kHandleHalfPx, 2 * kHandleHalfPx});
+        }
+    }
+    painter.setPen(QPen(graph_colour::kPlot, 1.5));
+    painter.setBrush(colour);
+    painter.drawEllipse(QPoint{markers.point.x, markers.point.y}, kPointRadiusPx, kPointRadiusPx);
+
+    painter.setFont(PixelFont(kTextFontPx, QFont::DemiBold));
+    const QString caption = QString::fromStdString(BandCaption(band.type, geqMode, band.frequencyHz,
+                                                               band.bandwidthIndex, band.gainDb,
+                                                               band.bypassed, band.slope));
+    QRect box = PanelFor(painter.fontMetrics(), caption);
+    box.moveTopLeft({kPlotLeftMargin + 6, kPlotTopMargin + 4});
+    PaintPanelText(painter, box, caption, colour.darker(130));
+    painter.restore();
+}
+
+void PaintCrossovers(QPainter& painter, const OutputView& channel, PlotSize plot) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(PixelFont(kLabelFontPx));
+    const int top = kPlotTopMargin;
+    const int bottom = kPlotTopMargin + plot.height;
+    const auto paintOne = [&](const CrossoverView& filter, FilterType type) {
+        const PlotPoint point = BandMarkerPositions(CrossoverShape(filter, type), plot).point;
+        painter.setPen(QPen(graph_colour::kCrossover, 1.0, Qt::DashLine));
+        painter.drawLine(point.x, top, point.x, bottom);
+        // A triangle pointing into the band the filter passes.
+        const int direction = type == FilterType::HighPass ? 1 : -1;
+        const QPolygon arrow{{QPoint{point.x, point.y - 6},
+                              QPoint{point.x + direction * 8, point.y},
+                              QPoint{point.x, point.y + 6}}};
+        painter.setPen(QPen(graph_colour::kCrossover, 1.0));
+        painter.setBrush(graph_colour::kCrossover);
+        painter.drawPolygon(arrow);
+        const QString text =
+            QString::fromStdString(
+                BandCaption(static_cast<int>(type), false, filter.frequencyHz, 0, 0.0, false, 0))
+                .trimmed();
+        const int width = painter.fontMetrics().horizontalAdvance(text);
+        const int textLeft = type == FilterType::HighPass ? point.x + 3 : point.x - 3 - width;
+        painter.setPen(graph_colour::kCrossover);
+        painter.drawText(QPoint{textLeft, point.y + 6 + painter.fontMetrics().ascent()}, text);
+    };
+    paintOne(channel.highPass, FilterType::HighPass);
+    paintOne(channel.lowPass, FilterType::LowPass);
+    painter.restore();
+}
+
+void PaintLegend(QPainter& painter, const std::array<QString, kOutputChannelCount>& names,
+                 int currentChannel, PlotSize plot) {
+    painter.save();
+    const QFont normal = PixelFont(kTextFontPx);
+    const QFont bold = PixelFont(kTextFontPx, QFont::Bold);
+    const QFontMetrics boldMetrics(bold);
+    constexpr int kGapPx = 10;
+    int width = kPanelPaddingPx;
+    for (const QString& name : names) {
+        width += kSwatchPx + 4 + boldMetrics.horizontalAdvance(name) + kGapPx;
+    }
+    const int height = boldMetrics.height() + kPanelPaddingPx;
+    const QRect box{kPlotLeftMargin + plot.width - width - 6, kPlotTopMargin + 4, width, height};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(graph_colour::kPanel);
+    painter.drawRoundedRect(box, 3, 3);
+    int x = box.left() + kPanelPaddingPx;
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        const auto index = static_cast<std::size_t>(channel);
+        QColor swatch = kChannelColours[index];
+        if (channel != currentChannel) {
+            swatch.setAlpha(160);
+        }
+        painter.fillRect(QRect{x, box.center().y() - kSwatchPx / 2, kSwatchPx, kSwatchPx}, swatch);
+        x += kSwatchPx + 4;
+        painter.setFont(channel == currentChannel ? bold : normal);
+        painter.setPen(channel == currentChannel ? graph_colour::kInk : graph_colour::kQuietInk);
+        const int textWidth = boldMetrics.horizontalAdvance(names[index]);
+        painter.drawText(QRect{x, box.top(), textWidth, box.height()},
+                         Qt::AlignLeft | Qt::AlignVCenter, names[index]);
+        x += textWidth + kGapPx;
+    }
+    painter.restore();
+}
+
+QRect ReadoutRect(PlotSize plot) {
+    constexpr int kWidthPx = 128;
+    constexpr int kHeightPx = 20;
+    return {kPlotLeftMargin + plot.width - kWidthPx - 6,
+            kPlotTopMargin + plot.height - kHeightPx - 6, kWidthPx, kHeightPx};
+}
+
+void PaintReadout(QPainter& painter, const QString& text, PlotSize plot) {
+    painter.save();
+    painter.setFont(PixelFont(kTextFontPx));
+    PaintPanelText(painter, ReadoutRect(plot), text, graph_colour::kInk);
+    painter.restore();
+}
+
+QString ReadoutText(int frequencyHz, double levelDb) {
+    // Rounded first, and + 0.0 turns a negative zero positive, so a flat curve reads "0.0dB".
+    const double shownDb = std::round(levelDb * 10.0) / 10.0 + 0.0;
+    return QString::asprintf("%dHz  %.1fdB", frequencyHz, shownDb);
+}
+
+}  // namespace corva::pages

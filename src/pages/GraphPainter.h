@@ -1,0 +1,51 @@
+// Drawing of the response graph's parts: the static grid with its axis labels, the channel
+// curves, the selected band's markers and caption, the crossover markers, the legend and the
+// pointer readout. Stateless; the widget decides what to cache.
+#pragma once
+
+#include <array>
+
+#include <QColor>
+#include <QPolygon>
+#include <QSize>
+#include <QString>
+
+#include "dsp/response/PlotGeometry.h"
+#include "model/TuningSnapshot.h"
+
+class QPainter;
+
+namespace corva::pages {
+
+enum class CurveEmphasis { Current, Faint };
+
+// Background, grid lines every decade step and 5 dB, and the labels of both axes.
+void PaintGrid(QPainter& painter, QSize widgetSize, PlotSize plot);
+
+// The channel's summed response as screen points, held inside the plot's height (a deep stop
+// band would otherwise reach far below the widget).
+QPolygon CurvePolygon(const Response& response, PlotSize plot);
+
+void PaintCurve(QPainter& painter, const QPolygon& curve, const QColor& colour,
+                CurveEmphasis emphasis, PlotSize plot);
+
+// The band's point, its bandwidth handles (peaking bands) and its caption in the plot's top
+// left corner.
+void PaintSelectedBand(QPainter& painter, const BandView& band, bool geqMode, const QColor& colour,
+                       PlotSize plot);
+
+// A dashed vertical line and a marker on the 0 dB line for each crossover, with its frequency.
+void PaintCrossovers(QPainter& painter, const OutputView& channel, PlotSize plot);
+
+// Channel names in their colours, in the plot's top right corner; the current one in bold.
+void PaintLegend(QPainter& painter, const std::array<QString, kOutputChannelCount>& names,
+                 int currentChannel, PlotSize plot);
+
+// Where the pointer readout is drawn: the plot's bottom right corner.
+QRect ReadoutRect(PlotSize plot);
+void PaintReadout(QPainter& painter, const QString& text, PlotSize plot);
+
+// "1000Hz  -3.2dB": the frequency under the pointer and the level there.
+QString ReadoutText(int frequencyHz, double levelDb);
+
+}  // namespace corva::pages

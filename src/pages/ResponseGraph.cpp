@@ -1,0 +1,361 @@
+#include "pages/ResponseGraph.h"
+
+#include <algorithm>
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "dsp/values/BandCodes.h"
+#include "pages/GraphFrame.h"
+#include "pages/GraphPainter.h"
+#include "pages/GraphPalette.h"
+
+namespace corva::pages {
+namespace {
+
+constexpr int kWheelNotch = 120;    // eighths of a degree per notch of a common wheel
+constexpr int kPageGainSteps = 10;  // Page Up/Down: 1 dB in 0.1 dB steps
+
+UiText AccessibleNameText() {
+    return {"Output response graph", "输出响应曲线图"};
+}
+
+UiText ToolTipText() {
+    return {
+        "Drag the band point, its bandwidth handles or a crossover marker. Click to select "
+        "the nearest band. Wheel: gain; Shift+wheel: Q. Left/Right: band; Up/Down: gain.",
+        "拖动频段点、带宽手柄或分频标记。单击选择最近的频段。滚轮：增益；Shift+滚轮：Q。"
+        "左/右：频段；上/下：增益。"};
+}
+
+QString ToQString(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+PlotPoint ToPlotPoint(const QPointF& position) {
+    const QPoint point = position.toPoint();
+    return {point.x(), point.y()};
+}
+
+bool InsidePlot(PlotPoint point, PlotSize plot) {
+    return point.x >= kPlotLeftMargin && point.x <= kPlotLeftMargin + plot.width &&
+           point.y >= kPlotTopMargin && point.y <= kPlotTopMargin + plot.height;
+}
+
+}  // namespace
+
+ResponseGraph::ResponseGraph(TuningSession& session, QWidget* parent)
+    : QWidget(parent), session_{session}, editor_{session} {
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel comes from the cached layers
+    SetChannelNames({});
+    ApplyLanguage();
+    RefreshFromSession();
+}
+
+void ResponseGraph::SetCurrentChannel(int channel) {
+    if (channel < 0 || channel >= kOutputChannelCount || channel == channel_) {
+        return;
+    }
+    channel_ = channel;
+    drag_ = DragTarget::None;
+    backLayerStale_ = true;  // the previous current curve joins the faint ones
+    update();
+}
+
+void ResponseGraph::SetCurrentBand(int band) {
+    if (band < 0 || band >= output_block::kBandSlots || band == band_) {
+        return;
+    }
+    band_ = band;
+    drag_ = DragTarget::None;
+    update();
+}
+
+void ResponseGraph::SetLanguage(UiLanguage language) {
+    language_ = language;
+    ApplyLanguage();
+}
+
+void ResponseGraph::SetChannelNames(const std::array<QString, kOutputChannelCount>& names) {
+    for (std::size_t c = 0; c < names_.size(); ++c) {
+        names_[c] = names[c].isEmpty() ? QString::fromLatin1(kDefaultChannelNames[c]) : names[c];
+    }
+    backLayerStale_ = true;
+    update();
+}
+
+const QString& ResponseGraph::legendName(int channel) const {
+    return names_[static_cast<std::size_t>(std::clamp(channel, 0, kOutputChannelCount - 1))];
+}
+
+void ResponseGraph::Refresh(const TuningSnapshot& snapshot) {
+    std::array<bool, kOutputChannelCount> curveChanged{};
+    for (std::size_t c = 0; c < outputs_.size(); ++c) {
+        curveChanged[c] = snapshot.outputs[c].response != outputs_[c].response;
+        // A link made or broken moves channels between the cached layer and the live ones.
+        backLayerStale_ = backLayerStale_ || snapshot.outputs[c].linkGroup != outputs_[c].linkGroup;
+        outputs_[c] = snapshot.outputs[c];
+    }
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        const auto index = static_cast<std::size_t>(c);
+        if (curveChanged[index] && plot_.width > 0) {
+            curves_[index] = CurvePolygon(outputs_[index].response, plot_);
+            backLayerStale_ = backLayerStale_ || !LinkedToCurrent(c);
+        }
+    }
+    update();
+}
+
+void ResponseGraph::RefreshFromSession() {
+    Refresh(session_.Snapshot());
+}
+
+bool ResponseGraph::LinkedToCurrent(int channel) const {
+    return channel == channel_ ||
+           outputs_[static_cast<std::size_t>(channel)].linkGroup == current().linkGroup;
+}
+
+const BandView& ResponseGraph::currentBandView() const {
+    return current().bands[static_cast<std::size_t>(band_)];
+}
+
+void ResponseGraph::SelectBand(int band) {
+    band = std::clamp(band, 0, output_block::kBandSlots - 1);
+    if (band == band_) {
+        return;
+    }
+    band_ = band;
+    update();
+    emit BandSelected(band);
+}
+
+// ---- Drawing ----
+
+void ResponseGraph::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    plot_ = PlotSizeFor(size());
+    RebuildGridLayer();
+    RebuildCurves();
+}
+
+void ResponseGraph::RebuildCurves() {
+    for (std::size_t c = 0; c < curves_.size(); ++c) {
+        curves_[c] = CurvePolygon(outputs_[c].response, plot_);
+    }
+    backLayerStale_ = true;
+}
+
+void ResponseGraph::RebuildGridLayer() {
+    const qreal ratio = devicePixelRatioF();
+    gridLayer_ = QPixmap(size() * ratio);
+    gridLayer_.setDevicePixelRatio(ratio);
+    QPainter painter(&gridLayer_);
+    PaintGrid(painter, size(), plot_);
+    backLayerStale_ = true;
+}
+
+void ResponseGraph::RebuildBackLayer() {
+    backLayer_ = gridLayer_.copy();
+    backLayer_.setDevicePixelRatio(gridLayer_.devicePixelRatio());
+    QPainter painter(&backLayer_);
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        if (!LinkedToCurrent(c)) {
+            const auto index = static_cast<std::size_t>(c);
+            PaintCurve(painter, curves_[index], kChannelColours[index], CurveEmphasis::Faint,
+                       plot_);
+        }
+    }
+    PaintLegend(painter, names_, channel_, plot_);
+    backLayerStale_ = false;
+}
+
+void ResponseGraph::paintEvent(QPaintEvent* /*event*/) {
+    if (gridLayer_.isNull() || gridLayer_.deviceIndependentSize().toSize() != size()) {
+        plot_ = PlotSizeFor(size());  // a widget rendered before it was ever resized
+        RebuildGridLayer();
+        RebuildCurves();
+    }
+    if (backLayerStale_) {
+        RebuildBackLayer();
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, backLayer_);
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        if (c != channel_ && LinkedToCurrent(c)) {
+            const auto partner = static_cast<std::size_t>(c);
+            PaintCurve(painter, curves_[partner], kChannelColours[partner], CurveEmphasis::Faint,
+                       plot_);
+        }
+    }
+    const auto index = static_cast<std::size_t>(channel_);
+    PaintCrossovers(painter, current(), plot_);
+    PaintCurve(painter, curves_[index], kChannelColours[index], CurveEmphasis::Current, plot_);
+    PaintSelectedBand(painter, currentBandView(), current().geqMode, kChannelColours[index], plot_);
+    if (pointer_) {
+        PaintReadout(painter, ReadoutFor(*pointer_), plot_);
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(kChannelColours[index], 1.0, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+QString ResponseGraph::ReadoutFor(PlotPoint pointer) const {
+    const int frequencyHz = XToFrequency(pointer.x, plot_);
+    const double levelDb =
+        current().response[static_cast<std::size_t>(NearestGridIndex(frequencyHz))];
+    return ReadoutText(frequencyHz, levelDb);
+}
+
+void ResponseGraph::UpdateReadout(std::optional<PlotPoint> pointer) {
+    if (pointer == pointer_) {
+        return;
+    }
+    pointer_ = pointer;
+    update(ReadoutRect(plot_));
+}
+
+// ---- Input ----
+
+void ResponseGraph::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const PlotPoint pointer = ToPlotPoint(event->position());
+    drag_ = PickDragTarget(current(), band_, pointer, plot_);
+    lastDragPoint_ = pointer;  // a press alone changes nothing
+    if (drag_ == DragTarget::None) {
+        SelectBand(NearestBand(current(), pointer.x, plot_));
+    }
+    event->accept();
+}
+
+void ResponseGraph::mouseMoveEvent(QMouseEvent* event) {
+    const PlotPoint pointer = ToPlotPoint(event->position());
+    if (drag_ != DragTarget::None && (event->buttons() & Qt::LeftButton)) {
+        ApplyDrag(pointer);
+    }
+    UpdateReadout(InsidePlot(pointer, plot_) ? std::optional{pointer} : std::nullopt);
+    event->accept();
+}
+
+void ResponseGraph::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        drag_ = DragTarget::None;
+        lastDragPoint_.reset();
+    }
+    event->accept();
+}
+
+void ResponseGraph::leaveEvent(QEvent* event) {
+    UpdateReadout(std::nullopt);
+    QWidget::leaveEvent(event);
+}
+
+void ResponseGraph::ApplyDrag(PlotPoint pointer) {
+    if (lastDragPoint_ == pointer) {
+        return;
+    }
+    lastDragPoint_ = pointer;
+    switch (drag_) {
+        case DragTarget::BandPoint:
+            editor_.DragBandPoint(channel_, band_, pointer, plot_);
+            break;
+        case DragTarget::LowerHandle:
+            editor_.DragBandwidth(channel_, band_, BandwidthHandle::Lower, pointer.x, plot_);
+            break;
+        case DragTarget::UpperHandle:
+            editor_.DragBandwidth(channel_, band_, BandwidthHandle::Upper, pointer.x, plot_);
+            break;
+        case DragTarget::HighPass:
+            editor_.DragCrossover(channel_, CrossoverFilter::HighPass, pointer.x, plot_);
+            break;
+        case DragTarget::LowPass:
+            editor_.DragCrossover(channel_, CrossoverFilter::LowPass, pointer.x, plot_);
+            break;
+        case DragTarget::None:
+            return;
+    }
+    RefreshFromSession();
+}
+
+void ResponseGraph::wheelEvent(QWheelEvent* event) {
+    // Some platforms turn a Shift+wheel into a horizontal scroll.
+    const QPoint angle = event->angleDelta();
+    wheelRemainder_ += angle.y() != 0 ? angle.y() : angle.x();
+    const int notches = wheelRemainder_ / kWheelNotch;
+    wheelRemainder_ -= notches * kWheelNotch;
+    if (notches != 0) {
+        if (event->modifiers() & Qt::ShiftModifier) {
+            StepBandwidth(notches);
+        } else {
+            StepGain(notches);
+        }
+    }
+    event->accept();
+}
+
+void ResponseGraph::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+            SelectBand(band_ - 1);
+            break;
+        case Qt::Key_Right:
+            SelectBand(band_ + 1);
+            break;
+        case Qt::Key_Up:
+            StepGain(1);
+            break;
+        case Qt::Key_Down:
+            StepGain(-1);
+            break;
+        case Qt::Key_PageUp:
+            StepGain(kPageGainSteps);
+            break;
+        case Qt::Key_PageDown:
+            StepGain(-kPageGainSteps);
+            break;
+        default:
+            // Enter, Esc and Ctrl+S belong to the window's keyboard rules.
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+// One gain step is one gain code, 0.1 dB.
+void ResponseGraph::StepGain(int gainSteps) {
+    const int gainCode = std::clamp(currentBandView().gainCode + gainSteps, 0, kBandGainCodeMax);
+    if (gainCode == currentBandView().gainCode) {
+        return;
+    }
+    editor_.SetBandGainPosition(channel_, band_, gainCode);
+    RefreshFromSession();
+}
+
+// A higher Q is a narrower band: a step up in Q is a step down in bandwidth index.
+void ResponseGraph::StepBandwidth(int qSteps) {
+    const BandView& band = currentBandView();
+    if (static_cast<FilterType>(band.type) != FilterType::Peaking) {
+        return;  // shelves have a slope, not a Q
+    }
+    const int index = std::clamp(band.bandwidthIndex - qSteps, 0, kBandwidthIndexMax);
+    if (index == band.bandwidthIndex) {
+        return;
+    }
+    editor_.SetBandBandwidthIndex(channel_, band_, index);
+    RefreshFromSession();
+}
+
+void ResponseGraph::ApplyLanguage() {
+    setAccessibleName(ToQString(AccessibleNameText().In(language_)));
+    setToolTip(ToQString(ToolTipText().In(language_)));
+}
+
+}  // namespace corva::pages

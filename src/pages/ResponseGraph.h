@@ -1,0 +1,102 @@
+// The output response graph of the full interface page: the summed curves of all six output
+// channels, the current channel's selected band and crossovers, edited by dragging, clicking,
+// the mouse wheel and the keyboard through the edit API.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include <QPixmap>
+#include <QPolygon>
+#include <QString>
+#include <QWidget>
+
+#include "core/UiText.h"
+#include "model/ChannelEditor.h"
+#include "model/TuningSession.h"
+#include "pages/GraphHitTest.h"
+
+namespace corva::pages {
+
+class ResponseGraph : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ResponseGraph(TuningSession& session, QWidget* parent = nullptr);
+
+    void SetCurrentChannel(int channel);
+    // Selects a band without emitting BandSelected (the caller already knows).
+    void SetCurrentBand(int band);
+    void SetLanguage(UiLanguage language);
+    // Names already decoded from the record's code page; an empty one shows the channel's
+    // default name.
+    void SetChannelNames(const std::array<QString, kOutputChannelCount>& names);
+
+    int currentChannel() const { return channel_; }
+    int currentBand() const { return band_; }
+    PlotSize plotSize() const { return plot_; }
+    const QString& legendName(int channel) const;
+
+    QSize sizeHint() const override { return {1280, 330}; }
+    QSize minimumSizeHint() const override { return {320, 160}; }
+
+public slots:
+    // Takes the values to draw; only what changed is redrawn.
+    void Refresh(const TuningSnapshot& snapshot);
+    void RefreshFromSession();
+
+signals:
+    // The user picked another band (click, Left or Right).
+    void BandSelected(int band);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    const OutputView& current() const { return outputs_[static_cast<std::size_t>(channel_)]; }
+    const BandView& currentBandView() const;
+    void SelectBand(int band);
+    void ApplyDrag(PlotPoint pointer);
+    void StepGain(int gainSteps);
+    void StepBandwidth(int qSteps);
+    void UpdateReadout(std::optional<PlotPoint> pointer);
+    QString ReadoutFor(PlotPoint pointer) const;
+    // Channels sharing the current channel's link group change with every edit of it, so
+    // they are drawn live instead of into the cached layer.
+    bool LinkedToCurrent(int channel) const;
+    void RebuildCurves();
+    void RebuildGridLayer();
+    void RebuildBackLayer();
+    void ApplyLanguage();
+
+    TuningSession& session_;
+    ChannelEditor editor_;
+    UiLanguage language_ = UiLanguage::English;
+    int channel_ = 0;
+    int band_ = 0;
+    std::array<OutputView, kOutputChannelCount> outputs_{};
+    std::array<QString, kOutputChannelCount> names_{};
+    PlotSize plot_{};
+
+    // Drawing caches: the grid (rebuilt on resize), the grid with the faint curves of the
+    // channels outside the current link group and the legend (rebuilt when one of those
+    // changes), and every channel's curve as points.
+    QPixmap gridLayer_;
+    QPixmap backLayer_;
+    bool backLayerStale_ = true;
+    std::array<QPolygon, kOutputChannelCount> curves_{};
+
+    DragTarget drag_ = DragTarget::None;
+    std::optional<PlotPoint> lastDragPoint_;
+    std::optional<PlotPoint> pointer_;  // inside the plot, for the readout
+    int wheelRemainder_ = 0;            // eighths of a degree not yet a whole notch
+};
+
+}  // namespace corva::pages
