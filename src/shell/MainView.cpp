@@ -26,7 +26,7 @@ MainView::MainView(AppContext& context, QWidget* parent)
       context_{context},
       connection_{new ConnectionDriver(context, this)},
       topBar_{new TopBar(context.language(), this)},
-      pageArea_{new PageArea(context.language(), this)},
+      pageArea_{new PageArea(context, this)},
       panels_{new PanelHost([this](PanelSlot slot) { return MakePanel(slot); }, this)},
       progress_{new ProgressWindow(
           context.language(), [&context] { return context.controller().bulk().bulkBusy.load(); },

@@ -1,14 +1,16 @@
-// The area below the top bar where the full interface page sits; until that page exists it
-// shows only its name.
+// The area below the top bar that holds the full interface page for the whole run, wired to
+// the session's change events, the language and the program's yes/no box.
 #pragma once
 
 #include <QFrame>
 
-class QLabel;
+namespace corva::pages {
+class FullInterfacePage;
+}
 
 namespace corva::shell {
 
-class Language;
+class AppContext;
 
 inline constexpr int kPageAreaTop = 57;
 inline constexpr QSize kFullPageAreaSize{1280, 661};
@@ -17,16 +19,16 @@ class PageArea : public QFrame {
     Q_OBJECT
 
 public:
-    PageArea(Language& language, QWidget* parent);
+    PageArea(AppContext& context, QWidget* parent);
 
     QString title() const;
+    pages::FullInterfacePage& page() { return *page_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* title_;
-    QLabel* hint_;
+    pages::FullInterfacePage* page_;
 };
 
 }  // namespace corva::shell

@@ -1,0 +1,53 @@
+// The full interface page as one: the channel chooser drives the graph and the editor, session
+// changes refresh every child from one snapshot, and protected tuning hides the editors.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QTest>
+
+#include "controls/ValueField.h"
+#include "pages/EqBandColumn.h"
+#include "pages/EqEditorPanel.h"
+#include "pages/FullInterfacePage.h"
+#include "pages/ResponseGraph.h"
+
+namespace corva::pages {
+namespace {
+
+class FullInterfacePageTest : public ::testing::Test {
+protected:
+    TuningSession session;
+    FullInterfacePage page{session, [](const UiText&) { return true; }};
+};
+
+TEST_F(FullInterfacePageTest, TheChooserSelectsTheChannelOfGraphAndEditor) {
+    QTest::mouseClick(page.channelButton(3), Qt::LeftButton);
+    EXPECT_EQ(page.currentChannel(), 3);
+    EXPECT_EQ(page.eqEditor().currentChannel(), 3);
+    EXPECT_TRUE(page.channelButton(3)->isChecked());
+    EXPECT_FALSE(page.channelButton(0)->isChecked());
+    EXPECT_EQ(page.channelButton(4)->text(), QStringLiteral("ULF"));
+}
+
+TEST_F(FullInterfacePageTest, AnEditElsewhereShowsOnTheNextSessionChange) {
+    page.SetCurrentChannel(2);
+    ChannelEditor(session).SetBandGainDb(2, 6, 4.5);
+    page.OnSessionChanged({SessionChange::Outputs, 0b100});
+    EXPECT_EQ(page.eqEditor().column(6)->gainField()->shownText(), QStringLiteral("4.5dB"));
+}
+
+TEST_F(FullInterfacePageTest, ProtectedTuningHidesTheEditorsAndSaysWhy) {
+    page.show();
+    session.engine().protection.isProtected = true;
+    page.OnSessionChanged({SessionChange::Protection});
+    EXPECT_FALSE(page.editingVisible());
+    EXPECT_FALSE(page.graph().isVisible());
+    EXPECT_FALSE(page.eqEditor().isVisible());
+    EXPECT_FALSE(page.channelButton(1)->isEnabled());
+    session.engine().protection.isProtected = false;
+    page.OnSessionChanged({SessionChange::Protection});
+    EXPECT_TRUE(page.eqEditor().isVisible());
+}
+
+}  // namespace
+}  // namespace corva::pages
