@@ -88,8 +88,7 @@ void ValueField::keyPressEvent(QKeyEvent* event) {
             event->accept();
             return;
         case Qt::Key_Escape:
-            setText(shownText_);
-            setCursorPosition(0);
+            RestoreShownValue();
             event->accept();
             return;
         case Qt::Key_Up:
@@ -130,6 +129,11 @@ void ValueField::wheelEvent(QWheelEvent* event) {
         Step(notches * (coarse ? coarseStep_ : fineStep_));
     }
     event->accept();
+}
+
+void ValueField::RestoreShownValue() {
+    setText(shownText_);
+    setCursorPosition(0);
 }
 
 }  // namespace corva::controls

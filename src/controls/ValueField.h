@@ -22,6 +22,10 @@ public:
 
     // Shows `text` for `value`. Text the user is typing right now is left alone.
     void ShowValue(double value, const QString& text);
+    // Drops what the user typed and shows the value again (Escape).
+    void RestoreShownValue();
+    // Commits typed text now (Enter); nothing when the text is what is shown.
+    void Commit();
     double value() const { return value_; }
     const QString& shownText() const { return shownText_; }
 
@@ -41,7 +45,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void Commit();
     void Step(double delta);
 
     double value_ = 0.0;

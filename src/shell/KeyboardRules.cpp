@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "controls/ValueField.h"
 #include "shell/FloatingPanel.h"
 
 namespace corva::shell {
@@ -40,6 +41,15 @@ bool KeyboardRules::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (type == QEvent::KeyPress && IsEnterOrEscape(key)) {
+        // A value field settles first: Escape drops the typing, Enter commits it, so the focus
+        // loss that follows has nothing left to commit.
+        if (auto* field = qobject_cast<controls::ValueField*>(widget)) {
+            if (key.key() == Qt::Key_Escape) {
+                field->RestoreShownValue();
+            } else {
+                field->Commit();
+            }
+        }
         view_.setFocus(Qt::OtherFocusReason);
         return true;
     }

@@ -16,6 +16,10 @@
 #include "controls/FlatButton.h"
 #include "controls/GlyphButton.h"
 #include "controls/TwoStateSwitch.h"
+#include "controls/ValueField.h"
+#include "pages/EqBandColumn.h"
+#include "pages/EqEditorPanel.h"
+#include "pages/FullInterfacePage.h"
 #include "shell/AboutPage.h"
 #include "shell/FocusRing.h"
 #include "shell/PageArea.h"
@@ -210,6 +214,25 @@ TEST_F(MainWindowTest, CtrlSIsSwallowedAndEnterOrEscHandTheFocusToTheView) {
     QTest::keyClick(panelField, Qt::Key_Escape);
     EXPECT_EQ(panelField->keys, 0);
     EXPECT_EQ(panels().panel(PanelSlot::Save), save);
+}
+
+TEST_F(MainWindowTest, EscapeInABandFieldDropsTheTypingAndEnterCommitsIt) {
+    auto* field = program.view().pageArea().page().eqEditor().column(4)->gainField();
+    const QString shown = field->shownText();
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("7"));
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_EQ(program.window->focusWidget(), &program.view());
+    EXPECT_EQ(field->text(), shown);
+    EXPECT_EQ(program.context->session().Snapshot().outputs[0].bands[4].gainCode, 200);
+
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("7"));
+    EXPECT_EQ(field->text(), QStringLiteral("7"));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(program.context->session().Snapshot().outputs[0].bands[4].gainCode, 270);
+    EXPECT_EQ(field->shownText(), QStringLiteral("7.0dB"));
 }
 
 TEST_F(MainWindowTest, TheFocusRingWrapsBothWays) {
