@@ -5,13 +5,13 @@
 #include <mutex>
 #include <vector>
 
-#include "files/JsonFileAccess.h"
 #include "commands/DocumentFileIo.h"
+#include "commands/PresetFileMessages.h"
+#include "commands/PresetFilePaths.h"
+#include "files/JsonFileAccess.h"
 #include "files/JsonPresetReader.h"
 #include "files/JsonPresetWriter.h"
 #include "files/SafeFileWriter.h"
-#include "commands/PresetFileMessages.h"
-#include "commands/PresetFilePaths.h"
 
 namespace corva {
 namespace {
@@ -37,6 +37,23 @@ PresetFileOutcome Failed(UserMessage message, const Status& status, std::string 
     outcome.message = std::move(message);
     outcome.path = std::move(path);
     return outcome;
+}
+
+// A preset file of one kind: its name must end in the kind's extension, then it is read
+// whole and parsed.
+template <class File, class Parse>
+Status ReadPresetFile(const std::string& path, std::string_view extension, Parse parse,
+                      File& file) {
+    if (!EndsWithExtension(path, extension)) {
+        const std::string ending(extension);
+        return Status::Fail(
+            {"The name does not end in " + ending + ".", "文件名不以" + ending + "结尾。"});
+    }
+    std::vector<std::uint8_t> bytes;
+    if (Status read = ReadJsonFileBytes(path, bytes); !read) {
+        return read;
+    }
+    return parse(bytes, file);
 }
 
 void LimitCurrentPosition(ParameterImage& image) {
@@ -213,18 +230,9 @@ PresetFileOutcome PresetFileCommands::OpenPresetFile(const std::string& path) {
 }
 
 PresetFileOutcome PresetFileCommands::OpenSingleFile(const std::string& path) {
-    if (!EndsWithExtension(path, kSingleFileExtension)) {
-        return Failed(ReadSingleFailedMessage(),
-                      Status::Fail({"The name does not end in .qvms.", "文件名不以.qvms结尾。"}),
-                      path);
-    }
-    std::vector<std::uint8_t> bytes;
     JsonSingleFile file;
-    Status read = ReadJsonFileBytes(path, bytes);
-    if (read) {
-        read = ParseSingleJson(bytes, file);
-    }
-    if (!read) {
+    if (const Status read = ReadPresetFile(path, kSingleFileExtension, ParseSingleJson, file);
+        !read) {
         return Failed(ReadSingleFailedMessage(), read, path);
     }
     PresetFileOutcome outcome;
@@ -247,18 +255,9 @@ PresetFileOutcome PresetFileCommands::OpenSingleFile(const std::string& path) {
 
 PresetFileOutcome PresetFileCommands::LoadCompleteFile(const std::string& path,
                                                        JsonHeaderRecord& header) {
-    if (!EndsWithExtension(path, kCompleteFileExtension)) {
-        return Failed(ReadCompleteFailedMessage(),
-                      Status::Fail({"The name does not end in .qvma.", "文件名不以.qvma结尾。"}),
-                      path);
-    }
-    std::vector<std::uint8_t> bytes;
     JsonCompleteFile file;
-    Status read = ReadJsonFileBytes(path, bytes);
-    if (read) {
-        read = ParseCompleteJson(bytes, file);
-    }
-    if (!read) {
+    if (const Status read = ReadPresetFile(path, kCompleteFileExtension, ParseCompleteJson, file);
+        !read) {
         return Failed(ReadCompleteFailedMessage(), read, path);
     }
     BulkTransfers::SendLockHold lock(session_.sendLock);
