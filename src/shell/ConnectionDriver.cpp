@@ -68,6 +68,42 @@ void ConnectionDriver::ConnectTo(const std::string& path) {
     }
 }
 
+ConnectionDriver::DeviceChoice ConnectionDriver::FreeProcessors() {
+    DeviceChoice choice;
+    choice.paths = context_.controller().FreeProcessors();
+    for (std::size_t i = 0; i < choice.paths.size(); ++i) {
+        choice.labels.push_back(QString::fromStdString(UsbChoiceLabel(i)));
+    }
+    return choice;
+}
+
+bool ConnectionDriver::MaySwitch() const {
+    return !context_.controller().updating() && !context_.busy;
+}
+
+void ConnectionDriver::SwitchToUsb(const std::string& path) {
+    if (!MaySwitch()) {
+        return;
+    }
+    Disconnect();
+    ConnectTo(path);
+}
+
+void ConnectionDriver::SwitchToStream(const StreamAddress& address) {
+    if (!MaySwitch()) {
+        return;
+    }
+    Disconnect();
+    const Status status = context_.controller().ConnectStream(StreamLinkMaker(address));
+    Refresh();
+    if (!status.ok()) {
+        UserMessage message = ConnectionFailureMessage(
+            address.kind == StreamAddress::Kind::Tcp ? LinkKind::Tcp : LinkKind::Com);
+        message.detail = status.message().english;
+        Show(message);
+    }
+}
+
 void ConnectionDriver::Disconnect() {
     context_.controller().Disconnect();
     Refresh();

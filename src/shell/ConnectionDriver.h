@@ -1,7 +1,8 @@
 // The window's side of the connection, on the GUI thread: the start-up connection, the
-// connect button and its device choice, hot-plug polling, the worker's notices and the
-// messages they produce, the delayed end of a bulk transfer, and the state changes the
-// window follows (online, synchronised, a bulk transfer starting, a firmware update ending).
+// connect button and its device choice, the links picked in the connection chooser, hot-plug
+// polling, the worker's notices and the messages they produce, the delayed end of a bulk
+// transfer, and the state changes the window follows (online, synchronised, a bulk transfer
+// starting, a firmware update ending).
 #pragma once
 
 #include <optional>
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include "protocol/Notice.h"
+#include "protocol/links/StreamAddress.h"
 #include "transfer/ConnectionMessages.h"
 
 namespace corva::shell {
@@ -37,6 +39,12 @@ public:
     std::optional<DeviceChoice> Toggle();
     // A device chosen from the list.
     void ConnectTo(const std::string& path);
+    // The connection chooser's USB entries: the free processors, labelled like the above.
+    DeviceChoice FreeProcessors();
+    // A link picked in the connection chooser: an open connection is closed first, then the
+    // chosen link is opened; a failure is shown.
+    void SwitchToUsb(const std::string& path);
+    void SwitchToStream(const StreamAddress& address);
     // Ends the connection without a message (the close button).
     void Disconnect();
 
@@ -72,6 +80,8 @@ signals:
 
 private:
     void Show(const std::optional<UserMessage>& message);
+    // False while a firmware update or another long task owns the link.
+    bool MaySwitch() const;
     void EndStrandedUpdate();
 
     AppContext& context_;

@@ -9,6 +9,7 @@
 #include "controls/FlatButton.h"
 #include "controls/GlyphButton.h"
 #include "shell/AppContext.h"
+#include "shell/ConnectionChooser.h"
 #include "shell/ConnectionDriver.h"
 #include "shell/FilePanels.h"
 #include "shell/KeyboardRules.h"
@@ -30,7 +31,9 @@ MainView::MainView(AppContext& context, QWidget* parent)
       panels_{new PanelHost([this](PanelSlot slot) { return MakePanel(slot); }, this)},
       progress_{new ProgressWindow(
           context.language(), [&context] { return context.controller().bulk().bulkBusy.load(); },
-          parent)} {
+          parent)},
+      chooser_{new ConnectionChooser(context, *connection_, *topBar_->connectionChooserButton(),
+                                     *this)} {
     setObjectName(QStringLiteral("mainView"));
     setFocusPolicy(Qt::StrongFocus);
 
@@ -86,6 +89,7 @@ void MainView::StartupConnect() {
         return;
     }
     connection_->StartupConnect();
+    startupConnected_ = connection_->online();
     connection_->StartHotPlugPolling();
     startupDone_ = true;
 }

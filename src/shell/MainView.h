@@ -18,6 +18,8 @@ enum class PanelSlot;
 
 inline constexpr QSize kFullViewSize{1280, 718};
 
+class ConnectionChooser;
+
 class MainView : public QWidget {
     Q_OBJECT
 
@@ -31,6 +33,7 @@ public:
     TopBar& topBar() { return *topBar_; }
     PageArea& pageArea() { return *pageArea_; }
     ProgressWindow& progress() { return *progress_; }
+    ConnectionChooser& connectionChooser() { return *chooser_; }
 
     // Closes the panels and lays the view out at its full size.
     void UseFullLayout();
@@ -39,6 +42,8 @@ public:
     // polling starts with it.
     void StartupConnect();
     bool startupDone() const { return startupDone_; }
+    // Whether the start-up connection opened a link (USB, network or serial line).
+    bool startupConnected() const { return startupConnected_; }
 
     // The close button: nothing while busy (an update or a factory reset); otherwise the
     // panels close, the link closes, and true is returned.
@@ -68,7 +73,9 @@ private:
     PageArea* pageArea_;
     PanelHost* panels_;
     ProgressWindow* progress_;  // a window of its own, owned by the main window
+    ConnectionChooser* chooser_;
     bool startupDone_ = false;
+    bool startupConnected_ = false;
     bool closing_ = false;
 };
 

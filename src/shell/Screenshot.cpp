@@ -28,9 +28,8 @@ ScreenshotTaker::ScreenshotTaker(MainWindow& window, QString path, ScreenshotWai
     connect(&limit_, &QTimer::timeout, this, [this] {
         Finish(
             1,
-            wait_ == ScreenshotWait::Synchronised
-                ? QStringLiteral("the simulated processor was not read within %1 s")
-                      .arg(timeLimitMs_ / 1000)
+            wait_ == ScreenshotWait::Synchronised || window_.view().startupConnected()
+                ? QStringLiteral("the processor was not read within %1 s").arg(timeLimitMs_ / 1000)
                 : QStringLiteral("start-up did not finish within %1 s").arg(timeLimitMs_ / 1000));
     });
 }
@@ -42,14 +41,10 @@ void ScreenshotTaker::Begin() {
 
 bool ScreenshotTaker::Ready() const {
     MainView& view = window_.view();
-    if (!view.startupDone() || view.progress().running()) {
-        return false;
-    }
     const ConnectionDriver& connection = view.connection();
-    if (wait_ == ScreenshotWait::Synchronised || connection.online()) {
-        return connection.synchronised();
-    }
-    return true;
+    return ScreenshotReady(
+        wait_, ScreenshotScene{view.startupDone(), view.startupConnected(), connection.online(),
+                               connection.synchronised(), view.progress().running()});
 }
 
 void ScreenshotTaker::Check() {

@@ -1,20 +1,17 @@
-// The --screenshot run: waits until start-up is over (with a processor: until its full read
-// has finished and the progress window is gone), renders the main view to a PNG and ends the
-// event loop with 0, or with 1 and a line on stderr when that fails or takes too long.
+// The --screenshot run: waits until start-up is over (with a processor on any link: until its
+// full read has finished and the progress window is gone), renders the main view to a PNG and ends
+// the event loop with 0, or with 1 and a line on stderr when that fails or takes too long.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
+#include "shell/ScreenshotRule.h"
+
 namespace corva::shell {
 
 class MainWindow;
-
-enum class ScreenshotWait {
-    StartUp,       // whatever start-up found
-    Synchronised,  // a processor must have been read (the demonstration)
-};
 
 class ScreenshotTaker : public QObject {
     Q_OBJECT

@@ -27,6 +27,11 @@ QString FirmwareKey(const char* value) {
     return QString::fromLatin1(kFirmwareGroup) + '/' + QString::fromLatin1(value);
 }
 
+QString NetworkKey() {
+    return QString::fromLatin1(settings_key::kNetworkGroup) + '/' +
+           QString::fromLatin1(settings_key::kAddressValue);
+}
+
 bool HasGroup(QSettings& settings, const char* group) {
     return settings.childGroups().contains(QString::fromLatin1(group));
 }
@@ -99,6 +104,15 @@ void SettingsStore::PutPath(PathKind kind, const QString& folder) {
         settings->setValue(PathKey(kind), folders_.documents);
         settings->sync();
     }
+}
+
+QString SettingsStore::NetworkAddress() const {
+    const QString stored = Open()->value(NetworkKey()).toString().trimmed();
+    return stored.isEmpty() ? QString::fromLatin1(kDefaultNetworkAddress) : stored;
+}
+
+void SettingsStore::PutNetworkAddress(const QString& address) {
+    Open()->setValue(NetworkKey(), address.trimmed());
 }
 
 const FirmwareSettings& SettingsStore::ReadFirmwareSettings() {

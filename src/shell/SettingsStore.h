@@ -1,7 +1,8 @@
 // The per-user settings the program keeps: the remembered folders of the file dialogs, the
-// firmware file and the language. On Windows they live in the user's registry key
-// Software\CorvaDSP-BV1.00_GB2312.exe, elsewhere in the per-user INI file of that name (the
-// same store whose "USB" group holds the in-use marks; this class leaves that group alone).
+// firmware file, the language and the network address last connected to. On Windows they live in
+// the user's registry key Software\CorvaDSP-BV1.00_GB2312.exe, elsewhere in the per-user INI file
+// of that name (the same store whose "USB" group holds the in-use marks; this class leaves that
+// group alone).
 #pragma once
 
 #include <memory>
@@ -26,6 +27,9 @@ struct FirmwareSettings {
     QString path;      // the initial file name for the firmware file chooser
     QString language;  // "Chinese" or "English"
 };
+
+// Offered in the network dialog until the user has entered an address of their own.
+inline constexpr const char* kDefaultNetworkAddress = "192.168.1.1:8989";
 
 class SettingsStore {
 public:
@@ -57,6 +61,10 @@ public:
     const FirmwareSettings& ReadFirmwareSettings();
     void WriteFirmwareSettings(const FirmwareSettings& values);
     const FirmwareSettings& firmwareSettings() const { return firmware_; }
+
+    // The HOST[:PORT] text last used for a network connection (the default before any).
+    QString NetworkAddress() const;
+    void PutNetworkAddress(const QString& address);
 
 private:
     std::unique_ptr<QSettings> Open() const;

@@ -24,6 +24,31 @@ inline const UiText kReading{"Reading the processor", "正在读取设备"};
 inline const UiText kOnline{"Processor connected", "设备已连接"};
 inline const UiText kUpdatingFirmware{"Updating the firmware", "正在更新固件"};
 
+// The connection chooser beside the connect button, and its address dialogs.
+inline const UiText kConnectionChooser{"Connection", "连接方式"};
+inline const UiText kConnectionChooserTip{"Connect over USB, the network or a serial line",
+                                          "通过 USB、网络或串口连接"};
+inline const UiText kNetworkEntry{"Network...", "网络..."};
+inline const UiText kSerialEntry{"Serial port...", "串口..."};
+inline const UiText kNetworkTitle{"Network connection", "网络连接"};
+inline const UiText kNetworkPrompt{"Address (HOST or HOST:PORT):", "地址（主机 或 主机:端口）："};
+inline const UiText kNetworkFieldTip{
+    "The processor's network address; the port is 8989 unless given",
+    "设备的网络地址；未写端口时为 8989"};
+inline const UiText kSerialTitle{"Serial connection", "串口连接"};
+inline const UiText kSerialPrompt{"Serial port name:", "串口名称："};
+inline const UiText kSerialFieldTip{
+    "The serial port the processor is on, such as COM3 or /dev/ttyUSB0",
+    "设备所在的串口，例如 COM3 或 /dev/ttyUSB0"};
+inline const UiText kAddressConnect{"Connect", "连接"};
+inline const UiText kAddressConnectTip{"Connect to this address", "连接到此地址"};
+inline const UiText kAddressCancel{"Cancel", "取消"};
+inline const UiText kAddressCancelTip{"Close without connecting", "关闭，不连接"};
+inline const UiText kBadNetworkAddress{
+    "Enter the address as HOST or HOST:PORT, with a port from 1 to 65535.",
+    "请按 主机 或 主机:端口 输入地址，端口为 1 到 65535。"};
+inline const UiText kEmptySerialPort{"Enter the name of a serial port.", "请输入串口名称。"};
+
 // Commands the standard layout has no control for; offered in the "More" menu.
 inline const UiText kProgramDialog{"Presets in the processor...", "设备中的音效..."};
 inline const UiText kMusicFiles{"Music files...", "音乐文件..."};

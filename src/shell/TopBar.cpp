@@ -31,6 +31,7 @@ TopBar::TopBar(Language& language, QWidget* parent)
     : QWidget(parent),
       language_{language},
       connect_{new controls::ConnectButton(this)},
+      chooser_{new controls::FlatButton(controls::ButtonTone::Quiet, this)},
       state_{new QLabel(this)},
       more_{new controls::FlatButton(controls::ButtonTone::Quiet, this)},
       settings_{new controls::FlatButton(controls::ButtonTone::Quiet, this)},
@@ -49,6 +50,12 @@ TopBar::TopBar(Language& language, QWidget* parent)
     language_.BindText(title, text::kWindowTitle);
 
     connect_->setObjectName(QStringLiteral("connectButton"));
+    chooser_->setObjectName(QStringLiteral("connectionChooser"));
+    chooser_->setText(QStringLiteral("\u25BE"));  // a small downward triangle
+    language_.Bind(chooser_, text::kConnectionChooser,
+                   [this](const QString& name) { chooser_->setAccessibleName(name); });
+    language_.Bind(chooser_, text::kConnectionChooserTip,
+                   [this](const QString& tip) { chooser_->setToolTip(tip); });
     state_->setObjectName(QStringLiteral("connectionState"));
     state_->setFont(ShellFont(FontSize::Small));
     QPalette quiet = state_->palette();
@@ -89,6 +96,7 @@ TopBar::TopBar(Language& language, QWidget* parent)
     layout->addWidget(title);
     layout->addSpacing(28);
     layout->addWidget(connect_);
+    layout->addWidget(chooser_);
     layout->addSpacing(6);
     layout->addWidget(state_);
     layout->addStretch(1);

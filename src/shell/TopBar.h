@@ -1,5 +1,6 @@
 // The bar across the top of the main view: the program's name, the connect button with the
-// connection state, the "More" menu, the settings, save and open buttons, minimise and close.
+// link chooser and the connection state, the "More" menu, the settings, save and open buttons,
+// minimise and close.
 #pragma once
 
 #include <QWidget>
@@ -39,6 +40,8 @@ public:
     ConnectionLook connectionLook() const { return look_; }
 
     controls::ConnectButton* connectButton() { return connect_; }
+    // Opens the menu of links (USB, network, serial) beside the connect button.
+    controls::FlatButton* connectionChooserButton() { return chooser_; }
     controls::FlatButton* moreButton() { return more_; }
     controls::FlatButton* settingsButton() { return settings_; }
     controls::FlatButton* saveButton() { return save_; }
@@ -58,6 +61,7 @@ private:
     Language& language_;
     ConnectionLook look_ = ConnectionLook::Disconnected;
     controls::ConnectButton* connect_;
+    controls::FlatButton* chooser_;
     QLabel* state_;
     controls::FlatButton* more_;
     controls::FlatButton* settings_;

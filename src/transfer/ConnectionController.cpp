@@ -157,12 +157,7 @@ Status ConnectionController::ConnectToPath(const std::string& path) {
     return Status::Ok();
 }
 
-ConnectionController::ToggleOutcome ConnectionController::ToggleConnection() {
-    using Kind = ToggleOutcome::Kind;
-    if (online()) {
-        Disconnect();
-        return {Kind::Disconnected, {}, {}, std::nullopt};
-    }
+std::vector<std::string> ConnectionController::FreeProcessors() {
     const auto candidates = EnumerateProcessors();
     if (candidates.empty()) {
         inUse_.ClearAll();  // marks left by copies that ended without closing
@@ -173,6 +168,16 @@ ConnectionController::ToggleOutcome ConnectionController::ToggleConnection() {
             freeDevices.push_back(path);
         }
     }
+    return freeDevices;
+}
+
+ConnectionController::ToggleOutcome ConnectionController::ToggleConnection() {
+    using Kind = ToggleOutcome::Kind;
+    if (online()) {
+        Disconnect();
+        return {Kind::Disconnected, {}, {}, std::nullopt};
+    }
+    const auto freeDevices = FreeProcessors();
     if (freeDevices.empty()) {
         return {Kind::Failed, {}, {}, NoConnectionMessage()};
     }
@@ -184,7 +189,7 @@ ConnectionController::ToggleOutcome ConnectionController::ToggleConnection() {
     }
     ToggleOutcome choose{Kind::ChooseDevice, {}, freeDevices, std::nullopt};
     for (std::size_t i = 0; i < freeDevices.size(); ++i) {
-        choose.choiceLabels.push_back("USB " + std::to_string(i + 1));
+        choose.choiceLabels.push_back(UsbChoiceLabel(i));
     }
     return choose;
 }

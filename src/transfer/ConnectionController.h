@@ -29,6 +29,11 @@ inline constexpr const char* kExpectedVersionTag = "RUDA-DO1.00";
 
 using LinkMaker = std::function<std::unique_ptr<Link>()>;
 
+// How a free processor on USB is offered to the user: "USB 1", "USB 2", ... by position.
+inline std::string UsbChoiceLabel(std::size_t index) {
+    return "USB " + std::to_string(index + 1);
+}
+
 class ConnectionController {
 public:
     struct Dependencies {
@@ -51,6 +56,8 @@ public:
     bool OpenFirstDevice();
     // A user connection to one device; fails when another copy holds it or it will not open.
     Status ConnectToPath(const std::string& path);
+    // The processors on USB that no other copy of the program holds, in enumeration order.
+    std::vector<std::string> FreeProcessors();
 
     // The connect button.
     struct ToggleOutcome {

@@ -22,6 +22,8 @@ inline constexpr const char* kPathGroup = "PC_File";       // remembered folders
 inline constexpr const char* kFirmwareGroup = "DspMcu";    // firmware file and language
 inline constexpr const char* kInUseGroup = "USB";          // devices in use, one value each
 inline constexpr const char* kLanguageValue = "Language";  // in the firmware group
+inline constexpr const char* kNetworkGroup = "Network";    // the desktop program's TCP link
+inline constexpr const char* kAddressValue = "Address";    // last HOST[:PORT], in that group
 }  // namespace settings_key
 
 std::unique_ptr<QSettings> OpenSharedSettings();
