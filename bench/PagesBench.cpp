@@ -1,11 +1,18 @@
 // Cost of the response graph's redraws: one drag step (edit, snapshot, repaint into an image)
-// with and without a linked partner, a repaint with nothing changed, and the snapshot alone.
+// with and without a linked partner, a repaint with nothing changed, and the snapshot alone;
+// and the whole page's refresh after a tuning file is loaded.
 #include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
 
 #include <QApplication>
 #include <QImage>
+#include <QTemporaryDir>
 
+#include "commands/TuningFiles.h"
 #include "model/ChannelEditor.h"
+#include "pages/FullInterfacePage.h"
 #include "pages/ResponseGraph.h"
 
 namespace corva::pages {
@@ -85,6 +92,78 @@ void BM_SessionSnapshot(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SessionSnapshot)->Unit(benchmark::kMicrosecond);
+
+constexpr int kPageWidthPx = 1280;
+constexpr int kPageHeightPx = 661;
+
+// Two single preset files that differ in every band of every channel and in the links, so
+// each load really changes what the page shows.
+struct PageRefreshBench {
+    PageRefreshBench()
+        : page{session, [](const UiText&) { return true; }},
+          image{kPageWidthPx, kPageHeightPx, QImage::Format_ARGB32_Premultiplied} {
+        for (int variant = 0; variant < 2; ++variant) {
+            TuningSession source;
+            ChannelEditor editor{source};
+            for (int c = 0; c < kOutputChannelCount; ++c) {
+                for (int band = 0; band < output_block::kBandSlots; ++band) {
+                    editor.SetBandGainDb(c, band, (variant == 0 ? 1.0 : -1.0) * ((band % 9) - 4));
+                }
+                editor.SetCrossoverFrequency(c, CrossoverFilter::HighPass,
+                                             40.0 + 10 * c + 20 * variant);
+            }
+            if (variant == 1) {
+                editor.LinkPair(0, LinkDirection::LeftToRight);
+            }
+            paths.at(static_cast<std::size_t>(variant)) =
+                folder.filePath(QStringLiteral("tuning%1.qvms").arg(variant)).toStdString();
+            if (!WriteLiveAsSingleFile(source, paths.at(static_cast<std::size_t>(variant))).ok()) {
+                failed = true;
+            }
+        }
+        page.resize(kPageWidthPx, kPageHeightPx);
+        page.render(&image);  // lays the page out and builds the graph's cached layers
+    }
+
+    void LoadAndRefresh(std::int64_t step) {
+        const auto load = LoadTuningFile(session, paths.at(static_cast<std::size_t>(step % 2)));
+        failed = failed || !load.status.ok();
+        page.RefreshAll();
+        page.render(&image);
+    }
+
+    QTemporaryDir folder;
+    TuningSession session;
+    FullInterfacePage page;
+    QImage image;
+    std::array<std::string, 2> paths;
+    bool failed = false;
+};
+
+// Load a tuning file, refresh every child of the page from one snapshot, paint the page.
+void BM_PageFullRefreshAfterLoad(benchmark::State& state) {
+    PageRefreshBench bench;
+    std::int64_t step = 0;
+    for (auto _ : state) {
+        bench.LoadAndRefresh(step++);
+        benchmark::DoNotOptimize(bench.image.constBits());
+    }
+    if (bench.failed) {
+        state.SkipWithError("a tuning file could not be written or loaded");
+    }
+}
+BENCHMARK(BM_PageFullRefreshAfterLoad)->Unit(benchmark::kMillisecond);
+
+// The same without the file: the refresh and the paint alone.
+void BM_PageRefreshAndPaint(benchmark::State& state) {
+    PageRefreshBench bench;
+    for (auto _ : state) {
+        bench.page.RefreshAll();
+        bench.page.render(&bench.image);
+        benchmark::DoNotOptimize(bench.image.constBits());
+    }
+}
+BENCHMARK(BM_PageRefreshAndPaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corva::pages

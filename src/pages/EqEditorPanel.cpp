@@ -7,6 +7,7 @@
 
 #include "controls/FlatButton.h"
 #include "controls/LatchButton.h"
+#include "controls/ValueField.h"
 #include "model/TuningSession.h"
 #include "pages/EqBandColumn.h"
 #include "pages/EqTexts.h"
@@ -101,6 +102,17 @@ void EqEditorPanel::ShowChannel() {
     }
     const QSignalBlocker blocker(bypassAll_);
     bypassAll_->setChecked(shown_.allBypassed);
+}
+
+std::vector<controls::ValueField*> EqEditorPanel::ValueFieldsInRingOrder() const {
+    std::vector<controls::ValueField*> fields;
+    fields.reserve(columns_.size() * 3);
+    for (const auto* column : columns_) {
+        fields.push_back(column->gainField());
+        fields.push_back(column->frequencyField());
+        fields.push_back(column->qField());
+    }
+    return fields;
 }
 
 void EqEditorPanel::SetLanguage(UiLanguage language) {

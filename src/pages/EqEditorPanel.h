@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include <QWidget>
 
@@ -20,6 +21,7 @@ class TuningSession;
 namespace corva::controls {
 class FlatButton;
 class LatchButton;
+class ValueField;
 }  // namespace corva::controls
 
 namespace corva::pages {
@@ -45,6 +47,8 @@ public:
     void SetLanguage(UiLanguage language);
 
     EqBandColumn* column(int band) const { return columns_.at(static_cast<std::size_t>(band)); }
+    // Every value field, band by band: gain, frequency, Q (the order the keyboard walks them).
+    std::vector<controls::ValueField*> ValueFieldsInRingOrder() const;
     controls::LatchButton* bypassAllButton() const { return bypassAll_; }
     controls::FlatButton* resetAllButton() const { return resetAll_; }
 

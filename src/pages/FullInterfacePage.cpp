@@ -1,9 +1,13 @@
 #include "pages/FullInterfacePage.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "pages/EqEditorPanel.h"
@@ -17,7 +21,28 @@ namespace {
 constexpr int kGraphHeightPx = 318;
 
 const UiText kChooserLabel{"Output channel", "输出通道"};
-const UiText kChannelButtonTip{"Show and edit this output channel", "显示并编辑此输出通道"};
+const UiText kChannelButtonTip{"Show and edit output channel %1 (Alt+%1)",
+                               "显示并编辑输出通道 %1（Alt+%1）"};
+const UiText kLinkedWith{"Linked with %1", "与%1联动"};
+const UiText kNotLinked{"Not linked", "未联动"};
+const UiText kChannelNamed{"channel %1 (%2)", "通道 %1（%2）"};
+
+constexpr int kUnlinked = -1;  // no group lead: the button has no outline
+
+// A channel button's own colour strip on the left; linked buttons add a dashed outline in the
+// colour of their group's first channel, so a linked pair reads as one at a glance.
+QString ChooserStyle(int channel, int groupLead) {
+    const QColor colour = kChannelColours[static_cast<std::size_t>(channel)];
+    const QString outline =
+        groupLead == kUnlinked
+            ? QString()
+            : QStringLiteral("border:2px dashed %1;")
+                  .arg(kChannelColours[static_cast<std::size_t>(groupLead)].name());
+    return QStringLiteral(
+               "QPushButton{%3border-left:4px solid %1;padding:3px 10px;}"
+               "QPushButton:checked{background:%2;font-weight:bold;}")
+        .arg(colour.name(), colour.lighter(185).name(), outline);
+}
 const UiText kLockedNotice{
     "The tuning is protected: its values are hidden. Unlock it with its password "
     "(More, Unlock) to edit it.",
@@ -44,13 +69,17 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
         button->setCheckable(true);
         button->setMinimumWidth(84);
         button->setFocusPolicy(Qt::StrongFocus);
-        const QColor colour = kChannelColours[static_cast<std::size_t>(c)];
-        button->setStyleSheet(
-            QStringLiteral("QPushButton{border-left:4px solid %1;padding:3px 10px;}"
-                           "QPushButton:checked{background:%2;font-weight:bold;}")
-                .arg(colour.name(), colour.lighter(185).name()));
+        button->setStyleSheet(ChooserStyle(c, kUnlinked));
         channels_->addButton(button, c);
         chooser->addWidget(button);
+        // Alt+digit: free of the window's own keys (Enter, Esc, Ctrl+S) and of the arrows and
+        // Tab that move along the value fields, and reachable with one hand.
+        auto* shortcut = new QShortcut(
+            QKeySequence(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(Qt::Key_1 + c))),
+            this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, c] { SetCurrentChannel(c); });
+        shortcuts_.at(static_cast<std::size_t>(c)) = shortcut;
     }
     chooser->addStretch();
     channels_->button(0)->setChecked(true);
@@ -103,6 +132,9 @@ void FullInterfacePage::SetEditingVisible(bool visible) {
     for (QAbstractButton* button : channels_->buttons()) {
         button->setEnabled(visible);
     }
+    for (QShortcut* shortcut : shortcuts_) {
+        shortcut->setEnabled(visible);
+    }
     lockedNotice_->setVisible(!visible);
 }
 
@@ -119,6 +151,16 @@ void FullInterfacePage::RefreshAll() {
 
 void FullInterfacePage::Show(const TuningSnapshot& snapshot) {
     for (int c = 0; c < kOutputChannelCount; ++c) {
+        auto& partners = linkPartners_[static_cast<std::size_t>(c)];
+        partners.clear();
+        for (int other = 0; other < kOutputChannelCount; ++other) {
+            if (other != c && snapshot.outputs[static_cast<std::size_t>(other)].linkGroup ==
+                                  snapshot.outputs[static_cast<std::size_t>(c)].linkGroup) {
+                partners.push_back(other);
+            }
+        }
+    }
+    for (int c = 0; c < kOutputChannelCount; ++c) {
         const auto& view = snapshot.outputs[static_cast<std::size_t>(c)];
         // Channel 1's name slot carries the password while protected: no name then.
         const bool hidden = c == 0 && snapshot.isProtected;
@@ -133,6 +175,7 @@ void FullInterfacePage::Show(const TuningSnapshot& snapshot) {
         button->setAccessibleName(
             QStringLiteral("Channel %1 %2").arg(c + 1).arg(names_[static_cast<std::size_t>(c)]));
     }
+    ShowLinkMarks();
     graph_->SetChannelNames(names_);
     graph_->Refresh(snapshot);
     eqEditor_->Refresh(snapshot);
@@ -145,11 +188,37 @@ void FullInterfacePage::ShowTexts() {
     };
     chooserLabel_->setText(pick(kChooserLabel));
     lockedNotice_->setText(pick(kLockedNotice));
-    for (QAbstractButton* button : channels_->buttons()) {
-        button->setToolTip(pick(kChannelButtonTip));
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        channels_->button(c)->setToolTip(pick(kChannelButtonTip).arg(c + 1));
     }
+    ShowLinkMarks();
     setAccessibleName(language_ == UiLanguage::Chinese ? QStringLiteral("完整界面")
                                                        : QStringLiteral("Full interface page"));
+}
+
+// The style sheet is set only when a button's mark changes: restyling is the costly part of a
+// refresh, and most refreshes change no link.
+void FullInterfacePage::ShowLinkMarks() {
+    const auto pick = [this](const UiText& text) {
+        return QString::fromStdString(text.In(language_));
+    };
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        const auto& partners = linkPartners_[static_cast<std::size_t>(c)];
+        QAbstractButton* button = channels_->button(c);
+        QStringList named;
+        for (const int other : partners) {
+            named << pick(kChannelNamed)
+                         .arg(QString::number(other + 1), names_[static_cast<std::size_t>(other)]);
+        }
+        button->setAccessibleDescription(
+            partners.empty() ? pick(kNotLinked)
+                             : pick(kLinkedWith).arg(named.join(QStringLiteral(", "))));
+        const int groupLead = partners.empty() ? kUnlinked : std::min(c, partners.front());
+        const QString style = ChooserStyle(c, groupLead);
+        if (button->styleSheet() != style) {
+            button->setStyleSheet(style);
+        }
+    }
 }
 
 }  // namespace corva::pages

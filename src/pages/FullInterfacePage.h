@@ -1,9 +1,11 @@
 // The full interface page: a channel chooser, the output response graph and the EQ editor of
 // the current channel. It reads one snapshot per session change and edits only through the
-// edit API; protected tuning hides the editors and says how to unlock.
+// edit API; protected tuning hides the editors and says how to unlock. Alt+1..Alt+6 choose the
+// channel, and linked channels share a mark in the chooser.
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include <QWidget>
 
@@ -15,6 +17,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QLabel;
+class QShortcut;
 
 namespace corva::pages {
 
@@ -47,6 +50,8 @@ public slots:
 private:
     void Show(const TuningSnapshot& snapshot);
     void ShowTexts();
+    // Outlines linked buttons alike and says in each button's description whom it is linked with.
+    void ShowLinkMarks();
 
     TuningSession& session_;
     ChannelEditor editor_;
@@ -59,6 +64,8 @@ private:
     ResponseGraph* graph_;
     EqEditorPanel* eqEditor_;
     std::array<QString, kOutputChannelCount> names_;
+    std::array<std::vector<int>, kOutputChannelCount> linkPartners_;  // other channels, in order
+    std::array<QShortcut*, kOutputChannelCount> shortcuts_{};
 };
 
 }  // namespace corva::pages

@@ -3,14 +3,18 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "controls/ValueField.h"
+#include "pages/EqEditorPanel.h"
 #include "pages/FullInterfacePage.h"
 #include "shell/AppContext.h"
+#include "shell/FocusRing.h"
 #include "shell/ShellStyle.h"
 #include "shell/ShellTexts.h"
 
 namespace corva::shell {
 
-PageArea::PageArea(AppContext& context, QWidget* parent) : QFrame(parent) {
+PageArea::PageArea(AppContext& context, QWidget* parent)
+    : QFrame(parent), ring_{new FocusRing(this)} {
     setObjectName(QStringLiteral("pageArea"));
     const ConfirmQuestion confirm = [&context](const UiText& question) {
         return context.messages().AskYesNo(context.language().Pick(question),
@@ -21,6 +25,12 @@ PageArea::PageArea(AppContext& context, QWidget* parent) : QFrame(parent) {
     connect(&context.language(), &Language::Changed, page_, &pages::FullInterfacePage::SetLanguage);
     connect(&context.poster(), &NoticePoster::SessionChanged, page_,
             &pages::FullInterfacePage::OnSessionChanged);
+
+    // Tab and the arrows walk the EQ fields band by band; the chooser and the graph come before
+    // them in Qt's own Tab order, so Shift+Tab from the first field still reaches them.
+    for (controls::ValueField* field : page_->eqEditor().ValueFieldsInRingOrder()) {
+        ring_->Add(field);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

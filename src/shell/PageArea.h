@@ -1,5 +1,6 @@
 // The area below the top bar that holds the full interface page for the whole run, wired to
-// the session's change events, the language and the program's yes/no box.
+// the session's change events, the language and the program's yes/no box; its value fields
+// form the page's focus ring.
 #pragma once
 
 #include <QFrame>
@@ -11,6 +12,7 @@ class FullInterfacePage;
 namespace corva::shell {
 
 class AppContext;
+class FocusRing;
 
 inline constexpr int kPageAreaTop = 57;
 inline constexpr QSize kFullPageAreaSize{1280, 661};
@@ -28,6 +30,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    FocusRing* ring_;
     pages::FullInterfacePage* page_;
 };
 

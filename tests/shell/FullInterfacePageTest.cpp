@@ -36,6 +36,35 @@ TEST_F(FullInterfacePageTest, AnEditElsewhereShowsOnTheNextSessionChange) {
     EXPECT_EQ(page.eqEditor().column(6)->gainField()->shownText(), QStringLiteral("4.5dB"));
 }
 
+// The dashed outline of a button's style sheet, empty when it has none.
+QString Outline(const QAbstractButton* button) {
+    const QString style = button->styleSheet();
+    const auto at = style.indexOf(QStringLiteral("dashed"));
+    return at < 0 ? QString() : style.mid(at, style.indexOf(QLatin1Char(';'), at) - at);
+}
+
+TEST_F(FullInterfacePageTest, LinkedChooserButtonsShareAMarkAndNameTheirPartner) {
+    ChannelEditor(session).LinkPair(1, LinkDirection::LeftToRight);  // SL and SR
+    page.OnSessionChanged({SessionChange::Outputs, 0b1100});
+    EXPECT_EQ(page.channelButton(2)->accessibleDescription(),
+              QStringLiteral("Linked with channel 4 (SR)"));
+    EXPECT_EQ(page.channelButton(3)->accessibleDescription(),
+              QStringLiteral("Linked with channel 3 (SL)"));
+    EXPECT_EQ(page.channelButton(0)->accessibleDescription(), QStringLiteral("Not linked"));
+    EXPECT_FALSE(Outline(page.channelButton(2)).isEmpty());
+    EXPECT_EQ(Outline(page.channelButton(2)), Outline(page.channelButton(3)));
+    EXPECT_TRUE(Outline(page.channelButton(0)).isEmpty());
+
+    page.SetLanguage(UiLanguage::Chinese);
+    EXPECT_EQ(page.channelButton(3)->accessibleDescription(), QStringLiteral("与通道 3（SL）联动"));
+    EXPECT_EQ(page.channelButton(2)->toolTip(), QStringLiteral("显示并编辑输出通道 3（Alt+3）"));
+
+    ChannelEditor(session).UnlinkPair(1);
+    page.OnSessionChanged({SessionChange::Outputs, 0b1100});
+    EXPECT_TRUE(Outline(page.channelButton(3)).isEmpty());
+    EXPECT_EQ(page.channelButton(3)->accessibleDescription(), QStringLiteral("未联动"));
+}
+
 TEST_F(FullInterfacePageTest, ProtectedTuningHidesTheEditorsAndSaysWhy) {
     page.show();
     session.engine().protection.isProtected = true;
