@@ -11,6 +11,10 @@ OptionsParse ParseOptions(const QStringList& arguments) {
     const QCommandLineOption demo(
         QStringLiteral("demo"),
         QStringLiteral("Attach the built-in simulated processor instead of USB devices."));
+    const QCommandLineOption demoState(
+        QStringLiteral("demo-state"),
+        QStringLiteral("With --demo: start the simulated processor from this state file."),
+        QStringLiteral("FILE"));
     const QCommandLineOption tcp(
         QStringLiteral("tcp"),
         QStringLiteral("Connect to a processor on the network (port 8989 unless given)."),
@@ -26,7 +30,7 @@ OptionsParse ParseOptions(const QStringList& arguments) {
                                   QStringLiteral("Interface language for this run: en or zh."),
                                   QStringLiteral("en|zh"));
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addOptions({demo, tcp, serial, screenshot, lang});
+    parser.addOptions({demo, demoState, tcp, serial, screenshot, lang});
 
     OptionsParse result;
     if (!parser.parse(arguments)) {
@@ -45,6 +49,11 @@ OptionsParse ParseOptions(const QStringList& arguments) {
     }
     AppOptions options;
     options.demo = parser.isSet(demo);
+    options.demoStatePath = parser.value(demoState);
+    if (parser.isSet(demoState) && (!options.demo || options.demoStatePath.isEmpty())) {
+        result.error = QStringLiteral("--demo-state needs --demo and a file name");
+        return result;
+    }
     if (static_cast<int>(parser.isSet(demo)) + static_cast<int>(parser.isSet(tcp)) +
             static_cast<int>(parser.isSet(serial)) >
         1) {

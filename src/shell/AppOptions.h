@@ -13,10 +13,12 @@
 namespace corva::shell {
 
 struct AppOptions {
-    bool demo = false;                    // the simulated processor instead of USB
-    std::optional<StreamAddress> stream;  // connect over TCP or a serial line instead of USB
-    QString screenshotPath;               // render the window to this PNG and exit
-    std::optional<UiLanguage> language;   // this run's language, not stored
+    bool demo = false;  // the simulated processor instead of USB
+    std::optional<StreamAddress> stream;
+    QString demoStatePath;   // the simulated processor's memory, as corva-dsp-sim --state keeps it
+                             // // connect over TCP or a serial line instead of USB
+    QString screenshotPath;  // render the window to this PNG and exit
+    std::optional<UiLanguage> language;  // this run's language, not stored
 };
 
 struct OptionsParse {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QTimer>
 
@@ -14,6 +15,7 @@
 #include "shell/MainWindow.h"
 #include "shell/Screenshot.h"
 #include "shell/ShellStyle.h"
+#include "sim/InProcessLink.h"
 
 namespace corva::shell {
 namespace {
@@ -41,6 +43,17 @@ int RunProgram(QApplication& app) {
     setup.source = options.demo ? DeviceSource::Demo : DeviceSource::Usb;
     setup.startupStream = options.stream;
     AppContext context(setup);
+    if (!options.demoStatePath.isEmpty()) {
+        const Status loaded =
+            context.demoDevices()
+                ->Device(kDemoDevicePath)
+                ->LoadState(QFile::encodeName(options.demoStatePath).toStdString());
+        if (!loaded.ok()) {
+            std::fprintf(stderr, "corva-dsp: %s (%s)\n", loaded.message().english.c_str(),
+                         options.demoStatePath.toLocal8Bit().constData());
+            return 2;
+        }
+    }
     context.settings().EnsureDataFolder();
     const UiLanguage stored =
         StartupLanguage(context.settings(), LanguageForLocale(QLocale::system()));

@@ -24,6 +24,8 @@ TEST(AppOptionsTest, ReadsDemoScreenshotAndLanguage) {
     EXPECT_EQ(all.options->screenshotPath, QStringLiteral("out.png"));
     EXPECT_EQ(all.options->language, UiLanguage::Chinese);
     EXPECT_EQ(Parse({"--lang", "en"}).options->language, UiLanguage::English);
+    EXPECT_EQ(Parse({"--demo", "--demo-state", "s.state"}).options->demoStatePath,
+              QStringLiteral("s.state"));
 }
 
 TEST(AppOptionsTest, ConnectsOverTheNetworkOrASerialLineWhenAsked) {
