@@ -14,7 +14,9 @@ bool DeviceLock::isProtected() const {
     return session_.protection.isProtected;
 }
 
-bool DeviceLock::editingEnabled() const { return !isProtected(); }
+bool DeviceLock::editingEnabled() const {
+    return !isProtected();
+}
 
 std::optional<UserMessage> DeviceLock::CheckPasswordLength(std::string_view password) {
     if (password.size() == kPasswordLength) {
@@ -45,10 +47,12 @@ std::optional<UserMessage> DeviceLock::Protect(std::string_view password) {
     if (auto refused = CheckPasswordLength(password)) {
         return refused;
     }
+    EventsOnExit events(session_.events);
     BulkTransfers::SendLockHold lock(session_.sendLock);
     if (auto refused = RefusalLocked()) {
         return refused;
     }
+    events.AddTuningReplaced();
     session_.protection.password = std::string(password);
     session_.protection.isProtected = true;
     session_.protection.released = false;
@@ -58,6 +62,7 @@ std::optional<UserMessage> DeviceLock::Protect(std::string_view password) {
 }
 
 std::optional<UserMessage> DeviceLock::Unlock(std::string_view password) {
+    EventsOnExit events(session_.events);
     BulkTransfers::SendLockHold lock(session_.sendLock);
     if (!session_.protection.isProtected) {
         return std::nullopt;
@@ -73,11 +78,13 @@ std::optional<UserMessage> DeviceLock::Unlock(std::string_view password) {
     }
     session_.protection.isProtected = false;
     session_.protection.released = true;
+    events.AddTuningReplaced();
     SendLiveRecord(lock);
     return std::nullopt;
 }
 
 std::optional<UserMessage> DeviceLock::Reset() {
+    EventsOnExit events(session_.events);
     BulkTransfers::SendLockHold lock(session_.sendLock);
     if (auto refused = RefusalLocked()) {
         return refused;
@@ -90,6 +97,7 @@ std::optional<UserMessage> DeviceLock::Reset() {
         std::copy(defaults.begin(), defaults.end(), block.begin());
     }
     session_.model.LoadFromImage(session_.image, 0);
+    events.AddTuningReplaced();
     SendLiveRecord(lock);
     return std::nullopt;
 }

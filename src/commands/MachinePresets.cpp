@@ -8,11 +8,17 @@
 namespace corva {
 namespace {
 
-UserMessage Plain(UiText text) { return {std::move(text), MessageStyle::Plain, {}}; }
+UserMessage Plain(UiText text) {
+    return {std::move(text), MessageStyle::Plain, {}};
+}
 
-UserMessage NotConnected() { return Plain({"Not connected to device!", "未连接设备!"}); }
+UserMessage NotConnected() {
+    return Plain({"Not connected to device!", "未连接设备!"});
+}
 
-bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte != 0xFF; }
+bool IsLeadByte(unsigned char byte) {
+    return byte >= 0x81 && byte != 0xFF;
+}
 
 bool AllBlanks(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
@@ -73,6 +79,7 @@ std::optional<UserMessage> MachinePresets::SaveAs(int preset, std::string_view n
                               "机器预置音效名不能全为空格!"})
                      : Plain({"The name can not be all spaces!", "组名不能全为空格!"});
     }
+    EventsOnExit events(session_.events);
     BulkTransfers::SendLockHold lock(session_.sendLock);
     std::array<std::uint8_t, kNameFieldSize> candidate{};
     if (Status fits =
@@ -83,9 +90,9 @@ std::optional<UserMessage> MachinePresets::SaveAs(int preset, std::string_view n
     const std::string_view candidateText(reinterpret_cast<const char*>(candidate.data()),
                                          candidate.size());
     if (session_.image.IsPresetNameTaken(preset - 1, candidateText, kPresetNameLimit)) {
-        return strip ? Plain({"Have been the same machine preset name!",
-                              "已有相同的机器预置音效名!"})
-                     : Plain({"Have been the same name!", "已有相同的组名称!"});
+        return strip
+                   ? Plain({"Have been the same machine preset name!", "已有相同的机器预置音效名!"})
+                   : Plain({"Have been the same name!", "已有相同的组名称!"});
     }
     // Checked again under this hold: the link may have gone while the name was checked.
     if (strip && !SynchronisedLocked()) {
@@ -97,6 +104,7 @@ std::optional<UserMessage> MachinePresets::SaveAs(int preset, std::string_view n
     auto stored = session_.image.Record(preset).first(kNameFieldSize);
     std::copy(candidate.begin(), candidate.end(), stored.begin());
     std::copy(candidate.begin(), candidate.end(), session_.image.Live().begin());
+    events.Add({SessionChange::Presets});
     connection_.bulk().SendPreset(preset, PresetSource::Model, lock);
     return std::nullopt;
 }
@@ -114,6 +122,7 @@ std::optional<UserMessage> MachinePresets::Delete(int preset,
     if (!confirm(DeleteQuestion(preset, front))) {
         return std::nullopt;
     }
+    EventsOnExit events(session_.events);
     std::lock_guard lock(session_.sendLock);
     // The link may have gone while the question was open.
     if (!SynchronisedLocked()) {
@@ -121,6 +130,7 @@ std::optional<UserMessage> MachinePresets::Delete(int preset,
     }
     auto stored = session_.image.Record(preset).first(kNameFieldSize);
     std::fill(stored.begin(), stored.end(), 0);
+    events.Add({SessionChange::Presets});
     session_.queue.push(FrameBuilder(session_.image, session_.protection)
                             .BuildSystemFrame(system_id::kPresetName, preset));
     return std::nullopt;

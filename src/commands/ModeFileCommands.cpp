@@ -28,8 +28,9 @@ void MakePositionCurrent(TuningSession& session, int position) {
     session.engine().image.ListeningPositions()[listening_table::kCurrentPosition] =
         static_cast<std::uint8_t>(position);
     if (session.engine().connected) {
-        session.engine().queue.push(FrameBuilder(session.engine().image, session.engine().protection)
-                               .BuildSystemFrame(system_id::kListeningPositions));
+        session.engine().queue.push(
+            FrameBuilder(session.engine().image, session.engine().protection)
+                .BuildSystemFrame(system_id::kListeningPositions));
     }
 }
 
@@ -58,6 +59,7 @@ ModeFileOpenResult OpenModeFile(TuningSession& session, const std::string& path)
         return result;
     }
     ArchiveReader archive(*bytes);
+    EventsOnExit events(session.engine().events);
     std::lock_guard lock(session.engine().sendLock);
     if (!session.engine().connected) {
         ModeFileRead read = SerializeModeFile(archive, session.engine().image.ListeningPositions());
@@ -65,6 +67,7 @@ ModeFileOpenResult OpenModeFile(TuningSession& session, const std::string& path)
         result.content = read.content;
         if (result.status.ok()) {
             MakePositionCurrent(session, read.content.position);
+            events.Add({SessionChange::Positions});
         }
         return result;
     }
@@ -83,6 +86,7 @@ ModeFileOpenResult OpenModeFile(TuningSession& session, const std::string& path)
 }
 
 ModeFileStep CompleteModeFileOpen(TuningSession& session, const ModeFileContent& content) {
+    EventsOnExit events(session.engine().events);
     std::lock_guard lock(session.engine().sendLock);
     const auto& frames = session.engine().queue.frames();
     const bool readQueued = std::any_of(frames.begin(), frames.end(),
@@ -92,6 +96,7 @@ ModeFileStep CompleteModeFileOpen(TuningSession& session, const ModeFileContent&
     }
     PlaceModeFile(session.engine().image.ListeningPositions(), content);
     MakePositionCurrent(session, std::clamp(content.position, 0, listening_table::kLastPosition));
+    events.Add({SessionChange::Positions});
     return ModeFileStep::Done;
 }
 

@@ -47,12 +47,14 @@ MusicFileLoadResult LoadMusicFile(TuningSession& session, BulkTransfers& bulk,
         return result;
     }
     ArchiveReader archive(*bytes);
+    EventsOnExit events(session.engine().events);
     {
         std::lock_guard lock(session.engine().sendLock);
         result.status = SerializeMusicFile(archive, session);
         if (!result.status.ok()) {
             return result;
         }
+        events.AddTuningReplaced();
         // Before any frame is built: the processor must receive the file's own password,
         // never the one held before the load (or none at all).
         result.editingEnabled = ApplyMusicFileProtection(session);

@@ -239,6 +239,7 @@ PresetFileOutcome PresetFileCommands::OpenSingleFile(const std::string& path) {
     outcome.path = path;
     // Loaded only when it can be sent, in the same hold of the lock: an open that is refused
     // changes nothing.
+    EventsOnExit events(session_.events);
     BulkTransfers::SendLockHold lock(session_.sendLock);
     if (!session_.connected) {
         outcome.message = ConnectionFailure();
@@ -248,6 +249,8 @@ PresetFileOutcome PresetFileCommands::OpenSingleFile(const std::string& path) {
     ApplyJsonFile(file, session_.image, session_.protection, panelHeader);
     LimitCurrentPosition(session_.image);
     session_.model.LoadFromImage(session_.image, 0);
+    events.AddTuningReplaced();
+    events.Add({SessionChange::Positions});
     outcome.ok = true;
     outcome.progressRange = connection_.bulk().SendPreset(0, PresetSource::Image, lock);
     return outcome;
@@ -260,10 +263,14 @@ PresetFileOutcome PresetFileCommands::LoadCompleteFile(const std::string& path,
         !read) {
         return Failed(ReadCompleteFailedMessage(), read, path);
     }
+    EventsOnExit events(session_.events);
     BulkTransfers::SendLockHold lock(session_.sendLock);
     ApplyJsonFile(file, session_.image, session_.protection, header);
     LimitCurrentPosition(session_.image);
     session_.model.LoadFromImage(session_.image, 0);
+    events.AddTuningReplaced();
+    events.Add({SessionChange::Positions});
+    events.Add({SessionChange::Presets});
     PresetFileOutcome outcome;
     outcome.ok = true;
     outcome.path = path;

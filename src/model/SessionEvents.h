@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <vector>
 
 namespace corva {
 
@@ -51,6 +52,31 @@ public:
 private:
     mutable std::mutex mutex_;
     SessionEventSink sink_;
+};
+
+// Events a use case collects while it holds the send lock and raises when it ends. Declare it
+// before the lock so it is destroyed, and raises, after the lock is released.
+class EventsOnExit {
+public:
+    explicit EventsOnExit(const SessionEvents& events) : events_{events} {}
+    EventsOnExit(const EventsOnExit&) = delete;
+    EventsOnExit& operator=(const EventsOnExit&) = delete;
+    ~EventsOnExit() {
+        for (const SessionEvent& event : pending_) {
+            events_.Raise(event);
+        }
+    }
+
+    void Add(SessionEvent event) { pending_.push_back(event); }
+    // The tuning was replaced as a whole: every channel and its protection.
+    void AddTuningReplaced() {
+        Add({SessionChange::Outputs, kAllOutputChannels});
+        Add({SessionChange::Protection});
+    }
+
+private:
+    const SessionEvents& events_;
+    std::vector<SessionEvent> pending_;
 };
 
 }  // namespace corva

@@ -263,6 +263,33 @@ TEST_F(PresetFileCommandsTest, RecallAllTakesTheHeaderIntoTheMainRecordAndLimits
               test::Slice(source.Record(9), 296, 1888));
 }
 
+TEST_F(PresetFileCommandsTest, ALoadedFileTellsTheFrontEndEverythingChanged) {
+    ParameterImage source;
+    test::FillAll(source, 5);
+    const auto path = folder.File("all.qvma");
+    ASSERT_TRUE(WriteCompleteJson(path, source, JsonHeaderRecord{}).ok());
+
+    Engine engine(devices, inUse);
+    std::vector<SessionChange> changes;
+    std::uint8_t channels = 0;
+    engine.session.SetEventSink([&](const SessionEvent& event) {
+        (void)engine.session.Snapshot();  // raised after the lock is released
+        changes.push_back(event.change);
+        channels |= event.channels;
+    });
+    PresetFileCommands commands(engine.session, engine.controller);
+    ASSERT_TRUE(commands.OpenPresetFile(path).ok);
+    for (const SessionChange change : {SessionChange::Outputs, SessionChange::Protection,
+                                       SessionChange::Positions, SessionChange::Presets}) {
+        EXPECT_NE(std::find(changes.begin(), changes.end(), change), changes.end());
+    }
+    EXPECT_EQ(channels, kAllOutputChannels);
+
+    changes.clear();
+    EXPECT_FALSE(commands.OpenPresetFile(folder.File("missing.qvma")).ok);
+    EXPECT_TRUE(changes.empty()) << "a failed load changes nothing and says nothing changed";
+}
+
 // ---- Against simulated processors ----
 
 TEST_F(PresetFileCommandsTest, StoreAllThroughTheSaveButtonThenRecallIntoAFreshProcessor) {
