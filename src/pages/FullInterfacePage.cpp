@@ -116,6 +116,14 @@ void FullInterfacePage::SetCurrentChannel(int channel) {
     channels_->button(channel)->setChecked(true);
     graph_->SetCurrentChannel(channel);
     eqEditor_->SetCurrentChannel(channel);
+    SelectFirstShapingBand(session_.Snapshot());
+}
+
+void FullInterfacePage::SelectFirstShapingBand(const TuningSnapshot& snapshot) {
+    const auto& bands = snapshot.outputs[static_cast<std::size_t>(channel_)].bands;
+    const auto shaping = std::find_if(bands.begin(), bands.end(),
+                                      [](const BandView& band) { return !band.bypassed; });
+    graph_->SetCurrentBand(shaping == bands.end() ? 0 : static_cast<int>(shaping - bands.begin()));
 }
 
 void FullInterfacePage::SetLanguage(UiLanguage language) {
@@ -142,7 +150,12 @@ void FullInterfacePage::OnSessionChanged(const SessionEvent& event) {
     if (event.change == SessionChange::MainVolume) {
         return;  // shown by the main volume panel, not here
     }
-    RefreshAll();
+    const TuningSnapshot snapshot = session_.Snapshot();
+    Show(snapshot);
+    // A tuning just read from the processor opens on a band that shapes the sound.
+    if (event.change == SessionChange::Synchronised && snapshot.synchronised) {
+        SelectFirstShapingBand(snapshot);
+    }
 }
 
 void FullInterfacePage::RefreshAll() {

@@ -49,6 +49,8 @@ public slots:
 
 private:
     void Show(const TuningSnapshot& snapshot);
+    // The graph selects the current channel's first band that is not bypassed (or band 1).
+    void SelectFirstShapingBand(const TuningSnapshot& snapshot);
     void ShowTexts();
     // Outlines linked buttons alike and says in each button's description whom it is linked with.
     void ShowLinkMarks();

@@ -29,6 +29,14 @@ TEST_F(FullInterfacePageTest, TheChooserSelectsTheChannelOfGraphAndEditor) {
     EXPECT_EQ(page.channelButton(4)->text(), QStringLiteral("ULF"));
 }
 
+TEST_F(FullInterfacePageTest, ChoosingAChannelSelectsItsFirstBandThatShapesTheSound) {
+    ChannelEditor(session).SetBandGainDb(2, 5, -3.0);
+    page.SetCurrentChannel(2);
+    EXPECT_EQ(page.graph().currentBand(), 5);
+    page.SetCurrentChannel(1);  // every band flat: band 1
+    EXPECT_EQ(page.graph().currentBand(), 0);
+}
+
 TEST_F(FullInterfacePageTest, AnEditElsewhereShowsOnTheNextSessionChange) {
     page.SetCurrentChannel(2);
     ChannelEditor(session).SetBandGainDb(2, 6, 4.5);
