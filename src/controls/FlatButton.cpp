@@ -2,16 +2,14 @@
 
 #include <QPainter>
 
+#include "controls/ControlColours.h"
+
 namespace corva::controls {
 namespace {
 
 constexpr int kPaddingX = 14;
 constexpr int kHeight = 30;
 constexpr qreal kRadius = 6.0;
-
-const QColor kInk{38, 43, 66};
-const QColor kAccent{72, 86, 170};
-const QColor kBorder{196, 199, 216};
 
 }  // namespace
 
@@ -35,7 +33,7 @@ void FlatButton::paintEvent(QPaintEvent*) {
 
     QColor fill = Qt::transparent;
     QColor border = Qt::transparent;
-    QColor ink = kInk;
+    QColor ink = colour::kInk;
     switch (tone_) {
         case ButtonTone::Quiet:
             if (pressed) {
@@ -44,21 +42,23 @@ void FlatButton::paintEvent(QPaintEvent*) {
                 fill = QColor(225, 227, 240);
             }
             if (isChecked()) {
-                ink = kAccent;
+                ink = colour::kAccent;
             }
             break;
         case ButtonTone::Raised:
             fill = pressed ? QColor(226, 228, 242) : hovered ? QColor(246, 247, 252) : Qt::white;
-            border = hovered ? kAccent.lighter(150) : kBorder;
+            border = hovered ? colour::kAccent.lighter(150) : colour::kBorder;
             break;
         case ButtonTone::Accent:
-            fill = pressed ? kAccent.darker(115) : hovered ? kAccent.lighter(112) : kAccent;
+            fill = pressed   ? colour::kAccent.darker(115)
+                   : hovered ? colour::kAccent.lighter(112)
+                             : colour::kAccent;
             ink = Qt::white;
             break;
     }
     if (!isEnabled()) {
         fill = tone_ == ButtonTone::Quiet ? QColor(Qt::transparent) : QColor(232, 233, 240);
-        border = tone_ == ButtonTone::Quiet ? QColor(Qt::transparent) : kBorder;
+        border = tone_ == ButtonTone::Quiet ? QColor(Qt::transparent) : colour::kBorder;
         ink = QColor(150, 153, 170);
     }
     painter.setPen(border.alpha() ? QPen(border, 1.0) : QPen(Qt::NoPen));
@@ -67,7 +67,7 @@ void FlatButton::paintEvent(QPaintEvent*) {
 
     // The focus is drawn only once the keyboard has moved it, not after a click.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(kAccent, 1.0, Qt::DotLine));
+        painter.setPen(QPen(colour::kAccent, 1.0, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(face.adjusted(2, 2, -2, -2), kRadius - 2, kRadius - 2);
     }

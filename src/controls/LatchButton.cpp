@@ -2,12 +2,12 @@
 
 #include <QPainter>
 
+#include "controls/ControlColours.h"
+
 namespace corva::controls {
 namespace {
 constexpr int kPaddingX = 8;
 constexpr int kHeight = 20;
-const QColor kAccent{72, 86, 170};
-const QColor kBorder{196, 199, 216};
 }  // namespace
 
 LatchButton::LatchButton(QWidget* parent) : QAbstractButton(parent) {
@@ -27,16 +27,16 @@ void LatchButton::paintEvent(QPaintEvent*) {
     const QRectF face = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const bool hovered = underMouse() && isEnabled();
     QColor fill = Qt::white;
-    QColor border = hovered ? kAccent.lighter(150) : kBorder;
+    QColor border = hovered ? colour::kAccent.lighter(150) : colour::kBorder;
     QColor ink{38, 43, 66};
     if (isChecked()) {
-        fill = hovered ? kAccent.lighter(112) : kAccent;
+        fill = hovered ? colour::kAccent.lighter(112) : colour::kAccent;
         border = fill;
         ink = Qt::white;
     }
     if (!isEnabled()) {
         fill = isChecked() ? QColor(170, 173, 190) : QColor(232, 233, 240);
-        border = kBorder;
+        border = colour::kBorder;
         ink = isChecked() ? QColor(Qt::white) : QColor(150, 153, 170);
     }
     painter.setPen(QPen(border, 1.0));
@@ -44,7 +44,7 @@ void LatchButton::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(face, 3.0, 3.0);
     // The focus is drawn only once the keyboard has moved it, not after a click.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(isChecked() ? QColor(Qt::white) : kAccent, 1.0, Qt::DotLine));
+        painter.setPen(QPen(isChecked() ? QColor(Qt::white) : colour::kAccent, 1.0, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(face.adjusted(2, 2, -2, -2), 2.0, 2.0);
     }

@@ -4,11 +4,12 @@
 
 #include <QPainter>
 
+#include "controls/ControlColours.h"
+
 namespace corva::controls {
 namespace {
 constexpr int kSegmentPadding = 16;
 constexpr int kHeight = 30;
-const QColor kAccent{72, 86, 170};
 }  // namespace
 
 TwoStateSwitch::TwoStateSwitch(QWidget* parent) : QAbstractButton(parent) {
@@ -37,7 +38,7 @@ void TwoStateSwitch::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF track = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const qreal radius = track.height() / 2.0;
-    painter.setPen(QPen(underMouse() ? kAccent.lighter(150) : QColor(196, 199, 216), 1.0));
+    painter.setPen(QPen(underMouse() ? colour::kAccent.lighter(150) : QColor(196, 199, 216), 1.0));
     painter.setBrush(QColor(240, 241, 248));
     painter.drawRoundedRect(track, radius, radius);
 
@@ -46,7 +47,7 @@ void TwoStateSwitch::paintEvent(QPaintEvent*) {
     const QRectF rightRect(track.left() + half, track.top(), half, track.height());
     const QRectF lit = (isChecked() ? rightRect : leftRect).adjusted(2, 2, -2, -2);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(isEnabled() ? kAccent : QColor(170, 173, 190));
+    painter.setBrush(isEnabled() ? colour::kAccent : QColor(170, 173, 190));
     painter.drawRoundedRect(lit, lit.height() / 2.0, lit.height() / 2.0);
 
     const QColor quiet(90, 95, 120);
@@ -57,7 +58,7 @@ void TwoStateSwitch::paintEvent(QPaintEvent*) {
 
     // The focus is drawn only once the keyboard has moved it, not after a click.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(kAccent, 1.0, Qt::DotLine));
+        painter.setPen(QPen(colour::kAccent, 1.0, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(track.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
     }

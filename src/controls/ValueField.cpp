@@ -7,12 +7,12 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "controls/ControlColours.h"
+
 namespace corva::controls {
 namespace {
 constexpr int kEighthsPerNotch = 120;  // QWheelEvent::angleDelta units of one wheel notch
 constexpr int kHeight = 20;
-const QColor kAccent{72, 86, 170};
-const QColor kBorder{196, 199, 216};
 }  // namespace
 
 ValueField::ValueField(QWidget* parent) : QLineEdit(parent) {
@@ -74,7 +74,7 @@ void ValueField::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(hasFocus() ? kAccent : kBorder, 1.0));
+    painter.setPen(QPen(hasFocus() ? colour::kAccent : colour::kBorder, 1.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 2.5, 2.5);
 }

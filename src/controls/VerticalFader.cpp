@@ -6,12 +6,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/ControlColours.h"
+
 namespace corva::controls {
 namespace {
 constexpr double kHandleHeight = 10.0;
 constexpr double kGrooveWidth = 4.0;
-const QColor kAccent{72, 86, 170};
-const QColor kGroove{196, 199, 216};
 }  // namespace
 
 VerticalFader::VerticalFader(QWidget* parent) : QAbstractSlider(parent) {
@@ -53,7 +53,7 @@ void VerticalFader::paintEvent(QPaintEvent*) {
     const QRectF groove(middleX - kGrooveWidth / 2.0, TravelTop(), kGrooveWidth,
                         TravelBottom() - TravelTop());
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kGroove);
+    painter.setBrush(colour::kBorder);
     painter.drawRoundedRect(groove, 2.0, 2.0);
 
     // The middle of the range (0 dB on a gain fader) gets a short mark on both sides.
@@ -63,18 +63,18 @@ void VerticalFader::paintEvent(QPaintEvent*) {
 
     const QRectF handle = HandleRect().adjusted(0.5, 0.5, -0.5, -0.5);
     const bool lit = isSliderDown() || underMouse();
-    painter.setPen(QPen(isEnabled() ? kAccent : kGroove, 1.0));
+    painter.setPen(QPen(isEnabled() ? colour::kAccent : colour::kBorder, 1.0));
     painter.setBrush(!isEnabled() ? QColor(232, 233, 240)
                      : lit        ? QColor(226, 228, 242)
                                   : QColor(Qt::white));
     painter.drawRoundedRect(handle, 2.5, 2.5);
-    painter.setPen(QPen(isEnabled() ? kAccent : kGroove, 1.0));
+    painter.setPen(QPen(isEnabled() ? colour::kAccent : colour::kBorder, 1.0));
     painter.drawLine(QPointF(handle.left() + 3.0, handle.center().y()),
                      QPointF(handle.right() - 3.0, handle.center().y()));
 
     // The focus is drawn only once the keyboard has moved it, not after a click.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(kAccent, 1.0, Qt::DotLine));
+        painter.setPen(QPen(colour::kAccent, 1.0, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
