@@ -7,18 +7,29 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "controls/ValueField.h"
+#include "pages/ChannelStrip.h"
+#include "pages/CrossoverControls.h"
+#include "pages/DelayPanel.h"
 #include "pages/EqEditorPanel.h"
 #include "pages/GraphPalette.h"
+#include "pages/LinkDirectionDialog.h"
+#include "pages/MainVolumePanel.h"
+#include "pages/PageTexts.h"
 #include "pages/ResponseGraph.h"
 #include "text/CodePage.h"
 
 namespace corva::pages {
 namespace {
 
-constexpr int kGraphHeightPx = 318;
+constexpr int kGraphMinimumHeightPx = 300;
+constexpr int kEditorColumnWidthPx = 352;
+constexpr int kVolumeColumnWidthPx = 76;
+constexpr std::array<std::array<int, 2>, kPairCount> kPairs{{{0, 1}, {2, 3}, {4, 5}}};
 
 const UiText kChooserLabel{"Output channel", "输出通道"};
 const UiText kChannelButtonTip{"Show and edit output channel %1 (Alt+%1)",
@@ -43,6 +54,25 @@ QString ChooserStyle(int channel, int groupLead) {
                "QPushButton:checked{background:%2;font-weight:bold;}")
         .arg(colour.name(), colour.lighter(185).name(), outline);
 }
+const UiText kLinkButton{"Link", "联动"};
+
+// Alt plus a letter, for the window as a whole.
+QShortcut* AltShortcut(Qt::Key key, QWidget* parent) {
+    auto* shortcut = new QShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, key)), parent);
+    shortcut->setContext(Qt::WindowShortcut);
+    return shortcut;
+}
+
+QPushButton* LowerAreaButton(QWidget* parent) {
+    auto* button = new QPushButton(parent);
+    button->setCheckable(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton{padding:3px 12px;min-width:76px;}"
+        "QPushButton:checked{background:#d9ddf2;font-weight:bold;}"));
+    return button;
+}
+
 const UiText kLockedNotice{
     "The tuning is protected: its values are hidden. Unlock it with its password "
     "(More, Unlock) to edit it.",
@@ -56,28 +86,54 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
       session_{session},
       editor_{session},
       channels_{new QButtonGroup(this)},
+      lowerButtons_{new QButtonGroup(this)},
       chooserLabel_{new QLabel(this)},
       lockedNotice_{new QLabel(this)},
       graph_{new ResponseGraph(session, this)},
-      eqEditor_{new EqEditorPanel(session, editor_, std::move(confirm), this)} {
+      crossover_{new CrossoverControls(editor_, this)},
+      delay_{new DelayPanel(editor_, this)},
+      volume_{new MainVolumePanel(editor_, this)},
+      editorColumn_{new QWidget(this)},
+      eqEditor_{new EqEditorPanel(session, editor_, std::move(confirm), this)},
+      stripsRow_{new QWidget(this)} {
     setObjectName(QStringLiteral("fullInterfacePage"));
+    linkQuestion_ = [this](int pair) {
+        const auto& [left, right] = kPairs.at(static_cast<std::size_t>(pair));
+        return LinkDirectionDialog::Ask(names_.at(static_cast<std::size_t>(left)),
+                                        names_.at(static_cast<std::size_t>(right)), language_,
+                                        this);
+    };
+
+    // The chooser row: each pair's link button sits between its two channels.
     auto* chooser = new QHBoxLayout;
     chooser->setSpacing(6);
     chooser->addWidget(chooserLabel_);
     for (int c = 0; c < kOutputChannelCount; ++c) {
         auto* button = new QPushButton(this);
         button->setCheckable(true);
-        button->setMinimumWidth(84);
+        button->setMinimumWidth(76);
+        button->setMaximumWidth(110);
         button->setFocusPolicy(Qt::StrongFocus);
         button->setStyleSheet(ChooserStyle(c, kUnlinked));
         channels_->addButton(button, c);
         chooser->addWidget(button);
+        if (c % 2 == 0) {
+            auto* link = new QPushButton(this);
+            link->setCheckable(true);
+            link->setFocusPolicy(Qt::StrongFocus);
+            link->setStyleSheet(QStringLiteral(
+                "QPushButton{padding:3px 6px;min-width:36px;}"
+                "QPushButton:checked{background:#d9ddf2;font-weight:bold;}"));
+            link->setAccessibleName(QStringLiteral("Link pair %1").arg(c / 2 + 1));
+            links_.at(static_cast<std::size_t>(c / 2)) = link;
+            chooser->addWidget(link);
+            connect(link, &QPushButton::clicked, this, [this, c] { TogglePairLink(c / 2); });
+        } else {
+            chooser->addSpacing(10);
+        }
         // Alt+digit: free of the window's own keys (Enter, Esc, Ctrl+S) and of the arrows and
         // Tab that move along the value fields, and reachable with one hand.
-        auto* shortcut = new QShortcut(
-            QKeySequence(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(Qt::Key_1 + c))),
-            this);
-        shortcut->setContext(Qt::WindowShortcut);
+        auto* shortcut = AltShortcut(static_cast<Qt::Key>(Qt::Key_1 + c), this);
         connect(shortcut, &QShortcut::activated, this, [this, c] { SetCurrentChannel(c); });
         shortcuts_.at(static_cast<std::size_t>(c)) = shortcut;
     }
@@ -85,27 +141,105 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
     channels_->button(0)->setChecked(true);
     connect(channels_, &QButtonGroup::idClicked, this, &FullInterfacePage::SetCurrentChannel);
 
+    for (const LowerArea area : {LowerArea::EqEditor, LowerArea::ChannelStrips}) {
+        QPushButton* button = LowerAreaButton(this);
+        lowerButtons_->addButton(button, static_cast<int>(area));
+        chooser->addWidget(button);
+        const Qt::Key key = area == LowerArea::EqEditor ? Qt::Key_E : Qt::Key_C;
+        QShortcut* shortcut = AltShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, [this, area] { ShowLowerArea(area); });
+        shortcuts_.at(static_cast<std::size_t>(kOutputChannelCount) +
+                      static_cast<std::size_t>(area)) = shortcut;
+    }
+    lowerAreaButton(LowerArea::EqEditor)->setAccessibleName(QStringLiteral("Show output EQ"));
+    lowerAreaButton(LowerArea::ChannelStrips)->setAccessibleName(QStringLiteral("Show channel strips"));
+    connect(lowerButtons_, &QButtonGroup::idClicked, this,
+            [this](int area) { ShowLowerArea(static_cast<LowerArea>(area)); });
+
     lockedNotice_->setWordWrap(true);
     lockedNotice_->setAlignment(Qt::AlignCenter);
     lockedNotice_->hide();
-    graph_->setFixedHeight(kGraphHeightPx);
+    graph_->setMinimumHeight(kGraphMinimumHeightPx);
+
+    auto* column = new QVBoxLayout(editorColumn_);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(12);
+    column->addWidget(crossover_);
+    column->addWidget(delay_);
+    column->addStretch();
+    editorColumn_->setFixedWidth(kEditorColumnWidthPx);
+    volume_->setFixedWidth(kVolumeColumnWidthPx);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(10);
+    middle->addWidget(graph_, 1);
+    middle->addWidget(lockedNotice_, 1);
+    middle->addWidget(editorColumn_);
+    middle->addWidget(volume_);
+
+    auto* strips = new QHBoxLayout(stripsRow_);
+    strips->setContentsMargins(0, 0, 0, 0);
+    strips->setSpacing(8);
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        auto* strip = new ChannelStrip(c, editor_, stripsRow_);
+        strips_.at(static_cast<std::size_t>(c)) = strip;
+        strips->addWidget(strip, 1);
+        connect(strip, &ChannelStrip::ChannelChosen, this, &FullInterfacePage::SetCurrentChannel);
+        connect(strip, &ChannelStrip::Edited, this, [this] { ShowStrips(session_.Snapshot()); });
+    }
+    stripsRow_->setFixedHeight(kEqPanelHeightPx);
+    stripsRow_->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 6, 10, 6);
     layout->setSpacing(6);
     layout->addLayout(chooser);
-    layout->addWidget(graph_);
+    layout->addLayout(middle, 1);
     layout->addWidget(eqEditor_, 0, Qt::AlignHCenter);
-    layout->addWidget(lockedNotice_, 1);
-    layout->addStretch();
+    layout->addWidget(stripsRow_);
 
     connect(eqEditor_, &EqEditorPanel::Edited, graph_, &ResponseGraph::RefreshFromSession);
+    connect(crossover_, &CrossoverControls::Edited, this, [this] {
+        const TuningSnapshot snapshot = session_.Snapshot();
+        ShowCurrentCrossover(snapshot);
+        graph_->Refresh(snapshot);
+    });
+    // A drag of a crossover marker shows in the fields at once.
+    connect(graph_, &ResponseGraph::Edited, this,
+            [this] { ShowCurrentCrossover(session_.Snapshot()); });
+    connect(delay_, &DelayPanel::Edited, this,
+            [this] { delay_->Show(session_.Snapshot(), names_); });
+    connect(delay_, &DelayPanel::ChannelChosen, this, &FullInterfacePage::SetCurrentChannel);
+    connect(volume_, &MainVolumePanel::Edited, this,
+            [this] { volume_->Show(session_.Snapshot()); });
+    lowerAreaButton(LowerArea::EqEditor)->setChecked(true);
     ShowTexts();
     RefreshAll();
 }
 
 QAbstractButton* FullInterfacePage::channelButton(int channel) const {
     return channels_->button(channel);
+}
+
+QAbstractButton* FullInterfacePage::lowerAreaButton(LowerArea area) const {
+    return lowerButtons_->button(static_cast<int>(area));
+}
+
+std::vector<controls::ValueField*> FullInterfacePage::ValueFieldsInRingOrder() const {
+    std::vector<controls::ValueField*> fields{
+        crossover_->frequencyField(CrossoverFilter::HighPass),
+        crossover_->frequencyField(CrossoverFilter::LowPass)};
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        fields.push_back(delay_->field(c));
+    }
+    fields.push_back(volume_->field());
+    for (const ChannelStrip* strip : strips_) {
+        fields.push_back(strip->gainField());
+    }
+    for (controls::ValueField* field : eqEditor_->ValueFieldsInRingOrder()) {
+        fields.push_back(field);
+    }
+    return fields;
 }
 
 void FullInterfacePage::SetCurrentChannel(int channel) {
@@ -116,7 +250,11 @@ void FullInterfacePage::SetCurrentChannel(int channel) {
     channels_->button(channel)->setChecked(true);
     graph_->SetCurrentChannel(channel);
     eqEditor_->SetCurrentChannel(channel);
-    SelectFirstShapingBand(session_.Snapshot());
+    crossover_->SetCurrentChannel(channel);
+    const TuningSnapshot snapshot = session_.Snapshot();
+    ShowCurrentCrossover(snapshot);
+    ShowSelectMarks(snapshot);
+    SelectFirstShapingBand(snapshot);
 }
 
 void FullInterfacePage::SelectFirstShapingBand(const TuningSnapshot& snapshot) {
@@ -130,25 +268,58 @@ void FullInterfacePage::SetLanguage(UiLanguage language) {
     language_ = language;
     graph_->SetLanguage(language);
     eqEditor_->SetLanguage(language);
+    crossover_->SetLanguage(language);
+    delay_->SetLanguage(language);
+    volume_->SetLanguage(language);
+    for (ChannelStrip* strip : strips_) {
+        strip->SetLanguage(language);
+    }
     ShowTexts();
+}
+
+void FullInterfacePage::ShowLowerArea(LowerArea area) {
+    lowerArea_ = area;
+    lowerAreaButton(area)->setChecked(true);
+    eqEditor_->setVisible(editingVisible_ && area == LowerArea::EqEditor);
+    stripsRow_->setVisible(editingVisible_ && area == LowerArea::ChannelStrips);
+}
+
+void FullInterfacePage::SetLinkDirectionQuestion(LinkDirectionQuestion question) {
+    linkQuestion_ = std::move(question);
+}
+
+void FullInterfacePage::TogglePairLink(int pair) {
+    if (pair < 0 || pair >= kPairCount) {
+        return;
+    }
+    editor_.TogglePairLink(pair, [this, pair] { return linkQuestion_(pair); });
+    RefreshAll();  // a link copies a whole channel: everything may have changed
 }
 
 void FullInterfacePage::SetEditingVisible(bool visible) {
     editingVisible_ = visible;
     graph_->setVisible(visible);
-    eqEditor_->setVisible(visible);
+    editorColumn_->setVisible(visible);
     for (QAbstractButton* button : channels_->buttons()) {
         button->setEnabled(visible);
+    }
+    for (QAbstractButton* button : lowerButtons_->buttons()) {
+        button->setVisible(visible);
+    }
+    for (QAbstractButton* link : links_) {
+        link->setVisible(visible);
     }
     for (QShortcut* shortcut : shortcuts_) {
         shortcut->setEnabled(visible);
     }
+    ShowLowerArea(lowerArea_);
     lockedNotice_->setVisible(!visible);
 }
 
 void FullInterfacePage::OnSessionChanged(const SessionEvent& event) {
     if (event.change == SessionChange::MainVolume) {
-        return;  // shown by the main volume panel, not here
+        volume_->Show(session_.Snapshot());
+        return;
     }
     const TuningSnapshot snapshot = session_.Snapshot();
     Show(snapshot);
@@ -162,17 +333,7 @@ void FullInterfacePage::RefreshAll() {
     Show(session_.Snapshot());
 }
 
-void FullInterfacePage::Show(const TuningSnapshot& snapshot) {
-    for (int c = 0; c < kOutputChannelCount; ++c) {
-        auto& partners = linkPartners_[static_cast<std::size_t>(c)];
-        partners.clear();
-        for (int other = 0; other < kOutputChannelCount; ++other) {
-            if (other != c && snapshot.outputs[static_cast<std::size_t>(other)].linkGroup ==
-                                  snapshot.outputs[static_cast<std::size_t>(c)].linkGroup) {
-                partners.push_back(other);
-            }
-        }
-    }
+void FullInterfacePage::ReadNames(const TuningSnapshot& snapshot) {
     for (int c = 0; c < kOutputChannelCount; ++c) {
         const auto& view = snapshot.outputs[static_cast<std::size_t>(c)];
         // Channel 1's name slot carries the password while protected: no name then.
@@ -182,17 +343,67 @@ void FullInterfacePage::Show(const TuningSnapshot& snapshot) {
         names_[static_cast<std::size_t>(c)] =
             name.isEmpty() ? QString::fromLatin1(kDefaultChannelNames[static_cast<std::size_t>(c)])
                            : name;
+        auto& partners = linkPartners_[static_cast<std::size_t>(c)];
+        partners.clear();
+        for (int other = 0; other < kOutputChannelCount; ++other) {
+            if (other != c && snapshot.outputs[static_cast<std::size_t>(other)].linkGroup ==
+                                  view.linkGroup) {
+                partners.push_back(other);
+            }
+        }
+    }
+}
+
+void FullInterfacePage::Show(const TuningSnapshot& snapshot) {
+    ReadNames(snapshot);
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        const auto& view = snapshot.outputs[static_cast<std::size_t>(c)];
+        const QString& name = names_[static_cast<std::size_t>(c)];
         QAbstractButton* button = channels_->button(c);
-        button->setText(view.linked ? names_[static_cast<std::size_t>(c)] + QStringLiteral(" ∞")
-                                    : names_[static_cast<std::size_t>(c)]);
-        button->setAccessibleName(
-            QStringLiteral("Channel %1 %2").arg(c + 1).arg(names_[static_cast<std::size_t>(c)]));
+        button->setText(view.linked ? name + QStringLiteral(" ∞") : name);
+        button->setAccessibleName(QStringLiteral("Channel %1 %2").arg(c + 1).arg(name));
+    }
+    for (int pair = 0; pair < kPairCount; ++pair) {
+        links_.at(static_cast<std::size_t>(pair))->setChecked(editor_.IsPairLinked(pair));
     }
     ShowLinkMarks();
+    ShowTexts();
     graph_->SetChannelNames(names_);
     graph_->Refresh(snapshot);
     eqEditor_->Refresh(snapshot);
+    ShowCurrentCrossover(snapshot);
+    delay_->Show(snapshot, names_);
+    volume_->Show(snapshot);
+    ShowStrips(snapshot);
     SetEditingVisible(!snapshot.isProtected);
+}
+
+void FullInterfacePage::ShowStrips(const TuningSnapshot& snapshot) {
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        strips_.at(static_cast<std::size_t>(c))
+            ->Show(snapshot.outputs[static_cast<std::size_t>(c)], names_[static_cast<std::size_t>(c)]);
+    }
+    ShowSelectMarks(snapshot);
+}
+
+void FullInterfacePage::ShowCurrentCrossover(const TuningSnapshot& snapshot) {
+    crossover_->Show(snapshot.outputs[static_cast<std::size_t>(channel_)]);
+}
+
+// The current channel's strip and the strips of its link group are marked; on the delay page
+// channels 5 and 6 are marked together while they share a group.
+void FullInterfacePage::ShowSelectMarks(const TuningSnapshot& snapshot) {
+    const int group = snapshot.outputs[static_cast<std::size_t>(channel_)].linkGroup;
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        strips_.at(static_cast<std::size_t>(c))
+            ->SetSelected(snapshot.outputs[static_cast<std::size_t>(c)].linkGroup == group);
+    }
+    unsigned delayMarks = 1U << channel_;
+    const bool subPairLinked = snapshot.outputs[4].linkGroup == snapshot.outputs[5].linkGroup;
+    if (channel_ >= 4 && subPairLinked) {
+        delayMarks |= (1U << 4) | (1U << 5);
+    }
+    delay_->SetMarkedChannels(delayMarks);
 }
 
 void FullInterfacePage::ShowTexts() {
@@ -204,6 +415,18 @@ void FullInterfacePage::ShowTexts() {
     for (int c = 0; c < kOutputChannelCount; ++c) {
         channels_->button(c)->setToolTip(pick(kChannelButtonTip).arg(c + 1));
     }
+    for (int pair = 0; pair < kPairCount; ++pair) {
+        QAbstractButton* link = links_.at(static_cast<std::size_t>(pair));
+        const auto& [left, right] = kPairs.at(static_cast<std::size_t>(pair));
+        link->setText(pick(kLinkButton));
+        link->setToolTip(pick(link->isChecked() ? page_text::kUnlinkTip : page_text::kLinkTip)
+                             .arg(names_.at(static_cast<std::size_t>(left)),
+                                  names_.at(static_cast<std::size_t>(right))));
+    }
+    lowerAreaButton(LowerArea::EqEditor)->setText(pick(page_text::kShowEq));
+    lowerAreaButton(LowerArea::EqEditor)->setToolTip(pick(page_text::kShowEqTip));
+    lowerAreaButton(LowerArea::ChannelStrips)->setText(pick(page_text::kShowStrips));
+    lowerAreaButton(LowerArea::ChannelStrips)->setToolTip(pick(page_text::kShowStripsTip));
     ShowLinkMarks();
     setAccessibleName(language_ == UiLanguage::Chinese ? QStringLiteral("完整界面")
                                                        : QStringLiteral("Full interface page"));

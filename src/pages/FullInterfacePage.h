@@ -1,10 +1,14 @@
-// The full interface page: a channel chooser, the output response graph and the EQ editor of
-// the current channel. It reads one snapshot per session change and edits only through the
-// edit API; protected tuning hides the editors and says how to unlock. Alt+1..Alt+6 choose the
-// channel, and linked channels share a mark in the chooser.
+// The full interface page: the channel chooser with the pair link buttons, the output response
+// graph, the current channel's crossover, the delay page and the main volume, and below them
+// either the EQ editor of the current channel or the six channel strips. It reads one snapshot
+// per session change and edits only through the edit API; protected tuning hides the editors
+// and says how to unlock. Alt+1..Alt+6 choose the channel, Alt+E and Alt+C the lower area, and
+// linked channels share a mark in the chooser.
 #pragma once
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include <QWidget>
@@ -19,10 +23,24 @@ class QButtonGroup;
 class QLabel;
 class QShortcut;
 
+namespace corva::controls {
+class ValueField;
+}
+
 namespace corva::pages {
 
+class ChannelStrip;
+class CrossoverControls;
+class DelayPanel;
 class EqEditorPanel;
+class MainVolumePanel;
 class ResponseGraph;
+
+// Asks which way a pair is copied before it is linked; nothing when the user cancels.
+using LinkDirectionQuestion = std::function<std::optional<LinkDirection>(int pair)>;
+
+// What the area under the graph shows.
+enum class LowerArea { EqEditor, ChannelStrips };
 
 class FullInterfacePage : public QWidget {
     Q_OBJECT
@@ -38,9 +56,24 @@ public:
     void SetEditingVisible(bool visible);
     bool editingVisible() const { return editingVisible_; }
 
+    void ShowLowerArea(LowerArea area);
+    LowerArea lowerArea() const { return lowerArea_; }
+    // Replaces the link dialog (tests answer it themselves).
+    void SetLinkDirectionQuestion(LinkDirectionQuestion question);
+    // The pair link button: unlinks a linked pair, or asks the direction and links it.
+    void TogglePairLink(int pair);
+
     ResponseGraph& graph() { return *graph_; }
     EqEditorPanel& eqEditor() { return *eqEditor_; }
+    CrossoverControls& crossover() { return *crossover_; }
+    DelayPanel& delayPanel() { return *delay_; }
+    MainVolumePanel& mainVolume() { return *volume_; }
+    ChannelStrip& strip(int channel) const { return *strips_.at(static_cast<std::size_t>(channel)); }
     QAbstractButton* channelButton(int channel) const;
+    QAbstractButton* linkButton(int pair) const { return links_.at(static_cast<std::size_t>(pair)); }
+    QAbstractButton* lowerAreaButton(LowerArea area) const;
+    // Every value field of the page in the order the keyboard walks them.
+    std::vector<controls::ValueField*> ValueFieldsInRingOrder() const;
 
 public slots:
     // Every session change refreshes from one snapshot; idle polls raise none.
@@ -49,6 +82,12 @@ public slots:
 
 private:
     void Show(const TuningSnapshot& snapshot);
+    // Cheaper refreshes after an edit that can change only these (the session's change event
+    // refreshes the whole page as well).
+    void ShowStrips(const TuningSnapshot& snapshot);
+    void ShowCurrentCrossover(const TuningSnapshot& snapshot);
+    void ShowSelectMarks(const TuningSnapshot& snapshot);
+    void ReadNames(const TuningSnapshot& snapshot);
     // The graph selects the current channel's first band that is not bypassed (or band 1).
     void SelectFirstShapingBand(const TuningSnapshot& snapshot);
     void ShowTexts();
@@ -60,14 +99,24 @@ private:
     UiLanguage language_ = UiLanguage::English;
     int channel_ = 0;
     bool editingVisible_ = true;
+    LowerArea lowerArea_ = LowerArea::EqEditor;
+    LinkDirectionQuestion linkQuestion_;
     QButtonGroup* channels_;
+    QButtonGroup* lowerButtons_;
     QLabel* chooserLabel_;
     QLabel* lockedNotice_;
     ResponseGraph* graph_;
+    CrossoverControls* crossover_;
+    DelayPanel* delay_;
+    MainVolumePanel* volume_;
+    QWidget* editorColumn_;  // crossover and delay page
     EqEditorPanel* eqEditor_;
+    QWidget* stripsRow_;
+    std::array<ChannelStrip*, kOutputChannelCount> strips_{};
+    std::array<QAbstractButton*, kPairCount> links_{};
     std::array<QString, kOutputChannelCount> names_;
     std::array<std::vector<int>, kOutputChannelCount> linkPartners_;  // other channels, in order
-    std::array<QShortcut*, kOutputChannelCount> shortcuts_{};
+    std::array<QShortcut*, kOutputChannelCount + 2> shortcuts_{};  // channels, lower area
 };
 
 }  // namespace corva::pages

@@ -283,6 +283,7 @@ void ResponseGraph::ApplyDrag(PlotPoint pointer) {
             return;
     }
     RefreshFromSession();
+    emit Edited();
 }
 
 void ResponseGraph::wheelEvent(QWheelEvent* event) {
@@ -337,6 +338,7 @@ void ResponseGraph::StepGain(int gainSteps) {
     }
     editor_.SetBandGainPosition(channel_, band_, gainCode);
     RefreshFromSession();
+    emit Edited();
 }
 
 // A higher Q is a narrower band: a step up in Q is a step down in bandwidth index.
@@ -351,6 +353,7 @@ void ResponseGraph::StepBandwidth(int qSteps) {
     }
     editor_.SetBandBandwidthIndex(channel_, band_, index);
     RefreshFromSession();
+    emit Edited();
 }
 
 void ResponseGraph::ApplyLanguage() {

@@ -48,6 +48,8 @@ public slots:
 signals:
     // The user picked another band (click, Left or Right).
     void BandSelected(int band);
+    // A drag, wheel or key edit went through (the page updates its crossover fields).
+    void Edited();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

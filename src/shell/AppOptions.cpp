@@ -29,8 +29,12 @@ OptionsParse ParseOptions(const QStringList& arguments) {
     const QCommandLineOption lang(QStringLiteral("lang"),
                                   QStringLiteral("Interface language for this run: en or zh."),
                                   QStringLiteral("en|zh"));
+    const QCommandLineOption lowerArea(
+        QStringLiteral("lower-area"),
+        QStringLiteral("Show the output EQ or the channel strips under the graph at start."),
+        QStringLiteral("eq|channels"));
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addOptions({demo, demoState, tcp, serial, screenshot, lang});
+    parser.addOptions({demo, demoState, tcp, serial, screenshot, lang, lowerArea});
 
     OptionsParse result;
     if (!parser.parse(arguments)) {
@@ -88,6 +92,14 @@ OptionsParse ParseOptions(const QStringList& arguments) {
             result.error = QStringLiteral("--lang takes en or zh, not '%1'").arg(value);
             return result;
         }
+    }
+    if (parser.isSet(lowerArea)) {
+        const QString value = parser.value(lowerArea);
+        if (value != QStringLiteral("eq") && value != QStringLiteral("channels")) {
+            result.error = QStringLiteral("--lower-area takes eq or channels, not '%1'").arg(value);
+            return result;
+        }
+        options.showChannelStrips = value == QStringLiteral("channels");
     }
     result.options = options;
     return result;

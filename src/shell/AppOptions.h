@@ -1,5 +1,5 @@
-// The program's command line: --demo, --tcp HOST[:PORT], --serial PORT, --screenshot FILE and
-// --lang en|zh.
+// The program's command line: --demo, --tcp HOST[:PORT], --serial PORT, --screenshot FILE,
+// --lang en|zh and --lower-area eq|channels.
 #pragma once
 
 #include <optional>
@@ -14,11 +14,11 @@ namespace corva::shell {
 
 struct AppOptions {
     bool demo = false;  // the simulated processor instead of USB
-    std::optional<StreamAddress> stream;
+    std::optional<StreamAddress> stream;  // connect over TCP or a serial line instead of USB
     QString demoStatePath;   // the simulated processor's memory, as corva-dsp-sim --state keeps it
-                             // // connect over TCP or a serial line instead of USB
     QString screenshotPath;  // render the window to this PNG and exit
     std::optional<UiLanguage> language;  // this run's language, not stored
+    bool showChannelStrips = false;      // the strips instead of the EQ under the graph
 };
 
 struct OptionsParse {

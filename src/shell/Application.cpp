@@ -13,6 +13,8 @@
 #include "shell/LanguageSetting.h"
 #include "shell/MainView.h"
 #include "shell/MainWindow.h"
+#include "shell/PageArea.h"
+#include "pages/FullInterfacePage.h"
 #include "shell/Screenshot.h"
 #include "shell/ShellStyle.h"
 #include "sim/InProcessLink.h"
@@ -60,6 +62,9 @@ int RunProgram(QApplication& app) {
     context.language().Set(options.language.value_or(stored));
 
     MainWindow window(context);
+    if (options.showChannelStrips) {
+        window.view().pageArea().page().ShowLowerArea(pages::LowerArea::ChannelStrips);
+    }
     window.show();
     // The start-up connection runs once the window is on screen.
     QTimer::singleShot(0, &window.view(), &MainView::StartupConnect);

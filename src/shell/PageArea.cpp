@@ -4,7 +4,6 @@
 #include <QVBoxLayout>
 
 #include "controls/ValueField.h"
-#include "pages/EqEditorPanel.h"
 #include "pages/FullInterfacePage.h"
 #include "shell/AppContext.h"
 #include "shell/FocusRing.h"
@@ -26,9 +25,10 @@ PageArea::PageArea(AppContext& context, QWidget* parent)
     connect(&context.poster(), &NoticePoster::SessionChanged, page_,
             &pages::FullInterfacePage::OnSessionChanged);
 
-    // Tab and the arrows walk the EQ fields band by band; the chooser and the graph come before
-    // them in Qt's own Tab order, so Shift+Tab from the first field still reaches them.
-    for (controls::ValueField* field : page_->eqEditor().ValueFieldsInRingOrder()) {
+    // Tab and the arrows walk the value fields (crossover, delays, volume, strips, then the EQ
+    // band by band; hidden ones are skipped); the chooser and the graph come before them in
+    // Qt's own Tab order, so Shift+Tab from the first field still reaches them.
+    for (controls::ValueField* field : page_->ValueFieldsInRingOrder()) {
         ring_->Add(field);
     }
 

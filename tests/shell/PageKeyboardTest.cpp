@@ -7,9 +7,11 @@
 
 #include "ShellTestSupport.h"
 #include "controls/ValueField.h"
+#include "pages/CrossoverControls.h"
 #include "pages/EqBandColumn.h"
 #include "pages/EqEditorPanel.h"
 #include "pages/FullInterfacePage.h"
+#include "pages/MainVolumePanel.h"
 #include "pages/ResponseGraph.h"
 #include "shell/PageArea.h"
 
@@ -54,15 +56,22 @@ TEST_F(PageKeyboardTest, TabWalksEachBandGainFrequencyQThenTheNextBand) {
 TEST_F(PageKeyboardTest, RightAndLeftMoveAlongTheRingAndWrapAtBothEnds) {
     ASSERT_TRUE(windowActive);
     auto& last = column(output_block::kBandSlots - 1);
+    auto* highPass = page().crossover().frequencyField(CrossoverFilter::HighPass);
     Focus(last.qField());
     QTest::keyClick(last.qField(), Qt::Key_Right);
-    EXPECT_TRUE(FocusReaches(column(0).gainField()));
-    QTest::keyClick(column(0).gainField(), Qt::Key_Left);
+    EXPECT_TRUE(FocusReaches(highPass));  // the ring starts at the crossover
+    QTest::keyClick(highPass, Qt::Key_Left);
     EXPECT_TRUE(FocusReaches(last.qField()));
     QTest::keyClick(last.qField(), Qt::Key_Left);
     EXPECT_TRUE(FocusReaches(last.frequencyField()));
     QTest::keyClick(last.frequencyField(), Qt::Key_Tab);
     EXPECT_TRUE(FocusReaches(last.qField()));
+
+    // The hidden strips are skipped: from the volume straight to band 1.
+    auto* volume = page().mainVolume().field();
+    Focus(volume);
+    QTest::keyClick(volume, Qt::Key_Right);
+    EXPECT_TRUE(FocusReaches(column(0).gainField()));
 }
 
 // The arrow leaves the field even while the user types; the typing is committed on the way.

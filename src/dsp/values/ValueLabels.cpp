@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "dsp/values/BandCodes.h"
+#include "dsp/values/EntryLimits.h"
 #include "dsp/values/NumberText.h"
 
 namespace corva {
@@ -151,6 +153,31 @@ UiText LevelALabel(int value) {
 
 std::string LevelBLabel(int value) {
     return DbText(value - kLevelOffset);
+}
+
+// ---- Main volume ----
+
+UiText MainVolumeLabel(int volumeCode) {
+    if (volumeCode <= 0) {
+        return UiText{"OFF", "关闭"};
+    }
+    const std::string text = detail::FixedText(MainVolumeDb(volumeCode), 0) + "dB";
+    return UiText{text, text};
+}
+
+bool IsMainVolumeOffText(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    if (text == "关闭") {
+        return true;
+    }
+    return text.size() == 3 && std::equal(text.begin(), text.end(), "off", [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == b;
+           });
 }
 
 // ---- Routing shares ----

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/UiText.h"
 
@@ -32,6 +33,11 @@ std::string LimiterAttackLabel(int attackCode);        // 0..6 "%0.1fms", 7..106
 std::string LimiterReleaseLabel(int releaseCode);      // "Atk * 2" .. "Atk * 32"
 UiText LevelALabel(int value);                     // "%0.1fdB" of value - 80; "OFF"/关闭 at 80
 std::string LevelBLabel(int value);                // "%0.1fdB" of value - 80
+
+// ---- Main volume ----
+UiText MainVolumeLabel(int volumeCode);            // "%0.0fdB" of code - 60; "OFF"/关闭 at 0
+// The main volume field's word for silence, in either language ("OFF", any case, or 关闭).
+bool IsMainVolumeOffText(std::string_view text);
 
 // ---- Routing shares ----
 std::string ShareLabel(int share, bool off);       // "0%" when off, else "%d%"

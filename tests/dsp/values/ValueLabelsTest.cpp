@@ -77,5 +77,19 @@ TEST(RoutingLabelsTest, SharesBalanceAndSwitchBits) {
     EXPECT_EQ(SwitchBitLabel(-1, 40), "OFF");
 }
 
+TEST(MainVolumeLabelsTest, OffAtTheBottomAndWholeDecibelsAbove) {
+    EXPECT_EQ(MainVolumeLabel(0).english, "OFF");
+    EXPECT_EQ(MainVolumeLabel(0).chinese, "关闭");
+    EXPECT_EQ(MainVolumeLabel(1).english, "-59dB");
+    EXPECT_EQ(MainVolumeLabel(60).chinese, "0dB");
+    EXPECT_EQ(MainVolumeLabel(66).english, "6dB");
+    for (const char* off : {"OFF", "off", " Off ", "关闭"}) {
+        EXPECT_TRUE(IsMainVolumeOffText(off)) << off;
+    }
+    for (const char* other : {"", "of", "offf", "-60", "关"}) {
+        EXPECT_FALSE(IsMainVolumeOffText(other)) << other;
+    }
+}
+
 }  // namespace
 }  // namespace corva
