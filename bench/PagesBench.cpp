@@ -1,6 +1,7 @@
 // Cost of the response graph's redraws: one drag step (edit, snapshot, repaint into an image)
 // with and without a linked partner, a repaint with nothing changed, and the snapshot alone;
-// and the whole page's refresh after a tuning file is loaded.
+// the whole page's refresh after a tuning file is loaded; and one step of a channel strip's
+// gain fader on a linked pair, with the page refresh that the edit's change event brings.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -12,6 +13,8 @@
 
 #include "commands/TuningFiles.h"
 #include "model/ChannelEditor.h"
+#include "controls/VerticalFader.h"
+#include "pages/ChannelStrip.h"
 #include "pages/FullInterfacePage.h"
 #include "pages/ResponseGraph.h"
 
@@ -164,6 +167,24 @@ void BM_PageRefreshAndPaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PageRefreshAndPaint)->Unit(benchmark::kMillisecond);
+
+// The fader's edit with the strips' own refresh, the window's refresh on the change event,
+// and the page's paint.
+void BM_StripGainFaderDragStep(benchmark::State& state) {
+    PageRefreshBench bench;
+    ChannelEditor(bench.session).LinkPair(0, LinkDirection::LeftToRight);
+    bench.page.ShowLowerArea(LowerArea::ChannelStrips);
+    bench.page.RefreshAll();
+    controls::VerticalFader* fader = bench.page.strip(0).fader();
+    std::int64_t step = 0;
+    for (auto _ : state) {
+        fader->setValue(step++ % 2 == 0 ? 450 : 470);
+        bench.page.OnSessionChanged({SessionChange::Outputs, 0b11});
+        bench.page.render(&bench.image);
+        benchmark::DoNotOptimize(bench.image.constBits());
+    }
+}
+BENCHMARK(BM_StripGainFaderDragStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corva::pages
