@@ -26,10 +26,6 @@ constexpr double kGainCoarseStepDb = 1.0;
 constexpr int kFaderPageStep = 10;  // 1 dB
 constexpr int kSpinRepeatMs = 60;
 
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 QToolButton* SpinButton(Qt::ArrowType arrow, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);

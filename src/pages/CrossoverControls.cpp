@@ -22,10 +22,6 @@ constexpr int kOfferedSlopes = 5;
 constexpr double kFrequencyFineStepHz = 1.0;
 constexpr double kFrequencyCoarseStepHz = 100.0;
 
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 const UiText& FilterName(CrossoverFilter filter) {
     return filter == CrossoverFilter::HighPass ? page_text::kHighPass : page_text::kLowPass;
 }

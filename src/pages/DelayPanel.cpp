@@ -17,10 +17,6 @@ namespace {
 constexpr double kFineStepCodes = 1.0;
 constexpr double kCoarseStepCodes = 48.0;
 
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 QString ButtonStyle(int channel) {
     const QColor colour = kChannelColours.at(static_cast<std::size_t>(channel));
     return QStringLiteral(

@@ -13,6 +13,7 @@
 #include "dsp/values/ValueLabels.h"
 #include "model/ChannelEditor.h"
 #include "pages/EqTexts.h"
+#include "pages/PageTexts.h"
 
 namespace corva::pages {
 namespace {
@@ -25,10 +26,6 @@ constexpr double kFrequencyCoarseStepHz = 100.0;
 // A higher index is a wider band, so Up (more Q) steps the index down.
 constexpr double kQFineStepIndex = -1.0;
 constexpr double kQCoarseStepIndex = -10.0;
-
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 QString Numbered(const UiText& text, UiLanguage language, int number) {
     return Text(text.In(language)).arg(number);

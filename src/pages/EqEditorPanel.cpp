@@ -11,6 +11,7 @@
 #include "model/TuningSession.h"
 #include "pages/EqBandColumn.h"
 #include "pages/EqTexts.h"
+#include "pages/PageTexts.h"
 
 namespace corva::pages {
 namespace {
@@ -19,10 +20,6 @@ namespace {
 constexpr int kColumnFontPx = 10;
 constexpr int kColumnSpacingPx = 1;
 constexpr int kHeaderFontPx = 12;
-
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 QFont ColumnFont(const QFont& base) {
     QFont font = base;

@@ -18,10 +18,6 @@ namespace {
 constexpr int kVolumeCodeMax = 66;  // +6 dB
 constexpr int kFaderPageStep = 6;
 
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 }  // namespace
 
 MainVolumePanel::MainVolumePanel(ChannelEditor& editor, QWidget* parent)

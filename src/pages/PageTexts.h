@@ -3,7 +3,20 @@
 // EQ editor and the strips. Accessible names stay English so scripts and tests can find them.
 #pragma once
 
+#include <string>
+
+#include <QString>
+
 #include "core/UiText.h"
+
+namespace corva::pages {
+
+// The pages' texts are UTF-8 in the engine and QString on screen.
+inline QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+}  // namespace corva::pages
 
 namespace corva::pages::page_text {
 
