@@ -63,10 +63,12 @@ AddressDialog* ConnectionChooser::OpenNetworkDialog() {
 }
 
 AddressDialog* ConnectionChooser::OpenSerialDialog() {
-    auto* dialog = new AddressDialog(AddressForm::SerialPort, QString(), context_.language(),
-                                     context_.messages(), &dialogParent_);
+    auto* dialog =
+        new AddressDialog(AddressForm::SerialPort, context_.settings().SerialPortName(),
+                          context_.language(), context_.messages(), &dialogParent_);
     connect(dialog, &AddressDialog::AddressChosen, this,
-            [this](const StreamAddress& address, const QString&) {
+            [this](const StreamAddress& address, const QString& typed) {
+                context_.settings().PutSerialPortName(typed);  // as the network address is
                 connection_.SwitchToStream(address);
             });
     dialog->open();

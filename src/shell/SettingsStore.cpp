@@ -32,6 +32,11 @@ QString NetworkKey() {
            QString::fromLatin1(settings_key::kAddressValue);
 }
 
+QString SerialKey() {
+    return QString::fromLatin1(settings_key::kSerialGroup) + '/' +
+           QString::fromLatin1(settings_key::kPortValue);
+}
+
 bool HasGroup(QSettings& settings, const char* group) {
     return settings.childGroups().contains(QString::fromLatin1(group));
 }
@@ -113,6 +118,14 @@ QString SettingsStore::NetworkAddress() const {
 
 void SettingsStore::PutNetworkAddress(const QString& address) {
     Open()->setValue(NetworkKey(), address.trimmed());
+}
+
+QString SettingsStore::SerialPortName() const {
+    return Open()->value(SerialKey()).toString().trimmed();
+}
+
+void SettingsStore::PutSerialPortName(const QString& name) {
+    Open()->setValue(SerialKey(), name.trimmed());
 }
 
 const FirmwareSettings& SettingsStore::ReadFirmwareSettings() {

@@ -65,6 +65,9 @@ public:
     // The HOST[:PORT] text last used for a network connection (the default before any).
     QString NetworkAddress() const;
     void PutNetworkAddress(const QString& address);
+    // The serial port name last typed in "Serial port..." (empty before any).
+    QString SerialPortName() const;
+    void PutSerialPortName(const QString& name);
 
 private:
     std::unique_ptr<QSettings> Open() const;

@@ -128,6 +128,17 @@ TEST_F(ConnectionChooserTest, SerialDialogRefusesAnEmptyName) {
     dialog->reject();
 }
 
+TEST_F(ConnectionChooserTest, SerialDialogOffersTheLastPortNameTyped) {
+    AddressDialog* first = chooser().OpenSerialDialog();
+    EXPECT_TRUE(first->field()->text().isEmpty());
+    first->field()->setText(QStringLiteral(" /dev/ttyNOTHERE "));
+    first->connectButton()->click();
+    ASSERT_TRUE(test::WaitFor([this] { return !program.connection().online(); }));
+    AddressDialog* again = chooser().OpenSerialDialog();
+    EXPECT_EQ(again->field()->text(), QStringLiteral("/dev/ttyNOTHERE"));
+    again->reject();
+}
+
 TEST_F(ConnectionChooserTest, RefusedNetworkConnectionIsShownAndTheAddressStillRemembered) {
     // A port that was just free and is closed again refuses at once.
     sim::StreamServer closed{std::make_shared<sim::SimulatedProcessor>()};

@@ -24,6 +24,8 @@ inline constexpr const char* kInUseGroup = "USB";          // devices in use, on
 inline constexpr const char* kLanguageValue = "Language";  // in the firmware group
 inline constexpr const char* kNetworkGroup = "Network";    // the desktop program's TCP link
 inline constexpr const char* kAddressValue = "Address";    // last HOST[:PORT], in that group
+inline constexpr const char* kSerialGroup = "Serial";      // the desktop program's serial link
+inline constexpr const char* kPortValue = "Port";          // last port name typed, in that group
 }  // namespace settings_key
 
 std::unique_ptr<QSettings> OpenSharedSettings();
