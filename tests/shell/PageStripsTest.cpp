@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 #include <algorithm>
 #include <cstdint>
@@ -21,6 +22,7 @@
 #include "pages/CrossoverControls.h"
 #include "pages/DelayPanel.h"
 #include "pages/FullInterfacePage.h"
+#include "pages/LinkDirectionDialog.h"
 #include "pages/MainVolumePanel.h"
 #include "protocol/FrameLayout.h"
 #include "shell/PageArea.h"
@@ -249,6 +251,17 @@ TEST_F(PageStripsTest, LinkingCopiesTheChosenSideWithTheMasterOutputMutedAroundT
     QTest::mouseClick(page().linkButton(2), Qt::LeftButton);
     EXPECT_FALSE(page().linkButton(2)->isChecked());
     EXPECT_FALSE(Output(4).linked);
+}
+
+TEST(LinkDirectionDialogTest, OffersLeftToRightFirstAndNamesThePairInBothLanguages) {
+    LinkDirectionDialog english(QStringLiteral("SL"), QStringLiteral("SR"), UiLanguage::English);
+    EXPECT_EQ(english.direction(), LinkDirection::LeftToRight);
+    EXPECT_EQ(english.leftToRightChoice()->text(), QStringLiteral("Copy SL to SR (left to right)"));
+    english.rightToLeftChoice()->click();
+    EXPECT_EQ(english.direction(), LinkDirection::RightToLeft);
+
+    LinkDirectionDialog chinese(QStringLiteral("SL"), QStringLiteral("SR"), UiLanguage::Chinese);
+    EXPECT_EQ(chinese.rightToLeftChoice()->text(), QStringLiteral("把 SR 复制到 SL（右到左）"));
 }
 
 TEST_F(PageStripsTest, MainVolumeLimitsTypedValuesAndAFaderMoveUnmutes) {
