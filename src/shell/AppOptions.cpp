@@ -26,11 +26,15 @@ OptionsParse ParseOptions(const QStringList& arguments) {
         QStringLiteral("screenshot"),
         QStringLiteral("Render the window after start-up to a PNG file and exit."),
         QStringLiteral("FILE"));
+    const QCommandLineOption screenshotPanel(
+        QStringLiteral("screenshot-panel"),
+        QStringLiteral("With --screenshot: open this window over the main view first."),
+        ScreenshotPanelNames());
     const QCommandLineOption lang(QStringLiteral("lang"),
                                   QStringLiteral("Interface language for this run: en or zh."),
                                   QStringLiteral("en|zh"));
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addOptions({demo, demoState, tcp, serial, screenshot, lang});
+    parser.addOptions({demo, demoState, tcp, serial, screenshot, screenshotPanel, lang});
 
     OptionsParse result;
     if (!parser.parse(arguments)) {
@@ -77,6 +81,14 @@ OptionsParse ParseOptions(const QStringList& arguments) {
     if (parser.isSet(screenshot) && options.screenshotPath.isEmpty()) {
         result.error = QStringLiteral("--screenshot needs a file name");
         return result;
+    }
+    if (parser.isSet(screenshotPanel)) {
+        options.screenshotPanel = ScreenshotPanelNamed(parser.value(screenshotPanel));
+        if (!options.screenshotPanel || !parser.isSet(screenshot)) {
+            result.error = QStringLiteral("--screenshot-panel takes %1 and needs --screenshot")
+                               .arg(ScreenshotPanelNames());
+            return result;
+        }
     }
     if (parser.isSet(lang)) {
         const QString value = parser.value(lang);

@@ -1,5 +1,5 @@
-// The program's command line: --demo, --tcp HOST[:PORT], --serial PORT, --screenshot FILE and
-// --lang en|zh.
+// The program's command line: --demo, --tcp HOST[:PORT], --serial PORT, --screenshot FILE,
+// --screenshot-panel NAME and --lang en|zh.
 #pragma once
 
 #include <optional>
@@ -9,6 +9,7 @@
 
 #include "core/UiText.h"
 #include "protocol/links/StreamAddress.h"
+#include "shell/ScreenshotPanel.h"
 
 namespace corva::shell {
 
@@ -18,6 +19,7 @@ struct AppOptions {
     QString demoStatePath;   // the simulated processor's memory, as corva-dsp-sim --state keeps it
                              // // connect over TCP or a serial line instead of USB
     QString screenshotPath;  // render the window to this PNG and exit
+    std::optional<ScreenshotPanel> screenshotPanel;  // opened over the window before it is drawn
     std::optional<UiLanguage> language;  // this run's language, not stored
 };
 
