@@ -19,7 +19,8 @@ struct AppOptions {
     QString demoStatePath;   // the simulated processor's memory, as corva-dsp-sim --state keeps it
                              // // connect over TCP or a serial line instead of USB
     QString screenshotPath;  // render the window to this PNG and exit
-    std::optional<ScreenshotPanel> screenshotPanel;  // opened over the window before it is drawn
+    // A window opened over the main view before the screenshot is drawn.
+    std::optional<ScreenshotPanel> screenshotPanel;
     std::optional<UiLanguage> language;  // this run's language, not stored
 };
 

@@ -10,8 +10,7 @@ inline const UiText kPasswordPrompt{"Enter password(6-digit):", "请输入6位�
 inline const UiText kPasswordFieldTip{"Six characters; they are not shown as you type",
                                       "六个字符；输入时不显示"};
 inline const UiText kPasswordOk{"OK", "确定"};
-inline const UiText kPasswordOkTip{"Protect the tuning with this password",
-                                   "用此密码加密音效"};
+inline const UiText kPasswordOkTip{"Protect the tuning with this password", "用此密码加密音效"};
 inline const UiText kPasswordCancel{"Cancel", "取消"};
 inline const UiText kPasswordCancelTip{"Close without protecting the tuning", "关闭，不加密"};
 inline const UiText kPasswordUnlock{"Unlock", "确定"};
@@ -33,8 +32,7 @@ inline const UiText kUnlockedLabel{"Unlocked", "未加密"};
 inline const UiText kLockButtonProtect{"Protect the tuning", "加密音效"};
 inline const UiText kLockButtonUnlock{"Unlock the tuning", "解锁音效"};
 inline const UiText kLockButtonProtectTip{
-    "The tuning is open: protect it with a six-character password",
-    "音效未加密：可用六位密码加密"};
+    "The tuning is open: protect it with a six-character password", "音效未加密：可用六位密码加密"};
 inline const UiText kLockButtonUnlockTip{
     "The tuning is protected and read-only: enter the password to edit it",
     "音效已加密且只读：输入密码后可编辑"};

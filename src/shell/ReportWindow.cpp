@@ -121,10 +121,9 @@ void ReportWindow::Fill() {
 
 void ReportWindow::ChooseWorkbook() {
     const Language& language = context_.language();
-    const QString start =
-        QDir(context_.settings().folders().startup)
-            .filePath(FromUtf8(std::string(kWorkbookFolderName) + "/" +
-                               std::string(kWorkbookFirstName)));
+    const QString start = QDir(context_.settings().folders().startup)
+                              .filePath(FromUtf8(std::string(kWorkbookFolderName) + "/" +
+                                                 std::string(kWorkbookFirstName)));
     auto* dialog = new QFileDialog(this, language.Pick(text::kReportExportTitle), start,
                                    language.Pick(text::kReportExportFilter));
     dialog->setObjectName(QStringLiteral("workbookDialog"));

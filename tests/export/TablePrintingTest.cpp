@@ -23,14 +23,14 @@ protected:
         test::EnsureGuiApplication();
     }
     int PdfPages(const std::string& path) {
-        const auto info = test::RunCommand("pdfinfo " + test::ShellQuoted(path) +
-                                           " | sed -n 's/^Pages: *//p'");
+        const auto info =
+            test::RunCommand("pdfinfo " + test::ShellQuoted(path) + " | sed -n 's/^Pages: *//p'");
         return info.ok ? std::atoi(info.text.c_str()) : -1;
     }
     TablePrintResult Print(int rows, const std::string& name, QPageSize::PageSizeId size) {
         const QPageLayout page(QPageSize(size), QPageLayout::Portrait, QMarginsF());
-        return WriteTablePdf(test::NumberedTable(rows), folder_.PathOf(name),
-                             UiLanguage::English, page);
+        return WriteTablePdf(test::NumberedTable(rows), folder_.PathOf(name), UiLanguage::English,
+                             page);
     }
 
     ScratchFolder folder_;
@@ -61,8 +61,8 @@ TEST_F(TablePrintingTest, FullLastPageAddsNoEmptyPage) {
 TEST_F(TablePrintingTest, ARangeOutsideThePrintoutOrAnEmptyTablePrintsNothing) {
     const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
     const std::string path = folder_.PathOf("none.pdf");
-    EXPECT_FALSE(WriteTablePdf(test::NumberedTable(10), path, UiLanguage::English, a4, {5, 6})
-                     .status.ok());
+    EXPECT_FALSE(
+        WriteTablePdf(test::NumberedTable(10), path, UiLanguage::English, a4, {5, 6}).status.ok());
     EXPECT_FALSE(WriteTablePdf(test::NumberedTable(0), path, UiLanguage::English, a4).status.ok());
     EXPECT_TRUE(test::NamesIn(folder_.PathOf("")).empty());
 }

@@ -36,8 +36,7 @@ protected:
 
     // Through the "More" menu, as the user opens it.
     ReportWindow* Open() {
-        QAction* entry =
-            program.view().topBar().moreAction(MoreCommand::ParameterReport);
+        QAction* entry = program.view().topBar().moreAction(MoreCommand::ParameterReport);
         EXPECT_TRUE(entry->isEnabled());
         entry->trigger();
         // The newest: a window closed before is deleted only later.
@@ -78,8 +77,9 @@ TEST_F(ReportWindowTest, ShowsTheLiveTuningInTheLanguageOfTheMomentItOpens) {
     EXPECT_EQ(table->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     EXPECT_EQ(table->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(table->editTriggers(), QAbstractItemView::NoEditTriggers);
-    for (QWidget* control : {static_cast<QWidget*>(table), static_cast<QWidget*>(report->printButton()),
-                             static_cast<QWidget*>(report->exportButton())}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(table), static_cast<QWidget*>(report->printButton()),
+          static_cast<QWidget*>(report->exportButton())}) {
         EXPECT_FALSE(control->accessibleName().isEmpty());
         EXPECT_FALSE(control->toolTip().isEmpty());
         EXPECT_NE(control->focusPolicy() & Qt::TabFocus, 0);
@@ -130,10 +130,9 @@ TEST_F(ReportWindowTest, TheExportedWorkbookReadsBackWithTheHeadingsAnd172Rows) 
     ASSERT_GE(lines.size(), 6);
     EXPECT_EQ(lines[0], QStringLiteral("DNM"));
     EXPECT_EQ(lines[1], QStringLiteral("173"));  // the headings and 172 rows
-    EXPECT_EQ(lines[2],
-              QStringLiteral("Args|Front.Left|Front.Right|Rear.Left|Rear.Right|") +
-                  report->table()->horizontalHeaderItem(5)->text() + QLatin1Char('|') +
-                  report->table()->horizontalHeaderItem(6)->text());
+    EXPECT_EQ(lines[2], QStringLiteral("Args|Front.Left|Front.Right|Rear.Left|Rear.Right|") +
+                            report->table()->horizontalHeaderItem(5)->text() + QLatin1Char('|') +
+                            report->table()->horizontalHeaderItem(6)->text());
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("EQ1 Type|PEQ|")));
     EXPECT_EQ(lines[4], QStringLiteral("||||||"));  // a separator row stays empty
     EXPECT_EQ(lines[5], QStringLiteral("||||||"));

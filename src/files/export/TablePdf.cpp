@@ -152,8 +152,8 @@ TablePrintResult PaintTablePages(QPagedPaintDevice& device, const ParameterTable
     const int first = range.first > 0 ? range.first : 1;
     const int last = range.last > 0 ? std::min(range.last, result.pageCount) : result.pageCount;
     if (first > last) {
-        result.status = Status::Fail({"The chosen pages are not in the printout.",
-                                      "所选页码超出了打印范围。"});
+        result.status =
+            Status::Fail({"The chosen pages are not in the printout.", "所选页码超出了打印范围。"});
         return result;
     }
     QPainter painter;
@@ -174,8 +174,7 @@ TablePrintResult PaintTablePages(QPagedPaintDevice& device, const ParameterTable
 }
 
 TablePrintResult WriteTablePdf(const ParameterTableText& table, const std::string& path,
-                               UiLanguage language, const QPageLayout& page,
-                               PrintPageRange range) {
+                               UiLanguage language, const QPageLayout& page, PrintPageRange range) {
     // The pages are drawn into memory and written in one step by the safe writer, so a
     // failure never leaves part of a file behind or touches an existing one.
     QByteArray bytes;
@@ -186,8 +185,8 @@ TablePrintResult WriteTablePdf(const ParameterTableText& table, const std::strin
         QPdfWriter writer(&buffer);
         writer.setResolution(kDotsPerInch);
         // The layout's own margins: the page is drawn from the corner of the paper.
-        writer.setPageLayout(QPageLayout(page.pageSize(), page.orientation(),
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Point));
+        writer.setPageLayout(QPageLayout(page.pageSize(), page.orientation(), QMarginsF(0, 0, 0, 0),
+                                         QPageLayout::Point));
         writer.setTitle(QString::fromStdString(PrintDocumentName()));
         writer.setCreator(QStringLiteral("Corva DSP"));
         result = PaintTablePages(writer, table, language, range);
