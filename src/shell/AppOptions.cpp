@@ -26,6 +26,10 @@ OptionsParse ParseOptions(const QStringList& arguments) {
         QStringLiteral("screenshot"),
         QStringLiteral("Render the window after start-up to a PNG file and exit."),
         QStringLiteral("FILE"));
+    const QCommandLineOption screenshotPanel(
+        QStringLiteral("screenshot-panel"),
+        QStringLiteral("With --screenshot: open this window over the main view first."),
+        ScreenshotPanelNames());
     const QCommandLineOption lang(QStringLiteral("lang"),
                                   QStringLiteral("Interface language for this run: en or zh."),
                                   QStringLiteral("en|zh"));
@@ -34,7 +38,8 @@ OptionsParse ParseOptions(const QStringList& arguments) {
         QStringLiteral("Show the output EQ or the channel strips under the graph at start."),
         QStringLiteral("eq|channels"));
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addOptions({demo, demoState, tcp, serial, screenshot, lang, lowerArea});
+    parser.addOptions(
+        {demo, demoState, tcp, serial, screenshot, screenshotPanel, lang, lowerArea});
 
     OptionsParse result;
     if (!parser.parse(arguments)) {
@@ -81,6 +86,14 @@ OptionsParse ParseOptions(const QStringList& arguments) {
     if (parser.isSet(screenshot) && options.screenshotPath.isEmpty()) {
         result.error = QStringLiteral("--screenshot needs a file name");
         return result;
+    }
+    if (parser.isSet(screenshotPanel)) {
+        options.screenshotPanel = ScreenshotPanelNamed(parser.value(screenshotPanel));
+        if (!options.screenshotPanel || !parser.isSet(screenshot)) {
+            result.error = QStringLiteral("--screenshot-panel takes %1 and needs --screenshot")
+                               .arg(ScreenshotPanelNames());
+            return result;
+        }
     }
     if (parser.isSet(lang)) {
         const QString value = parser.value(lang);

@@ -1,5 +1,5 @@
 // The program's command line: --demo, --tcp HOST[:PORT], --serial PORT, --screenshot FILE,
-// --lang en|zh and --lower-area eq|channels.
+// --screenshot-panel NAME, --lang en|zh and --lower-area eq|channels.
 #pragma once
 
 #include <optional>
@@ -9,6 +9,7 @@
 
 #include "core/UiText.h"
 #include "protocol/links/StreamAddress.h"
+#include "shell/ScreenshotPanel.h"
 
 namespace corva::shell {
 
@@ -17,6 +18,8 @@ struct AppOptions {
     std::optional<StreamAddress> stream;  // connect over TCP or a serial line instead of USB
     QString demoStatePath;   // the simulated processor's memory, as corva-dsp-sim --state keeps it
     QString screenshotPath;  // render the window to this PNG and exit
+    // A window opened over the main view before the screenshot is drawn.
+    std::optional<ScreenshotPanel> screenshotPanel;
     std::optional<UiLanguage> language;  // this run's language, not stored
     bool showChannelStrips = false;      // the strips instead of the EQ under the graph
 };

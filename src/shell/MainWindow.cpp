@@ -1,13 +1,22 @@
 #include "shell/MainWindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "controls/LockButton.h"
+#include "pages/DelayPanel.h"
+#include "pages/FullInterfacePage.h"
 #include "shell/AppContext.h"
+#include "shell/LockCommand.h"
 #include "shell/MainView.h"
+#include "shell/PageArea.h"
+#include "shell/PasswordDialog.h"
+#include "shell/ReportWindow.h"
 #include "shell/ShellStyle.h"
 #include "shell/ShellTexts.h"
+#include "shell/TopBar.h"
 
 namespace corva::shell {
 
@@ -33,6 +42,40 @@ MainWindow::MainWindow(AppContext& context)
         });
     }
     SwitchToFullLayout();
+    WireLockAndReport();
+}
+
+void MainWindow::WireLockAndReport() {
+    TopBar& bar = view_->topBar();
+    lock_ = new LockCommand(context_, view_->connection(), this);
+    bar.SetLocked(lock_->tuningProtected());
+    connect(lock_, &LockCommand::ProtectionChanged, &bar, &TopBar::SetLocked);
+    connect(bar.lockButton(), &QAbstractButton::clicked, lock_, [this] { lock_->Run(); });
+    QAction* protect = bar.moreAction(MoreCommand::ProtectUnlock);
+    protect->setEnabled(true);
+    connect(protect, &QAction::triggered, lock_, [this] { lock_->Run(); });
+    QAction* report = bar.moreAction(MoreCommand::ParameterReport);
+    report->setEnabled(true);
+    connect(report, &QAction::triggered, this, [this] { OpenReport(); });
+}
+
+ReportWindow* MainWindow::OpenReport() {
+    // The delay page's unit setting picks the table's delay texts (its centimetres setting
+    // prints inches there, as the table has always done).
+    auto* report =
+        new ReportWindow(context_, view().pageArea().page().delayPanel().unit(), this);
+    report->open();
+    return report;
+}
+
+QWidget* MainWindow::OpenForScreenshot(ScreenshotPanel panel) {
+    switch (panel) {
+        case ScreenshotPanel::Report:
+            return OpenReport();
+        case ScreenshotPanel::Password:
+            break;
+    }
+    return lock_->Run();
 }
 
 void MainWindow::SwitchToFullLayout() {

@@ -5,10 +5,14 @@
 
 #include <QWidget>
 
+#include "shell/ScreenshotPanel.h"
+
 namespace corva::shell {
 
 class AppContext;
+class LockCommand;
 class MainView;
+class ReportWindow;
 
 inline constexpr QSize kCompactWindowSize{820, 543};
 inline constexpr QSize kFullWindowSize{1284, 722};
@@ -24,15 +28,24 @@ public:
     void SwitchToFullLayout();
     bool fullLayout() const { return fullLayout_; }
 
+    // The lock command (the top bar's lock button and the "More" menu's entry).
+    LockCommand& lockCommand() { return *lock_; }
+    // The "More" menu's report entry: the report window, modal over this window.
+    ReportWindow* OpenReport();
+    // Opens a window for a --screenshot run and returns it.
+    QWidget* OpenForScreenshot(ScreenshotPanel panel);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void PlaceCentred(QSize size);
+    void WireLockAndReport();
 
     AppContext& context_;
     MainView* view_;
+    LockCommand* lock_ = nullptr;
     bool fullLayout_ = false;
 };
 

@@ -1,11 +1,13 @@
 #include "shell/Screenshot.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
+#include <QPainter>
 #include <QPixmap>
 
 #include "files/SafeFileWriter.h"
@@ -20,8 +22,12 @@ constexpr int kCheckIntervalMs = 50;
 }
 
 ScreenshotTaker::ScreenshotTaker(MainWindow& window, QString path, ScreenshotWait wait,
-                                 int timeLimitMs)
-    : window_{window}, path_{std::move(path)}, wait_{wait}, timeLimitMs_{timeLimitMs} {
+                                 int timeLimitMs, std::optional<ScreenshotPanel> panel)
+    : window_{window},
+      path_{std::move(path)},
+      wait_{wait},
+      timeLimitMs_{timeLimitMs},
+      panel_{panel} {
     check_.setInterval(kCheckIntervalMs);
     connect(&check_, &QTimer::timeout, this, &ScreenshotTaker::Check);
     limit_.setSingleShot(true);
@@ -49,7 +55,15 @@ bool ScreenshotTaker::Ready() const {
 
 void ScreenshotTaker::Check() {
     if (!done_ && Ready()) {
-        const QPixmap picture = window_.view().grab();
+        if (panel_ && !opened_) {
+            // Opened now and drawn at the next check, once it has been laid out and shown.
+            opened_ = window_.OpenForScreenshot(*panel_);
+            if (opened_ == nullptr) {
+                Finish(1, QStringLiteral("cannot open the window to draw for %1").arg(path_));
+            }
+            return;
+        }
+        const QPixmap picture = Picture();
         // Encoded in memory and written by the program's safe writer: a failed write leaves
         // an older screenshot as it was.
         QByteArray png;
@@ -68,6 +82,25 @@ void ScreenshotTaker::Check() {
         }
         Finish(0);
     }
+}
+
+QPixmap ScreenshotTaker::Picture() const {
+    QWidget& view = window_.view();
+    QPixmap picture = view.grab();
+    if (opened_ == nullptr || picture.isNull()) {
+        return picture;
+    }
+    // The window is drawn where it stands over the view, kept inside the picture, with a
+    // frame line in place of the system's title bar.
+    const QPixmap panel = opened_->grab();
+    QPoint at = opened_->geometry().topLeft() - view.mapToGlobal(QPoint(0, 0));
+    at.setX(std::clamp(at.x(), 0, std::max(0, picture.width() - panel.width())));
+    at.setY(std::clamp(at.y(), 0, std::max(0, picture.height() - panel.height())));
+    QPainter painter(&picture);
+    painter.drawPixmap(at, panel);
+    painter.setPen(QColor(90, 96, 130));
+    painter.drawRect(QRect(at, panel.size()).adjusted(-1, -1, 0, 0));
+    return picture;
 }
 
 void ScreenshotTaker::Finish(int exitCode, const QString& error) {

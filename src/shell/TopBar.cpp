@@ -8,7 +8,9 @@
 #include "controls/ConnectButton.h"
 #include "controls/FlatButton.h"
 #include "controls/GlyphButton.h"
+#include "controls/LockButton.h"
 #include "shell/Language.h"
+#include "shell/LockTexts.h"
 #include "shell/ShellStyle.h"
 #include "shell/ShellTexts.h"
 
@@ -33,6 +35,7 @@ TopBar::TopBar(Language& language, QWidget* parent)
       connect_{new controls::ConnectButton(this)},
       chooser_{new controls::FlatButton(controls::ButtonTone::Quiet, this)},
       state_{new QLabel(this)},
+      lock_{new controls::LockButton(this)},
       more_{new controls::FlatButton(controls::ButtonTone::Quiet, this)},
       settings_{new controls::FlatButton(controls::ButtonTone::Quiet, this)},
       save_{new controls::FlatButton(controls::ButtonTone::Quiet, this)},
@@ -62,6 +65,7 @@ TopBar::TopBar(Language& language, QWidget* parent)
     quiet.setColor(QPalette::WindowText, colour::kQuietInk);
     state_->setPalette(quiet);
 
+    lock_->setObjectName(QStringLiteral("lockButton"));
     more_->setObjectName(QStringLiteral("moreButton"));
     settings_->setObjectName(QStringLiteral("settingsButton"));
     save_->setObjectName(QStringLiteral("saveButton"));
@@ -100,6 +104,7 @@ TopBar::TopBar(Language& language, QWidget* parent)
     layout->addSpacing(6);
     layout->addWidget(state_);
     layout->addStretch(1);
+    layout->addWidget(lock_);
     layout->addWidget(more_);
     layout->addWidget(Separator(this));
     layout->addWidget(settings_);
@@ -111,8 +116,12 @@ TopBar::TopBar(Language& language, QWidget* parent)
     layout->addWidget(minimise_);
     layout->addWidget(close_);
 
-    language_.OnChange(this, [this] { ApplyConnectionLook(); });
+    language_.OnChange(this, [this] {
+        ApplyConnectionLook();
+        ApplyLockLook();
+    });
     ApplyConnectionLook();
+    ApplyLockLook();
 }
 
 QAction* TopBar::moreAction(MoreCommand command) {
@@ -126,6 +135,22 @@ QString TopBar::stateText() const {
 void TopBar::SetConnectionLook(ConnectionLook look) {
     look_ = look;
     ApplyConnectionLook();
+}
+
+void TopBar::SetLocked(bool locked) {
+    lock_->SetLocked(locked);
+    ApplyLockLook();
+}
+
+void TopBar::ApplyLockLook() {
+    // The word says where the tuning stands; the name and tip say what pressing does.
+    const bool locked = lock_->locked();
+    lock_->setText(language_.Pick(locked ? text::kLockedLabel : text::kUnlockedLabel));
+    lock_->setAccessibleName(
+        language_.Pick(locked ? text::kLockButtonUnlock : text::kLockButtonProtect));
+    lock_->setToolTip(
+        language_.Pick(locked ? text::kLockButtonUnlockTip : text::kLockButtonProtectTip));
+    lock_->updateGeometry();
 }
 
 void TopBar::ApplyConnectionLook() {

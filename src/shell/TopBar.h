@@ -12,6 +12,7 @@ namespace corva::controls {
 class ConnectButton;
 class FlatButton;
 class GlyphButton;
+class LockButton;
 }  // namespace corva::controls
 
 namespace corva::shell {
@@ -43,6 +44,9 @@ public:
     // Opens the menu of links (USB, network, serial) beside the connect button.
     controls::FlatButton* connectionChooserButton() { return chooser_; }
     controls::FlatButton* moreButton() { return more_; }
+    // Shows whether the tuning is protected and runs the lock command.
+    controls::LockButton* lockButton() { return lock_; }
+    void SetLocked(bool locked);
     controls::FlatButton* settingsButton() { return settings_; }
     controls::FlatButton* saveButton() { return save_; }
     controls::FlatButton* openButton() { return open_; }
@@ -57,12 +61,14 @@ protected:
 
 private:
     void ApplyConnectionLook();
+    void ApplyLockLook();
 
     Language& language_;
     ConnectionLook look_ = ConnectionLook::Disconnected;
     controls::ConnectButton* connect_;
     controls::FlatButton* chooser_;
     QLabel* state_;
+    controls::LockButton* lock_;
     controls::FlatButton* more_;
     controls::FlatButton* settings_;
     controls::FlatButton* save_;

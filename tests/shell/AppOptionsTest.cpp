@@ -55,5 +55,17 @@ TEST(AppOptionsTest, RejectsWhatItDoesNotKnowWithAReason) {
     }
 }
 
+TEST(AppOptionsTest, AScreenshotPanelIsOneOfTheTableAndNeedsAScreenshot) {
+    EXPECT_FALSE(Parse({"--screenshot", "a.png"}).options->screenshotPanel);
+    EXPECT_EQ(
+        Parse({"--screenshot", "a.png", "--screenshot-panel", "report"}).options->screenshotPanel,
+        ScreenshotPanel::Report);
+    EXPECT_EQ(
+        Parse({"--screenshot", "a.png", "--screenshot-panel", "password"}).options->screenshotPanel,
+        ScreenshotPanel::Password);
+    EXPECT_FALSE(Parse({"--screenshot", "a.png", "--screenshot-panel", "nothing"}).options);
+    EXPECT_FALSE(Parse({"--screenshot-panel", "report"}).options);
+}
+
 }  // namespace
 }  // namespace corva::shell

@@ -1,4 +1,6 @@
-// The printed parameter table as a PDF, drawn with Qt from the page layout.
+// The printed parameter table as a PDF or on a printer, drawn with Qt from the page layout.
+#include <algorithm>
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QFont>
@@ -14,6 +16,7 @@
 #include "files/SafeFileWriter.h"
 #include "files/export/ParameterTableExport.h"
 #include "files/export/TablePageLayout.h"
+#include "files/export/TablePrinting.h"
 
 namespace corva {
 namespace {
@@ -68,12 +71,14 @@ struct PrintFonts {
     }
 };
 
-double ToDevice(double points) {
-    return points * kDotsPerInch / kPointsPerInch;
-}
+// Points to the device's dots: a PDF writer has its own resolution, a printer its own.
+struct DeviceScale {
+    double dotsPerInch = kDotsPerInch;
+    double operator()(double points) const { return points * dotsPerInch / kPointsPerInch; }
+};
 
-double LineHeightPoints(const QFont& font, const QPdfWriter& writer) {
-    return QFontMetricsF(font, &writer).height() * kPointsPerInch / kDotsPerInch;
+double LineHeightPoints(const QFont& font, QPaintDevice& device, const DeviceScale& scale) {
+    return QFontMetricsF(font, &device).height() * kPointsPerInch / scale.dotsPerInch;
 }
 
 Qt::Alignment AlignmentOf(TextAlign align) {
@@ -88,7 +93,8 @@ Qt::Alignment AlignmentOf(TextAlign align) {
     return Qt::AlignHCenter | Qt::AlignVCenter;
 }
 
-void DrawPage(QPainter& painter, const PrintedPage& page, const PrintFonts& fonts) {
+void DrawPage(QPainter& painter, const PrintedPage& page, const PrintFonts& fonts,
+              const DeviceScale& ToDevice) {
     painter.setPen(QPen(Qt::black, ToDevice(kGridLineWidth)));
     for (const PrintedLine& line : page.lines) {
         painter.drawLine(QPointF(ToDevice(line.x1), ToDevice(line.y1)),
@@ -104,56 +110,101 @@ void DrawPage(QPainter& painter, const PrintedPage& page, const PrintFonts& font
     }
 }
 
+bool HaveGuiApplication() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+UiText NoGuiMessage() {
+    return {"The table can only be printed while the program's window is open.",
+            "只有在程序的图形界面运行时才能打印参数表。"};
+}
+
+UiText EmptyTableMessage() {
+    return {"The table is empty; there is nothing to print.", "参数表为空，没有可打印的内容。"};
+}
+
 }  // namespace
 
-Status RenderPdf(const ParameterTable& table, const std::string& path, UiLanguage language) {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        return Status::Fail({"The table can only be printed while the program's window is open.",
-                             "只有在程序的图形界面运行时才能打印参数表。"});
+TablePrintResult PaintTablePages(QPagedPaintDevice& device, const ParameterTableText& table,
+                                 UiLanguage language, PrintPageRange range) {
+    TablePrintResult result;
+    if (!HaveGuiApplication()) {
+        result.status = Status::Fail(NoGuiMessage());
+        return result;
     }
-    const ParameterTableText text = TableText(table, language);
-    if (text.rows.empty()) {
-        return Status::Fail(
-            {"The table is empty; there is nothing to print.", "参数表为空，没有可打印的内容。"});
+    if (table.rows.empty()) {
+        result.status = Status::Fail(EmptyTableMessage());
+        return result;
     }
+    const DeviceScale scale{static_cast<double>(device.logicalDpiY())};
+    const PrintFonts fonts;
+    const QRectF paper = device.pageLayout().fullRect(QPageLayout::Point);
+    PageMetrics metrics;
+    metrics.pageWidth = paper.width();
+    metrics.pageHeight = paper.height();
+    metrics.titleLineHeight = LineHeightPoints(fonts.title, device, scale);
+    metrics.cellLineHeight = LineHeightPoints(fonts.cell, device, scale);
+    metrics.footerLineHeight = LineHeightPoints(fonts.footer, device, scale);
+    const TablePrintout printout = LayOutPrintout(table, language, metrics);
+    result.pageCount = static_cast<int>(printout.pages.size());
+    result.rowsPerPage = printout.rowsPerPage;
 
+    const int first = range.first > 0 ? range.first : 1;
+    const int last = range.last > 0 ? std::min(range.last, result.pageCount) : result.pageCount;
+    if (first > last) {
+        result.status =
+            Status::Fail({"The chosen pages are not in the printout.", "所选页码超出了打印范围。"});
+        return result;
+    }
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        result.status =
+            Status::Fail({"The printed pages cannot be prepared.", "无法生成打印页面。"});
+        return result;
+    }
+    for (int n = first; n <= last; ++n) {
+        if (n > first) {
+            device.newPage();
+        }
+        DrawPage(painter, printout.pages[static_cast<std::size_t>(n - 1)], fonts, scale);
+        ++result.pagesDrawn;
+    }
+    painter.end();
+    return result;
+}
+
+TablePrintResult WriteTablePdf(const ParameterTableText& table, const std::string& path,
+                               UiLanguage language, const QPageLayout& page, PrintPageRange range) {
     // The pages are drawn into memory and written in one step by the safe writer, so a
     // failure never leaves part of a file behind or touches an existing one.
     QByteArray bytes;
+    TablePrintResult result;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setResolution(kDotsPerInch);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Point));
+        // The layout's own margins: the page is drawn from the corner of the paper.
+        writer.setPageLayout(QPageLayout(page.pageSize(), page.orientation(), QMarginsF(0, 0, 0, 0),
+                                         QPageLayout::Point));
         writer.setTitle(QString::fromStdString(PrintDocumentName()));
         writer.setCreator(QStringLiteral("Corva DSP"));
-
-        const PrintFonts fonts;
-        const QRectF page = writer.pageLayout().fullRect(QPageLayout::Point);
-        PageMetrics metrics;
-        metrics.pageWidth = page.width();
-        metrics.pageHeight = page.height();
-        metrics.titleLineHeight = LineHeightPoints(fonts.title, writer);
-        metrics.cellLineHeight = LineHeightPoints(fonts.cell, writer);
-        metrics.footerLineHeight = LineHeightPoints(fonts.footer, writer);
-        const TablePrintout printout = LayOutPrintout(text, language, metrics);
-
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            return Status::Fail({"The printed pages cannot be prepared.", "无法生成打印页面。"});
-        }
-        for (std::size_t n = 0; n < printout.pages.size(); ++n) {
-            if (n > 0) {
-                writer.newPage();
-            }
-            DrawPage(painter, printout.pages[n], fonts);
-        }
-        painter.end();
+        result = PaintTablePages(writer, table, language, range);
     }
-    return WriteFileSafely(
-        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (result.status.ok()) {
+        result.status = WriteFileSafely(
+            path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
+    return result;
+}
+
+Status RenderPdf(const ParameterTable& table, const std::string& path, UiLanguage language) {
+    if (!HaveGuiApplication()) {
+        return Status::Fail(NoGuiMessage());
+    }
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                         QPageLayout::Point);
+    return WriteTablePdf(TableText(table, language), path, language, a4).status;
 }
 
 }  // namespace corva

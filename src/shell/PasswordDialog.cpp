@@ -1,0 +1,100 @@
+#include "shell/PasswordDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "commands/DeviceLock.h"
+#include "shell/Language.h"
+#include "shell/LockTexts.h"
+#include "shell/MessagePresenter.h"
+
+namespace corva::shell {
+namespace {
+
+void BindNameAndTip(Language& language, QWidget* widget, const UiText& name, const UiText& tip) {
+    language.Bind(widget, name,
+                  [widget](const QString& value) { widget->setAccessibleName(value); });
+    language.Bind(widget, tip, [widget](const QString& value) { widget->setToolTip(value); });
+}
+
+void BindButton(Language& language, QPushButton* button, const UiText& label, const UiText& tip) {
+    language.BindText(button, label);
+    BindNameAndTip(language, button, label, tip);
+}
+
+}  // namespace
+
+PasswordDialog::PasswordDialog(PasswordMode mode, Language& language, MessagePresenter& messages,
+                               QWidget* parent)
+    : QDialog(parent),
+      mode_{mode},
+      language_{language},
+      messages_{messages},
+      field_{new QLineEdit(this)},
+      confirm_{new QPushButton(this)},
+      other_{new QPushButton(this)} {
+    setObjectName(QStringLiteral("passwordDialog"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::WindowModal);
+    language_.Bind(this, text::kPasswordCaption,
+                   [this](const QString& caption) { setWindowTitle(caption); });
+
+    auto* prompt = new QLabel(this);
+    prompt->setObjectName(QStringLiteral("passwordPrompt"));
+    language_.BindText(prompt, text::kPasswordPrompt);
+    prompt->setBuddy(field_);
+
+    field_->setObjectName(QStringLiteral("passwordField"));
+    field_->setEchoMode(QLineEdit::Password);
+    field_->setMaxLength(static_cast<int>(kPasswordLength));
+    field_->setMinimumWidth(220);
+    BindNameAndTip(language_, field_, text::kPasswordPrompt, text::kPasswordFieldTip);
+
+    const bool unlock = mode_ == PasswordMode::Unlock;
+    confirm_->setObjectName(QStringLiteral("passwordConfirm"));
+    confirm_->setDefault(true);
+    BindButton(language_, confirm_, unlock ? text::kPasswordUnlock : text::kPasswordOk,
+               unlock ? text::kPasswordUnlockTip : text::kPasswordOkTip);
+    other_->setObjectName(unlock ? QStringLiteral("passwordReset")
+                                 : QStringLiteral("passwordCancel"));
+    other_->setAutoDefault(false);
+    BindButton(language_, other_, unlock ? text::kPasswordReset : text::kPasswordCancel,
+               unlock ? text::kPasswordResetTip : text::kPasswordCancelTip);
+    connect(confirm_, &QPushButton::clicked, this, &PasswordDialog::Confirm);
+    connect(other_, &QPushButton::clicked, this, &PasswordDialog::ChooseOther);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(confirm_);
+    buttons->addWidget(other_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(field_);
+    layout->addLayout(buttons);
+    field_->setFocus();
+}
+
+void PasswordDialog::Confirm() {
+    const QString password = field_->text();
+    if (auto wrongLength = DeviceLock::CheckPasswordLength(password.toStdString())) {
+        Present(messages_, language_, *wrongLength);
+        field_->clear();
+        field_->setFocus();
+        return;
+    }
+    // Closed first, so what the password leads to (a message, a transfer) shows on its own.
+    accept();
+    emit PasswordEntered(password);
+}
+
+void PasswordDialog::ChooseOther() {
+    reject();
+    if (mode_ == PasswordMode::Unlock) {
+        emit ResetChosen();
+    }
+}
+
+}  // namespace corva::shell

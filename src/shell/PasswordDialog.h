@@ -1,0 +1,52 @@
+// The password dialog of the tuning lock: a prompt, a masked six-character entry and two
+// buttons. In set mode they are OK and Cancel; in unlock mode Unlock and reset, the way out of
+// a forgotten password. A text of the wrong length is refused with the timed message and the
+// dialog stays open with an empty entry.
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace corva::shell {
+
+class Language;
+class MessagePresenter;
+
+enum class PasswordMode {
+    Set,     // protect open tuning with a new password
+    Unlock,  // remove the protection, or reset the protected tuning
+};
+
+class PasswordDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    PasswordDialog(PasswordMode mode, Language& language, MessagePresenter& messages,
+                   QWidget* parent);
+
+    PasswordMode mode() const { return mode_; }
+    QLineEdit* field() { return field_; }
+    QPushButton* confirmButton() { return confirm_; }  // OK or Unlock
+    QPushButton* otherButton() { return other_; }      // Cancel or reset
+
+    // OK / Unlock: a six-character text closes the dialog and is announced.
+    void Confirm();
+    // Cancel / reset: closes the dialog; in unlock mode it asks for the reset.
+    void ChooseOther();
+
+signals:
+    void PasswordEntered(const QString& password);
+    void ResetChosen();
+
+private:
+    const PasswordMode mode_;
+    Language& language_;
+    MessagePresenter& messages_;
+    QLineEdit* field_;
+    QPushButton* confirm_;
+    QPushButton* other_;
+};
+
+}  // namespace corva::shell
