@@ -155,7 +155,9 @@ LineResult ReadFilterWords(std::string_view body, int lineNumber) {
     // A shelf's slope written after its type: "LS 6dB", "LSC 12 dB".
     if (filter.type == FileFilterType::LowShelf || filter.type == FileFilterType::HighShelf) {
         const std::string_view word = reader.peek();
-        if (!word.empty() && !EqualsNoCase(word, "Fc")) {
+        if (EqualsNoCase(word, "Q")) {
+            ++reader.next;  // "LS Q": a shelf given by its Q, which follows later
+        } else if (!word.empty() && !EqualsNoCase(word, "Fc")) {
             const auto slope = reader.Number("dB");
             if (!slope || *slope <= 0.0 || *slope > 48.0) {
                 return {std::nullopt, Unreadable("shelf slope")};

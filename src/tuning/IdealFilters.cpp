@@ -76,7 +76,8 @@ Response IdealFilterResponse(const FileFilter& filter) {
 double LargestDeviationDb(const Response& a, const Response& b) {
     double largest = 0.0;
     for (std::size_t i = kFirstAudibleGridIndex; i < a.size(); ++i) {
-        largest = std::max(largest, std::abs(a[i] - b[i]));
+        largest = std::max(largest, std::abs(std::max(a[i], kDeviationFloorDb) -
+                                             std::max(b[i], kDeviationFloorDb)));
     }
     return largest;
 }

@@ -20,7 +20,11 @@ Response IdealFilterResponse(const FileFilter& filter);
 // The grid points from 20 Hz to 20 kHz (the first grid frequency, 19.7 Hz, is below it).
 inline constexpr int kFirstAudibleGridIndex = 1;
 
-// Largest |a - b| over 20 Hz..20 kHz.
+// Below this level two curves count as equal: the deep stop band of a high- or low-pass
+// differs between an analog prototype and any digital filter and says nothing about the fit.
+inline constexpr double kDeviationFloorDb = -40.0;
+
+// Largest |a - b| over 20 Hz..20 kHz, each curve taken no lower than the floor.
 double LargestDeviationDb(const Response& a, const Response& b);
 
 }  // namespace corva::tuning
