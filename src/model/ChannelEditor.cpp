@@ -216,6 +216,57 @@ bool ChannelEditor::ResetAllEq(int channel, const ConfirmQuestion& confirm) {
     return true;
 }
 
+void ChannelEditor::ApplyEqualizer(int channel, const EqualizerSettings& settings) {
+    EditGroup(channel, [&] {
+        for (const int c : GroupOf(channel)) {
+            auto& eq = out(c).eq();
+            for (int j = 0; j < eq.BandCount(); ++j) {
+                ApplyBandSetting(eq.Band(j), settings.bands[static_cast<std::size_t>(j)]);
+            }
+            if (settings.highPass) {
+                ApplyCrossoverSetting(eq.HighPass(), *settings.highPass);
+            }
+            if (settings.lowPass) {
+                ApplyCrossoverSetting(eq.LowPass(), *settings.lowPass);
+            }
+        }
+    });
+}
+
+// Only values that differ are touched, so unchanged bands cost no frames.
+void ChannelEditor::ApplyBandSetting(ChannelFilter& band, const BandSetting& setting) {
+    // A peaking band has no slope: its stored slope byte stays as it is.
+    const bool shelf = setting.type != FilterType::Peaking;
+    if (band.type() != setting.type || (shelf && band.slope() != setting.slope)) {
+        band.SetBandShape(setting.type, shelf ? setting.slope : band.slope());
+    }
+    const int frequencyHz = LimitedFrequencyHz(setting.frequencyHz);
+    if (band.targetHz() != frequencyHz) {
+        band.SetFrequency(frequencyHz, EditOrigin::User);
+    }
+    const int bandwidthIndex = std::clamp(setting.bandwidthIndex, 0, kBandwidthIndexMax);
+    if (band.BandwidthIndex() != bandwidthIndex) {
+        band.SetBandwidthIndex(bandwidthIndex);
+    }
+    const int gainCode = std::clamp(setting.gainCode, 0, kBandGainCodeMax);
+    if (BandGainCode(band.gainDb()) != gainCode || band.ReportsBypass() != (gainCode == kBandGainCodeFlat)) {
+        band.SetGainPosition(gainCode);
+    }
+}
+
+void ChannelEditor::ApplyCrossoverSetting(ChannelFilter& filter, const CrossoverSetting& setting) {
+    const int frequencyHz = LimitedFrequencyHz(setting.frequencyHz);
+    if (filter.targetHz() != frequencyHz) {
+        filter.SetFrequency(frequencyHz, EditOrigin::User);
+    }
+    if (filter.crossoverKind() != setting.kind) {
+        filter.SetCrossoverKind(setting.kind);
+    }
+    if (filter.slope() != setting.slope) {
+        filter.SetSlope(setting.slope);
+    }
+}
+
 void ChannelEditor::CopyBandToLinked(int channel, int band) {
     const auto& source = out(channel).eq().Band(band);
     for (const int c : LinkedLocked(channel)) {
@@ -396,6 +447,39 @@ int ChannelEditor::CommitDelay(int channel, int delayCode) {
         }
         return out(channel).delayCode();
     });
+}
+
+void ChannelEditor::CommitDelays(
+    const std::array<std::optional<int>, kOutputChannelCount>& delayCodes) {
+    std::uint8_t changed = 0;
+    {
+        Lock lock(session_.sendLock);
+        for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+            const auto& code = delayCodes[static_cast<std::size_t>(channel)];
+            if (!code) {
+                continue;
+            }
+            const int old = out(channel).delayCode();
+            const int wanted = std::clamp(*code, 0, kDelayCodeMax);
+            if (wanted == old) {
+                continue;
+            }
+            out(channel).SetDelay(wanted);
+            changed = static_cast<std::uint8_t>(changed | (1u << channel));
+            if (!IsSubChannel(channel)) {
+                continue;
+            }
+            for (const int c : LinkedLocked(channel)) {
+                if (IsSubChannel(c) && !delayCodes[static_cast<std::size_t>(c)]) {
+                    out(c).SetDelay(ShiftedDelayCode(out(c).delayCode(), wanted - old));
+                    changed = static_cast<std::uint8_t>(changed | (1u << c));
+                }
+            }
+        }
+    }
+    if (changed != 0) {
+        RaiseOutputs(changed);
+    }
 }
 
 int ChannelEditor::CommitDelayText(int channel, std::string_view text, DelayUnit unit) {

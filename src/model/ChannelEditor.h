@@ -13,6 +13,7 @@
 #include "core/UiText.h"
 #include "dsp/response/PlotGeometry.h"
 #include "dsp/values/DelayCodes.h"
+#include "model/EqualizerSettings.h"
 #include "model/TuningSession.h"
 
 namespace corva {
@@ -53,6 +54,11 @@ public:
     // Resets all bands of the channel and its linked channels; false when declined.
     bool ResetAllEq(int channel, const ConfirmQuestion& confirm);
 
+    // A whole equaliser (filter import, auto-EQ) as one edit of the channel and its linked
+    // channels: every band takes its setting, changed values are marked for sending, and the
+    // crossovers change where the settings hold them. The caller has checked the values.
+    void ApplyEqualizer(int channel, const EqualizerSettings& settings);
+
     // ---- Dragging on the graph (then copied to linked channels) ----
     void DragBandPoint(int channel, int band, PlotPoint pointer, PlotSize plot);
     void DragBandwidth(int channel, int band, BandwidthHandle handle, int x, PlotSize plot);
@@ -80,6 +86,10 @@ public:
     // The delay page: channels 5 and 6, when linked, move by the same difference. Returns the
     // channel's delay code as set.
     int CommitDelay(int channel, int delayCode);
+    // Several delays as one edit (time alignment): the given channels take exactly their codes
+    // (limited to 0..259); a linked channel 5 or 6 that is not given moves by the same
+    // difference as its partner, as on the delay page.
+    void CommitDelays(const std::array<std::optional<int>, kOutputChannelCount>& delayCodes);
     // Typed delay in the given unit (the delay page's entry conversion); returns the code.
     int CommitDelayText(int channel, std::string_view text, DelayUnit unit);
     // In the record's code page; a name too long for the channel is refused unchanged.
@@ -125,6 +135,8 @@ private:
     void DragBandwidthLocked(int channel, int band, BandwidthHandle handle, int x, PlotSize plot);
     std::vector<int> GroupOf(int channel) const;  // the channel, then its linked channels
     void CopyBandToLinked(int channel, int band);
+    static void ApplyBandSetting(ChannelFilter& band, const BandSetting& setting);
+    static void ApplyCrossoverSetting(ChannelFilter& filter, const CrossoverSetting& setting);
     void SendChannelBlockMutedLocked(int channel);
     void CopyChannelLocked(int source, int target);
     void QueueOutputBlock(int channel);

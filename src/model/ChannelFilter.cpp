@@ -129,6 +129,13 @@ void ChannelFilter::SetSlope(int slope) {
     Recompute();
 }
 
+void ChannelFilter::SetBandShape(FilterType type, int slope) {
+    type_ = type;
+    slope_ = slope;
+    MarkEdited();
+    Recompute();
+}
+
 void ChannelFilter::LoadRecord(std::span<const std::uint8_t> record) {
     ApplyGainPosition(ReadLe16Signed(record, 2) - kBandRecordGainOffset);
     ApplyBandwidthIndex(ReadLe16Signed(record, 4));

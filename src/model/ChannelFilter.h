@@ -33,6 +33,8 @@ public:
     void ResetBand(int frequencyHz);
     void SetCrossoverKind(int kind);
     void SetSlope(int slope);
+    // A band's type (peaking, low or high shelf) and shelf slope.
+    void SetBandShape(FilterType type, int slope);
     void SetEqMode(bool geq) { geqMode_ = geq; }
     void ClearPending() { pending_ = false; }
     void MarkPending() { pending_ = true; }

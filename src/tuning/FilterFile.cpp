@@ -1,0 +1,393 @@
+#include "tuning/FilterFile.h"
+
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <charconv>
+
+#include "dsp/values/NumberText.h"
+
+#include "tuning/TextLines.h"
+
+namespace corva::tuning {
+namespace {
+
+constexpr double kLowestFilterHz = 1.0;
+constexpr double kHighestFilterHz = 100000.0;
+constexpr double kGainLimitDb = 100.0;
+constexpr double kLowestQ = 0.01;
+constexpr double kHighestQ = 1000.0;
+
+struct TypeName {
+    const char* text;
+    FileFilterType type;
+};
+
+constexpr std::array<TypeName, 13> kTypeNames{{
+    {"PK", FileFilterType::Peaking},
+    {"PEQ", FileFilterType::Peaking},
+    {"LS", FileFilterType::LowShelf},
+    {"LSC", FileFilterType::LowShelf},
+    {"LSQ", FileFilterType::LowShelf},
+    {"HS", FileFilterType::HighShelf},
+    {"HSC", FileFilterType::HighShelf},
+    {"HSQ", FileFilterType::HighShelf},
+    {"LP", FileFilterType::LowPass},
+    {"LPQ", FileFilterType::LowPass},
+    {"HP", FileFilterType::HighPass},
+    {"HPQ", FileFilterType::HighPass},
+    {"NONE", FileFilterType::Empty},
+}};
+
+// APO lines that change the sound in ways no filter of the processor can.
+constexpr std::array<const char*, 6> kApoSoundCommands{
+    {"GraphicEQ", "Convolution", "Delay", "Copy", "LoudnessCorrection", "Eval"}};
+// APO lines that only mark the file as APO's.
+constexpr std::array<const char*, 8> kApoOtherCommands{
+    {"Device", "Include", "Stage", "If", "ElseIf", "Else", "EndIf", "Preamp"}};
+
+std::vector<std::string_view> Words(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < text.size() && text[i] != ' ' && text[i] != '\t') {
+            ++i;
+        }
+        if (i > start) {
+            words.push_back(text.substr(start, i - start));
+        }
+    }
+    return words;
+}
+
+// "Filter", "Filter 3", "Filter3": the text before the colon of a filter line.
+bool IsFilterLabel(std::string_view label) {
+    if (label.size() < 6 || !EqualsNoCase(label.substr(0, 6), "Filter")) {
+        return false;
+    }
+    const std::string_view number = Trimmed(label.substr(6));
+    for (const char c : number) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+FileFilterType TypeOf(std::string_view text) {
+    for (const auto& name : kTypeNames) {
+        if (EqualsNoCase(text, name.text)) {
+            return name.type;
+        }
+    }
+    return FileFilterType::Other;
+}
+
+// A number followed by its unit, either as two words ("12 dB") or one ("12dB").
+struct Reader {
+    std::vector<std::string_view> words;
+    std::size_t next = 0;
+
+    bool done() const { return next >= words.size(); }
+    std::string_view peek() const { return done() ? std::string_view{} : words[next]; }
+
+    std::optional<double> Number(std::string_view unit) {
+        if (done()) {
+            return std::nullopt;
+        }
+        std::string_view word = words[next];
+        if (!unit.empty() && word.size() > unit.size() &&
+            EqualsNoCase(word.substr(word.size() - unit.size()), unit)) {
+            if (const auto value = ParseDecimal(word.substr(0, word.size() - unit.size()))) {
+                ++next;
+                return value;
+            }
+        }
+        const auto value = ParseDecimal(word);
+        if (!value) {
+            return std::nullopt;
+        }
+        ++next;
+        if (!unit.empty() && !done() && EqualsNoCase(words[next], unit)) {
+            ++next;
+        }
+        return value;
+    }
+};
+
+UiText Unreadable(std::string_view what) {
+    return {"the filter cannot be read (" + std::string(what) + ").",
+            "无法读取该滤波器（" + std::string(what) + "）。"};
+}
+
+struct LineResult {
+    std::optional<FileFilter> filter;
+    std::optional<UiText> error;
+};
+
+// Everything after "Filter N:".
+LineResult ReadFilterWords(std::string_view body, int lineNumber) {
+    Reader reader{Words(body)};
+    FileFilter filter;
+    filter.lineNumber = lineNumber;
+    const std::string_view state = reader.peek();
+    if (EqualsNoCase(state, "ON")) {
+        filter.enabled = true;
+    } else if (EqualsNoCase(state, "OFF")) {
+        filter.enabled = false;
+    } else {
+        return {std::nullopt, Unreadable("ON or OFF expected")};
+    }
+    ++reader.next;
+    if (reader.done()) {
+        return {std::nullopt, Unreadable("no filter type")};
+    }
+    filter.typeText = std::string(reader.peek());
+    filter.type = TypeOf(filter.typeText);
+    ++reader.next;
+    if (filter.type == FileFilterType::Empty) {
+        return {filter, std::nullopt};
+    }
+    // A shelf's slope written after its type: "LS 6dB", "LSC 12 dB".
+    if (filter.type == FileFilterType::LowShelf || filter.type == FileFilterType::HighShelf) {
+        const std::string_view word = reader.peek();
+        if (EqualsNoCase(word, "Q")) {
+            ++reader.next;  // "LS Q": a shelf given by its Q, which follows later
+        } else if (!word.empty() && !EqualsNoCase(word, "Fc")) {
+            const auto slope = reader.Number("dB");
+            if (!slope || *slope <= 0.0 || *slope > 48.0) {
+                return {std::nullopt, Unreadable("shelf slope")};
+            }
+            filter.slopeDbPerOctave = slope;
+        }
+    }
+    bool haveFrequency = false;
+    bool haveGain = false;
+    while (!reader.done()) {
+        const std::string_view key = reader.peek();
+        ++reader.next;
+        if (EqualsNoCase(key, "Fc")) {
+            const auto value = reader.Number("Hz");
+            if (!value || *value < kLowestFilterHz || *value > kHighestFilterHz) {
+                return {std::nullopt, Unreadable("Fc")};
+            }
+            filter.frequencyHz = *value;
+            haveFrequency = true;
+        } else if (EqualsNoCase(key, "Gain")) {
+            const auto value = reader.Number("dB");
+            if (!value || std::abs(*value) > kGainLimitDb) {
+                return {std::nullopt, Unreadable("Gain")};
+            }
+            filter.gainDb = *value;
+            haveGain = true;
+        } else if (EqualsNoCase(key, "Q")) {
+            const auto value = reader.Number("");
+            if (!value || *value < kLowestQ || *value > kHighestQ) {
+                return {std::nullopt, Unreadable("Q")};
+            }
+            filter.q = value;
+        } else if (EqualsNoCase(key, "BW")) {
+            // "BW Oct 1.0": a bandwidth in octaves, kept as the equivalent Q.
+            if (EqualsNoCase(reader.peek(), "Oct")) {
+                ++reader.next;
+            }
+            const auto octaves = reader.Number("");
+            if (!octaves || *octaves <= 0.0 || *octaves > 10.0) {
+                return {std::nullopt, Unreadable("BW")};
+            }
+            const double power = std::exp2(*octaves);
+            filter.q = std::sqrt(power) / (power - 1.0);
+        } else if (filter.type == FileFilterType::Other) {
+            // Parameters of types the processor cannot do are not needed.
+            continue;
+        } else {
+            return {std::nullopt, Unreadable("\"" + std::string(key) + "\"")};
+        }
+    }
+    if (filter.type == FileFilterType::Other) {
+        return {filter, std::nullopt};
+    }
+    if (!haveFrequency) {
+        return {std::nullopt, Unreadable("no Fc")};
+    }
+    const bool needsGain = filter.type == FileFilterType::Peaking ||
+                           filter.type == FileFilterType::LowShelf ||
+                           filter.type == FileFilterType::HighShelf;
+    if (needsGain && !haveGain) {
+        return {std::nullopt, Unreadable("no Gain")};
+    }
+    if (filter.type == FileFilterType::Peaking && !filter.q) {
+        return {std::nullopt, Unreadable("no Q")};
+    }
+    return {filter, std::nullopt};
+}
+
+template <std::size_t N>
+bool IsOneOf(std::string_view word, const std::array<const char*, N>& names) {
+    for (const char* name : names) {
+        if (EqualsNoCase(word, name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+FilterFileRead Refused(int lineNumber, const UiText& message) {
+    FilterFileRead read;
+    read.status = Status::Fail(LinePrefixed(lineNumber, message));
+    return read;
+}
+
+}  // namespace
+
+FilterFileRead ParseFilterFile(std::string_view text) {
+    FilterFileRead read;
+    std::vector<std::string> channels;
+    bool apoLines = false;
+    int lineNumber = 0;
+    for (const std::string_view raw : SplitLines(text)) {
+        ++lineNumber;
+        const std::string_view line = Trimmed(raw);
+        if (line.empty()) {
+            continue;
+        }
+        if (line.front() == '#') {
+            apoLines = true;
+            continue;
+        }
+        const auto colon = line.find(':');
+        if (colon == std::string_view::npos) {
+            continue;  // REW's header lines ("Room EQ V5.20", "Average 1")
+        }
+        const std::string_view label = Trimmed(line.substr(0, colon));
+        const std::string_view body = Trimmed(line.substr(colon + 1));
+        if (IsFilterLabel(label)) {
+            apoLines = apoLines || EqualsNoCase(label, "Filter");
+            LineResult result = ReadFilterWords(body, lineNumber);
+            if (result.error) {
+                return Refused(lineNumber, *result.error);
+            }
+            result.filter->channels = channels;
+            read.filters.push_back(std::move(*result.filter));
+        } else if (EqualsNoCase(label, "Preamp")) {
+            apoLines = true;
+            const auto words = Words(body);
+            Reader reader{words};
+            const auto gain = reader.Number("dB");
+            if (!gain || !reader.done() || std::abs(*gain) > kGainLimitDb) {
+                return Refused(lineNumber, {"the preamp gain cannot be read.", "无法读取前级增益。"});
+            }
+            read.preampDb = read.preampDb.value_or(0.0) + *gain;  // APO adds them up
+        } else if (EqualsNoCase(label, "Channel")) {
+            apoLines = true;
+            read.choosesChannels = true;
+            channels.clear();
+            for (const auto word : Words(body)) {
+                channels.emplace_back(word);
+            }
+            if (channels.empty()) {
+                return Refused(lineNumber, {"no channel is named.", "未指定声道。"});
+            }
+        } else if (IsOneOf(label, kApoSoundCommands)) {
+            apoLines = true;
+            FileFilter filter;
+            filter.lineNumber = lineNumber;
+            filter.typeText = std::string(label);
+            filter.type = FileFilterType::Other;
+            filter.channels = channels;
+            read.filters.push_back(std::move(filter));
+        } else if (IsOneOf(label, kApoOtherCommands)) {
+            apoLines = true;
+        }
+        // Anything else with a colon is a header of REW's ("Dated:", "Notes:", "Equaliser:").
+    }
+    if (read.filters.empty()) {
+        read.status = Status::Fail({"The text holds no filters.", "文本中没有滤波器。"});
+        return read;
+    }
+    read.format = apoLines ? FilterFileFormat::Apo : FilterFileFormat::Rew;
+    return read;
+}
+
+FilterFileRead ReadFilterFile(const std::string& path) {
+    const TextFileRead file = ReadTuningText(path);
+    if (!file.status.ok()) {
+        FilterFileRead read;
+        read.status = file.status;
+        return read;
+    }
+    FilterFileRead read = ParseFilterFile(file.text);
+    if (!read.status.ok()) {
+        const UiText& why = read.status.message();
+        read.status = Status::Fail({"The filter file \"" + path + "\" cannot be used. " + why.english,
+                                    "滤波器文件“" + path + "”无法使用。" + why.chinese});
+    }
+    return read;
+}
+
+bool FilterIsForChannel(const std::vector<std::string>& channels, int channel) {
+    if (channels.empty()) {
+        return true;
+    }
+    // Names per output channel: the processor's own first, then APO's.
+    static constexpr std::array<std::array<const char*, 4>, 6> kNames{{
+        {"FL", "L", "1", nullptr},
+        {"FR", "R", "2", nullptr},
+        {"SL", "RL", "3", nullptr},
+        {"SR", "RR", "4", nullptr},
+        {"ULF", "SUB", "LFE", "5"},
+        {"Center", "C", "6", nullptr},
+    }};
+    for (const auto& name : channels) {
+        if (EqualsNoCase(name, "all")) {
+            return true;
+        }
+        for (const char* known : kNames.at(static_cast<std::size_t>(channel))) {
+            if (known != nullptr && EqualsNoCase(name, known)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+namespace {
+
+// The shortest text that reads back as the value ("100", "2.5").
+std::string ShortText(double value) {
+    std::array<char, 64> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return error == std::errc{} ? std::string(buffer.data(), end) : std::string{};
+}
+
+}  // namespace
+
+std::string DescribeFileFilter(const FileFilter& filter) {
+    std::string text = filter.typeText;
+    if (filter.type == FileFilterType::Empty) {
+        return text;
+    }
+    if (filter.slopeDbPerOctave) {
+        text += " " + ShortText(*filter.slopeDbPerOctave) + "dB";
+    }
+    if (filter.frequencyHz > 0.0) {
+        text += " " + ShortText(filter.frequencyHz) + " Hz";
+    }
+    if (filter.type == FileFilterType::Peaking || filter.type == FileFilterType::LowShelf ||
+        filter.type == FileFilterType::HighShelf) {
+        text += " " + detail::FixedText(filter.gainDb, 1) + " dB";
+    }
+    if (filter.q) {
+        text += " Q " + detail::FixedText(*filter.q, 3);
+    }
+    if (!filter.enabled) {
+        text += " (OFF)";
+    }
+    return text;
+}
+
+}  // namespace corva::tuning

@@ -1,0 +1,190 @@
+#include "tuning/FilterImport.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "dsp/values/EntryLimits.h"
+#include "tuning/IdealFilters.h"
+#include "tuning/ProcessorFit.h"
+
+namespace corva::tuning {
+namespace {
+
+bool HasGain(FileFilterType type) {
+    return type == FileFilterType::Peaking || type == FileFilterType::LowShelf ||
+           type == FileFilterType::HighShelf;
+}
+
+// The shelf slope a file fixes: 6 dB/oct is the processor's slope 0, 12 dB/oct slope 1;
+// anything else (or a Q) leaves the choice to the curve.
+int FixedShelfSlope(const FileFilter& filter) {
+    if (!filter.slopeDbPerOctave || filter.q) {
+        return -1;
+    }
+    if (std::abs(*filter.slopeDbPerOctave - 6.0) < 1e-9) {
+        return 0;
+    }
+    if (std::abs(*filter.slopeDbPerOctave - 12.0) < 1e-9) {
+        return 1;
+    }
+    return -1;
+}
+
+BandSetting FlatBand(const BandView& view) {
+    BandSetting band;
+    band.type = static_cast<FilterType>(view.type);
+    band.slope = view.slope;
+    band.frequencyHz = view.frequencyHz;
+    band.gainCode = kBandGainCodeFlat;
+    band.bandwidthIndex = view.bandwidthIndex;
+    return band;
+}
+
+void Add(Response& sum, const Response& part) {
+    for (std::size_t i = 0; i < sum.size(); ++i) {
+        sum[i] += part[i];
+    }
+}
+
+UiText UnsupportedNote(const FileFilter& filter) {
+    return {"the processor has no " + filter.typeText + " filter",
+            "处理器没有 " + filter.typeText + " 类型的滤波器"};
+}
+
+}  // namespace
+
+FilterImport PlanFilterImport(const FilterFileRead& file, int channel, const OutputView& current,
+                              RestPolicy policy) {
+    FilterImport plan;
+    plan.preampDb = file.preampDb;
+    for (int j = 0; j < output_block::kBandSlots; ++j) {
+        plan.settings.bands[static_cast<std::size_t>(j)] =
+            FlatBand(current.bands[static_cast<std::size_t>(j)]);
+    }
+    int unsupported = 0;
+    int surplus = 0;
+    int nextBand = 0;
+    std::optional<int> highPassHz;
+    std::optional<int> lowPassHz;
+    for (const FileFilter& filter : file.filters) {
+        if (!FilterIsForChannel(filter.channels, channel)) {
+            continue;
+        }
+        ImportedFilter entry;
+        entry.filter = filter;
+        const Response ideal = IdealFilterResponse(filter);
+        if (filter.type == FileFilterType::Empty) {
+            entry.outcome = ImportOutcome::Empty;
+        } else if (!filter.enabled) {
+            entry.outcome = ImportOutcome::Off;
+        } else if (filter.type == FileFilterType::Other) {
+            entry.outcome = ImportOutcome::Unsupported;
+            entry.note = UnsupportedNote(filter);
+            ++unsupported;
+        } else if (HasGain(filter.type) && BandGainCodeForDb(filter.gainDb) == kBandGainCodeFlat) {
+            entry.outcome = ImportOutcome::Flat;
+        } else if (HasGain(filter.type)) {
+            if (nextBand >= output_block::kBandSlots) {
+                entry.outcome = ImportOutcome::NoRoom;
+                entry.note = {"all 31 bands are taken", "31 个频段已全部占用"};
+                ++surplus;
+            } else {
+                const BandFit fit =
+                    filter.type == FileFilterType::Peaking
+                        ? FitPeakingBand(ideal, filter.frequencyHz, filter.gainDb)
+                        : FitShelf(ideal,
+                                   filter.type == FileFilterType::LowShelf ? FilterType::LowShelf
+                                                                          : FilterType::HighShelf,
+                                   filter.frequencyHz, filter.gainDb, FixedShelfSlope(filter));
+                entry.target = ImportTarget::Band;
+                entry.band = nextBand++;
+                entry.bandSetting = fit.band;
+                entry.deviationDb = fit.deviationDb;
+            }
+        } else {
+            const bool high = filter.type == FileFilterType::HighPass;
+            auto& taken = high ? highPassHz : lowPassHz;
+            const CrossoverFit fit =
+                FitCrossover(ideal, high ? FilterType::HighPass : FilterType::LowPass,
+                             filter.frequencyHz);
+            if (taken) {
+                entry.outcome = ImportOutcome::NoRoom;
+                entry.note = {high ? "the high-pass is already taken" : "the low-pass is already taken",
+                              high ? "高通已被占用" : "低通已被占用"};
+                ++surplus;
+            } else {
+                taken = fit.crossover.frequencyHz;
+                entry.target = high ? ImportTarget::HighPass : ImportTarget::LowPass;
+                entry.crossoverSetting = fit.crossover;
+                entry.deviationDb = fit.deviationDb;
+            }
+        }
+        plan.filters.push_back(std::move(entry));
+    }
+
+    // A high-pass never sits above the low-pass: the crossovers the file sets are dropped,
+    // last one first, until the pair is in order again.
+    const auto outOfOrder = [&] {
+        return highPassHz.value_or(current.highPass.frequencyHz) >
+               lowPassHz.value_or(current.lowPass.frequencyHz);
+    };
+    for (auto it = plan.filters.rbegin(); it != plan.filters.rend() && outOfOrder(); ++it) {
+        if (it->target != ImportTarget::HighPass && it->target != ImportTarget::LowPass) {
+            continue;
+        }
+        (it->target == ImportTarget::HighPass ? highPassHz : lowPassHz).reset();
+        it->outcome = ImportOutcome::NoRoom;
+        it->note = {"the high-pass would sit above the low-pass", "高通频率将高于低通频率"};
+        it->target = ImportTarget::None;
+        ++surplus;
+    }
+
+    for (auto& entry : plan.filters) {
+        if (entry.outcome != ImportOutcome::Applied) {
+            continue;
+        }
+        Add(plan.fileResponse, IdealFilterResponse(entry.filter));
+        switch (entry.target) {
+            case ImportTarget::Band:
+                plan.settings.bands[static_cast<std::size_t>(entry.band)] = entry.bandSetting;
+                Add(plan.processorResponse, BandResponse(entry.bandSetting));
+                ++plan.bandsUsed;
+                break;
+            case ImportTarget::HighPass:
+                plan.settings.highPass = entry.crossoverSetting;
+                Add(plan.processorResponse,
+                    CrossoverResponse(FilterType::HighPass, entry.crossoverSetting));
+                break;
+            case ImportTarget::LowPass:
+                plan.settings.lowPass = entry.crossoverSetting;
+                Add(plan.processorResponse,
+                    CrossoverResponse(FilterType::LowPass, entry.crossoverSetting));
+                break;
+            case ImportTarget::None:
+                break;
+        }
+    }
+    plan.largestDeviationDb = LargestDeviationDb(plan.fileResponse, plan.processorResponse);
+
+    const bool applicable = std::any_of(plan.filters.begin(), plan.filters.end(), [](const auto& e) {
+        return e.outcome == ImportOutcome::Applied;
+    });
+    if (plan.filters.empty()) {
+        plan.refused = true;
+        plan.refusal = {"The file has no filters for this channel.", "文件中没有该声道的滤波器。"};
+    } else if ((unsupported > 0 || surplus > 0) && policy == RestPolicy::RefuseAll) {
+        plan.refused = true;
+        const std::string counts = std::to_string(unsupported + surplus);
+        plan.refusal = {counts + " filter(s) cannot be placed on the processor; nothing was "
+                                 "applied. Ask to apply the rest to import the others.",
+                        counts + " 个滤波器无法放到处理器上；未应用任何设置。"
+                                 "如需导入其余滤波器，请选择应用其余部分。"};
+    } else if (!applicable && unsupported + surplus > 0) {
+        plan.refused = true;
+        plan.refusal = {"None of the file's filters can be placed on the processor.",
+                        "文件中的滤波器都无法放到处理器上。"};
+    }
+    return plan;
+}
+
+}  // namespace corva::tuning

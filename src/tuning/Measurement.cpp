@@ -1,0 +1,180 @@
+#include "tuning/Measurement.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "tuning/TextLines.h"
+
+namespace corva::tuning {
+namespace {
+
+constexpr double kLowestAudibleHz = 20.0;
+constexpr double kHighestAudibleHz = 20000.0;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The columns of one data line. Commas separate columns only when nothing else does and the
+// line has no decimal point next to them ("20.5,-3.1" or "20,-3"); otherwise they are decimal
+// commas ("20,5;-3,1" or "20,5 -3,1").
+std::vector<std::string_view> Columns(std::string_view line) {
+    const bool otherSeparators = line.find_first_of(";\t") != std::string_view::npos;
+    bool commaSeparates = false;
+    if (!otherSeparators) {
+        const bool hasPoint = line.find('.') != std::string_view::npos;
+        const bool hasBlank = line.find(' ') != std::string_view::npos;
+        const bool commaBeforeBlank = line.find(", ") != std::string_view::npos;
+        commaSeparates = hasPoint || !hasBlank || commaBeforeBlank;
+    }
+    std::vector<std::string_view> columns;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= line.size(); ++i) {
+        const bool end = i == line.size();
+        const char c = end ? ' ' : line[i];
+        if (end || IsBlank(c) || c == ';' || (commaSeparates && c == ',')) {
+            if (i > start) {
+                columns.push_back(line.substr(start, i - start));
+            }
+            start = i + 1;
+        }
+    }
+    return columns;
+}
+
+MeasurementRead Refused(int lineNumber, UiText message) {
+    return {Status::Fail(LinePrefixed(lineNumber, message)), {}};
+}
+
+}  // namespace
+
+MeasurementRead ParseMeasurement(std::string_view text) {
+    std::vector<MeasurementPoint> points;
+    int audible = 0;
+    int lineNumber = 0;
+    for (const std::string_view raw : SplitLines(text)) {
+        ++lineNumber;
+        const std::string_view line = Trimmed(raw);
+        if (line.empty() || line.front() == '*') {
+            continue;
+        }
+        const auto columns = Columns(line);
+        if (columns.size() < 2) {
+            return Refused(lineNumber, {"expected a frequency and a level.",
+                                        "应为频率和电平两列。"});
+        }
+        std::vector<double> values;
+        for (const auto column : columns) {
+            const auto value = ParseDecimal(column);
+            if (!value) {
+                return Refused(lineNumber,
+                               {"\"" + std::string(column) + "\" is not a number.",
+                                "“" + std::string(column) + "”不是数字。"});
+            }
+            values.push_back(*value);
+        }
+        const double frequencyHz = values[0];
+        if (frequencyHz <= 0.0) {
+            return Refused(lineNumber, {"the frequency must be above 0 Hz.", "频率必须大于 0 Hz。"});
+        }
+        if (!points.empty() && frequencyHz <= points.back().frequencyHz) {
+            return Refused(lineNumber, {"the frequencies must increase from line to line.",
+                                        "频率必须逐行递增。"});
+        }
+        if (std::abs(values[1]) > 1000.0) {
+            return Refused(lineNumber, {"the level is not a level in dB.", "电平不是以 dB 表示的值。"});
+        }
+        if (frequencyHz >= kLowestAudibleHz && frequencyHz <= kHighestAudibleHz) {
+            ++audible;
+        }
+        points.push_back({frequencyHz, values[1]});
+    }
+    if (audible < 2) {
+        return {Status::Fail({"The measurement has fewer than two points between 20 Hz and 20 kHz.",
+                              "测量数据在 20 Hz 到 20 kHz 之间少于两个点。"}),
+                {}};
+    }
+    return {Status::Ok(), std::move(points)};
+}
+
+MeasurementRead ReadMeasurementFile(const std::string& path) {
+    TextFileRead file = ReadTuningText(path);
+    if (!file.status.ok()) {
+        return {file.status, {}};
+    }
+    MeasurementRead read = ParseMeasurement(file.text);
+    if (!read.status.ok()) {
+        const UiText& why = read.status.message();
+        read.status = Status::Fail({"The measurement \"" + path + "\" cannot be used. " + why.english,
+                                    "测量文件“" + path + "”无法使用。" + why.chinese});
+    }
+    return read;
+}
+
+namespace {
+
+// Level at one frequency, linear in log frequency between the neighbouring points.
+double LevelAt(const std::vector<MeasurementPoint>& points, double frequencyHz) {
+    if (frequencyHz <= points.front().frequencyHz) {
+        return points.front().splDb;
+    }
+    if (frequencyHz >= points.back().frequencyHz) {
+        return points.back().splDb;
+    }
+    const auto above = std::upper_bound(
+        points.begin(), points.end(), frequencyHz,
+        [](double f, const MeasurementPoint& p) { return f < p.frequencyHz; });
+    const auto below = above - 1;
+    const double span = std::log(above->frequencyHz / below->frequencyHz);
+    const double t = std::log(frequencyHz / below->frequencyHz) / span;
+    return below->splDb + t * (above->splDb - below->splDb);
+}
+
+// Levels on a fine log grid (1/96 octave) for smoothing: fine enough that a 1/48-octave window
+// still averages several values, coarse enough to stay cheap.
+constexpr int kFineStepsPerOctave = 96;
+
+}  // namespace
+
+Response ResampleToGrid(const std::vector<MeasurementPoint>& points, int smoothingFraction) {
+    Response levels{};
+    const auto& grid = GridFrequencies();
+    if (points.empty()) {
+        return levels;
+    }
+    if (smoothingFraction <= 0) {
+        for (int i = 0; i < kGridPoints; ++i) {
+            levels[static_cast<std::size_t>(i)] = LevelAt(points, grid[static_cast<std::size_t>(i)]);
+        }
+        return levels;
+    }
+    const double halfWindowOctaves = 0.5 / smoothingFraction;
+    const double lowestOctave = std::log2(grid.front()) - halfWindowOctaves;
+    const double highestOctave = std::log2(grid.back()) + halfWindowOctaves;
+    const int fineCount =
+        static_cast<int>(std::ceil((highestOctave - lowestOctave) * kFineStepsPerOctave)) + 1;
+    std::vector<double> fine(static_cast<std::size_t>(fineCount));
+    for (int k = 0; k < fineCount; ++k) {
+        fine[static_cast<std::size_t>(k)] =
+            LevelAt(points, std::exp2(lowestOctave + static_cast<double>(k) / kFineStepsPerOctave));
+    }
+    for (int i = 0; i < kGridPoints; ++i) {
+        const double centre = std::log2(grid[static_cast<std::size_t>(i)]);
+        const int first = std::max(
+            0, static_cast<int>(std::ceil((centre - halfWindowOctaves - lowestOctave) * kFineStepsPerOctave)));
+        const int last = std::min(
+            fineCount - 1,
+            static_cast<int>(std::floor((centre + halfWindowOctaves - lowestOctave) * kFineStepsPerOctave)));
+        double sum = 0.0;
+        int count = 0;
+        for (int k = first; k <= last; ++k) {
+            sum += fine[static_cast<std::size_t>(k)];
+            ++count;
+        }
+        levels[static_cast<std::size_t>(i)] =
+            count > 0 ? sum / count : LevelAt(points, grid[static_cast<std::size_t>(i)]);
+    }
+    return levels;
+}
+
+}  // namespace corva::tuning
