@@ -265,6 +265,34 @@ void PaintReadout(QPainter& painter, const QString& text, PlotSize plot) {
     painter.restore();
 }
 
+void PaintOverlayCurves(QPainter& painter, const QPolygon& measured, const QPolygon& target,
+                        const QPolygon& predicted, const OverlayKey& key, PlotSize plot) {
+    const std::array<QPen, 3> pens{QPen(graph_colour::kMeasured, 1.4, Qt::DashLine),
+                                   QPen(graph_colour::kTarget, 1.6, Qt::DotLine),
+                                   QPen(graph_colour::kPredicted, 2.2)};
+    const std::array<const QPolygon*, 3> curves{&measured, &target, &predicted};
+    painter.save();
+    painter.setClipRect(PlotRect(plot));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(PixelFont(kTextFontPx));
+    int keyX = kPlotLeftMargin + 8;
+    const int keyY = kPlotTopMargin + plot.height - 14;
+    for (std::size_t k = 0; k < curves.size(); ++k) {
+        if (curves[k]->isEmpty()) {
+            continue;
+        }
+        painter.setPen(pens[k]);
+        painter.drawPolyline(*curves[k]);
+        painter.drawLine(keyX, keyY, keyX + 22, keyY);
+        const QRect label(keyX + 26, keyY - 8, painter.fontMetrics().horizontalAdvance(key[k]) + 4,
+                          16);
+        PaintPanelText(painter, label, key[k], graph_colour::kInk);
+        keyX = label.right() + 12;
+    }
+    painter.restore();
+}
+
 QString ReadoutText(int frequencyHz, double levelDb) {
     // Rounded first, and + 0.0 turns a negative zero positive, so a flat curve reads "0.0dB".
     const double shownDb = std::round(levelDb * 10.0) / 10.0 + 0.0;

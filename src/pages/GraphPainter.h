@@ -41,6 +41,14 @@ void PaintCrossovers(QPainter& painter, const OutputView& channel, PlotSize plot
 void PaintLegend(QPainter& painter, const std::array<QString, kOutputChannelCount>& names,
                  int currentChannel, PlotSize plot);
 
+// The names of the measurement's curves: measured, target, predicted.
+using OverlayKey = std::array<QString, 3>;
+
+// A measurement's curves (an empty target polygon draws none) and their key in the plot's
+// bottom left corner.
+void PaintOverlayCurves(QPainter& painter, const QPolygon& measured, const QPolygon& target,
+                        const QPolygon& predicted, const OverlayKey& key, PlotSize plot);
+
 // Where the pointer readout is drawn: the plot's bottom right corner.
 QRect ReadoutRect(PlotSize plot);
 void PaintReadout(QPainter& painter, const QString& text, PlotSize plot);

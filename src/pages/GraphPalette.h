@@ -34,6 +34,10 @@ inline const QColor kInk{38, 43, 66};
 inline const QColor kQuietInk{110, 116, 146};
 inline const QColor kPanel{255, 255, 255, 225};  // under legend, caption and readout
 inline const QColor kCrossover{90, 96, 130};
+// A measurement's curves: grey as measured, green target, the predicted result nearly black.
+inline const QColor kMeasured{120, 124, 145};
+inline const QColor kTarget{40, 150, 70};
+inline const QColor kPredicted{30, 32, 48};
 }  // namespace graph_colour
 
 }  // namespace corva::pages

@@ -11,6 +11,7 @@
 #include "pages/GraphFrame.h"
 #include "pages/GraphPainter.h"
 #include "pages/GraphPalette.h"
+#include "tuning/OverlayCurves.h"
 
 namespace corva::pages {
 namespace {
@@ -193,6 +194,7 @@ void ResponseGraph::paintEvent(QPaintEvent* /*event*/) {
     }
     const auto index = static_cast<std::size_t>(channel_);
     PaintCrossovers(painter, current(), plot_);
+    PaintOverlay(painter);
     PaintCurve(painter, curves_[index], kChannelColours[index], CurveEmphasis::Current, plot_);
     PaintSelectedBand(painter, currentBandView(), current().geqMode, kChannelColours[index], plot_);
     if (pointer_) {
@@ -203,6 +205,28 @@ void ResponseGraph::paintEvent(QPaintEvent* /*event*/) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+void ResponseGraph::SetMeasurementOverlay(int channel, std::optional<MeasurementOverlay> overlay) {
+    if (channel < 0 || channel >= kOutputChannelCount) {
+        return;
+    }
+    overlays_[static_cast<std::size_t>(channel)] = std::move(overlay);
+    update();
+}
+
+// Measured level dashed, target dotted, predicted result solid and dark, under the channel's
+// own curve's markers; a short key in the plot's bottom left corner.
+void ResponseGraph::PaintOverlay(QPainter& painter) const {
+    const auto& overlay = overlays_[static_cast<std::size_t>(channel_)];
+    if (!overlay) {
+        return;
+    }
+    const tuning::OverlayCurves curves = tuning::MakeOverlayCurves(
+        overlay->measurement, overlay->preview.value_or(current().response), overlay->target);
+    PaintOverlayCurves(painter, curves.measured ? CurvePolygon(*curves.measured, plot_) : QPolygon(),
+                       curves.target ? CurvePolygon(*curves.target, plot_) : QPolygon(),
+                       CurvePolygon(curves.predicted, plot_), overlayKey_, plot_);
 }
 
 QString ResponseGraph::ReadoutFor(PlotPoint pointer) const {
@@ -359,6 +383,9 @@ void ResponseGraph::StepBandwidth(int qSteps) {
 void ResponseGraph::ApplyLanguage() {
     setAccessibleName(ToQString(AccessibleNameText().In(language_)));
     setToolTip(ToQString(ToolTipText().In(language_)));
+    overlayKey_ = {ToQString(UiText{"Measured", "测量"}.In(language_)),
+                   ToQString(UiText{"Target", "目标"}.In(language_)),
+                   ToQString(UiText{"Predicted", "预测"}.In(language_))};
 }
 
 }  // namespace corva::pages

@@ -14,9 +14,19 @@
 #include "core/UiText.h"
 #include "model/ChannelEditor.h"
 #include "model/TuningSession.h"
+#include "dsp/response/ResponseGrid.h"
 #include "pages/GraphHitTest.h"
+#include "pages/GraphPainter.h"
 
 namespace corva::pages {
+
+// Curves drawn with one channel: a measurement, a target and the predicted result. A preview
+// replaces the channel's own response in the prediction (bands not applied yet).
+struct MeasurementOverlay {
+    std::optional<Response> measurement;  // on the response grid, as measured
+    std::optional<Response> target;
+    std::optional<Response> preview;
+};
 
 class ResponseGraph : public QWidget {
     Q_OBJECT
@@ -36,6 +46,13 @@ public:
     int currentBand() const { return band_; }
     PlotSize plotSize() const { return plot_; }
     const QString& legendName(int channel) const;
+
+    // Shows or removes (nothing) a measurement with the channel; it is drawn while the channel
+    // is the current one.
+    void SetMeasurementOverlay(int channel, std::optional<MeasurementOverlay> overlay);
+    const std::optional<MeasurementOverlay>& measurementOverlay(int channel) const {
+        return overlays_.at(static_cast<std::size_t>(channel));
+    }
 
     QSize sizeHint() const override { return {1280, 330}; }
     QSize minimumSizeHint() const override { return {320, 160}; }
@@ -77,6 +94,7 @@ private:
     void RebuildGridLayer();
     void RebuildBackLayer();
     void ApplyLanguage();
+    void PaintOverlay(QPainter& painter) const;
 
     TuningSession& session_;
     ChannelEditor editor_;
@@ -94,6 +112,8 @@ private:
     QPixmap backLayer_;
     bool backLayerStale_ = true;
     std::array<QPolygon, kOutputChannelCount> curves_{};
+    std::array<std::optional<MeasurementOverlay>, kOutputChannelCount> overlays_{};
+    OverlayKey overlayKey_;
 
     DragTarget drag_ = DragTarget::None;
     std::optional<PlotPoint> lastDragPoint_;
