@@ -8,7 +8,10 @@
 #include "controls/LockButton.h"
 #include "pages/DelayPanel.h"
 #include "pages/FullInterfacePage.h"
+#include "shell/AlignDialog.h"
 #include "shell/AppContext.h"
+#include "shell/AutoEqDialog.h"
+#include "shell/ImportFiltersDialog.h"
 #include "shell/LockCommand.h"
 #include "shell/MainView.h"
 #include "shell/PageArea.h"
@@ -43,6 +46,43 @@ MainWindow::MainWindow(AppContext& context)
     }
     SwitchToFullLayout();
     WireLockAndReport();
+    WireMeasurementTools();
+}
+
+void MainWindow::WireMeasurementTools() {
+    TopBar& bar = view_->topBar();
+    const auto wire = [&bar, this](MoreCommand command, auto open) {
+        QAction* entry = bar.moreAction(command);
+        entry->setEnabled(true);
+        connect(entry, &QAction::triggered, this, open);
+    };
+    wire(MoreCommand::ImportFilters, [this] { OpenImportFilters(); });
+    wire(MoreCommand::AutoEq, [this] { OpenAutoEq(); });
+    wire(MoreCommand::AlignDistances, [this] { OpenAlign(); });
+}
+
+template <class Dialog>
+Dialog* MainWindow::OpenTool(QPointer<Dialog>& dialog) {
+    if (!dialog) {
+        dialog = new Dialog(context_, view().pageArea().page(), this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    return dialog;
+}
+
+AutoEqDialog* MainWindow::OpenAutoEq() {
+    return OpenTool(autoEq_);
+}
+
+ImportFiltersDialog* MainWindow::OpenImportFilters() {
+    return OpenTool(importFilters_);
+}
+
+AlignDialog* MainWindow::OpenAlign() {
+    return OpenTool(align_);
 }
 
 void MainWindow::WireLockAndReport() {

@@ -3,13 +3,17 @@
 // inset by 2 pixels visible.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include "shell/ScreenshotPanel.h"
 
 namespace corva::shell {
 
+class AlignDialog;
 class AppContext;
+class AutoEqDialog;
+class ImportFiltersDialog;
 class LockCommand;
 class MainView;
 class ReportWindow;
@@ -32,6 +36,10 @@ public:
     LockCommand& lockCommand() { return *lock_; }
     // The "More" menu's report entry: the report window, modal over this window.
     ReportWindow* OpenReport();
+    // The measurement tools of the "More" menu, one window each, opened or brought forward.
+    AutoEqDialog* OpenAutoEq();
+    ImportFiltersDialog* OpenImportFilters();
+    AlignDialog* OpenAlign();
     // Opens a window for a --screenshot run and returns it.
     QWidget* OpenForScreenshot(ScreenshotPanel panel);
 
@@ -42,10 +50,16 @@ protected:
 private:
     void PlaceCentred(QSize size);
     void WireLockAndReport();
+    void WireMeasurementTools();
+    template <class Dialog>
+    Dialog* OpenTool(QPointer<Dialog>& dialog);
 
     AppContext& context_;
     MainView* view_;
     LockCommand* lock_ = nullptr;
+    QPointer<AutoEqDialog> autoEq_;
+    QPointer<ImportFiltersDialog> importFilters_;
+    QPointer<AlignDialog> align_;
     bool fullLayout_ = false;
 };
 

@@ -12,6 +12,7 @@
 #include "shell/Language.h"
 #include "shell/LockTexts.h"
 #include "shell/ShellStyle.h"
+#include "shell/MeasurementTexts.h"
 #include "shell/ShellTexts.h"
 
 namespace corva::shell {
@@ -83,8 +84,10 @@ TopBar::TopBar(Language& language, QWidget* parent)
     // Commands that have no control in the standard layout; each entry is enabled once its
     // command exists.
     moreMenu_->setObjectName(QStringLiteral("moreMenu"));
-    for (const UiText* label : {&text::kProgramDialog, &text::kMusicFiles, &text::kModeFiles,
-                                &text::kParameterReport, &text::kProtectUnlock}) {
+    for (const UiText* label :
+         {&text::kProgramDialog, &text::kMusicFiles, &text::kModeFiles, &text::kParameterReport,
+          &text::kProtectUnlock, &text::kImportFiltersEntry, &text::kAutoEqEntry,
+          &text::kAlignEntry}) {
         QAction* action = moreMenu_->addAction(QString());
         action->setEnabled(false);
         language_.BindText(action, *label);

@@ -29,7 +29,16 @@ enum class ConnectionLook {
 };
 
 // The commands of the "More" menu, in menu order.
-enum class MoreCommand { ProgramDialog, MusicFiles, ModeFiles, ParameterReport, ProtectUnlock };
+enum class MoreCommand {
+    ProgramDialog,
+    MusicFiles,
+    ModeFiles,
+    ParameterReport,
+    ProtectUnlock,
+    ImportFilters,
+    AutoEq,
+    AlignDistances,
+};
 
 class TopBar : public QWidget {
     Q_OBJECT

@@ -163,8 +163,10 @@ TEST_F(MainWindowTest, APanelClosesWhenItLosesTheActivationUnlessTheProgramIsBus
 
 TEST_F(MainWindowTest, TheMoreMenuListsItsCommandsThoseStillToComeDisabled) {
     QMenu* menu = bar().moreMenu();
-    ASSERT_EQ(menu->actions().size(), 5);
-    for (const MoreCommand command : {MoreCommand::ParameterReport, MoreCommand::ProtectUnlock}) {
+    ASSERT_EQ(menu->actions().size(), 8);
+    for (const MoreCommand command :
+         {MoreCommand::ParameterReport, MoreCommand::ProtectUnlock, MoreCommand::ImportFilters,
+          MoreCommand::AutoEq, MoreCommand::AlignDistances}) {
         EXPECT_TRUE(bar().moreAction(command)->isEnabled());
     }
     for (const MoreCommand command :
@@ -173,6 +175,8 @@ TEST_F(MainWindowTest, TheMoreMenuListsItsCommandsThoseStillToComeDisabled) {
     }
     EXPECT_EQ(bar().moreAction(MoreCommand::ProtectUnlock)->text(),
               QStringLiteral("Protect or unlock..."));
+    EXPECT_EQ(bar().moreAction(MoreCommand::AlignDistances)->text(),
+              QStringLiteral("Align from distances..."));
 }
 
 // A field that counts the keys it is given (not the modifier keys pressed on their own).

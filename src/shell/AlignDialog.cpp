@@ -1,0 +1,88 @@
+#include "shell/AlignDialog.h"
+
+#include <cmath>
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "controls/TypedNumber.h"
+#include "dsp/values/DelayCodes.h"
+#include "model/ChannelEditor.h"
+#include "pages/FullInterfacePage.h"
+#include "shell/AppContext.h"
+#include "shell/MeasurementTexts.h"
+
+namespace corva::shell {
+
+AlignDialog::AlignDialog(AppContext& context, pages::FullInterfacePage& page, QWidget* parent)
+    : ToolDialog(context, page, text::kAlignTitle, parent), unit_{new QComboBox(this)} {
+    unit_->addItems({Pick(text::kCentimetres), Pick(text::kInches)});
+    unit_->setAccessibleName(QStringLiteral("Distance unit"));
+    unit_->setToolTip(Pick(text::kDistanceUnitTip));
+    form()->addRow(Pick(text::kDistanceUnit), unit_);
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        auto* field = new QLineEdit(this);
+        const QString name = page_.channelButton(c)->text();
+        field->setAccessibleName(QStringLiteral("Distance to channel %1").arg(c + 1));
+        field->setToolTip(Pick(text::kDistanceTip).arg(name));
+        distances_.at(static_cast<std::size_t>(c)) = field;
+        form()->addRow(name, field);
+    }
+}
+
+void AlignDialog::Preview() {
+    tuning::ChannelDistances distances{};
+    bool any = false;
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        const QString typed = distances_.at(static_cast<std::size_t>(c))->text().trimmed();
+        if (typed.isEmpty()) {
+            continue;
+        }
+        const auto distance = controls::ParseTypedNumber(typed);
+        if (!distance || !std::isfinite(*distance) || *distance < 0.0) {
+            Refuse(Pick(text::kNotANumberDistance).arg(page_.channelButton(c)->text()));
+            return;
+        }
+        distances[static_cast<std::size_t>(c)] = *distance;
+        any = true;
+    }
+    if (!any) {
+        Refuse(Pick(text::kNoDistances));
+        return;
+    }
+    const auto unit = unit_->currentIndex() == 1 ? tuning::DistanceUnit::Inches
+                                                 : tuning::DistanceUnit::Centimetres;
+    const tuning::TimeAlignment alignment = tuning::AlignFromDistances(distances, unit);
+    QStringList lines;
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        const auto& aligned = alignment.channels[static_cast<std::size_t>(c)];
+        if (!aligned.delayCode) {
+            continue;
+        }
+        const QString shown = QString::fromStdString(
+            DelayFieldText(*aligned.delayCode, DelayUnit::Milliseconds));
+        lines << Pick(aligned.limited ? text::kAlignedLimited : text::kAlignedDelay)
+                     .arg(page_.channelButton(c)->text(), shown);
+    }
+    ShowResult(lines.join(QLatin1Char('\n')), true);
+    alignment_ = alignment;
+    emit PreviewFinished();
+}
+
+void AlignDialog::Apply() {
+    if (!alignment_) {
+        return;
+    }
+    std::array<std::optional<int>, kOutputChannelCount> codes{};
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        codes[static_cast<std::size_t>(c)] = alignment_->channels[static_cast<std::size_t>(c)].delayCode;
+    }
+    ChannelEditor(context_.session()).CommitDelays(codes);
+    page_.RefreshAll();
+    ShowResult(resultLabel()->text() + QStringLiteral("\n") + Pick(text::kApplied), false);
+}
+
+}  // namespace corva::shell

@@ -1,0 +1,42 @@
+// "Import filters...": a REW or Equalizer APO filter file placed on the current channel, each
+// filter snapped to what the processor can hold; the preview lists what every filter became
+// and draws the file's curve against the processor's before anything is sent.
+#pragma once
+
+#include <optional>
+
+#include "shell/ToolDialog.h"
+#include "tuning/FilterImport.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace corva::shell {
+
+class ImportFiltersDialog : public ToolDialog {
+    Q_OBJECT
+
+public:
+    ImportFiltersDialog(AppContext& context, pages::FullInterfacePage& page, QWidget* parent);
+
+    QLineEdit* fileField() const { return file_; }
+    QCheckBox* applyRestBox() const { return applyRest_; }
+    QPlainTextEdit* filterList() const { return list_; }
+    const std::optional<tuning::FilterImport>& plan() const { return plan_; }
+
+protected:
+    void Preview() override;
+    void Apply() override;
+
+private:
+    QString Describe(const tuning::ImportedFilter& imported) const;
+
+    QLineEdit* file_;
+    QCheckBox* applyRest_;
+    QPlainTextEdit* list_;
+    int channel_ = 0;
+    std::optional<tuning::FilterImport> plan_;
+};
+
+}  // namespace corva::shell
