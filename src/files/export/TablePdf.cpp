@@ -127,7 +127,7 @@ Status RenderPdf(const ParameterTable& table, const std::string& path, UiLanguag
         writer.setResolution(kDotsPerInch);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Point));
-        writer.setTitle(QString::fromStdString(PrintDocumentName()));
+        writer.setTitle(QString::fromStdString(PrintDocumentName(table.facts, language)));
         writer.setCreator(QStringLiteral("Corva DSP"));
 
         const PrintFonts fonts;
