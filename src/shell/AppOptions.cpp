@@ -2,6 +2,10 @@
 
 #include <QCommandLineParser>
 
+#include <cstdio>
+
+#include "core/ProgramVersion.h"
+
 namespace corva::shell {
 
 OptionsParse ParseOptions(const QStringList& arguments) {
@@ -29,8 +33,10 @@ OptionsParse ParseOptions(const QStringList& arguments) {
     const QCommandLineOption lang(QStringLiteral("lang"),
                                   QStringLiteral("Interface language for this run: en or zh."),
                                   QStringLiteral("en|zh"));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("Print the program's version and exit."));
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addOptions({demo, demoState, tcp, serial, screenshot, lang});
+    parser.addOptions({demo, demoState, tcp, serial, screenshot, lang, version});
 
     OptionsParse result;
     if (!parser.parse(arguments)) {
@@ -39,6 +45,11 @@ OptionsParse ParseOptions(const QStringList& arguments) {
     }
     if (parser.isSet(help)) {
         result.error = parser.helpText();
+        result.helpShown = true;
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.error = QStringLiteral("corva-dsp %1").arg(QString::fromUtf8(ProgramVersion()));
         result.helpShown = true;
         return result;
     }
@@ -91,6 +102,19 @@ OptionsParse ParseOptions(const QStringList& arguments) {
     }
     result.options = options;
     return result;
+}
+
+std::optional<int> AnswerWithoutWindow(const QStringList& arguments) {
+    const OptionsParse parse = ParseOptions(arguments);
+    if (parse.options) {
+        return std::nullopt;
+    }
+    if (parse.helpShown) {
+        std::fprintf(stdout, "%s\n", parse.error.toLocal8Bit().constData());
+        return kOptionsAnswered;
+    }
+    std::fprintf(stderr, "corva-dsp: %s\n", parse.error.toLocal8Bit().constData());
+    return kOptionsWrong;
 }
 
 }  // namespace corva::shell
