@@ -141,9 +141,8 @@ std::optional<ExitCode> RefuseOutputPath(const CliDevice& device, const std::str
     }
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-        return UsageError(device,
-                          {"the output is a folder, not a file", "输出路径是文件夹，不是文件"},
-                          path);
+        return UsageError(
+            device, {"the output is a folder, not a file", "输出路径是文件夹，不是文件"}, path);
     }
     return std::nullopt;
 }

@@ -22,7 +22,8 @@ ExitCode RunLoad(CliDevice& device, const CliOptions& options) {
             const MusicFileLoadResult loaded =
                 LoadMusicFile(device.session(), controller.bulk(), path);
             if (!loaded.status.ok()) {
-                device.PrintError(loaded.status.message(), ReadFailureDetail(path, device.language()));
+                device.PrintError(loaded.status.message(),
+                                  ReadFailureDetail(path, device.language()));
                 return kFileError;
             }
             if (!loaded.sent) {

@@ -20,9 +20,9 @@ UiText Usage() {
 // "120" is a delay code; "2.5ms", "80cm" and "31in" go through the delay page's entry
 // conversion. Limited to 0..259 either way.
 std::optional<int> ParsePositionDelay(std::string_view text) {
-    for (const auto& [suffix, unit] : {std::pair{"ms", DelayUnit::Milliseconds},
-                                       std::pair{"cm", DelayUnit::Centimetres},
-                                       std::pair{"in", DelayUnit::Inches}}) {
+    for (const auto& [suffix, unit] :
+         {std::pair{"ms", DelayUnit::Milliseconds}, std::pair{"cm", DelayUnit::Centimetres},
+          std::pair{"in", DelayUnit::Inches}}) {
         if (const auto number = WithoutSuffix(text, suffix)) {
             if (!ParseNumber(*number)) {
                 return std::nullopt;
@@ -42,8 +42,8 @@ std::string PositionTitle(int position, UiLanguage language) {
 }
 
 std::string DelayText(int delayCode) {
-    return std::to_string(delayCode) + " (" +
-           DelayFieldText(delayCode, DelayUnit::Milliseconds) + "ms)";
+    return std::to_string(delayCode) + " (" + DelayFieldText(delayCode, DelayUnit::Milliseconds) +
+           "ms)";
 }
 
 void PrintTable(const CliDevice& device, const CliOptions& options, const PositionsView& table) {
@@ -60,14 +60,14 @@ void PrintTable(const CliDevice& device, const CliOptions& options, const Positi
     }
     const UiLanguage language = device.language();
     for (int position = 0; position < listening_table::kPositionCount; ++position) {
-        std::string line = (position == table.current ? "* " : "  ") +
-                           PositionTitle(position, language) + ":";
+        std::string line =
+            (position == table.current ? "* " : "  ") + PositionTitle(position, language) + ":";
         const auto& row = table.delayCodes[static_cast<std::size_t>(position)];
         for (int channel = 0; channel < kOutputChannelCount; ++channel) {
-            line += " " + ChannelArgumentName(channel) + "=" +
-                    DelayFieldText(row[static_cast<std::size_t>(channel)],
-                                   DelayUnit::Milliseconds) +
-                    "ms";
+            line +=
+                " " + ChannelArgumentName(channel) + "=" +
+                DelayFieldText(row[static_cast<std::size_t>(channel)], DelayUnit::Milliseconds) +
+                "ms";
         }
         std::printf("%s\n", line.c_str());
     }
@@ -129,10 +129,9 @@ ExitCode RunPositions(CliDevice& device, const CliOptions& options) {
         }
         const auto& row = table.delayCodes[static_cast<std::size_t>(applied)];
         for (const PositionDelay& delay : delays) {
-            device.PrintWhenSent(
-                UiText{"Position ", "听音位置 "}.In(device.language()) + title + " " +
-                ChannelArgumentName(delay.channel) + "=" +
-                DelayText(row[static_cast<std::size_t>(delay.channel)]));
+            device.PrintWhenSent(UiText{"Position ", "听音位置 "}.In(device.language()) + title +
+                                 " " + ChannelArgumentName(delay.channel) + "=" +
+                                 DelayText(row[static_cast<std::size_t>(delay.channel)]));
         }
         return kDone;
     });

@@ -8,9 +8,9 @@
 
 #include "ChannelArgument.h"
 #include "CommandSupport.h"
-#include "files/SafeFileWriter.h"
 #include "commands/TuningFiles.h"
 #include "dsp/values/NumberText.h"
+#include "files/SafeFileWriter.h"
 
 namespace corva::cli {
 namespace {
@@ -40,8 +40,8 @@ ExitCode Emit(const CliDevice& device, const std::string& lines,
         return kDone;
     }
     if (const Status written = WriteFileSafely(*csvPath, lines); !written.ok()) {
-        return ReportWriteFailure(
-            device, {"The response cannot be written!", "无法写入响应曲线!"}, *csvPath, written);
+        return ReportWriteFailure(device, {"The response cannot be written!", "无法写入响应曲线!"},
+                                  *csvPath, written);
     }
     return kDone;
 }

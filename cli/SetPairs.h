@@ -35,8 +35,8 @@ struct SetEdit {
     std::string keyText;  // as the command line names it: "hpf.freq", "eq3.q"
     CrossoverFilter filter = CrossoverFilter::HighPass;
     int band = 0;            // 0..30; the input 1..4 of a routing share
-    int value = 0;        // a delay code, a kind, a slope index, a release code, or 0/1
-    double number = 0.0;  // dB, dBu, Hz, ms, percent or Q, as typed; the edit API limits it
+    int value = 0;           // a delay code, a kind, a slope index, a release code, or 0/1
+    double number = 0.0;     // dB, dBu, Hz, ms, percent or Q, as typed; the edit API limits it
     std::string recordText;  // a name in the record's code page
 };
 

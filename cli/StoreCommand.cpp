@@ -50,8 +50,8 @@ ExitCode RunStore(CliDevice& device, const CliOptions& options) {
         const std::string number = std::to_string(*preset);
         // As stored: the alignment may have put a blank before a double-byte character.
         const std::string stored = DecodeRecordText(aligned);
-        device.SayWhenSent({"Stored as preset " + number + " " + stored,
-                            "已保存为预置 " + number + " " + stored});
+        device.SayWhenSent(
+            {"Stored as preset " + number + " " + stored, "已保存为预置 " + number + " " + stored});
         return kDone;
     });
 }

@@ -163,8 +163,8 @@ ExitCode Output(CliDevice& device, const CliOptions& options, const TableRequest
     }
     const auto written = [&](const Status& status, const std::string& path) {
         if (!status.ok()) {
-            (void)ReportWriteFailure(
-                device, {"The table cannot be exported!", "参数表导出失败!"}, path, status);
+            (void)ReportWriteFailure(device, {"The table cannot be exported!", "参数表导出失败!"},
+                                     path, status);
             return false;
         }
         device.Say({"Wrote " + path, "已写入 " + path});
@@ -213,7 +213,8 @@ ExitCode RunTable(CliDevice& device, const CliOptions& options) {
         TuningSession session;
         const TuningFileLoad load = LoadTuningFile(session, request->file);
         if (!load.status.ok()) {
-            device.PrintError(load.status.message(), ReadFailureDetail(request->file, device.language()));
+            device.PrintError(load.status.message(),
+                              ReadFailureDetail(request->file, device.language()));
             return kFileError;
         }
         if (session.IsProtected()) {
@@ -232,8 +233,7 @@ ExitCode RunTable(CliDevice& device, const CliOptions& options) {
             return kLinkError;
         }
         ParameterTable table = BuildParameterTable(device.session(), request->unit);
-        table.facts =
-            ProcessorReportFacts(device.session(), device.controller().linkDescription());
+        table.facts = ProcessorReportFacts(device.session(), device.controller().linkDescription());
         return Output(device, options, *request, table);
     });
 }

@@ -22,10 +22,11 @@ std::string ChannelText(const TuningSnapshot& tuning, int channel, UiLanguage la
     };
     std::string text =
         say("Channel ", "通道 ") + std::to_string(channel + 1) + " " +
-        ChannelNameOfRecord(tuning, channel) + say(": ", "：") + OnLabel(out.on ? 1 : 0).In(language) +
-        ", " + PolarityLabel(out.polarity).In(language) + ", " + ChannelGainLabel(out.gainCode) +
-        say(", delay ", ", 延时 ") + DelayFieldText(out.delayCode, DelayUnit::Milliseconds) +
-        "ms, " + say("EQ mode ", "均衡模式 ") + BandTypeLabel(0, out.geqMode).In(language) + "\n";
+        ChannelNameOfRecord(tuning, channel) + say(": ", "：") +
+        OnLabel(out.on ? 1 : 0).In(language) + ", " + PolarityLabel(out.polarity).In(language) +
+        ", " + ChannelGainLabel(out.gainCode) + say(", delay ", ", 延时 ") +
+        DelayFieldText(out.delayCode, DelayUnit::Milliseconds) + "ms, " +
+        say("EQ mode ", "均衡模式 ") + BandTypeLabel(0, out.geqMode).In(language) + "\n";
     text += say("  HPF ", "  低切 ") + CrossoverText(out.highPass, language) +
             say("; LPF ", "；高切 ") + CrossoverText(out.lowPass, language) + "\n";
     text += say("  Limiter ", "  限幅 ") + LimiterThresholdLabel(out.limiterThresholdCode) +
@@ -54,11 +55,11 @@ std::string ChannelText(const TuningSnapshot& tuning, int channel, UiLanguage la
 
 std::string TuningText(const TuningSnapshot& tuning, UiLanguage language) {
     const UiText yesNo = tuning.isProtected ? UiText{"yes", "是"} : UiText{"no", "否"};
-    std::string text =
-        UiText{"Name:      ", "名称：  "}.In(language) + DecodeRecordText(tuning.liveName) + "\n" +
-        UiText{"Protected: ", "加密：  "}.In(language) + yesNo.In(language) + "\n" +
-        UiText{"Position:  ", "听音位置："}.In(language) +
-        ListeningPositionName(tuning.positions.current).In(language) + "\n";
+    std::string text = UiText{"Name:      ", "名称：  "}.In(language) +
+                       DecodeRecordText(tuning.liveName) + "\n" +
+                       UiText{"Protected: ", "加密：  "}.In(language) + yesNo.In(language) + "\n" +
+                       UiText{"Position:  ", "听音位置："}.In(language) +
+                       ListeningPositionName(tuning.positions.current).In(language) + "\n";
     if (tuning.isProtected) {
         return text;  // the channel values stay inside
     }

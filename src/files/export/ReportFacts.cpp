@@ -9,9 +9,7 @@ namespace corva {
 namespace {
 
 std::string Now() {
-    return QDateTime::currentDateTime()
-        .toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-        .toStdString();
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString();
 }
 
 std::string LiveName(const TuningSession& session) {
@@ -45,8 +43,7 @@ ReportFacts FileReportFacts(const TuningSession& session, const std::string& pat
     return facts;
 }
 
-ReportFacts ProcessorReportFacts(const TuningSession& session,
-                                 const std::string& linkDescription) {
+ReportFacts ProcessorReportFacts(const TuningSession& session, const std::string& linkDescription) {
     ReportFacts facts;
     facts.tuningName = LiveName(session);
     facts.source = {"Processor (" + linkDescription + ")", "处理器（" + linkDescription + "）"};
@@ -57,8 +54,7 @@ ReportFacts ProcessorReportFacts(const TuningSession& session,
 UiText ReportHeaderText(const ReportFacts& facts) {
     const UiText name = facts.tuningName.empty() ? UiText{"(no name)", "（未命名）"}
                                                  : UiText{facts.tuningName, facts.tuningName};
-    UiText text{"Parameter report: " + name.english + "\r\n",
-                "参数报告：" + name.chinese + "\r\n"};
+    UiText text{"Parameter report: " + name.english + "\r\n", "参数报告：" + name.chinese + "\r\n"};
     if (!facts.source.english.empty()) {
         text.english += "Source: " + facts.source.english;
         text.chinese += "来源：" + facts.source.chinese;
