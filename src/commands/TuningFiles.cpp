@@ -53,10 +53,9 @@ TuningFileLoad LoadTuningFile(TuningSession& session, const std::string& path) {
         case TuningFileKind::Complete: {
             SessionState& state = session.engine();
             std::lock_guard lock(state.sendLock);
-            load.status =
-                load.kind == TuningFileKind::Single
-                    ? ReadSingleJson(path, state.image, state.protection, load.header)
-                    : ReadCompleteJson(path, state.image, state.protection, load.header);
+            load.status = load.kind == TuningFileKind::Single
+                              ? ReadSingleJson(path, state.image, state.protection, load.header)
+                              : ReadCompleteJson(path, state.image, state.protection, load.header);
             if (load.status.ok()) {
                 state.model.LoadFromImage(state.image, 0);
             }

@@ -155,8 +155,9 @@ TEST_F(CliFilesTest, EveryFileCommandReportsAWriteThatFailsAndKeepsTheOldFile) {
     };
     ASSERT_EQ(Sim({"backup", "all.qvma"}).exitCode, 0);
     for (const auto& command : commands) {
-        const std::string output = *std::find_if(command.begin(), command.end(),
-                                                 [](const auto& arg) { return arg.rfind("out.", 0) == 0; });
+        const std::string output =
+            *std::find_if(command.begin(), command.end(),
+                          [](const auto& arg) { return arg.rfind("out.", 0) == 0; });
         SCOPED_TRACE(command[command[0] == "--sim" ? 1 : 0] + " " + output);
         const std::string target = scratch.File(output);
         const std::string message = ExpectFailedOverwriteKeepsOldFile(target, [&] {
@@ -174,8 +175,7 @@ TEST_F(CliFilesTest, EveryFileCommandReportsAWriteThatFailsAndKeepsTheOldFile) {
         const auto error = message.find("corva-dsp-cli: ");
         ASSERT_NE(error, std::string::npos) << message;
         EXPECT_EQ(message.find("corva-dsp-cli: ", error + 1), std::string::npos) << message;
-        EXPECT_NE(message.find("(" + output + ": file too large)", error),
-                  std::string::npos)
+        EXPECT_NE(message.find("(" + output + ": file too large)", error), std::string::npos)
             << message;
         EXPECT_EQ(message.find("[ERROR]"), std::string::npos) << message;
     }
@@ -190,10 +190,8 @@ TEST_F(CliFilesTest, AFolderOrNoNameIsNoOutputAndAFullDeviceFails) {
         return RunCli(command, scratch.path());
     };
     const std::vector<std::vector<std::string>> exports = {
-        {"table", "tune.qvms", "--csv", "OUT"},
-        {"table", "tune.qvms", "--xlsx", "OUT"},
-        {"table", "tune.qvms", "--pdf", "OUT"},
-        {"response", "tune.qvms", "FL", "--csv", "OUT"},
+        {"table", "tune.qvms", "--csv", "OUT"}, {"table", "tune.qvms", "--xlsx", "OUT"},
+        {"table", "tune.qvms", "--pdf", "OUT"}, {"response", "tune.qvms", "FL", "--csv", "OUT"},
         {"--sim", "--trace", "OUT", "info"},
     };
     for (const auto& command : exports) {

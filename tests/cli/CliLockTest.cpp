@@ -88,10 +88,10 @@ TEST_F(CliLockTest, ProtectedTuningIsReadOnlyAndStaysInside) {
     const CliRun showText = RunCli({"--lang", "en", "show", "locked.wkcs"}, scratch.path());
     EXPECT_EQ(showText.exitCode, 4);
     EXPECT_EQ(showText.out.find("Channel"), std::string::npos) << showText.out;
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"table", "locked.wkcs"},
-             {"table", "locked.wkcs", "--pdf", "locked.pdf"},
-             {"response", "locked.wkcs", "FL"}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"table", "locked.wkcs"},
+                                               {"table", "locked.wkcs", "--pdf", "locked.pdf"},
+                                               {"response", "locked.wkcs", "FL"}}) {
         const CliRun refused = RunCli(args, scratch.path());
         EXPECT_EQ(refused.exitCode, 4) << ::testing::PrintToString(args);
         EXPECT_EQ(refused.ErrLines().size(), 1u) << refused.err;

@@ -49,13 +49,13 @@ TEST_F(CliUsageTest, WrongCommandLinesAreExitCodeOne) {
 
 TEST_F(CliUsageTest, LinkOptionsThatCannotBeMeantAreRefused) {
     // Two links, or the simulator's memory without the simulator: which one was meant?
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--sim", "--tcp", "127.0.0.1:1", "info"},
-             {"--usb", "--sim", "info"},
-             {"--serial", "/dev/null", "--usb-path", "x", "info"},
-             {"--sim-state", "s.state", "info"},
-             {"--sim-state", "", "--sim", "info"},
-             {"--sim", "--trace", "", "info"}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"--sim", "--tcp", "127.0.0.1:1", "info"},
+                                               {"--usb", "--sim", "info"},
+                                               {"--serial", "/dev/null", "--usb-path", "x", "info"},
+                                               {"--sim-state", "s.state", "info"},
+                                               {"--sim-state", "", "--sim", "info"},
+                                               {"--sim", "--trace", "", "info"}}) {
         const CliRun run = RunCli(args, scratch.path());
         EXPECT_EQ(run.exitCode, 1) << ::testing::PrintToString(args);
         EXPECT_EQ(run.ErrLines().size(), 1u) << run.err;
@@ -117,7 +117,8 @@ TEST_F(CliUsageTest, MessagesFollowTheLanguage) {
     // Labels too, not only messages.
     const CliRun info = RunCli({"--lang", "zh", "--sim", "info"}, scratch.path());
     ASSERT_EQ(info.exitCode, 0) << info.err;
-    for (const char* label : {"版本：", "连接：", "当前音效：", "加密：    否", "主音量：", "预置："}) {
+    for (const char* label :
+         {"版本：", "连接：", "当前音效：", "加密：    否", "主音量：", "预置："}) {
         EXPECT_NE(info.out.find(label), std::string::npos) << label << "\n" << info.out;
     }
     EXPECT_EQ(info.out.find("Version"), std::string::npos) << info.out;

@@ -2,8 +2,8 @@
 // its empty positions, page labels, and that nothing leaves the printable area.
 #include <gtest/gtest.h>
 
-#include "export/ExportTestSupport.h"
 #include "core/ProgramVersion.h"
+#include "export/ExportTestSupport.h"
 #include "files/export/TablePageLayout.h"
 
 namespace corva {

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "export/ExportTestSupport.h"
 #include "core/ProgramVersion.h"
+#include "export/ExportTestSupport.h"
 #include "files/export/ParameterTableExport.h"
 
 namespace corva {

@@ -50,9 +50,8 @@ int MainVolumeCodeForDb(std::optional<double> volumeDb) {
 }
 
 int LimiterThresholdCodeForDbu(double thresholdDbu) {
-    const double limited =
-        std::clamp(NumberOr(thresholdDbu, 0.0),
-                   kLowestLimiterThresholdDbu, kHighestLimiterThresholdDbu);
+    const double limited = std::clamp(NumberOr(thresholdDbu, 0.0), kLowestLimiterThresholdDbu,
+                                      kHighestLimiterThresholdDbu);
     const auto code = static_cast<int>(std::lround((limited - kLowestLimiterThresholdDbu) * 10));
     return std::clamp(code, 0, kLimiterThresholdCodeTop);
 }

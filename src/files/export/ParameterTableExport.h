@@ -25,9 +25,9 @@ Status ExportCsv(const ParameterTableText& table, const std::string& path);
 // cell as text (empty cells of the separator rows stay blank).
 Status ExportXlsx(const ParameterTableText& table, const std::string& path);
 
-// The printed table as PDF pages: the report's facts as title, page number, a framed grid of the rows with the
-// headings repeated on every page. Texts and page labels follow `language`; Chinese needs a
-// CJK font installed. Needs a QGuiApplication for its fonts; without one it fails with a
+// The printed table as PDF pages: the report's facts as title, page number, a framed grid of the
+// rows with the headings repeated on every page. Texts and page labels follow `language`; Chinese
+// needs a CJK font installed. Needs a QGuiApplication for its fonts; without one it fails with a
 // message.
 Status RenderPdf(const ParameterTable& table, const std::string& path, UiLanguage language);
 
