@@ -226,6 +226,9 @@ TEST_F(CliFilesTest, FileErrorsSayWhyAfterTheSystemsText) {
     const CliRun firmware = Offline({"firmware", "missing.bin"});
     EXPECT_EQ(firmware.exitCode, 2);
     EXPECT_EQ(firmware.err, "corva-dsp-cli: Bin File error! (missing.bin: no such file)\n");
+    const CliRun loaded = Sim({"load", "missing.qvms"});
+    EXPECT_EQ(loaded.exitCode, 2);
+    EXPECT_NE(loaded.err.find("(missing.qvms: no such file)"), std::string::npos) << loaded.err;
     const CliRun shown = Offline({"show", "missing.qvma"});
     EXPECT_EQ(shown.exitCode, 2);
     EXPECT_NE(shown.err.find("(missing.qvma: no such file)"), std::string::npos) << shown.err;
