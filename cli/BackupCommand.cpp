@@ -25,6 +25,9 @@ ExitCode RunBackup(CliDevice& device, const CliOptions& options) {
         return UsageError(device, {"usage: backup FILE.qvma [--with-inputs]",
                                    "用法: backup FILE.qvma [--with-inputs]"});
     }
+    if (auto refused = RefuseOutputPath(device, path)) {
+        return *refused;
+    }
     return WithProcessor(device, [&] {
         if (TuningProtected(device)) {
             device.PrintError(ProtectedTuningRefusal());
@@ -57,7 +60,9 @@ ExitCode RunBackup(CliDevice& device, const CliOptions& options) {
         }
         if (!written->ok) {
             if (written->message) {
-                device.PrintError(written->message->text, written->message->detail);
+                const std::string& detail = written->message->detail;
+                return ReportWriteFailure(device, written->message->text, written->path,
+                                          Status::Fail({detail, detail}));
             }
             return kFileError;
         }

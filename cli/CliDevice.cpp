@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <set>
 
+#include "files/SafeFileWriter.h"
 #include "protocol/MemoryInUseMarkers.h"
 #include "protocol/links/HidDeviceEnumerator.h"
 #include "protocol/links/SerialLink.h"
@@ -42,10 +43,11 @@ CliDevice::CliDevice(const CliOptions& options, UiLanguage language)
     controller_ = std::make_unique<ConnectionController>(
         ConnectionController::Dependencies{session_, *devices_, *inUse_, timing_, notices_.Sink()});
     if (!options_.traceFile.empty()) {
-        if (trace_.Open(options_.traceFile)) {
+        if (const Status opened = trace_.Open(options_.traceFile); opened.ok()) {
             controller_->SetTraceHook(trace_.Hook());
         } else {
-            PrintError({"Cannot open the trace file.", "无法打开跟踪文件。"}, options_.traceFile);
+            PrintError({"Cannot open the trace file.", "无法打开跟踪文件。"},
+                       FileWriteDetail(options_.traceFile, opened.message()).In(language_));
             setupFailed_ = true;
         }
     }
@@ -55,13 +57,30 @@ CliDevice::CliDevice(const CliOptions& options, UiLanguage language)
 }
 
 CliDevice::~CliDevice() {
+    (void)Close();
+}
+
+ExitCode CliDevice::Close() {
+    if (closed_) {
+        return kDone;
+    }
+    closed_ = true;
     Disconnect();
+    ExitCode result = kDone;
+    // The worker has stopped: no more lines arrive.
+    if (const Status written = trace_.Close(); !written.ok()) {
+        PrintError({"The trace file cannot be written.", "无法写入跟踪文件。"},
+                   FileWriteDetail(options_.traceFile, written.message()).In(language_));
+        result = kFileError;
+    }
     // A memory file that could not be read is not overwritten.
     if (simulator_ && !options_.simState.empty() && !setupFailed_) {
         if (Status saved = simulator_->SaveState(options_.simState); !saved.ok()) {
             PrintError(saved.message(), options_.simState);
+            result = kFileError;
         }
     }
+    return result;
 }
 
 void CliDevice::Say(const UiText& text) const {

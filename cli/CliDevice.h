@@ -36,6 +36,9 @@ public:
     // then disconnects. kLinkError (already printed) when the wait failed.
     ExitCode Finish();
     void Disconnect();
+    // The end of the run: disconnects, writes the trace and the simulator's memory file.
+    // kFileError (already printed) when one of them cannot be written.
+    ExitCode Close();
     // The bulk transfer just queued numbers `frames` frames: show its progress.
     void ShowProgress(int frames) { progress_.Start(frames); }
     ProgressLine& progress() { return progress_; }
@@ -82,6 +85,7 @@ private:
     bool failed_ = false;
     bool updateFinished_ = false;
     bool setupFailed_ = false;
+    bool closed_ = false;
 };
 
 }  // namespace corva::cli

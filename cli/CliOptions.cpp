@@ -1,9 +1,13 @@
 #include "CliOptions.h"
 
+#include <filesystem>
+
 namespace corva::cli {
 
 ParsedOptions ParseCliOptions(const std::vector<std::string>& arguments) {
     CliOptions options;
+    int linkOptions = 0;  // one link per run: two would leave which one is used to chance
+    bool simStateGiven = false;
     std::size_t i = 0;
     const auto value = [&]() -> std::optional<std::string> {
         if (i + 1 >= arguments.size()) {
@@ -13,6 +17,10 @@ ParsedOptions ParseCliOptions(const std::vector<std::string>& arguments) {
     };
     for (; i < arguments.size(); ++i) {
         const std::string& arg = arguments[i];
+        if (arg == "--version" && options.command.empty()) {
+            options.version = true;
+            continue;
+        }
         const bool global = arg == "--usb" || arg == "--sim" || arg == "--json" ||
                             arg == "--usb-path" || arg == "--tcp" || arg == "--serial" ||
                             arg == "--sim-state" || arg == "--lang" || arg == "--trace";
@@ -28,6 +36,12 @@ ParsedOptions ParseCliOptions(const std::vector<std::string>& arguments) {
             options.command = arg;
             continue;
         }
+        if (arg == "--usb" || arg == "--sim" || arg == "--usb-path" || arg == "--tcp" ||
+            arg == "--serial") {
+            if (++linkOptions > 1) {
+                return {std::nullopt, "only one of --usb, --usb-path, --tcp, --serial and --sim"};
+            }
+        }
         if (arg == "--usb") {
             options.link = LinkChoice::FirstUsb;
         } else if (arg == "--sim") {
@@ -37,7 +51,7 @@ ParsedOptions ParseCliOptions(const std::vector<std::string>& arguments) {
         } else if (arg == "--usb-path" || arg == "--tcp" || arg == "--serial" ||
                    arg == "--sim-state" || arg == "--lang" || arg == "--trace") {
             const auto text = value();
-            if (!text) {
+            if (!text || text->empty()) {
                 return {std::nullopt, arg + " needs a value"};
             }
             if (arg == "--usb-path") {
@@ -55,7 +69,12 @@ ParsedOptions ParseCliOptions(const std::vector<std::string>& arguments) {
                 options.stream = SerialAddress(*text);
             } else if (arg == "--sim-state") {
                 options.simState = *text;
+                simStateGiven = true;
             } else if (arg == "--trace") {
+                std::error_code error;
+                if (std::filesystem::is_directory(*text, error)) {
+                    return {std::nullopt, "--trace takes a file, not a folder: " + *text};
+                }
                 options.traceFile = *text;
             } else if (*text == "en" || *text == "zh") {
                 options.language = *text == "zh" ? UiLanguage::Chinese : UiLanguage::English;
@@ -63,6 +82,12 @@ ParsedOptions ParseCliOptions(const std::vector<std::string>& arguments) {
                 return {std::nullopt, "--lang takes en or zh"};
             }
         }
+    }
+    if (simStateGiven && options.link != LinkChoice::Sim) {
+        return {std::nullopt, "--sim-state needs --sim"};
+    }
+    if (options.version) {
+        return {options, {}};
     }
     if (options.command.empty()) {
         return {std::nullopt, "no command given"};
@@ -74,11 +99,20 @@ std::string UsageText() {
     return "usage: corva-dsp-cli [--usb | --usb-path PATH | --tcp HOST[:PORT] | --serial PORT |\n"
            "                      --sim [--sim-state FILE]] [--lang en|zh] [--json]\n"
            "                      [--trace FILE] COMMAND [ARGS]\n"
+           "       corva-dsp-cli --version | --help\n"
            "with the processor:\n"
            "  info                      version, link, tuning, preset names, protection, volume\n"
            "  set CHANNEL KEY=VALUE...  edit an output channel (1..6 or FL FR SL SR ULF Center);\n"
            "                            keys: gain delay mute polarity name hpf.freq hpf.kind\n"
            "                            hpf.slope lpf.* eqN.freq eqN.gain eqN.q eqN.bypass\n"
+           "                            eq_mode limiter.threshold limiter.attack\n"
+           "                            limiter.release route.1..route.4\n"
+           "  link PAIR --from left|right  copy one channel of a pair onto the other and link\n"
+           "                            them (PAIR: 1-2 3-4 5-6 or FL-FR SL-SR ULF-Center)\n"
+           "  unlink PAIR               end the link of a pair\n"
+           "  positions                 the listening-position table\n"
+           "  positions set P CH=DELAY...  delays of position P (0..3): a code, 2.5ms or 80cm\n"
+           "  positions use P           make position P (0..3) the current one\n"
            "  volume DB                 main volume, -60..6 dB or off\n"
            "  master-mute on|off        mute or unmute the master output\n"
            "  presets                   names of the 15 stored presets\n"
@@ -102,6 +136,9 @@ std::string UsageText() {
            "  table [FILE] [--unit ms|cm|in] [--xlsx OUT] [--csv OUT] [--pdf OUT]\n"
            "                            the parameter table of a file (or of the processor)\n"
            "  convert IN OUT            music file <-> single preset file\n"
+           "  extract FILE.qvma N OUT.qvms\n"
+           "                            stored preset N (1..15) of a complete file as a\n"
+           "                            single preset file\n"
            "  response [FILE] CHANNEL [--csv OUT]\n"
            "                            summed response of a channel, freq_hz,db per line\n"
            "exit codes: 0 done, 1 wrong usage, 2 file error, 3 link error, 4 refused by the "

@@ -5,7 +5,10 @@
 #include <charconv>
 #include <cmath>
 
+#include <filesystem>
+
 #include "commands/ProcessorRequests.h"
+#include "files/SafeFileWriter.h"
 #include "protocol/ImageLayout.h"
 
 namespace corva::cli {
@@ -124,6 +127,42 @@ ExitCode ReportMessage(const CliDevice& device, const UserMessage& message, Exit
 
 bool TuningProtected(CliDevice& device) {
     return device.session().IsProtected();
+}
+
+ExitCode RefuseProtectedValues(const CliDevice& device) {
+    device.PrintError({"The tuning is protected: its channel values are not shown.",
+                       "音效已加密：不显示通道参数。"});
+    return kRefused;
+}
+
+std::optional<ExitCode> RefuseOutputPath(const CliDevice& device, const std::string& path) {
+    if (path.empty()) {
+        return UsageError(device, {"an output file needs a name", "输出文件需要文件名"});
+    }
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        return UsageError(
+            device, {"the output is a folder, not a file", "输出路径是文件夹，不是文件"}, path);
+    }
+    return std::nullopt;
+}
+
+ExitCode ReportWriteFailure(const CliDevice& device, const UiText& headline,
+                            const std::string& path, const Status& failed) {
+    device.PrintError(headline, FileWriteDetail(path, failed.message()).In(device.language()));
+    return kFileError;
+}
+
+std::string ReadFailureDetail(const std::string& path, UiLanguage language) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) {
+        return UiText{path + ": no such file", path + "：文件不存在"}.In(language);
+    }
+    if (std::filesystem::is_directory(status)) {
+        return UiText{path + ": it is a folder", path + "：这是一个文件夹"}.In(language);
+    }
+    return path;
 }
 
 UiText TuningFileKindError(const char* accepted) {

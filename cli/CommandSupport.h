@@ -56,7 +56,21 @@ ExitCode ReportMessage(const CliDevice& device, const UserMessage& message,
 // True when the live tuning is protected (the caller holds no lock).
 bool TuningProtected(CliDevice& device);
 
-// The refusal of anything that would write protected tuning out in the clear.
+// Refuses the channel values of protected tuning: what the window keeps read-only the tool
+// neither prints nor exports. One line, kRefused.
+ExitCode RefuseProtectedValues(const CliDevice& device);
+
+// An output path that cannot be meant (empty, or an existing folder): one line and kUsage.
+std::optional<ExitCode> RefuseOutputPath(const CliDevice& device, const std::string& path);
+
+// `headline`, then the failed write's path and reason in brackets; kFileError.
+ExitCode ReportWriteFailure(const CliDevice& device, const UiText& headline,
+                            const std::string& path, const Status& failed);
+
+// What to say after a message about a file that could not be read: "car.qvma: no such
+// file", or the path alone when the file is there (then its content was the trouble).
+std::string ReadFailureDetail(const std::string& path, UiLanguage language);
+
 // The usage text of a file argument with the wrong extension.
 UiText TuningFileKindError(const char* accepted);
 

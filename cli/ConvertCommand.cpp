@@ -4,6 +4,13 @@
 #include "commands/TuningFiles.h"
 
 namespace corva::cli {
+namespace {
+
+UiText ConvertWriteError() {
+    return {"The converted file cannot be written!", "无法写入转换后的文件!"};
+}
+
+}  // namespace
 
 ExitCode RunConvert(CliDevice& device, const CliOptions& options) {
     if (auto usage = RequireArguments(device, options, 2, "convert IN OUT")) {
@@ -23,10 +30,13 @@ ExitCode RunConvert(CliDevice& device, const CliOptions& options) {
                            "之间的转换"},
                           in + " " + out);
     }
+    if (auto refused = RefuseOutputPath(device, out)) {
+        return *refused;
+    }
     TuningSession session;
     const TuningFileLoad load = LoadTuningFile(session, in);
     if (!load.status.ok()) {
-        device.PrintError(load.status.message(), in);
+        device.PrintError(load.status.message(), ReadFailureDetail(in, device.language()));
         return kFileError;
     }
     if (musicToSingle && session.IsProtected()) {
@@ -37,8 +47,7 @@ ExitCode RunConvert(CliDevice& device, const CliOptions& options) {
     const Status written =
         musicToSingle ? WriteLiveAsSingleFile(session, out) : WriteLiveAsMusicFile(session, out);
     if (!written.ok()) {
-        device.PrintError(written.message(), out);
-        return kFileError;
+        return ReportWriteFailure(device, ConvertWriteError(), out, written);
     }
     device.Say({"Wrote " + out, "已写入 " + out});
     return kDone;

@@ -21,7 +21,8 @@ ExitCode RunFirmware(CliDevice& device, const CliOptions& options) {
     }
     FirmwareParse parse = LoadFirmwareFile(options.args[0]);
     if (!parse.status.ok()) {
-        device.PrintError(parse.status.message(), options.args[0]);
+        device.PrintError(parse.status.message(),
+                          ReadFailureDetail(options.args[0], device.language()));
         return kFileError;
     }
     const int plannedSteps = parse.image.plannedSteps;

@@ -9,6 +9,16 @@
 #include "text/CodePage.h"
 
 namespace corva::cli {
+namespace {
+
+void PrintPresetList(const std::vector<std::string>& presets, UiLanguage language) {
+    std::printf("%s\n", UiText{"Presets:", "预置："}.In(language).c_str());
+    for (std::size_t i = 0; i < presets.size(); ++i) {
+        std::printf("  %2zu  %s\n", i + 1, presets[i].c_str());
+    }
+}
+
+}  // namespace
 
 ExitCode RunInfo(CliDevice& device, const CliOptions& options) {
     if (auto usage = RequireArguments(device, options, 0, "info")) {
@@ -19,38 +29,42 @@ ExitCode RunInfo(CliDevice& device, const CliOptions& options) {
             return kLinkError;
         }
         const TuningSnapshot tuning = device.session().Snapshot();
-        const std::string version = tuning.versionTag;
-        const std::string liveName = DecodeRecordText(tuning.liveName);
         const std::vector<std::string> presets = PresetNames(tuning);
-        const bool isProtected = tuning.isProtected;
-        const int volumeCode = tuning.mainVolumeCode;
-        const bool masterOn = tuning.masterOn;
         const std::string link = device.controller().linkDescription();
-        JsonText json;
         if (options.json) {
-            json.Field("version", version);
+            // Protected tuning: the facts outside the channels, then the refusal.
+            JsonText json;
+            json.Field("version", tuning.versionTag);
             json.Field("link", link);
             AddTuningFields(json, tuning);
-        }
-        if (options.json) {
             json.Array("presets", presets);
             json.Object("volume", [&](JsonText& volume) {
-                volume.Field("code", volumeCode);
-                volume.Field("master_on", masterOn);
+                volume.Field("code", tuning.mainVolumeCode);
+                volume.Field("master_on", tuning.masterOn);
             });
             std::printf("%s\n", json.Text().c_str());
-            return kDone;
+            return tuning.isProtected ? RefuseProtectedValues(device) : kDone;
         }
-        std::printf("Version:     %s\n", version.c_str());
-        std::printf("Link:        %s\n", link.c_str());
-        std::printf("Live preset: %s\n", liveName.c_str());
-        std::printf("Protected:   %s\n", isProtected ? "yes" : "no");
-        std::printf("Main volume: %d dB (code %d), master %s\n", MainVolumeDb(volumeCode),
-                    volumeCode, masterOn ? "on" : "muted");
-        std::printf("Presets:\n");
-        for (std::size_t i = 0; i < presets.size(); ++i) {
-            std::printf("  %2zu  %s\n", i + 1, presets[i].c_str());
-        }
+        const UiLanguage language = device.language();
+        const auto line = [language](const char* english, const char* chinese,
+                                     const std::string& value) {
+            std::printf("%s%s\n", UiText{english, chinese}.In(language).c_str(), value.c_str());
+        };
+        const UiText yesNo = tuning.isProtected ? UiText{"yes", "是"} : UiText{"no", "否"};
+        const int volumeDb = MainVolumeDb(tuning.mainVolumeCode);
+        const std::string code = std::to_string(tuning.mainVolumeCode);
+        const UiText volume =
+            tuning.masterOn
+                ? UiText{std::to_string(volumeDb) + " dB (code " + code + "), master on",
+                         std::to_string(volumeDb) + " dB（代码 " + code + "），总输出开"}
+                : UiText{std::to_string(volumeDb) + " dB (code " + code + "), master muted",
+                         std::to_string(volumeDb) + " dB（代码 " + code + "），总输出静音"};
+        line("Version:     ", "版本：    ", tuning.versionTag);
+        line("Link:        ", "连接：    ", link);
+        line("Live preset: ", "当前音效：", DecodeRecordText(tuning.liveName));
+        line("Protected:   ", "加密：    ", yesNo.In(language));
+        line("Main volume: ", "主音量：  ", volume.In(language));
+        PrintPresetList(presets, language);
         return kDone;
     });
 }

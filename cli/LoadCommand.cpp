@@ -22,7 +22,8 @@ ExitCode RunLoad(CliDevice& device, const CliOptions& options) {
             const MusicFileLoadResult loaded =
                 LoadMusicFile(device.session(), controller.bulk(), path);
             if (!loaded.status.ok()) {
-                device.PrintError(loaded.status.message(), path);
+                device.PrintError(loaded.status.message(),
+                                  ReadFailureDetail(path, device.language()));
                 return kFileError;
             }
             if (!loaded.sent) {
@@ -36,8 +37,17 @@ ExitCode RunLoad(CliDevice& device, const CliOptions& options) {
                                                   : files.OpenCompleteFile(path);
             if (!outcome.ok) {
                 // A file that cannot be read, or the link gone (nothing was loaded then).
-                return outcome.message ? ReportMessage(device, *outcome.message, kFileError)
-                                       : kFileError;
+                if (!outcome.message) {
+                    return kFileError;
+                }
+                if (IsConnectionFailure(*outcome.message)) {
+                    return ReportMessage(device, *outcome.message);
+                }
+                // A missing file says so; otherwise the reader's own reason.
+                const std::string missing = ReadFailureDetail(path, device.language());
+                device.PrintError(outcome.message->text,
+                                  missing != path ? missing : outcome.message->detail);
+                return kFileError;
             }
             device.ShowProgress(outcome.progressRange);
         }

@@ -18,7 +18,7 @@ ExitCode RunModeOpen(CliDevice& device, const CliOptions& options) {
         TuningSession& session = device.session();
         const ModeFileOpenResult opened = OpenModeFile(session, path);
         if (!opened.status.ok()) {
-            device.PrintError(opened.status.message(), path);
+            device.PrintError(opened.status.message(), ReadFailureDetail(path, device.language()));
             return kFileError;
         }
         // The processor's table is read first so its other three positions stay as they are.

@@ -9,6 +9,9 @@ ExitCode RunModeSave(CliDevice& device, const CliOptions& options) {
     if (auto usage = RequireArguments(device, options, 1, "mode-save FILE.dat_d")) {
         return *usage;
     }
+    if (auto refused = RefuseOutputPath(device, options.args[0])) {
+        return *refused;
+    }
     return WithProcessor(device, [&] {
         // The processor's current position and row, not the program's empty copy.
         if (!ReadListeningTable(device)) {
@@ -16,8 +19,8 @@ ExitCode RunModeSave(CliDevice& device, const CliOptions& options) {
         }
         const DocumentStoreResult stored = SaveModeFile(device.session(), options.args[0]);
         if (!stored.status.ok()) {
-            device.PrintError(stored.status.message(), stored.writeError.In(device.language()));
-            return kFileError;
+            return ReportWriteFailure(device, stored.status.message(), stored.path,
+                                      Status::Fail(stored.writeError));
         }
         device.SayWhenSent({"Wrote " + stored.path, "已写入 " + stored.path});
         return kDone;

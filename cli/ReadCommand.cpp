@@ -9,6 +9,9 @@ ExitCode RunRead(CliDevice& device, const CliOptions& options) {
     if (auto usage = RequireArguments(device, options, 1, "read FILE.qvms")) {
         return *usage;
     }
+    if (auto refused = RefuseOutputPath(device, options.args[0])) {
+        return *refused;
+    }
     return WithProcessor(device, [&] {
         // Preset files carry no protection: written from protected tuning they would hand it
         // out in the clear.
@@ -21,7 +24,9 @@ ExitCode RunRead(CliDevice& device, const CliOptions& options) {
         if (!outcome.ok) {
             if (outcome.message) {
                 // The detail names the file and the system's reason.
-                device.PrintError(outcome.message->text, outcome.message->detail);
+                const std::string& detail = outcome.message->detail;
+                return ReportWriteFailure(device, outcome.message->text, outcome.path,
+                                          Status::Fail({detail, detail}));
             }
             return kFileError;
         }

@@ -4,12 +4,13 @@
 #include <charconv>
 #include <cstdio>
 #include <mutex>
+#include <optional>
 
 #include "ChannelArgument.h"
 #include "CommandSupport.h"
-#include "files/SafeFileWriter.h"
 #include "commands/TuningFiles.h"
 #include "dsp/values/NumberText.h"
+#include "files/SafeFileWriter.h"
 
 namespace corva::cli {
 namespace {
@@ -32,14 +33,15 @@ std::string ResponseLines(TuningSession& session, int channel) {
     return lines;
 }
 
-ExitCode Emit(const CliDevice& device, const std::string& lines, const std::string& csvPath) {
-    if (csvPath.empty()) {
+ExitCode Emit(const CliDevice& device, const std::string& lines,
+              const std::optional<std::string>& csvPath) {
+    if (!csvPath) {
         std::fputs(lines.c_str(), stdout);
         return kDone;
     }
-    if (const Status written = WriteFileSafely(csvPath, lines); !written.ok()) {
-        device.PrintError(written.message());
-        return kFileError;
+    if (const Status written = WriteFileSafely(*csvPath, lines); !written.ok()) {
+        return ReportWriteFailure(device, {"The response cannot be written!", "无法写入响应曲线!"},
+                                  *csvPath, written);
     }
     return kDone;
 }
@@ -48,10 +50,10 @@ ExitCode Emit(const CliDevice& device, const std::string& lines, const std::stri
 
 ExitCode RunResponse(CliDevice& device, const CliOptions& options) {
     std::vector<std::string> positional;
-    std::string csvPath;
+    std::optional<std::string> csvPath;
     bool badOption = false;
     for (std::size_t i = 0; i < options.args.size(); ++i) {
-        if (options.args[i] == "--csv" && i + 1 < options.args.size() && csvPath.empty()) {
+        if (options.args[i] == "--csv" && i + 1 < options.args.size() && !csvPath) {
             csvPath = options.args[++i];
         } else if (options.args[i].rfind("--", 0) == 0) {
             badOption = true;
@@ -70,6 +72,11 @@ ExitCode RunResponse(CliDevice& device, const CliOptions& options) {
                            "CHANNEL 为 1..6 或 FL、FR、SL、SR、ULF、Center"},
                           positional.back());
     }
+    if (csvPath) {
+        if (auto refused = RefuseOutputPath(device, *csvPath)) {
+            return *refused;
+        }
+    }
     if (positional.size() == 2) {
         const std::string& path = positional.front();
         const TuningFileKind kind = TuningFileKindOf(path);
@@ -79,13 +86,20 @@ ExitCode RunResponse(CliDevice& device, const CliOptions& options) {
         TuningSession session;
         const TuningFileLoad load = LoadTuningFile(session, path);
         if (!load.status.ok()) {
-            device.PrintError(load.status.message(), path);
+            device.PrintError(load.status.message(), ReadFailureDetail(path, device.language()));
             return kFileError;
+        }
+        if (session.IsProtected()) {
+            return RefuseProtectedValues(device);
         }
         return Emit(device, ResponseLines(session, *channel), csvPath);
     }
-    return WithProcessor(
-        device, [&] { return Emit(device, ResponseLines(device.session(), *channel), csvPath); });
+    return WithProcessor(device, [&] {
+        if (TuningProtected(device)) {
+            return RefuseProtectedValues(device);
+        }
+        return Emit(device, ResponseLines(device.session(), *channel), csvPath);
+    });
 }
 
 }  // namespace corva::cli

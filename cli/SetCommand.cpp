@@ -68,6 +68,34 @@ void Apply(ChannelEditor& editor, int channel, const SetEdit& edit) {
         case SetKey::BandBypass:
             editor.SetBandBypass(channel, edit.band, edit.value != 0);
             break;
+        case SetKey::EqMode:
+            editor.SetEqMode(channel, edit.value);
+            break;
+        case SetKey::LimiterThreshold:
+            editor.SetLimiterThresholdDbu(channel, edit.number);
+            break;
+        case SetKey::LimiterAttack:
+            editor.SetLimiterAttackMs(channel, edit.number);
+            break;
+        case SetKey::LimiterRelease:
+            editor.SetLimiterRelease(channel, edit.value);
+            break;
+        case SetKey::RoutingShare:
+            editor.SetRoutingShare(channel, edit.band, edit.number);
+            break;
+    }
+}
+
+std::string RoutingReadback(const RoutingShares& routing, int input) {
+    switch (input) {
+        case 1:
+            return ShareLabel(routing.share1, routing.off1);
+        case 2:
+            return ShareLabel(routing.share2, routing.off2);
+        case 3:
+            return ShareLabel(routing.share3, routing.off3);
+        default:
+            return ShareLabel(routing.share4, routing.off4);
     }
 }
 
@@ -75,7 +103,8 @@ void Apply(ChannelEditor& editor, int channel, const SetEdit& edit) {
 std::string Readback(const OutputView& out, const SetEdit& edit) {
     const CrossoverView& crossover =
         edit.filter == CrossoverFilter::HighPass ? out.highPass : out.lowPass;
-    const BandView& band = out.bands[static_cast<std::size_t>(edit.band)];
+    const BandView& band =
+        out.bands[static_cast<std::size_t>(edit.key == SetKey::RoutingShare ? 0 : edit.band)];
     switch (edit.key) {
         case SetKey::Gain:
             return detail::FixedText(out.gainDb, 1);
@@ -101,6 +130,16 @@ std::string Readback(const OutputView& out, const SetEdit& edit) {
             return QText(band.bandwidthIndex);
         case SetKey::BandBypass:
             return band.bypassed ? "on" : "off";
+        case SetKey::EqMode:
+            return out.geqMode ? "geq" : "peq";
+        case SetKey::LimiterThreshold:
+            return LimiterThresholdLabel(out.limiterThresholdCode);
+        case SetKey::LimiterAttack:
+            return LimiterAttackLabel(out.limiterAttackCode);
+        case SetKey::LimiterRelease:
+            return LimiterReleaseLabel(out.limiterReleaseCode);
+        case SetKey::RoutingShare:
+            return RoutingReadback(out.routing, edit.band);
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include "CommandSupport.h"
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/DelayCodes.h"
+#include "dsp/values/EntryLimits.h"
 #include "dsp/values/ValueLabels.h"
 #include "model/OutputChannel.h"
 #include "protocol/ImageLayout.h"
@@ -78,6 +79,24 @@ std::optional<int> ParseCrossoverSlope(std::string_view text) {
     return *db / kSlopeStepDb - 1;
 }
 
+// "32", "x32": the release as a factor of the attack.
+std::optional<int> ParseRelease(std::string_view text) {
+    if (!text.empty() && (text.front() == 'x' || text.front() == 'X')) {
+        text.remove_prefix(1);
+    }
+    const auto factor = ParseInteger(text);
+    return factor ? LimiterReleaseCodeForFactor(*factor) : std::nullopt;
+}
+
+// "route.3" -> input 3.
+std::optional<int> ParseRouteInput(std::string_view field) {
+    const auto input = ParseInteger(field);
+    if (!input || *input < 1 || *input > kRoutingInputs || field.front() == '+') {
+        return std::nullopt;
+    }
+    return input;
+}
+
 // "eq12" -> band 11.
 std::optional<int> ParseBand(std::string_view text) {
     if (text.size() < 3 || !EqualsIgnoringCase(text.substr(0, 2), "eq")) {
@@ -136,6 +155,14 @@ std::optional<UiText> ParsePair(int channel, const std::string& key, const std::
             }
             return BadValue(key, "normal or inverted", "normal 或 inverted");
         }
+        if (EqualsIgnoringCase(key, "eq_mode")) {
+            if (EqualsIgnoringCase(value, "peq") || EqualsIgnoringCase(value, "geq")) {
+                edit.key = SetKey::EqMode;
+                edit.value = EqualsIgnoringCase(value, "geq") ? 1 : 0;
+                return std::nullopt;
+            }
+            return BadValue(key, "peq or geq", "peq 或 geq");
+        }
         if (EqualsIgnoringCase(key, "name")) {
             const auto recordText = EncodeRecordText(value);
             if (!recordText) {
@@ -152,6 +179,61 @@ std::optional<UiText> ParsePair(int channel, const std::string& key, const std::
             edit.recordText = *recordText;
             return std::nullopt;
         }
+    } else if (EqualsIgnoringCase(group, "limiter")) {
+        if (EqualsIgnoringCase(field, "threshold")) {
+            std::string_view number = value;
+            if (const auto bare = WithoutSuffix(value, "dbu")) {
+                number = *bare;
+            }
+            const auto dbu = ParseNumber(number);
+            if (!dbu) {
+                return BadValue(key, "a level in dBu (-30..6)", "dBu 电平 (-30..6)");
+            }
+            edit.key = SetKey::LimiterThreshold;
+            edit.number = *dbu;
+            return std::nullopt;
+        }
+        if (EqualsIgnoringCase(field, "attack")) {
+            std::string_view number = value;
+            if (const auto bare = WithoutSuffix(value, "ms")) {
+                number = *bare;
+            }
+            const auto ms = ParseNumber(number);
+            if (!ms) {
+                return BadValue(key, "a time in ms (0.3..100)", "毫秒 (0.3..100)");
+            }
+            edit.key = SetKey::LimiterAttack;
+            edit.number = *ms;
+            return std::nullopt;
+        }
+        if (EqualsIgnoringCase(field, "release")) {
+            const auto code = ParseRelease(value);
+            if (!code) {
+                return BadValue(key, "2, 4, 6, 8, 16 or 32 (times the attack)",
+                                "2、4、6、8、16 或 32（响应时间的倍数）");
+            }
+            edit.key = SetKey::LimiterRelease;
+            edit.value = *code;
+            return std::nullopt;
+        }
+    } else if (EqualsIgnoringCase(group, "route") && !field.empty()) {
+        const auto input = ParseRouteInput(field);
+        if (!input) {
+            return UiText{"route takes an input 1..4: route.1 .. route.4",
+                          "route 的输入为 1..4：route.1 .. route.4"};
+        }
+        std::string_view number = value;
+        if (!number.empty() && number.back() == '%') {
+            number.remove_suffix(1);
+        }
+        const auto percent = ParseNumber(number);
+        if (!percent) {
+            return BadValue(key, "a share in percent (0..100)", "百分比 (0..100)");
+        }
+        edit.key = SetKey::RoutingShare;
+        edit.band = *input;
+        edit.number = *percent;
+        return std::nullopt;
     } else if (EqualsIgnoringCase(group, "hpf") || EqualsIgnoringCase(group, "lpf")) {
         edit.filter =
             EqualsIgnoringCase(group, "hpf") ? CrossoverFilter::HighPass : CrossoverFilter::LowPass;

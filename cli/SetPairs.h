@@ -23,15 +23,20 @@ enum class SetKey {
     BandGain,
     BandQ,
     BandBypass,
+    EqMode,
+    LimiterThreshold,
+    LimiterAttack,
+    LimiterRelease,
+    RoutingShare,
 };
 
 struct SetEdit {
     SetKey key = SetKey::Gain;
     std::string keyText;  // as the command line names it: "hpf.freq", "eq3.q"
     CrossoverFilter filter = CrossoverFilter::HighPass;
-    int band = 0;            // 0..30
-    int value = 0;           // a delay code, a kind, a slope index, or 0/1
-    double number = 0.0;     // dB, Hz or Q, as typed; the edit API limits it
+    int band = 0;            // 0..30; the input 1..4 of a routing share
+    int value = 0;           // a delay code, a kind, a slope index, a release code, or 0/1
+    double number = 0.0;     // dB, dBu, Hz, ms, percent or Q, as typed; the edit API limits it
     std::string recordText;  // a name in the record's code page
 };
 

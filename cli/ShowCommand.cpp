@@ -31,11 +31,16 @@ void ShowModeFile(const CliDevice& device, const CliOptions& options, const Mode
         std::printf("%s\n", json.Text().c_str());
         return;
     }
-    std::printf("Position:  %s\n",
-                ListeningPositionName(mode.position).In(device.language()).c_str());
+    const UiLanguage language = device.language();
+    std::printf("%s%s\n", UiText{"Position:  ", "听音位置："}.In(language).c_str(),
+                ListeningPositionName(mode.position).In(language).c_str());
     for (std::size_t channel = 0; channel < delays.size(); ++channel) {
-        std::printf("Channel %zu delay %sms\n", channel + 1,
-                    DelayFieldText(delays[channel], DelayUnit::Milliseconds).c_str());
+        const std::string number = std::to_string(channel + 1);
+        const std::string delay = DelayFieldText(delays[channel], DelayUnit::Milliseconds) + "ms";
+        std::printf("%s\n", UiText{"Channel " + number + " delay " + delay,
+                                   "通道 " + number + " 延时 " + delay}
+                                .In(language)
+                                .c_str());
     }
 }
 
@@ -53,7 +58,7 @@ ExitCode RunShow(CliDevice& device, const CliOptions& options) {
     TuningSession session;
     const TuningFileLoad load = LoadTuningFile(session, path);
     if (!load.status.ok()) {
-        device.PrintError(load.status.message(), path);
+        device.PrintError(load.status.message(), ReadFailureDetail(path, device.language()));
         return kFileError;
     }
     if (load.kind == TuningFileKind::Mode) {
@@ -69,11 +74,14 @@ ExitCode RunShow(CliDevice& device, const CliOptions& options) {
             json.Array("presets", PresetNames(tuning));
         }
         std::printf("%s\n", json.Text().c_str());
-        return kDone;
+        return tuning.isProtected ? RefuseProtectedValues(device) : kDone;
     }
     std::fputs(TuningText(tuning, device.language()).c_str(), stdout);
+    if (tuning.isProtected) {
+        return RefuseProtectedValues(device);
+    }
     if (complete) {
-        std::printf("Presets:\n");
+        std::printf("%s\n", UiText{"Presets:", "预置："}.In(device.language()).c_str());
         const auto names = PresetNames(tuning);
         for (std::size_t i = 0; i < names.size(); ++i) {
             std::printf("  %2zu  %s\n", i + 1, names[i].c_str());

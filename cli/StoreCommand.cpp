@@ -48,8 +48,10 @@ ExitCode RunStore(CliDevice& device, const CliOptions& options) {
         }
         device.ShowProgress(controller.bulk().progressCount());
         const std::string number = std::to_string(*preset);
+        // As stored: the alignment may have put a blank before a double-byte character.
+        const std::string stored = DecodeRecordText(aligned);
         device.SayWhenSent(
-            {"Stored as preset " + number + " " + typed, "已保存为预置 " + number + " " + typed});
+            {"Stored as preset " + number + " " + stored, "已保存为预置 " + number + " " + stored});
         return kDone;
     });
 }

@@ -1,5 +1,8 @@
 #include "TableCommand.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -9,18 +12,53 @@
 #include "commands/TuningFiles.h"
 #include "files/ParameterTable.h"
 #include "files/export/ParameterTableExport.h"
+#include "files/export/ReportFacts.h"
 
 namespace corva::cli {
 namespace {
 
+// The workbook library prints its own error lines on stderr; the tool's one line says what
+// went wrong, so stderr is closed to the library while it writes.
+class LibraryStderrSilenced {
+public:
+    LibraryStderrSilenced() : saved_{::dup(STDERR_FILENO)} {
+        std::fflush(stderr);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && null >= 0) {
+            ::dup2(null, STDERR_FILENO);
+        }
+        if (null >= 0) {
+            ::close(null);
+        }
+    }
+    ~LibraryStderrSilenced() {
+        if (saved_ >= 0) {
+            std::fflush(stderr);
+            ::dup2(saved_, STDERR_FILENO);
+            ::close(saved_);
+        }
+    }
+    LibraryStderrSilenced(const LibraryStderrSilenced&) = delete;
+    LibraryStderrSilenced& operator=(const LibraryStderrSilenced&) = delete;
+
+private:
+    int saved_;
+};
+
+Status ExportWorkbookQuietly(const ParameterTableText& text, const std::string& path) {
+    const LibraryStderrSilenced quiet;
+    return ExportXlsx(text, path);
+}
+
 struct TableRequest {
     std::string file;  // empty: the processor
+    bool fileGiven = false;
     // The unit setting as the table reads it: 1 shows inches and 2 centimetres.
     DelayUnit unit = DelayUnit::Milliseconds;
-    std::string xlsx;
-    std::string csv;
-    std::string pdf;
-    bool Exports() const { return !xlsx.empty() || !csv.empty() || !pdf.empty(); }
+    std::optional<std::string> xlsx;
+    std::optional<std::string> csv;
+    std::optional<std::string> pdf;
+    bool Exports() const { return xlsx || csv || pdf; }
 };
 
 std::optional<DelayUnit> ParseUnit(const std::string& text) {
@@ -58,10 +96,11 @@ std::optional<TableRequest> ParseRequest(const std::vector<std::string>& args) {
                  : arg == "--csv" ? request.csv
                                   : request.pdf) = value;
             }
-        } else if (arg.rfind("--", 0) == 0 || !request.file.empty()) {
+        } else if (arg.rfind("--", 0) == 0 || request.fileGiven) {
             return std::nullopt;
         } else {
             request.file = arg;
+            request.fileGiven = true;
         }
     }
     return request;
@@ -124,20 +163,20 @@ ExitCode Output(CliDevice& device, const CliOptions& options, const TableRequest
     }
     const auto written = [&](const Status& status, const std::string& path) {
         if (!status.ok()) {
-            device.PrintError(status.message(), path);
+            (void)ReportWriteFailure(device, {"The table cannot be exported!", "参数表导出失败!"},
+                                     path, status);
             return false;
         }
         device.Say({"Wrote " + path, "已写入 " + path});
         return true;
     };
-    if (!request.csv.empty() && !written(ExportCsv(text, request.csv), request.csv)) {
+    if (request.csv && !written(ExportCsv(text, *request.csv), *request.csv)) {
         return kFileError;
     }
-    if (!request.xlsx.empty() && !written(ExportXlsx(text, request.xlsx), request.xlsx)) {
+    if (request.xlsx && !written(ExportWorkbookQuietly(text, *request.xlsx), *request.xlsx)) {
         return kFileError;
     }
-    if (!request.pdf.empty() &&
-        !written(RenderPdf(table, request.pdf, device.language()), request.pdf)) {
+    if (request.pdf && !written(RenderPdf(table, *request.pdf, device.language()), *request.pdf)) {
         return kFileError;
     }
     return kDone;
@@ -158,7 +197,14 @@ ExitCode RunTable(CliDevice& device, const CliOptions& options) {
                                    "用法: table [FILE] [--unit ms|cm|in] [--xlsx OUT] [--csv OUT] "
                                    "[--pdf OUT]"});
     }
-    if (!request->file.empty()) {
+    for (const auto* output : {&request->csv, &request->xlsx, &request->pdf}) {
+        if (*output) {
+            if (auto refused = RefuseOutputPath(device, **output)) {
+                return *refused;
+            }
+        }
+    }
+    if (request->fileGiven) {
         const TuningFileKind kind = TuningFileKindOf(request->file);
         if (kind == TuningFileKind::Other || kind == TuningFileKind::Mode) {
             return UsageError(device, TuningFileKindError(".qvms, .qvma, .wkcs or .kpdm"),
@@ -167,18 +213,28 @@ ExitCode RunTable(CliDevice& device, const CliOptions& options) {
         TuningSession session;
         const TuningFileLoad load = LoadTuningFile(session, request->file);
         if (!load.status.ok()) {
-            device.PrintError(load.status.message(), request->file);
+            device.PrintError(load.status.message(),
+                              ReadFailureDetail(request->file, device.language()));
             return kFileError;
         }
-        return Output(device, options, *request, BuildParameterTable(session, request->unit));
+        if (session.IsProtected()) {
+            return RefuseProtectedValues(device);
+        }
+        ParameterTable table = BuildParameterTable(session, request->unit);
+        table.facts = FileReportFacts(session, request->file, load.header);
+        return Output(device, options, *request, table);
     }
     return WithProcessor(device, [&] {
         // The delay row shows the current listening position's delays.
+        if (TuningProtected(device)) {
+            return RefuseProtectedValues(device);
+        }
         if (!ReadListeningTable(device)) {
             return kLinkError;
         }
-        return Output(device, options, *request,
-                      BuildParameterTable(device.session(), request->unit));
+        ParameterTable table = BuildParameterTable(device.session(), request->unit);
+        table.facts = ProcessorReportFacts(device.session(), device.controller().linkDescription());
+        return Output(device, options, *request, table);
     });
 }
 

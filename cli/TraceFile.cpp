@@ -1,22 +1,33 @@
 #include "TraceFile.h"
 
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "files/SafeFileWriter.h"
+
 namespace corva::cli {
 
-bool TraceFile::Open(const std::string& path) {
-    file_ = std::fopen(path.c_str(), "a");
-    return file_ != nullptr;
-}
-
-TraceFile::~TraceFile() {
-    if (file_) {
-        for (const auto& piece : sent_.Flush()) {
-            WriteLine(TraceDirection::Sent, piece);
+Status TraceFile::Open(const std::string& path) {
+    {
+        // Creates and removes an empty file beside the trace: the same checks the final
+        // write makes, before anything is sent.
+        const FileReplacement probe(path);
+        if (!probe.status().ok()) {
+            return probe.status();
         }
-        for (const auto& piece : received_.Flush()) {
-            WriteLine(TraceDirection::Received, piece);
-        }
-        std::fclose(file_);
     }
+    std::ifstream old(path, std::ios::binary);
+    if (old) {
+        text_.assign(std::istreambuf_iterator<char>(old), std::istreambuf_iterator<char>());
+        if (old.bad()) {
+            return Status::Fail(FileWriteError(path, "its content cannot be read"));
+        }
+    }
+    path_ = path;
+    open_ = true;
+    return Status::Ok();
 }
 
 TraceHook TraceFile::Hook() {
@@ -25,28 +36,43 @@ TraceHook TraceFile::Hook() {
     };
 }
 
+Status TraceFile::Close() {
+    std::lock_guard lock(mutex_);
+    if (!open_) {
+        return Status::Ok();
+    }
+    for (const auto& piece : sent_.Flush()) {
+        AppendLine(TraceDirection::Sent, piece);
+    }
+    for (const auto& piece : received_.Flush()) {
+        AppendLine(TraceDirection::Received, piece);
+    }
+    open_ = false;
+    return WriteFileSafely(path_, text_);
+}
+
 void TraceFile::Write(TraceDirection direction, std::span<const std::uint8_t> bytes) {
     std::lock_guard lock(mutex_);
-    if (!file_) {
+    if (!open_) {
         return;
     }
     auto& frames = direction == TraceDirection::Sent ? sent_ : received_;
     for (const auto& piece : frames.Feed(bytes)) {
-        WriteLine(direction, piece);
+        AppendLine(direction, piece);
     }
 }
 
-void TraceFile::WriteLine(TraceDirection direction, std::span<const std::uint8_t> bytes) {
+void TraceFile::AppendLine(TraceDirection direction, std::span<const std::uint8_t> bytes) {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::steady_clock::now() - start_)
                         .count();
-    std::fprintf(file_, "%lld %c", static_cast<long long>(ms),
-                 direction == TraceDirection::Sent ? '>' : '<');
+    text_ += std::to_string(ms) + (direction == TraceDirection::Sent ? " >" : " <");
+    std::array<char, 4> hex{};
     for (const auto byte : bytes) {
-        std::fprintf(file_, " %02X", byte);
+        std::snprintf(hex.data(), hex.size(), " %02X", byte);
+        text_ += hex.data();
     }
-    std::fputc('\n', file_);
-    std::fflush(file_);
+    text_ += '\n';
 }
 
 }  // namespace corva::cli

@@ -91,8 +91,10 @@ void AddTuningFields(JsonText& json, const TuningSnapshot& tuning) {
             return std::vector<int>(row.begin(), row.end());
         });
     });
-    json.ObjectArray("channels", kOutputChannelCount,
-                     [&](JsonText& channel, int c) { AddChannel(channel, tuning, c); });
+    if (!tuning.isProtected) {
+        json.ObjectArray("channels", kOutputChannelCount,
+                         [&](JsonText& channel, int c) { AddChannel(channel, tuning, c); });
+    }
 }
 
 }  // namespace corva::cli

@@ -11,7 +11,8 @@
 
 namespace corva::cli {
 
-// Adds "name", "protected", "positions" and "channels".
+// Adds "name", "protected", "positions" and "channels"; protected tuning gets no "channels":
+// its channel values are not handed out.
 void AddTuningFields(JsonText& json, const TuningSnapshot& tuning);
 
 // An output channel's name from its record. Channel 1's name slot also carries the protection

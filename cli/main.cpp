@@ -11,13 +11,16 @@
 #include "CliOptions.h"
 #include "ConvertCommand.h"
 #include "DeleteCommand.h"
+#include "ExtractCommand.h"
 #include "FactoryResetCommand.h"
 #include "FirmwareCommand.h"
 #include "InfoCommand.h"
+#include "LinkCommand.h"
 #include "LoadCommand.h"
 #include "MasterMuteCommand.h"
 #include "ModeOpenCommand.h"
 #include "ModeSaveCommand.h"
+#include "PositionsCommand.h"
 #include "PresetsCommand.h"
 #include "ProtectCommand.h"
 #include "ReadCommand.h"
@@ -31,6 +34,7 @@
 #include "TableCommand.h"
 #include "UnlockCommand.h"
 #include "VolumeCommand.h"
+#include "core/ProgramVersion.h"
 #include "protocol/links/SharedSettings.h"
 
 namespace {
@@ -44,6 +48,9 @@ const std::map<std::string, Command>& Commands() {
     static const std::map<std::string, Command> commands = {
         {"info", &RunInfo},
         {"set", &RunSet},
+        {"link", &RunLink},
+        {"unlink", &RunUnlink},
+        {"positions", &RunPositions},
         {"volume", &RunVolume},
         {"master-mute", &RunMasterMute},
         {"presets", &RunPresets},
@@ -63,6 +70,7 @@ const std::map<std::string, Command>& Commands() {
         {"firmware", &RunFirmware},
         {"show", &RunShow},
         {"convert", &RunConvert},
+        {"extract", &RunExtract},
         {"response", &RunResponse},
         {"table", &RunTable},
     };
@@ -106,6 +114,10 @@ int main(int argc, char** argv) {
         return kUsage;
     }
     const CliOptions& options = *parsed.options;
+    if (options.version) {
+        std::printf("corva-dsp-cli %s\n", ProgramVersion());
+        return kDone;
+    }
     const auto application = MakeApplication(argc, argv, TableNeedsGui(options));
     const auto command = Commands().find(options.command);
     if (command == Commands().end()) {
@@ -118,5 +130,7 @@ int main(int argc, char** argv) {
     if (device.setupFailed()) {
         return kFileError;
     }
-    return command->second(device, options);
+    const ExitCode result = command->second(device, options);
+    const ExitCode closed = device.Close();
+    return result != kDone ? result : closed;
 }

@@ -1,5 +1,6 @@
 #include "commands/TuningFiles.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "commands/DocumentFileIo.h"
@@ -52,10 +53,9 @@ TuningFileLoad LoadTuningFile(TuningSession& session, const std::string& path) {
         case TuningFileKind::Complete: {
             SessionState& state = session.engine();
             std::lock_guard lock(state.sendLock);
-            JsonHeaderRecord header;
             load.status = load.kind == TuningFileKind::Single
-                              ? ReadSingleJson(path, state.image, state.protection, header)
-                              : ReadCompleteJson(path, state.image, state.protection, header);
+                              ? ReadSingleJson(path, state.image, state.protection, load.header)
+                              : ReadCompleteJson(path, state.image, state.protection, load.header);
             if (load.status.ok()) {
                 state.model.LoadFromImage(state.image, 0);
             }
@@ -103,6 +103,38 @@ Status WriteLiveAsMusicFile(TuningSession& session, const std::string& path) {
         SerializeMusicFile(archive, session);
     }
     return WriteFileSafely(path, archive.bytes());
+}
+
+ExtractResult ExtractStoredPreset(const std::string& completePath, int preset,
+                                  const std::string& singlePath) {
+    ExtractResult result;
+    if (preset < 1 || preset > kPresetCount) {
+        result.status = Status::Fail({"The preset number must be 1..15.", "预置编号须为 1..15。"});
+        result.failedAt = ExtractStage::Reading;
+        return result;
+    }
+    if (TuningFileKindOf(completePath) != TuningFileKind::Complete) {
+        result.status = Status::Fail({"not a complete preset file", "不是完整预置文件"});
+        result.failedAt = ExtractStage::Reading;
+        return result;
+    }
+    TuningSession scratch;
+    const TuningFileLoad load = LoadTuningFile(scratch, completePath);
+    if (!load.status.ok()) {
+        result.status = load.status;
+        result.failedAt = ExtractStage::Reading;
+        return result;
+    }
+    SessionState& state = scratch.engine();
+    std::lock_guard lock(state.sendLock);
+    // The single file holds the live record: the stored preset takes its place.
+    const auto stored = state.image.Record(preset);
+    std::copy(stored.begin(), stored.end(), state.image.Live().begin());
+    result.status = WriteSingleJson(singlePath, state.image, load.header);
+    if (!result.status.ok()) {
+        result.failedAt = ExtractStage::Writing;
+    }
+    return result;
 }
 
 UiText ProtectedTuningRefusal() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Status.h"
+#include "files/JsonHeaderRecord.h"
 #include "files/ModeFile.h"
 #include "model/TuningSession.h"
 
@@ -28,6 +29,9 @@ struct TuningFileLoad {
     Status status = Status::Ok();
     TuningFileKind kind = TuningFileKind::Other;
     ModeFileContent mode;  // a mode file's position and delays
+    // The header texts of a JSON preset file (company, client, data information); the
+    // defaults for other kinds.
+    JsonHeaderRecord header;
 };
 
 // Reads and checks the file and makes it the session's live tuning, as opening it in the
@@ -41,6 +45,18 @@ Status WriteLiveAsSingleFile(TuningSession& session, const std::string& path);
 // The live tuning as a music file at exactly this path (protected tuning stays protected);
 // a failed write says which file and why.
 Status WriteLiveAsMusicFile(TuningSession& session, const std::string& path);
+
+enum class ExtractStage { Done, Reading, Writing };
+struct ExtractResult {
+    Status status = Status::Ok();
+    ExtractStage failedAt = ExtractStage::Done;  // which file the failure is about
+};
+
+// Stored preset `preset` (1..15) of a complete file as a single preset file at exactly
+// `singlePath`: that group's name, music input and outputs, with the complete file's
+// listening-position table and header texts. The complete file is not changed.
+ExtractResult ExtractStoredPreset(const std::string& completePath, int preset,
+                                  const std::string& singlePath);
 
 // The refusal of preset files written from protected tuning.
 UiText ProtectedTuningRefusal();

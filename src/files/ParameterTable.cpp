@@ -23,8 +23,9 @@ const ParameterRow& Headings() {
         {"Front.Right", "前右"},
         {"Rear.Left", "后左"},
         {"Rear.Right", "后右"},
-        {"Center", "中置"},
+        // Output 5 is the sub and output 6 the centre: each heading names the channel below it.
         {"Sub", "超低"},
+        {"Center", "中置"},
     }};
     return kHeadings;
 }
@@ -134,6 +135,7 @@ ParameterTable BuildParameterTable(const TuningModel& model,
 
 ParameterTableText TableText(const ParameterTable& table, UiLanguage language) {
     ParameterTableText text;
+    text.facts = table.facts;
     for (std::size_t k = 0; k < text.headings.size(); ++k) {
         text.headings[k] = table.headings[k].In(language);
     }

@@ -50,10 +50,22 @@ inline constexpr int BandRow(int band, int offset) {
 
 using ParameterRow = std::array<UiText, kParameterTableColumns>;
 
+// What a report says about the tuning besides the table (UTF-8 texts): its name, where it
+// came from, when the report was made, and the client's texts of a preset file when they are
+// filled in. Empty fields are left out of the report.
+struct ReportFacts {
+    std::string tuningName;
+    UiText source;       // "File car.qvma" / "文件 car.qvma", "Processor (USB …)"
+    std::string madeAt;  // local date and time, "2026-12-09 16:40"
+    std::string clientName;
+    std::string vehicle;  // the car's brand and model
+};
+
 // Both languages of every text.
 struct ParameterTable {
     ParameterRow headings;
     std::vector<ParameterRow> rows;  // kParameterTableRows rows; column 0 is the row label
+    ReportFacts facts;               // filled by the caller (export/ReportFacts.h)
 };
 
 // The texts of one language, as exported and printed.
@@ -61,6 +73,7 @@ using ParameterTextRow = std::array<std::string, kParameterTableColumns>;
 struct ParameterTableText {
     ParameterTextRow headings;
     std::vector<ParameterTextRow> rows;
+    ReportFacts facts;
 };
 
 // The table of the model's output channels. The delay row shows, for each channel, its delay

@@ -204,6 +204,46 @@ UiText FileWriteError(const std::string& path, std::string reason) {
     return {english + ": " + reason + ".", chinese + "：" + reason + "。"};
 }
 
+UiText FileWriteDetail(const std::string& path, const UiText& writeError) {
+    const std::string prefix = "The file \"" + path + "\" cannot be written: ";
+    std::string reason;
+    if (writeError.english.rfind(prefix, 0) == 0) {
+        reason = writeError.english.substr(prefix.size());
+        while (!reason.empty() && reason.back() == '.') {
+            reason.pop_back();
+        }
+    }
+    // A write of a new file fails with "no such file" only when its folder is missing.
+    const struct {
+        int error;
+        UiText words;
+    } kShortReasons[] = {
+        {ENOENT, {"no such folder", "文件夹不存在"}},
+        {ENOTDIR, {"no such folder", "文件夹不存在"}},
+        {ENOSPC, {"the disk is full", "磁盘已满"}},
+        {EDQUOT, {"the disk quota is used up", "磁盘配额已用完"}},
+        {EFBIG, {"file too large", "文件过大"}},
+        {EACCES, {"permission denied", "没有写入权限"}},
+        {EPERM, {"permission denied", "没有写入权限"}},
+        {EROFS, {"read-only file system", "只读文件系统"}},
+        {EISDIR, {"it is a folder", "这是一个文件夹"}},
+    };
+    UiText words{reason, reason};
+    for (const auto& known : kShortReasons) {
+        if (reason == Reason(known.error)) {
+            words = known.words;
+            break;
+        }
+    }
+    if (reason == "it is not a regular file") {
+        words = {"not a regular file", "不是普通文件"};
+    }
+    if (words.english.empty()) {
+        return {path, path};
+    }
+    return {path + ": " + words.english, path + "：" + words.chinese};
+}
+
 Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
     const Target target = ResolveTarget(path);
     if (!target.status.ok()) {

@@ -19,6 +19,12 @@ namespace corva {
 // system's words; without one the sentence ends after "written").
 UiText FileWriteError(const std::string& path, std::string reason);
 
+// The path and the reason of a failed write in a few words, for the line after a command's
+// own message: "out/x.qvms: no such folder" / "out/x.qvms：文件夹不存在". `writeError` is the
+// message a write of this file returned (FileWriteError); a reason without short words of
+// its own is kept as the system gave it.
+UiText FileWriteDetail(const std::string& path, const UiText& writeError);
+
 // Makes `bytes` the whole content of the file at `path`. In order: a new file with a unique
 // name in the target's folder, the bytes, flush and fsync, close, rename over the target (a
 // symbolic link is followed, so the file it names is replaced), fsync of the folder. Any

@@ -13,6 +13,7 @@
 namespace corva {
 namespace {
 
+constexpr int kLimiterReleaseCodeMax = 5;
 constexpr int kFirstSubChannel = 4;  // channels 5 and 6 share mute, polarity and delay
 constexpr std::array<std::array<int, 2>, kPairCount> kPairs = {{{0, 1}, {2, 3}, {4, 5}}};
 
@@ -488,6 +489,62 @@ int ChannelEditor::CommitDelayText(int channel, std::string_view text, DelayUnit
 
 Status ChannelEditor::SetName(int channel, std::string_view recordText) {
     return EditGroup(channel, [&] { return out(channel).SetName(recordText); });
+}
+
+int ChannelEditor::SetEqMode(int channel, int eqMode) {
+    const int mode = eqMode != 0 ? 1 : 0;
+    return EditGroup(channel, [&] {
+        for (const int c : GroupOf(channel)) {
+            out(c).SetEqMode(mode);
+        }
+        return out(channel).eqMode();
+    });
+}
+
+// ---- Limiter and routing ----
+
+int ChannelEditor::SetLimiterThresholdDbu(int channel, double thresholdDbu) {
+    const int code = LimiterThresholdCodeForDbu(thresholdDbu);
+    {
+        Lock lock(session_.sendLock);
+        out(channel).SetLimiterThreshold(code);
+    }
+    RaiseOutputs(static_cast<std::uint8_t>(1u << channel));
+    return code;
+}
+
+int ChannelEditor::SetLimiterAttackMs(int channel, double attackMs) {
+    const int code = LimiterAttackCodeForMs(attackMs);
+    {
+        Lock lock(session_.sendLock);
+        out(channel).SetLimiterAttack(code);
+    }
+    RaiseOutputs(static_cast<std::uint8_t>(1u << channel));
+    return code;
+}
+
+int ChannelEditor::SetLimiterRelease(int channel, int releaseCode) {
+    const int code = std::clamp(releaseCode, 0, kLimiterReleaseCodeMax);
+    {
+        Lock lock(session_.sendLock);
+        out(channel).SetLimiterRelease(code);
+    }
+    RaiseOutputs(static_cast<std::uint8_t>(1u << channel));
+    return code;
+}
+
+int ChannelEditor::SetRoutingShare(int channel, int input, double percent) {
+    const int share = RoutingShareForPercent(percent);
+    const int limitedInput = std::clamp(input, 1, kRoutingInputs);
+    {
+        Lock lock(session_.sendLock);
+        out(channel).SetRoutingShare(limitedInput, share);
+        const auto block = session_.image.Block(0, BlockType::Output, channel);
+        block[static_cast<std::size_t>(output_block::kRoutingSlot) * kSlotSize +
+              static_cast<std::size_t>(limitedInput - 1)] = static_cast<std::uint8_t>(share);
+    }
+    RaiseOutputs(static_cast<std::uint8_t>(1u << channel));
+    return share;
 }
 
 // ---- Main volume ----

@@ -95,6 +95,22 @@ public:
     // In the record's code page; a name too long for the channel is refused unchanged.
     Status SetName(int channel, std::string_view recordText);
 
+    // EQ mode, 0 PEQ or 1 GEQ (repeated on linked channels, whose equalisers are kept equal).
+    // Returns the mode as set.
+    int SetEqMode(int channel, int eqMode);
+
+    // ---- Limiter and routing (this channel only: linking never copies them) ----
+    // Limited to -30..+6 dBu in 0.1 dB steps; returns the threshold code as set.
+    int SetLimiterThresholdDbu(int channel, double thresholdDbu);
+    // The nearest attack step within 0.3..100 ms; returns the attack code as set.
+    int SetLimiterAttackMs(int channel, double attackMs);
+    // Release code 0..5 (2, 4, 6, 8, 16 or 32 times the attack), limited; returns it.
+    int SetLimiterRelease(int channel, int releaseCode);
+    // Share of input 1..4 in percent, limited to 0..100; returns the share as set. Inputs 3
+    // and 4 have no place in the slot the channel writes, so their byte of the live record is
+    // set here and travels with every write of the slot.
+    int SetRoutingShare(int channel, int input, double percent);
+
     // ---- Main volume (system field 5) ----
     // Code 0..66 = -60..+6 dB, limited; a new volume also unmutes the master output. Each
     // change is sent while connected. Returns the code as set.

@@ -85,6 +85,59 @@ void OutputChannel::SetChannelIndex(int channel) {
     routing_.SetChannelIndex(channel);
 }
 
+void OutputChannel::SetEqMode(int eqMode) {
+    eqMode_ = eqMode;
+    CopyEqModeToBands();
+    MarkStrip();
+}
+
+void OutputChannel::CopyEqModeToBands() {
+    for (auto& filter : eq_.filters()) {
+        if (filter.isBand()) {
+            filter.SetEqMode(eqMode_ != 0);
+        }
+    }
+}
+
+void OutputChannel::SetLimiterThreshold(int thresholdCode) {
+    limiterThreshold_ = thresholdCode;
+    pending_.limiter = *synchronised_;
+}
+
+void OutputChannel::SetLimiterAttack(int attackCode) {
+    limiterAttack_ = attackCode;
+    pending_.limiter = *synchronised_;
+}
+
+void OutputChannel::SetLimiterRelease(int releaseCode) {
+    limiterRelease_ = releaseCode;
+    pending_.limiter = *synchronised_;
+}
+
+void OutputChannel::SetRoutingShare(int input, int share) {
+    switch (input) {
+        case 1:
+            routing_.share1 = share;
+            routing_.off1 = share == 0;
+            break;
+        case 2:
+            routing_.share2 = share;
+            routing_.off2 = share == 0;
+            break;
+        case 3:
+            routing_.share3 = share;
+            routing_.off3 = share == 0;
+            break;
+        case 4:
+            routing_.share4 = share;
+            routing_.off4 = share == 0;
+            break;
+        default:
+            return;
+    }
+    pending_.routing = *synchronised_;
+}
+
 bool OutputChannel::AllBypassed() {
     allBypassed_ = true;
     for (int j = 0; j < eq_.BandCount(); ++j) {
@@ -124,11 +177,7 @@ void OutputChannel::LoadFromBlock(std::span<const std::uint8_t> block) {
     gain_ = ReadLe16Signed(strip, 2);
     gainZero_ = gain_ == 0;
     eqMode_ = strip[6];
-    for (auto& filter : eq_.filters()) {
-        if (filter.isBand()) {
-            filter.SetEqMode(eqMode_ != 0);
-        }
-    }
+    CopyEqModeToBands();
     levelB_ = strip[7];
 
     const auto limiter = SlotOf(block, output_block::kLimiterSlot);
@@ -206,11 +255,7 @@ void OutputChannel::CopyFrom(const OutputChannel& source) {
     }
     gainZero_ = gain_ == 0;
     eqMode_ = source.eqMode_;
-    for (auto& filter : eq_.filters()) {
-        if (filter.isBand()) {
-            filter.SetEqMode(eqMode_ != 0);
-        }
-    }
+    CopyEqModeToBands();
     levelA_ = source.levelA_;
     levelB_ = source.levelB_;
 }

@@ -40,6 +40,15 @@ public:
     // slot starts with the protection marker) are refused and nothing changes.
     Status SetName(std::string_view recordText);
     void SetChannelIndex(int channel);
+    // EQ mode 0 PEQ, 1 GEQ: the channel's byte in the strip slot and every band's copy.
+    void SetEqMode(int eqMode);
+
+    // ---- Limiter and routing edits (mark their slots while synchronised) ----
+    void SetLimiterThreshold(int thresholdCode);
+    void SetLimiterAttack(int attackCode);
+    void SetLimiterRelease(int releaseCode);
+    // Share of input 1..4 in percent; its off flag follows it.
+    void SetRoutingShare(int input, int share);
 
     // ---- Equaliser ----
     ChannelEqualizer& eq() { return eq_; }
@@ -94,6 +103,7 @@ public:
 
 private:
     void MarkStrip() { pending_.strip = *synchronised_; }
+    void CopyEqModeToBands();
     std::size_t NameIndent() const;
 
     const bool* synchronised_;

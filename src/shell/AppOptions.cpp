@@ -2,6 +2,10 @@
 
 #include <QCommandLineParser>
 
+#include <cstdio>
+
+#include "core/ProgramVersion.h"
+
 namespace corva::shell {
 
 OptionsParse ParseOptions(const QStringList& arguments) {
@@ -37,9 +41,11 @@ OptionsParse ParseOptions(const QStringList& arguments) {
         QStringLiteral("lower-area"),
         QStringLiteral("Show the output EQ or the channel strips under the graph at start."),
         QStringLiteral("eq|channels"));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("Print the program's version and exit."));
     const QCommandLineOption help = parser.addHelpOption();
     parser.addOptions(
-        {demo, demoState, tcp, serial, screenshot, screenshotPanel, lang, lowerArea});
+        {demo, demoState, tcp, serial, screenshot, screenshotPanel, lang, lowerArea, version});
 
     OptionsParse result;
     if (!parser.parse(arguments)) {
@@ -48,6 +54,11 @@ OptionsParse ParseOptions(const QStringList& arguments) {
     }
     if (parser.isSet(help)) {
         result.error = parser.helpText();
+        result.helpShown = true;
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.error = QStringLiteral("corva-dsp %1").arg(QString::fromUtf8(ProgramVersion()));
         result.helpShown = true;
         return result;
     }
@@ -116,6 +127,19 @@ OptionsParse ParseOptions(const QStringList& arguments) {
     }
     result.options = options;
     return result;
+}
+
+std::optional<int> AnswerWithoutWindow(const QStringList& arguments) {
+    const OptionsParse parse = ParseOptions(arguments);
+    if (parse.options) {
+        return std::nullopt;
+    }
+    if (parse.helpShown) {
+        std::fprintf(stdout, "%s\n", parse.error.toLocal8Bit().constData());
+        return kOptionsAnswered;
+    }
+    std::fprintf(stderr, "corva-dsp: %s\n", parse.error.toLocal8Bit().constData());
+    return kOptionsWrong;
 }
 
 }  // namespace corva::shell

@@ -1,5 +1,5 @@
 // The program's command line: --demo, --tcp HOST[:PORT], --serial PORT, --screenshot FILE,
-// --screenshot-panel NAME, --lang en|zh and --lower-area eq|channels.
+// --screenshot-panel NAME, --lang en|zh, --lower-area eq|channels, --help and --version.
 #pragma once
 
 #include <optional>
@@ -27,10 +27,18 @@ struct AppOptions {
 struct OptionsParse {
     std::optional<AppOptions> options;  // empty when the command line is wrong
     QString error;                      // why, for stderr
-    bool helpShown = false;             // --help was answered; exit without error
+    bool helpShown = false;             // --help or --version was answered (text in error)
 };
+
+// Exit codes of a command line answered without opening the window.
+inline constexpr int kOptionsAnswered = 0;  // --help, --version
+inline constexpr int kOptionsWrong = 1;     // wrong usage, as the command-line tool has it
 
 // `arguments` as QCoreApplication::arguments() gives them (program name first).
 OptionsParse ParseOptions(const QStringList& arguments);
+
+// Answers --help, --version and a wrong command line on stdout or stderr and returns the exit
+// code; nothing when the window is to open. Needs no display, only a QCoreApplication.
+std::optional<int> AnswerWithoutWindow(const QStringList& arguments);
 
 }  // namespace corva::shell

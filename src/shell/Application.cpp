@@ -36,7 +36,7 @@ int RunProgram(QApplication& app) {
     if (!parse.options) {
         std::fprintf(parse.helpShown ? stdout : stderr, "%s%s\n",
                      parse.helpShown ? "" : "corva-dsp: ", parse.error.toLocal8Bit().constData());
-        return parse.helpShown ? 0 : 2;
+        return parse.helpShown ? kOptionsAnswered : kOptionsWrong;
     }
     const AppOptions& options = *parse.options;
     ApplyShellStyle(app);

@@ -14,6 +14,7 @@
 
 #include "commands/ReportFiles.h"
 #include "files/export/ParameterTableExport.h"
+#include "files/export/ReportFacts.h"
 #include "files/export/TablePageLayout.h"
 #include "shell/AppContext.h"
 #include "shell/ReportTexts.h"
@@ -37,13 +38,22 @@ void NameAndTip(QWidget* widget, const QString& name, const QString& tip) {
     widget->setToolTip(tip);
 }
 
+// The live tuning, with the facts the printed header shows: its name, the processor's link and
+// the time.
+ParameterTable LiveTable(AppContext& context, DelayUnit delayUnit) {
+    ParameterTable table = BuildParameterTable(context.session(), delayUnit);
+    table.facts =
+        ProcessorReportFacts(context.session(), context.controller().linkDescription());
+    return table;
+}
+
 }  // namespace
 
 ReportWindow::ReportWindow(AppContext& context, DelayUnit delayUnit, QWidget* parent)
     : QDialog(parent),
       context_{context},
       language_{context.language().current()},
-      text_{TableText(BuildParameterTable(context.session(), delayUnit), language_)},
+      text_{TableText(LiveTable(context, delayUnit), language_)},
       table_{new QTableWidget(this)},
       print_{new QPushButton(this)},
       export_{new QPushButton(this)} {
@@ -145,7 +155,7 @@ Status ReportWindow::ExportWorkbook(const QString& chosenPath) {
 void ReportWindow::ChoosePrinter() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setDocName(FromUtf8(PrintDocumentName()));
+        printer_->setDocName(FromUtf8(PrintDocumentName(text_.facts, language_)));
     }
     auto* dialog = new QPrintDialog(printer_.get(), this);
     dialog->setObjectName(QStringLiteral("printDialog"));
@@ -167,7 +177,7 @@ TablePrintResult ReportWindow::PrintTo(QPrinter& printer) {
     } else {
         // The page layout measures from the corner of the paper, margins included.
         printer.setFullPage(true);
-        printer.setDocName(FromUtf8(PrintDocumentName()));
+        printer.setDocName(FromUtf8(PrintDocumentName(text_.facts, language_)));
         result = PaintTablePages(printer, text_, language_, range);
     }
     ShowFailure(result.status);

@@ -1,10 +1,21 @@
 // corva-dsp: the desktop program.
 #include <QApplication>
+#include <QCoreApplication>
 
+#include "shell/AppOptions.h"
 #include "shell/Application.h"
 
 int main(int argc, char** argv) {
     corva::shell::PrepareProcess();
+    {
+        // --help, --version and a wrong command line are answered before anything asks for a
+        // display, so they work on a machine without one.
+        const QCoreApplication options(argc, argv);
+        if (const auto answered =
+                corva::shell::AnswerWithoutWindow(QCoreApplication::arguments())) {
+            return *answered;
+        }
+    }
     QApplication app(argc, argv);
     return corva::shell::RunProgram(app);
 }

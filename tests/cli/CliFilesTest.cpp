@@ -150,10 +150,16 @@ TEST_F(CliFilesTest, EveryFileCommandReportsAWriteThatFailsAndKeepsTheOldFile) {
         {"table", "tune.qvms", "--csv", "out.csv"},
         {"table", "tune.qvms", "--xlsx", "out.xlsx"},
         {"table", "tune.qvms", "--pdf", "out.pdf"},
+        {"extract", "all.qvma", "2", "out.qvms"},
+        {"--sim", "--trace", "out.txt", "info"},
     };
+    ASSERT_EQ(Sim({"backup", "all.qvma"}).exitCode, 0);
     for (const auto& command : commands) {
-        SCOPED_TRACE(command[command[0] == "--sim" ? 1 : 0] + " " + command.back());
-        const std::string target = scratch.File(command.back());
+        const std::string output =
+            *std::find_if(command.begin(), command.end(),
+                          [](const auto& arg) { return arg.rfind("out.", 0) == 0; });
+        SCOPED_TRACE(command[command[0] == "--sim" ? 1 : 0] + " " + output);
+        const std::string target = scratch.File(output);
         const std::string message = ExpectFailedOverwriteKeepsOldFile(target, [&] {
             std::vector<std::string> args = {"--lang", "en"};
             args.insert(args.end(), command.begin(), command.end());
@@ -164,11 +170,68 @@ TEST_F(CliFilesTest, EveryFileCommandReportsAWriteThatFailsAndKeepsTheOldFile) {
             return Status::Fail({"exit " + std::to_string(run.exitCode) + ": " + run.err, {}});
         });
         EXPECT_EQ(message.rfind("exit 2: ", 0), 0u) << message;
-        // The error line (after any progress lines) names the system's reason.
+        // One error line (after any progress lines): the command's message, then the file and
+        // the system's reason. The workbook library's own lines are not among them.
         const auto error = message.find("corva-dsp-cli: ");
         ASSERT_NE(error, std::string::npos) << message;
-        EXPECT_NE(message.find("cannot be written", error), std::string::npos) << message;
+        EXPECT_EQ(message.find("corva-dsp-cli: ", error + 1), std::string::npos) << message;
+        EXPECT_NE(message.find("(" + output + ": file too large)", error), std::string::npos)
+            << message;
+        EXPECT_EQ(message.find("[ERROR]"), std::string::npos) << message;
     }
+}
+
+TEST_F(CliFilesTest, AFolderOrNoNameIsNoOutputAndAFullDeviceFails) {
+    ASSERT_EQ(Sim({"backup", "all.qvma"}).exitCode, 0);
+    std::filesystem::create_directory(scratch.File("folder"));
+    const auto run = [&](std::vector<std::string> command, const std::string& out) {
+        std::replace(command.begin(), command.end(), std::string("OUT"), out);
+        command.insert(command.begin(), {"--lang", "en"});
+        return RunCli(command, scratch.path());
+    };
+    const std::vector<std::vector<std::string>> exports = {
+        {"table", "tune.qvms", "--csv", "OUT"}, {"table", "tune.qvms", "--xlsx", "OUT"},
+        {"table", "tune.qvms", "--pdf", "OUT"}, {"response", "tune.qvms", "FL", "--csv", "OUT"},
+        {"--sim", "--trace", "OUT", "info"},
+    };
+    for (const auto& command : exports) {
+        // A device that is always full is not a file the tool replaces: refused, exit 2.
+        const CliRun full = run(command, "/dev/full");
+        EXPECT_EQ(full.exitCode, 2) << ::testing::PrintToString(command) << full.err;
+        EXPECT_EQ(full.ErrLines().size(), 1u) << full.err;
+        EXPECT_NE(full.err.find("(/dev/full: not a regular file)"), std::string::npos) << full.err;
+    }
+    std::vector<std::vector<std::string>> all = exports;
+    all.insert(all.end(), {{"convert", "tune.wkcs", "OUT"},
+                           {"extract", "all.qvma", "1", "OUT"},
+                           {"--sim", "read", "OUT"},
+                           {"--sim", "save-music", "OUT"},
+                           {"--sim", "mode-save", "OUT"},
+                           {"--sim", "backup", "OUT"}});
+    for (const auto& command : all) {
+        // A folder or an empty name cannot be meant: usage errors, nothing written.
+        for (const char* wrong : {"folder", ""}) {
+            const CliRun refused = run(command, wrong);
+            EXPECT_EQ(refused.exitCode, 1) << ::testing::PrintToString(command) << wrong;
+            EXPECT_EQ(refused.ErrLines().size(), 1u) << refused.err;
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(scratch.File("folder")));
+}
+
+TEST_F(CliFilesTest, FileErrorsSayWhyAfterTheSystemsText) {
+    const CliRun music = Sim({"save-music", "no/such/x.wkcs"});
+    EXPECT_EQ(music.exitCode, 2);
+    EXPECT_EQ(music.err, "corva-dsp-cli: Save MusicFile Error! (no/such/x.wkcs: no such folder)\n");
+    const CliRun firmware = Offline({"firmware", "missing.bin"});
+    EXPECT_EQ(firmware.exitCode, 2);
+    EXPECT_EQ(firmware.err, "corva-dsp-cli: Bin File error! (missing.bin: no such file)\n");
+    const CliRun loaded = Sim({"load", "missing.qvms"});
+    EXPECT_EQ(loaded.exitCode, 2);
+    EXPECT_NE(loaded.err.find("(missing.qvms: no such file)"), std::string::npos) << loaded.err;
+    const CliRun shown = Offline({"show", "missing.qvma"});
+    EXPECT_EQ(shown.exitCode, 2);
+    EXPECT_NE(shown.err.find("(missing.qvma: no such file)"), std::string::npos) << shown.err;
 }
 
 TEST_F(CliFilesTest, FirmwareUpdateOverUsbShowsItsProgress) {

@@ -36,13 +36,19 @@ TEST_F(CliLockTest, ProtectThenUnlockWithThePassword) {
     ASSERT_EQ(locked.exitCode, 0) << locked.err;
     EXPECT_EQ(locked.out, "The tuning is protected\n");
 
+    // What the window keeps read-only is not printed: the facts outside the channels, then
+    // the refusal.
     const CliRun infoRun = Sim({"--json", "info"});
+    EXPECT_EQ(infoRun.exitCode, 4);
+    EXPECT_EQ(infoRun.ErrLines().size(), 1u) << infoRun.err;
     JsonDocument info(infoRun.out);
     EXPECT_TRUE(BoolOf(info.root(), "protected"));
-    // Read back unscrambled; channel 1's name slot carries the password, so it is not shown.
-    EXPECT_EQ(IntOf(Channel(info, 1), "gain_code"), 580);
-    EXPECT_EQ(TextOf(Channel(info, 0), "name"), "");
+    EXPECT_EQ(TextOf(info.root(), "version"), "RUDA-DO1.00");
+    EXPECT_EQ(Member(info.root(), "channels"), nullptr);
     EXPECT_EQ(infoRun.out.find("246810"), std::string::npos);
+    const CliRun infoText = Sim({"info"});
+    EXPECT_EQ(infoText.exitCode, 0);
+    EXPECT_NE(infoText.out.find("Protected:   yes"), std::string::npos) << infoText.out;
 
     EXPECT_EQ(Refusal({"protect", "999999"}), 4);  // no new password over the old one
     EXPECT_EQ(Refusal({"unlock", "135790"}), 4);
@@ -51,6 +57,9 @@ TEST_F(CliLockTest, ProtectThenUnlockWithThePassword) {
     ASSERT_EQ(unlocked.exitCode, 0) << unlocked.err;
     EXPECT_EQ(unlocked.out, "The tuning is unlocked\n");
     EXPECT_FALSE(Protected());
+    // The tuning came back unscrambled.
+    JsonDocument open(Sim({"--json", "info"}).out);
+    EXPECT_EQ(IntOf(Channel(open, 1), "gain_code"), 580);
     EXPECT_EQ(Sim({"set", "FR", "gain=-1"}).exitCode, 0);
 }
 
@@ -59,13 +68,36 @@ TEST_F(CliLockTest, ProtectedTuningIsReadOnlyAndStaysInside) {
     EXPECT_EQ(Refusal({"set", "1", "gain=-1"}), 4);
     EXPECT_EQ(Refusal({"read", "out.qvms"}), 4);
     EXPECT_EQ(Refusal({"backup", "all.qvma"}), 4);
+    EXPECT_EQ(Refusal({"table"}), 4);
+    EXPECT_EQ(Refusal({"table", "--csv", "t.csv"}), 4);
+    EXPECT_EQ(Refusal({"response", "FL"}), 4);
+    EXPECT_EQ(Refusal({"link", "1-2", "--from", "left"}), 4);
     EXPECT_FALSE(std::filesystem::exists(scratch.File("out.qvms")));
     EXPECT_FALSE(std::filesystem::exists(scratch.File("all.qvma")));
+    EXPECT_FALSE(std::filesystem::exists(scratch.File("t.csv")));
 
-    // A music file keeps the protection, and is not converted into a file that cannot.
+    // A music file keeps the protection, and is not converted into a file that cannot; its
+    // channel values are not shown, printed or exported either.
     ASSERT_EQ(Sim({"save-music", "locked.wkcs"}).exitCode, 0);
-    JsonDocument shown(RunCli({"--json", "show", "locked.wkcs"}, scratch.path()).out);
+    const CliRun showRun = RunCli({"--json", "show", "locked.wkcs"}, scratch.path());
+    EXPECT_EQ(showRun.exitCode, 4);
+    EXPECT_EQ(showRun.ErrLines().size(), 1u);
+    JsonDocument shown(showRun.out);
     EXPECT_TRUE(BoolOf(shown.root(), "protected"));
+    EXPECT_EQ(Member(shown.root(), "channels"), nullptr);
+    const CliRun showText = RunCli({"--lang", "en", "show", "locked.wkcs"}, scratch.path());
+    EXPECT_EQ(showText.exitCode, 4);
+    EXPECT_EQ(showText.out.find("Channel"), std::string::npos) << showText.out;
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"table", "locked.wkcs"},
+                                               {"table", "locked.wkcs", "--pdf", "locked.pdf"},
+                                               {"response", "locked.wkcs", "FL"}}) {
+        const CliRun refused = RunCli(args, scratch.path());
+        EXPECT_EQ(refused.exitCode, 4) << ::testing::PrintToString(args);
+        EXPECT_EQ(refused.ErrLines().size(), 1u) << refused.err;
+        EXPECT_TRUE(refused.out.empty()) << refused.out.substr(0, 200);
+    }
+    EXPECT_FALSE(std::filesystem::exists(scratch.File("locked.pdf")));
     const CliRun converted =
         RunCli({"--lang", "en", "convert", "locked.wkcs", "open.qvms"}, scratch.path());
     EXPECT_EQ(converted.exitCode, 4);

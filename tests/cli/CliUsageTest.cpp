@@ -47,6 +47,26 @@ TEST_F(CliUsageTest, WrongCommandLinesAreExitCodeOne) {
     EXPECT_FALSE(AnythingWritten());
 }
 
+TEST_F(CliUsageTest, LinkOptionsThatCannotBeMeantAreRefused) {
+    // Two links, or the simulator's memory without the simulator: which one was meant?
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"--sim", "--tcp", "127.0.0.1:1", "info"},
+                                               {"--usb", "--sim", "info"},
+                                               {"--serial", "/dev/null", "--usb-path", "x", "info"},
+                                               {"--sim-state", "s.state", "info"},
+                                               {"--sim-state", "", "--sim", "info"},
+                                               {"--sim", "--trace", "", "info"}}) {
+        const CliRun run = RunCli(args, scratch.path());
+        EXPECT_EQ(run.exitCode, 1) << ::testing::PrintToString(args);
+        EXPECT_EQ(run.ErrLines().size(), 1u) << run.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(scratch.File("s.state")));
+    const CliRun version = RunCli({"--version"}, scratch.path());
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.rfind("corva-dsp-cli ", 0), 0u) << version.out;
+    EXPECT_TRUE(version.err.empty());
+}
+
 TEST_F(CliUsageTest, ABadPairRefusesTheWholeSetBeforeConnecting) {
     for (const auto& pair : {"eq32.gain=1", "eq0.freq=100", "gain=loud", "hpf.slope=20",
                              "hpf.kind=chebyshev", "delay=3furlongs", "mute=yes", "polarity=up",
@@ -94,6 +114,21 @@ TEST_F(CliUsageTest, MessagesFollowTheLanguage) {
     const CliRun run = RunCli({"--lang", "zh", "--sim", "protect", "12345"}, scratch.path());
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "corva-dsp-cli: 输入密码格式不正确!请输入6位数密码!\n");
+    // Labels too, not only messages.
+    const CliRun info = RunCli({"--lang", "zh", "--sim", "info"}, scratch.path());
+    ASSERT_EQ(info.exitCode, 0) << info.err;
+    for (const char* label :
+         {"版本：", "连接：", "当前音效：", "加密：    否", "主音量：", "预置："}) {
+        EXPECT_NE(info.out.find(label), std::string::npos) << label << "\n" << info.out;
+    }
+    EXPECT_EQ(info.out.find("Version"), std::string::npos) << info.out;
+    ASSERT_EQ(RunCli({"--sim", "read", "live.qvms"}, scratch.path()).exitCode, 0);
+    const CliRun shown = RunCli({"--lang", "zh", "show", "live.qvms"}, scratch.path());
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    for (const char* label : {"名称：", "加密：", "听音位置：", "通道 1 FL：", "低切 ", "限幅 "}) {
+        EXPECT_NE(shown.out.find(label), std::string::npos) << label << "\n" << shown.out;
+    }
+    EXPECT_EQ(shown.out.find("Channel"), std::string::npos) << shown.out;
 }
 
 }  // namespace

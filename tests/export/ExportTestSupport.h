@@ -19,6 +19,17 @@
 
 namespace corva::test {
 
+// The facts of a report on a tuning read from a file with client texts.
+inline ReportFacts SampleFacts() {
+    ReportFacts facts;
+    facts.tuningName = "Street";
+    facts.source = {"File car.qvma", "文件 car.qvma"};
+    facts.madeAt = "2026-12-09 16:40";
+    facts.clientName = "Li Lei";
+    facts.vehicle = "Geely Boyue";
+    return facts;
+}
+
 // The table of a model in its construction state. At the current listening position channel c
 // has a delay of c + 1 ms; the last one lies beyond the largest code and reads as 5.396 ms.
 inline ParameterTable ModelTable() {
@@ -27,13 +38,17 @@ inline ParameterTable ModelTable() {
     for (int c = 0; c < kOutputChannelCount; ++c) {
         WriteLe16(image.ListeningPositions(), 2 * c, 48 * (c + 1));
     }
-    return BuildParameterTable(model, image.ListeningPositions(), DelayUnit::Milliseconds);
+    ParameterTable table =
+        BuildParameterTable(model, image.ListeningPositions(), DelayUnit::Milliseconds);
+    table.facts = SampleFacts();
+    return table;
 }
 
 // `rowCount` rows whose texts name their row and column: "R7" in column 0, "7.3" in column 3.
 inline ParameterTableText NumberedTable(int rowCount) {
     ParameterTableText table;
     table.headings = {"H0", "H1", "H2", "H3", "H4", "H5", "H6"};
+    table.facts = SampleFacts();
     for (int r = 0; r < rowCount; ++r) {
         ParameterTextRow& row = table.rows.emplace_back();
         row[0] = "R" + std::to_string(r);

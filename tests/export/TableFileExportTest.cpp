@@ -26,20 +26,23 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST(TableCsvTest, HeadingsThenOneLinePerRowQuotedWhereNeeded) {
     const ParameterTable table = test::ModelTable();
-    const auto english = Lines(CsvText(TableText(table, UiLanguage::English)));
+    const std::string englishText = CsvText(TableText(table, UiLanguage::English));
+    // A UTF-8 byte-order mark first, so spreadsheet programs read the Chinese texts right.
+    ASSERT_EQ(englishText.rfind("\xEF\xBB\xBF", 0), 0u);
+    const auto english = Lines(englishText.substr(3));
     ASSERT_EQ(english.size(), 173u);
-    EXPECT_EQ(english[0], "Args,Front.Left,Front.Right,Rear.Left,Rear.Right,Center,Sub");
+    EXPECT_EQ(english[0], "Args,Front.Left,Front.Right,Rear.Left,Rear.Right,Sub,Center");
     EXPECT_EQ(english[1].substr(0, 13), "EQ1 Type,PEQ,");
     EXPECT_EQ(english[5], ",,,,,,");  // separator rows keep their seven empty cells
     EXPECT_EQ(english[1 + table_row::kDelay],
               "Delay,1.000MS,2.000MS,3.000MS,4.000MS,5.000MS,5.396MS");
-    const auto chinese = Lines(CsvText(TableText(table, UiLanguage::Chinese)));
-    EXPECT_EQ(chinese[0], "参数,前左,前右,后左,后右,中置,超低");
+    const auto chinese = Lines(CsvText(TableText(table, UiLanguage::Chinese)).substr(3));
+    EXPECT_EQ(chinese[0], "参数,前左,前右,后左,后右,超低,中置");
     EXPECT_EQ(chinese[1 + table_row::kPolarity], "相  位,正相,正相,正相,正相,正相,正相");
 
     ParameterTableText odd = test::NumberedTable(1);
     odd.rows[0] = {"plain", "a,b", "say \"hi\"", "two\nlines", "", " spaced ", "均衡"};
-    EXPECT_EQ(Lines(CsvText(odd)).at(1),
+    EXPECT_EQ(Lines(CsvText(odd).substr(3)).at(1),
               "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",, spaced ,均衡");
 }
 
@@ -134,7 +137,7 @@ TEST(TableXlsxTest, ReadsBackAsTheTableOnTheSheetDnmWithEveryCellAsText) {
         RunCommand("/usr/bin/python3 -c " + ShellQuoted(kSheetAsCsv) + " " + ShellQuoted(path));
     ASSERT_TRUE(read.ok) << read.text;
     // 173 rows: the separator row at the end is there too.
-    EXPECT_EQ(read.text, "DNM\r\n" + CsvText(text));
+    EXPECT_EQ(read.text, "DNM\r\n" + CsvText(text).substr(3));  // the CSV without its BOM
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // its empty positions, page labels, and that nothing leaves the printable area.
 #include <gtest/gtest.h>
 
+#include "core/ProgramVersion.h"
 #include "export/ExportTestSupport.h"
 #include "files/export/TablePageLayout.h"
 
@@ -44,8 +45,12 @@ TEST(TablePageLayoutTest, FortyRowsPerPageGiveFivePagesTheLastEndingInEmptyBoxes
         const PrintedPage& page = printout.pages[n];
         EXPECT_EQ(page.firstRow, 40 * n);
         EXPECT_EQ(TextsIn(page, PrintFont::Title),
-                  (std::vector<std::string>{"This is the report of the file", "Multiline!",
+                  (std::vector<std::string>{"Parameter report: Street",
+                                            "Source: File car.qvma, 2026-12-09 16:40",
+                                            "Client: Li Lei, Vehicle: Geely Boyue",
                                             "Page " + std::to_string(n + 1) + " of 5"}));
+        EXPECT_EQ(TextsIn(page, PrintFont::Footer),
+                  (std::vector<std::string>{ProgramNameAndVersion()}));
         EXPECT_EQ(TextsIn(page, PrintFont::Heading),
                   (std::vector<std::string>{"H0", "H1", "H2", "H3", "H4", "H5", "H6"}));
         // A full grid on every page: the heading row and 40 row positions, all framed.
@@ -81,8 +86,21 @@ TEST(TablePageLayoutTest, ChineseTitleAndPageLabels) {
     const TablePrintout printout = LayOutPrintout(NumberedTable(172), UiLanguage::Chinese, {});
     const std::string count = std::to_string(printout.pages.size());
     EXPECT_EQ(TextsIn(printout.pages.at(0), PrintFont::Title),
-              (std::vector<std::string>{"This is the report of the file", "Multiline!",
-                                            "第 1 页，共 " + count + " 页"}));
+              (std::vector<std::string>{"参数报告：Street", "来源：文件 car.qvma，2026-12-09 16:40",
+                                        "客户：Li Lei，车型：Geely Boyue",
+                                        "第 1 页，共 " + count + " 页"}));
+}
+
+TEST(TablePageLayoutTest, TheHeaderLeavesOutWhatTheReportDoesNotKnow) {
+    ParameterTableText table = NumberedTable(3);
+    table.facts = {};
+    table.facts.source = {"Processor (USB sim:processor)", "处理器（USB sim:processor）"};
+    EXPECT_EQ(TextsIn(LayOutPrintout(table, UiLanguage::English, {}).pages.at(0), PrintFont::Title),
+              (std::vector<std::string>{"Parameter report: (no name)",
+                                        "Source: Processor (USB sim:processor)", "Page 1 of 1"}));
+    EXPECT_EQ(PrintDocumentName(table.facts, UiLanguage::English), "Corva DSP report");
+    table.facts.tuningName = "Street";
+    EXPECT_EQ(PrintDocumentName(table.facts, UiLanguage::Chinese), "Street");
 }
 
 }  // namespace

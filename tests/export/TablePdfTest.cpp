@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "core/ProgramVersion.h"
 #include "export/ExportTestSupport.h"
 #include "files/export/ParameterTableExport.h"
 
@@ -55,7 +56,9 @@ TEST_F(TablePdfTest, EveryRowInOrderUnderTitleHeadingsAndPageLabel) {
     const std::string count = std::to_string(pages.size());
     std::string all;
     for (std::size_t n = 0; n < pages.size(); ++n) {
-        EXPECT_TRUE(Contains(pages[n], "This is the report of the file")) << n;
+        EXPECT_TRUE(Contains(pages[n], "Parameter report: Street")) << n;
+        EXPECT_TRUE(Contains(pages[n], "Client: Li Lei, Vehicle: Geely Boyue")) << n;
+        EXPECT_TRUE(Contains(pages[n], ProgramNameAndVersion())) << n;
         EXPECT_TRUE(Contains(pages[n], "Page " + std::to_string(n + 1) + " of " + count)) << n;
         EXPECT_TRUE(Contains(pages[n], "Front.Right")) << n;
         all += pages[n];
@@ -68,21 +71,39 @@ TEST_F(TablePdfTest, EveryRowInOrderUnderTitleHeadingsAndPageLabel) {
             previous = at + row[0].english.size();
         }
     }
-    EXPECT_TRUE(Contains(pages.back(), "5.396MS"));
-    EXPECT_TRUE(Contains(pages.back(), "Atk * 32"));
+    // The rows near the end (the very last, a separator, may stand alone on the last page).
+    EXPECT_TRUE(Contains(all, "5.396MS"));
+    EXPECT_TRUE(Contains(all, "Atk * 32"));
+}
+
+TEST_F(TablePdfTest, TheDocumentCarriesTheTuningsNameAndNoSampleText) {
+    const std::string path = folder_.PathOf("named.pdf");
+    ASSERT_TRUE(RenderPdf(table_, path, UiLanguage::English).ok());
+    const auto info = test::RunCommand("pdfinfo " + test::ShellQuoted(path));
+    ASSERT_TRUE(info.ok);
+    EXPECT_TRUE(Contains(info.text, "Title:           Street\n")) << info.text;
+    const auto text = test::RunCommand("pdftotext " + test::ShellQuoted(path) + " -");
+    for (const char* sample : {"Multiline", "huar", "senza nome", "report of the file"}) {
+        EXPECT_FALSE(Contains(text.text + info.text, sample)) << sample;
+    }
 }
 
 TEST_F(TablePdfTest, ChineseTableUsesChineseTextsAndPageLabels) {
     const auto pages = RenderedPages(UiLanguage::Chinese);
     ASSERT_FALSE(pages.empty());
-    EXPECT_TRUE(Contains(pages[0], "Just a huar for the footers"));
+    EXPECT_TRUE(Contains(pages[0], ProgramNameAndVersion()));
+    EXPECT_TRUE(Contains(pages[0], "参数报告:Street"));  // NFKC turns the full-width colon
     // "第 1 页，共 N 页", whose 页 may come back as a radical that NFKC leaves alone.
     EXPECT_TRUE(Contains(pages[0], "第 1 ") &&
                 Contains(pages[0], ",共 " + std::to_string(pages.size()) + " "));
     EXPECT_TRUE(Contains(pages[0], "均衡1类型"));
     EXPECT_TRUE(Contains(pages[0], "前左"));
-    EXPECT_TRUE(Contains(pages.back(), "低切类型"));
-    EXPECT_TRUE(Contains(pages.back(), "1.000毫秒"));
+    std::string all;
+    for (const std::string& page : pages) {
+        all += page;
+    }
+    EXPECT_TRUE(Contains(all, "低切类型"));
+    EXPECT_TRUE(Contains(all, "1.000毫秒"));
 }
 
 }  // namespace

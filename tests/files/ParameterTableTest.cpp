@@ -54,7 +54,9 @@ TEST_F(ParameterTableTest, ShapeHeadingsAndRowLabels) {
     ASSERT_EQ(table.rows.size(), 172u);
     EXPECT_EQ(table.headings[0], (UiText{"Args", "参数"}));
     EXPECT_EQ(table.headings[1], (UiText{"Front.Left", "前左"}));
-    EXPECT_EQ(table.headings[6], (UiText{"Sub", "超低"}));
+    // Output 5 is the sub, output 6 the centre: each heading names the channel below it.
+    EXPECT_EQ(table.headings[5], (UiText{"Sub", "超低"}));
+    EXPECT_EQ(table.headings[6], (UiText{"Center", "中置"}));
 
     const std::vector<std::pair<int, UiText>> labels{
         {0, {"EQ1 Type", "均衡1类型"}}, {3, {"EQ1 Q", "均衡1Q值"}},

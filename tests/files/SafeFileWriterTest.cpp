@@ -57,6 +57,21 @@ TEST(SafeFileWriterTest, AFolderThatDoesNotExistFailsWithTheSystemsReason) {
               "The file \"a\" cannot be written: a library's sentence.");
 }
 
+TEST(SafeFileWriterTest, TheDetailOfAFailedWriteIsThePathAndAFewWords) {
+    ScratchFolder folder;
+    const std::string missing = folder.PathOf("missing/file.bin");
+    const Status failed = WriteFileSafely(missing, std::string_view("x"));
+    EXPECT_EQ(FileWriteDetail(missing, failed.message()),
+              (UiText{missing + ": no such folder", missing + "：文件夹不存在"}));
+    EXPECT_EQ(FileWriteDetail("/dev/full", WriteFileSafely("/dev/full", "x").message()).english,
+              "/dev/full: not a regular file");
+    EXPECT_EQ(FileWriteDetail("a", FileWriteError("a", "No space left on device")).english,
+              "a: the disk is full");
+    // A reason without words of its own is kept; a message of another kind gives the path.
+    EXPECT_EQ(FileWriteDetail("a", FileWriteError("a", "Zip error")).english, "a: Zip error");
+    EXPECT_EQ(FileWriteDetail("a", {"Something else", "别的"}), (UiText{"a", "a"}));
+}
+
 TEST(SafeFileWriterTest, TargetsThatAreNotFilesAreRefusedAndLeftAlone) {
     ScratchFolder folder;
     fs::create_directory(folder.PathOf("folder.bin"));

@@ -147,5 +147,54 @@ TEST_F(EditApiTest, SnapshotsWhileAnotherThreadEditsStayConsistent) {
     editing.join();
 }
 
+TEST_F(EditApiTest, LimiterStepsAreLimitedAndTheNearestIsTaken) {
+    EXPECT_EQ(editor.SetLimiterThresholdDbu(2, -3.0), 270);
+    EXPECT_EQ(editor.SetLimiterThresholdDbu(2, 9.0), 360);
+    EXPECT_EQ(editor.SetLimiterThresholdDbu(2, -40.0), 0);
+    EXPECT_EQ(editor.SetLimiterThresholdDbu(2, std::numeric_limits<double>::quiet_NaN()), 300);
+    // 0.3..0.9 ms in tenths (codes 0..6), then whole milliseconds (codes 7..106).
+    EXPECT_EQ(editor.SetLimiterAttackMs(2, 0.3), 0);
+    EXPECT_EQ(editor.SetLimiterAttackMs(2, 0.04), 0);
+    EXPECT_EQ(editor.SetLimiterAttackMs(2, 0.9), 6);
+    EXPECT_EQ(editor.SetLimiterAttackMs(2, 0.96), 7);
+    EXPECT_EQ(editor.SetLimiterAttackMs(2, 7.4), 13);
+    EXPECT_EQ(editor.SetLimiterAttackMs(2, 500.0), 106);
+    EXPECT_EQ(editor.SetLimiterRelease(2, 9), 5);
+    EXPECT_EQ(LimiterReleaseCodeForFactor(16), 4);
+    EXPECT_FALSE(LimiterReleaseCodeForFactor(10));
+    EXPECT_EQ(LimiterReleaseFactor(0), 2);
+    EXPECT_EQ(editor.SetRoutingShare(2, 1, 140.0), 100);
+    EXPECT_EQ(editor.SetRoutingShare(2, 1, 33.4), 33);
+    EXPECT_EQ(editor.SetRoutingShare(2, 2, -5.0), 0);
+}
+
+TEST_F(EditApiTest, LimiterAndRoutingStayWithTheChannelWhileEqModeFollowsTheLink) {
+    Link(4, 5);
+    session.engine().model.SetSynchronised(true);
+    const int centreShare3 = session.engine().model.output(5).routing().share3;
+    editor.SetLimiterThresholdDbu(4, -10.0);
+    editor.SetRoutingShare(4, 3, 40.0);
+    editor.SetEqMode(4, 1);
+    const auto& sub = session.engine().model.output(4);
+    const auto& centre = session.engine().model.output(5);
+    EXPECT_EQ(sub.limiterThresholdCode(), 200);
+    EXPECT_EQ(centre.limiterThresholdCode(), 300);
+    EXPECT_EQ(sub.routing().share3, 40);
+    EXPECT_FALSE(sub.routing().off3);
+    EXPECT_EQ(centre.routing().share3, centreShare3);
+    // Input 3 has no byte in what the channel writes: its byte of the live record is set.
+    const auto block = session.engine().image.Block(0, BlockType::Output, 4);
+    EXPECT_EQ(block[output_block::kRoutingSlot * kSlotSize + 2], 40);
+    EXPECT_EQ(sub.eqMode(), 1);
+    EXPECT_EQ(centre.eqMode(), 1);
+    EXPECT_TRUE(centre.eq().Band(7).geqMode());
+    // Each change marks its slot for the change scan.
+    EXPECT_TRUE(sub.pending().limiter);
+    EXPECT_TRUE(sub.pending().routing);
+    EXPECT_TRUE(sub.pending().strip);
+    EXPECT_FALSE(centre.pending().limiter);
+    EXPECT_EQ(events.back().change, SessionChange::Outputs);
+}
+
 }  // namespace
 }  // namespace corva

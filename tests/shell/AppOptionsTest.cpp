@@ -1,6 +1,7 @@
 // The program's command line.
 #include <gtest/gtest.h>
 
+#include "core/ProgramVersion.h"
 #include "shell/AppOptions.h"
 
 namespace corva::shell {
@@ -52,6 +53,10 @@ TEST(AppOptionsTest, RejectsWhatItDoesNotKnowWithAReason) {
         EXPECT_FALSE(parse.options) << wrong.join(' ').toStdString();
         EXPECT_FALSE(parse.error.isEmpty());
         EXPECT_FALSE(parse.helpShown);
+        // Answered before any window, as wrong usage.
+        QStringList arguments = wrong;
+        arguments.prepend(QStringLiteral("corva-dsp"));
+        EXPECT_EQ(AnswerWithoutWindow(arguments), kOptionsWrong);
     }
 }
 
@@ -65,6 +70,17 @@ TEST(AppOptionsTest, AScreenshotPanelIsOneOfTheTableAndNeedsAScreenshot) {
         ScreenshotPanel::Password);
     EXPECT_FALSE(Parse({"--screenshot", "a.png", "--screenshot-panel", "nothing"}).options);
     EXPECT_FALSE(Parse({"--screenshot-panel", "report"}).options);
+}
+
+TEST(AppOptionsTest, HelpAndVersionAreAnsweredWithoutTheWindow) {
+    for (const char* option : {"--help", "--version"}) {
+        const OptionsParse parse = Parse({option});
+        EXPECT_FALSE(parse.options) << option;
+        EXPECT_TRUE(parse.helpShown) << option;
+        EXPECT_EQ(AnswerWithoutWindow({"corva-dsp", option}), kOptionsAnswered);
+    }
+    EXPECT_EQ(Parse({"--version"}).error, QStringLiteral("corva-dsp ") + ProgramVersion());
+    EXPECT_FALSE(AnswerWithoutWindow({"corva-dsp", "--demo"}));
 }
 
 }  // namespace

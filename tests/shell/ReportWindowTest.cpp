@@ -203,10 +203,13 @@ TEST_F(ReportPrintTest, PrintingToAPdfFileGivesThePagesOfTheLayout) {
     const QString count = QString::number(pages);
     EXPECT_TRUE(texts.first().contains(QStringLiteral("Page 1 of ") + count));
     EXPECT_TRUE(texts.first().contains(QStringLiteral("Front.Left")));
-    EXPECT_TRUE(texts.first().contains(QStringLiteral("This is the report of the file")));
+    // The header names the live tuning's source; the footer the program.
+    EXPECT_TRUE(texts.first().contains(QStringLiteral("Parameter report:")));
+    EXPECT_TRUE(texts.first().contains(QStringLiteral("Source:")));
     EXPECT_TRUE(texts.last().contains(QStringLiteral("Page ") + count + " of " + count));
     EXPECT_TRUE(texts.last().contains(QStringLiteral("Release")));
-    EXPECT_TRUE(texts.last().contains(QStringLiteral("Just a huar for the footers")));
+    EXPECT_TRUE(texts.last().contains(QStringLiteral("Corva DSP")));
+    EXPECT_FALSE(texts.last().contains(QStringLiteral("Just a huar")));
 
     // A page range prints those pages only, still numbered within the whole.
     if (pages >= 3) {

@@ -1,6 +1,7 @@
 #include "dsp/values/EntryLimits.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "dsp/values/BandCodes.h"
@@ -9,6 +10,10 @@ namespace corva {
 namespace {
 
 constexpr int kChannelGainCodeTop = 600;
+constexpr int kLimiterThresholdCodeTop = 360;
+constexpr int kLastTenthsAttackCode = 6;  // codes 0..6 step 0.1 ms from 0.3 ms
+constexpr int kLimiterAttackCodeTop = 106;
+constexpr std::array<int, 6> kReleaseFactors = {2, 4, 6, 8, 16, 32};
 
 // Not a number stands for nothing typed; infinities are limited like any other value.
 double NumberOr(double value, double fallback) {
@@ -42,6 +47,44 @@ int MainVolumeCodeForDb(std::optional<double> volumeDb) {
     const double limited = std::clamp(NumberOr(*volumeDb, kLowestMainVolumeDb), kLowestMainVolumeDb,
                                       kHighestMainVolumeDb);
     return static_cast<int>(std::trunc(limited - kLowestMainVolumeDb));
+}
+
+int LimiterThresholdCodeForDbu(double thresholdDbu) {
+    const double limited = std::clamp(NumberOr(thresholdDbu, 0.0), kLowestLimiterThresholdDbu,
+                                      kHighestLimiterThresholdDbu);
+    const auto code = static_cast<int>(std::lround((limited - kLowestLimiterThresholdDbu) * 10));
+    return std::clamp(code, 0, kLimiterThresholdCodeTop);
+}
+
+int LimiterAttackCodeForMs(double attackMs) {
+    const double limited = std::clamp(NumberOr(attackMs, kLongestLimiterAttackMs),
+                                      kShortestLimiterAttackMs, kLongestLimiterAttackMs);
+    // Below 0.95 ms the 0.1 ms steps are nearer; from there the whole milliseconds.
+    if (limited < 0.95) {
+        return std::clamp(static_cast<int>(std::lround(limited * 10)) - 3, 0,
+                          kLastTenthsAttackCode);
+    }
+    return std::clamp(static_cast<int>(std::lround(limited)) + kLastTenthsAttackCode,
+                      kLastTenthsAttackCode + 1, kLimiterAttackCodeTop);
+}
+
+std::optional<int> LimiterReleaseCodeForFactor(int factor) {
+    for (std::size_t code = 0; code < kReleaseFactors.size(); ++code) {
+        if (kReleaseFactors[code] == factor) {
+            return static_cast<int>(code);
+        }
+    }
+    return std::nullopt;
+}
+
+int LimiterReleaseFactor(int releaseCode) {
+    return kReleaseFactors[static_cast<std::size_t>(
+        std::clamp(releaseCode, 0, static_cast<int>(kReleaseFactors.size()) - 1))];
+}
+
+int RoutingShareForPercent(double percent) {
+    const double limited = std::clamp(NumberOr(percent, 0.0), 0.0, double{kHighestRoutingShare});
+    return static_cast<int>(std::lround(limited));
 }
 
 int MainVolumeDb(int volumeCode) {

@@ -16,6 +16,12 @@ inline constexpr double kLowestBandGainDb = -20.0;
 inline constexpr double kHighestBandGainDb = 20.0;
 inline constexpr double kLowestMainVolumeDb = -60.0;
 inline constexpr double kHighestMainVolumeDb = 6.0;
+inline constexpr double kLowestLimiterThresholdDbu = -30.0;
+inline constexpr double kHighestLimiterThresholdDbu = 6.0;
+inline constexpr double kShortestLimiterAttackMs = 0.3;
+inline constexpr double kLongestLimiterAttackMs = 100.0;
+inline constexpr int kHighestRoutingShare = 100;  // percent of an input
+inline constexpr int kRoutingInputs = 4;          // the shares the channel object holds
 
 // Limited to 20..20000 and rounded to whole Hz.
 int LimitedFrequencyHz(double frequencyHz);
@@ -26,6 +32,18 @@ int BandGainCodeForDb(double gainDb);
 // Main volume code: no value (OFF) is 0; dB values are limited to -60..+6 and the code is
 // the dB value plus 60, truncated.
 int MainVolumeCodeForDb(std::optional<double> volumeDb);
+// Limiter threshold code 0..360: the dBu value limited to -30..+6, in 0.1 dB steps, rounded.
+int LimiterThresholdCodeForDbu(double thresholdDbu);
+// Limiter attack code 0..106: 0.3..0.9 ms in 0.1 ms steps (codes 0..6), then 1..100 ms in
+// 1 ms steps (codes 7..106); the nearest step to the limited value.
+int LimiterAttackCodeForMs(double attackMs);
+// Limiter release code 0..5 for a release of 2, 4, 6, 8, 16 or 32 times the attack; nothing
+// for any other factor (the processor has no steps between them).
+std::optional<int> LimiterReleaseCodeForFactor(int factor);
+int LimiterReleaseFactor(int releaseCode);
+// A routing share: the percentage limited to 0..100 and rounded.
+int RoutingShareForPercent(double percent);
+
 // The dB value a main volume code stands for (code - 60); the field shows OFF at code 0.
 int MainVolumeDb(int volumeCode);
 

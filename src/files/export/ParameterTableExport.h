@@ -15,7 +15,8 @@ namespace corva {
 inline constexpr std::string_view kWorkbookSheetName = "DNM";
 
 // The headings, then one line per table row, the seven cells separated by commas; a cell with
-// a comma, a quote or a line break is quoted with its quotes doubled. UTF-8, CRLF line ends.
+// a comma, a quote or a line break is quoted with its quotes doubled. UTF-8 with a byte-order
+// mark, CRLF line ends.
 std::string CsvText(const ParameterTableText& table);
 
 Status ExportCsv(const ParameterTableText& table, const std::string& path);
@@ -24,9 +25,9 @@ Status ExportCsv(const ParameterTableText& table, const std::string& path);
 // cell as text (empty cells of the separator rows stay blank).
 Status ExportXlsx(const ParameterTableText& table, const std::string& path);
 
-// The printed table as PDF pages: title, page number, a framed grid of the rows with the
-// headings repeated on every page. Texts and page labels follow `language`; Chinese needs a
-// CJK font installed. Needs a QGuiApplication for its fonts; without one it fails with a
+// The printed table as PDF pages: the report's facts as title, page number, a framed grid of the
+// rows with the headings repeated on every page. Texts and page labels follow `language`; Chinese
+// needs a CJK font installed. Needs a QGuiApplication for its fonts; without one it fails with a
 // message.
 Status RenderPdf(const ParameterTable& table, const std::string& path, UiLanguage language);
 

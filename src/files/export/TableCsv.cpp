@@ -35,7 +35,8 @@ void AppendLine(std::string& out, const ParameterTextRow& row) {
 }  // namespace
 
 std::string CsvText(const ParameterTableText& table) {
-    std::string out;
+    // The byte-order mark tells spreadsheet programs the text is UTF-8, so Chinese reads right.
+    std::string out = "\xEF\xBB\xBF";
     AppendLine(out, table.headings);
     for (const ParameterTextRow& row : table.rows) {
         AppendLine(out, row);

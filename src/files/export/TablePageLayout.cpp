@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/export/ReportFacts.h"
+
 namespace corva {
 namespace {
 
@@ -36,18 +38,17 @@ PageBox Inset(const PageBox& box) {
 
 }  // namespace
 
-// The printed report's own header and footer texts; they have no Chinese twins.
-UiText PrintTitle() {
-    const std::string header = "This is the report of the file\r\nMultiline!\r\n";
-    return {header, header};
+UiText PrintTitle(const ReportFacts& facts) {
+    return ReportHeaderText(facts);
 }
 
 UiText PrintFooter() {
-    const std::string footer = "Just a huar for the footers\r\neventually multiline too ..";
-    return {footer, footer};
+    return ReportFooterText();
 }
 
-std::string PrintDocumentName() { return "senza nome"; }
+std::string PrintDocumentName(const ReportFacts& facts, UiLanguage language) {
+    return ReportDocumentName(facts).In(language);
+}
 
 std::string PageLabel(int page, int pageCount, UiLanguage language) {
     const std::string number = std::to_string(page);
@@ -65,7 +66,7 @@ TablePrintout LayOutPrintout(const ParameterTableText& table, UiLanguage languag
     const double width = metrics.pageWidth - 2 * metrics.margin;
     const double bottom = metrics.pageHeight - metrics.margin;
 
-    const std::vector<std::string> titleLines = SplitLines(PrintTitle().In(language));
+    const std::vector<std::string> titleLines = SplitLines(PrintTitle(table.facts).In(language));
     const std::vector<std::string> footerLines = SplitLines(PrintFooter().In(language));
     const double titleRowHeight = metrics.titleLineHeight + kLinePadding;
     const double rowHeight = metrics.cellLineHeight + kLinePadding;

@@ -64,11 +64,12 @@ struct TablePrintout {
     std::vector<PrintedPage> pages;
 };
 
-// Title and footer of the printed pages (also the PDF's document title).
-UiText PrintTitle();
+// Title and footer of the printed pages: the report's facts (tuning, source, time, client)
+// and the program's name and version.
+UiText PrintTitle(const ReportFacts& facts);
 UiText PrintFooter();
-// The name the print job (and the PDF) carries.
-std::string PrintDocumentName();
+// The name the print job (and the PDF) carries: the tuning's name.
+std::string PrintDocumentName(const ReportFacts& facts, UiLanguage language);
 // "Page 2 of 3" / "第 2 页，共 3 页".
 std::string PageLabel(int page, int pageCount, UiLanguage language);
 

@@ -187,7 +187,7 @@ TablePrintResult WriteTablePdf(const ParameterTableText& table, const std::strin
         // The layout's own margins: the page is drawn from the corner of the paper.
         writer.setPageLayout(QPageLayout(page.pageSize(), page.orientation(), QMarginsF(0, 0, 0, 0),
                                          QPageLayout::Point));
-        writer.setTitle(QString::fromStdString(PrintDocumentName()));
+        writer.setTitle(QString::fromStdString(PrintDocumentName(table.facts, language)));
         writer.setCreator(QStringLiteral("Corva DSP"));
         result = PaintTablePages(writer, table, language, range);
     }

@@ -1,7 +1,9 @@
 // The Excel export of the parameter table, written with libxlsxwriter.
 #include <xlsxwriter.h>
 
+#include <cerrno>
 #include <string>
+#include <system_error>
 
 #include "files/SafeFileWriter.h"
 #include "files/export/ParameterTableExport.h"
@@ -68,12 +70,18 @@ Status ExportXlsx(const ParameterTableText& table, const std::string& path) {
     lxw_error error = FillSheet(workbook, table);
     // The file is written only here, so a write that fails shows up in this result. Closing
     // also frees the workbook, so it happens in every case.
+    errno = 0;
     const lxw_error closed = workbook_close(workbook);
+    const int systemError = errno;
     if (error == LXW_NO_ERROR) {
         error = closed;
     }
     if (error != LXW_NO_ERROR) {
-        return Status::Fail(FileWriteError(path, lxw_strerror(error)));
+        // A file that could not be written (a full disk) leaves the system's reason in errno;
+        // it says more than the library's own text.
+        const bool fileError = closed != LXW_NO_ERROR && systemError != 0;
+        return Status::Fail(FileWriteError(
+            path, fileError ? std::generic_category().message(systemError) : lxw_strerror(error)));
     }
     return replacement.Commit();
 }
