@@ -6,6 +6,8 @@
 #include <map>
 #include <memory>
 
+#include "AlignCommand.h"
+#include "AutoEqCommand.h"
 #include "BackupCommand.h"
 #include "CliDevice.h"
 #include "CliOptions.h"
@@ -13,9 +15,11 @@
 #include "DeleteCommand.h"
 #include "FactoryResetCommand.h"
 #include "FirmwareCommand.h"
+#include "ImportEqCommand.h"
 #include "InfoCommand.h"
 #include "LoadCommand.h"
 #include "MasterMuteCommand.h"
+#include "MeasuredResponseCommand.h"
 #include "ModeOpenCommand.h"
 #include "ModeSaveCommand.h"
 #include "PresetsCommand.h"
@@ -63,8 +67,11 @@ const std::map<std::string, Command>& Commands() {
         {"firmware", &RunFirmware},
         {"show", &RunShow},
         {"convert", &RunConvert},
-        {"response", &RunResponse},
+        {"response", &RunResponseOrPrediction},
         {"table", &RunTable},
+        {"import-eq", &RunImportEq},
+        {"auto-eq", &RunAutoEq},
+        {"align", &RunAlign},
     };
     return commands;
 }

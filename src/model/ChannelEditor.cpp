@@ -256,6 +256,12 @@ void ChannelEditor::ApplyBandSetting(ChannelFilter& band, const BandSetting& set
 
 void ChannelEditor::ApplyCrossoverSetting(ChannelFilter& filter, const CrossoverSetting& setting) {
     const int frequencyHz = LimitedFrequencyHz(setting.frequencyHz);
+    if (!session_.model.synchronised()) {
+        // Nothing steps a crossover towards its target without a processor, and records carry
+        // the frequency told so far: without one (a preset file) the value is taken at once.
+        filter.LoadCrossover(frequencyHz, setting.kind, setting.slope);
+        return;
+    }
     if (filter.targetHz() != frequencyHz) {
         filter.SetFrequency(frequencyHz, EditOrigin::User);
     }
