@@ -124,6 +124,20 @@ TEST_F(CliTuningTest, ImportEqRefusesUnsupportedFiltersAndChangesNothing) {
     EXPECT_NE(broken.err.find("holds no filters"), std::string::npos) << broken.err;
 }
 
+TEST_F(CliTuningTest, ImportEqOnTheProcessorReachesItWithTheCrossoverStepped) {
+    // The high-pass climbs from 20 Hz to about 45 Hz in octave steps through the change scan;
+    // the report is printed once the processor has answered everything.
+    const CliRun run = Sim({"--json", "import-eq", "rew.txt", "SR"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    JsonDocument report(run.out);
+    const cJSON* filters = Member(report.root(), "filters");
+    JsonDocument info(Sim({"--json", "info"}).out);
+    const cJSON* rear = Channel(info, 3);
+    EXPECT_EQ(IntOf(Member(rear, "hpf"), "freq"), IntOf(Member(Item(filters, 2), "setting"), "freq"));
+    EXPECT_EQ(IntOf(Item(Member(rear, "eq"), 0), "gain_code"), 570);
+    EXPECT_EQ(IntOf(Item(Member(rear, "eq"), 1), "type"), 2);
+}
+
 TEST_F(CliTuningTest, AutoEqOnTheProcessorAppliesTheFitAndADryRunChangesNothing) {
     const std::string before = Sim({"--json", "info"}).out;
     const CliRun dry = Sim({"--json", "auto-eq", "fl.txt", "FL", "--dry-run"});
