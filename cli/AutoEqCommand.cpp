@@ -111,12 +111,12 @@ std::string JsonReport(const AutoEqResult& result, int channel, const Target& ta
 
 ExitCode RunAutoEq(CliDevice& device, const CliOptions& options) {
     const TuningArguments arguments =
-        ParseTuningArguments(options.args, {"--target", "--max-boost", "--range"}, {});
+        ParseTuningArguments(options.args, {"--target", "--max-boost", "--range", "--smooth"}, {});
     const UiText usage{
         "usage: auto-eq MEASUREMENT CHANNEL [--target flat|house|FILE] [--max-boost DB] "
-        "[--range LOW-HIGH] [--dry-run] [--file PRESET]",
+        "[--range LOW-HIGH] [--smooth N] [--dry-run] [--file PRESET]",
         "用法: auto-eq MEASUREMENT CHANNEL [--target flat|house|FILE] [--max-boost DB] "
-        "[--range LOW-HIGH] [--dry-run] [--file PRESET]"};
+        "[--range LOW-HIGH] [--smooth N] [--dry-run] [--file PRESET]"};
     if (!arguments.error.empty() || arguments.positional.size() != 2) {
         return UsageError(device, usage, arguments.error);
     }
@@ -145,6 +145,17 @@ ExitCode RunAutoEq(CliDevice& device, const CliOptions& options) {
         fit.lowHz = hz->first;
         fit.highHz = hz->second;
     }
+    int smoothing = 0;
+    if (const auto smooth = arguments.Value("--smooth")) {
+        const auto fraction = ParseInteger(*smooth);
+        if (!fraction || *fraction < 1 || *fraction > 48) {
+            return UsageError(device,
+                              {"--smooth takes N = 1..48 for 1/N-octave smoothing",
+                               "--smooth 取值 N = 1..48（1/N 倍频程平滑）"},
+                              *smooth);
+        }
+        smoothing = *fraction;
+    }
     if (const Status checked = CheckAutoEqOptions(fit); !checked.ok()) {
         return UsageError(device, checked.message());
     }
@@ -167,7 +178,7 @@ ExitCode RunAutoEq(CliDevice& device, const CliOptions& options) {
             target = {*wanted, ResampleToGrid(file.points)};
         }
     }
-    const Response levels = ResampleToGrid(measurement.points);
+    const Response levels = ResampleToGrid(measurement.points, smoothing);
     const bool json = options.json;
     return RunOnTuning(device, arguments, [&](TuningSession& session, bool apply, std::string& report) {
         const OutputView current = session.Snapshot().outputs[static_cast<std::size_t>(*channel)];

@@ -47,11 +47,14 @@ ExitCode RunResponseOrPrediction(CliDevice& device, const CliOptions& options) {
     std::vector<std::string> positional;
     std::string csvPath;
     std::string measurementPath;
+    std::string smoothText;
     bool badOption = false;
     for (std::size_t i = 0; i < options.args.size(); ++i) {
         const std::string& arg = options.args[i];
         if (arg == "--measurement" && i + 1 < options.args.size() && measurementPath.empty()) {
             measurementPath = options.args[++i];
+        } else if (arg == "--smooth" && i + 1 < options.args.size() && smoothText.empty()) {
+            smoothText = options.args[++i];
         } else if (arg == "--csv" && i + 1 < options.args.size() && csvPath.empty()) {
             csvPath = options.args[++i];
         } else if (arg.rfind("--", 0) == 0) {
@@ -60,13 +63,15 @@ ExitCode RunResponseOrPrediction(CliDevice& device, const CliOptions& options) {
             positional.push_back(arg);
         }
     }
-    if (measurementPath.empty()) {
+    if (measurementPath.empty() && smoothText.empty()) {
         return RunResponse(device, options);
     }
-    if (badOption || positional.empty() || positional.size() > 2) {
+    const auto smoothing = smoothText.empty() ? std::optional<int>{0} : ParseInteger(smoothText);
+    if (badOption || measurementPath.empty() || positional.empty() || positional.size() > 2 ||
+        !smoothing || *smoothing < 0 || *smoothing > 48) {
         return UsageError(device,
-                          {"usage: response [FILE] CHANNEL [--measurement FILE] [--csv OUT]",
-                           "用法: response [FILE] CHANNEL [--measurement FILE] [--csv OUT]"});
+                          {"usage: response [FILE] CHANNEL [--measurement FILE [--smooth N]] [--csv OUT]",
+                           "用法: response [FILE] CHANNEL [--measurement FILE [--smooth N]] [--csv OUT]"});
     }
     const auto channel = ParseChannel(positional.back());
     if (!channel) {
@@ -80,7 +85,7 @@ ExitCode RunResponseOrPrediction(CliDevice& device, const CliOptions& options) {
         device.PrintError(measurement.status.message());
         return kFileError;
     }
-    const Response measured = tuning::ResampleToGrid(measurement.points);
+    const Response measured = tuning::ResampleToGrid(measurement.points, *smoothing);
     if (positional.size() == 2) {
         const std::string& path = positional.front();
         const TuningFileKind kind = TuningFileKindOf(path);

@@ -162,6 +162,14 @@ TEST_F(CliTuningTest, AutoEqOnTheProcessorAppliesTheFitAndADryRunChangesNothing)
         EXPECT_EQ(IntOf(band, "freq"), IntOf(Item(bands, j), "freq")) << j;
     }
 
+    // Smoothing the measurement first leaves less to correct.
+    const CliRun smoothed = Sim({"--json", "auto-eq", "fl.txt", "FL", "--smooth", "3", "--dry-run"});
+    ASSERT_EQ(smoothed.exitCode, 0) << smoothed.err;
+    JsonDocument smoothedReport(smoothed.out);
+    EXPECT_LT(NumberOf(Member(smoothedReport.root(), "before"), "largest_db"),
+              NumberOf(Member(JsonDocument(dry.out).root(), "before"), "largest_db"));
+    EXPECT_EQ(Sim({"auto-eq", "fl.txt", "FL", "--smooth", "0"}).exitCode, 1);
+
     const CliRun badRange = Sim({"auto-eq", "fl.txt", "FL", "--range", "10-100000"});
     EXPECT_EQ(badRange.exitCode, 1);
     Write("broken.txt", "20 1\n10 2\n");
