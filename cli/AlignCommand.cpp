@@ -25,7 +25,8 @@ std::string TextReport(const TimeAlignment& alignment, const ChannelDistances& d
         }
         const std::string name = ChannelArgumentName(c);
         report += name + " " + detail::FixedText(*distances[static_cast<std::size_t>(c)], 1) + " " +
-                  unit + " -> delay=" + DelayFieldText(*aligned.delayCode, DelayUnit::Milliseconds) +
+                  unit +
+                  " -> delay=" + DelayFieldText(*aligned.delayCode, DelayUnit::Milliseconds) +
                   "ms (code " + std::to_string(*aligned.delayCode) + ")";
         if (aligned.limited) {
             const std::string wanted = detail::FixedText(aligned.wantedDistance, 1);
@@ -36,7 +37,8 @@ std::string TextReport(const TimeAlignment& alignment, const ChannelDistances& d
         report += "\n";
     }
     if (!applied) {
-        report += UiText{"dry run: nothing was changed", "试运行：未做任何更改"}.In(language) + "\n";
+        report +=
+            UiText{"dry run: nothing was changed", "试运行：未做任何更改"}.In(language) + "\n";
     }
     return report;
 }
@@ -45,7 +47,8 @@ std::string JsonReport(const TimeAlignment& alignment, const ChannelDistances& d
                        const char* unit, bool applied, bool dryRun) {
     cJSON* root = cJSON_CreateObject();
     cJSON_AddStringToObject(root, "unit", unit);
-    cJSON_AddStringToObject(root, "farthest", ChannelArgumentName(alignment.farthestChannel).c_str());
+    cJSON_AddStringToObject(root, "farthest",
+                            ChannelArgumentName(alignment.farthestChannel).c_str());
     cJSON_AddBoolToObject(root, "limited", alignment.anyLimited);
     cJSON_AddBoolToObject(root, "applied", applied);
     cJSON_AddBoolToObject(root, "dry_run", dryRun);
@@ -59,7 +62,8 @@ std::string JsonReport(const TimeAlignment& alignment, const ChannelDistances& d
         cJSON_AddStringToObject(item, "channel", ChannelArgumentName(c).c_str());
         cJSON_AddNumberToObject(item, "distance", *distances[static_cast<std::size_t>(c)]);
         cJSON_AddNumberToObject(item, "delay_code", *aligned.delayCode);
-        cJSON_AddNumberToObject(item, "delay_ms", Rounded(DelayMilliseconds(*aligned.delayCode), 3));
+        cJSON_AddNumberToObject(item, "delay_ms",
+                                Rounded(DelayMilliseconds(*aligned.delayCode), 3));
         cJSON_AddBoolToObject(item, "limited", aligned.limited);
         cJSON_AddItemToArray(channels, item);
     }
@@ -100,18 +104,21 @@ ExitCode RunAlign(CliDevice& device, const CliOptions& options) {
     }
     const TimeAlignment alignment = AlignFromDistances(distances, unit);
     const bool json = options.json;
-    return RunOnTuning(device, arguments, [&](TuningSession& session, bool apply, std::string& report) {
-        if (apply) {
-            std::array<std::optional<int>, kOutputChannelCount> codes;
-            for (int c = 0; c < kOutputChannelCount; ++c) {
-                codes[static_cast<std::size_t>(c)] = alignment.channels[static_cast<std::size_t>(c)].delayCode;
+    return RunOnTuning(
+        device, arguments, [&](TuningSession& session, bool apply, std::string& report) {
+            if (apply) {
+                std::array<std::optional<int>, kOutputChannelCount> codes;
+                for (int c = 0; c < kOutputChannelCount; ++c) {
+                    codes[static_cast<std::size_t>(c)] =
+                        alignment.channels[static_cast<std::size_t>(c)].delayCode;
+                }
+                ChannelEditor(session).CommitDelays(codes);
             }
-            ChannelEditor(session).CommitDelays(codes);
-        }
-        report = json ? JsonReport(alignment, distances, unitText.c_str(), apply, !apply)
-                      : TextReport(alignment, distances, unitText.c_str(), apply, device.language());
-        return kDone;
-    });
+            report =
+                json ? JsonReport(alignment, distances, unitText.c_str(), apply, !apply)
+                     : TextReport(alignment, distances, unitText.c_str(), apply, device.language());
+            return kDone;
+        });
 }
 
 }  // namespace corva::cli

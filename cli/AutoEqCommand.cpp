@@ -41,7 +41,8 @@ Response CrossoverPart(const OutputView& channel) {
         FilterType::HighPass,
         {channel.highPass.frequencyHz, channel.highPass.kind, channel.highPass.slope});
     const Response low = CrossoverResponse(
-        FilterType::LowPass, {channel.lowPass.frequencyHz, channel.lowPass.kind, channel.lowPass.slope});
+        FilterType::LowPass,
+        {channel.lowPass.frequencyHz, channel.lowPass.kind, channel.lowPass.slope});
     Response sum{};
     for (std::size_t i = 0; i < sum.size(); ++i) {
         sum[i] = high[i] + low[i];
@@ -59,22 +60,24 @@ std::string ErrorsText(const AutoEqResult& result) {
 std::string TextReport(const AutoEqResult& result, int channel, const Target& target,
                        const AutoEqOptions& fit, bool applied, UiLanguage language) {
     const std::string name = ChannelArgumentName(channel);
-    const std::string range = detail::FixedText(fit.lowHz, 0) + "-" + detail::FixedText(fit.highHz, 0);
+    const std::string range =
+        detail::FixedText(fit.lowHz, 0) + "-" + detail::FixedText(fit.highHz, 0);
     std::string report;
-    report += UiText{name + " auto-EQ to " + target.name + " over " + range + " Hz, boost at most " +
-                         detail::FixedText(fit.maxBoostDb, 1) + " dB: " +
-                         std::to_string(result.bandsUsed) + " band(s) " +
-                         (applied ? "applied" : "planned (dry run)"),
-                     name + " 自动均衡，目标 " + target.name + "，范围 " + range + " Hz，最大提升 " +
-                         detail::FixedText(fit.maxBoostDb, 1) + " dB：" +
-                         std::to_string(result.bandsUsed) + " 个频段" +
-                         (applied ? "已应用" : "（试运行，未应用）")}
-                  .In(language) +
-              "\n";
+    report +=
+        UiText{
+            name + " auto-EQ to " + target.name + " over " + range + " Hz, boost at most " +
+                detail::FixedText(fit.maxBoostDb, 1) + " dB: " + std::to_string(result.bandsUsed) +
+                " band(s) " + (applied ? "applied" : "planned (dry run)"),
+            name + " 自动均衡，目标 " + target.name + "，范围 " + range + " Hz，最大提升 " +
+                detail::FixedText(fit.maxBoostDb, 1) + " dB：" + std::to_string(result.bandsUsed) +
+                " 个频段" + (applied ? "已应用" : "（试运行，未应用）")}
+            .In(language) +
+        "\n";
     report += name + " " + ErrorsText(result) + "\n";
     for (std::size_t j = 0; j < result.bands.size(); ++j) {
         if (result.bands[j].gainCode != kBandGainCodeFlat) {
-            report += name + " eq" + std::to_string(j + 1) + " " + BandSettingText(result.bands[j]) + "\n";
+            report += name + " eq" + std::to_string(j + 1) + " " +
+                      BandSettingText(result.bands[j]) + "\n";
         }
     }
     return report;
@@ -131,16 +134,16 @@ ExitCode RunAutoEq(CliDevice& device, const CliOptions& options) {
     if (const auto boost = arguments.Value("--max-boost")) {
         const auto db = ParseNumber(*boost);
         if (!db) {
-            return UsageError(device, {"--max-boost takes a number of dB", "--max-boost 需要 dB 数值"},
-                              *boost);
+            return UsageError(
+                device, {"--max-boost takes a number of dB", "--max-boost 需要 dB 数值"}, *boost);
         }
         fit.maxBoostDb = *db;
     }
     if (const auto range = arguments.Value("--range")) {
         const auto hz = ParseRange(*range);
         if (!hz) {
-            return UsageError(device, {"--range takes LOW-HIGH in Hz", "--range 需要 LOW-HIGH（Hz）"},
-                              *range);
+            return UsageError(
+                device, {"--range takes LOW-HIGH in Hz", "--range 需要 LOW-HIGH（Hz）"}, *range);
         }
         fit.lowHz = hz->first;
         fit.highHz = hz->second;
@@ -180,18 +183,21 @@ ExitCode RunAutoEq(CliDevice& device, const CliOptions& options) {
     }
     const Response levels = ResampleToGrid(measurement.points, smoothing);
     const bool json = options.json;
-    return RunOnTuning(device, arguments, [&](TuningSession& session, bool apply, std::string& report) {
-        const OutputView current = session.Snapshot().outputs[static_cast<std::size_t>(*channel)];
-        const AutoEqResult result = FitAutoEq(levels, target.curve, CrossoverPart(current), fit);
-        if (apply) {
-            EqualizerSettings settings;
-            settings.bands = result.bands;
-            ChannelEditor(session).ApplyEqualizer(*channel, settings);
-        }
-        report = json ? JsonReport(result, *channel, target, fit, apply, !apply)
-                      : TextReport(result, *channel, target, fit, apply, device.language());
-        return kDone;
-    });
+    return RunOnTuning(
+        device, arguments, [&](TuningSession& session, bool apply, std::string& report) {
+            const OutputView current =
+                session.Snapshot().outputs[static_cast<std::size_t>(*channel)];
+            const AutoEqResult result =
+                FitAutoEq(levels, target.curve, CrossoverPart(current), fit);
+            if (apply) {
+                EqualizerSettings settings;
+                settings.bands = result.bands;
+                ChannelEditor(session).ApplyEqualizer(*channel, settings);
+            }
+            report = json ? JsonReport(result, *channel, target, fit, apply, !apply)
+                          : TextReport(result, *channel, target, fit, apply, device.language());
+            return kDone;
+        });
 }
 
 }  // namespace corva::cli

@@ -51,9 +51,8 @@ UiText OutcomeText(const ImportedFilter& entry) {
         case ImportTarget::Band: {
             const std::string band = "band " + std::to_string(entry.band + 1) + ": " +
                                      BandSettingText(entry.bandSetting);
-            return {band + deviation,
-                    "频段 " + std::to_string(entry.band + 1) + "：" +
-                        BandSettingText(entry.bandSetting) + deviationZh};
+            return {band + deviation, "频段 " + std::to_string(entry.band + 1) + "：" +
+                                          BandSettingText(entry.bandSetting) + deviationZh};
         }
         case ImportTarget::HighPass:
         case ImportTarget::LowPass: {
@@ -72,7 +71,8 @@ std::string TextReport(const FilterImport& plan, int channel, bool applied, UiLa
     std::string report;
     for (const auto& entry : plan.filters) {
         report += name + " line " + std::to_string(entry.filter.lineNumber) + " " +
-                  DescribeFileFilter(entry.filter) + " -> " + OutcomeText(entry).In(language) + "\n";
+                  DescribeFileFilter(entry.filter) + " -> " + OutcomeText(entry).In(language) +
+                  "\n";
     }
     if (plan.preampDb) {
         const std::string preamp = SignedDbText(*plan.preampDb);
@@ -86,12 +86,13 @@ std::string TextReport(const FilterImport& plan, int channel, bool applied, UiLa
     if (plan.refused) {
         report += name + " " + plan.refusal.In(language) + "\n";
     } else {
-        report += UiText{name + " " + bands + " band(s) " + (applied ? "applied" : "planned (dry run)") +
-                             ", largest deviation " + deviation + " dB",
-                         name + " " + bands + " 个频段" + (applied ? "已应用" : "（试运行，未应用）") +
-                             "，最大偏差 " + deviation + " dB"}
-                      .In(language) +
-                  "\n";
+        report +=
+            UiText{name + " " + bands + " band(s) " + (applied ? "applied" : "planned (dry run)") +
+                       ", largest deviation " + deviation + " dB",
+                   name + " " + bands + " 个频段" + (applied ? "已应用" : "（试运行，未应用）") +
+                       "，最大偏差 " + deviation + " dB"}
+                .In(language) +
+            "\n";
     }
     return report;
 }
@@ -125,9 +126,10 @@ std::string JsonReport(const FilterImport& plan, int channel, bool applied, bool
                 cJSON_AddNumberToObject(item, "band", entry.band + 1);
                 cJSON_AddItemToObject(item, "setting", BandSettingJson(entry.bandSetting));
             } else {
-                cJSON_AddStringToObject(
-                    item, "target", entry.target == ImportTarget::HighPass ? "hpf" : "lpf");
-                cJSON_AddItemToObject(item, "setting", CrossoverSettingJson(entry.crossoverSetting));
+                cJSON_AddStringToObject(item, "target",
+                                        entry.target == ImportTarget::HighPass ? "hpf" : "lpf");
+                cJSON_AddItemToObject(item, "setting",
+                                      CrossoverSettingJson(entry.crossoverSetting));
             }
         } else if (!entry.note.english.empty()) {
             cJSON_AddStringToObject(item, "note", entry.note.In(language).c_str());
@@ -162,17 +164,20 @@ ExitCode RunImportEq(CliDevice& device, const CliOptions& options) {
     const RestPolicy policy =
         arguments.Flag("--apply-rest") ? RestPolicy::ApplyRest : RestPolicy::RefuseAll;
     const bool json = options.json;
-    return RunOnTuning(device, arguments, [&](TuningSession& session, bool apply, std::string& report) {
-        const OutputView current = session.Snapshot().outputs[static_cast<std::size_t>(*channel)];
-        const FilterImport plan = PlanFilterImport(file, *channel, current, policy);
-        const bool applied = apply && !plan.refused;
-        if (applied) {
-            ChannelEditor(session).ApplyEqualizer(*channel, plan.settings);
-        }
-        report = json ? JsonReport(plan, *channel, applied, !apply, file.format, device.language())
-                      : TextReport(plan, *channel, applied, device.language());
-        return plan.refused ? kRefused : kDone;
-    });
+    return RunOnTuning(
+        device, arguments, [&](TuningSession& session, bool apply, std::string& report) {
+            const OutputView current =
+                session.Snapshot().outputs[static_cast<std::size_t>(*channel)];
+            const FilterImport plan = PlanFilterImport(file, *channel, current, policy);
+            const bool applied = apply && !plan.refused;
+            if (applied) {
+                ChannelEditor(session).ApplyEqualizer(*channel, plan.settings);
+            }
+            report =
+                json ? JsonReport(plan, *channel, applied, !apply, file.format, device.language())
+                     : TextReport(plan, *channel, applied, device.language());
+            return plan.refused ? kRefused : kDone;
+        });
 }
 
 }  // namespace corva::cli

@@ -24,7 +24,8 @@ std::string PredictionLines(const Response& measured, const Response& channel) {
     const auto& grid = GridFrequencies();
     std::string lines;
     for (std::size_t i = 0; i < grid.size(); ++i) {
-        lines += FrequencyText(grid[i]) + "," + detail::FixedText(measured[i] + channel[i], 2) + "\n";
+        lines +=
+            FrequencyText(grid[i]) + "," + detail::FixedText(measured[i] + channel[i], 2) + "\n";
     }
     return lines;
 }
@@ -69,9 +70,10 @@ ExitCode RunResponseOrPrediction(CliDevice& device, const CliOptions& options) {
     const auto smoothing = smoothText.empty() ? std::optional<int>{0} : ParseInteger(smoothText);
     if (badOption || measurementPath.empty() || positional.empty() || positional.size() > 2 ||
         !smoothing || *smoothing < 0 || *smoothing > 48) {
-        return UsageError(device,
-                          {"usage: response [FILE] CHANNEL [--measurement FILE [--smooth N]] [--csv OUT]",
-                           "用法: response [FILE] CHANNEL [--measurement FILE [--smooth N]] [--csv OUT]"});
+        return UsageError(
+            device,
+            {"usage: response [FILE] CHANNEL [--measurement FILE [--smooth N]] [--csv OUT]",
+             "用法: response [FILE] CHANNEL [--measurement FILE [--smooth N]] [--csv OUT]"});
     }
     const auto channel = ParseChannel(positional.back());
     if (!channel) {

@@ -43,7 +43,8 @@ TuningArguments ParseTuningArguments(const std::vector<std::string>& args,
         if (arg == "--dry-run") {
             parsed.dryRun = true;
         } else if (arg == "--file" || known(valueOptions, arg)) {
-            if (i + 1 >= args.size() || parsed.Value(arg) || (arg == "--file" && !parsed.file.empty())) {
+            if (i + 1 >= args.size() || parsed.Value(arg) ||
+                (arg == "--file" && !parsed.file.empty())) {
                 parsed.error = arg + " takes one value";
                 return parsed;
             }
@@ -90,9 +91,8 @@ ExitCode OnFile(CliDevice& device, const TuningArguments& arguments, const Tunin
     std::string report;
     const ExitCode worked = work(session, !arguments.dryRun, report);
     if (worked == kDone && !arguments.dryRun) {
-        const Status written = kind == TuningFileKind::Single
-                                   ? WriteLiveAsSingleFile(session, path)
-                                   : WriteLiveAsMusicFile(session, path);
+        const Status written = kind == TuningFileKind::Single ? WriteLiveAsSingleFile(session, path)
+                                                              : WriteLiveAsMusicFile(session, path);
         if (!written.ok()) {
             device.PrintError(written.message());
             return kFileError;

@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < read.points.size(); ++i) {
         const auto& point = read.points[i];
         if (!std::isfinite(point.frequencyHz) || !std::isfinite(point.splDb) ||
-            point.frequencyHz <= 0.0 || (i > 0 && point.frequencyHz <= read.points[i - 1].frequencyHz)) {
+            point.frequencyHz <= 0.0 ||
+            (i > 0 && point.frequencyHz <= read.points[i - 1].frequencyHz)) {
             std::abort();
         }
         audible += point.frequencyHz >= 20.0 && point.frequencyHz <= 20000.0;

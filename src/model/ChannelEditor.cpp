@@ -249,7 +249,8 @@ void ChannelEditor::ApplyBandSetting(ChannelFilter& band, const BandSetting& set
         band.SetBandwidthIndex(bandwidthIndex);
     }
     const int gainCode = std::clamp(setting.gainCode, 0, kBandGainCodeMax);
-    if (BandGainCode(band.gainDb()) != gainCode || band.ReportsBypass() != (gainCode == kBandGainCodeFlat)) {
+    if (BandGainCode(band.gainDb()) != gainCode ||
+        band.ReportsBypass() != (gainCode == kBandGainCodeFlat)) {
         band.SetGainPosition(gainCode);
     }
 }

@@ -95,7 +95,8 @@ TEST_F(CliTuningTest, ImportEqIntoAPresetFileReportsAndWritesEveryFilter) {
     EXPECT_EQ(IntOf(band1, "gain_code"), 570);  // -3.0 dB in the record
     EXPECT_EQ(IntOf(band1, "bw_index"), IntOf(setting, "bw_index"));
     EXPECT_EQ(IntOf(Item(Member(right, "eq"), 1), "type"), 2);  // high shelf
-    EXPECT_EQ(IntOf(Member(right, "hpf"), "freq"), IntOf(Member(Item(filters, 2), "setting"), "freq"));
+    EXPECT_EQ(IntOf(Member(right, "hpf"), "freq"),
+              IntOf(Member(Item(filters, 2), "setting"), "freq"));
     EXPECT_EQ(IntOf(Item(Member(Channel(shown, 0), "eq"), 0), "gain_code"), 600);  // FL untouched
 }
 
@@ -107,13 +108,15 @@ TEST_F(CliTuningTest, ImportEqRefusesUnsupportedFiltersAndChangesNothing) {
     const std::string before = Contents(scratch.File("tune.qvms"));
     const CliRun refused = Offline({"import-eq", "apo.txt", "SL", "--file", "tune.qvms"});
     EXPECT_EQ(refused.exitCode, 4);
-    EXPECT_NE(refused.out.find("SL line 3 NO 500 Hz -> not applied: the processor has no NO filter"),
-              std::string::npos)
+    EXPECT_NE(
+        refused.out.find("SL line 3 NO 500 Hz -> not applied: the processor has no NO filter"),
+        std::string::npos)
         << refused.out;
     EXPECT_NE(refused.out.find("nothing was applied"), std::string::npos) << refused.out;
     EXPECT_EQ(Contents(scratch.File("tune.qvms")), before);
 
-    const CliRun rest = Offline({"import-eq", "apo.txt", "SL", "--apply-rest", "--file", "tune.qvms"});
+    const CliRun rest =
+        Offline({"import-eq", "apo.txt", "SL", "--apply-rest", "--file", "tune.qvms"});
     EXPECT_EQ(rest.exitCode, 0) << rest.err;
     EXPECT_NE(rest.out.find("SL preamp -3.0 dB not applied"), std::string::npos) << rest.out;
     EXPECT_NE(Contents(scratch.File("tune.qvms")), before);
@@ -133,7 +136,8 @@ TEST_F(CliTuningTest, ImportEqOnTheProcessorReachesItWithTheCrossoverStepped) {
     const cJSON* filters = Member(report.root(), "filters");
     JsonDocument info(Sim({"--json", "info"}).out);
     const cJSON* rear = Channel(info, 3);
-    EXPECT_EQ(IntOf(Member(rear, "hpf"), "freq"), IntOf(Member(Item(filters, 2), "setting"), "freq"));
+    EXPECT_EQ(IntOf(Member(rear, "hpf"), "freq"),
+              IntOf(Member(Item(filters, 2), "setting"), "freq"));
     EXPECT_EQ(IntOf(Item(Member(rear, "eq"), 0), "gain_code"), 570);
     EXPECT_EQ(IntOf(Item(Member(rear, "eq"), 1), "type"), 2);
 }
@@ -144,7 +148,8 @@ TEST_F(CliTuningTest, AutoEqOnTheProcessorAppliesTheFitAndADryRunChangesNothing)
     ASSERT_EQ(dry.exitCode, 0) << dry.err;
     EXPECT_EQ(Sim({"--json", "info"}).out, before);
 
-    const CliRun run = Sim({"--json", "auto-eq", "fl.txt", "FL", "--max-boost", "4", "--range", "30-18000"});
+    const CliRun run =
+        Sim({"--json", "auto-eq", "fl.txt", "FL", "--max-boost", "4", "--range", "30-18000"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     JsonDocument report(run.out);
     ASSERT_TRUE(report.ok()) << run.out;
@@ -163,7 +168,8 @@ TEST_F(CliTuningTest, AutoEqOnTheProcessorAppliesTheFitAndADryRunChangesNothing)
     }
 
     // Smoothing the measurement first leaves less to correct.
-    const CliRun smoothed = Sim({"--json", "auto-eq", "fl.txt", "FL", "--smooth", "3", "--dry-run"});
+    const CliRun smoothed =
+        Sim({"--json", "auto-eq", "fl.txt", "FL", "--smooth", "3", "--dry-run"});
     ASSERT_EQ(smoothed.exitCode, 0) << smoothed.err;
     JsonDocument smoothedReport(smoothed.out);
     EXPECT_LT(NumberOf(Member(smoothedReport.root(), "before"), "largest_db"),
@@ -180,8 +186,8 @@ TEST_F(CliTuningTest, AutoEqOnTheProcessorAppliesTheFitAndADryRunChangesNothing)
 }
 
 TEST_F(CliTuningTest, AlignSetsTheSixDelaysAndReportsALimitedOne) {
-    const CliRun run = Sim({"--json", "align", "FL=120", "FR=95", "SL=140", "SR=140", "ULF=60",
-                            "Center=100"});
+    const CliRun run =
+        Sim({"--json", "align", "FL=120", "FR=95", "SL=140", "SR=140", "ULF=60", "Center=100"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     JsonDocument report(run.out);
     EXPECT_EQ(TextOf(report.root(), "farthest"), "SL");
