@@ -6,6 +6,8 @@
 #include <map>
 #include <memory>
 
+#include "AlignCommand.h"
+#include "AutoEqCommand.h"
 #include "BackupCommand.h"
 #include "CliDevice.h"
 #include "CliOptions.h"
@@ -14,10 +16,12 @@
 #include "ExtractCommand.h"
 #include "FactoryResetCommand.h"
 #include "FirmwareCommand.h"
+#include "ImportEqCommand.h"
 #include "InfoCommand.h"
 #include "LinkCommand.h"
 #include "LoadCommand.h"
 #include "MasterMuteCommand.h"
+#include "MeasuredResponseCommand.h"
 #include "ModeOpenCommand.h"
 #include "ModeSaveCommand.h"
 #include "PositionsCommand.h"
@@ -71,8 +75,11 @@ const std::map<std::string, Command>& Commands() {
         {"show", &RunShow},
         {"convert", &RunConvert},
         {"extract", &RunExtract},
-        {"response", &RunResponse},
+        {"response", &RunResponseOrPrediction},
         {"table", &RunTable},
+        {"import-eq", &RunImportEq},
+        {"auto-eq", &RunAutoEq},
+        {"align", &RunAlign},
     };
     return commands;
 }

@@ -351,6 +351,53 @@ void AnswerSeeds(SeedWriter& seeds) {
 
 }  // namespace
 
+// Measurement exports and filter files as REW and Equalizer APO write them (text, so written
+// here as they are): every column style, every filter form, comments, channels and presets.
+void TuningTextSeeds(SeedWriter& seeds) {
+    const auto text = [&](std::string_view target, std::string_view name, std::string_view body) {
+        seeds.Write(target, name,
+                    std::span(reinterpret_cast<const std::uint8_t*>(body.data()), body.size()));
+    };
+    text("MeasurementFuzz", "decimal-commas.txt",
+        "20,5;-3,25;10\n"
+        "2000;1,5;0\n");
+    text("MeasurementFuzz", "frd.frd",
+        "* FRD\n"
+        "10 80 0\n"
+        "20.5,-3.25,10\n"
+        "2000.0,1.5,0\n");
+    text("MeasurementFuzz", "rew-export.txt",
+        "* Measurement data\n"
+        "* Freq(Hz) SPL(dB) Phase(degrees)\n"
+        "20.000 78.1 -12.5\n"
+        "100.000 82.5 3.0\n"
+        "1000.0 85.0 0.0\n"
+        "20000 80.0 0.0\n");
+    text("FilterImportFuzz", "apo.txt",
+        "# car\n"
+        "Preamp: -6.5 dB\n"
+        "Channel: L\n"
+        "Filter: ON PK Fc 63 Hz Gain -4.0 dB Q 3.0\n"
+        "Filter 2: ON PEQ Fc 2000 Hz Gain 2.5 dB Q 1.0\n"
+        "Filter: ON LSC 12 dB Fc 100 Hz Gain 3.0 dB\n"
+        "Filter: ON HSC Fc 5000 Hz Gain -2.0 dB Q 0.707\n"
+        "Channel: R SUB\n"
+        "Filter: ON LP Fc 80 Hz\n"
+        "Filter: ON NO Fc 500 Hz\n"
+        "Channel: all\n"
+        "Filter: ON PK Fc 12000 Hz Gain 1.0 dB BW Oct 1.0\n"
+        "GraphicEQ: 20 0; 1000 3\n");
+    text("FilterImportFuzz", "rew.txt",
+        "Filter Settings file\n"
+        "Room EQ V5.20\n"
+        "Filter  1: ON  PK       Fc   100.0 Hz  Gain  -3.00 dB  Q  2.000\n"
+        "Filter  2: ON  LS 6dB   Fc   80 Hz  Gain  4,0 dB\n"
+        "Filter  3: ON  HP       Fc   40 Hz\n"
+        "Filter  4: OFF PK       Fc   250 Hz  Gain  -6.00 dB  Q  4.000\n"
+        "Filter  5: ON  None\n"
+        "Filter  6: ON  HS Q     Fc   6000 Hz  Gain  1.5 dB  Q 0.9\n");
+}
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "usage: make-fuzz-seeds CORPUS_DIR\n";
@@ -365,5 +412,6 @@ int main(int argc, char** argv) {
     ArchiveSeeds(seeds);
     FirmwareSeeds(seeds);
     AnswerSeeds(seeds);
+    TuningTextSeeds(seeds);
     return json && seeds.ok() ? 0 : 1;
 }

@@ -250,13 +250,20 @@ void ChannelEditor::ApplyBandSetting(ChannelFilter& band, const BandSetting& set
         band.SetBandwidthIndex(bandwidthIndex);
     }
     const int gainCode = std::clamp(setting.gainCode, 0, kBandGainCodeMax);
-    if (BandGainCode(band.gainDb()) != gainCode || band.ReportsBypass() != (gainCode == kBandGainCodeFlat)) {
+    if (BandGainCode(band.gainDb()) != gainCode ||
+        band.ReportsBypass() != (gainCode == kBandGainCodeFlat)) {
         band.SetGainPosition(gainCode);
     }
 }
 
 void ChannelEditor::ApplyCrossoverSetting(ChannelFilter& filter, const CrossoverSetting& setting) {
     const int frequencyHz = LimitedFrequencyHz(setting.frequencyHz);
+    if (!session_.model.synchronised()) {
+        // Nothing steps a crossover towards its target without a processor, and records carry
+        // the frequency told so far: without one (a preset file) the value is taken at once.
+        filter.LoadCrossover(frequencyHz, setting.kind, setting.slope);
+        return;
+    }
     if (filter.targetHz() != frequencyHz) {
         filter.SetFrequency(frequencyHz, EditOrigin::User);
     }

@@ -152,7 +152,7 @@ private:
     std::vector<int> GroupOf(int channel) const;  // the channel, then its linked channels
     void CopyBandToLinked(int channel, int band);
     static void ApplyBandSetting(ChannelFilter& band, const BandSetting& setting);
-    static void ApplyCrossoverSetting(ChannelFilter& filter, const CrossoverSetting& setting);
+    void ApplyCrossoverSetting(ChannelFilter& filter, const CrossoverSetting& setting);
     void SendChannelBlockMutedLocked(int channel);
     void CopyChannelLocked(int source, int target);
     void QueueOutputBlock(int channel);

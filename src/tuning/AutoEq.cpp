@@ -58,7 +58,8 @@ bool SolveCholesky(std::vector<double>& a, std::vector<double>& b, int n) {
         for (int i = j + 1; i < n; ++i) {
             double s = a[static_cast<std::size_t>(i * n + j)];
             for (int k = 0; k < j; ++k) {
-                s -= a[static_cast<std::size_t>(i * n + k)] * a[static_cast<std::size_t>(j * n + k)];
+                s -=
+                    a[static_cast<std::size_t>(i * n + k)] * a[static_cast<std::size_t>(j * n + k)];
             }
             a[static_cast<std::size_t>(i * n + j)] = s / d;
         }
@@ -174,8 +175,7 @@ private:
         }
         const double halfWidthOctaves = (right - left + 1) / 48.0;
         SmoothBand band;
-        band.log2Hz =
-            std::log2(GridFrequencies()[static_cast<std::size_t>(span_.first + best)]);
+        band.log2Hz = std::log2(GridFrequencies()[static_cast<std::size_t>(span_.first + best)]);
         band.logOctaves = std::log(std::clamp(halfWidthOctaves, kLowestOctaves, kHighestOctaves));
         band.gainDb = bestGain;
         band = Limited(band);
@@ -329,13 +329,15 @@ public:
         // Centres the processor can hold: grid points inside the range whose stored whole-Hz
         // frequency is centred there again.
         for (int g = std::max(span.first, 1); g <= span.last; ++g) {
-            const int hz = BandFrequencyForGridIndex(g, GridFrequencies()[static_cast<std::size_t>(g)]);
+            const int hz =
+                BandFrequencyForGridIndex(g, GridFrequencies()[static_cast<std::size_t>(g)]);
             if (NearestGridIndex(hz) == g) {
                 centres_.push_back(g);
                 storedHz_.push_back(hz);
             }
         }
-        lowestCode_ = kBandGainCodeFlat - static_cast<int>(std::floor(options.maxCutDb * 10.0 + 1e-6));
+        lowestCode_ =
+            kBandGainCodeFlat - static_cast<int>(std::floor(options.maxCutDb * 10.0 + 1e-6));
         highestCode_ =
             kBandGainCodeFlat + static_cast<int>(std::floor(options.maxBoostDb * 10.0 + 1e-6));
         boostLimitDb_ = options.maxBoostDb + kBoostSlackDb;
@@ -369,8 +371,8 @@ public:
     // Lowers boosts, one step at a time, until no point of the sum is above the limit.
     void KeepBoostWithinLimit() {
         while (Highest(sum_) > boostLimitDb_) {
-            const auto top = static_cast<std::size_t>(
-                std::max_element(sum_.begin(), sum_.end()) - sum_.begin());
+            const auto top =
+                static_cast<std::size_t>(std::max_element(sum_.begin(), sum_.end()) - sum_.begin());
             std::size_t culprit = 0;
             for (std::size_t k = 1; k < bands_.size(); ++k) {
                 if (curves_[k][top] > curves_[culprit][top]) {
@@ -416,15 +418,16 @@ public:
                 double bestCost = cost;
                 std::optional<StepBand> best;
                 for (const StepBand& move : moves) {
-                    if (!Valid(move) || (at.gainCode == kBandGainCodeFlat &&
-                                         move.gainCode == kBandGainCodeFlat)) {
+                    if (!Valid(move) ||
+                        (at.gainCode == kBandGainCodeFlat && move.gainCode == kBandGainCodeFlat)) {
                         continue;
                     }
                     CurveOf(move, candidateCurve);
                     for (std::size_t i = 0; i < sum_.size(); ++i) {
                         candidateSum[i] = sum_[i] - curves_[k][i] + candidateCurve[i];
                     }
-                    if (move.gainCode > kBandGainCodeFlat && Highest(candidateSum) > boostLimitDb_) {
+                    if (move.gainCode > kBandGainCodeFlat &&
+                        Highest(candidateSum) > boostLimitDb_) {
                         continue;
                     }
                     const double moveCost = SpanCost(offset_, candidateSum, span_);
@@ -468,9 +471,9 @@ private:
             out.fill(0.0);
             return;
         }
-        curve_.Evaluate(
-            GridFrequencies()[static_cast<std::size_t>(centres_[static_cast<std::size_t>(band.place)])],
-            BandwidthOctaves(band.bandwidthIndex), BandGainDb(band.gainCode), out);
+        curve_.Evaluate(GridFrequencies()[static_cast<std::size_t>(
+                            centres_[static_cast<std::size_t>(band.place)])],
+                        BandwidthOctaves(band.bandwidthIndex), BandGainDb(band.gainCode), out);
     }
 
     void Replace(std::size_t k, const StepBand& band) {
@@ -500,18 +503,19 @@ private:
 
 Status CheckAutoEqOptions(const AutoEqOptions& options) {
     if (!(options.maxBoostDb >= 0.0 && options.maxBoostDb <= kHighestGainDb)) {
-        return Status::Fail({"The boost limit must be between 0 and 20 dB.",
-                             "最大提升必须在 0 到 20 dB 之间。"});
+        return Status::Fail(
+            {"The boost limit must be between 0 and 20 dB.", "最大提升必须在 0 到 20 dB 之间。"});
     }
     if (!(options.maxCutDb >= 0.0 && options.maxCutDb <= kHighestGainDb)) {
-        return Status::Fail({"The cut limit must be between 0 and 20 dB.",
-                             "最大衰减必须在 0 到 20 dB 之间。"});
+        return Status::Fail(
+            {"The cut limit must be between 0 and 20 dB.", "最大衰减必须在 0 到 20 dB 之间。"});
     }
     if (!(options.lowHz >= 20.0 && options.highHz <= 20000.0 &&
           options.highHz >= options.lowHz * std::exp2(1.0 / 3.0))) {
-        return Status::Fail({"The fit range must lie within 20 Hz..20 kHz and span at least a "
-                             "third of an octave.",
-                             "拟合范围必须在 20 Hz 到 20 kHz 之内，且至少为三分之一倍频程。"});
+        return Status::Fail(
+            {"The fit range must lie within 20 Hz..20 kHz and span at least a "
+             "third of an octave.",
+             "拟合范围必须在 20 Hz 到 20 kHz 之内，且至少为三分之一倍频程。"});
     }
     return Status::Ok();
 }
@@ -543,16 +547,17 @@ AutoEqResult FitAutoEq(const Response& measurement, const Response& target,
         for (const SmoothBand& band : smooth.bands()) {
             StepBand snapped;
             snapped.place = steps.PlaceNearest(std::exp2(band.log2Hz));
-            snapped.bandwidthIndex = static_cast<int>(
-                std::lround((std::exp(band.logOctaves) - kLowestOctaves) / 0.01));
-            snapped.gainCode = static_cast<int>(std::lround(band.gainDb * 10.0)) + kBandGainCodeFlat;
+            snapped.bandwidthIndex =
+                static_cast<int>(std::lround((std::exp(band.logOctaves) - kLowestOctaves) / 0.01));
+            snapped.gainCode =
+                static_cast<int>(std::lround(band.gainDb * 10.0)) + kBandGainCodeFlat;
             steps.Add(snapped);
         }
         // Spare bands start flat at the usual centres; the step search may still use them.
         const auto defaults = DefaultBandFrequencies();
         for (int k = static_cast<int>(steps.bands().size()); k < kBands; ++k) {
-            steps.Add({steps.PlaceNearest(defaults[static_cast<std::size_t>(k)]), 15,
-                       kBandGainCodeFlat});
+            steps.Add(
+                {steps.PlaceNearest(defaults[static_cast<std::size_t>(k)]), 15, kBandGainCodeFlat});
         }
         steps.KeepBoostWithinLimit();
         steps.Descend();
@@ -563,14 +568,15 @@ AutoEqResult FitAutoEq(const Response& measurement, const Response& target,
     for (const StepBand& band : steps.bands()) {
         settings.push_back(steps.Setting(band));
     }
-    std::stable_sort(settings.begin(), settings.end(), [](const BandSetting& a, const BandSetting& b) {
-        const bool aFlat = a.gainCode == kBandGainCodeFlat;
-        const bool bFlat = b.gainCode == kBandGainCodeFlat;
-        if (aFlat != bFlat) {
-            return bFlat;
-        }
-        return a.frequencyHz < b.frequencyHz;
-    });
+    std::stable_sort(settings.begin(), settings.end(),
+                     [](const BandSetting& a, const BandSetting& b) {
+                         const bool aFlat = a.gainCode == kBandGainCodeFlat;
+                         const bool bFlat = b.gainCode == kBandGainCodeFlat;
+                         if (aFlat != bFlat) {
+                             return bFlat;
+                         }
+                         return a.frequencyHz < b.frequencyHz;
+                     });
     const auto defaults = DefaultBandFrequencies();
     for (int k = 0; k < kBands; ++k) {
         BandSetting& band = result.bands[static_cast<std::size_t>(k)];

@@ -15,9 +15,9 @@
 namespace corva::tuning {
 
 struct AutoEqOptions {
-    double maxBoostDb = 6.0;   // no band, and no point of the bands' sum, above this
-    double maxCutDb = 20.0;    // bands go down to -maxCutDb (at most 20)
-    double lowHz = 20.0;       // the fit range
+    double maxBoostDb = 6.0;  // no band, and no point of the bands' sum, above this
+    double maxCutDb = 20.0;   // bands go down to -maxCutDb (at most 20)
+    double lowHz = 20.0;      // the fit range
     double highHz = 20000.0;
 };
 
@@ -27,11 +27,11 @@ Status CheckAutoEqOptions(const AutoEqOptions& options);
 
 struct AutoEqResult {
     std::array<BandSetting, output_block::kBandSlots> bands{};
-    int bandsUsed = 0;            // bands that are not flat
-    Response bandsResponse{};     // sum of the fitted bands
-    Response predicted{};         // measurement + fixed part + bands
-    FitErrors before;             // measurement + fixed part against the target
-    FitErrors after;              // predicted against the target
+    int bandsUsed = 0;         // bands that are not flat
+    Response bandsResponse{};  // sum of the fitted bands
+    Response predicted{};      // measurement + fixed part + bands
+    FitErrors before;          // measurement + fixed part against the target
+    FitErrors after;           // predicted against the target
 };
 
 // `measurement` and `target` on the response grid (levels in dB; only shapes count);

@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cctype>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 #include "dsp/values/NumberText.h"
 
@@ -279,7 +279,8 @@ FilterFileRead ParseFilterFile(std::string_view text) {
             Reader reader{words};
             const auto gain = reader.Number("dB");
             if (!gain || !reader.done() || std::abs(*gain) > kGainLimitDb) {
-                return Refused(lineNumber, {"the preamp gain cannot be read.", "无法读取前级增益。"});
+                return Refused(lineNumber,
+                               {"the preamp gain cannot be read.", "无法读取前级增益。"});
             }
             read.preampDb = read.preampDb.value_or(0.0) + *gain;  // APO adds them up
         } else if (EqualsNoCase(label, "Channel")) {
@@ -323,8 +324,9 @@ FilterFileRead ReadFilterFile(const std::string& path) {
     FilterFileRead read = ParseFilterFile(file.text);
     if (!read.status.ok()) {
         const UiText& why = read.status.message();
-        read.status = Status::Fail({"The filter file \"" + path + "\" cannot be used. " + why.english,
-                                    "滤波器文件“" + path + "”无法使用。" + why.chinese});
+        read.status =
+            Status::Fail({"The filter file \"" + path + "\" cannot be used. " + why.english,
+                          "滤波器文件“" + path + "”无法使用。" + why.chinese});
     }
     return read;
 }

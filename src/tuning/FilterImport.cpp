@@ -94,7 +94,7 @@ FilterImport PlanFilterImport(const FilterFileRead& file, int channel, const Out
                         ? FitPeakingBand(ideal, filter.frequencyHz, filter.gainDb)
                         : FitShelf(ideal,
                                    filter.type == FileFilterType::LowShelf ? FilterType::LowShelf
-                                                                          : FilterType::HighShelf,
+                                                                           : FilterType::HighShelf,
                                    filter.frequencyHz, filter.gainDb, FixedShelfSlope(filter));
                 entry.target = ImportTarget::Band;
                 entry.band = nextBand++;
@@ -104,13 +104,13 @@ FilterImport PlanFilterImport(const FilterFileRead& file, int channel, const Out
         } else {
             const bool high = filter.type == FileFilterType::HighPass;
             auto& taken = high ? highPassHz : lowPassHz;
-            const CrossoverFit fit =
-                FitCrossover(ideal, high ? FilterType::HighPass : FilterType::LowPass,
-                             filter.frequencyHz);
+            const CrossoverFit fit = FitCrossover(
+                ideal, high ? FilterType::HighPass : FilterType::LowPass, filter.frequencyHz);
             if (taken) {
                 entry.outcome = ImportOutcome::NoRoom;
-                entry.note = {high ? "the high-pass is already taken" : "the low-pass is already taken",
-                              high ? "高通已被占用" : "低通已被占用"};
+                entry.note = {
+                    high ? "the high-pass is already taken" : "the low-pass is already taken",
+                    high ? "高通已被占用" : "低通已被占用"};
                 ++surplus;
             } else {
                 taken = fit.crossover.frequencyHz;
@@ -166,19 +166,21 @@ FilterImport PlanFilterImport(const FilterFileRead& file, int channel, const Out
     }
     plan.largestDeviationDb = LargestDeviationDb(plan.fileResponse, plan.processorResponse);
 
-    const bool applicable = std::any_of(plan.filters.begin(), plan.filters.end(), [](const auto& e) {
-        return e.outcome == ImportOutcome::Applied;
-    });
+    const bool applicable =
+        std::any_of(plan.filters.begin(), plan.filters.end(),
+                    [](const auto& e) { return e.outcome == ImportOutcome::Applied; });
     if (plan.filters.empty()) {
         plan.refused = true;
         plan.refusal = {"The file has no filters for this channel.", "文件中没有该声道的滤波器。"};
     } else if ((unsupported > 0 || surplus > 0) && policy == RestPolicy::RefuseAll) {
         plan.refused = true;
         const std::string counts = std::to_string(unsupported + surplus);
-        plan.refusal = {counts + " filter(s) cannot be placed on the processor; nothing was "
-                                 "applied. Ask to apply the rest to import the others.",
-                        counts + " 个滤波器无法放到处理器上；未应用任何设置。"
-                                 "如需导入其余滤波器，请选择应用其余部分。"};
+        plan.refusal = {counts +
+                            " filter(s) cannot be placed on the processor; nothing was "
+                            "applied. Ask to apply the rest to import the others.",
+                        counts +
+                            " 个滤波器无法放到处理器上；未应用任何设置。"
+                            "如需导入其余滤波器，请选择应用其余部分。"};
     } else if (!applicable && unsupported + surplus > 0) {
         plan.refused = true;
         plan.refusal = {"None of the file's filters can be placed on the processor.",

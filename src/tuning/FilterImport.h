@@ -50,8 +50,8 @@ struct FilterImport {
     int bandsUsed = 0;
     // The whole file against the whole import (applied filters only), 20 Hz..20 kHz.
     double largestDeviationDb = 0.0;
-    Response fileResponse{};      // the file's ideal curve (every filter that is on)
-    Response processorResponse{}; // the bands and crossovers the import sets
+    Response fileResponse{};         // the file's ideal curve (every filter that is on)
+    Response processorResponse{};    // the bands and crossovers the import sets
     std::optional<double> preampDb;  // reported, not applied: the channel gain stays
 };
 

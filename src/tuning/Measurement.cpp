@@ -60,29 +60,30 @@ MeasurementRead ParseMeasurement(std::string_view text) {
         }
         const auto columns = Columns(line);
         if (columns.size() < 2) {
-            return Refused(lineNumber, {"expected a frequency and a level.",
-                                        "应为频率和电平两列。"});
+            return Refused(lineNumber,
+                           {"expected a frequency and a level.", "应为频率和电平两列。"});
         }
         std::vector<double> values;
         for (const auto column : columns) {
             const auto value = ParseDecimal(column);
             if (!value) {
-                return Refused(lineNumber,
-                               {"\"" + std::string(column) + "\" is not a number.",
-                                "“" + std::string(column) + "”不是数字。"});
+                return Refused(lineNumber, {"\"" + std::string(column) + "\" is not a number.",
+                                            "“" + std::string(column) + "”不是数字。"});
             }
             values.push_back(*value);
         }
         const double frequencyHz = values[0];
         if (frequencyHz <= 0.0) {
-            return Refused(lineNumber, {"the frequency must be above 0 Hz.", "频率必须大于 0 Hz。"});
+            return Refused(lineNumber,
+                           {"the frequency must be above 0 Hz.", "频率必须大于 0 Hz。"});
         }
         if (!points.empty() && frequencyHz <= points.back().frequencyHz) {
             return Refused(lineNumber, {"the frequencies must increase from line to line.",
                                         "频率必须逐行递增。"});
         }
         if (std::abs(values[1]) > 1000.0) {
-            return Refused(lineNumber, {"the level is not a level in dB.", "电平不是以 dB 表示的值。"});
+            return Refused(lineNumber,
+                           {"the level is not a level in dB.", "电平不是以 dB 表示的值。"});
         }
         if (frequencyHz >= kLowestAudibleHz && frequencyHz <= kHighestAudibleHz) {
             ++audible;
@@ -105,8 +106,9 @@ MeasurementRead ReadMeasurementFile(const std::string& path) {
     MeasurementRead read = ParseMeasurement(file.text);
     if (!read.status.ok()) {
         const UiText& why = read.status.message();
-        read.status = Status::Fail({"The measurement \"" + path + "\" cannot be used. " + why.english,
-                                    "测量文件“" + path + "”无法使用。" + why.chinese});
+        read.status =
+            Status::Fail({"The measurement \"" + path + "\" cannot be used. " + why.english,
+                          "测量文件“" + path + "”无法使用。" + why.chinese});
     }
     return read;
 }
@@ -121,9 +123,9 @@ double LevelAt(const std::vector<MeasurementPoint>& points, double frequencyHz) 
     if (frequencyHz >= points.back().frequencyHz) {
         return points.back().splDb;
     }
-    const auto above = std::upper_bound(
-        points.begin(), points.end(), frequencyHz,
-        [](double f, const MeasurementPoint& p) { return f < p.frequencyHz; });
+    const auto above =
+        std::upper_bound(points.begin(), points.end(), frequencyHz,
+                         [](double f, const MeasurementPoint& p) { return f < p.frequencyHz; });
     const auto below = above - 1;
     const double span = std::log(above->frequencyHz / below->frequencyHz);
     const double t = std::log(frequencyHz / below->frequencyHz) / span;
@@ -144,7 +146,8 @@ Response ResampleToGrid(const std::vector<MeasurementPoint>& points, int smoothi
     }
     if (smoothingFraction <= 0) {
         for (int i = 0; i < kGridPoints; ++i) {
-            levels[static_cast<std::size_t>(i)] = LevelAt(points, grid[static_cast<std::size_t>(i)]);
+            levels[static_cast<std::size_t>(i)] =
+                LevelAt(points, grid[static_cast<std::size_t>(i)]);
         }
         return levels;
     }
@@ -160,11 +163,12 @@ Response ResampleToGrid(const std::vector<MeasurementPoint>& points, int smoothi
     }
     for (int i = 0; i < kGridPoints; ++i) {
         const double centre = std::log2(grid[static_cast<std::size_t>(i)]);
-        const int first = std::max(
-            0, static_cast<int>(std::ceil((centre - halfWindowOctaves - lowestOctave) * kFineStepsPerOctave)));
+        const int first =
+            std::max(0, static_cast<int>(std::ceil((centre - halfWindowOctaves - lowestOctave) *
+                                                   kFineStepsPerOctave)));
         const int last = std::min(
-            fineCount - 1,
-            static_cast<int>(std::floor((centre + halfWindowOctaves - lowestOctave) * kFineStepsPerOctave)));
+            fineCount - 1, static_cast<int>(std::floor((centre + halfWindowOctaves - lowestOctave) *
+                                                       kFineStepsPerOctave)));
         double sum = 0.0;
         int count = 0;
         for (int k = first; k <= last; ++k) {

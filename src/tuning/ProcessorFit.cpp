@@ -74,8 +74,8 @@ BandFit FitPeakingBand(const Response& wanted, double frequencyHz, double gainDb
         }
         return deviation;
     };
-    for (int gridIndex = std::max(1, centre - 1); gridIndex <= std::min(kGridPoints - 1, centre + 1);
-         ++gridIndex) {
+    for (int gridIndex = std::max(1, centre - 1);
+         gridIndex <= std::min(kGridPoints - 1, centre + 1); ++gridIndex) {
         // Coarse steps over the whole table, then every step around the best coarse one.
         int bestCoarse = 0;
         double bestCoarseDeviation = INFINITY;

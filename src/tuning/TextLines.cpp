@@ -25,8 +25,8 @@ TextFileRead ReadTuningText(const std::string& path) {
         }
     }
     if (file.bad()) {
-        return {Status::Fail({"The file \"" + path + "\" cannot be read.",
-                              "无法读取文件“" + path + "”。"}),
+        return {Status::Fail(
+                    {"The file \"" + path + "\" cannot be read.", "无法读取文件“" + path + "”。"}),
                 {}};
     }
     return {Status::Ok(), std::move(text)};
@@ -105,8 +105,7 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 
 UiText LinePrefixed(int lineNumber, const UiText& message) {
     const std::string number = std::to_string(lineNumber);
-    return {"Line " + number + ": " + message.english,
-            "第 " + number + " 行：" + message.chinese};
+    return {"Line " + number + ": " + message.english, "第 " + number + " 行：" + message.chinese};
 }
 
 }  // namespace corva::tuning

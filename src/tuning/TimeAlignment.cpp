@@ -26,8 +26,9 @@ TimeAlignment AlignFromDistances(const ChannelDistances& distances, DistanceUnit
     TimeAlignment alignment;
     for (int c = 0; c < kOutputChannelCount; ++c) {
         const auto& distance = distances[static_cast<std::size_t>(c)];
-        if (distance && (alignment.farthestChannel < 0 ||
-                         *distance > *distances[static_cast<std::size_t>(alignment.farthestChannel)])) {
+        if (distance &&
+            (alignment.farthestChannel < 0 ||
+             *distance > *distances[static_cast<std::size_t>(alignment.farthestChannel)])) {
             alignment.farthestChannel = c;
         }
     }

@@ -71,6 +71,9 @@ TEST_F(CliLockTest, ProtectedTuningIsReadOnlyAndStaysInside) {
     EXPECT_EQ(Refusal({"table"}), 4);
     EXPECT_EQ(Refusal({"table", "--csv", "t.csv"}), 4);
     EXPECT_EQ(Refusal({"response", "FL"}), 4);
+    const std::string measured = "20 80\n1000 81\n20000 79\n";
+    WriteBytes(scratch.File("m.txt"), {measured.begin(), measured.end()});
+    EXPECT_EQ(Refusal({"response", "FL", "--measurement", "m.txt"}), 4);
     EXPECT_EQ(Refusal({"link", "1-2", "--from", "left"}), 4);
     EXPECT_FALSE(std::filesystem::exists(scratch.File("out.qvms")));
     EXPECT_FALSE(std::filesystem::exists(scratch.File("all.qvma")));
@@ -91,7 +94,9 @@ TEST_F(CliLockTest, ProtectedTuningIsReadOnlyAndStaysInside) {
     for (const auto& args :
          std::vector<std::vector<std::string>>{{"table", "locked.wkcs"},
                                                {"table", "locked.wkcs", "--pdf", "locked.pdf"},
-                                               {"response", "locked.wkcs", "FL"}}) {
+                                               {"response", "locked.wkcs", "FL"},
+                                               {"response", "locked.wkcs", "FL", "--measurement",
+                                                "m.txt"}}) {
         const CliRun refused = RunCli(args, scratch.path());
         EXPECT_EQ(refused.exitCode, 4) << ::testing::PrintToString(args);
         EXPECT_EQ(refused.ErrLines().size(), 1u) << refused.err;

@@ -19,9 +19,10 @@ BandSetting Peak(int hz, double gainDb, int bandwidthIndex) {
 // A speaker in a car as the processor's own filters would shape it, at 85 dB.
 Response KnownMeasurement() {
     const BandSetting shape[] = {
-        Peak(50, 5.0, 60),   Peak(125, -4.0, 25), Peak(400, 3.0, 40),  Peak(1000, -6.0, 15),
-        Peak(2500, 4.5, 30), Peak(5000, -3.0, 80), Peak(12500, 2.0, 50),
-        {FilterType::HighShelf, 1, 8000, BandGainCode(-3.0), 15},
+        Peak(50, 5.0, 60),    Peak(125, -4.0, 25),
+        Peak(400, 3.0, 40),   Peak(1000, -6.0, 15),
+        Peak(2500, 4.5, 30),  Peak(5000, -3.0, 80),
+        Peak(12500, 2.0, 50), {FilterType::HighShelf, 1, 8000, BandGainCode(-3.0), 15},
     };
     Response measurement{};
     measurement.fill(85.0);
@@ -119,8 +120,7 @@ TEST(AutoEq, KeepsBandsInsideANarrowedRangeAndFollowsAShapedTarget) {
     AutoEqOptions options;
     options.lowHz = 100.0;
     options.highHz = 5000.0;
-    const AutoEqResult result =
-        FitAutoEq(KnownMeasurement(), HouseTarget(), kFlat, options);
+    const AutoEqResult result = FitAutoEq(KnownMeasurement(), HouseTarget(), kFlat, options);
     for (const auto& band : result.bands) {
         if (band.gainCode != kBandGainCodeFlat) {
             EXPECT_GE(band.frequencyHz, 99);

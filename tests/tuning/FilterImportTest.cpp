@@ -93,7 +93,7 @@ TEST(FilterFile, ReadsApoLinesWithTheirChannels) {
     EXPECT_TRUE(read.choosesChannels);
     EXPECT_DOUBLE_EQ(*read.preampDb, -6.5);
     ASSERT_EQ(read.filters.size(), 9u);
-    EXPECT_EQ(read.filters[1].type, FileFilterType::Peaking);  // PEQ
+    EXPECT_EQ(read.filters[1].type, FileFilterType::Peaking);   // PEQ
     EXPECT_DOUBLE_EQ(*read.filters[2].slopeDbPerOctave, 12.0);  // "LSC 12 dB"
     EXPECT_DOUBLE_EQ(*read.filters[3].q, 0.707);
     EXPECT_DOUBLE_EQ(*read.filters[5].q, 0.5);
@@ -115,8 +115,7 @@ TEST(FilterFile, RefusesLinesItCannotReadNamingTheLine) {
         const char* text;
         const char* message;
     } cases[] = {
-        {"Filter 1: ON PK Fc 100 Hz Gain -3 dB\n",
-         "Line 1: the filter cannot be read (no Q)."},
+        {"Filter 1: ON PK Fc 100 Hz Gain -3 dB\n", "Line 1: the filter cannot be read (no Q)."},
         {"Filter 1: ON PK Gain -3 dB Q 2\n", "Line 1: the filter cannot be read (no Fc)."},
         {"Filter 1: MAYBE PK Fc 100 Hz Gain -3 dB Q 2\n",
          "Line 1: the filter cannot be read (ON or OFF expected)."},
@@ -235,7 +234,8 @@ TEST(FilterImport, RefusesMoreFiltersThanBandsOrUnsupportedTypesUnlessAskedToApp
 
     const FilterImport refused = PlanFilterImport(read, 0, DefaultChannel(), RestPolicy::RefuseAll);
     EXPECT_TRUE(refused.refused);
-    EXPECT_NE(refused.refusal.english.find("4 filter(s)"), std::string::npos) << refused.refusal.english;
+    EXPECT_NE(refused.refusal.english.find("4 filter(s)"), std::string::npos)
+        << refused.refusal.english;
     EXPECT_EQ(refused.filters[31].outcome, ImportOutcome::NoRoom);
     EXPECT_EQ(refused.filters[32].outcome, ImportOutcome::NoRoom);
     EXPECT_EQ(refused.filters[33].outcome, ImportOutcome::Unsupported);
@@ -264,8 +264,8 @@ TEST(FilterImport, TheEditApiAppliesAPlanToTheLinkedPairInOneStep) {
     ChannelEditor editor(session);
     editor.LinkPair(0, LinkDirection::LeftToRight);
     editor.SetBandGainDb(0, 20, 6.0);  // an old band the import must clear
-    const FilterImport plan = PlanFilterImport(ParseFilterFile(kRewText), 0,
-                                               session.Snapshot().outputs[0], RestPolicy::RefuseAll);
+    const FilterImport plan = PlanFilterImport(
+        ParseFilterFile(kRewText), 0, session.Snapshot().outputs[0], RestPolicy::RefuseAll);
     ASSERT_FALSE(plan.refused);
     editor.ApplyEqualizer(0, plan.settings);
     const TuningSnapshot after = session.Snapshot();

@@ -1,0 +1,117 @@
+#include "MeasuredResponseCommand.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "ChannelArgument.h"
+#include "CommandSupport.h"
+#include "ResponseCommand.h"
+#include "dsp/values/NumberText.h"
+#include "files/SafeFileWriter.h"
+#include "tuning/Measurement.h"
+
+namespace corva::cli {
+namespace {
+
+// The shortest text that reads back as the grid frequency: "19.7", "1000".
+std::string FrequencyText(double hz) {
+    std::array<char, 32> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), hz);
+    return error == std::errc{} ? std::string(buffer.data(), end) : std::string{};
+}
+
+std::string PredictionLines(const Response& measured, const Response& channel) {
+    const auto& grid = GridFrequencies();
+    std::string lines;
+    for (std::size_t i = 0; i < grid.size(); ++i) {
+        lines +=
+            FrequencyText(grid[i]) + "," + detail::FixedText(measured[i] + channel[i], 2) + "\n";
+    }
+    return lines;
+}
+
+ExitCode Emit(const CliDevice& device, const std::string& lines, const std::string& csvPath) {
+    if (csvPath.empty()) {
+        std::fputs(lines.c_str(), stdout);
+        return kDone;
+    }
+    if (const Status written = WriteFileSafely(csvPath, lines); !written.ok()) {
+        device.PrintError(written.message());
+        return kFileError;
+    }
+    return kDone;
+}
+
+}  // namespace
+
+ExitCode RunResponseOrPrediction(CliDevice& device, const CliOptions& options) {
+    std::vector<std::string> positional;
+    std::string csvPath;
+    std::string measurementPath;
+    std::string smoothText;
+    bool badOption = false;
+    for (std::size_t i = 0; i < options.args.size(); ++i) {
+        const std::string& arg = options.args[i];
+        if (arg == "--measurement" && i + 1 < options.args.size() && measurementPath.empty()) {
+            measurementPath = options.args[++i];
+        } else if (arg == "--smooth" && i + 1 < options.args.size() && smoothText.empty()) {
+            smoothText = options.args[++i];
+        } else if (arg == "--csv" && i + 1 < options.args.size() && csvPath.empty()) {
+            csvPath = options.args[++i];
+        } else if (arg.rfind("--", 0) == 0) {
+            badOption = true;
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (measurementPath.empty() && smoothText.empty()) {
+        return RunResponse(device, options);
+    }
+    const auto smoothing = smoothText.empty() ? std::optional<int>{0} : ParseInteger(smoothText);
+    if (badOption || measurementPath.empty() || positional.empty() || positional.size() > 2 ||
+        !smoothing || *smoothing < 0 || *smoothing > 48) {
+        return UsageError(
+            device,
+            {"usage: response [FILE] CHANNEL [--measurement FILE [--smooth N]] [--csv OUT]",
+             "用法: response [FILE] CHANNEL [--measurement FILE [--smooth N]] [--csv OUT]"});
+    }
+    const auto channel = ParseChannel(positional.back());
+    if (!channel) {
+        return UsageError(device,
+                          {"CHANNEL is 1..6 or FL, FR, SL, SR, ULF, Center",
+                           "CHANNEL 为 1..6 或 FL、FR、SL、SR、ULF、Center"},
+                          positional.back());
+    }
+    const tuning::MeasurementRead measurement = tuning::ReadMeasurementFile(measurementPath);
+    if (!measurement.status.ok()) {
+        device.PrintError(measurement.status.message());
+        return kFileError;
+    }
+    const Response measured = tuning::ResampleToGrid(measurement.points, *smoothing);
+    if (positional.size() == 2) {
+        const std::string& path = positional.front();
+        const TuningFileKind kind = TuningFileKindOf(path);
+        if (kind == TuningFileKind::Other || kind == TuningFileKind::Mode) {
+            return UsageError(device, TuningFileKindError(".qvms, .qvma, .wkcs or .kpdm"), path);
+        }
+        TuningSession session;
+        const TuningFileLoad load = LoadTuningFile(session, path);
+        if (!load.status.ok()) {
+            device.PrintError(load.status.message(), path);
+            return kFileError;
+        }
+        if (session.IsProtected()) {
+            return RefuseProtectedValues(device);
+        }
+        return Emit(device, PredictionLines(measured, session.ChannelResponse(*channel)), csvPath);
+    }
+    return WithProcessor(device, [&] {
+        if (TuningProtected(device)) {
+            return RefuseProtectedValues(device);
+        }
+        return Emit(device, PredictionLines(measured, device.session().ChannelResponse(*channel)),
+                    csvPath);
+    });
+}
+
+}  // namespace corva::cli

@@ -1,0 +1,134 @@
+#include "TuningCommandSupport.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "CommandSupport.h"
+#include "commands/TuningFiles.h"
+
+namespace corva::cli {
+
+std::optional<std::string> TuningArguments::Value(const std::string& name) const {
+    for (const auto& [key, value] : values) {
+        if (key == name) {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+bool TuningArguments::Flag(const std::string& name) const {
+    for (const auto& flag : flags) {
+        if (flag == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TuningArguments ParseTuningArguments(const std::vector<std::string>& args,
+                                     const std::vector<std::string>& valueOptions,
+                                     const std::vector<std::string>& flagOptions) {
+    TuningArguments parsed;
+    const auto known = [](const std::vector<std::string>& names, const std::string& arg) {
+        for (const auto& name : names) {
+            if (name == arg) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--dry-run") {
+            parsed.dryRun = true;
+        } else if (arg == "--file" || known(valueOptions, arg)) {
+            if (i + 1 >= args.size() || parsed.Value(arg) ||
+                (arg == "--file" && !parsed.file.empty())) {
+                parsed.error = arg + " takes one value";
+                return parsed;
+            }
+            if (arg == "--file") {
+                parsed.file = args[++i];
+            } else {
+                parsed.values.emplace_back(arg, args[i + 1]);
+                ++i;
+            }
+        } else if (known(flagOptions, arg)) {
+            parsed.flags.push_back(arg);
+        } else if (arg.rfind("--", 0) == 0) {
+            parsed.error = "unknown option " + arg;
+            return parsed;
+        } else {
+            parsed.positional.push_back(arg);
+        }
+    }
+    return parsed;
+}
+
+namespace {
+
+UiText ProtectedRefusal() {
+    return {"The tuning is protected: unlock it before editing.", "音效已加密：请先解锁再编辑。"};
+}
+
+ExitCode OnFile(CliDevice& device, const TuningArguments& arguments, const TuningWork& work) {
+    const std::string& path = arguments.file;
+    const TuningFileKind kind = TuningFileKindOf(path);
+    if (kind != TuningFileKind::Single && kind != TuningFileKind::Music) {
+        return UsageError(device, TuningFileKindError(".qvms, .wkcs or .kpdm"), path);
+    }
+    TuningSession session;
+    const TuningFileLoad load = LoadTuningFile(session, path);
+    if (!load.status.ok()) {
+        device.PrintError(load.status.message(), path);
+        return kFileError;
+    }
+    if (session.IsProtected()) {
+        device.PrintError(ProtectedRefusal());
+        return kRefused;
+    }
+    std::string report;
+    const ExitCode worked = work(session, !arguments.dryRun, report);
+    if (worked == kDone && !arguments.dryRun) {
+        const Status written = kind == TuningFileKind::Single ? WriteLiveAsSingleFile(session, path)
+                                                              : WriteLiveAsMusicFile(session, path);
+        if (!written.ok()) {
+            device.PrintError(written.message());
+            return kFileError;
+        }
+    }
+    std::fputs(report.c_str(), stdout);
+    return worked;
+}
+
+}  // namespace
+
+ExitCode RunOnTuning(CliDevice& device, const TuningArguments& arguments, const TuningWork& work) {
+    if (!arguments.file.empty()) {
+        return OnFile(device, arguments, work);
+    }
+    return WithProcessor(device, [&] {
+        if (TuningProtected(device)) {
+            device.PrintError(ProtectedRefusal());
+            return kRefused;
+        }
+        std::string report;
+        const ExitCode worked = work(device.session(), !arguments.dryRun, report);
+        if (!report.empty() && report.back() == '\n') {
+            report.pop_back();
+        }
+        if (!report.empty()) {
+            // Printed once the processor has answered every frame of the change.
+            device.PrintWhenSent(report);
+        }
+        return worked;
+    });
+}
+
+double Rounded(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
+}
+
+}  // namespace corva::cli
