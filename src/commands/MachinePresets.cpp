@@ -39,6 +39,10 @@ bool MachinePresets::Synchronised() const {
     return SynchronisedLocked();
 }
 
+std::optional<UserMessage> MachinePresets::StripRefusal() const {
+    return Synchronised() ? std::nullopt : std::optional{NotConnected()};
+}
+
 std::string MachinePresets::Name(int preset) const {
     std::lock_guard lock(session_.sendLock);
     return TextFromField(session_.image.Record(preset).first(kNameFieldSize));

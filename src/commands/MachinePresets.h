@@ -42,6 +42,10 @@ public:
     std::optional<UserMessage> Delete(int preset, const std::function<bool(const UiText&)>& confirm,
                                       PresetFront front = PresetFront::Strip);
 
+    // "Not connected to device!" while the strip may not act (not synchronised): the strip
+    // asks before it opens a dialog of its own.
+    std::optional<UserMessage> StripRefusal() const;
+
     // The stored name of preset p, trimmed (empty when unnamed).
     std::string Name(int preset) const;
 
