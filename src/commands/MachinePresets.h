@@ -65,6 +65,9 @@ private:
     // Caller holds the send lock.
     bool SynchronisedLocked() const;
     bool Synchronised() const;
+    // Another stored preset carries the name: its first 13 bytes are the same, or read the
+    // same once blank and zero padding are set aside. Caller holds the send lock.
+    bool NameTakenLocked(int preset, std::string_view candidate) const;
 
     SessionState& session_;
     ConnectionController& connection_;

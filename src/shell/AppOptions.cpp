@@ -26,11 +26,15 @@ OptionsParse ParseOptions(const QStringList& arguments) {
         QStringLiteral("screenshot"),
         QStringLiteral("Render the window after start-up to a PNG file and exit."),
         QStringLiteral("FILE"));
+    const QCommandLineOption screenshotPanel(
+        QStringLiteral("screenshot-panel"),
+        QStringLiteral("With --screenshot: open this panel or dialog first."),
+        QStringLiteral("save|open|program"));
     const QCommandLineOption lang(QStringLiteral("lang"),
                                   QStringLiteral("Interface language for this run: en or zh."),
                                   QStringLiteral("en|zh"));
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addOptions({demo, demoState, tcp, serial, screenshot, lang});
+    parser.addOptions({demo, demoState, tcp, serial, screenshot, screenshotPanel, lang});
 
     OptionsParse result;
     if (!parser.parse(arguments)) {
@@ -77,6 +81,25 @@ OptionsParse ParseOptions(const QStringList& arguments) {
     if (parser.isSet(screenshot) && options.screenshotPath.isEmpty()) {
         result.error = QStringLiteral("--screenshot needs a file name");
         return result;
+    }
+    if (parser.isSet(screenshotPanel)) {
+        const QString value = parser.value(screenshotPanel);
+        if (!parser.isSet(screenshot)) {
+            result.error = QStringLiteral("--screenshot-panel needs --screenshot");
+            return result;
+        }
+        if (value == QStringLiteral("save")) {
+            options.screenshotPanel = ScreenshotPanel::Save;
+        } else if (value == QStringLiteral("open")) {
+            options.screenshotPanel = ScreenshotPanel::Open;
+        } else if (value == QStringLiteral("program")) {
+            options.screenshotPanel = ScreenshotPanel::Program;
+        } else {
+            result.error =
+                QStringLiteral("--screenshot-panel takes save, open or program, not '%1'")
+                    .arg(value);
+            return result;
+        }
     }
     if (parser.isSet(lang)) {
         const QString value = parser.value(lang);

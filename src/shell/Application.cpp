@@ -69,7 +69,7 @@ int RunProgram(QApplication& app) {
         screenshot = std::make_unique<ScreenshotTaker>(
             window, options.screenshotPath,
             options.demo || options.stream ? ScreenshotWait::Synchronised : ScreenshotWait::StartUp,
-            kScreenshotTimeLimitMs);
+            kScreenshotTimeLimitMs, options.screenshotPanel);
         screenshot->Begin();
     }
     return app.exec();

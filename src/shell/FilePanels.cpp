@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -146,7 +147,7 @@ void SavePanel::SaveWithDialog() {
 
 void SavePanel::SaveWithName() {
     if (!name_->everFocused()) {
-        name_->setFocus(Qt::OtherFocusReason);
+        name_->TakeFocus();
         return;
     }
     const Hold hold(*this);
@@ -172,11 +173,25 @@ OpenPanel::OpenPanel(AppContext& context, ConnectionDriver& connection, TuningFi
     BindNameAndTip(language, open_, text::kOpenFile, text::kOpenFileTip);
     connect(open_, &QAbstractButton::clicked, this, &OpenPanel::OpenWithDialog);
 
+    auto* hint = new QLabel(this);
+    hint->setObjectName(QStringLiteral("openHint"));
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setWordWrap(true);
+    QPalette quiet = hint->palette();
+    quiet.setColor(QPalette::WindowText, colour::kQuietInk);
+    hint->setPalette(quiet);
+    language.BindText(hint, text::kOpenHint);
+
     strip_->setFixedHeight(kStripHeightPx);
-    auto* row = new QHBoxLayout;
-    row->setContentsMargins(12, 10, 12, 10);
-    row->addStretch(1);
-    row->addWidget(open_);
+    auto* button = new QHBoxLayout;
+    button->addStretch(1);
+    button->addWidget(open_);
+    button->addStretch(1);
+    auto* row = new QVBoxLayout;
+    row->setContentsMargins(12, 8, 12, 10);
+    row->setSpacing(8);
+    row->addWidget(hint);
+    row->addLayout(button);
     row->addStretch(1);
 
     body()->setContentsMargins(0, 0, 0, 0);

@@ -57,6 +57,9 @@ inline const UiText kOpenFile{"Open file...", "打开文件..."};
 inline const UiText kOpenFileTip{"Open a preset file (.qvms or .qvma) and send it to the processor",
                                  "打开音效文件（.qvms 或 .qvma）并发送到设备"};
 
+inline const UiText kOpenHint{"Click a preset to load it, or open a preset file from the PC.",
+                              "单击预置即可加载，或从电脑打开音效文件。"};
+
 // File dialogs.
 inline const UiText kSaveSingleCaption{"Save the current tuning", "保存当前音效"};
 inline const UiText kSaveAllCaption{"Save all presets", "保存所有音效"};

@@ -24,6 +24,16 @@ void PresetNameField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
 }
 
+void PresetNameField::mousePressEvent(QMouseEvent* event) {
+    everFocused_ = true;
+    QLineEdit::mousePressEvent(event);
+}
+
+void PresetNameField::TakeFocus() {
+    everFocused_ = true;
+    setFocus(Qt::OtherFocusReason);
+}
+
 void PresetNameField::FollowTyping(const QString& typed) {
     const int cursor = cursorPosition();
     const auto kept = AcceptPresetNameEntry(typed.toStdString(), rule_);

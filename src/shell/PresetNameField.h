@@ -15,12 +15,15 @@ class PresetNameField : public QLineEdit {
 public:
     PresetNameField(DoubleByteRule rule, QWidget* parent);
 
+    // Whether the field ever had the focus (clicked, tabbed into or given it by the program).
     bool everFocused() const { return everFocused_; }
+    void TakeFocus();
     // The text as it would go into a record name, UTF-8.
     std::string nameUtf8() const { return text().toStdString(); }
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void FollowTyping(const QString& typed);

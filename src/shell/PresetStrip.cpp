@@ -85,11 +85,12 @@ PresetStrip::PresetStrip(AppContext& context, ConnectionDriver& connection, Floa
         labels_[Index(p)] = label;
     }
     content->setFixedWidth(kCellWidthPx * kPresetCount);
-    content->setAutoFillBackground(false);
 
     scroll_->setObjectName(QStringLiteral("presetStripScroll"));
     scroll_->setWidget(content);
-    scroll_->setWidgetResizable(false);
+    // The strip's own backdrop shows through the viewport and the row of presets.
+    content->setAutoFillBackground(false);
+    scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

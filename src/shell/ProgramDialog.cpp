@@ -139,16 +139,17 @@ ProgramDialog::ProgramDialog(AppContext& context, ConnectionDriver& connection,
     auto* group = new QGroupBox(this);
     group->setObjectName(QStringLiteral("pcProgramGroup"));
     language.Bind(group, text::kPcProgram, [group](const QString& t) { group->setTitle(t); });
-    auto* groupLayout = new QGridLayout(group);
-    groupLayout->setVerticalSpacing(4);
-    groupLayout->addWidget(recallAll_, 0, 0);
-    groupLayout->addWidget(recallOne_, 1, 0);
-    groupLayout->addWidget(recallPc_, 0, 1, 2, 1, Qt::AlignVCenter);
-    groupLayout->addWidget(storeAll_, 2, 0);
-    groupLayout->addWidget(storeOne_, 3, 0);
-    groupLayout->addWidget(storePc_, 2, 1, 2, 1, Qt::AlignVCenter);
-    groupLayout->setRowMinimumHeight(2, 26);
-    groupLayout->setColumnStretch(0, 1);
+    // Each pair of choices above the button it is for: the long texts need the whole width.
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->setSpacing(2);
+    groupLayout->addWidget(recallAll_);
+    groupLayout->addWidget(recallOne_);
+    groupLayout->addWidget(recallPc_, 0, Qt::AlignRight);
+    groupLayout->addSpacing(6);
+    groupLayout->addWidget(storeAll_);
+    groupLayout->addWidget(storeOne_);
+    groupLayout->addWidget(storePc_, 0, Qt::AlignRight);
+    groupLayout->addStretch(1);
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(6);

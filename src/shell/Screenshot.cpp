@@ -6,12 +6,16 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
+#include <QPainter>
 #include <QPixmap>
 
 #include "files/SafeFileWriter.h"
 #include "shell/ConnectionDriver.h"
+#include "shell/FloatingPanel.h"
 #include "shell/MainView.h"
 #include "shell/MainWindow.h"
+#include "shell/PanelHost.h"
+#include "shell/ProgramDialog.h"
 #include "shell/ProgressWindow.h"
 
 namespace corva::shell {
@@ -20,8 +24,12 @@ constexpr int kCheckIntervalMs = 50;
 }
 
 ScreenshotTaker::ScreenshotTaker(MainWindow& window, QString path, ScreenshotWait wait,
-                                 int timeLimitMs)
-    : window_{window}, path_{std::move(path)}, wait_{wait}, timeLimitMs_{timeLimitMs} {
+                                 int timeLimitMs, ScreenshotPanel panel)
+    : window_{window},
+      path_{std::move(path)},
+      wait_{wait},
+      panel_{panel},
+      timeLimitMs_{timeLimitMs} {
     check_.setInterval(kCheckIntervalMs);
     connect(&check_, &QTimer::timeout, this, &ScreenshotTaker::Check);
     limit_.setSingleShot(true);
@@ -49,7 +57,11 @@ bool ScreenshotTaker::Ready() const {
 
 void ScreenshotTaker::Check() {
     if (!done_ && Ready()) {
-        const QPixmap picture = window_.view().grab();
+        if (panel_ != ScreenshotPanel::None && !opened_) {
+            OpenPanel();
+            return;
+        }
+        const QPixmap picture = Picture();
         // Encoded in memory and written by the program's safe writer: a failed write leaves
         // an older screenshot as it was.
         QByteArray png;
@@ -68,6 +80,37 @@ void ScreenshotTaker::Check() {
         }
         Finish(0);
     }
+}
+
+void ScreenshotTaker::OpenPanel() {
+    MainView& view = window_.view();
+    switch (panel_) {
+        case ScreenshotPanel::Save:
+            view.ShowPanel(PanelSlot::Save);
+            opened_ = view.panels().panel(PanelSlot::Save);
+            break;
+        case ScreenshotPanel::Open:
+            view.ShowPanel(PanelSlot::Open);
+            opened_ = view.panels().panel(PanelSlot::Open);
+            break;
+        case ScreenshotPanel::Program:
+            opened_ = view.OpenProgramDialog();
+            break;
+        case ScreenshotPanel::None:
+            break;
+    }
+}
+
+QPixmap ScreenshotTaker::Picture() const {
+    QWidget& view = window_.view();
+    QPixmap picture = view.grab();
+    if (opened_ && !picture.isNull()) {
+        // The panel is a window of its own: drawn where it stands over the view.
+        QPainter painter(&picture);
+        painter.drawPixmap(opened_->mapToGlobal(QPoint(0, 0)) - view.mapToGlobal(QPoint(0, 0)),
+                           opened_->grab());
+    }
+    return picture;
 }
 
 void ScreenshotTaker::Finish(int exitCode, const QString& error) {

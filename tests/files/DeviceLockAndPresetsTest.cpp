@@ -1,11 +1,11 @@
 // Locking the tuning and the processor's stored presets, against the simulated processor.
 #include <gtest/gtest.h>
 
-#include "commands/MachinePresets.h"
 #include "commands/DeviceLock.h"
+#include "commands/MachinePresets.h"
+#include "files/JsonTestSupport.h"
 #include "model/ChannelEditor.h"
 #include "protocol/FrameLayout.h"
-#include "files/JsonTestSupport.h"
 #include "transfer/EngineHarness.h"
 
 namespace corva {
@@ -60,9 +60,11 @@ TEST_F(LockAndPresetsTest, ProtectReadBackUnlock) {
     engine.session.engine().protection = ProtectionState{};
     ASSERT_TRUE(Reconnect());
     EXPECT_TRUE(lock.isProtected());
-    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().protection.password; }), "246810");
+    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().protection.password; }),
+              "246810");
     EXPECT_EQ(Locked<int>([&] { return engine.session.engine().model.output(3).gainCode(); }), 420);
-    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().model.output(2).name(); }), "SL");
+    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().model.output(2).name(); }),
+              "SL");
 
     EXPECT_EQ(lock.Unlock("000000")->text.english,
               "Password and enter the password to encrypt the file does not match!");
@@ -88,7 +90,8 @@ TEST_F(LockAndPresetsTest, ResetRestoresDefaultOutputsOnly) {
     EXPECT_FALSE(lock.isProtected());
     EXPECT_EQ(Locked<int>([&] { return engine.session.engine().model.output(1).gainCode(); }), 600);
     EXPECT_EQ(Locked<std::vector<std::uint8_t>>([&] {
-                  const auto block = engine.session.engine().image.Block(0, BlockType::SecondInput, 2);
+                  const auto block =
+                      engine.session.engine().image.Block(0, BlockType::SecondInput, 2);
                   return std::vector<std::uint8_t>(block.begin(), block.end());
               }),
               inputBefore);
@@ -96,6 +99,23 @@ TEST_F(LockAndPresetsTest, ResetRestoresDefaultOutputsOnly) {
     EXPECT_EQ(ProcessorByte(0, 288), ' ');
     ASSERT_TRUE(Reconnect());
     EXPECT_FALSE(lock.isProtected());
+}
+
+TEST_F(LockAndPresetsTest, ANameThatReadsTheSameIsTakenWhateverPadsIt) {
+    // The processor's own names are padded with blanks; the program's with zeros.
+    EXPECT_EQ(presets.Name(7), "Preset7");
+    EXPECT_EQ(presets.SaveAs(3, "Preset7")->text.english,
+              "Have been the same machine preset name!");
+    EXPECT_EQ(presets.SaveAs(3, "Preset7", PresetFront::ProgramDialog)->text.english,
+              "Have been the same name!");
+    EXPECT_EQ(presets.Name(3), "Preset3");
+    EXPECT_FALSE(presets.SaveAs(7, "Preset7")) << "a preset may keep its own name";
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    // Only the first 13 bytes count, and a name that merely starts like another is free.
+    ASSERT_FALSE(presets.SaveAs(8, "Longest name1"));
+    EXPECT_TRUE(presets.SaveAs(9, "Longest name1x").has_value());
+    EXPECT_FALSE(presets.SaveAs(9, "Preset"));
+    ASSERT_TRUE(engine.WaitQueueIdle());
 }
 
 TEST_F(LockAndPresetsTest, SaveLoadAndDeleteStoredPresets) {
@@ -229,11 +249,12 @@ TEST_F(LockAndPresetsTest, AConnectionWhoseTuningIsStillBeingReadRefusesToo) {
 
 TEST_F(LockAndPresetsTest, ALinkLostWhileTheDeleteQuestionIsOpenDeletesNothing) {
     const SessionBytes connected = Capture(engine.session);
-    EXPECT_EQ(presets.Delete(2,
-                             [&](const UiText&) {
-                                 engine.controller.Disconnect();
-                                 return true;
-                             })
+    EXPECT_EQ(presets
+                  .Delete(2,
+                          [&](const UiText&) {
+                              engine.controller.Disconnect();
+                              return true;
+                          })
                   ->text,
               kNotConnected);
     const SessionBytes after = Capture(engine.session);
