@@ -1,11 +1,11 @@
 // Locking the tuning and the processor's stored presets, against the simulated processor.
 #include <gtest/gtest.h>
 
-#include "commands/DeviceLock.h"
 #include "commands/MachinePresets.h"
-#include "files/JsonTestSupport.h"
+#include "commands/DeviceLock.h"
 #include "model/ChannelEditor.h"
 #include "protocol/FrameLayout.h"
+#include "files/JsonTestSupport.h"
 #include "transfer/EngineHarness.h"
 
 namespace corva {
@@ -60,11 +60,9 @@ TEST_F(LockAndPresetsTest, ProtectReadBackUnlock) {
     engine.session.engine().protection = ProtectionState{};
     ASSERT_TRUE(Reconnect());
     EXPECT_TRUE(lock.isProtected());
-    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().protection.password; }),
-              "246810");
+    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().protection.password; }), "246810");
     EXPECT_EQ(Locked<int>([&] { return engine.session.engine().model.output(3).gainCode(); }), 420);
-    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().model.output(2).name(); }),
-              "SL");
+    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().model.output(2).name(); }), "SL");
 
     EXPECT_EQ(lock.Unlock("000000")->text.english,
               "Password and enter the password to encrypt the file does not match!");
@@ -90,8 +88,7 @@ TEST_F(LockAndPresetsTest, ResetRestoresDefaultOutputsOnly) {
     EXPECT_FALSE(lock.isProtected());
     EXPECT_EQ(Locked<int>([&] { return engine.session.engine().model.output(1).gainCode(); }), 600);
     EXPECT_EQ(Locked<std::vector<std::uint8_t>>([&] {
-                  const auto block =
-                      engine.session.engine().image.Block(0, BlockType::SecondInput, 2);
+                  const auto block = engine.session.engine().image.Block(0, BlockType::SecondInput, 2);
                   return std::vector<std::uint8_t>(block.begin(), block.end());
               }),
               inputBefore);
@@ -249,12 +246,11 @@ TEST_F(LockAndPresetsTest, AConnectionWhoseTuningIsStillBeingReadRefusesToo) {
 
 TEST_F(LockAndPresetsTest, ALinkLostWhileTheDeleteQuestionIsOpenDeletesNothing) {
     const SessionBytes connected = Capture(engine.session);
-    EXPECT_EQ(presets
-                  .Delete(2,
-                          [&](const UiText&) {
-                              engine.controller.Disconnect();
-                              return true;
-                          })
+    EXPECT_EQ(presets.Delete(2,
+                             [&](const UiText&) {
+                                 engine.controller.Disconnect();
+                                 return true;
+                             })
                   ->text,
               kNotConnected);
     const SessionBytes after = Capture(engine.session);
