@@ -8,6 +8,7 @@
 #include "commands/DocumentFileIo.h"
 #include "commands/PresetFileMessages.h"
 #include "commands/PresetFilePaths.h"
+#include "commands/TuningFiles.h"
 #include "files/JsonFileAccess.h"
 #include "files/JsonPresetReader.h"
 #include "files/JsonPresetWriter.h"
@@ -80,6 +81,14 @@ std::optional<UserMessage> PresetFileCommands::RequireConnection() const {
 
 // ---- Saving ----
 
+std::optional<UserMessage> PresetFileCommands::ProtectionRefusal() const {
+    std::lock_guard lock(session_.sendLock);
+    if (!session_.protection.isProtected) {
+        return std::nullopt;
+    }
+    return UserMessage{ProtectedTuningRefusal(), MessageStyle::Plain, {}};
+}
+
 Status PresetFileCommands::WriteSingleFile(const std::string& path) {
     std::vector<std::uint8_t> bytes;
     Status built = Status::Ok();
@@ -93,6 +102,11 @@ Status PresetFileCommands::WriteSingleFile(const std::string& path) {
 }
 
 PresetFileOutcome PresetFileCommands::SaveCurrentAs(const std::string& chosenPath) {
+    if (auto refused = ProtectionRefusal()) {
+        PresetFileOutcome outcome;
+        outcome.message = std::move(refused);
+        return outcome;
+    }
     const auto path = StorePathWithExtension(chosenPath, kSingleFileExtension);
     if (const Status written = WriteSingleFile(path); !written) {
         return Failed(SaveSingleFailedMessage(), written, path);
@@ -113,6 +127,10 @@ PresetFileOutcome PresetFileCommands::SaveUnderName(const std::string& dataFolde
     }
     if (name.find_first_not_of(' ') == std::string::npos) {
         outcome.message = BlankNameMessage();
+        return outcome;
+    }
+    if (auto refused = ProtectionRefusal()) {
+        outcome.message = std::move(refused);
         return outcome;
     }
     if (mode == SaveMode::All) {
@@ -140,6 +158,10 @@ PresetFileOutcome PresetFileCommands::StoreAllPresets(const std::string& chosenP
 PresetFileOutcome PresetFileCommands::QueueStoreAll(std::string path, StoreReads reads) {
     PresetFileOutcome outcome;
     if (auto refused = RequireConnection()) {
+        outcome.message = std::move(refused);
+        return outcome;
+    }
+    if (auto refused = ProtectionRefusal()) {
         outcome.message = std::move(refused);
         return outcome;
     }

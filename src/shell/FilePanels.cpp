@@ -128,6 +128,10 @@ void SavePanel::SaveWithDialog() {
         }
         return;
     }
+    if (auto refused = files_.presetFiles().ProtectionRefusal()) {
+        files_.ShowMessage(*refused);
+        return;
+    }
     SettingsStore& settings = context().settings();
     const QString chosen = context().fileChooser().ChooseSavePath(
         this, context().language().Pick(text::kSaveSingleCaption),

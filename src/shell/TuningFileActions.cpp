@@ -65,7 +65,11 @@ void TuningFileActions::Report(const PresetFileOutcome& outcome) {
 }
 
 bool TuningFileActions::StoreAllPresets(QWidget* dialogParent) {
-    if (const auto refused = presetFiles_.RequireConnection()) {
+    if (auto refused = presetFiles_.RequireConnection()) {
+        ShowMessage(*refused);
+        return false;
+    }
+    if (auto refused = presetFiles_.ProtectionRefusal()) {
         ShowMessage(*refused);
         return false;
     }

@@ -14,8 +14,10 @@
 
 #include "ScriptedFileChooser.h"
 #include "ShellTestSupport.h"
+#include "commands/DeviceLock.h"
 #include "commands/MachinePresets.h"
 #include "commands/PresetFileCommands.h"
+#include "commands/TuningFiles.h"
 #include "controls/FlatButton.h"
 #include "controls/PresetButton.h"
 #include "shell/FilePanels.h"
@@ -212,6 +214,29 @@ TEST_F(FilePanelsTest, StoreAllWritesTheCompleteFileOnceThePresetsHaveArrived) {
     EXPECT_TRUE(WaitIdle());
     PresetFileCommands reader(program.context->session(), program.context->controller());
     EXPECT_TRUE(reader.OpenCompleteFile((chosen + QStringLiteral(".qvma")).toStdString()).ok);
+}
+
+TEST_F(FilePanelsTest, ProtectedTuningIsNotSavedToFiles) {
+    ASSERT_TRUE(Synchronise());
+    DeviceLock lock(program.context->session(), program.context->controller());
+    ASSERT_FALSE(lock.Protect("482913"));
+    ASSERT_TRUE(WaitIdle());
+    const QString refusal = ToQString(ProtectedTuningRefusal().english);
+
+    SavePanel* panel = OpenSavePanel();
+    Click(panel->browseButton());
+    EXPECT_EQ(LastMessage(), refusal);
+    Click(panel->allChoice());
+    Click(panel->browseButton());
+    EXPECT_EQ(program.messages->shown.size(), 2u);
+    EXPECT_EQ(LastMessage(), refusal);
+    EXPECT_TRUE(files->asked.empty());  // refused before any dialog
+    panel->nameField()->TakeFocus();
+    panel->nameField()->setText(QStringLiteral("Night"));
+    Click(panel->saveButton());
+    EXPECT_EQ(LastMessage(), refusal);
+    EXPECT_TRUE(QDir(program.context->settings().DataFolder()).entryList(QDir::Files).isEmpty());
+    EXPECT_FALSE(program.view().fileActions().presetFiles().pendingCompleteFile());
 }
 
 // ---- Open panel ----
