@@ -71,8 +71,12 @@ SavePanel::SavePanel(AppContext& context, ConnectionDriver& connection, TuningFi
 
     name_->setObjectName(QStringLiteral("saveNameField"));
     name_->setFixedHeight(30);
-    language.Bind(name_, text::kFileNamePlaceholder,
-                  [this](const QString& placeholder) { name_->setPlaceholderText(placeholder); });
+    // The placeholder shows until the field first has the focus.
+    language.Bind(name_, text::kFileNamePlaceholder, [this](const QString& placeholder) {
+        name_->setPlaceholderText(name_->everFocused() ? QString() : placeholder);
+    });
+    connect(name_, &PresetNameField::FirstFocused, name_,
+            [this] { name_->setPlaceholderText(QString()); });
     BindNameAndTip(language, name_, text::kFileNameField, text::kFileNameTip);
     PaintNameField(name_);
 

@@ -8,6 +8,7 @@ namespace corva::shell::text {
 
 // Preset strip.
 inline const UiText kPresetStrip{"Presets in the processor", "设备中的预置音效"};
+inline const UiText kPresetStripScrollTip{"Scroll through the 15 presets", "滚动查看 15 个预置"};
 inline const UiText kLoadMachinePreset{"Load Machine Preset", "加载 机器预置音效"};
 inline const UiText kSaveAsMachinePreset{"Save As Machine Preset", "另存为 机器预置音效"};
 inline const UiText kDeleteMachinePreset{"Delete Machine Preset", "删除 机器预置音效"};

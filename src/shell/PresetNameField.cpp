@@ -19,18 +19,25 @@ PresetNameField::PresetNameField(DoubleByteRule rule, QWidget* parent)
     });
 }
 
+void PresetNameField::MarkFocused() {
+    if (!everFocused_) {
+        everFocused_ = true;
+        emit FirstFocused();
+    }
+}
+
 void PresetNameField::focusInEvent(QFocusEvent* event) {
-    everFocused_ = true;
+    MarkFocused();
     QLineEdit::focusInEvent(event);
 }
 
 void PresetNameField::mousePressEvent(QMouseEvent* event) {
-    everFocused_ = true;
+    MarkFocused();
     QLineEdit::mousePressEvent(event);
 }
 
 void PresetNameField::TakeFocus() {
-    everFocused_ = true;
+    MarkFocused();
     setFocus(Qt::OtherFocusReason);
 }
 

@@ -21,12 +21,17 @@ public:
     // The text as it would go into a record name, UTF-8.
     std::string nameUtf8() const { return text().toStdString(); }
 
+signals:
+    // The field has the focus for the first time (the save panel's placeholder goes then).
+    void FirstFocused();
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void FollowTyping(const QString& typed);
+    void MarkFocused();
 
     DoubleByteRule rule_;
     QString accepted_;

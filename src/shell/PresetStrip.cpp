@@ -100,8 +100,7 @@ PresetStrip::PresetStrip(AppContext& context, ConnectionDriver& connection, Floa
     QScrollBar* bar = scroll_->horizontalScrollBar();
     bar->setSingleStep(kScrollLinePx);
     bar->setPageStep(kScrollPagePx);
-    language.Bind(bar, text::kPresetStrip,
-                  [bar](const QString& name) { bar->setAccessibleName(name); });
+    BindNameAndTip(language, bar, text::kPresetStrip, text::kPresetStripScrollTip);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -46,6 +46,10 @@ public:
     QMenu* menu() const { return menu_; }
     QScrollArea* scrollArea() const { return scroll_; }
 
+    // As wide as the panel it sits in: the row of presets scrolls inside.
+    QSize sizeHint() const override { return {440, 113}; }
+    QSize minimumSizeHint() const override { return {120, 90}; }
+
     // A click on preset button p, by the current action.
     void Act(int preset);
     // The context menu's choice for preset p: the action changes for later clicks too.

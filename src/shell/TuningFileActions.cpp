@@ -142,7 +142,7 @@ bool TuningFileActions::LoadMusicFile(QWidget* dialogParent) {
 bool TuningFileActions::SaveModeFile(QWidget* dialogParent) {
     const QString chosen = context_.fileChooser().ChooseSavePath(
         dialogParent, context_.language().Pick(text::kSaveModeCaption),
-        context_.settings().ModeFileMask(), kModeFilter);
+        context_.settings().DataFolder(), kModeFilter);
     if (chosen.isEmpty()) {
         return false;
     }
@@ -157,7 +157,7 @@ bool TuningFileActions::SaveModeFile(QWidget* dialogParent) {
 bool TuningFileActions::OpenModeFile(QWidget* dialogParent) {
     const QString chosen = context_.fileChooser().ChooseOpenPath(
         dialogParent, context_.language().Pick(text::kOpenModeCaption),
-        context_.settings().ModeFileMask(), kModeFilter);
+        context_.settings().DataFolder(), kModeFilter);
     if (chosen.isEmpty()) {
         return false;
     }

@@ -124,6 +124,7 @@ TEST_F(FilePanelsTest, TheSaveButtonFirstOnlyFocusesTheNameField) {
 
     Click(panel->saveButton());
     EXPECT_TRUE(panel->nameField()->everFocused());
+    EXPECT_TRUE(panel->nameField()->placeholderText().isEmpty());
     EXPECT_TRUE(program.messages->shown.empty());
     EXPECT_TRUE(QDir(program.context->settings().DataFolder()).entryList(QDir::Files).isEmpty());
 

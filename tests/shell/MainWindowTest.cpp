@@ -164,9 +164,16 @@ TEST_F(MainWindowTest, APanelClosesWhenItLosesTheActivationUnlessTheProgramIsBus
 TEST_F(MainWindowTest, TheMoreMenuListsTheCommandsStillToComeDisabled) {
     QMenu* menu = bar().moreMenu();
     ASSERT_EQ(menu->actions().size(), 5);
-    for (QAction* action : menu->actions()) {
-        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    for (const MoreCommand command : {MoreCommand::ParameterReport, MoreCommand::ProtectUnlock}) {
+        EXPECT_FALSE(bar().moreAction(command)->isEnabled());
     }
+    // The file commands are there: the Program dialog, music files and mode files.
+    for (const MoreCommand command :
+         {MoreCommand::ProgramDialog, MoreCommand::MusicFiles, MoreCommand::ModeFiles}) {
+        EXPECT_TRUE(bar().moreAction(command)->isEnabled());
+    }
+    EXPECT_EQ(bar().moreAction(MoreCommand::MusicFiles)->menu()->actions().size(), 2);
+    EXPECT_EQ(bar().moreAction(MoreCommand::ModeFiles)->menu()->actions().size(), 2);
     EXPECT_EQ(bar().moreAction(MoreCommand::ProtectUnlock)->text(),
               QStringLiteral("Protect or unlock..."));
 }
