@@ -350,6 +350,25 @@ TEST_F(FilePanelsTest, DeleteEmptiesTheNameAndTheLabelReadsPresetN) {
     EXPECT_EQ(StoredName(4), "");
     EXPECT_EQ(strip->label(4)->text(), QStringLiteral("Preset4"));
     EXPECT_EQ(strip->button(4)->look(), controls::PresetLook::Empty);
+    EXPECT_EQ(strip->button(4)->accessibleName(), QStringLiteral("Preset4"));
+    program.context->language().Toggle();
+    EXPECT_EQ(strip->label(4)->text(), QStringLiteral("预置4"));
+    EXPECT_EQ(strip->label(5)->text(), QStringLiteral("Preset5"));  // a name is shown as it is
+    EXPECT_EQ(strip->menu()->actions()[2]->text(), QStringLiteral("删除 机器预置音效"));
+}
+
+TEST_F(FilePanelsTest, AClickInTheOpenPanelRecallsThePresetAndItsName) {
+    ASSERT_TRUE(Synchronise());
+    OpenPanel* panel = OpenOpenPanel();
+    Click(panel->strip()->button(5));
+    EXPECT_TRUE(program.messages->shown.empty());
+    // The recall reads the preset's blocks again: until they are in (the notice is handled
+    // on this thread, so not before the next turn of the event loop), the strip refuses.
+    Click(panel->strip()->button(6));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Not connected to device!"));
+    ASSERT_TRUE(program.WaitSynchronised());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(program.context->session().Snapshot().liveName, "Preset5");
 }
 
 TEST_F(FilePanelsTest, TheContextMenusDeleteStaysTheActionOfLaterClicks) {
