@@ -22,9 +22,6 @@ namespace {
 constexpr std::size_t kCurrentPosition = 48;
 constexpr std::uint8_t kLastPosition = 3;
 
-// The music input travels as block type 3 on channel 2.
-constexpr int kMusicInputChannel = 2;
-
 std::string InFolder(const std::string& folder, const std::string& name) {
     if (folder.empty() || folder.back() == '/' || folder.back() == '\\') {
         return folder + name;
@@ -168,8 +165,10 @@ PresetFileOutcome PresetFileCommands::QueueStoreAll(std::string path, StoreReads
     // Set before the reads go out: the notice that writes the file follows their answers.
     const auto previous = pending_;
     pending_ = path;
-    const auto queued = reads == StoreReads::OutputsOnly ? connection_.bulk().StoreAllPresetsToPc()
-                                                         : QueueStoreAllWithMusicInput();
+    // Numbered by the bulk transfer itself, so its count is the progress display's range.
+    const auto queued = connection_.bulk().StoreAllPresetsToPc(reads == StoreReads::OutputsOnly
+                                                                   ? StoredBlocks::OutputsOnly
+                                                                   : StoredBlocks::WithMusicInput);
     if (!queued) {  // the link went away in between
         pending_ = previous;
         outcome.message = ConnectionFailure();
@@ -179,38 +178,6 @@ PresetFileOutcome PresetFileCommands::QueueStoreAll(std::string path, StoreReads
     outcome.path = std::move(path);
     outcome.progressRange = *queued;
     return outcome;
-}
-
-std::optional<int> PresetFileCommands::QueueStoreAllWithMusicInput() {
-    std::lock_guard lock(session_.sendLock);
-    if (!session_.connected) {
-        return std::nullopt;
-    }
-    auto& bulk = connection_.bulk();
-    bulk.ResetProgressCount();
-    const FrameBuilder builder(session_.image, session_.protection);
-    int count = 0;
-    SendData* last = nullptr;
-    const auto queue = [&](std::unique_ptr<SendData> frame) {
-        if (frame) {
-            frame->progressIndex = count++;
-            last = frame.get();
-            session_.queue.push(std::move(frame));
-        }
-    };
-    for (int preset = 1; preset <= kPresetCount; ++preset) {
-        queue(builder.BuildBlockReadFrame(preset, BlockType::SecondInput, kMusicInputChannel,
-                                          ReadPurpose::Store));
-        for (int channel = 0; channel < kOutputChannelCount; ++channel) {
-            queue(builder.BuildBlockReadFrame(preset, BlockType::Output, channel,
-                                              ReadPurpose::Store));
-        }
-    }
-    if (last != nullptr) {
-        last->endsBulk = true;
-    }
-    bulk.bulkBusy = true;
-    return count;
 }
 
 PresetFileOutcome PresetFileCommands::WritePendingCompleteFile() {

@@ -82,7 +82,6 @@ public:
 private:
     enum class StoreReads { OutputsOnly, WithMusicInput };
     PresetFileOutcome QueueStoreAll(std::string path, StoreReads reads);
-    std::optional<int> QueueStoreAllWithMusicInput();
     Status WriteSingleFile(const std::string& path);
     PresetFileOutcome LoadCompleteFile(const std::string& path, JsonHeaderRecord& header);
     UserMessage ConnectionFailure() const;

@@ -332,6 +332,8 @@ TEST_F(PresetFileCommandsTest, StoreAllThroughTheSaveButtonThenRecallIntoAFreshP
             commands.SaveUnderName(folder.path().string(), "everything", SaveMode::All);
         ASSERT_TRUE(queued.ok);
         EXPECT_EQ(queued.progressRange, 105);
+        // The progress display takes its range from the bulk transfer.
+        EXPECT_EQ(engine.controller.bulk().progressCount(), 105);
         EXPECT_EQ(queued.path, folder.File("everything.qvma"));
         EXPECT_EQ(commands.pendingCompleteFile(), queued.path);
         ASSERT_TRUE(engine.PumpUntil([&] { return PresetsReceivedCount(engine) == 1; }));

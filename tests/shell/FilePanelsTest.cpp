@@ -212,9 +212,22 @@ TEST_F(FilePanelsTest, StoreAllWritesTheCompleteFileOnceThePresetsHaveArrived) {
     // Written only at the end, when the last stored preset's blocks are in.
     ASSERT_TRUE(WaitFor([&] { return QFile::exists(chosen + QStringLiteral(".qvma")); }));
     EXPECT_FALSE(program.view().fileActions().presetFiles().pendingCompleteFile().has_value());
+    EXPECT_EQ(program.view().progress().maximum(), 90);  // six outputs of 15 presets
     EXPECT_TRUE(WaitIdle());
     PresetFileCommands reader(program.context->session(), program.context->controller());
     EXPECT_TRUE(reader.OpenCompleteFile((chosen + QStringLiteral(".qvma")).toStdString()).ok);
+
+    // The save button's store-all reads each preset's music input too, and the panel stays.
+    panel = OpenSavePanel();
+    Click(panel->allChoice());
+    panel->nameField()->TakeFocus();
+    panel->nameField()->setText(QStringLiteral("garage"));
+    Click(panel->saveButton());
+    EXPECT_NE(panels().panel(PanelSlot::Save), nullptr);
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(DataFile(QStringLiteral("garage.qvma"))); }));
+    EXPECT_EQ(program.view().progress().maximum(), 105);
+    EXPECT_TRUE(WaitIdle());
+    EXPECT_EQ(program.messages->shown.size(), 1u);  // only the refusal while disconnected
 }
 
 TEST_F(FilePanelsTest, ProtectedTuningIsNotSavedToFiles) {
