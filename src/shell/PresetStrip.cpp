@@ -36,6 +36,31 @@ std::size_t Index(int preset) {
     return static_cast<std::size_t>(preset - 1);
 }
 
+// A scroll area whose sideways steps stay the strip's own: Qt sets the page step to the
+// viewport's width whenever it lays the scroll bars out again.
+class StripScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool handled = QScrollArea::eventFilter(watched, event);
+        KeepSteps();
+        return handled;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QScrollArea::resizeEvent(event);
+        KeepSteps();
+    }
+
+private:
+    void KeepSteps() {
+        horizontalScrollBar()->setSingleStep(kScrollLinePx);
+        horizontalScrollBar()->setPageStep(kScrollPagePx);
+    }
+};
+
 }  // namespace
 
 PresetStrip::PresetStrip(AppContext& context, ConnectionDriver& connection, FloatingPanel& panel,
@@ -47,7 +72,7 @@ PresetStrip::PresetStrip(AppContext& context, ConnectionDriver& connection, Floa
       presets_{context.session(), context.controller()},
       action_{action},
       shade_{shade},
-      scroll_{new QScrollArea(this)},
+      scroll_{new StripScrollArea(this)},
       menu_{new QMenu(this)} {
     setObjectName(QStringLiteral("presetStrip"));
     Language& language = context_.language();
@@ -98,8 +123,6 @@ PresetStrip::PresetStrip(AppContext& context, ConnectionDriver& connection, Floa
     scroll_->viewport()->setAutoFillBackground(false);
     scroll_->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
     QScrollBar* bar = scroll_->horizontalScrollBar();
-    bar->setSingleStep(kScrollLinePx);
-    bar->setPageStep(kScrollPagePx);
     BindNameAndTip(language, bar, text::kPresetStrip, text::kPresetStripScrollTip);
 
     auto* layout = new QVBoxLayout(this);

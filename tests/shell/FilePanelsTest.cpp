@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "ScriptedFileChooser.h"
@@ -405,6 +407,31 @@ TEST_F(FilePanelsTest, TheContextMenusDeleteStaysTheActionOfLaterClicks) {
     EXPECT_EQ(LastMessage(), QStringLiteral("Are you delete No.9 preset?"));
     EXPECT_EQ(StoredName(9), "Preset9");                          // answered No
     EXPECT_FALSE(program.context->controller().bulk().bulkBusy);  // nothing was loaded
+}
+
+TEST_F(FilePanelsTest, TheArrowKeysWalkThePresetsAndScrollThemIntoView) {
+    OpenPanel* panel = OpenOpenPanel();
+    PresetStrip* strip = panel->strip();
+    ASSERT_TRUE(WaitFor([panel] { return panel->isActiveWindow(); }));
+    strip->button(1)->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(strip->button(1)->hasFocus());
+    QScrollBar* bar = strip->scrollArea()->horizontalScrollBar();
+    EXPECT_EQ(bar->value(), 0);
+    for (int p = 1; p < kPresetCount; ++p) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    }
+    EXPECT_TRUE(strip->button(15)->hasFocus());
+    // The last preset is in view.
+    const QWidget* viewport = strip->scrollArea()->viewport();
+    const QRect last(strip->button(15)->mapTo(viewport, QPoint(0, 0)), strip->button(15)->size());
+    EXPECT_TRUE(viewport->rect().contains(last));
+    EXPECT_GT(bar->value(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);  // stops at the end
+    EXPECT_TRUE(strip->button(15)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_TRUE(strip->button(14)->hasFocus());
+    EXPECT_EQ(bar->singleStep(), 10);
+    EXPECT_EQ(bar->pageStep(), 100);
 }
 
 TEST_F(FilePanelsTest, NameFieldsAlignOrRefuseDoubleByteCharacters) {
