@@ -20,6 +20,15 @@ bool IsLeadByte(unsigned char byte) {
     return byte >= 0x81 && byte != 0xFF;
 }
 
+// The first 13 bytes of a name as the user sees it: names the processor stores are padded
+// with blanks, names the program stores with zeros, and both pads read the same.
+std::string_view ComparedPart(std::string_view name) {
+    name = name.substr(0, std::min(name.size(), kPresetNameLimit));
+    name = name.substr(0, std::min(name.size(), name.find('\0')));
+    const auto last = name.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string_view{} : name.substr(0, last + 1);
+}
+
 bool AllBlanks(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
 }
@@ -37,6 +46,30 @@ bool MachinePresets::SynchronisedLocked() const {
 bool MachinePresets::Synchronised() const {
     std::lock_guard lock(session_.sendLock);
     return SynchronisedLocked();
+}
+
+bool MachinePresets::NameTakenLocked(int preset, std::string_view candidate) const {
+    // Byte for byte first; then as the names read, whatever pads them.
+    if (session_.image.IsPresetNameTaken(preset - 1, candidate, kPresetNameLimit)) {
+        return true;
+    }
+    const std::string_view wanted = ComparedPart(candidate);
+    for (int other = 1; other <= kPresetCount; ++other) {
+        if (other == preset) {
+            continue;
+        }
+        const auto stored = session_.image.Record(other).first(kNameFieldSize);
+        const std::string_view storedText(reinterpret_cast<const char*>(stored.data()),
+                                          stored.size());
+        if (ComparedPart(storedText) == wanted) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<UserMessage> MachinePresets::StripRefusal() const {
+    return Synchronised() ? std::nullopt : std::optional{NotConnected()};
 }
 
 std::string MachinePresets::Name(int preset) const {
@@ -89,7 +122,7 @@ std::optional<UserMessage> MachinePresets::SaveAs(int preset, std::string_view n
     }
     const std::string_view candidateText(reinterpret_cast<const char*>(candidate.data()),
                                          candidate.size());
-    if (session_.image.IsPresetNameTaken(preset - 1, candidateText, kPresetNameLimit)) {
+    if (NameTakenLocked(preset, candidateText)) {
         return strip
                    ? Plain({"Have been the same machine preset name!", "已有相同的机器预置音效名!"})
                    : Plain({"Have been the same name!", "已有相同的组名称!"});

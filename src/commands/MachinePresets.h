@@ -42,6 +42,10 @@ public:
     std::optional<UserMessage> Delete(int preset, const std::function<bool(const UiText&)>& confirm,
                                       PresetFront front = PresetFront::Strip);
 
+    // "Not connected to device!" while the strip may not act (not synchronised): the strip
+    // asks before it opens a dialog of its own.
+    std::optional<UserMessage> StripRefusal() const;
+
     // The stored name of preset p, trimmed (empty when unnamed).
     std::string Name(int preset) const;
 
@@ -61,6 +65,9 @@ private:
     // Caller holds the send lock.
     bool SynchronisedLocked() const;
     bool Synchronised() const;
+    // Another stored preset carries the name: its first 13 bytes are the same, or read the
+    // same once blank and zero padding are set aside. Caller holds the send lock.
+    bool NameTakenLocked(int preset, std::string_view candidate) const;
 
     SessionState& session_;
     ConnectionController& connection_;

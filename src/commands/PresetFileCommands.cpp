@@ -8,6 +8,7 @@
 #include "commands/DocumentFileIo.h"
 #include "commands/PresetFileMessages.h"
 #include "commands/PresetFilePaths.h"
+#include "commands/TuningFiles.h"
 #include "files/JsonFileAccess.h"
 #include "files/JsonPresetReader.h"
 #include "files/JsonPresetWriter.h"
@@ -20,9 +21,6 @@ namespace {
 // table.
 constexpr std::size_t kCurrentPosition = 48;
 constexpr std::uint8_t kLastPosition = 3;
-
-// The music input travels as block type 3 on channel 2.
-constexpr int kMusicInputChannel = 2;
 
 std::string InFolder(const std::string& folder, const std::string& name) {
     if (folder.empty() || folder.back() == '/' || folder.back() == '\\') {
@@ -80,6 +78,14 @@ std::optional<UserMessage> PresetFileCommands::RequireConnection() const {
 
 // ---- Saving ----
 
+std::optional<UserMessage> PresetFileCommands::ProtectionRefusal() const {
+    std::lock_guard lock(session_.sendLock);
+    if (!session_.protection.isProtected) {
+        return std::nullopt;
+    }
+    return UserMessage{ProtectedTuningRefusal(), MessageStyle::Plain, {}};
+}
+
 Status PresetFileCommands::WriteSingleFile(const std::string& path) {
     std::vector<std::uint8_t> bytes;
     Status built = Status::Ok();
@@ -93,6 +99,11 @@ Status PresetFileCommands::WriteSingleFile(const std::string& path) {
 }
 
 PresetFileOutcome PresetFileCommands::SaveCurrentAs(const std::string& chosenPath) {
+    if (auto refused = ProtectionRefusal()) {
+        PresetFileOutcome outcome;
+        outcome.message = std::move(refused);
+        return outcome;
+    }
     const auto path = StorePathWithExtension(chosenPath, kSingleFileExtension);
     if (const Status written = WriteSingleFile(path); !written) {
         return Failed(SaveSingleFailedMessage(), written, path);
@@ -113,6 +124,10 @@ PresetFileOutcome PresetFileCommands::SaveUnderName(const std::string& dataFolde
     }
     if (name.find_first_not_of(' ') == std::string::npos) {
         outcome.message = BlankNameMessage();
+        return outcome;
+    }
+    if (auto refused = ProtectionRefusal()) {
+        outcome.message = std::move(refused);
         return outcome;
     }
     if (mode == SaveMode::All) {
@@ -143,11 +158,17 @@ PresetFileOutcome PresetFileCommands::QueueStoreAll(std::string path, StoreReads
         outcome.message = std::move(refused);
         return outcome;
     }
+    if (auto refused = ProtectionRefusal()) {
+        outcome.message = std::move(refused);
+        return outcome;
+    }
     // Set before the reads go out: the notice that writes the file follows their answers.
     const auto previous = pending_;
     pending_ = path;
-    const auto queued = reads == StoreReads::OutputsOnly ? connection_.bulk().StoreAllPresetsToPc()
-                                                         : QueueStoreAllWithMusicInput();
+    // Numbered by the bulk transfer itself, so its count is the progress display's range.
+    const auto queued = connection_.bulk().StoreAllPresetsToPc(reads == StoreReads::OutputsOnly
+                                                                   ? StoredBlocks::OutputsOnly
+                                                                   : StoredBlocks::WithMusicInput);
     if (!queued) {  // the link went away in between
         pending_ = previous;
         outcome.message = ConnectionFailure();
@@ -157,38 +178,6 @@ PresetFileOutcome PresetFileCommands::QueueStoreAll(std::string path, StoreReads
     outcome.path = std::move(path);
     outcome.progressRange = *queued;
     return outcome;
-}
-
-std::optional<int> PresetFileCommands::QueueStoreAllWithMusicInput() {
-    std::lock_guard lock(session_.sendLock);
-    if (!session_.connected) {
-        return std::nullopt;
-    }
-    auto& bulk = connection_.bulk();
-    bulk.ResetProgressCount();
-    const FrameBuilder builder(session_.image, session_.protection);
-    int count = 0;
-    SendData* last = nullptr;
-    const auto queue = [&](std::unique_ptr<SendData> frame) {
-        if (frame) {
-            frame->progressIndex = count++;
-            last = frame.get();
-            session_.queue.push(std::move(frame));
-        }
-    };
-    for (int preset = 1; preset <= kPresetCount; ++preset) {
-        queue(builder.BuildBlockReadFrame(preset, BlockType::SecondInput, kMusicInputChannel,
-                                          ReadPurpose::Store));
-        for (int channel = 0; channel < kOutputChannelCount; ++channel) {
-            queue(builder.BuildBlockReadFrame(preset, BlockType::Output, channel,
-                                              ReadPurpose::Store));
-        }
-    }
-    if (last != nullptr) {
-        last->endsBulk = true;
-    }
-    bulk.bulkBusy = true;
-    return count;
 }
 
 PresetFileOutcome PresetFileCommands::WritePendingCompleteFile() {

@@ -48,6 +48,9 @@ public:
     // The connection-failure message when no processor is attached: the front end asks before
     // it shows the dialog of a store-all.
     std::optional<UserMessage> RequireConnection() const;
+    // Preset files carry no protection: while the tuning is protected every save and
+    // store-all is refused with this message (the front end asks before its dialogs too).
+    std::optional<UserMessage> ProtectionRefusal() const;
 
     // Store all presets (browse button in mode all, the Program dialog): reads the six outputs
     // of every stored preset (90 blocks); the complete file is written when they have arrived,
@@ -79,7 +82,6 @@ public:
 private:
     enum class StoreReads { OutputsOnly, WithMusicInput };
     PresetFileOutcome QueueStoreAll(std::string path, StoreReads reads);
-    std::optional<int> QueueStoreAllWithMusicInput();
     Status WriteSingleFile(const std::string& path);
     PresetFileOutcome LoadCompleteFile(const std::string& path, JsonHeaderRecord& header);
     UserMessage ConnectionFailure() const;

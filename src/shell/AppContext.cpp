@@ -11,7 +11,8 @@ AppContext::AppContext(AppSetup setup)
     : timing_{setup.timing},
       startupStream_{std::move(setup.startupStream)},
       settings_{std::move(setup.folders)},
-      messages_{std::make_unique<DialogPresenter>()} {
+      messages_{std::make_unique<DialogPresenter>()},
+      fileChooser_{std::make_unique<NativeFileChooser>()} {
     if (setup.source == DeviceSource::Demo) {
         auto devices = std::make_unique<sim::SimDeviceEnumerator>();
         devices->Plug(kDemoDevicePath);
@@ -35,6 +36,10 @@ AppContext::~AppContext() {
 
 void AppContext::SetMessagePresenter(std::unique_ptr<MessagePresenter> presenter) {
     messages_ = std::move(presenter);
+}
+
+void AppContext::SetFileChooser(std::unique_ptr<FileChooser> chooser) {
+    fileChooser_ = std::move(chooser);
 }
 
 }  // namespace corva::shell

@@ -11,6 +11,7 @@
 #include "protocol/InUseMarkers.h"
 #include "protocol/Timing.h"
 #include "protocol/links/StreamAddress.h"
+#include "shell/FileChooser.h"
 #include "shell/Language.h"
 #include "shell/MessagePresenter.h"
 #include "shell/NoticePoster.h"
@@ -55,6 +56,8 @@ public:
     Language& language() { return language_; }
     MessagePresenter& messages() { return *messages_; }
     void SetMessagePresenter(std::unique_ptr<MessagePresenter> presenter);
+    FileChooser& fileChooser() { return *fileChooser_; }
+    void SetFileChooser(std::unique_ptr<FileChooser> chooser);
 
     const std::optional<StreamAddress>& startupStream() const { return startupStream_; }
 
@@ -78,6 +81,7 @@ private:
     SettingsStore settings_;
     Language language_;
     std::unique_ptr<MessagePresenter> messages_;
+    std::unique_ptr<FileChooser> fileChooser_;
 };
 
 }  // namespace corva::shell

@@ -11,14 +11,17 @@
 #include "shell/AppContext.h"
 #include "shell/ConnectionChooser.h"
 #include "shell/ConnectionDriver.h"
+#include "shell/FileMenuEntries.h"
 #include "shell/FilePanels.h"
 #include "shell/KeyboardRules.h"
 #include "shell/PageArea.h"
 #include "shell/PanelHost.h"
+#include "shell/ProgramDialog.h"
 #include "shell/ProgressWindow.h"
 #include "shell/SettingsPanel.h"
 #include "shell/ShellStyle.h"
 #include "shell/TopBar.h"
+#include "shell/TuningFileActions.h"
 
 namespace corva::shell {
 
@@ -32,8 +35,9 @@ MainView::MainView(AppContext& context, QWidget* parent)
       progress_{new ProgressWindow(
           context.language(), [&context] { return context.controller().bulk().bulkBusy.load(); },
           parent)},
-      chooser_{new ConnectionChooser(context, *connection_, *topBar_->connectionChooserButton(),
-                                     *this)} {
+      chooser_{
+          new ConnectionChooser(context, *connection_, *topBar_->connectionChooserButton(), *this)},
+      fileActions_{new TuningFileActions(context, *connection_, this)} {
     setObjectName(QStringLiteral("mainView"));
     setFocusPolicy(Qt::StrongFocus);
 
@@ -65,6 +69,9 @@ MainView::MainView(AppContext& context, QWidget* parent)
     // While a bulk transfer's window shows, the view takes no input.
     connect(progress_, &ProgressWindow::Started, this, [this] { setEnabled(false); });
     connect(progress_, &ProgressWindow::Finished, this, [this] { setEnabled(true); });
+
+    AttachFileMenuEntries(*topBar_, context_.language(), *fileActions_, this,
+                          [this] { OpenProgramDialog(); });
 
     qApp->installEventFilter(new KeyboardRules(*this));
     FollowConnection();
@@ -122,11 +129,18 @@ FloatingPanel* MainView::MakePanel(PanelSlot slot) {
         case PanelSlot::Settings:
             return new SettingsPanel(context_, *connection_, owner);
         case PanelSlot::Save:
-            return new SavePanel(context_, owner);
+            return new SavePanel(context_, *connection_, *fileActions_, owner);
         case PanelSlot::Open:
             break;
     }
-    return new OpenPanel(context_, owner);
+    return new OpenPanel(context_, *connection_, *fileActions_, owner);
+}
+
+ProgramDialog* MainView::OpenProgramDialog() {
+    auto* dialog = new ProgramDialog(context_, *connection_, *fileActions_, window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+    return dialog;
 }
 
 void MainView::OnConnectClicked() {

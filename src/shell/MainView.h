@@ -12,8 +12,10 @@ class ConnectionDriver;
 class FloatingPanel;
 class PageArea;
 class PanelHost;
+class ProgramDialog;
 class ProgressWindow;
 class TopBar;
+class TuningFileActions;
 enum class PanelSlot;
 
 inline constexpr QSize kFullViewSize{1280, 718};
@@ -34,6 +36,7 @@ public:
     PageArea& pageArea() { return *pageArea_; }
     ProgressWindow& progress() { return *progress_; }
     ConnectionChooser& connectionChooser() { return *chooser_; }
+    TuningFileActions& fileActions() { return *fileActions_; }
 
     // Closes the panels and lays the view out at its full size.
     void UseFullLayout();
@@ -52,6 +55,8 @@ public:
 
     // Opens a panel under its top-bar button (as the buttons do).
     void ShowPanel(PanelSlot slot);
+    // Opens the Program dialog, modal over the window ("More" menu).
+    ProgramDialog* OpenProgramDialog();
 
 signals:
     void CloseRequested();
@@ -74,6 +79,7 @@ private:
     PanelHost* panels_;
     ProgressWindow* progress_;  // a window of its own, owned by the main window
     ConnectionChooser* chooser_;
+    TuningFileActions* fileActions_;
     bool startupDone_ = false;
     bool startupConnected_ = false;
     bool closing_ = false;

@@ -15,6 +15,8 @@
 #include "shell/LockCommand.h"
 #include "shell/MainView.h"
 #include "shell/PageArea.h"
+#include "shell/PanelHost.h"
+#include "shell/ProgramDialog.h"
 #include "shell/PasswordDialog.h"
 #include "shell/ReportWindow.h"
 #include "shell/ShellStyle.h"
@@ -112,6 +114,14 @@ QWidget* MainWindow::OpenForScreenshot(ScreenshotPanel panel) {
     switch (panel) {
         case ScreenshotPanel::Report:
             return OpenReport();
+        case ScreenshotPanel::Save:
+            view_->ShowPanel(PanelSlot::Save);
+            return view_->panels().panel(PanelSlot::Save);
+        case ScreenshotPanel::Open:
+            view_->ShowPanel(PanelSlot::Open);
+            return view_->panels().panel(PanelSlot::Open);
+        case ScreenshotPanel::Program:
+            return view_->OpenProgramDialog();
         case ScreenshotPanel::Password:
             break;
     }

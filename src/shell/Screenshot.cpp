@@ -12,8 +12,11 @@
 
 #include "files/SafeFileWriter.h"
 #include "shell/ConnectionDriver.h"
+#include "shell/FloatingPanel.h"
 #include "shell/MainView.h"
 #include "shell/MainWindow.h"
+#include "shell/PanelHost.h"
+#include "shell/ProgramDialog.h"
 #include "shell/ProgressWindow.h"
 
 namespace corva::shell {

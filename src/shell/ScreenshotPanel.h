@@ -13,6 +13,9 @@ namespace corva::shell {
 enum class ScreenshotPanel {
     Report,    // the report window with the live tuning's table
     Password,  // the password dialog of the lock command, in the mode that fits the tuning
+    Save,      // the save panel with the preset strip
+    Open,      // the open panel
+    Program,   // the Program dialog of the stored presets
 };
 
 struct ScreenshotPanelName {
@@ -23,6 +26,9 @@ struct ScreenshotPanelName {
 inline constexpr std::array kScreenshotPanels{
     ScreenshotPanelName{"report", ScreenshotPanel::Report},
     ScreenshotPanelName{"password", ScreenshotPanel::Password},
+    ScreenshotPanelName{"save", ScreenshotPanel::Save},
+    ScreenshotPanelName{"open", ScreenshotPanel::Open},
+    ScreenshotPanelName{"program", ScreenshotPanel::Program},
 };
 
 inline std::optional<ScreenshotPanel> ScreenshotPanelNamed(const QString& name) {
@@ -34,7 +40,7 @@ inline std::optional<ScreenshotPanel> ScreenshotPanelNamed(const QString& name) 
     return std::nullopt;
 }
 
-// "report|password", for the help text and error messages.
+// "report|password|...", for the help text and error messages.
 inline QString ScreenshotPanelNames() {
     QStringList names;
     for (const ScreenshotPanelName& entry : kScreenshotPanels) {

@@ -89,7 +89,9 @@ int BulkTransfers::RecallPreset(int preset, const SendLockHold& held) {
     return Finish();
 }
 
-std::optional<int> BulkTransfers::StoreAllPresetsToPc() {
+std::optional<int> BulkTransfers::StoreAllPresetsToPc(StoredBlocks blocks) {
+    // The music input travels as block type 3 on channel 2.
+    constexpr int kMusicInputChannel = 2;
     std::lock_guard lock(session_.sendLock);
     if (!session_.connected) {
         return std::nullopt;
@@ -98,6 +100,10 @@ std::optional<int> BulkTransfers::StoreAllPresetsToPc() {
     const FrameBuilder builder(session_.image, session_.protection);
     SendData* last = nullptr;
     for (int preset = 1; preset <= kPresetCount; ++preset) {
+        if (blocks == StoredBlocks::WithMusicInput) {
+            Queue(builder.BuildBlockReadFrame(preset, BlockType::SecondInput, kMusicInputChannel,
+                                              ReadPurpose::Store));
+        }
         for (int channel = 0; channel < kOutputChannelCount; ++channel) {
             last = Queue(
                 builder.BuildBlockReadFrame(preset, BlockType::Output, channel, ReadPurpose::Store));

@@ -19,6 +19,12 @@ enum class PresetSource {
     Image,  // the live record as it stands (after a file load)
 };
 
+// What a store-all reads of every stored preset.
+enum class StoredBlocks {
+    OutputsOnly,     // the six output blocks (90 reads)
+    WithMusicInput,  // the music input block first, then the six outputs (105 reads)
+};
+
 class BulkTransfers {
 public:
     explicit BulkTransfers(SessionState& session) : session_{session} {}
@@ -28,7 +34,7 @@ public:
     // operations that need a connection return nothing when there is none.
     int ReadLiveDevice();  // continues the count the connection has just reset
     std::optional<int> RecallPreset(int preset);
-    std::optional<int> StoreAllPresetsToPc();
+    std::optional<int> StoreAllPresetsToPc(StoredBlocks blocks = StoredBlocks::OutputsOnly);
     std::optional<int> SendPreset(int preset, PresetSource source);
     std::optional<int> SendAll();
 

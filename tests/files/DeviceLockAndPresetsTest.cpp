@@ -98,6 +98,23 @@ TEST_F(LockAndPresetsTest, ResetRestoresDefaultOutputsOnly) {
     EXPECT_FALSE(lock.isProtected());
 }
 
+TEST_F(LockAndPresetsTest, ANameThatReadsTheSameIsTakenWhateverPadsIt) {
+    // The processor's own names are padded with blanks; the program's with zeros.
+    EXPECT_EQ(presets.Name(7), "Preset7");
+    EXPECT_EQ(presets.SaveAs(3, "Preset7")->text.english,
+              "Have been the same machine preset name!");
+    EXPECT_EQ(presets.SaveAs(3, "Preset7", PresetFront::ProgramDialog)->text.english,
+              "Have been the same name!");
+    EXPECT_EQ(presets.Name(3), "Preset3");
+    EXPECT_FALSE(presets.SaveAs(7, "Preset7")) << "a preset may keep its own name";
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    // Only the first 13 bytes count, and a name that merely starts like another is free.
+    ASSERT_FALSE(presets.SaveAs(8, "Longest name1"));
+    EXPECT_TRUE(presets.SaveAs(9, "Longest name1x").has_value());
+    EXPECT_FALSE(presets.SaveAs(9, "Preset"));
+    ASSERT_TRUE(engine.WaitQueueIdle());
+}
+
 TEST_F(LockAndPresetsTest, SaveLoadAndDeleteStoredPresets) {
     EXPECT_EQ(presets.SaveAs(3, "")->style, MessageStyle::Timed);
     EXPECT_EQ(presets.SaveAs(3, "   ")->text.english,

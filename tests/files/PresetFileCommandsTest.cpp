@@ -9,6 +9,7 @@
 #include "files/JsonPresetWriter.h"
 #include "files/JsonTestSupport.h"
 #include "commands/PresetFileCommands.h"
+#include "commands/TuningFiles.h"
 #include "commands/PresetFileMessages.h"
 #include "commands/DocumentFileIo.h"
 #include "commands/PresetFilePaths.h"
@@ -116,6 +117,29 @@ TEST_F(PresetFileCommandsTest, SaveButtonChecksTheNameThenWritesIntoTheDataFolde
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.message->text, (UiText{"Save MusicFile Error!", "保存音效文件错误 !"}));
     EXPECT_FALSE(outcome.message->detail.empty());
+}
+
+TEST_F(PresetFileCommandsTest, ProtectedTuningIsNeverSavedInTheClear) {
+    Engine engine(devices, inUse);
+    PresetFileCommands commands(engine.session, engine.controller);
+    engine.session.engine().protection = {true, false, false, "246810"};
+    const UiText refusal = ProtectedTuningRefusal();
+
+    auto outcome = commands.SaveCurrentAs(folder.File("browse"));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.message->text, refusal);
+    outcome = commands.SaveUnderName(folder.path().string(), "Night", SaveMode::Current);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.message->text, refusal);
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+    // The name is still checked first, as on plain tuning.
+    EXPECT_EQ(commands.SaveUnderName(folder.path().string(), "", SaveMode::All).message->style,
+              MessageStyle::Timed);
+    EXPECT_EQ(commands.ProtectionRefusal()->text, refusal);
+
+    engine.session.engine().protection = {};
+    EXPECT_FALSE(commands.ProtectionRefusal());
+    EXPECT_TRUE(commands.SaveCurrentAs(folder.File("browse")).ok);
 }
 
 TEST_F(PresetFileCommandsTest, BrowseSaveWritesTheModelsValuesFirst) {
@@ -308,6 +332,8 @@ TEST_F(PresetFileCommandsTest, StoreAllThroughTheSaveButtonThenRecallIntoAFreshP
             commands.SaveUnderName(folder.path().string(), "everything", SaveMode::All);
         ASSERT_TRUE(queued.ok);
         EXPECT_EQ(queued.progressRange, 105);
+        // The progress display takes its range from the bulk transfer.
+        EXPECT_EQ(engine.controller.bulk().progressCount(), 105);
         EXPECT_EQ(queued.path, folder.File("everything.qvma"));
         EXPECT_EQ(commands.pendingCompleteFile(), queued.path);
         ASSERT_TRUE(engine.PumpUntil([&] { return PresetsReceivedCount(engine) == 1; }));

@@ -1,0 +1,59 @@
+// The main view's file commands, with their file dialogs and messages: storing all presets of
+// the processor into a complete file (written once their blocks have arrived), recalling all
+// presets from one, music files and mode files. The save panel, the Program dialog and the
+// "More" menu share one of these, so a store-all started anywhere ends in the same file.
+#pragma once
+
+#include <optional>
+
+#include <QObject>
+#include <QString>
+
+#include "commands/PresetFileCommands.h"
+#include "files/ModeFile.h"
+#include "protocol/Notice.h"
+
+class QWidget;
+
+namespace corva::shell {
+
+class AppContext;
+class ConnectionDriver;
+
+class TuningFileActions : public QObject {
+    Q_OBJECT
+
+public:
+    TuningFileActions(AppContext& context, ConnectionDriver& connection, QObject* parent);
+
+    PresetFileCommands& presetFiles() { return presetFiles_; }
+
+    // Each asks for a path with a file dialog over `dialogParent`; a cancelled dialog changes
+    // nothing and returns false. Failures are shown.
+    // The reads of every stored preset are queued; the file follows when they have arrived.
+    bool StoreAllPresets(QWidget* dialogParent);
+    bool RecallAllPresets(QWidget* dialogParent);
+    bool StoreMusicFile(QWidget* dialogParent);
+    bool LoadMusicFile(QWidget* dialogParent);
+    bool SaveModeFile(QWidget* dialogParent);
+    bool OpenModeFile(QWidget* dialogParent);
+
+    // Shows a preset-file command's message under its caption (the window title unless it
+    // has one of its own) and the progress of what it queued.
+    void Report(const PresetFileOutcome& outcome);
+    void ShowMessage(const UserMessage& message);
+
+    // A mode file waits for the processor's listening-position table.
+    bool modeFilePending() const { return pendingMode_.has_value(); }
+
+private:
+    void FollowNotice(const Notice& notice);
+    std::string LocalPath(const QString& chosen) const;
+
+    AppContext& context_;
+    ConnectionDriver& connection_;
+    PresetFileCommands presetFiles_;
+    std::optional<ModeFileContent> pendingMode_;
+};
+
+}  // namespace corva::shell

@@ -1,0 +1,456 @@
+// The save and open panels and the preset strip inside them, on the simulated processor: saving
+// under a typed name and through a file dialog, the store-all that writes its file once the
+// presets have arrived, what opening does with each kind of name, and the strip's save-as,
+// delete and context menu, with the preset-name dialog's double-byte alignment.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "ScriptedFileChooser.h"
+#include "ShellTestSupport.h"
+#include "commands/DeviceLock.h"
+#include "commands/MachinePresets.h"
+#include "commands/PresetFileCommands.h"
+#include "commands/TuningFiles.h"
+#include "controls/FlatButton.h"
+#include "controls/PresetButton.h"
+#include "shell/FilePanels.h"
+#include "shell/PanelHost.h"
+#include "shell/PresetNameDialog.h"
+#include "shell/PresetNameField.h"
+#include "shell/PresetStrip.h"
+#include "shell/ProgressWindow.h"
+#include "shell/TopBar.h"
+#include "shell/TuningFileActions.h"
+
+namespace corva::shell {
+namespace {
+
+using test::Program;
+using test::ScriptedFileChooser;
+using test::ShownMessage;
+using test::WaitFor;
+
+void Click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Types text as keys carrying it (QTest's own typing knows only ASCII).
+void Type(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+// Answers the next preset-name dialog with `typed` (OK), or cancels it when `typed` is null.
+void AnswerNameDialog(const QString& typed, bool accept = true) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, typed, accept] {
+        auto* dialog = qobject_cast<PresetNameDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        dialog->field()->clear();
+        Type(dialog->field(), typed);
+        accept ? dialog->accept() : dialog->reject();
+    });
+    poll->start(5);
+}
+
+class FilePanelsTest : public ::testing::Test {
+protected:
+    FilePanelsTest() {
+        auto chooser = std::make_unique<ScriptedFileChooser>();
+        files = chooser.get();
+        program.context->SetFileChooser(std::move(chooser));
+        program.context->settings().EnsureDataFolder();
+    }
+
+    TopBar& bar() { return program.view().topBar(); }
+    PanelHost& panels() { return program.view().panels(); }
+    SavePanel* OpenSavePanel() {
+        Click(bar().saveButton());
+        return qobject_cast<SavePanel*>(panels().panel(PanelSlot::Save));
+    }
+    OpenPanel* OpenOpenPanel() {
+        Click(bar().openButton());
+        return qobject_cast<OpenPanel*>(panels().panel(PanelSlot::Open));
+    }
+    bool Synchronise() {
+        program.view().StartupConnect();
+        return program.WaitSynchronised() && WaitIdle();
+    }
+    bool WaitIdle() {
+        return WaitFor([this] {
+            return !program.view().progress().running() &&
+                   program.context->session().NothingLeftToSend();
+        });
+    }
+    QString DataFile(const QString& name) const {
+        return QDir(program.context->settings().DataFolder()).filePath(name);
+    }
+    std::string StoredName(int preset) const {
+        return program.context->session()
+            .Snapshot()
+            .presetNames[static_cast<std::size_t>(preset - 1)];
+    }
+    QString LastMessage() const {
+        return program.messages->shown.empty() ? QString() : program.messages->shown.back().text;
+    }
+
+    Program program;
+    ScriptedFileChooser* files = nullptr;
+};
+
+// ---- Save panel ----
+
+TEST_F(FilePanelsTest, TheSaveButtonFirstOnlyFocusesTheNameField) {
+    SavePanel* panel = OpenSavePanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->currentChoice()->isChecked());
+    EXPECT_EQ(panel->nameField()->placeholderText(), QStringLiteral("Please enter a file name"));
+    EXPECT_FALSE(panel->nameField()->everFocused());
+
+    Click(panel->saveButton());
+    EXPECT_TRUE(panel->nameField()->everFocused());
+    EXPECT_TRUE(panel->nameField()->placeholderText().isEmpty());
+    EXPECT_TRUE(program.messages->shown.empty());
+    EXPECT_TRUE(QDir(program.context->settings().DataFolder()).entryList(QDir::Files).isEmpty());
+
+    // From now on the button saves: an empty name is asked for under its own caption.
+    Click(panel->saveButton());
+    ASSERT_EQ(program.messages->shown.size(), 1u);
+    EXPECT_EQ(program.messages->shown[0].kind, ShownMessage::Kind::Timed);
+    EXPECT_EQ(program.messages->shown[0].text,
+              QStringLiteral("Please enter a name for the scene!"));
+    EXPECT_EQ(program.messages->shown[0].caption, QStringLiteral("prompt"));
+    EXPECT_NE(panels().panel(PanelSlot::Save), nullptr);
+}
+
+TEST_F(FilePanelsTest, SavingUnderATypedNameWritesItInTheDataFolderAndSaysSo) {
+    SavePanel* panel = OpenSavePanel();
+    ASSERT_NE(panel, nullptr);
+    QTest::mouseClick(panel->nameField(), Qt::LeftButton);
+    ASSERT_TRUE(panel->nameField()->everFocused());
+    QTest::keyClicks(panel->nameField(), QStringLiteral("Street"));
+    Click(panel->saveButton());
+
+    EXPECT_TRUE(QFile::exists(DataFile(QStringLiteral("Street.qvms"))));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Save music file successfully!"));
+    EXPECT_NE(panels().panel(PanelSlot::Save), nullptr);  // it stays open
+
+    // The name with its extension names the same file: no second extension.
+    panel->nameField()->setText(QStringLiteral("Street.qvms"));
+    Click(panel->saveButton());
+    EXPECT_EQ(QDir(program.context->settings().DataFolder()).entryList(QDir::Files),
+              QStringList{QStringLiteral("Street.qvms")});
+
+    // Blanks only are refused.
+    panel->nameField()->setText(QStringLiteral("   "));
+    Click(panel->saveButton());
+    EXPECT_EQ(LastMessage(), QStringLiteral("The machine sound name can not be all spaces!"));
+}
+
+TEST_F(FilePanelsTest, BrowseSavesTheCurrentTuningClosesAndRemembersTheFolder) {
+    QTemporaryDir elsewhere;
+    files->answers.push_back(elsewhere.filePath(QStringLiteral("door")));
+    SavePanel* panel = OpenSavePanel();
+    ASSERT_NE(panel, nullptr);
+    Click(panel->browseButton());
+
+    EXPECT_TRUE(QFile::exists(elsewhere.filePath(QStringLiteral("door.qvms"))));
+    EXPECT_TRUE(WaitFor([this] { return panels().panel(PanelSlot::Save) == nullptr; }));
+    ASSERT_EQ(files->asked.size(), 1u);
+    EXPECT_TRUE(files->asked[0].save);
+    EXPECT_EQ(files->asked[0].filter, QStringLiteral("*.qvms"));
+    EXPECT_EQ(program.context->settings().GetPath(PathKind::SinglePreset), elsewhere.path());
+    EXPECT_TRUE(program.messages->shown.empty());
+
+    // A cancelled dialog writes nothing and the panel stays.
+    panel = OpenSavePanel();
+    Click(panel->browseButton());
+    EXPECT_NE(panels().panel(PanelSlot::Save), nullptr);
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(FilePanelsTest, StoreAllWritesTheCompleteFileOnceThePresetsHaveArrived) {
+    SavePanel* panel = OpenSavePanel();
+    ASSERT_NE(panel, nullptr);
+    Click(panel->allChoice());
+    ASSERT_EQ(panel->mode(), SaveMode::All);
+
+    // Without a processor nothing is asked and nothing is queued.
+    Click(panel->browseButton());
+    EXPECT_TRUE(files->asked.empty());
+    EXPECT_EQ(
+        LastMessage(),
+        ToQString(ConnectionFailureMessage(program.context->controller().linkKind()).text.english));
+    panels().CloseAll();
+
+    ASSERT_TRUE(Synchronise());
+    QTemporaryDir elsewhere;
+    const QString chosen = elsewhere.filePath(QStringLiteral("car"));
+    files->answers.push_back(chosen);
+    panel = OpenSavePanel();
+    Click(panel->allChoice());
+    Click(panel->browseButton());
+    EXPECT_TRUE(WaitFor([this] { return panels().panel(PanelSlot::Save) == nullptr; }));
+    EXPECT_EQ(files->asked.back().filter, QStringLiteral("*.qvma"));
+    EXPECT_EQ(program.context->settings().GetPath(PathKind::AllPresets), elsewhere.path());
+
+    // Written only at the end, when the last stored preset's blocks are in.
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(chosen + QStringLiteral(".qvma")); }));
+    EXPECT_FALSE(program.view().fileActions().presetFiles().pendingCompleteFile().has_value());
+    EXPECT_EQ(program.view().progress().maximum(), 90);  // six outputs of 15 presets
+    EXPECT_TRUE(WaitIdle());
+    PresetFileCommands reader(program.context->session(), program.context->controller());
+    EXPECT_TRUE(reader.OpenCompleteFile((chosen + QStringLiteral(".qvma")).toStdString()).ok);
+
+    // The save button's store-all reads each preset's music input too, and the panel stays.
+    panel = OpenSavePanel();
+    Click(panel->allChoice());
+    panel->nameField()->TakeFocus();
+    panel->nameField()->setText(QStringLiteral("garage"));
+    Click(panel->saveButton());
+    EXPECT_NE(panels().panel(PanelSlot::Save), nullptr);
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(DataFile(QStringLiteral("garage.qvma"))); }));
+    EXPECT_EQ(program.view().progress().maximum(), 105);
+    EXPECT_TRUE(WaitIdle());
+    EXPECT_EQ(program.messages->shown.size(), 1u);  // only the refusal while disconnected
+}
+
+TEST_F(FilePanelsTest, ProtectedTuningIsNotSavedToFiles) {
+    ASSERT_TRUE(Synchronise());
+    DeviceLock lock(program.context->session(), program.context->controller());
+    ASSERT_FALSE(lock.Protect("482913"));
+    ASSERT_TRUE(WaitIdle());
+    const QString refusal = ToQString(ProtectedTuningRefusal().english);
+
+    SavePanel* panel = OpenSavePanel();
+    Click(panel->browseButton());
+    EXPECT_EQ(LastMessage(), refusal);
+    Click(panel->allChoice());
+    Click(panel->browseButton());
+    EXPECT_EQ(program.messages->shown.size(), 2u);
+    EXPECT_EQ(LastMessage(), refusal);
+    EXPECT_TRUE(files->asked.empty());  // refused before any dialog
+    panel->nameField()->TakeFocus();
+    panel->nameField()->setText(QStringLiteral("Night"));
+    Click(panel->saveButton());
+    EXPECT_EQ(LastMessage(), refusal);
+    EXPECT_TRUE(QDir(program.context->settings().DataFolder()).entryList(QDir::Files).isEmpty());
+    EXPECT_FALSE(program.view().fileActions().presetFiles().pendingCompleteFile());
+}
+
+// ---- Open panel ----
+
+TEST_F(FilePanelsTest, OpeningANameInCapitalsDoesNothingAndTheRightOneLoads) {
+    ASSERT_TRUE(Synchronise());
+    QTemporaryDir elsewhere;
+    const QString single = elsewhere.filePath(QStringLiteral("live.qvms"));
+    ASSERT_TRUE(program.view().fileActions().presetFiles().SaveCurrentAs(single.toStdString()).ok);
+    const QString capitals = elsewhere.filePath(QStringLiteral("LIVE.QVMS"));
+    ASSERT_TRUE(QFile::copy(single, capitals));
+
+    files->answers.push_back(capitals);
+    OpenPanel* panel = OpenOpenPanel();
+    ASSERT_NE(panel, nullptr);
+    Click(panel->openButton());
+    EXPECT_EQ(files->asked.back().filter, QStringLiteral("*.qvms *.qvma"));
+    EXPECT_TRUE(program.messages->shown.empty());
+    EXPECT_NE(panels().panel(PanelSlot::Open), nullptr);
+    EXPECT_FALSE(program.context->controller().bulk().bulkBusy);
+
+    files->answers.push_back(single);
+    Click(panel->openButton());
+    EXPECT_TRUE(WaitFor([this] { return panels().panel(PanelSlot::Open) == nullptr; }));
+    EXPECT_TRUE(program.messages->shown.empty());
+    EXPECT_TRUE(WaitIdle());
+}
+
+TEST_F(FilePanelsTest, AFileThatCannotBeReadKeepsTheOpenPanelWithTheMessage) {
+    QTemporaryDir elsewhere;
+    const QString broken = elsewhere.filePath(QStringLiteral("broken.qvms"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a preset");
+    file.close();
+    files->answers.push_back(broken);
+    OpenPanel* panel = OpenOpenPanel();
+    Click(panel->openButton());
+    EXPECT_EQ(LastMessage(), QStringLiteral("Read MusicFile  Error"));
+    EXPECT_NE(panels().panel(PanelSlot::Open), nullptr);
+}
+
+// ---- Preset strip ----
+
+TEST_F(FilePanelsTest, TheStripRefusesEverythingBeforeTheProcessorIsRead) {
+    OpenPanel* panel = OpenOpenPanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->strip()->action(), PresetAction::Load);
+    Click(panel->strip()->button(2));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Not connected to device!"));
+    EXPECT_EQ(panel->strip()->label(2)->text(), QStringLiteral("Preset2"));
+    EXPECT_FALSE(panel->strip()->busy());
+}
+
+TEST_F(FilePanelsTest, SaveAsUnderAnotherPresetsNameIsRefusedAndUnderItsOwnAccepted) {
+    ASSERT_TRUE(Synchronise());
+    SavePanel* panel = OpenSavePanel();
+    ASSERT_NE(panel, nullptr);
+    PresetStrip* strip = panel->strip();
+    EXPECT_EQ(strip->action(), PresetAction::SaveAs);
+    EXPECT_EQ(strip->label(7)->text(), QStringLiteral("Preset7"));
+
+    AnswerNameDialog(QStringLiteral("Preset7"));
+    Click(strip->button(3));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Have been the same machine preset name!"));
+    EXPECT_EQ(StoredName(3), "Preset3");
+    EXPECT_NE(panels().panel(PanelSlot::Save), nullptr);  // held open by the box
+
+    AnswerNameDialog(QStringLiteral("Preset7"));
+    Click(strip->button(7));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Have been the same machine preset name!"));
+    const std::size_t shown = program.messages->shown.size();
+    AnswerNameDialog(QStringLiteral("Street"));
+    Click(strip->button(7));
+    EXPECT_EQ(program.messages->shown.size(), shown);
+    EXPECT_EQ(StoredName(7), "Street");
+    EXPECT_EQ(strip->label(7)->text(), QStringLiteral("Street"));
+    EXPECT_TRUE(WaitIdle());
+
+    // A cancelled dialog changes nothing.
+    AnswerNameDialog(QStringLiteral("Other"), false);
+    Click(strip->button(7));
+    EXPECT_EQ(StoredName(7), "Street");
+}
+
+TEST_F(FilePanelsTest, AChineseCharacterAfterThreeLettersIsStoredWithABlankBeforeIt) {
+    ASSERT_TRUE(Synchronise());
+    SavePanel* panel = OpenSavePanel();
+    AnswerNameDialog(QStringLiteral("abc") + QChar(0x4E2D));  // 中, D6 D0 in the code page
+    Click(panel->strip()->button(5));
+    EXPECT_EQ(StoredName(5), std::string("abc \xD6\xD0"));
+    EXPECT_EQ(panel->strip()->label(5)->text(), QStringLiteral("abc ") + QChar(0x4E2D));
+    EXPECT_TRUE(WaitIdle());
+}
+
+TEST_F(FilePanelsTest, DeleteEmptiesTheNameAndTheLabelReadsPresetN) {
+    ASSERT_TRUE(Synchronise());
+    MachinePresets presets(program.context->session(), program.context->controller());
+    ASSERT_FALSE(presets.SaveAs(4, "Street").has_value());
+    ASSERT_TRUE(WaitIdle());
+    OpenPanel* panel = OpenOpenPanel();
+    PresetStrip* strip = panel->strip();
+    ASSERT_EQ(strip->label(4)->text(), QStringLiteral("Street"));
+    ASSERT_EQ(strip->button(4)->look(), controls::PresetLook::Named);
+
+    strip->ChooseAction(4, PresetAction::Delete);
+    ASSERT_FALSE(program.messages->shown.empty());
+    EXPECT_EQ(program.messages->shown.back().kind, ShownMessage::Kind::Question);
+    EXPECT_EQ(LastMessage(), QStringLiteral("Are you delete No.4 preset?"));
+    EXPECT_EQ(StoredName(4), "");
+    EXPECT_EQ(strip->label(4)->text(), QStringLiteral("Preset4"));
+    EXPECT_EQ(strip->button(4)->look(), controls::PresetLook::Empty);
+    EXPECT_EQ(strip->button(4)->accessibleName(), QStringLiteral("Preset4"));
+    program.context->language().Toggle();
+    EXPECT_EQ(strip->label(4)->text(), QStringLiteral("预置4"));
+    EXPECT_EQ(strip->label(5)->text(), QStringLiteral("Preset5"));  // a name is shown as it is
+    EXPECT_EQ(strip->menu()->actions()[2]->text(), QStringLiteral("删除 机器预置音效"));
+}
+
+TEST_F(FilePanelsTest, AClickInTheOpenPanelRecallsThePresetAndItsName) {
+    ASSERT_TRUE(Synchronise());
+    OpenPanel* panel = OpenOpenPanel();
+    Click(panel->strip()->button(5));
+    EXPECT_TRUE(program.messages->shown.empty());
+    // The recall reads the preset's blocks again: until they are in (the notice is handled
+    // on this thread, so not before the next turn of the event loop), the strip refuses.
+    Click(panel->strip()->button(6));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Not connected to device!"));
+    ASSERT_TRUE(program.WaitSynchronised());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(program.context->session().Snapshot().liveName, "Preset5");
+}
+
+TEST_F(FilePanelsTest, TheContextMenusDeleteStaysTheActionOfLaterClicks) {
+    ASSERT_TRUE(Synchronise());
+    program.messages->answerYes = false;  // every question is answered No
+    OpenPanel* panel = OpenOpenPanel();
+    PresetStrip* strip = panel->strip();
+    emit strip->button(2)->customContextMenuRequested(QPoint(4, 4));
+    ASSERT_TRUE(WaitFor([strip] { return strip->menu()->isVisible(); }));
+    const QList<QAction*> entries = strip->menu()->actions();
+    ASSERT_EQ(entries.size(), 3);
+    EXPECT_EQ(entries[0]->text(), QStringLiteral("Load Machine Preset"));
+    EXPECT_EQ(entries[1]->text(), QStringLiteral("Save As Machine Preset"));
+    EXPECT_EQ(entries[2]->text(), QStringLiteral("Delete Machine Preset"));
+    strip->menu()->hide();
+    entries[2]->trigger();
+    EXPECT_EQ(LastMessage(), QStringLiteral("Are you delete No.2 preset?"));
+
+    Click(strip->button(9));
+    EXPECT_EQ(strip->action(), PresetAction::Delete);
+    EXPECT_EQ(LastMessage(), QStringLiteral("Are you delete No.9 preset?"));
+    EXPECT_EQ(StoredName(9), "Preset9");                          // answered No
+    EXPECT_FALSE(program.context->controller().bulk().bulkBusy);  // nothing was loaded
+}
+
+TEST_F(FilePanelsTest, TheArrowKeysWalkThePresetsAndScrollThemIntoView) {
+    OpenPanel* panel = OpenOpenPanel();
+    PresetStrip* strip = panel->strip();
+    ASSERT_TRUE(WaitFor([panel] { return panel->isActiveWindow(); }));
+    strip->button(1)->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(strip->button(1)->hasFocus());
+    QScrollBar* bar = strip->scrollArea()->horizontalScrollBar();
+    EXPECT_EQ(bar->value(), 0);
+    for (int p = 1; p < kPresetCount; ++p) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    }
+    EXPECT_TRUE(strip->button(15)->hasFocus());
+    // The last preset is in view.
+    const QWidget* viewport = strip->scrollArea()->viewport();
+    const QRect last(strip->button(15)->mapTo(viewport, QPoint(0, 0)), strip->button(15)->size());
+    EXPECT_TRUE(viewport->rect().contains(last));
+    EXPECT_GT(bar->value(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);  // stops at the end
+    EXPECT_TRUE(strip->button(15)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_TRUE(strip->button(14)->hasFocus());
+    EXPECT_EQ(bar->singleStep(), 10);
+    EXPECT_EQ(bar->pageStep(), 100);
+}
+
+TEST_F(FilePanelsTest, NameFieldsAlignOrRefuseDoubleByteCharacters) {
+    const QString zhong(QChar(0x4E2D));
+    PresetNameField aligned(DoubleByteRule::Align, nullptr);
+    QTest::keyClicks(&aligned, QStringLiteral("abc"));
+    Type(&aligned, zhong);
+    EXPECT_EQ(aligned.text(), QStringLiteral("abc ") + zhong);
+    Type(&aligned, QStringLiteral("d") + zhong);
+    EXPECT_EQ(aligned.text(), QStringLiteral("abc ") + zhong + QStringLiteral("d ") + zhong);
+
+    PresetNameField refusing(DoubleByteRule::Refuse, nullptr);
+    QTest::keyClicks(&refusing, QStringLiteral("ab"));
+    Type(&refusing, zhong);
+    QTest::keyClicks(&refusing, QStringLiteral("c"));
+    EXPECT_EQ(refusing.text(), QStringLiteral("abc"));
+    QTest::keyClicks(&refusing, QStringLiteral("defghijklmnopq"));
+    EXPECT_EQ(refusing.text(), QStringLiteral("abcdefghijklm"));  // 13 at most
+}
+
+}  // namespace
+}  // namespace corva::shell
