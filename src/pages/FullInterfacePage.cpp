@@ -68,7 +68,7 @@ QPushButton* LowerAreaButton(QWidget* parent) {
     button->setCheckable(true);
     button->setFocusPolicy(Qt::StrongFocus);
     button->setStyleSheet(QStringLiteral(
-        "QPushButton{padding:3px 12px;min-width:76px;}"
+        "QPushButton{padding:3px 12px;min-width:92px;}"
         "QPushButton:checked{background:#d9ddf2;font-weight:bold;}"));
     return button;
 }

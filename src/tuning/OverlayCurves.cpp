@@ -7,13 +7,18 @@
 namespace corva::tuning {
 namespace {
 
-Response CentredOnZero(const Response& levels) {
-    const double mean = std::accumulate(levels.begin(), levels.end(), 0.0) / kGridPoints;
-    Response centred = levels;
-    for (double& level : centred) {
-        level -= mean;
+double Mean(const Response& levels) {
+    return std::accumulate(levels.begin(), levels.end(), 0.0) / kGridPoints;
+}
+
+// The same shape with its mean at `level`.
+Response MovedTo(const Response& levels, double level) {
+    const double shift = level - Mean(levels);
+    Response moved = levels;
+    for (double& value : moved) {
+        value += shift;
     }
-    return centred;
+    return moved;
 }
 
 }  // namespace
@@ -25,12 +30,13 @@ OverlayCurves MakeOverlayCurves(const std::optional<Response>& measurement,
     curves.predicted = channelResponse;
     curves.target = target;
     if (measurement) {
-        curves.measured = CentredOnZero(*measurement);
+        curves.measured = MovedTo(*measurement, 0.0);
         for (std::size_t i = 0; i < curves.predicted.size(); ++i) {
             curves.predicted[i] += (*curves.measured)[i];
         }
+        // The fit compares shapes: the target is drawn at the prediction's own level.
         if (target) {
-            curves.target = CentredOnZero(*target);
+            curves.target = MovedTo(*target, Mean(curves.predicted));
         }
     }
     return curves;

@@ -1,5 +1,5 @@
-// The curves drawn over a measured channel: the measurement centred on 0 dB, the target at its
-// level, the prediction the measurement plus the channel; a filter file's curve drawn as it is.
+// The curves drawn over a measured channel: the measurement centred on 0 dB, the target at the
+// prediction's level, the prediction the measurement plus the channel; a filter file's curve drawn as it is.
 #include <gtest/gtest.h>
 
 #include "tuning/OverlayCurves.h"
@@ -24,7 +24,7 @@ TEST(OverlayCurvesTest, AMeasurementIsCentredAndTheChannelAddedToIt) {
     EXPECT_NEAR((*curves.measured)[0], -mean, 1e-9);
     EXPECT_NEAR((*curves.measured)[10], 6.0 - mean, 1e-9);
     EXPECT_NEAR(curves.predicted[10], -mean, 1e-9);  // the band takes the peak away
-    EXPECT_NEAR((*curves.target)[5], 0.0, 1e-9);
+    EXPECT_NEAR((*curves.target)[5], -6.0 / kGridPoints, 1e-9);  // at the prediction's level
 }
 
 TEST(OverlayCurvesTest, WithoutAMeasurementTheTargetKeepsItsOwnLevels) {
