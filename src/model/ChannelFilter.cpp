@@ -27,9 +27,10 @@ void ChannelFilter::ApplyFrequency(int frequencyHz, EditOrigin origin) {
         transmittedHz_ = frequencyHz;
         return;
     }
-    // A band not yet synchronised takes the new value at once; otherwise an upward jump of a
-    // factor 2 or more is sent in octave steps by the change scan.
-    if (isBand() && !*synchronised_) {
+    // Nothing is sent while not synchronised, so every filter takes the new value at once (a
+    // crossover kept at its old value would be written so into a preset file saved offline);
+    // otherwise an upward jump of a factor 2 or more is sent in octave steps by the change scan.
+    if (!*synchronised_) {
         transmittedHz_ = frequencyHz;
     }
     if (transmittedHz_ == 0) {

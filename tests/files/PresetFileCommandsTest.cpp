@@ -10,6 +10,7 @@
 #include "files/JsonTestSupport.h"
 #include "commands/PresetFileCommands.h"
 #include "commands/TuningFiles.h"
+#include "model/ChannelEditor.h"
 #include "commands/PresetFileMessages.h"
 #include "commands/DocumentFileIo.h"
 #include "commands/PresetFilePaths.h"
@@ -155,6 +156,19 @@ TEST_F(PresetFileCommandsTest, BrowseSaveWritesTheModelsValuesFirst) {
     ASSERT_TRUE(ParseSingleJson(test::ReadFileBytes(outcome.path), file).ok());
     EXPECT_EQ(ReadLe16(file.preset.outputs[2], kDelayWord), 123);
     EXPECT_EQ(file.header.company, DefaultCompanyBlock());  // the panel writes the defaults
+}
+
+// Offline nothing steps a crossover up octave by octave: the file holds the value on screen.
+TEST_F(PresetFileCommandsTest, ACrossoverRaisedOfflineIsSavedAsShown) {
+    TuningSession offline;
+    ChannelEditor editor(offline);
+    ASSERT_EQ(editor.SetCrossoverFrequency(1, CrossoverFilter::HighPass, 250), 250);
+    ASSERT_EQ(editor.SetCrossoverFrequency(1, CrossoverFilter::LowPass, 8000), 8000);
+    ASSERT_TRUE(WriteLiveAsSingleFile(offline, folder.File("offline.qvms")).ok());
+    TuningSession reader;
+    ASSERT_TRUE(LoadTuningFile(reader, folder.File("offline.qvms")).status.ok());
+    EXPECT_EQ(reader.Snapshot().outputs[1].highPass.frequencyHz, 250);
+    EXPECT_EQ(reader.Snapshot().outputs[1].lowPass.frequencyHz, 8000);
 }
 
 TEST_F(PresetFileCommandsTest, FailedWriteLeavesWhatWasThereAndNoLeftovers) {
