@@ -39,6 +39,7 @@ auto ChannelEditor::EditGroup(int channel, Edit edit) {
     std::uint8_t changed = 0;
     const auto locked = [&] {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         changed = MaskOfGroup(channel);
         return edit();
     };
@@ -168,14 +169,17 @@ bool ChannelEditor::SetBandBypass(int channel, int band, bool bypass) {
 bool ChannelEditor::SetBypassAll(int channel, bool on, const ConfirmQuestion& confirm) {
     {
         Lock lock(session_.sendLock);
+        // One undo step from before the switch moves until the answer is applied.
+        session_.history.Begin(session_.model, session_.image);
         out(channel).SetAllBypass(on);
         if (!on && out(channel).AllBypassed()) {
+            session_.history.End(session_.model, session_.image);
             return true;  // every band is bypassed on its own: the switch stays on
         }
     }
     // The question is asked without the lock so the transfer worker keeps running.
     const bool confirmed = confirm(on ? BypassAllQuestion() : RestoreAllQuestion());
-    return EditGroup(channel, [&] {
+    const bool switched = EditGroup(channel, [&] {
         if (!confirmed) {
             out(channel).SetAllBypass(!on);
             return !on;
@@ -194,6 +198,9 @@ bool ChannelEditor::SetBypassAll(int channel, bool on, const ConfirmQuestion& co
         }
         return on;
     });
+    Lock lock(session_.sendLock);
+    session_.history.End(session_.model, session_.image);
+    return switched;
 }
 
 bool ChannelEditor::ResetAllEq(int channel, const ConfirmQuestion& confirm) {
@@ -411,6 +418,7 @@ Status ChannelEditor::SetName(int channel, std::string_view recordText) {
 int ChannelEditor::SetMainVolume(int volumeCode) {
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         auto volume = session_.image.MainVolume();
         volumeCode = std::clamp(volumeCode, 0, kMainVolumeCodeMax);
         if (volumeCode == ReadLe16(volume, 0)) {
@@ -431,6 +439,7 @@ int ChannelEditor::SetMainVolumeDb(std::optional<double> volumeDb) {
 void ChannelEditor::SetMasterOn(bool on) {
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         session_.image.MainVolume()[kMainVolumeBulkByte] = on ? 1 : 0;
         QueueMainVolume();
     }
@@ -461,6 +470,7 @@ void ChannelEditor::LinkPair(int pair, LinkDirection direction) {
     const auto [left, right] = kPairs.at(static_cast<std::size_t>(pair));
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         const int source = direction == LinkDirection::LeftToRight ? left : right;
         const int target = source == left ? right : left;
         const auto previous = session_.image.MainVolume()[kMainVolumeBulkByte];
@@ -476,6 +486,7 @@ void ChannelEditor::UnlinkPair(int pair) {
     const auto [left, right] = kPairs.at(static_cast<std::size_t>(pair));
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         auto groups = session_.image.LinkGroups();
         groups[static_cast<std::size_t>(left)] = left;
         groups[static_cast<std::size_t>(right)] = right;
@@ -486,6 +497,7 @@ void ChannelEditor::UnlinkPair(int pair) {
 void ChannelEditor::UnlinkAll() {
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         auto groups = session_.image.LinkGroups();
         for (int c = 0; c < kOutputChannelCount; ++c) {
             groups[static_cast<std::size_t>(c)] = c;
@@ -497,6 +509,7 @@ void ChannelEditor::UnlinkAll() {
 void ChannelEditor::CopyChannel(int source, int target) {
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         CopyChannelLocked(source, target);
     }
     RaiseOutputs(static_cast<std::uint8_t>(1u << target));
