@@ -11,6 +11,7 @@
 #include "CliOptions.h"
 #include "ConvertCommand.h"
 #include "DeleteCommand.h"
+#include "DiffCommand.h"
 #include "FactoryResetCommand.h"
 #include "FirmwareCommand.h"
 #include "InfoCommand.h"
@@ -65,6 +66,7 @@ const std::map<std::string, Command>& Commands() {
         {"convert", &RunConvert},
         {"response", &RunResponse},
         {"table", &RunTable},
+        {"diff", &RunDiff},
     };
     return commands;
 }
@@ -95,7 +97,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(DropQtDiagnostics);
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        std::fputs(UsageText().c_str(), stdout);
+        std::fputs((UsageText() + DiffUsageText()).c_str(), stdout);
         return kDone;
     }
     const ParsedOptions parsed = ParseCliOptions(arguments);
