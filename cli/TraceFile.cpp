@@ -36,6 +36,18 @@ void TraceFile::Write(TraceDirection direction, std::span<const std::uint8_t> by
     }
 }
 
+void TraceFile::Note(const std::string& text) {
+    std::lock_guard lock(mutex_);
+    if (!file_) {
+        return;
+    }
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now() - start_)
+                        .count();
+    std::fprintf(file_, "%lld # %s\n", static_cast<long long>(ms), text.c_str());
+    std::fflush(file_);
+}
+
 void TraceFile::WriteLine(TraceDirection direction, std::span<const std::uint8_t> bytes) {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::steady_clock::now() - start_)

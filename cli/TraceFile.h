@@ -19,6 +19,8 @@ public:
     bool Open(const std::string& path);
     ~TraceFile();
     TraceHook Hook();
+    // A line of its own between the frames ("# text"), for what the tool did at that moment.
+    void Note(const std::string& text);
 
 private:
     void Write(TraceDirection direction, std::span<const std::uint8_t> bytes);

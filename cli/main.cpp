@@ -27,6 +27,7 @@
 #include "ResponseCommand.h"
 #include "SaveMusicCommand.h"
 #include "SetCommand.h"
+#include "SnapshotCommands.h"
 #include "ShowCommand.h"
 #include "StoreCommand.h"
 #include "TableCommand.h"
@@ -67,6 +68,7 @@ const std::map<std::string, Command>& Commands() {
         {"response", &RunResponse},
         {"table", &RunTable},
         {"diff", &RunDiff},
+        {"snapshots", &RunSnapshots},
     };
     return commands;
 }
@@ -97,7 +99,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(DropQtDiagnostics);
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        std::fputs((UsageText() + DiffUsageText()).c_str(), stdout);
+        std::fputs((UsageText() + DiffUsageText() + SnapshotsUsageText()).c_str(), stdout);
         return kDone;
     }
     const ParsedOptions parsed = ParseCliOptions(arguments);
