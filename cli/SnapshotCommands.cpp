@@ -1,7 +1,5 @@
 #include "SnapshotCommands.h"
 
-#include <QDir>
-#include <QStandardPaths>
 #include <cstdio>
 
 #include "CommandSupport.h"
@@ -11,11 +9,6 @@
 #include "text/CodePage.h"
 
 namespace corva::cli {
-
-std::string SnapshotFolder() {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return QDir(data).filePath(QStringLiteral("CorvaDSP/snapshots")).toStdString();
-}
 
 ExitCode KeepSnapshot(CliDevice& device, SnapshotReason reason, int overwritten) {
     TuningSnapshots snapshots(SnapshotFolder());

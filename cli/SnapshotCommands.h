@@ -6,11 +6,9 @@
 
 #include "CliDevice.h"
 #include "commands/TuningSnapshots.h"
+#include "protocol/links/UserDataFolder.h"
 
 namespace corva::cli {
-
-// "snapshots" in the program's folder of the user's data folder.
-std::string SnapshotFolder();
 
 // Keeps the live tuning before `reason` (and stored preset `overwritten` when it has a name);
 // kDone, or the error printed and kFileError: the caller then sends nothing.

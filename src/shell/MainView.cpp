@@ -1,3 +1,4 @@
+#include "shell/HistoryControls.h"
 #include "shell/MainView.h"
 
 #include <QApplication>
@@ -21,6 +22,9 @@
 #include "shell/TopBar.h"
 
 namespace corva::shell {
+namespace {
+constexpr int kHistoryControlsLeft = 525;
+}  // namespace
 
 MainView::MainView(AppContext& context, QWidget* parent)
     : QWidget(parent),
@@ -33,7 +37,8 @@ MainView::MainView(AppContext& context, QWidget* parent)
           context.language(), [&context] { return context.controller().bulk().bulkBusy.load(); },
           parent)},
       chooser_{new ConnectionChooser(context, *connection_, *topBar_->connectionChooserButton(),
-                                     *this)} {
+                                     *this)},
+      history_{new HistoryControls(context, *connection_, this, topBar_)} {
     setObjectName(QStringLiteral("mainView"));
     setFocusPolicy(Qt::StrongFocus);
 
@@ -80,6 +85,8 @@ void MainView::UseFullLayout() {
     panels_->CloseAll();
     setFixedSize(kFullViewSize);
     topBar_->setGeometry(0, 0, kFullViewSize.width(), kTopBarHeight);
+    // In the free middle of the top bar, between the connection state and "More".
+    history_->setGeometry(QRect(QPoint(kHistoryControlsLeft, 12), QSize(335, 32)));
     pageArea_->setGeometry(QRect(QPoint(0, kPageAreaTop), kFullPageAreaSize));
     update();
 }

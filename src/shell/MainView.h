@@ -10,6 +10,7 @@ namespace corva::shell {
 class AppContext;
 class ConnectionDriver;
 class FloatingPanel;
+class HistoryControls;
 class PageArea;
 class PanelHost;
 class ProgressWindow;
@@ -34,6 +35,7 @@ public:
     PageArea& pageArea() { return *pageArea_; }
     ProgressWindow& progress() { return *progress_; }
     ConnectionChooser& connectionChooser() { return *chooser_; }
+    HistoryControls& history() { return *history_; }
 
     // Closes the panels and lays the view out at its full size.
     void UseFullLayout();
@@ -74,6 +76,7 @@ private:
     PanelHost* panels_;
     ProgressWindow* progress_;  // a window of its own, owned by the main window
     ConnectionChooser* chooser_;
+    HistoryControls* history_;
     bool startupDone_ = false;
     bool startupConnected_ = false;
     bool closing_ = false;

@@ -1,0 +1,61 @@
+// Undo and redo, the A/B comparison and the safety copies in the window: a row of buttons
+// (undo, redo, Keep A, Keep B, A/B with the live slot, Snapshots…) and the Ctrl+Z, Ctrl+Y and
+// Ctrl+Shift+Z shortcuts. Undo and redo are enabled only when there is a
+// step, and their tooltips name it; a timed notice says when a new read of the processor has
+// cleared the steps.
+#pragma once
+
+#include <QWidget>
+
+#include "commands/AbCompare.h"
+#include "commands/TuningSnapshots.h"
+#include "model/TuningHistory.h"
+
+
+namespace corva::controls {
+class FlatButton;
+}
+
+namespace corva::shell {
+
+class AppContext;
+class ConnectionDriver;
+
+class HistoryControls : public QWidget {
+    Q_OBJECT
+
+public:
+    // The shortcuts act anywhere in `window`; the connection shows the progress of a switch.
+    HistoryControls(AppContext& context, ConnectionDriver& connection, QWidget* window,
+                    QWidget* parent);
+
+    void Undo();
+    void Redo();
+    void Keep(AbSlot slot);
+    void SwitchAb();
+    void ShowSnapshots();
+    // Enables the buttons and sets their tooltips and the live-slot text from the session.
+    void Refresh();
+
+    controls::FlatButton* undoButton() { return undo_; }
+    controls::FlatButton* redoButton() { return redo_; }
+    controls::FlatButton* switchButton() { return switch_; }
+    controls::FlatButton* snapshotsButton() { return snapshotsButton_; }
+    TuningSnapshots& snapshots() { return snapshots_; }
+
+private:
+    AppContext& context_;
+    ConnectionDriver& connection_;
+    TuningHistory history_;
+    TuningSnapshots snapshots_;
+    AbCompare ab_;
+    controls::FlatButton* undo_;
+    controls::FlatButton* redo_;
+    controls::FlatButton* keepA_;
+    controls::FlatButton* keepB_;
+    controls::FlatButton* switch_;
+    controls::FlatButton* snapshotsButton_;
+    bool hadSteps_ = false;
+};
+
+}  // namespace corva::shell
