@@ -2,7 +2,8 @@
 // (undo, redo, Keep A, Keep B, A/B with the live slot, Snapshots…) and the Ctrl+Z, Ctrl+Y and
 // Ctrl+Shift+Z shortcuts. Undo and redo are enabled only when there is a
 // step, and their tooltips name it; a timed notice says when a new read of the processor has
-// cleared the steps.
+// cleared the steps. Everything edited while a mouse button is held in the edit area (a drag on
+// the graph, a fader pulled) is one step.
 #pragma once
 
 #include <QWidget>
@@ -25,9 +26,10 @@ class HistoryControls : public QWidget {
     Q_OBJECT
 
 public:
-    // The shortcuts act anywhere in `window`; the connection shows the progress of a switch.
+    // The shortcuts act anywhere in `window`; presses in `editArea` open a step; the
+    // connection shows the progress of a switch.
     HistoryControls(AppContext& context, ConnectionDriver& connection, QWidget* window,
-                    QWidget* parent);
+                    QWidget* editArea, QWidget* parent);
 
     void Undo();
     void Redo();
@@ -43,6 +45,9 @@ public:
     controls::FlatButton* snapshotsButton() { return snapshotsButton_; }
     TuningSnapshots& snapshots() { return snapshots_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     AppContext& context_;
     ConnectionDriver& connection_;
@@ -55,7 +60,9 @@ private:
     controls::FlatButton* keepB_;
     controls::FlatButton* switch_;
     controls::FlatButton* snapshotsButton_;
+    QWidget* editArea_;
     bool hadSteps_ = false;
+    bool pressOpen_ = false;  // a step opened by a mouse press in the edit area
 };
 
 }  // namespace corva::shell

@@ -38,7 +38,7 @@ MainView::MainView(AppContext& context, QWidget* parent)
           parent)},
       chooser_{new ConnectionChooser(context, *connection_, *topBar_->connectionChooserButton(),
                                      *this)},
-      history_{new HistoryControls(context, *connection_, this, topBar_)} {
+      history_{new HistoryControls(context, *connection_, this, pageArea_, topBar_)} {
     setObjectName(QStringLiteral("mainView"));
     setFocusPolicy(Qt::StrongFocus);
 

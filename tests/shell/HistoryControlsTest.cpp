@@ -10,6 +10,7 @@
 #include "controls/FlatButton.h"
 #include "model/ChannelEditor.h"
 #include "shell/HistoryControls.h"
+#include "shell/PageArea.h"
 #include "shell/SnapshotsDialog.h"
 
 namespace corva::shell {
@@ -75,6 +76,21 @@ TEST_F(HistoryControlsTest, ButtonsFollowTheStepsAndTheirTooltipsNameThem) {
     QTest::keyClick(&program.view(), Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(&program.view(), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(BandGain(0, 6), 3.0);
+}
+
+TEST_F(HistoryControlsTest, EditsWhileAMouseButtonIsHeldOnThePageAreOneStep) {
+    QWidget& area = program.view().pageArea();
+    ChannelEditor editor(session());
+    QTest::mousePress(&area, Qt::LeftButton, {}, QPoint(5, 5));
+    for (int tenths = 1; tenths <= 30; ++tenths) {
+        editor.SetBandGainDb(1, 9, tenths / 10.0);
+    }
+    QTest::mouseRelease(&area, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(WaitFor([&] { return history().undoButton()->isEnabled(); }));
+    EXPECT_EQ(history().undoButton()->toolTip(), QStringLiteral("Undo: FR band 10 gain"));
+    history().Undo();
+    EXPECT_DOUBLE_EQ(BandGain(1, 9), 0.0);
+    EXPECT_FALSE(history().undoButton()->isEnabled());
 }
 
 TEST_F(HistoryControlsTest, ANewReadClearsTheStepsAndSaysSo) {
