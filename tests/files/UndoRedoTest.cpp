@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "commands/DeviceLock.h"
 #include "commands/PresetFileCommands.h"
 #include "commands/TuningFiles.h"
 #include "files/FileTestSupport.h"
@@ -161,6 +162,19 @@ TEST_F(UndoRedoTest, UndoAfterAReconnectDoesNothing) {
     Settle();
     EXPECT_TRUE(FramesSent().empty());
     EXPECT_EQ(ProcessorTuning(), before);
+}
+
+TEST_F(UndoRedoTest, ProtectingTheTuningForgetsTheStepsBeforeIt) {
+    editor.SetBandGainDb(5, 1, -4.0);
+    Settle();
+    DeviceLock lock(engine.session, engine.controller);
+    ASSERT_FALSE(lock.Protect("135790"));
+    Settle();
+    // A reset of the lock without the password must not lead back to the tuning it hid.
+    ASSERT_FALSE(lock.Reset());
+    Settle();
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_FALSE(history.Undo());
 }
 
 }  // namespace
