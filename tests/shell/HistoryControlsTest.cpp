@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTableWidget>
 
 #include "ShellTestSupport.h"
@@ -11,6 +12,7 @@
 #include "model/ChannelEditor.h"
 #include "shell/HistoryControls.h"
 #include "shell/PageArea.h"
+#include "shell/SafetyCopy.h"
 #include "shell/SnapshotsDialog.h"
 
 namespace corva::shell {
@@ -152,6 +154,27 @@ TEST_F(HistoryControlsTest, TheSnapshotsListRestoresOneAfterTheQuestion) {
     EXPECT_EQ(chinese.table()->item(0, 1)->text(), QStringLiteral("打开文件前"));
     EXPECT_EQ(chinese.table()->item(1, 1)->text(), QStringLiteral("A/B切换前"));
     Shoot(chinese, QStringLiteral("snapshots-zh.png"));
+}
+
+TEST_F(HistoryControlsTest, AFailedSafetyCopyAsksBeforeGoingOn) {
+    const QString folder = QString::fromStdString(history().snapshots().folder());
+    ASSERT_TRUE(KeepSafetyCopy(*program.context, SnapshotReason::FactoryReset));
+    EXPECT_TRUE(program.messages->shown.empty());
+    ASSERT_EQ(history().snapshots().List().size(), 1u);
+
+    // A file where the folder should be: the copy cannot be written.
+    QDir(folder).removeRecursively();
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    program.messages->answerYes = false;
+    EXPECT_FALSE(KeepSafetyCopy(*program.context, SnapshotReason::Firmware));
+    ASSERT_EQ(program.messages->shown.size(), 1u);
+    EXPECT_EQ(program.messages->shown[0].kind, test::ShownMessage::Kind::Question);
+    EXPECT_TRUE(program.messages->shown[0].text.contains(QStringLiteral("Go on without it?")));
+    program.messages->answerYes = true;
+    EXPECT_TRUE(KeepSafetyCopy(*program.context, SnapshotReason::Firmware));
+    QFile::remove(folder);
 }
 
 }  // namespace
