@@ -101,7 +101,8 @@ ExitCode Compare(CliDevice& device, const CliOptions& options, const Source& a, 
 }  // namespace
 
 const char* DiffUsageText() {
-    return "  diff A B                  differences of two tunings, A and B each a preset file,\n"
+    return "comparing tunings and safety copies:\n"
+           "  diff A B                  differences of two tunings, A and B each a preset file,\n"
            "                            live or preset:N; exit 0 when equal, 5 when they differ\n";
 }
 
