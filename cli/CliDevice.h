@@ -63,6 +63,8 @@ public:
     void SayWhenSent(const UiText& text) { whenSent_.push_back(text.In(language_)); }
     void PrintWhenSent(std::string line) { whenSent_.push_back(std::move(line)); }
     UiLanguage language() const { return language_; }
+    // A note in the trace file, between the frames (nothing without --trace).
+    void TraceNote(const std::string& text) { trace_.Note(text); }
     // A firmware update has reported its successful end.
     bool updateFinished() const { return updateFinished_; }
 

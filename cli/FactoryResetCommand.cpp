@@ -1,6 +1,7 @@
 #include "FactoryResetCommand.h"
 
 #include "CommandSupport.h"
+#include "SnapshotCommands.h"
 #include "commands/ProcessorRequests.h"
 
 namespace corva::cli {
@@ -14,6 +15,9 @@ ExitCode RunFactoryReset(CliDevice& device, const CliOptions& options) {
                            "恢复出厂设置会清除处理器的音效：请用 factory-reset --yes 确认"});
     }
     return WithProcessor(device, [&] {
+        if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::FactoryReset); kept != kDone) {
+            return kept;
+        }
         if (const Status requested = RequestFactoryReset(device.session()); !requested.ok()) {
             device.PrintError(requested.message());
             return kLinkError;

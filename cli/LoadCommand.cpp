@@ -1,6 +1,7 @@
 #include "LoadCommand.h"
 
 #include "CommandSupport.h"
+#include "SnapshotCommands.h"
 #include "commands/MusicFileCommands.h"
 #include "commands/PresetFileCommands.h"
 #include "commands/TuningFiles.h"
@@ -17,6 +18,9 @@ ExitCode RunLoad(CliDevice& device, const CliOptions& options) {
         return UsageError(device, TuningFileKindError(".qvms, .qvma, .wkcs or .kpdm"), path);
     }
     return WithProcessor(device, [&] {
+        if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::LoadFile); kept != kDone) {
+            return kept;
+        }
         auto& controller = device.controller();
         if (kind == TuningFileKind::Music) {
             const MusicFileLoadResult loaded =

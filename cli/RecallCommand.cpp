@@ -1,6 +1,7 @@
 #include "RecallCommand.h"
 
 #include "CommandSupport.h"
+#include "SnapshotCommands.h"
 #include "commands/MachinePresets.h"
 #include "text/CodePage.h"
 
@@ -19,6 +20,9 @@ ExitCode RunRecall(CliDevice& device, const CliOptions& options) {
                           options.args[0]);
     }
     return WithProcessor(device, [&] {
+        if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::Recall); kept != kDone) {
+            return kept;
+        }
         auto& controller = device.controller();
         MachinePresets presets(device.session(), controller);
         if (auto refused = presets.Load(*preset)) {

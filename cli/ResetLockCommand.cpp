@@ -1,6 +1,7 @@
 #include "ResetLockCommand.h"
 
 #include "CommandSupport.h"
+#include "SnapshotCommands.h"
 #include "commands/DeviceLock.h"
 
 namespace corva::cli {
@@ -10,6 +11,9 @@ ExitCode RunResetLock(CliDevice& device, const CliOptions& options) {
         return *usage;
     }
     return WithProcessor(device, [&] {
+        if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::ResetLock); kept != kDone) {
+            return kept;
+        }
         auto& controller = device.controller();
         DeviceLock lock(device.session(), controller);
         // The reset is the way out of a forgotten password, offered only for protected tuning:

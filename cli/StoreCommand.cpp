@@ -1,6 +1,7 @@
 #include "StoreCommand.h"
 
 #include "CommandSupport.h"
+#include "SnapshotCommands.h"
 #include "commands/MachinePresets.h"
 #include "text/CodePage.h"
 
@@ -41,6 +42,9 @@ ExitCode RunStore(CliDevice& device, const CliOptions& options) {
             typed);
     }
     return WithProcessor(device, [&] {
+        if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::Store, *preset); kept != kDone) {
+            return kept;
+        }
         auto& controller = device.controller();
         MachinePresets presets(device.session(), controller);
         if (auto refused = presets.SaveAs(*preset, aligned)) {

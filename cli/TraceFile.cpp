@@ -62,6 +62,17 @@ void TraceFile::Write(TraceDirection direction, std::span<const std::uint8_t> by
     }
 }
 
+void TraceFile::Note(const std::string& text) {
+    std::lock_guard lock(mutex_);
+    if (!open_) {
+        return;
+    }
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now() - start_)
+                        .count();
+    text_ += std::to_string(ms) + " # " + text + '\n';
+}
+
 void TraceFile::AppendLine(TraceDirection direction, std::span<const std::uint8_t> bytes) {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::steady_clock::now() - start_)

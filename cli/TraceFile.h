@@ -24,6 +24,8 @@ public:
     TraceHook Hook();
     // Writes the old content and the new lines; a failure leaves the old file as it was.
     Status Close();
+    // A line of its own between the frames ("# text"), for what the tool did at that moment.
+    void Note(const std::string& text);
 
 private:
     void Write(TraceDirection direction, std::span<const std::uint8_t> bytes);

@@ -13,6 +13,7 @@
 #include "CliOptions.h"
 #include "ConvertCommand.h"
 #include "DeleteCommand.h"
+#include "DiffCommand.h"
 #include "ExtractCommand.h"
 #include "FactoryResetCommand.h"
 #include "FirmwareCommand.h"
@@ -33,6 +34,7 @@
 #include "ResponseCommand.h"
 #include "SaveMusicCommand.h"
 #include "SetCommand.h"
+#include "SnapshotCommands.h"
 #include "ShowCommand.h"
 #include "StoreCommand.h"
 #include "TableCommand.h"
@@ -80,6 +82,8 @@ const std::map<std::string, Command>& Commands() {
         {"import-eq", &RunImportEq},
         {"auto-eq", &RunAutoEq},
         {"align", &RunAlign},
+        {"diff", &RunDiff},
+        {"snapshots", &RunSnapshots},
     };
     return commands;
 }
@@ -110,7 +114,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(DropQtDiagnostics);
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        std::fputs(UsageText().c_str(), stdout);
+        std::fputs((UsageText() + DiffUsageText() + SnapshotsUsageText()).c_str(), stdout);
         return kDone;
     }
     const ParsedOptions parsed = ParseCliOptions(arguments);

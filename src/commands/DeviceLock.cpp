@@ -55,6 +55,9 @@ std::optional<UserMessage> DeviceLock::Protect(std::string_view password) {
     events.AddTuningReplaced();
     session_.protection.password = std::string(password);
     session_.protection.isProtected = true;
+    // Protected tuning is not edited; the steps before it would only undo the protection's
+    // tuning behind the password's back.
+    session_.history.Clear();
     session_.protection.released = false;
     session_.protection.resetAllowed = false;
     SendLiveRecord(lock);
@@ -91,6 +94,8 @@ std::optional<UserMessage> DeviceLock::Reset() {
     }
     session_.protection.isProtected = false;
     session_.protection.released = false;
+    // Steps made before the tuning was protected must not bring it back without the password.
+    session_.history.Clear();
     for (int channel = 0; channel < kOutputChannelCount; ++channel) {
         const auto defaults = DefaultOutputBlock(channel);
         auto block = session_.image.Block(0, BlockType::Output, channel);

@@ -1,6 +1,7 @@
 #include "commands/MachinePresets.h"
 
 #include <algorithm>
+#include <string>
 
 #include "protocol/FrameBuilder.h"
 #include "protocol/TextField.h"
@@ -86,8 +87,13 @@ std::optional<UserMessage> MachinePresets::Load(int preset, PresetFront front) {
         // The Program dialog's Recall silently does nothing.
         return front == PresetFront::Strip ? std::optional{NotConnected()} : std::nullopt;
     }
+    // One step, though the recalled tuning arrives later: undo goes back to the tuning before.
+    session_.history.Begin(session_.model, session_.image);
     const auto stored = session_.image.Record(preset).first(kNameFieldSize);
     std::copy(stored.begin(), stored.end(), session_.image.Live().begin());
+    session_.history.End(session_.model, session_.image,
+                         UiText{"Recall preset " + std::to_string(preset),
+                                "调用预置" + std::to_string(preset)});
     connection_.bulk().RecallPreset(preset, lock);
     return std::nullopt;
 }

@@ -48,10 +48,13 @@ MusicFileLoadResult LoadMusicFile(TuningSession& session, BulkTransfers& bulk,
     }
     ArchiveReader archive(*bytes);
     EventsOnExit events(session.engine().events);
+    auto& state = session.engine();
     {
-        std::lock_guard lock(session.engine().sendLock);
+        std::lock_guard lock(state.sendLock);
+        state.history.Begin(state.model, state.image);
         result.status = SerializeMusicFile(archive, session);
         if (!result.status.ok()) {
+            state.history.End(state.model, state.image);
             return result;
         }
         events.AddTuningReplaced();
@@ -60,6 +63,10 @@ MusicFileLoadResult LoadMusicFile(TuningSession& session, BulkTransfers& bulk,
         result.editingEnabled = ApplyMusicFileProtection(session);
     }
     ChannelEditor(session).UnlinkAll();
+    {
+        std::lock_guard lock(state.sendLock);
+        state.history.End(state.model, state.image, UiText{"Load music file", "打开音乐文件"});
+    }
     result.sent = bulk.SendPreset(0, PresetSource::Image).has_value();
     return result;
 }

@@ -54,6 +54,10 @@ Status ReadPresetFile(const std::string& path, std::string_view extension, Parse
     return parse(bytes, file);
 }
 
+UiText LoadStepName() {
+    return {"Load preset file", "打开预置文件"};
+}
+
 void LimitCurrentPosition(ParameterImage& image) {
     auto& position = image.ListeningPositions()[kCurrentPosition];
     position = std::min(position, kLastPosition);
@@ -235,9 +239,11 @@ PresetFileOutcome PresetFileCommands::OpenSingleFile(const std::string& path) {
         return outcome;
     }
     JsonHeaderRecord panelHeader;  // the open panel's own record
+    session_.history.Begin(session_.model, session_.image);
     ApplyJsonFile(file, session_.image, session_.protection, panelHeader);
     LimitCurrentPosition(session_.image);
     session_.model.LoadFromImage(session_.image, 0);
+    session_.history.End(session_.model, session_.image, LoadStepName());
     events.AddTuningReplaced();
     events.Add({SessionChange::Positions});
     outcome.ok = true;
@@ -254,9 +260,11 @@ PresetFileOutcome PresetFileCommands::LoadCompleteFile(const std::string& path,
     }
     EventsOnExit events(session_.events);
     BulkTransfers::SendLockHold lock(session_.sendLock);
+    session_.history.Begin(session_.model, session_.image);
     ApplyJsonFile(file, session_.image, session_.protection, header);
     LimitCurrentPosition(session_.image);
     session_.model.LoadFromImage(session_.image, 0);
+    session_.history.End(session_.model, session_.image, LoadStepName());
     events.AddTuningReplaced();
     events.Add({SessionChange::Positions});
     events.Add({SessionChange::Presets});

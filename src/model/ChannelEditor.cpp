@@ -40,6 +40,7 @@ auto ChannelEditor::EditGroup(int channel, Edit edit) {
     std::uint8_t changed = 0;
     const auto locked = [&] {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         changed = MaskOfGroup(channel);
         return edit();
     };
@@ -169,14 +170,17 @@ bool ChannelEditor::SetBandBypass(int channel, int band, bool bypass) {
 bool ChannelEditor::SetBypassAll(int channel, bool on, const ConfirmQuestion& confirm) {
     {
         Lock lock(session_.sendLock);
+        // One undo step from before the switch moves until the answer is applied.
+        session_.history.Begin(session_.model, session_.image);
         out(channel).SetAllBypass(on);
         if (!on && out(channel).AllBypassed()) {
+            session_.history.End(session_.model, session_.image);
             return true;  // every band is bypassed on its own: the switch stays on
         }
     }
     // The question is asked without the lock so the transfer worker keeps running.
     const bool confirmed = confirm(on ? BypassAllQuestion() : RestoreAllQuestion());
-    return EditGroup(channel, [&] {
+    const bool switched = EditGroup(channel, [&] {
         if (!confirmed) {
             out(channel).SetAllBypass(!on);
             return !on;
@@ -195,6 +199,9 @@ bool ChannelEditor::SetBypassAll(int channel, bool on, const ConfirmQuestion& co
         }
         return on;
     });
+    Lock lock(session_.sendLock);
+    session_.history.End(session_.model, session_.image);
+    return switched;
 }
 
 bool ChannelEditor::ResetAllEq(int channel, const ConfirmQuestion& confirm) {
@@ -462,6 +469,7 @@ void ChannelEditor::CommitDelays(
     std::uint8_t changed = 0;
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);  // all six delays are one step
         for (int channel = 0; channel < kOutputChannelCount; ++channel) {
             const auto& code = delayCodes[static_cast<std::size_t>(channel)];
             if (!code) {
@@ -559,6 +567,7 @@ int ChannelEditor::SetRoutingShare(int channel, int input, double percent) {
 int ChannelEditor::SetMainVolume(int volumeCode) {
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         auto volume = session_.image.MainVolume();
         volumeCode = std::clamp(volumeCode, 0, kMainVolumeCodeMax);
         if (volumeCode == ReadLe16(volume, 0)) {
@@ -579,6 +588,7 @@ int ChannelEditor::SetMainVolumeDb(std::optional<double> volumeDb) {
 void ChannelEditor::SetMasterOn(bool on) {
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         session_.image.MainVolume()[kMainVolumeBulkByte] = on ? 1 : 0;
         QueueMainVolume();
     }
@@ -609,6 +619,7 @@ void ChannelEditor::LinkPair(int pair, LinkDirection direction) {
     const auto [left, right] = kPairs.at(static_cast<std::size_t>(pair));
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         const int source = direction == LinkDirection::LeftToRight ? left : right;
         const int target = source == left ? right : left;
         const auto previous = session_.image.MainVolume()[kMainVolumeBulkByte];
@@ -624,6 +635,7 @@ void ChannelEditor::UnlinkPair(int pair) {
     const auto [left, right] = kPairs.at(static_cast<std::size_t>(pair));
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         auto groups = session_.image.LinkGroups();
         groups[static_cast<std::size_t>(left)] = left;
         groups[static_cast<std::size_t>(right)] = right;
@@ -634,6 +646,7 @@ void ChannelEditor::UnlinkPair(int pair) {
 void ChannelEditor::UnlinkAll() {
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         auto groups = session_.image.LinkGroups();
         for (int c = 0; c < kOutputChannelCount; ++c) {
             groups[static_cast<std::size_t>(c)] = c;
@@ -645,6 +658,7 @@ void ChannelEditor::UnlinkAll() {
 void ChannelEditor::CopyChannel(int source, int target) {
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         CopyChannelLocked(source, target);
     }
     RaiseOutputs(static_cast<std::uint8_t>(1u << target));

@@ -177,6 +177,29 @@ void ChannelFilter::CopyFrom(const ChannelFilter& other) {
     Recompute();
 }
 
+ChannelFilter::Values ChannelFilter::SavedValues() const {
+    return {type_, targetHz_, gainDb_, bandBypass_, allBypass_, savedAllBypass_,
+            bandwidth_, kind_,  slope_,  geqMode_,    role_};
+}
+
+void ChannelFilter::RestoreValues(const Values& values, EditOrigin origin) {
+    type_ = values.type;
+    gainDb_ = values.gainDb;
+    bandBypass_ = values.bandBypass;
+    allBypass_ = values.allBypass;
+    savedAllBypass_ = values.savedAllBypass;
+    bandwidth_ = values.bandwidthOctaves;
+    kind_ = values.kind;
+    slope_ = values.slope;
+    geqMode_ = values.geqMode;
+    role_ = values.role;
+    ApplyFrequency(values.targetHz, origin);
+    if (origin == EditOrigin::User) {
+        MarkEdited();
+    }
+    Recompute();
+}
+
 int ChannelFilter::GainCode() const {
     return ReportsBypass() ? kBandGainCodeFlat : BandGainCode(gainDb_);
 }

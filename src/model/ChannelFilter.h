@@ -39,6 +39,28 @@ public:
     void ClearPending() { pending_ = false; }
     void MarkPending() { pending_ = true; }
 
+    // ---- Saved values (undo and redo) ----
+    // Everything the user can change, without the change mark, the frequency sent so far and
+    // the response curve.
+    struct Values {
+        FilterType type = FilterType::Peaking;
+        int targetHz = 0;
+        double gainDb = 0.0;
+        bool bandBypass = true;
+        bool allBypass = false;
+        bool savedAllBypass = false;
+        double bandwidthOctaves = 0.0;
+        int kind = 0;
+        int slope = 0;
+        bool geqMode = false;
+        int role = 0;
+        bool operator==(const Values&) const = default;
+    };
+    Values SavedValues() const;
+    // Takes saved values back. As a user edit (`User`) it is marked for sending and a large
+    // upward frequency is stepped like any typed one; as a load it is taken as it is.
+    void RestoreValues(const Values& values, EditOrigin origin);
+
     // ---- Records ----
     void LoadRecord(std::span<const std::uint8_t> record);  // an 8-byte band record
     // A crossover's values as the processor holds them; nothing is marked for sending.

@@ -268,3 +268,103 @@ void OutputChannel::ClearChangeMarks() {
 }
 
 }  // namespace corva
+
+namespace corva {
+namespace {
+
+bool SameStrip(const OutputChannel::Values& a, const OutputChannel::Values& b) {
+    return a.on == b.on && a.polarity == b.polarity && a.gainCode == b.gainCode &&
+           a.delayCode == b.delayCode && a.eqMode == b.eqMode && a.levelA == b.levelA &&
+           a.levelB == b.levelB;
+}
+
+bool SameLimiter(const OutputChannel::Values& a, const OutputChannel::Values& b) {
+    return a.limiterThreshold == b.limiterThreshold && a.limiterAttack == b.limiterAttack &&
+           a.limiterRelease == b.limiterRelease;
+}
+
+}  // namespace
+
+OutputChannel::Values OutputChannel::SavedValues() const {
+    Values values;
+    values.name = name_;
+    values.on = on_;
+    values.polarity = polarity_;
+    values.gainCode = gain_;
+    values.delayCode = delay_;
+    values.eqMode = eqMode_;
+    values.levelA = levelA_;
+    values.levelB = levelB_;
+    values.limiterThreshold = limiterThreshold_;
+    values.limiterAttack = limiterAttack_;
+    values.limiterRelease = limiterRelease_;
+    values.routing = routing_;
+    values.filters.reserve(eq_.filters().size());
+    for (const auto& filter : eq_.filters()) {
+        values.filters.push_back(filter.SavedValues());
+    }
+    return values;
+}
+
+int OutputChannel::SlotsDifferingFrom(const Values& values) const {
+    const Values current = SavedValues();
+    int slots = 0;
+    slots += current.name != values.name ? 1 : 0;
+    slots += SameStrip(current, values) ? 0 : 1;
+    slots += SameLimiter(current, values) ? 0 : 1;
+    slots += current.routing == values.routing ? 0 : 1;
+    const std::size_t bands = static_cast<std::size_t>(eq_.BandCount());
+    bool crossover = false;
+    for (std::size_t j = 0; j < current.filters.size() && j < values.filters.size(); ++j) {
+        if (current.filters[j] == values.filters[j]) {
+            continue;
+        }
+        if (j < bands) {
+            ++slots;
+        } else {
+            crossover = true;
+        }
+    }
+    return slots + (crossover ? 1 : 0);
+}
+
+void OutputChannel::RestoreValues(const Values& values, EditOrigin origin) {
+    const bool user = origin == EditOrigin::User;
+    const Values current = SavedValues();
+    if (current.name != values.name) {
+        name_ = values.name;
+        pending_.name = user && *synchronised_;
+    }
+    if (!SameStrip(current, values)) {
+        on_ = values.on;
+        polarity_ = values.polarity;
+        gain_ = values.gainCode;
+        gainZero_ = gain_ == 0;
+        delay_ = values.delayCode;
+        eqMode_ = values.eqMode;
+        levelA_ = values.levelA;
+        levelB_ = values.levelB;
+        if (user) {
+            MarkStrip();
+        }
+    }
+    if (!SameLimiter(current, values)) {
+        limiterThreshold_ = values.limiterThreshold;
+        limiterAttack_ = values.limiterAttack;
+        limiterRelease_ = values.limiterRelease;
+        pending_.limiter = user && *synchronised_;
+    }
+    if (!(current.routing == values.routing)) {
+        routing_ = values.routing;
+        pending_.routing = user && *synchronised_;
+    }
+    auto& filters = eq_.filters();
+    for (std::size_t j = 0; j < filters.size() && j < values.filters.size(); ++j) {
+        if (!(current.filters[j] == values.filters[j])) {
+            filters[j].RestoreValues(values.filters[j], origin);
+        }
+    }
+    AllBypassed();
+}
+
+}  // namespace corva

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/Status.h"
 #include "model/ChannelEqualizer.h"
@@ -71,6 +72,30 @@ public:
     // The linkable values of another channel (equaliser, crossovers, EQ mode, levels; on and
     // polarity only for the sub pair).
     void CopyFrom(const OutputChannel& source);
+
+    // ---- Saved values (undo and redo) ----
+    struct Values {
+        std::string name;
+        int on = 1;
+        int polarity = 0;
+        int gainCode = kChannelGainCodeDefault;
+        int delayCode = 0;
+        int eqMode = 0;
+        int levelA = 0;
+        int levelB = 0;
+        int limiterThreshold = 0;
+        int limiterAttack = 0;
+        int limiterRelease = 0;
+        RoutingShares routing;
+        std::vector<ChannelFilter::Values> filters;  // bands, high-pass, low-pass
+        bool operator==(const Values&) const = default;
+    };
+    Values SavedValues() const;
+    // Takes saved values back. As a user edit (`User`) only the slots whose values differ are
+    // marked for the change scan; as a load nothing is marked (the caller sends the block).
+    void RestoreValues(const Values& values, EditOrigin origin);
+    // How many slots of the block the saved values would change.
+    int SlotsDifferingFrom(const Values& values) const;
 
     // ---- Values ----
     int channelIndex() const { return channel_; }

@@ -25,6 +25,8 @@ struct RoutingShares {
     void Write(std::span<std::uint8_t> slot) const;
     // Construction routing of a channel: even indexes take input 1, odd ones input 2.
     void SetChannelIndex(int channel);
+
+    bool operator==(const RoutingShares&) const = default;
 };
 
 }  // namespace corva

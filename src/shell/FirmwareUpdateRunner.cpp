@@ -7,6 +7,7 @@
 
 #include "shell/AppContext.h"
 #include "shell/ConnectionDriver.h"
+#include "shell/SafetyCopy.h"
 #include "shell/ShellTexts.h"
 
 namespace corva::shell {
@@ -53,6 +54,13 @@ void FirmwareUpdateRunner::Start(const QString& path) {
     }
     image_ = std::move(parse.image);
 
+    // The tuning on screen is the processor's only once it has been read.
+    if (context_.controller().synchronised() &&
+        !KeepSafetyCopy(context_, SnapshotReason::Firmware)) {
+        context_.busy = false;
+        emit NotStarted(context_.settings().firmwareSettings().name);
+        return;
+    }
     if (context_.controller().online() || ProcessorPresent()) {
         Launch();
         return;

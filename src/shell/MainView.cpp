@@ -1,3 +1,4 @@
+#include "shell/HistoryControls.h"
 #include "shell/MainView.h"
 
 #include <QApplication>
@@ -24,6 +25,9 @@
 #include "shell/TuningFileActions.h"
 
 namespace corva::shell {
+namespace {
+constexpr int kHistoryControlsLeft = 525;
+}  // namespace
 
 MainView::MainView(AppContext& context, QWidget* parent)
     : QWidget(parent),
@@ -37,7 +41,8 @@ MainView::MainView(AppContext& context, QWidget* parent)
           parent)},
       chooser_{
           new ConnectionChooser(context, *connection_, *topBar_->connectionChooserButton(), *this)},
-      fileActions_{new TuningFileActions(context, *connection_, this)} {
+      fileActions_{new TuningFileActions(context, *connection_, this)},
+      history_{new HistoryControls(context, *connection_, this, pageArea_, topBar_)} {
     setObjectName(QStringLiteral("mainView"));
     setFocusPolicy(Qt::StrongFocus);
 
@@ -87,6 +92,8 @@ void MainView::UseFullLayout() {
     panels_->CloseAll();
     setFixedSize(kFullViewSize);
     topBar_->setGeometry(0, 0, kFullViewSize.width(), kTopBarHeight);
+    // In the free middle of the top bar, between the connection state and "More".
+    history_->setGeometry(QRect(QPoint(kHistoryControlsLeft, 12), QSize(335, 32)));
     pageArea_->setGeometry(QRect(QPoint(0, kPageAreaTop), kFullPageAreaSize));
     update();
 }

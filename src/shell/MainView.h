@@ -10,6 +10,7 @@ namespace corva::shell {
 class AppContext;
 class ConnectionDriver;
 class FloatingPanel;
+class HistoryControls;
 class PageArea;
 class PanelHost;
 class ProgramDialog;
@@ -37,6 +38,7 @@ public:
     ProgressWindow& progress() { return *progress_; }
     ConnectionChooser& connectionChooser() { return *chooser_; }
     TuningFileActions& fileActions() { return *fileActions_; }
+    HistoryControls& history() { return *history_; }
 
     // Closes the panels and lays the view out at its full size.
     void UseFullLayout();
@@ -80,6 +82,7 @@ private:
     ProgressWindow* progress_;  // a window of its own, owned by the main window
     ConnectionChooser* chooser_;
     TuningFileActions* fileActions_;
+    HistoryControls* history_;
     bool startupDone_ = false;
     bool startupConnected_ = false;
     bool closing_ = false;

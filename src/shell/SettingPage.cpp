@@ -10,6 +10,7 @@
 #include "shell/ConnectionDriver.h"
 #include "shell/FloatingPanel.h"
 #include "shell/LanguageSetting.h"
+#include "shell/SafetyCopy.h"
 #include "shell/ShellTexts.h"
 
 namespace corva::shell {
@@ -62,7 +63,7 @@ void SettingPage::FactoryReset() {
     const bool yes =
         context_.messages().AskYesNo(context_.language().Pick(text::kFactoryResetQuestion),
                                      context_.language().Pick(text::kWindowTitle));
-    if (!yes) {
+    if (!yes || !KeepSafetyCopy(context_, SnapshotReason::FactoryReset)) {
         return;
     }
     context_.busy = true;

@@ -77,12 +77,13 @@ inline pid_t Spawn(const std::string& program, const std::vector<std::string>& a
     for (char** entry = environ; *entry; ++entry) {
         const std::string text = *entry;
         if (text.rfind("XDG_CONFIG_HOME=", 0) != 0 && text.rfind("HOME=", 0) != 0 &&
-            text.rfind("QT_QPA_PLATFORM=", 0) != 0) {
+            text.rfind("XDG_DATA_HOME=", 0) != 0 && text.rfind("QT_QPA_PLATFORM=", 0) != 0) {
             environment.push_back(text);
         }
     }
     environment.push_back("XDG_CONFIG_HOME=" + folder);
     environment.push_back("HOME=" + folder);
+    environment.push_back("XDG_DATA_HOME=" + folder + "/data");
     environment.push_back("QT_QPA_PLATFORM=offscreen");
     std::vector<char*> envp;
     for (auto& entry : environment) {

@@ -17,6 +17,7 @@
 #include "ShellTestSupport.h"
 #include "dsp/response/ResponseGrid.h"
 #include "dsp/values/DelayCodes.h"
+#include "model/TuningHistory.h"
 #include "pages/FullInterfacePage.h"
 #include "pages/ResponseGraph.h"
 #include "shell/AlignDialog.h"
@@ -89,6 +90,12 @@ TEST_F(MeasurementToolsTest, AutoEqPreviewsOnTheGraphThenAppliesTheFittedBands) 
     EXPECT_FALSE(page().graph().measurementOverlay(2)->preview.has_value());
     EXPECT_TRUE(Output(0).allBypassed);  // only the channel it was made for
     EXPECT_FALSE(dialog->applyButton()->isEnabled());
+    // The whole fit is one step.
+    TuningHistory history(program.context->session());
+    ASSERT_TRUE(history.Undo());
+    EXPECT_TRUE(Output(2).allBypassed);
+    ASSERT_TRUE(history.Redo());
+    EXPECT_FALSE(Output(2).allBypassed);
 
     dialog->hideButton()->click();
     EXPECT_FALSE(page().graph().measurementOverlay(2).has_value());
@@ -141,6 +148,10 @@ TEST_F(MeasurementToolsTest, AlignmentGivesTheFarthestSpeakerNoDelay) {
     EXPECT_EQ(Output(3).delayCode, 0);
     EXPECT_EQ(Output(4).delayCode, DelayCodeFromText("80", DelayUnit::Centimetres));
     EXPECT_EQ(Output(0).delayCode, DelayCodeFromText("20", DelayUnit::Centimetres));
+    // All six delays are one step.
+    ASSERT_TRUE(TuningHistory(program.context->session()).Undo());
+    EXPECT_EQ(Output(4).delayCode, 0);
+    EXPECT_EQ(Output(0).delayCode, 0);
 
     dialog->distanceField(1)->setText(QStringLiteral("-5"));
     ASSERT_TRUE(PreviewAndWait(*dialog));

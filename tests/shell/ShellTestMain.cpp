@@ -1,5 +1,5 @@
 // The one QApplication of the shell tests, on the offscreen platform unless told otherwise,
-// with the per-user settings store and runtime folder pointed at temporary folders so no
+// with the per-user settings store, data and runtime folders pointed at temporary folders so no
 // test touches the real ones.
 #include <gtest/gtest.h>
 
@@ -36,12 +36,14 @@ int main(int argc, char** argv) {
     }
     const QString config = scratch.filePath(QStringLiteral("config"));
     const QString runtime = scratch.filePath(QStringLiteral("runtime"));
+    const QString data = scratch.filePath(QStringLiteral("data"));
     QDir().mkpath(config);
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    qputenv("XDG_DATA_HOME", data.toLocal8Bit());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
 
     QApplication app(argc, argv);

@@ -1,0 +1,175 @@
+#include "DiffCommand.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <optional>
+
+#include "CommandSupport.h"
+#include "JsonText.h"
+#include "commands/StoredPresetTable.h"
+#include "files/ParameterTableDiff.h"
+
+namespace corva::cli {
+namespace {
+
+struct Source {
+    enum class Kind { File, Live, Preset } kind = Kind::File;
+    std::string text;  // as given
+    int preset = 0;
+};
+
+std::optional<Source> ParseSource(const std::string& text) {
+    Source source;
+    source.text = text;
+    if (text == "live") {
+        source.kind = Source::Kind::Live;
+    } else if (text.rfind("preset:", 0) == 0) {
+        const auto preset = ParsePresetNumber(std::string_view(text).substr(7));
+        if (!preset) {
+            return std::nullopt;
+        }
+        source.kind = Source::Kind::Preset;
+        source.preset = *preset;
+    }
+    return source;
+}
+
+// Terminal columns of a UTF-8 text: East Asian characters take two.
+std::size_t DisplayWidth(const std::string& text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        width += length >= 3 ? 2 : 1;
+        i += length;
+    }
+    return width;
+}
+
+using DiffLine = std::array<std::string, 4>;  // channel, parameter, A, B
+
+std::string PlainText(const std::vector<DiffLine>& lines) {
+    std::array<std::size_t, 4> widths{};
+    for (const auto& line : lines) {
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            widths[c] = std::max(widths[c], DisplayWidth(line[c]));
+        }
+    }
+    std::string text;
+    for (const auto& line : lines) {
+        std::string cells;
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            cells += line[c];
+            if (c + 1 < line.size()) {
+                cells.append(widths[c] - DisplayWidth(line[c]) + 2, ' ');
+            }
+        }
+        text += cells.substr(0, cells.find_last_not_of(' ') + 1) + "\n";
+    }
+    return text;
+}
+
+std::string JsonOf(const Source& a, const Source& b, const std::vector<DiffLine>& lines) {
+    JsonText json;
+    json.Field("a", a.text);
+    json.Field("b", b.text);
+    json.Field("equal", lines.empty());
+    json.ObjectArray("differences", static_cast<int>(lines.size()), [&](JsonText& item, int i) {
+        const DiffLine& line = lines[static_cast<std::size_t>(i)];
+        item.Field("channel", line[0]);
+        item.Field("parameter", line[1]);
+        item.Field("a", line[2]);
+        item.Field("b", line[3]);
+    });
+    return json.Text();
+}
+
+ExitCode Compare(CliDevice& device, const CliOptions& options, const Source& a, const Source& b,
+                 const ParameterTable& first, const ParameterTable& second) {
+    std::vector<DiffLine> lines;
+    const UiLanguage language = device.language();
+    for (const ParameterDifference& d : DiffParameterTables(first, second)) {
+        lines.push_back({d.channel.In(language), d.parameter.In(language), d.first.In(language),
+                         d.second.In(language)});
+    }
+    std::fputs(options.json ? (JsonOf(a, b, lines) + "\n").c_str() : PlainText(lines).c_str(),
+               stdout);
+    return lines.empty() ? kDone : kDifferent;
+}
+
+}  // namespace
+
+const char* DiffUsageText() {
+    return "comparing tunings and safety copies:\n"
+           "  diff A B                  differences of two tunings, A and B each a preset file,\n"
+           "                            live or preset:N; exit 0 when equal, 5 when they differ\n";
+}
+
+ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
+    const UiText usage{"usage: diff A B (each a preset file, live or preset:N)",
+                       "用法: diff A B (预置文件、live 或 preset:N)"};
+    if (options.args.size() != 2) {
+        return UsageError(device, usage);
+    }
+    std::array<Source, 2> sources;
+    std::array<std::optional<ParameterTable>, 2> tables;
+    bool needsProcessor = false;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const auto source = ParseSource(options.args[i]);
+        if (!source) {
+            return UsageError(device, usage, options.args[i]);
+        }
+        sources[i] = *source;
+        if (source->kind != Source::Kind::File) {
+            needsProcessor = true;
+            continue;
+        }
+        const TuningFileKind kind = TuningFileKindOf(source->text);
+        if (kind == TuningFileKind::Other || kind == TuningFileKind::Mode) {
+            return UsageError(device, TuningFileKindError(".qvms, .qvma, .wkcs or .kpdm"),
+                              source->text);
+        }
+        TuningSession session;
+        const TuningFileLoad load = LoadTuningFile(session, source->text);
+        if (!load.status.ok()) {
+            device.PrintError(load.status.message(), source->text);
+            return kFileError;
+        }
+        tables[i] = BuildParameterTable(session, DelayUnit::Milliseconds);
+    }
+    if (!needsProcessor) {
+        return Compare(device, options, sources[0], sources[1], *tables[0], *tables[1]);
+    }
+    return WithProcessor(device, [&] {
+        // The delay row shows the current listening position's delays.
+        if (!ReadListeningTable(device)) {
+            return kLinkError;
+        }
+        for (std::size_t i = 0; i < 2; ++i) {
+            if (sources[i].kind == Source::Kind::Preset &&
+                !ReadStoredPresetOutputs(device.session(), sources[i].preset)) {
+                device.PrintError({"Not connected: nothing was read.", "未连接：未读取任何数据。"});
+                return kLinkError;
+            }
+        }
+        if (!device.WaitUntilSent()) {
+            if (!device.failed()) {
+                device.PrintError({"Time-out: the stored preset did not arrive.",
+                                   "超时：未收到机器预置。"});
+            }
+            return kLinkError;
+        }
+        for (std::size_t i = 0; i < 2; ++i) {
+            if (sources[i].kind == Source::Kind::Live) {
+                tables[i] = BuildParameterTable(device.session(), DelayUnit::Milliseconds);
+            } else if (sources[i].kind == Source::Kind::Preset) {
+                tables[i] = StoredPresetTable(device.session(), sources[i].preset,
+                                              DelayUnit::Milliseconds);
+            }
+        }
+        return Compare(device, options, sources[0], sources[1], *tables[0], *tables[1]);
+    });
+}
+
+}  // namespace corva::cli

@@ -1,0 +1,116 @@
+#include "SnapshotCommands.h"
+
+#include <cstdio>
+
+#include "CommandSupport.h"
+#include "JsonText.h"
+#include "commands/MachinePresets.h"
+#include "commands/StoredPresetTable.h"
+#include "text/CodePage.h"
+
+namespace corva::cli {
+
+ExitCode KeepSnapshot(CliDevice& device, SnapshotReason reason, int overwritten) {
+    TuningSnapshots snapshots(SnapshotFolder());
+    const auto failed = [&](const Status& status) {
+        device.PrintError(SnapshotFailedMessage(reason, status.message()));
+        return kFileError;
+    };
+    if (const Status kept = snapshots.KeepLive(device.session(), reason); !kept.ok()) {
+        return failed(kept);
+    }
+    if (overwritten > 0 &&
+        !MachinePresets(device.session(), device.controller()).Name(overwritten).empty()) {
+        if (!ReadStoredPresetOutputs(device.session(), overwritten) || !device.WaitUntilSent()) {
+            if (!device.failed()) {
+                device.PrintError({"Time-out: the stored preset did not arrive.",
+                                   "超时：未收到机器预置。"});
+            }
+            return kLinkError;
+        }
+        if (const Status kept = snapshots.KeepStoredPreset(device.session(), overwritten, reason);
+            !kept.ok()) {
+            return failed(kept);
+        }
+    }
+    device.TraceNote("snapshot " + SnapshotReasonWord(reason));
+    return kDone;
+}
+
+namespace {
+
+ExitCode List(CliDevice& device, const CliOptions& options) {
+    const auto list = TuningSnapshots(SnapshotFolder()).List();
+    const UiLanguage language = device.language();
+    if (options.json) {
+        JsonText json;
+        json.Field("folder", SnapshotFolder());
+        json.ObjectArray("snapshots", static_cast<int>(list.size()), [&](JsonText& item, int i) {
+            const SnapshotInfo& info = list[static_cast<std::size_t>(i)];
+            item.Field("id", info.id);
+            item.Field("time", info.time);
+            item.Field("reason", SnapshotReasonWord(info.reason));
+            item.Field("preset", info.preset);
+            item.Field("name", DecodeRecordText(info.presetName));
+            item.Field("path", info.path);
+        });
+        std::printf("%s\n", json.Text().c_str());
+        return kDone;
+    }
+    for (const SnapshotInfo& info : list) {
+        std::string what = SnapshotReasonText(info.reason).In(language);
+        if (info.preset > 0) {
+            what += language == UiLanguage::Chinese
+                        ? "，预置" + std::to_string(info.preset)
+                        : ", preset " + std::to_string(info.preset);
+        }
+        std::printf("%s  %s  %s  %s\n", info.id.c_str(), info.time.c_str(), what.c_str(),
+                    DecodeRecordText(info.presetName).c_str());
+    }
+    return kDone;
+}
+
+ExitCode Restore(CliDevice& device, const std::string& id) {
+    const auto found = TuningSnapshots(SnapshotFolder()).Find(id);
+    if (!found) {
+        device.PrintError({"No such snapshot", "没有这个快照"}, id);
+        return kFileError;
+    }
+    return WithProcessor(device, [&] {
+        if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::LoadFile); kept != kDone) {
+            return kept;
+        }
+        auto& controller = device.controller();
+        const MusicFileLoadResult loaded =
+            LoadMusicFile(device.session(), controller.bulk(), found->path);
+        if (!loaded.status.ok()) {
+            device.PrintError(loaded.status.message(), found->path);
+            return kFileError;
+        }
+        if (!loaded.sent) {
+            return ReportMessage(device, ConnectionFailureMessage(controller.linkKind()));
+        }
+        device.ShowProgress(controller.bulk().progressCount());
+        device.SayWhenSent({"Restored " + id, "已恢复 " + id});
+        return kDone;
+    });
+}
+
+}  // namespace
+
+const char* SnapshotsUsageText() {
+    return "  snapshots                 safety copies kept before recall, load, store, resets\n"
+           "  snapshots restore ID      sends one back as the live tuning\n";
+}
+
+ExitCode RunSnapshots(CliDevice& device, const CliOptions& options) {
+    if (options.args.empty()) {
+        return List(device, options);
+    }
+    if (options.args.size() == 2 && options.args[0] == "restore") {
+        return Restore(device, options.args[1]);
+    }
+    return UsageError(device, {"usage: snapshots [restore ID]", "用法: snapshots [restore ID]"});
+}
+
+}  // namespace corva::cli

@@ -1,0 +1,22 @@
+// Automatic safety copies on the command line: where they live, keeping one before a command
+// replaces the tuning, and `snapshots` (list) / `snapshots restore ID`.
+#pragma once
+
+#include <string>
+
+#include "CliDevice.h"
+#include "commands/TuningSnapshots.h"
+#include "protocol/links/UserDataFolder.h"
+
+namespace corva::cli {
+
+// Keeps the live tuning before `reason` (and stored preset `overwritten` when it has a name);
+// kDone, or the error printed and kFileError: the caller then sends nothing.
+ExitCode KeepSnapshot(CliDevice& device, SnapshotReason reason, int overwritten = 0);
+
+ExitCode RunSnapshots(CliDevice& device, const CliOptions& options);
+
+// The lines --help adds for `snapshots`.
+const char* SnapshotsUsageText();
+
+}  // namespace corva::cli

@@ -1,0 +1,79 @@
+#include "commands/AbCompare.h"
+
+#include <algorithm>
+
+namespace corva {
+namespace {
+
+UiText EmptySlot(AbSlot slot) {
+    const std::string name = slot == AbSlot::A ? "A" : "B";
+    return {"Slot " + name + " is empty: keep a tuning there first.",
+            name + " 槽为空：请先保存一个音效。"};
+}
+
+}  // namespace
+
+AbCompare::AbCompare(TuningSession& session, BulkTransfers& bulk, TuningSnapshots* snapshots)
+    : session_{session}, state_{session.engine()}, bulk_{bulk}, snapshots_{snapshots} {}
+
+void AbCompare::KeepAs(AbSlot slot) {
+    std::lock_guard lock(state_.sendLock);
+    SlotOf(slot) = CaptureTuning(state_.model, state_.image);
+    live_ = slot;
+}
+
+bool AbCompare::Has(AbSlot slot) const {
+    return (slot == AbSlot::A ? a_ : b_).has_value();
+}
+
+AbSwitchResult AbCompare::Switch() {
+    AbSwitchResult result;
+    const AbSlot target = live_ == AbSlot::A ? AbSlot::B : AbSlot::A;
+    const auto& wanted = SlotOf(target);
+    if (!wanted) {
+        result.status = Status::Fail(EmptySlot(target));
+        return result;
+    }
+    {
+        std::lock_guard lock(state_.sendLock);
+        if (state_.protection.isProtected) {
+            result.status = Status::Fail({"The tuning is protected: unlock it first.",
+                                          "音效已加密：请先解锁。"});
+            return result;
+        }
+        if (state_.connected && !state_.model.synchronised()) {
+            result.status = Status::Fail({"Not connected to device!", "未连接设备!"});
+            return result;
+        }
+    }
+    if (snapshots_) {
+        if (const Status kept = snapshots_->KeepLive(session_, SnapshotReason::AbSwitch);
+            !kept.ok()) {
+            result.status = Status::Fail(SnapshotFailedMessage(SnapshotReason::AbSwitch,
+                                                               kept.message()));
+            return result;
+        }
+    }
+    EventsOnExit events(state_.events);
+    BulkTransfers::SendLockHold lock(state_.sendLock);
+    state_.history.Begin(state_.model, state_.image);
+    // The slot's values as loaded, not as edits: the whole blocks carry them.
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        auto& out = state_.model.output(c);
+        out.RestoreValues(wanted->outputs[static_cast<std::size_t>(c)], EditOrigin::Load);
+        out.ClearChangeMarks();
+    }
+    const auto groups = state_.image.LinkGroups();
+    std::copy(wanted->linkGroups.begin(), wanted->linkGroups.end(), groups.begin());
+    auto name = state_.image.Live().first(kNameFieldSize);
+    std::copy(wanted->liveName.begin(), wanted->liveName.end(), name.begin());
+    state_.history.End(state_.model, state_.image, UiText{"A/B switch", "A/B切换"});
+    live_ = target;
+    events.Add({SessionChange::Outputs, kAllOutputChannels});
+    if (state_.connected) {
+        result.progressRange = bulk_.SendPreset(0, PresetSource::Model, lock);
+    }
+    return result;
+}
+
+}  // namespace corva

@@ -1,0 +1,64 @@
+// Safety copies of the tuning, kept automatically before every operation that replaces it
+// (recall, loading a preset file, storing over a named preset, factory reset, reset of the
+// lock, A/B switch): each a music file (protected tuning stays protected) in one folder, named
+// with the time and the reason, the newest 200 kept. A copy that cannot be written is an
+// error the operation must not go past silently.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "commands/MusicFileCommands.h"
+#include "model/TuningSession.h"
+
+namespace corva {
+
+enum class SnapshotReason { Recall, LoadFile, Store, FactoryReset, ResetLock, Firmware, AbSwitch };
+
+// The reason's word in file names ("recall", "load-file", ...).
+std::string SnapshotReasonWord(SnapshotReason reason);
+UiText SnapshotReasonText(SnapshotReason reason);
+
+struct SnapshotInfo {
+    std::string id;    // the file name without its extension; sorts by time
+    std::string path;
+    std::string time;  // "2026-12-09 16:50:40", local time
+    SnapshotReason reason = SnapshotReason::LoadFile;
+    int preset = 0;          // 0: the live tuning; N: stored preset N before it was overwritten
+    std::string presetName;  // the record's name, in its code page
+};
+
+class TuningSnapshots {
+public:
+    static constexpr std::size_t kDefaultKeep = 200;
+
+    explicit TuningSnapshots(std::string folder, std::size_t keep = kDefaultKeep);
+
+    // The live tuning, before `reason`. Creates the folder when missing. A failure says which
+    // file could not be written and why; nothing is written then.
+    Status KeepLive(TuningSession& session, SnapshotReason reason);
+    // Stored preset `preset` as the image holds it (read its outputs first), before it is
+    // overwritten.
+    Status KeepStoredPreset(TuningSession& session, int preset, SnapshotReason reason);
+
+    // Newest first. Files of other names in the folder are left out.
+    std::vector<SnapshotInfo> List() const;
+    std::optional<SnapshotInfo> Find(const std::string& id) const;
+
+    const std::string& folder() const { return folder_; }
+
+private:
+    Status Keep(std::span<const std::uint8_t> bytes, SnapshotReason reason, int preset);
+    void DropOldest() const;
+
+    std::string folder_;
+    std::size_t keep_;
+};
+
+// The message of a safety copy that failed: the operation stopped and sent nothing.
+UiText SnapshotFailedMessage(SnapshotReason reason, const UiText& why);
+
+}  // namespace corva

@@ -1,0 +1,84 @@
+#include "model/EditHistory.h"
+
+#include "model/TuningStepName.h"
+
+namespace corva {
+
+void EditHistory::Begin(const TuningModel& model, const ParameterImage& image) {
+    if (openCount_++ == 0) {
+        opened_ = CaptureTuning(model, image);
+        openName_.reset();
+    }
+}
+
+void EditHistory::End(const TuningModel& model, const ParameterImage& image,
+                      std::optional<UiText> name) {
+    if (openCount_ == 0) {
+        return;
+    }
+    if (name && !openName_) {
+        openName_ = std::move(name);
+    }
+    if (--openCount_ > 0 || !opened_) {
+        return;
+    }
+    TuningState before = std::move(*opened_);
+    opened_.reset();
+    if (openName_) {
+        Push({std::move(*openName_), std::move(before)});
+        return;
+    }
+    const TuningState after = CaptureTuning(model, image);
+    if (before == after) {
+        return;
+    }
+    UiText changed = NameOfChange(before, after);
+    Push({std::move(changed), std::move(before)});
+}
+
+void EditHistory::Push(Step step) {
+    undo_.push_back(std::move(step));
+    while (undo_.size() > depth_) {
+        undo_.pop_front();
+    }
+    redo_.clear();
+}
+
+std::optional<UiText> EditHistory::UndoName() const {
+    return undo_.empty() ? std::nullopt : std::optional{undo_.back().name};
+}
+
+std::optional<UiText> EditHistory::RedoName() const {
+    return redo_.empty() ? std::nullopt : std::optional{redo_.back().name};
+}
+
+std::optional<TuningState> EditHistory::TakeUndo(TuningState current) {
+    if (undo_.empty() || open()) {
+        return std::nullopt;
+    }
+    Step step = std::move(undo_.back());
+    undo_.pop_back();
+    redo_.push_back({step.name, std::move(current)});
+    return std::move(step.state);
+}
+
+std::optional<TuningState> EditHistory::TakeRedo(TuningState current) {
+    if (redo_.empty() || open()) {
+        return std::nullopt;
+    }
+    Step step = std::move(redo_.back());
+    redo_.pop_back();
+    undo_.push_back({step.name, std::move(current)});
+    return std::move(step.state);
+}
+
+void EditHistory::Clear(bool byRead) {
+    if (byRead && (CanUndo() || CanRedo())) {
+        ++stepsLostToReads_;
+    }
+    undo_.clear();
+    redo_.clear();
+    opened_.reset();
+}
+
+}  // namespace corva

@@ -1,0 +1,68 @@
+// Undo and redo, the A/B comparison and the safety copies in the window: a row of buttons
+// (undo, redo, Keep A, Keep B, A/B with the live slot, Snapshots…) and the Ctrl+Z, Ctrl+Y and
+// Ctrl+Shift+Z shortcuts. Undo and redo are enabled only when there is a
+// step, and their tooltips name it; a timed notice says when a new read of the processor has
+// cleared the steps. Everything edited while a mouse button is held in the edit area (a drag on
+// the graph, a fader pulled) is one step.
+#pragma once
+
+#include <QWidget>
+
+#include "commands/AbCompare.h"
+#include "commands/TuningSnapshots.h"
+#include "model/TuningHistory.h"
+
+
+namespace corva::controls {
+class FlatButton;
+}
+
+namespace corva::shell {
+
+class AppContext;
+class ConnectionDriver;
+
+class HistoryControls : public QWidget {
+    Q_OBJECT
+
+public:
+    // The shortcuts act anywhere in `window`; presses in `editArea` open a step; the
+    // connection shows the progress of a switch.
+    HistoryControls(AppContext& context, ConnectionDriver& connection, QWidget* window,
+                    QWidget* editArea, QWidget* parent);
+
+    void Undo();
+    void Redo();
+    void Keep(AbSlot slot);
+    void SwitchAb();
+    void ShowSnapshots();
+    // Enables the buttons and sets their tooltips and the live-slot text from the session.
+    void Refresh();
+
+    controls::FlatButton* undoButton() { return undo_; }
+    controls::FlatButton* redoButton() { return redo_; }
+    controls::FlatButton* switchButton() { return switch_; }
+    controls::FlatButton* snapshotsButton() { return snapshotsButton_; }
+    TuningSnapshots& snapshots() { return snapshots_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    AppContext& context_;
+    ConnectionDriver& connection_;
+    TuningHistory history_;
+    TuningSnapshots snapshots_;
+    AbCompare ab_;
+    controls::FlatButton* undo_;
+    controls::FlatButton* redo_;
+    controls::FlatButton* keepA_;
+    controls::FlatButton* keepB_;
+    controls::FlatButton* switch_;
+    controls::FlatButton* snapshotsButton_;
+    QWidget* editArea_;
+    int readsSeen_ = 0;  // reads that cleared steps, already told
+    bool pressOpen_ = false;  // a step opened by a mouse press in the edit area
+};
+
+}  // namespace corva::shell

@@ -1,0 +1,27 @@
+#include "shell/SafetyCopy.h"
+
+#include "protocol/links/UserDataFolder.h"
+#include "shell/AppContext.h"
+
+namespace corva::shell {
+
+bool KeepSafetyCopy(AppContext& context, SnapshotReason reason) {
+    TuningSnapshots snapshots(SnapshotFolder());
+    const Status kept = snapshots.KeepLive(context.session(), reason);
+    if (kept.ok()) {
+        return true;
+    }
+    const Language& language = context.language();
+    const UiText why = kept.message();
+    const UiText question{"The safety copy of the tuning (" +
+                              SnapshotReasonText(reason).english +
+                              ") could not be written: " + why.english +
+                              "\nGo on without it? The tuning in the processor cannot be "
+                              "brought back then.",
+                          "无法写入音效的安全副本（" + SnapshotReasonText(reason).chinese +
+                              "）：" + why.chinese + "\n不保存副本继续吗？之后将无法恢复处理器中的音效。"};
+    return context.messages().AskYesNo(language.Pick(question),
+                                       language.Pick({"Corva DSP", "Corva DSP"}));
+}
+
+}  // namespace corva::shell

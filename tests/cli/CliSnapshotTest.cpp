@@ -1,0 +1,123 @@
+// Safety copies on the command line: every command that replaces the tuning keeps one before
+// its first write reaches the processor (by order in the trace), `snapshots` lists them,
+// `snapshots restore` brings the tuning back, and a copy that cannot be written stops the
+// command before anything is sent.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "CliJson.h"
+#include "CliProcess.h"
+
+namespace corva::test {
+namespace {
+
+// Where the first write frame and the snapshot note sit in a trace (line numbers; -1: none).
+struct TraceOrder {
+    int note = -1;
+    int firstWriteAfterNote = -1;
+    int writesBeforeNote = 0;
+};
+
+TraceOrder OrderIn(const std::string& trace, const std::string& word) {
+    TraceOrder order;
+    std::istringstream lines(trace);
+    int number = 0;
+    for (std::string line; std::getline(lines, line); ++number) {
+        if (line.find(" # snapshot " + word) != std::string::npos) {
+            order.note = number;
+        } else if (line.find(" > 71 71 71 EE A1") != std::string::npos) {
+            if (order.note < 0) {
+                ++order.writesBeforeNote;
+            } else if (order.firstWriteAfterNote < 0) {
+                order.firstWriteAfterNote = number;
+            }
+        }
+    }
+    return order;
+}
+
+class CliSnapshotTest : public ::testing::Test {
+protected:
+    CliRun Sim(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--lang", "en", "--sim", "--sim-state", scratch.File("state")});
+        return RunCli(args, scratch.path());
+    }
+    CliRun Offline(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--lang", "en"});
+        return RunCli(args, scratch.path());
+    }
+    std::string SnapshotFolder() const { return scratch.File("data/CorvaDSP/snapshots"); }
+
+    ScratchDir scratch;
+};
+
+TEST_F(CliSnapshotTest, EachDestructiveCommandKeepsItsCopyBeforeItsFirstWrite) {
+    ASSERT_EQ(Sim({"read", "file.qvms"}).exitCode, 0);
+    ASSERT_EQ(Sim({"store", "4", "Named"}).exitCode, 0);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> commands = {
+        {{"recall", "2"}, "recall"},
+        {{"load", "file.qvms"}, "load-file"},
+        {{"store", "4", "Again"}, "store"},
+        {{"factory-reset", "--yes"}, "factory-reset"},
+    };
+    for (const auto& [args, word] : commands) {
+        const std::string trace = scratch.File("trace-" + word + ".txt");
+        std::vector<std::string> traced = {"--trace", trace};
+        traced.insert(traced.end(), args.begin(), args.end());
+        const CliRun run = Sim(traced);
+        ASSERT_EQ(run.exitCode, 0) << word << ": " << run.err;
+        const TraceOrder order = OrderIn(ReadText(trace), word);
+        EXPECT_GE(order.note, 0) << word;
+        EXPECT_EQ(order.writesBeforeNote, 0) << word;
+        EXPECT_GT(order.firstWriteAfterNote, order.note) << word;
+    }
+    // A store over a named preset also keeps the preset it overwrites: both stores did.
+    JsonDocument listed(Offline({"--json", "snapshots"}).out);
+    const cJSON* list = Member(listed.root(), "snapshots");
+    ASSERT_TRUE(list);
+    std::vector<std::string> overwritten;  // newest first
+    for (int i = 0; i < cJSON_GetArraySize(list); ++i) {
+        if (IntOf(Item(list, i), "preset") == 4) {
+            overwritten.push_back(TextOf(Item(list, i), "name"));
+        }
+    }
+    EXPECT_EQ(overwritten, (std::vector<std::string>{"Named", "Preset4"}));
+}
+
+TEST_F(CliSnapshotTest, ARestoredSnapshotBringsBackTheTuningItKept) {
+    ASSERT_EQ(Sim({"set", "SR", "eq3.gain=-7", "gain=-4", "name=Door"}).exitCode, 0);
+    ASSERT_EQ(Sim({"read", "before.qvms"}).exitCode, 0);
+    ASSERT_EQ(Sim({"recall", "3"}).exitCode, 0);
+    ASSERT_EQ(Sim({"read", "recalled.qvms"}).exitCode, 0);
+    ASSERT_EQ(Offline({"diff", "before.qvms", "recalled.qvms"}).exitCode, 5);
+
+    const CliRun listed = Offline({"--json", "snapshots"});
+    JsonDocument list(listed.out);
+    const cJSON* newest = Item(Member(list.root(), "snapshots"), 0);
+    ASSERT_TRUE(newest) << listed.out;
+    EXPECT_EQ(TextOf(newest, "reason"), "recall");
+    const CliRun restored = Sim({"snapshots", "restore", TextOf(newest, "id")});
+    ASSERT_EQ(restored.exitCode, 0) << restored.err;
+    ASSERT_EQ(Sim({"read", "after.qvms"}).exitCode, 0);
+    const CliRun compared = Offline({"diff", "before.qvms", "after.qvms"});
+    EXPECT_EQ(compared.exitCode, 0) << compared.out;
+    EXPECT_EQ(Offline({"snapshots", "restore", "no-such-id"}).exitCode, 2);
+}
+
+TEST_F(CliSnapshotTest, ACopyThatCannotBeWrittenStopsTheCommandBeforeAnyWrite) {
+    ASSERT_EQ(Sim({"read", "file.qvms"}).exitCode, 0);
+    std::filesystem::create_directories(scratch.File("data/CorvaDSP"));
+    WriteBytes(SnapshotFolder(), {1, 2, 3});  // a file where the folder should be
+    const std::string trace = scratch.File("trace.txt");
+    const CliRun run = Sim({"--trace", trace, "load", "file.qvms"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("safety copy"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("nothing was sent"), std::string::npos) << run.err;
+    EXPECT_EQ(OrderIn(ReadText(trace), "load-file").note, -1);
+    EXPECT_EQ(OrderIn(ReadText(trace), "load-file").writesBeforeNote, 0);
+}
+
+}  // namespace
+}  // namespace corva::test

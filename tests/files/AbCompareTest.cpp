@@ -1,0 +1,134 @@
+// A/B comparison against a simulated processor: a switch sends one whole transfer (the live
+// name and the six output blocks) and flips back to the byte; it is one undo step; it keeps a
+// safety copy first and stops, sending nothing, when that copy cannot be written.
+#include <gtest/gtest.h>
+
+#include "commands/AbCompare.h"
+#include "files/FileTestSupport.h"
+#include "model/ChannelEditor.h"
+#include "model/TuningHistory.h"
+#include "protocol/FrameLayout.h"
+#include "transfer/EngineHarness.h"
+
+namespace corva {
+namespace {
+
+using test::Bytes;
+using test::Engine;
+
+class AbCompareTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        processor = devices.Plug("dsp");
+        ASSERT_TRUE(engine.controller.ConnectToPath("dsp").ok());
+        ASSERT_TRUE(engine.WaitSynchronised());
+    }
+    Bytes LiveOfProcessor() {
+        Bytes live;
+        processor->WithMemory([&](ParameterImage& memory) {
+            live.assign(memory.Live().begin(), memory.Live().end());
+        });
+        return live;
+    }
+    void Settle() {
+        ASSERT_TRUE(engine.PumpUntil([&] { return engine.session.NothingLeftToSend(); }));
+        ASSERT_TRUE(engine.WaitQueueIdle());
+    }
+    // "type/channel" of every frame written since the last clear, without the idle polls.
+    std::vector<std::string> WritesSent() {
+        std::vector<std::string> sent;
+        for (const auto& frame : processor->ReceivedFrames()) {
+            if (frame[frame::kBlockType] == 9 && frame[frame::kChannel] == 3) {
+                continue;
+            }
+            sent.push_back(std::to_string(frame[frame::kBlockType]) + "/" +
+                           std::to_string(frame[frame::kChannel]));
+        }
+        return sent;
+    }
+    // Two different tunings kept as A and B; B is live.
+    void KeepTwoTunings(AbCompare& ab) {
+        editor.SetBandGainDb(0, 3, 6.0);
+        editor.SetGain(5, 420);
+        Settle();
+        ab.KeepAs(AbSlot::A);
+        tuningA = LiveOfProcessor();
+        editor.SetBandGainDb(0, 3, -3.0);
+        editor.SetCrossoverFrequency(2, CrossoverFilter::HighPass, 150);
+        editor.LinkPair(1, LinkDirection::LeftToRight);
+        Settle();
+        ab.KeepAs(AbSlot::B);
+        tuningB = LiveOfProcessor();
+        ASSERT_NE(tuningA, tuningB);
+    }
+
+    sim::SimDeviceEnumerator devices;
+    test::SharedInUseMarkers inUse;
+    test::ScratchFolder folder;
+    std::shared_ptr<sim::SimulatedProcessor> processor;
+    Engine engine{devices, inUse};
+    ChannelEditor editor{engine.session};
+    Bytes tuningA;
+    Bytes tuningB;
+};
+
+TEST_F(AbCompareTest, ASwitchSendsOneWholeTransferAndFlipsBackExactly) {
+    TuningSnapshots snapshots(folder.PathOf("snapshots"));
+    AbCompare ab(engine.session, engine.controller.bulk(), &snapshots);
+    KeepTwoTunings(ab);
+    EXPECT_EQ(ab.live(), AbSlot::B);
+
+    processor->ClearReceivedFrames();
+    const auto toA = ab.Switch();
+    ASSERT_TRUE(toA.status.ok());
+    EXPECT_EQ(toA.progressRange, 7);
+    Settle();
+    EXPECT_EQ(WritesSent(), (std::vector<std::string>{"9/0", "4/0", "4/1", "4/2", "4/3", "4/4",
+                                                      "4/5"}));
+    EXPECT_EQ(ab.live(), AbSlot::A);
+    EXPECT_EQ(LiveOfProcessor(), tuningA);
+    EXPECT_FALSE(editor.IsPairLinked(1));
+
+    ASSERT_TRUE(ab.Switch().status.ok());
+    Settle();
+    EXPECT_EQ(LiveOfProcessor(), tuningB);
+    EXPECT_TRUE(editor.IsPairLinked(1));
+    // A safety copy before each switch.
+    ASSERT_EQ(snapshots.List().size(), 2u);
+    EXPECT_EQ(snapshots.List()[0].reason, SnapshotReason::AbSwitch);
+}
+
+TEST_F(AbCompareTest, ASwitchIsOneUndoStep) {
+    AbCompare ab(engine.session, engine.controller.bulk());
+    KeepTwoTunings(ab);
+    ASSERT_TRUE(ab.Switch().status.ok());
+    Settle();
+    TuningHistory history(engine.session);
+    EXPECT_EQ(history.UndoName()->english, "A/B switch");
+    ASSERT_TRUE(history.Undo());
+    Settle();
+    EXPECT_EQ(LiveOfProcessor(), tuningB);
+    ASSERT_TRUE(history.Redo());
+    Settle();
+    EXPECT_EQ(LiveOfProcessor(), tuningA);
+}
+
+TEST_F(AbCompareTest, AnEmptySlotOrAFailedSafetyCopySendsNothing) {
+    test::ScratchFolder::Write(folder.PathOf("blocked"), {1});
+    TuningSnapshots snapshots(folder.PathOf("blocked"));
+    AbCompare ab(engine.session, engine.controller.bulk(), &snapshots);
+    ab.KeepAs(AbSlot::A);
+    EXPECT_FALSE(ab.Switch().status.ok());  // B is empty
+    KeepTwoTunings(ab);
+    processor->ClearReceivedFrames();
+    const auto refused = ab.Switch();
+    EXPECT_FALSE(refused.status.ok());
+    EXPECT_NE(refused.status.message().english.find("safety copy"), std::string::npos);
+    Settle();
+    EXPECT_TRUE(WritesSent().empty());
+    EXPECT_EQ(ab.live(), AbSlot::B);
+    EXPECT_EQ(LiveOfProcessor(), tuningB);
+}
+
+}  // namespace
+}  // namespace corva

@@ -1,0 +1,181 @@
+// Undo and redo against a simulated processor: a session of edits, a drag, a linked edit and a
+// file load taken back to the start and forward to the end leaves the processor's memory byte
+// for byte where it was; an undo sends the frames the edit sent; a reconnect forgets the steps.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "commands/DeviceLock.h"
+#include "commands/PresetFileCommands.h"
+#include "commands/TuningFiles.h"
+#include "files/FileTestSupport.h"
+#include "model/ChannelEditor.h"
+#include "model/TuningHistory.h"
+#include "protocol/FrameLayout.h"
+#include "transfer/EngineHarness.h"
+
+namespace corva {
+namespace {
+
+using test::Bytes;
+using test::Engine;
+
+class UndoRedoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        processor = devices.Plug("dsp");
+        ASSERT_TRUE(engine.controller.ConnectToPath("dsp").ok());
+        ASSERT_TRUE(engine.WaitSynchronised());
+    }
+
+    // The live record and the main volume as the processor holds them.
+    Bytes ProcessorTuning() {
+        Bytes bytes;
+        processor->WithMemory([&](ParameterImage& memory) {
+            bytes.assign(memory.Live().begin(), memory.Live().end());
+            bytes.insert(bytes.end(), memory.MainVolume().begin(), memory.MainVolume().end());
+        });
+        return bytes;
+    }
+
+    // Waits until every edit has reached the processor.
+    void Settle() {
+        ASSERT_TRUE(engine.PumpUntil([&] { return engine.session.NothingLeftToSend(); }));
+        ASSERT_TRUE(engine.WaitQueueIdle());
+    }
+
+    // Frames the processor received since the last clear, without the idle polls.
+    std::vector<std::string> FramesSent() {
+        std::vector<std::string> described;
+        for (const auto& frame : processor->ReceivedFrames()) {
+            if (frame[frame::kBlockType] == 9 && frame[frame::kChannel] == 3) {
+                continue;
+            }
+            described.push_back(std::to_string(frame[frame::kBlockType]) + "/" +
+                                std::to_string(frame[frame::kChannel]) + "/" +
+                                std::to_string(frame[frame::kSlot]));
+        }
+        return described;
+    }
+
+    sim::SimDeviceEnumerator devices;
+    test::SharedInUseMarkers inUse;
+    test::ScratchFolder folder;
+    std::shared_ptr<sim::SimulatedProcessor> processor;
+    Engine engine{devices, inUse};
+    ChannelEditor editor{engine.session};
+    TuningHistory history{engine.session};
+};
+
+TEST_F(UndoRedoTest, EditsDragLinkAndLoadUndoneAndRedoneLeaveTheProcessorByteIdentical) {
+    TuningSession source;
+    test::FillTuning(source, 7);
+    const std::string file = folder.PathOf("other.qvms");
+    ASSERT_TRUE(WriteLiveAsSingleFile(source, file).ok());
+    const Bytes start = ProcessorTuning();
+
+    editor.SetBandGainDb(0, 6, 4.5);
+    editor.SetCrossoverFrequency(1, CrossoverFilter::HighPass, 80);
+    editor.SetGain(2, 500);
+    history.BeginStep();  // a drag: press, moves, release
+    for (int x = 100; x <= 300; x += 20) {
+        editor.DragBandPoint(3, 2, {x, 80}, {600, 300});
+    }
+    history.EndStep();
+    editor.LinkPair(0, LinkDirection::LeftToRight);
+    editor.SetBandFrequency(0, 10, 16000);  // linked: both front channels, in octave steps
+    editor.SetMainVolume(30);
+    Settle();
+    PresetFileCommands files(engine.session, engine.controller);
+    ASSERT_TRUE(files.OpenSingleFile(file).ok);
+    Settle();
+    const Bytes end = ProcessorTuning();
+    ASSERT_NE(start, end);
+
+    constexpr int kSteps = 8;
+    for (int i = 0; i < kSteps; ++i) {
+        ASSERT_TRUE(history.Undo()) << "undo " << i;
+        Settle();
+    }
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_FALSE(history.Undo());
+    EXPECT_EQ(ProcessorTuning(), start);
+
+    for (int i = 0; i < kSteps; ++i) {
+        ASSERT_TRUE(history.Redo()) << "redo " << i;
+    }
+    Settle();
+    EXPECT_FALSE(history.CanRedo());
+    EXPECT_EQ(ProcessorTuning(), end);
+}
+
+TEST_F(UndoRedoTest, StepsAreNamedAfterWhatChanged) {
+    editor.SetBandGainDb(0, 6, 3.0);
+    EXPECT_EQ(history.UndoName()->english, "FL band 7 gain");
+    EXPECT_EQ(history.UndoTip().english, "Undo: FL band 7 gain");
+    editor.LinkPair(0, LinkDirection::LeftToRight);
+    EXPECT_EQ(history.UndoName()->english, "Link");
+    editor.SetBandFrequency(1, 2, 200);
+    EXPECT_EQ(history.UndoName()->english, "FL+FR band 3 frequency");
+    editor.SetMuted(4, true);
+    EXPECT_EQ(history.UndoName()->english, "ULF mute");
+    ASSERT_TRUE(history.Undo());
+    EXPECT_EQ(history.RedoTip().english, "Redo: ULF mute");
+    EXPECT_EQ(history.UndoName()->english, "FL+FR band 3 frequency");
+}
+
+TEST_F(UndoRedoTest, UndoOfOneBandEditSendsThatBandsSlotOnly) {
+    editor.SetBandGainDb(2, 4, -6.0);
+    Settle();
+    processor->ClearReceivedFrames();
+    ASSERT_TRUE(history.Undo());
+    Settle();
+    EXPECT_EQ(FramesSent(), std::vector<std::string>{"4/2/4"});
+    processor->ClearReceivedFrames();
+    ASSERT_TRUE(history.Redo());
+    Settle();
+    EXPECT_EQ(FramesSent(), std::vector<std::string>{"4/2/4"});
+}
+
+TEST_F(UndoRedoTest, AnEditThatChangesNothingIsNoStepAndANewEditDropsTheRedoSteps) {
+    editor.SetGain(1, 500);
+    editor.SetGain(1, 500);
+    EXPECT_TRUE(history.Undo());
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_TRUE(history.CanRedo());
+    editor.CommitDelay(1, 40);
+    EXPECT_FALSE(history.CanRedo());
+}
+
+TEST_F(UndoRedoTest, UndoAfterAReconnectDoesNothing) {
+    editor.SetBandGainDb(0, 0, 2.0);
+    Settle();
+    ASSERT_TRUE(history.CanUndo());
+    engine.controller.Disconnect();
+    ASSERT_TRUE(engine.controller.ConnectToPath("dsp").ok());
+    ASSERT_TRUE(engine.WaitSynchronised());
+    Settle();
+    const Bytes before = ProcessorTuning();
+    processor->ClearReceivedFrames();
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_FALSE(history.Undo());
+    Settle();
+    EXPECT_TRUE(FramesSent().empty());
+    EXPECT_EQ(ProcessorTuning(), before);
+}
+
+TEST_F(UndoRedoTest, ProtectingTheTuningForgetsTheStepsBeforeIt) {
+    editor.SetBandGainDb(5, 1, -4.0);
+    Settle();
+    DeviceLock lock(engine.session, engine.controller);
+    ASSERT_FALSE(lock.Protect("135790"));
+    Settle();
+    // A reset of the lock without the password must not lead back to the tuning it hid.
+    ASSERT_FALSE(lock.Reset());
+    Settle();
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_FALSE(history.Undo());
+}
+
+}  // namespace
+}  // namespace corva
