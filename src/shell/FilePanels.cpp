@@ -15,6 +15,7 @@
 #include "shell/NameAndTip.h"
 #include "shell/PresetNameField.h"
 #include "shell/PresetStrip.h"
+#include "shell/SafetyCopy.h"
 #include "shell/ShellStyle.h"
 #include "shell/ShellTexts.h"
 #include "shell/TuningFileActions.h"
@@ -215,6 +216,9 @@ void OpenPanel::OpenWithDialog() {
         this, context().language().Pick(text::kOpenPresetCaption),
         context().settings().DataFolder(), QStringLiteral("*.qvms *.qvma"));
     if (chosen.isEmpty()) {
+        return;
+    }
+    if (!KeepSafetyCopy(context(), SnapshotReason::LoadFile)) {
         return;
     }
     // Another extension, or the right one in other letter case, does nothing.

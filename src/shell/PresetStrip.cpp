@@ -20,6 +20,7 @@
 #include "shell/FloatingPanel.h"
 #include "shell/NameAndTip.h"
 #include "shell/PresetNameDialog.h"
+#include "shell/SafetyCopy.h"
 #include "shell/ShellStyle.h"
 #include "shell/ShellTexts.h"
 #include "text/CodePage.h"
@@ -229,6 +230,9 @@ void PresetStrip::Act(int preset) {
 }
 
 void PresetStrip::LoadPreset(int preset) {
+    if (!KeepSafetyCopy(context_, SnapshotReason::Recall)) {
+        return;
+    }
     const auto refused = presets_.Load(preset);
     if (refused) {
         Show(refused);

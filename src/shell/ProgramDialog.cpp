@@ -16,6 +16,7 @@
 #include "shell/FileTexts.h"
 #include "shell/NameAndTip.h"
 #include "shell/PresetNameField.h"
+#include "shell/SafetyCopy.h"
 #include "shell/ShellTexts.h"
 #include "shell/TuningFileActions.h"
 #include "text/CodePage.h"
@@ -228,6 +229,9 @@ void ProgramDialog::Store() {
 }
 
 void ProgramDialog::Recall() {
+    if (!KeepSafetyCopy(context_, SnapshotReason::Recall)) {
+        return;
+    }
     // Silent while the processor is not read: the list is not the processor's then.
     if (!presets_.Load(selected_, PresetFront::ProgramDialog)) {
         connection_.NoteBulkTransfer();

@@ -6,6 +6,9 @@
 namespace corva::shell {
 
 bool KeepSafetyCopy(AppContext& context, SnapshotReason reason) {
+    if (!context.session().Snapshot().synchronised) {
+        return true;  // no processor's tuning on screen: nothing to lose, and the command refuses
+    }
     TuningSnapshots snapshots(SnapshotFolder());
     const Status kept = snapshots.KeepLive(context.session(), reason);
     if (kept.ok()) {

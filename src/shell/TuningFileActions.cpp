@@ -10,6 +10,7 @@
 #include "shell/AppContext.h"
 #include "shell/ConnectionDriver.h"
 #include "shell/FileTexts.h"
+#include "shell/SafetyCopy.h"
 #include "shell/ShellTexts.h"
 
 namespace corva::shell {
@@ -97,6 +98,9 @@ bool TuningFileActions::RecallAllPresets(QWidget* dialogParent) {
         ShowMessage(ReadCompleteFailedMessage());
         return false;
     }
+    if (!KeepSafetyCopy(context_, SnapshotReason::LoadFile)) {
+        return false;
+    }
     const PresetFileOutcome recalled = presetFiles_.RecallAllPresets(path);
     Report(recalled);
     return recalled.ok;
@@ -122,6 +126,9 @@ bool TuningFileActions::LoadMusicFile(QWidget* dialogParent) {
         dialogParent, context_.language().Pick(text::kLoadMusicCaption),
         context_.settings().DataFolder(), kMusicLoadFilter);
     if (chosen.isEmpty()) {
+        return false;
+    }
+    if (!KeepSafetyCopy(context_, SnapshotReason::LoadFile)) {
         return false;
     }
     auto& controller = context_.controller();

@@ -16,6 +16,8 @@
 
 #include "ScriptedFileChooser.h"
 #include "ShellTestSupport.h"
+#include "commands/TuningSnapshots.h"
+#include "protocol/links/UserDataFolder.h"
 #include "commands/DeviceLock.h"
 #include "commands/MachinePresets.h"
 #include "commands/PresetFileCommands.h"
@@ -450,6 +452,20 @@ TEST_F(FilePanelsTest, NameFieldsAlignOrRefuseDoubleByteCharacters) {
     EXPECT_EQ(refusing.text(), QStringLiteral("abc"));
     QTest::keyClicks(&refusing, QStringLiteral("defghijklmnopq"));
     EXPECT_EQ(refusing.text(), QStringLiteral("abcdefghijklm"));  // 13 at most
+}
+
+// Loading a stored preset replaces the live tuning: a safety copy of it is kept first.
+TEST_F(FilePanelsTest, ARecallFromTheStripKeepsASafetyCopyFirst) {
+    ASSERT_TRUE(Synchronise());
+    const TuningSnapshots snapshots(SnapshotFolder());
+    const std::size_t before = snapshots.List().size();
+    OpenPanel* panel = OpenOpenPanel();
+    ASSERT_NE(panel, nullptr);
+    Click(panel->strip()->button(2));
+    ASSERT_TRUE(WaitIdle());
+    const auto after = snapshots.List();
+    ASSERT_EQ(after.size(), before + 1);
+    EXPECT_EQ(after.front().reason, SnapshotReason::Recall);
 }
 
 }  // namespace
