@@ -23,7 +23,6 @@ const UiText kKeepA{"→A", "存A"};
 const UiText kKeepB{"→B", "存B"};
 const UiText kKeepATip{"Keep as A: copy the live tuning into slot A", "存为A：将当前音效复制到A槽"};
 const UiText kKeepBTip{"Keep as B: copy the live tuning into slot B", "存为B：将当前音效复制到B槽"};
-const UiText kSnapshots{"Snapshots…", "快照…"};
 const UiText kCleared{"Undo history cleared: the processor's tuning was read",
                       "撤销记录已清除：已读取处理器音效"};
 const UiText kCaption{"Corva DSP", "Corva DSP"};
@@ -49,16 +48,14 @@ HistoryControls::HistoryControls(AppContext& context, ConnectionDriver& connecti
       keepA_{Button(this, "keepAButton")},
       keepB_{Button(this, "keepBButton")},
       switch_{Button(this, "abButton")},
-      snapshotsButton_{Button(this, "snapshotsButton")},
       editArea_{editArea} {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     for (QWidget* widget :
-         std::initializer_list<QWidget*>{undo_, redo_, keepA_, keepB_, switch_, snapshotsButton_}) {
+         std::initializer_list<QWidget*>{undo_, redo_, keepA_, keepB_, switch_}) {
         row->addWidget(widget);
     }
-    row->addStretch(1);
     undo_->setText(QStringLiteral("↶"));
     redo_->setText(QStringLiteral("↷"));
 
@@ -66,7 +63,6 @@ HistoryControls::HistoryControls(AppContext& context, ConnectionDriver& connecti
     language.OnChange(this, [this] { Refresh(); });
     language.BindText(keepA_, kKeepA);
     language.BindText(keepB_, kKeepB);
-    language.BindText(snapshotsButton_, kSnapshots);
     for (auto [button, tip] : {std::pair{keepA_, &kKeepATip}, std::pair{keepB_, &kKeepBTip}}) {
         language.Bind(button, *tip, [button](const QString& text) {
             button->setToolTip(text);
@@ -79,7 +75,6 @@ HistoryControls::HistoryControls(AppContext& context, ConnectionDriver& connecti
     connect(keepA_, &QAbstractButton::clicked, this, [this] { Keep(AbSlot::A); });
     connect(keepB_, &QAbstractButton::clicked, this, [this] { Keep(AbSlot::B); });
     connect(switch_, &QAbstractButton::clicked, this, &HistoryControls::SwitchAb);
-    connect(snapshotsButton_, &QAbstractButton::clicked, this, &HistoryControls::ShowSnapshots);
 
     const auto shortcut = [&](const QKeySequence& keys, void (HistoryControls::*action)()) {
         auto* key = new QShortcut(keys, window);

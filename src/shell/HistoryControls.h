@@ -1,6 +1,6 @@
 // Undo and redo, the A/B comparison and the safety copies in the window: a row of buttons
-// (undo, redo, Keep A, Keep B, A/B with the live slot, Snapshots…) and the Ctrl+Z, Ctrl+Y and
-// Ctrl+Shift+Z shortcuts. Undo and redo are enabled only when there is a
+// (undo, redo, Keep A, Keep B, A/B with the live slot; the snapshots list opens from the More
+// menu) and the Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z shortcuts. Undo and redo are enabled only when there is a
 // step, and their tooltips name it; a timed notice says when a new read of the processor has
 // cleared the steps. Everything edited while a mouse button is held in the edit area (a drag on
 // the graph, a fader pulled) is one step.
@@ -42,7 +42,6 @@ public:
     controls::FlatButton* undoButton() { return undo_; }
     controls::FlatButton* redoButton() { return redo_; }
     controls::FlatButton* switchButton() { return switch_; }
-    controls::FlatButton* snapshotsButton() { return snapshotsButton_; }
     TuningSnapshots& snapshots() { return snapshots_; }
 
 protected:
@@ -59,7 +58,6 @@ private:
     controls::FlatButton* keepA_;
     controls::FlatButton* keepB_;
     controls::FlatButton* switch_;
-    controls::FlatButton* snapshotsButton_;
     QWidget* editArea_;
     int readsSeen_ = 0;  // reads that cleared steps, already told
     bool pressOpen_ = false;  // a step opened by a mouse press in the edit area

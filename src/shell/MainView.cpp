@@ -25,10 +25,6 @@
 #include "shell/TuningFileActions.h"
 
 namespace corva::shell {
-namespace {
-constexpr int kHistoryControlsLeft = 525;
-}  // namespace
-
 MainView::MainView(AppContext& context, QWidget* parent)
     : QWidget(parent),
       context_{context},
@@ -44,6 +40,7 @@ MainView::MainView(AppContext& context, QWidget* parent)
       fileActions_{new TuningFileActions(context, *connection_, this)},
       history_{new HistoryControls(context, *connection_, this, pageArea_, topBar_)} {
     setObjectName(QStringLiteral("mainView"));
+    topBar_->PlaceHistoryControls(history_);
     setFocusPolicy(Qt::StrongFocus);
 
     connect(topBar_->connectButton(), &QAbstractButton::clicked, this, &MainView::OnConnectClicked);
@@ -92,8 +89,6 @@ void MainView::UseFullLayout() {
     panels_->CloseAll();
     setFixedSize(kFullViewSize);
     topBar_->setGeometry(0, 0, kFullViewSize.width(), kTopBarHeight);
-    // In the free middle of the top bar, between the connection state and "More".
-    history_->setGeometry(QRect(QPoint(kHistoryControlsLeft, 12), QSize(335, 32)));
     pageArea_->setGeometry(QRect(QPoint(0, kPageAreaTop), kFullPageAreaSize));
     update();
 }

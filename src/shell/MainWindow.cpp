@@ -11,6 +11,7 @@
 #include "shell/AlignDialog.h"
 #include "shell/AppContext.h"
 #include "shell/AutoEqDialog.h"
+#include "shell/HistoryControls.h"
 #include "shell/ImportFiltersDialog.h"
 #include "shell/LockCommand.h"
 #include "shell/MainView.h"
@@ -61,6 +62,7 @@ void MainWindow::WireMeasurementTools() {
     wire(MoreCommand::ImportFilters, [this] { OpenImportFilters(); });
     wire(MoreCommand::AutoEq, [this] { OpenAutoEq(); });
     wire(MoreCommand::AlignDistances, [this] { OpenAlign(); });
+    wire(MoreCommand::Snapshots, [this] { view_->history().ShowSnapshots(); });
 }
 
 template <class Dialog>

@@ -9,6 +9,7 @@ namespace corva::shell::text {
 inline const UiText kImportFiltersEntry{"Import filters...", "导入滤波器..."};
 inline const UiText kAutoEqEntry{"Auto-EQ...", "自动均衡..."};
 inline const UiText kAlignEntry{"Align from distances...", "按距离对齐..."};
+inline const UiText kSnapshotsEntry{"Snapshots...", "快照..."};
 
 inline const UiText kImportFiltersTitle{"Import filters", "导入滤波器"};
 inline const UiText kAutoEqTitle{"Auto-EQ", "自动均衡"};

@@ -87,7 +87,7 @@ TopBar::TopBar(Language& language, QWidget* parent)
     for (const UiText* label :
          {&text::kProgramDialog, &text::kMusicFiles, &text::kModeFiles, &text::kParameterReport,
           &text::kProtectUnlock, &text::kImportFiltersEntry, &text::kAutoEqEntry,
-          &text::kAlignEntry}) {
+          &text::kAlignEntry, &text::kSnapshotsEntry}) {
         QAction* action = moreMenu_->addAction(QString());
         action->setEnabled(false);
         language_.BindText(action, *label);
@@ -125,6 +125,12 @@ TopBar::TopBar(Language& language, QWidget* parent)
     });
     ApplyConnectionLook();
     ApplyLockLook();
+}
+
+void TopBar::PlaceHistoryControls(QWidget* controls) {
+    auto* row = static_cast<QHBoxLayout*>(layout());
+    row->insertWidget(row->indexOf(state_) + 1, controls);
+    row->insertSpacing(row->indexOf(controls), 8);
 }
 
 QAction* TopBar::moreAction(MoreCommand command) {

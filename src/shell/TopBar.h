@@ -38,6 +38,7 @@ enum class MoreCommand {
     ImportFilters,
     AutoEq,
     AlignDistances,
+    Snapshots,
 };
 
 class TopBar : public QWidget {
@@ -63,6 +64,8 @@ public:
     controls::GlyphButton* closeButton() { return close_; }
     QMenu* moreMenu() { return moreMenu_; }
     QAction* moreAction(MoreCommand command);
+    // Puts the undo, redo and A/B controls in the bar, after the connection state.
+    void PlaceHistoryControls(QWidget* controls);
     QString stateText() const;
 
 protected:

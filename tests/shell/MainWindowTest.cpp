@@ -163,11 +163,11 @@ TEST_F(MainWindowTest, APanelClosesWhenItLosesTheActivationUnlessTheProgramIsBus
 
 TEST_F(MainWindowTest, TheMoreMenuListsItsCommandsAllEnabled) {
     QMenu* menu = bar().moreMenu();
-    ASSERT_EQ(menu->actions().size(), 8);
+    ASSERT_EQ(menu->actions().size(), 9);
     for (const MoreCommand command :
          {MoreCommand::ProgramDialog, MoreCommand::MusicFiles, MoreCommand::ModeFiles,
           MoreCommand::ParameterReport, MoreCommand::ProtectUnlock, MoreCommand::ImportFilters,
-          MoreCommand::AutoEq, MoreCommand::AlignDistances}) {
+          MoreCommand::AutoEq, MoreCommand::AlignDistances, MoreCommand::Snapshots}) {
         EXPECT_TRUE(bar().moreAction(command)->isEnabled());
     }
     EXPECT_EQ(bar().moreAction(MoreCommand::MusicFiles)->menu()->actions().size(), 2);
