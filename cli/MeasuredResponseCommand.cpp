@@ -88,30 +88,12 @@ ExitCode RunResponseOrPrediction(CliDevice& device, const CliOptions& options) {
         return kFileError;
     }
     const Response measured = tuning::ResampleToGrid(measurement.points, *smoothing);
-    if (positional.size() == 2) {
-        const std::string& path = positional.front();
-        const TuningFileKind kind = TuningFileKindOf(path);
-        if (kind == TuningFileKind::Other || kind == TuningFileKind::Mode) {
-            return UsageError(device, TuningFileKindError(".qvms, .qvma, .wkcs or .kpdm"), path);
-        }
-        TuningSession session;
-        const TuningFileLoad load = LoadTuningFile(session, path);
-        if (!load.status.ok()) {
-            device.PrintError(load.status.message(), path);
-            return kFileError;
-        }
-        if (session.IsProtected()) {
-            return RefuseProtectedValues(device);
-        }
-        return Emit(device, PredictionLines(measured, session.ChannelResponse(*channel)), csvPath);
-    }
-    return WithProcessor(device, [&] {
-        if (TuningProtected(device)) {
-            return RefuseProtectedValues(device);
-        }
-        return Emit(device, PredictionLines(measured, device.session().ChannelResponse(*channel)),
-                    csvPath);
-    });
+    return WithResponseTuning(
+        device, positional.size() == 2 ? positional.front() : std::string(),
+        [&](TuningSession& session) {
+            return Emit(device, PredictionLines(measured, session.ChannelResponse(*channel)),
+                        csvPath);
+        });
 }
 
 }  // namespace corva::cli

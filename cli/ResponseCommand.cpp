@@ -77,8 +77,13 @@ ExitCode RunResponse(CliDevice& device, const CliOptions& options) {
             return *refused;
         }
     }
-    if (positional.size() == 2) {
-        const std::string& path = positional.front();
+    return WithResponseTuning(
+        device, positional.size() == 2 ? positional.front() : std::string(),
+        [&](TuningSession& session) { return Emit(device, ResponseLines(session, *channel), csvPath); });
+}
+
+ExitCode WithResponseTuning(CliDevice& device, const std::string& path, const TuningWork& work) {
+    if (!path.empty()) {
         const TuningFileKind kind = TuningFileKindOf(path);
         if (kind == TuningFileKind::Other || kind == TuningFileKind::Mode) {
             return UsageError(device, TuningFileKindError(".qvms, .qvma, .wkcs or .kpdm"), path);
@@ -92,13 +97,13 @@ ExitCode RunResponse(CliDevice& device, const CliOptions& options) {
         if (session.IsProtected()) {
             return RefuseProtectedValues(device);
         }
-        return Emit(device, ResponseLines(session, *channel), csvPath);
+        return work(session);
     }
     return WithProcessor(device, [&] {
         if (TuningProtected(device)) {
             return RefuseProtectedValues(device);
         }
-        return Emit(device, ResponseLines(device.session(), *channel), csvPath);
+        return work(device.session());
     });
 }
 

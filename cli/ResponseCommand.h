@@ -2,10 +2,18 @@
 // grid, one "freq_hz,db" line per point, from a preset file or from the processor.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "CliDevice.h"
 
 namespace corva::cli {
 
 ExitCode RunResponse(CliDevice& device, const CliOptions& options);
+
+// Runs `work` on the tuning of the preset file at `path`, or of the processor when `path` is
+// empty; a file of another kind, a file that cannot be read and protected tuning are refused.
+using TuningWork = std::function<ExitCode(TuningSession& session)>;
+ExitCode WithResponseTuning(CliDevice& device, const std::string& path, const TuningWork& work);
 
 }  // namespace corva::cli
