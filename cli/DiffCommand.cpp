@@ -136,12 +136,18 @@ ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
             device.PrintError(load.status.message(), source->text);
             return kFileError;
         }
+        if (session.IsProtected()) {
+            return RefuseProtectedValues(device);  // its values are not shown anywhere
+        }
         tables[i] = BuildParameterTable(session, DelayUnit::Milliseconds);
     }
     if (!needsProcessor) {
         return Compare(device, options, sources[0], sources[1], *tables[0], *tables[1]);
     }
     return WithProcessor(device, [&] {
+        if (TuningProtected(device)) {
+            return RefuseProtectedValues(device);
+        }
         // The delay row shows the current listening position's delays.
         if (!ReadListeningTable(device)) {
             return kLinkError;

@@ -13,7 +13,8 @@ std::vector<ParameterDifference> DiffParameterTables(const ParameterTable& first
         const ParameterRow& b = second.rows[r];
         for (std::size_t column = 1; column < a.size(); ++column) {
             if (!(a[column] == b[column])) {
-                differences.push_back({first.headings[column], a[0], a[column], b[column]});
+                differences.push_back(
+                    {first.headings[column], a[0], a[column], b[column], r, column});
             }
         }
     }

@@ -13,6 +13,8 @@ struct ParameterDifference {
     UiText parameter;  // the row label
     UiText first;      // the first table's text
     UiText second;     // the second table's text
+    std::size_t row = 0;     // where the cell is in the tables
+    std::size_t column = 0;
 };
 
 // In table order: row by row, and channels left to right within a row.

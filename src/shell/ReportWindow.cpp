@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -13,10 +15,13 @@
 #include <QVBoxLayout>
 
 #include "commands/ReportFiles.h"
+#include "commands/TuningFiles.h"
+#include "files/ParameterTableDiff.h"
 #include "files/export/ParameterTableExport.h"
 #include "files/export/ReportFacts.h"
 #include "files/export/TablePageLayout.h"
 #include "shell/AppContext.h"
+#include "shell/FileChooser.h"
 #include "shell/ReportTexts.h"
 #include "shell/ShellTexts.h"
 
@@ -53,10 +58,14 @@ ReportWindow::ReportWindow(AppContext& context, DelayUnit delayUnit, QWidget* pa
     : QDialog(parent),
       context_{context},
       language_{context.language().current()},
-      text_{TableText(LiveTable(context, delayUnit), language_)},
+      live_{LiveTable(context, delayUnit)},
+      text_{TableText(live_, language_)},
       table_{new QTableWidget(this)},
       print_{new QPushButton(this)},
-      export_{new QPushButton(this)} {
+      export_{new QPushButton(this)},
+      compare_{new QPushButton(this)},
+      comparison_{new QLabel(this)},
+      delayUnit_{delayUnit} {
     setObjectName(QStringLiteral("reportWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::WindowModal);
@@ -92,14 +101,22 @@ ReportWindow::ReportWindow(AppContext& context, DelayUnit delayUnit, QWidget* pa
     export_->setObjectName(QStringLiteral("reportExport"));
     export_->setText(language.Pick(text::kReportExport));
     NameAndTip(export_, export_->text(), language.Pick(text::kReportExportTip));
-    for (QPushButton* button : {print_, export_}) {
+    compare_->setObjectName(QStringLiteral("reportCompare"));
+    compare_->setText(language.Pick(text::kReportCompare));
+    NameAndTip(compare_, compare_->text(), language.Pick(text::kReportCompareTip));
+    comparison_->setWordWrap(true);
+    comparison_->setMaximumWidth(table_->width() - 360);
+    comparison_->setAccessibleName(QStringLiteral("Comparison"));
+    for (QPushButton* button : {print_, export_, compare_}) {
         button->setAutoDefault(false);
     }
     connect(print_, &QPushButton::clicked, this, &ReportWindow::ChoosePrinter);
     connect(export_, &QPushButton::clicked, this, &ReportWindow::ChooseWorkbook);
+    connect(compare_, &QPushButton::clicked, this, &ReportWindow::ChooseComparison);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
+    buttons->addWidget(compare_);
+    buttons->addWidget(comparison_, 1);
     buttons->addWidget(print_);
     buttons->addWidget(export_);
     auto* layout = new QVBoxLayout(this);
@@ -125,6 +142,60 @@ void ReportWindow::Fill() {
             auto* cell = new QTableWidgetItem(FromUtf8(row[static_cast<std::size_t>(k)]));
             cell->setTextAlignment(Qt::AlignCenter);
             table_->setItem(r, k, cell);
+        }
+    }
+}
+
+void ReportWindow::ChooseComparison() {
+    const QString chosen = context_.fileChooser().ChooseOpenPath(
+        this, context_.language().Pick(text::kReportCompareCaption),
+        context_.settings().DataFolder(), QStringLiteral("*.qvms *.qvma *.wkcs *.kpdm"));
+    if (!chosen.isEmpty()) {
+        CompareWith(chosen);
+    }
+}
+
+std::optional<int> ReportWindow::CompareWith(const QString& path) {
+    ClearMarks();
+    comparison_->clear();
+    const Language& language = context_.language();
+    TuningSession file;
+    const TuningFileLoad load = LoadTuningFile(file, QFile::encodeName(path).toStdString());
+    if (!load.status.ok()) {
+        ShowFailure(load.status);
+        return std::nullopt;
+    }
+    if (file.IsProtected()) {
+        ShowFailure(Status::Fail(text::kReportFileProtected));
+        return std::nullopt;
+    }
+    const auto differences = DiffParameterTables(live_, BuildParameterTable(file, delayUnit_));
+    const QColor marked{255, 226, 150};
+    for (const ParameterDifference& difference : differences) {
+        QTableWidgetItem* cell = table_->item(static_cast<int>(difference.row),
+                                              static_cast<int>(difference.column));
+        if (cell != nullptr) {
+            cell->setBackground(marked);
+            cell->setToolTip(
+                language.Pick(text::kReportFileValue).arg(FromUtf8(difference.second.In(language_))));
+        }
+    }
+    const QString name = QFileInfo(path).fileName();
+    comparison_->setText(differences.empty()
+                             ? language.Pick(text::kReportSame).arg(name)
+                             : language.Pick(text::kReportDifferences)
+                                   .arg(differences.size())
+                                   .arg(name));
+    return static_cast<int>(differences.size());
+}
+
+void ReportWindow::ClearMarks() {
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        for (int k = 0; k < table_->columnCount(); ++k) {
+            if (QTableWidgetItem* cell = table_->item(r, k)) {
+                cell->setData(Qt::BackgroundRole, QVariant());
+                cell->setToolTip(QString());
+            }
         }
     }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include <QDialog>
 
@@ -11,6 +12,7 @@
 #include "files/ParameterTable.h"
 #include "files/export/TablePrinting.h"
 
+class QLabel;
 class QPrinter;
 class QPushButton;
 class QTableWidget;
@@ -30,11 +32,19 @@ public:
     QTableWidget* table() { return table_; }
     QPushButton* printButton() { return print_; }
     QPushButton* exportButton() { return export_; }
+    QPushButton* compareButton() { return compare_; }
+    QLabel* comparisonLabel() { return comparison_; }
     const ParameterTableText& tableText() const { return text_; }
 
     // The buttons: a save dialog for the workbook, the platform's print dialog.
     void ChooseWorkbook();
     void ChoosePrinter();
+
+    // Asks for a preset file and marks every cell where it differs from the live tuning.
+    void ChooseComparison();
+    // The number of differing values marked, or nothing when the file cannot be compared
+    // (the reason is shown).
+    std::optional<int> CompareWith(const QString& path);
 
     // What the dialogs lead to; a failure is shown and returned.
     Status ExportWorkbook(const QString& chosenPath);
@@ -44,14 +54,19 @@ public:
 
 private:
     void Fill();
+    void ClearMarks();
     void ShowFailure(const Status& status);
 
     AppContext& context_;
     const UiLanguage language_;
+    const ParameterTable live_;
     const ParameterTableText text_;
     QTableWidget* table_;
     QPushButton* print_;
     QPushButton* export_;
+    QPushButton* compare_;
+    QLabel* comparison_;
+    const DelayUnit delayUnit_;
     std::unique_ptr<QPrinter> printer_;  // kept so the print dialog remembers its choices
 };
 

@@ -75,6 +75,7 @@ TEST_F(CliLockTest, ProtectedTuningIsReadOnlyAndStaysInside) {
     WriteBytes(scratch.File("m.txt"), {measured.begin(), measured.end()});
     EXPECT_EQ(Refusal({"response", "FL", "--measurement", "m.txt"}), 4);
     EXPECT_EQ(Refusal({"link", "1-2", "--from", "left"}), 4);
+    EXPECT_EQ(Refusal({"diff", "live", "live"}), 4);
     EXPECT_FALSE(std::filesystem::exists(scratch.File("out.qvms")));
     EXPECT_FALSE(std::filesystem::exists(scratch.File("all.qvma")));
     EXPECT_FALSE(std::filesystem::exists(scratch.File("t.csv")));
@@ -96,7 +97,8 @@ TEST_F(CliLockTest, ProtectedTuningIsReadOnlyAndStaysInside) {
                                                {"table", "locked.wkcs", "--pdf", "locked.pdf"},
                                                {"response", "locked.wkcs", "FL"},
                                                {"response", "locked.wkcs", "FL", "--measurement",
-                                                "m.txt"}}) {
+                                                "m.txt"},
+                                               {"diff", "locked.wkcs", "locked.wkcs"}}) {
         const CliRun refused = RunCli(args, scratch.path());
         EXPECT_EQ(refused.exitCode, 4) << ::testing::PrintToString(args);
         EXPECT_EQ(refused.ErrLines().size(), 1u) << refused.err;

@@ -7,12 +7,14 @@
 #include <QAction>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 
 #include "ShellTestSupport.h"
 #include "export/ExportTestSupport.h"
+#include "commands/TuningFiles.h"
 #include "model/ChannelEditor.h"
 #include "pages/DelayPanel.h"
 #include "pages/FullInterfacePage.h"
@@ -57,6 +59,29 @@ protected:
 
     Program program;
 };
+
+// The live tuning against a file saved before one more edit: exactly that cell is marked, with
+// the file's value as its tooltip; a file identical to the live tuning marks nothing.
+TEST_F(ReportWindowTest, ComparingWithAFileMarksTheValuesThatDiffer) {
+    TuningSession& session = program.context->session();
+    const std::string before = PathOf(QStringLiteral("before.qvms"));
+    ASSERT_TRUE(WriteLiveAsSingleFile(session, before).ok());
+    ChannelEditor(session).SetBandGainDb(0, 6, 4.5);
+    ReportWindow* report = Open();
+    ASSERT_NE(report, nullptr);
+    ASSERT_EQ(report->CompareWith(QString::fromStdString(before)), 1);
+    const int gainRow = 5 * 6 + 1;  // band 7's gain: four rows and a blank per band
+    ASSERT_EQ(Cell(report, gainRow, 0), QStringLiteral("EQ7 Gain"));
+    EXPECT_EQ(report->table()->item(gainRow, 1)->toolTip(), QStringLiteral("File: 0.0dB"));
+    EXPECT_TRUE(report->table()->item(gainRow, 2)->toolTip().isEmpty());
+    EXPECT_TRUE(report->comparisonLabel()->text().startsWith(QStringLiteral("1 values differ")));
+
+    const std::string now = PathOf(QStringLiteral("now.qvms"));
+    ASSERT_TRUE(WriteLiveAsSingleFile(session, now).ok());
+    EXPECT_EQ(report->CompareWith(QString::fromStdString(now)), 0);
+    EXPECT_TRUE(report->table()->item(gainRow, 1)->toolTip().isEmpty());  // marks cleared
+    EXPECT_FALSE(report->CompareWith(QStringLiteral("/nonexistent/x.qvms")));
+}
 
 // The delay page's centimetres setting prints inches in the table (the delays of the listening
 // position in use), milliseconds print as such.
