@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "commands/AbCompare.h"
-#include "files/FileTestSupport.h"
-#include "model/ChannelEditor.h"
+#include "files/ConnectedProcessorTest.h"
 #include "model/TuningHistory.h"
-#include "protocol/FrameLayout.h"
-#include "transfer/EngineHarness.h"
 
 namespace corva {
 namespace {
@@ -16,36 +13,8 @@ namespace {
 using test::Bytes;
 using test::Engine;
 
-class AbCompareTest : public ::testing::Test {
+class AbCompareTest : public test::ConnectedProcessorTest {
 protected:
-    void SetUp() override {
-        processor = devices.Plug("dsp");
-        ASSERT_TRUE(engine.controller.ConnectToPath("dsp").ok());
-        ASSERT_TRUE(engine.WaitSynchronised());
-    }
-    Bytes LiveOfProcessor() {
-        Bytes live;
-        processor->WithMemory([&](ParameterImage& memory) {
-            live.assign(memory.Live().begin(), memory.Live().end());
-        });
-        return live;
-    }
-    void Settle() {
-        ASSERT_TRUE(engine.PumpUntil([&] { return engine.session.NothingLeftToSend(); }));
-        ASSERT_TRUE(engine.WaitQueueIdle());
-    }
-    // "type/channel" of every frame written since the last clear, without the idle polls.
-    std::vector<std::string> WritesSent() {
-        std::vector<std::string> sent;
-        for (const auto& frame : processor->ReceivedFrames()) {
-            if (frame[frame::kBlockType] == 9 && frame[frame::kChannel] == 3) {
-                continue;
-            }
-            sent.push_back(std::to_string(frame[frame::kBlockType]) + "/" +
-                           std::to_string(frame[frame::kChannel]));
-        }
-        return sent;
-    }
     // Two different tunings kept as A and B; B is live.
     void KeepTwoTunings(AbCompare& ab) {
         editor.SetBandGainDb(0, 3, 6.0);
@@ -62,12 +31,6 @@ protected:
         ASSERT_NE(tuningA, tuningB);
     }
 
-    sim::SimDeviceEnumerator devices;
-    test::SharedInUseMarkers inUse;
-    test::ScratchFolder folder;
-    std::shared_ptr<sim::SimulatedProcessor> processor;
-    Engine engine{devices, inUse};
-    ChannelEditor editor{engine.session};
     Bytes tuningA;
     Bytes tuningB;
 };

@@ -8,11 +8,8 @@
 #include "commands/DeviceLock.h"
 #include "commands/PresetFileCommands.h"
 #include "commands/TuningFiles.h"
-#include "files/FileTestSupport.h"
-#include "model/ChannelEditor.h"
+#include "files/ConnectedProcessorTest.h"
 #include "model/TuningHistory.h"
-#include "protocol/FrameLayout.h"
-#include "transfer/EngineHarness.h"
 
 namespace corva {
 namespace {
@@ -20,14 +17,8 @@ namespace {
 using test::Bytes;
 using test::Engine;
 
-class UndoRedoTest : public ::testing::Test {
+class UndoRedoTest : public test::ConnectedProcessorTest {
 protected:
-    void SetUp() override {
-        processor = devices.Plug("dsp");
-        ASSERT_TRUE(engine.controller.ConnectToPath("dsp").ok());
-        ASSERT_TRUE(engine.WaitSynchronised());
-    }
-
     // The live record and the main volume as the processor holds them.
     Bytes ProcessorTuning() {
         Bytes bytes;
@@ -38,32 +29,6 @@ protected:
         return bytes;
     }
 
-    // Waits until every edit has reached the processor.
-    void Settle() {
-        ASSERT_TRUE(engine.PumpUntil([&] { return engine.session.NothingLeftToSend(); }));
-        ASSERT_TRUE(engine.WaitQueueIdle());
-    }
-
-    // Frames the processor received since the last clear, without the idle polls.
-    std::vector<std::string> FramesSent() {
-        std::vector<std::string> described;
-        for (const auto& frame : processor->ReceivedFrames()) {
-            if (frame[frame::kBlockType] == 9 && frame[frame::kChannel] == 3) {
-                continue;
-            }
-            described.push_back(std::to_string(frame[frame::kBlockType]) + "/" +
-                                std::to_string(frame[frame::kChannel]) + "/" +
-                                std::to_string(frame[frame::kSlot]));
-        }
-        return described;
-    }
-
-    sim::SimDeviceEnumerator devices;
-    test::SharedInUseMarkers inUse;
-    test::ScratchFolder folder;
-    std::shared_ptr<sim::SimulatedProcessor> processor;
-    Engine engine{devices, inUse};
-    ChannelEditor editor{engine.session};
     TuningHistory history{engine.session};
 };
 
@@ -130,11 +95,11 @@ TEST_F(UndoRedoTest, UndoOfOneBandEditSendsThatBandsSlotOnly) {
     processor->ClearReceivedFrames();
     ASSERT_TRUE(history.Undo());
     Settle();
-    EXPECT_EQ(FramesSent(), std::vector<std::string>{"4/2/4"});
+    EXPECT_EQ(WritesSent(test::FrameDetail::Slot), std::vector<std::string>{"4/2/4"});
     processor->ClearReceivedFrames();
     ASSERT_TRUE(history.Redo());
     Settle();
-    EXPECT_EQ(FramesSent(), std::vector<std::string>{"4/2/4"});
+    EXPECT_EQ(WritesSent(test::FrameDetail::Slot), std::vector<std::string>{"4/2/4"});
 }
 
 TEST_F(UndoRedoTest, AnEditThatChangesNothingIsNoStepAndANewEditDropsTheRedoSteps) {
@@ -160,7 +125,7 @@ TEST_F(UndoRedoTest, UndoAfterAReconnectDoesNothing) {
     EXPECT_FALSE(history.CanUndo());
     EXPECT_FALSE(history.Undo());
     Settle();
-    EXPECT_TRUE(FramesSent().empty());
+    EXPECT_TRUE(WritesSent(test::FrameDetail::Slot).empty());
     EXPECT_EQ(ProcessorTuning(), before);
 }
 
