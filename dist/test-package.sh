@@ -66,5 +66,12 @@ for page in corva-dsp corva-dsp-cli corva-dsp-sim; do
     zcat "$root/usr/share/man/man1/$page.1.gz" | grep -q '^\.SH DESCRIPTION' ||
         fail "the manual page of $page has no description"
 done
-bash -n "$root/usr/share/bash-completion/completions/corva-dsp-cli" || fail "completion syntax"
+# The completion as bash runs it: the values of one key of `set`.
+completed=$(bash -c 'source /usr/share/bash-completion/bash_completion
+    source "$1"
+    COMP_WORDS=(corva-dsp-cli --sim set FL hpf.kind=b) COMP_CWORD=4
+    COMP_LINE="${COMP_WORDS[*]}" COMP_POINT=${#COMP_LINE}
+    _corva_dsp_cli corva-dsp-cli hpf.kind=b FL
+    echo "${COMPREPLY[*]}"' _ "$root/usr/share/bash-completion/completions/corva-dsp-cli")
+[ "$completed" = "hpf.kind=bw hpf.kind=bessel" ] || fail "completion of hpf.kind=b gave '$completed'"
 echo "package test: $(basename "$package") unpacked and started"
