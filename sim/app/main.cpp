@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ProgramVersion.h"
 #include "protocol/FrameLayout.h"
 #include "sim/SimulatedProcessor.h"
 #include "sim/StreamServer.h"
@@ -33,6 +34,7 @@ constexpr const char* kUsage =
     "  --piece-size N      deliver answers in pieces of N bytes\n"
     "  --delay-ms N        wait N ms before each answer\n"
     "  --help              show this text\n"
+    "  --version           show the program's version\n"
     "\n"
     "Without --tcp or --pty the processor listens on 127.0.0.1:8989.\n";
 
@@ -68,6 +70,9 @@ std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
         };
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
+            return 0;
+        } else if (arg == "--version") {
+            std::cout << "corva-dsp-sim " << corva::ProgramVersion() << "\n";
             return 0;
         } else if (arg == "--pty") {
             options.pty = true;

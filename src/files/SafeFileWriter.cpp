@@ -1,16 +1,15 @@
 #include "files/SafeFileWriter.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdlib>
 #include <random>
 #include <system_error>
 
+#include "platform/FileCalls.h"
+
 namespace corva {
 namespace {
+
+using Kind = platform::PathFacts::Kind;
 
 // The temporary name keeps at most this much of the target's name, so that the dot, the tag
 // and ".tmp" never push it past the 255 bytes a file name may have.
@@ -30,50 +29,51 @@ struct Target {
     Status status = Status::Ok();
     std::string path;
     bool exists = false;
-    mode_t mode = 0;  // permission bits of the existing file
+    unsigned mode = 0;  // permission bits of the existing file
 };
 
 Target ResolveTarget(const std::string& path) {
     Target target;
     target.path = path;
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) {
-        if (errno != ENOENT) {
-            target.status = Failure(path, errno);
+    platform::PathFacts info = platform::InspectPath(path);
+    if (info.kind == Kind::Missing) {
+        if (info.error != 0) {
+            target.status = Failure(path, info.error);
         }
         return target;  // a new file
     }
-    if (S_ISLNK(info.st_mode)) {
+    if (info.kind == Kind::SymbolicLink) {
         // The file the link names is replaced, not the link; a dangling link is replaced itself.
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            target.path = resolved;
-            std::free(resolved);
-            if (::stat(target.path.c_str(), &info) != 0) {
-                target.status = Failure(path, errno);
+        const platform::ResolvedPath resolved = platform::ResolveLinks(path);
+        if (resolved.error == 0) {
+            target.path = resolved.path;
+            info = platform::InspectPath(target.path);
+            if (info.kind == Kind::Missing) {
+                target.status = Failure(path, info.error != 0 ? info.error : ENOENT);
                 return target;
             }
-        } else if (errno == ENOENT) {
+        } else if (resolved.error == ENOENT) {
             return target;
         } else {
-            target.status = Failure(path, errno);
+            target.status = Failure(path, resolved.error);
             return target;
         }
     }
-    if (S_ISDIR(info.st_mode)) {
+    if (info.kind == Kind::Folder) {
         target.status = Failure(path, EISDIR);
         return target;
     }
-    if (!S_ISREG(info.st_mode)) {
+    if (info.kind != Kind::RegularFile) {
         target.status = Status::Fail(FileWriteError(path, "it is not a regular file"));
         return target;
     }
     // As a write in place would be: a file the user may not write stays as it is.
-    if (::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0) {
-        target.status = Failure(path, errno);
+    if (const int error = platform::CheckWritable(target.path); error != 0) {
+        target.status = Failure(path, error);
         return target;
     }
     target.exists = true;
-    target.mode = info.st_mode & 07777;
+    target.mode = info.permissions;
     return target;
 }
 
@@ -103,87 +103,61 @@ std::string RandomTag() {
 struct Temporary {
     Status status = Status::Ok();
     std::string path;
-    int fd = -1;
+    platform::FileHandle fd = platform::kNoFile;
 };
 
 // ".<name>.<tag>.tmp" in the target's folder, created new (never an existing file), with the
 // permissions a new file gets (0666 less the umask).
 Temporary CreateTemporaryBeside(const Target& target, const std::string& reportedPath) {
-    const auto slash = target.path.rfind('/');
+    const auto slash = target.path.find_last_of(platform::kPathSeparators);
     const std::string folder =
         slash == std::string::npos ? std::string{} : target.path.substr(0, slash + 1);
     const std::string name =
         slash == std::string::npos ? target.path : target.path.substr(slash + 1);
     Temporary temporary;
+    int error = EEXIST;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         temporary.path =
             folder + "." + Utf8Prefix(name, kKeptNameBytes) + "." + RandomTag() + ".tmp";
-        temporary.fd =
-            ::open(temporary.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (temporary.fd >= 0) {
+        const platform::NewFile file = platform::CreateNewFile(temporary.path);
+        if (file.handle != platform::kNoFile) {
+            temporary.fd = file.handle;
             return temporary;
         }
-        if (errno != EEXIST) {
+        error = file.error;
+        if (error != EEXIST) {
             break;
         }
     }
-    temporary.status = Failure(reportedPath, errno);
+    temporary.status = Failure(reportedPath, error);
     temporary.path.clear();
     return temporary;
-}
-
-// 0, or the error of the write that failed.
-int WriteAll(int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
-        }
-        if (written == 0) {
-            return EIO;
-        }
-        done += static_cast<std::size_t>(written);
-    }
-    return 0;
 }
 
 // Durability of the rename itself. The file is already in place, so a folder that cannot be
 // synced is not a failure of the write.
 void SyncFolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string{"."} : path.substr(0, slash == 0 ? 1 : slash);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        (void)::fsync(fd);
-        ::close(fd);
-    }
+    const auto slash = path.find_last_of(platform::kPathSeparators);
+    platform::SyncFolder(slash == std::string::npos ? std::string{"."}
+                                                    : path.substr(0, slash == 0 ? 1 : slash));
 }
 
-// Syncs and closes `fd` (the temporary file) and renames the file over the target. Closes
-// `fd` and removes the temporary file on failure.
-Status SyncAndReplace(int fd, const std::string& temporary, const Target& target,
+// Syncs and closes `fd` (the temporary file) and puts the file in place of the target.
+// Closes `fd` and removes the temporary file on failure.
+Status SyncAndReplace(platform::FileHandle fd, const std::string& temporary, const Target& target,
                       const std::string& reportedPath) {
-    int error = 0;
     if (target.exists) {
-        (void)::fchmod(fd, target.mode);  // the replacement keeps the old file's permissions
+        platform::SetPermissions(fd, target.mode);  // the replacement keeps the old permissions
     }
-    // A file system without fsync (EINVAL) still gets the file; anything else is a failure.
-    if (::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP) {
-        error = errno;
+    int error = platform::SyncFile(fd);
+    if (const int closeError = platform::CloseFile(fd); error == 0) {
+        error = closeError;
     }
-    if (::close(fd) != 0 && error == 0 && errno != EINTR) {
-        error = errno;
-    }
-    if (error == 0 && ::rename(temporary.c_str(), target.path.c_str()) != 0) {
-        error = errno;
+    if (error == 0) {
+        error = platform::ReplaceFile(temporary, target.path);
     }
     if (error != 0) {
-        ::unlink(temporary.c_str());
+        platform::RemoveFile(temporary);
         return Failure(reportedPath, error);
     }
     SyncFolderOf(target.path);
@@ -221,7 +195,9 @@ UiText FileWriteDetail(const std::string& path, const UiText& writeError) {
         {ENOENT, {"no such folder", "文件夹不存在"}},
         {ENOTDIR, {"no such folder", "文件夹不存在"}},
         {ENOSPC, {"the disk is full", "磁盘已满"}},
+#ifdef EDQUOT  // not on Windows
         {EDQUOT, {"the disk quota is used up", "磁盘配额已用完"}},
+#endif
         {EFBIG, {"file too large", "文件过大"}},
         {EACCES, {"permission denied", "没有写入权限"}},
         {EPERM, {"permission denied", "没有写入权限"}},
@@ -253,9 +229,10 @@ Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> by
     if (!temporary.status.ok()) {
         return temporary.status;
     }
-    if (const int error = WriteAll(temporary.fd, bytes); error != 0) {
-        ::close(temporary.fd);
-        ::unlink(temporary.path.c_str());
+    if (const int error = platform::WriteAll(temporary.fd, bytes.data(), bytes.size());
+        error != 0) {
+        (void)platform::CloseFile(temporary.fd);
+        platform::RemoveFile(temporary.path);
         return Failure(path, error);
     }
     return SyncAndReplace(temporary.fd, temporary.path, target, path);
@@ -277,7 +254,7 @@ FileReplacement::FileReplacement(const std::string& targetPath) : reportedPath_{
         status_ = temporary.status;
         return;
     }
-    ::close(temporary.fd);  // the library opens it by name
+    (void)platform::CloseFile(temporary.fd);  // the library opens it by name
     target_ = target.path;
     temporary_ = std::move(temporary.path);
     keptMode_ = target.mode;
@@ -286,7 +263,7 @@ FileReplacement::FileReplacement(const std::string& targetPath) : reportedPath_{
 
 FileReplacement::~FileReplacement() {
     if (!temporary_.empty()) {
-        ::unlink(temporary_.c_str());
+        platform::RemoveFile(temporary_);
     }
 }
 
@@ -296,17 +273,16 @@ Status FileReplacement::Commit() {
     }
     const std::string temporary = std::move(temporary_);
     temporary_.clear();
-    const int fd = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return Failure(reportedPath_, error);
+    const platform::NewFile file = platform::OpenForSync(temporary);
+    if (file.handle == platform::kNoFile) {
+        platform::RemoveFile(temporary);
+        return Failure(reportedPath_, file.error);
     }
     Target target;
     target.path = target_;
     target.exists = replacesFile_;
-    target.mode = static_cast<mode_t>(keptMode_);
-    return SyncAndReplace(fd, temporary, target, reportedPath_);
+    target.mode = keptMode_;
+    return SyncAndReplace(file.handle, temporary, target, reportedPath_);
 }
 
 }  // namespace corva

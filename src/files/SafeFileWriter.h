@@ -2,8 +2,8 @@
 // beside the target, which replaces the target only once it is complete on disk. A write that
 // fails leaves an existing file byte for byte as it was and nothing else behind. No Qt.
 //
-// Built on the POSIX calls (open, fsync, rename), so Linux and macOS; another system needs
-// its own replace call here. Paths are UTF-8.
+// The system's own calls (sync, replace) come from platform/FileCalls.h, so the same logic
+// runs on Linux, macOS and Windows. Paths are UTF-8.
 #pragma once
 
 #include <cstdint>

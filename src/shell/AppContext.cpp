@@ -30,6 +30,15 @@ AppContext::AppContext(AppSetup setup)
     session_.SetEventSink(poster_.SessionEventSinkForEngine());
 }
 
+LinkMaker AppContext::BuiltInDemoLinks() {
+    if (!builtInDemo_) {
+        builtInDemo_ = std::make_shared<sim::SimDeviceEnumerator>();
+        builtInDemo_->Plug(kBuiltInDemoPath);
+    }
+    // Shared: a reconnection may ask for a link while the program shuts down.
+    return [devices = builtInDemo_] { return devices->MakeLink(kBuiltInDemoPath); };
+}
+
 AppContext::~AppContext() {
     controller_.reset();  // stops the worker while everything it uses still exists
 }

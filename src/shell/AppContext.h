@@ -31,6 +31,8 @@ enum class DeviceSource {
 
 // The path of the simulated processor plugged in for the demonstration.
 inline constexpr const char* kDemoDevicePath = "demo:processor-1";
+// The built-in simulated processor that the connection chooser offers as "Demo processor".
+inline constexpr const char* kBuiltInDemoPath = "demo:built-in";
 
 struct AppSetup {
     DeviceSource source = DeviceSource::Usb;
@@ -63,6 +65,9 @@ public:
 
     // The simulated devices of the demonstration; null for USB.
     sim::SimDeviceEnumerator* demoDevices() { return demoDevices_; }
+    // Links to the built-in simulated processor, so a user without hardware can try
+    // everything. It is made on first use and keeps its memory while the program runs.
+    LinkMaker BuiltInDemoLinks();
 
     // Set while a firmware update or a factory reset is being started or runs: the window
     // will not close and panels stay open.
@@ -74,6 +79,7 @@ private:
     TuningSession session_;
     std::unique_ptr<DeviceEnumerator> devices_;
     sim::SimDeviceEnumerator* demoDevices_ = nullptr;
+    std::shared_ptr<sim::SimDeviceEnumerator> builtInDemo_;
     std::unique_ptr<InUseMarkers> inUse_;
     // Declared before the controller: the workers it starts post through it until they stop.
     NoticePoster poster_;

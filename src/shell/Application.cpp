@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QLocale>
 #include <QTimer>
 
@@ -40,6 +41,9 @@ int RunProgram(QApplication& app) {
     }
     const AppOptions& options = *parse.options;
     ApplyShellStyle(app);
+    // The installed menu entry and its icon, so the desktop shows the window under them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvadsp.CorvaDsp"));
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("org.corvadsp.CorvaDsp")));
 
     AppSetup setup;
     setup.source = options.demo ? DeviceSource::Demo : DeviceSource::Usb;

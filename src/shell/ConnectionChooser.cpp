@@ -45,6 +45,9 @@ QMenu* ConnectionChooser::BuildMenu() {
     }
     connect(menu->addAction(language.Pick(text::kSerialEntry)), &QAction::triggered, this,
             [this] { OpenSerialDialog(); });
+    menu->addSeparator();
+    connect(menu->addAction(language.Pick(text::kDemoEntry)), &QAction::triggered, this,
+            [this] { connection_.SwitchToDemo(); });
     return menu;
 }
 

@@ -1,6 +1,7 @@
 // The drop-down beside the connect button that picks the link: each free processor on USB,
-// the network (an address dialog remembering the last address) and each serial port found
-// or one typed by name. Choosing an entry replaces whatever connection is open.
+// the network (an address dialog remembering the last address), each serial port found or one
+// typed by name, and the built-in simulated processor. Choosing an entry replaces whatever
+// connection is open.
 #pragma once
 
 #include <QObject>

@@ -90,15 +90,24 @@ void ConnectionDriver::SwitchToUsb(const std::string& path) {
 }
 
 void ConnectionDriver::SwitchToStream(const StreamAddress& address) {
+    SwitchToLink(StreamLinkMaker(address),
+                 address.kind == StreamAddress::Kind::Tcp ? LinkKind::Tcp : LinkKind::Com);
+}
+
+void ConnectionDriver::SwitchToDemo() {
+    // Reached like a processor on USB, so a failure reads as one.
+    SwitchToLink(context_.BuiltInDemoLinks(), LinkKind::Usb);
+}
+
+void ConnectionDriver::SwitchToLink(LinkMaker makeLink, LinkKind kind) {
     if (!MaySwitch()) {
         return;
     }
     Disconnect();
-    const Status status = context_.controller().ConnectStream(StreamLinkMaker(address));
+    const Status status = context_.controller().ConnectStream(std::move(makeLink));
     Refresh();
     if (!status.ok()) {
-        UserMessage message = ConnectionFailureMessage(
-            address.kind == StreamAddress::Kind::Tcp ? LinkKind::Tcp : LinkKind::Com);
+        UserMessage message = ConnectionFailureMessage(kind);
         message.detail = status.message().english;
         Show(message);
     }

@@ -15,6 +15,7 @@
 
 #include "protocol/Notice.h"
 #include "protocol/links/StreamAddress.h"
+#include "transfer/ConnectionController.h"
 #include "transfer/ConnectionMessages.h"
 
 namespace corva::shell {
@@ -45,6 +46,8 @@ public:
     // chosen link is opened; a failure is shown.
     void SwitchToUsb(const std::string& path);
     void SwitchToStream(const StreamAddress& address);
+    // The built-in simulated processor ("Demo processor"), for trying without hardware.
+    void SwitchToDemo();
     // Ends the connection without a message (the close button).
     void Disconnect();
 
@@ -82,6 +85,9 @@ private:
     void Show(const std::optional<UserMessage>& message);
     // False while a firmware update or another long task owns the link.
     bool MaySwitch() const;
+    // Replaces the open connection by a link that `makeLink` makes; a failure is shown as a
+    // connection failure of that kind.
+    void SwitchToLink(LinkMaker makeLink, LinkKind kind);
     void EndStrandedUpdate();
 
     AppContext& context_;

@@ -30,6 +30,7 @@ inline const UiText kConnectionChooserTip{"Connect over USB, the network or a se
                                           "通过 USB、网络或串口连接"};
 inline const UiText kNetworkEntry{"Network...", "网络..."};
 inline const UiText kSerialEntry{"Serial port...", "串口..."};
+inline const UiText kDemoEntry{"Demo processor", "演示处理器"};
 inline const UiText kNetworkTitle{"Network connection", "网络连接"};
 inline const UiText kNetworkPrompt{"Address (HOST or HOST:PORT):", "地址（主机 或 主机:端口）："};
 inline const UiText kNetworkFieldTip{

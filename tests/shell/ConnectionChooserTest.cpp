@@ -1,6 +1,7 @@
-// The connection chooser beside the connect button: its USB entries, the network and serial
-// address dialogs, the remembered network address, and a whole TCP connection to a simulated
-// processor served on loopback. Also the rule that decides when --screenshot may draw.
+// The connection chooser beside the connect button: its USB entries, the built-in demo
+// processor, the network and serial address dialogs, the remembered network address, and a
+// whole TCP connection to a simulated processor served on loopback. Also the rule that
+// decides when --screenshot may draw.
 
 #include <memory>
 
@@ -92,6 +93,25 @@ TEST_F(ConnectionChooserTest, ListsTheFreeProcessorAndTheTypedLinksAndConnectsTo
     // The processor now held is no longer offered.
     std::unique_ptr<QMenu> connectedMenu{chooser().BuildMenu()};
     EXPECT_FALSE(EntryTexts(*connectedMenu).contains(QStringLiteral("USB 1")));
+}
+
+TEST_F(ConnectionChooserTest, DemoProcessorIsOfferedWithoutHardwareAndCanBeChosenAgain) {
+    program.devices().Unplug(kDemoDevicePath);  // nothing on USB
+    std::unique_ptr<QMenu> menu{chooser().BuildMenu()};
+    EXPECT_FALSE(EntryTexts(*menu).contains(QStringLiteral("USB 1")));
+    ASSERT_NE(Entry(*menu, English(text::kDemoEntry)), nullptr);
+
+    Entry(*menu, English(text::kDemoEntry))->trigger();
+    ASSERT_TRUE(program.WaitSynchronised());
+    EXPECT_TRUE(program.messages->shown.empty());
+
+    // Chosen again while connected: the open link is let go first, so the processor is free
+    // to be opened and read anew.
+    std::unique_ptr<QMenu> again{chooser().BuildMenu()};
+    Entry(*again, English(text::kDemoEntry))->trigger();
+    ASSERT_TRUE(program.WaitSynchronised());
+    EXPECT_TRUE(program.messages->shown.empty());
+    program.connection().Disconnect();
 }
 
 TEST_F(ConnectionChooserTest, NetworkDialogOffersTheDefaultAddressFirst) {

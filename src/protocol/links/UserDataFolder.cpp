@@ -1,13 +1,12 @@
 #include "protocol/links/UserDataFolder.h"
 
-#include <QDir>
-#include <QStandardPaths>
+#include "platform/FileCalls.h"
 
 namespace corva {
 
 std::string SnapshotFolder() {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return QDir(data).filePath(QStringLiteral("CorvaDSP/snapshots")).toStdString();
+    const std::string data = platform::UserDataFolder();
+    return data.empty() ? std::string{"CorvaDSP/snapshots"} : data + "/CorvaDSP/snapshots";
 }
 
 }  // namespace corva
