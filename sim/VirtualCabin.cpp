@@ -8,12 +8,13 @@ namespace corva::sim {
 std::complex<double> VirtualCabin::At(int channel, double frequencyHz) const {
     const CabinSpeaker& speaker = speakers.at(static_cast<std::size_t>(channel));
     const double omega = 2.0 * std::numbers::pi * frequencyHz;
-    // Direct sound falls with distance (1 m gives 1); each reflection arrives later.
-    std::complex<double> h =
-        std::polar(1.0 / speaker.distanceM, -omega * speaker.distanceM / kSpeedOfSoundMPerS);
+    // Direct sound falls with distance (at 1 m the microphone's gain); reflections come later.
+    std::complex<double> h = std::polar(microphoneGain / speaker.distanceM,
+                                        -omega * speaker.distanceM / kSpeedOfSoundMPerS);
     for (const Reflection& r : speaker.reflections) {
         const double pathM = speaker.distanceM + r.extraPathM;
-        h += std::polar(r.gain / speaker.distanceM, -omega * pathM / kSpeedOfSoundMPerS);
+        h += std::polar(microphoneGain * r.gain / speaker.distanceM,
+                        -omega * pathM / kSpeedOfSoundMPerS);
     }
     // Each mode as an analog peaking resonance: 1 far from it, its gain at its centre.
     for (const CabinMode& mode : modes) {

@@ -34,6 +34,7 @@ struct CabinMode {
 struct VirtualCabin {
     std::array<CabinSpeaker, kOutputChannelCount> speakers{};
     std::vector<CabinMode> modes;
+    double microphoneGain = 0.3;  // a speaker at 1 m reaches the input 10.5 dB below its level
     double noiseRms = 1e-4;       // at the microphone, full scale 1
     std::uint64_t noiseSeed = 1;  // the same seed gives the same noise
     int latencySamples = 256;     // of the sound card's path, before everything else
