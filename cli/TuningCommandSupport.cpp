@@ -66,11 +66,11 @@ TuningArguments ParseTuningArguments(const std::vector<std::string>& args,
     return parsed;
 }
 
-namespace {
-
 UiText ProtectedRefusal() {
     return {"The tuning is protected: unlock it before editing.", "音效已加密：请先解锁再编辑。"};
 }
+
+namespace {
 
 ExitCode OnFile(CliDevice& device, const TuningArguments& arguments, const TuningWork& work) {
     const std::string& path = arguments.file;

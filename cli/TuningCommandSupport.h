@@ -41,6 +41,9 @@ TuningArguments ParseTuningArguments(const std::vector<std::string>& args,
 using TuningWork = std::function<ExitCode(TuningSession& session, bool apply, std::string& report)>;
 ExitCode RunOnTuning(CliDevice& device, const TuningArguments& arguments, const TuningWork& work);
 
+// The refusal of an edit while the tuning is protected.
+UiText ProtectedRefusal();
+
 // Rounded for reports: 2 decimals.
 double Rounded(double value, int decimals = 2);
 
