@@ -19,6 +19,10 @@ void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 // The stream ends this long after the recording should have been complete.
 constexpr int kStreamSlackMs = 5000;
+// Silence played first: sound servers drop or fade the first buffers of a new stream. The
+// recording of that time is dropped too, so both still start with the first sample asked to
+// be played (the sound card's clock is the same for both).
+constexpr double kLeadInS = 0.5;
 
 UiText PortAudioError(const char* what, PaError error) {
     const std::string text = Pa_GetErrorText(error);
@@ -148,15 +152,18 @@ DuplexResult PortAudioSystem::PlayAndRecord(const DuplexRequest& request) {
                               "没有唯一匹配“" + name + "”的音频设备。"}),
                 {}};
     }
+    const auto leadIn = static_cast<std::size_t>(kLeadInS * request.sampleRateHz);
+    std::vector<double> play(leadIn, 0.0);
+    play.insert(play.end(), request.play.begin(), request.play.end());
     Run run;
-    run.play = &request.play;
-    run.recorded.assign(static_cast<std::size_t>(std::max(0, request.recordSamples)), 0.0);
+    run.play = &play;
+    run.recorded.assign(leadIn + static_cast<std::size_t>(std::max(0, request.recordSamples)), 0.0);
     run.outputChannels = std::min(2, Pa_GetDeviceInfo(output)->maxOutputChannels);
     run.inputChannels = 1;
     PaStreamParameters in{input, run.inputChannels, paFloat32,
-                          Pa_GetDeviceInfo(input)->defaultLowInputLatency, nullptr};
+                          Pa_GetDeviceInfo(input)->defaultHighInputLatency, nullptr};
     PaStreamParameters out{output, run.outputChannels, paFloat32,
-                           Pa_GetDeviceInfo(output)->defaultLowOutputLatency, nullptr};
+                           Pa_GetDeviceInfo(output)->defaultHighOutputLatency, nullptr};
     PaStream* stream = nullptr;
     PaError error = Pa_OpenStream(&stream, &in, &out, request.sampleRateHz,
                                   paFramesPerBufferUnspecified, paClipOff, &Callback, &run);
@@ -169,7 +176,8 @@ DuplexResult PortAudioSystem::PlayAndRecord(const DuplexRequest& request) {
         return {Status::Fail(PortAudioError("The audio stream cannot start", error)), {}};
     }
     const auto limit = std::chrono::milliseconds(
-        static_cast<long long>(1000.0 * request.recordSamples / request.sampleRateHz) +
+        static_cast<long long>(1000.0 * static_cast<double>(run.recorded.size()) /
+                               request.sampleRateHz) +
         kStreamSlackMs);
     bool complete = false;
     {
@@ -183,6 +191,8 @@ DuplexResult PortAudioSystem::PlayAndRecord(const DuplexRequest& request) {
             Status::Fail({"The audio device stopped delivering sound.", "音频设备停止传送声音。"}),
             {}};
     }
+    run.recorded.erase(run.recorded.begin(),
+                       run.recorded.begin() + static_cast<std::ptrdiff_t>(leadIn));
     return {Status::Ok(), std::move(run.recorded)};
 }
 

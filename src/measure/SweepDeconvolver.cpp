@@ -11,10 +11,10 @@ namespace {
 // Below this share of the sweep's strongest bin, the inverse filter stops growing: bins the
 // sweep hardly excites would only amplify noise.
 constexpr double kRegularisation = 1e-7;
-// The low edge: a causal fourth-order Butterworth high-pass at 0.7 times the sweep's start
-// (-0.005 dB at 1.5 times the start). A zero-phase edge would smear low-frequency ringing to
+// The low edge: a causal fourth-order Butterworth high-pass at half the sweep's start
+// (-0.02 dB at the start). A zero-phase edge would smear low-frequency ringing to
 // before the direct sound, where the response window cannot see it.
-constexpr double kLowEdgeRatio = 0.7;
+constexpr double kLowEdgeRatio = 0.5;
 // The high edge: full weight to the sweep's end, none above 1.15 times it (never above 0.48
 // times the rate); its ringing is short enough to stay inside the window.
 constexpr double kHighEdgeRatio = 1.15;
