@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 
 #include "ChannelArgument.h"
@@ -120,6 +121,21 @@ double LargestSpread(const Response& spread) {
     return largest;
 }
 
+// On the processor, unless its tuning is protected: `work` gets the sound devices, and Ctrl-C
+// asks it to stop.
+ExitCode WithAudioRun(CliDevice& device,
+                      const std::function<ExitCode(audio::AudioSystem& audio)>& work) {
+    return WithProcessor(device, [&] {
+        if (TuningProtected(device)) {
+            device.PrintError(ProtectedRefusal());
+            return kRefused;
+        }
+        const auto audio = device.MakeAudio();
+        const InterruptScope interrupts;
+        return work(*audio);
+    });
+}
+
 ExitCode ReportEnd(CliDevice& device, MeasureEnd end, const Status& status, bool restored) {
     if (!restored) {
         device.PrintError({"The processor's mute state could not be put back: check the mutes.",
@@ -221,30 +237,17 @@ ExitCode RunMeasure(CliDevice& device, const CliOptions& options) {
         }
         request.channels.push_back(*channel);
     }
-    if (const auto smooth = arguments.Value("--smooth")) {
-        const auto fraction = ParseInteger(*smooth);
-        if (!fraction || *fraction < 1 || *fraction > 48) {
-            return UsageError(device,
-                              {"--smooth takes N = 1..48 for 1/N-octave smoothing",
-                               "--smooth 取值 N = 1..48（1/N 倍频程平滑）"},
-                              *smooth);
-        }
-        request.smoothingFraction = *fraction;
+    if (const auto refused = ReadSmoothing(device, arguments, request.smoothingFraction)) {
+        return *refused;
     }
     const std::string outDir = arguments.Value("--out").value_or("");
     if (!outDir.empty() && !std::filesystem::is_directory(outDir)) {
         return UsageError(device, {"--out takes an existing folder", "--out 需要已有的文件夹"},
                           outDir);
     }
-    return WithProcessor(device, [&] {
-        if (TuningProtected(device)) {
-            device.PrintError(ProtectedRefusal());
-            return kRefused;
-        }
-        const auto audio = device.MakeAudio();
-        const InterruptScope interrupts;
+    return WithAudioRun(device, [&](audio::AudioSystem& audio) {
         const MeasureOutcome outcome =
-            MeasureChannels(device.session(), *audio, request, HooksFor(device));
+            MeasureChannels(device.session(), audio, request, HooksFor(device));
         if (outcome.end != MeasureEnd::Done || !outcome.muteStateRestored) {
             return ReportEnd(device, outcome.end, outcome.status, outcome.muteStateRestored);
         }
@@ -370,15 +373,9 @@ ExitCode RunCalibrate(CliDevice& device, const CliOptions& options) {
             request.target = tuning::ResampleToGrid(file.points);
         }
     }
-    return WithProcessor(device, [&] {
-        if (TuningProtected(device)) {
-            device.PrintError(ProtectedRefusal());
-            return kRefused;
-        }
-        const auto audio = device.MakeAudio();
-        const InterruptScope interrupts;
+    return WithAudioRun(device, [&](audio::AudioSystem& audio) {
         const CalibrationOutcome outcome =
-            CalibrateCar(device.session(), *audio, request, HooksFor(device));
+            CalibrateCar(device.session(), audio, request, HooksFor(device));
         if (outcome.end == CalibrationEnd::Failed || outcome.end == CalibrationEnd::Cancelled) {
             return ReportEnd(
                 device,

@@ -194,7 +194,6 @@ LocaleNumber ParseLocaleNumber(std::string_view word, DecimalMark mark) {
     if (hasPoint && hasComma) {
         return {Read(shape, body.rfind('.') > body.rfind(',') ? '.' : ','), false};
     }
-    const bool groupedPoint = hasPoint && IsGrouped(body, '.');
     const bool groupedComma = hasComma && IsGrouped(body, ',');
     switch (mark) {
         case DecimalMark::Point:
@@ -207,9 +206,7 @@ LocaleNumber ParseLocaleNumber(std::string_view word, DecimalMark mark) {
             }
             return {Read(shape, hasComma ? ',' : '.'), false};
         case DecimalMark::Mixed:
-            if (groupedPoint || groupedComma) {
-                return {std::nullopt, true};
-            }
+            // Both marks serve as decimals here, so neither groups thousands.
             return {Read(shape, hasComma ? ',' : '.'), false};
     }
     return {};

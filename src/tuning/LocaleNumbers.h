@@ -13,7 +13,7 @@ enum class DecimalMark {
     Unknown,  // nothing says: a point is decimal, a comma grouping thousands is ambiguous
     Point,
     Comma,
-    Mixed,  // both seen: only numbers that show their own mark can be read
+    Mixed,  // both seen as decimals: neither groups thousands
 };
 
 // What the numbers among `words` show about the decimal mark (units after the digits, such as

@@ -5,7 +5,11 @@
 #include <cmath>
 #include <functional>
 
+#include <filesystem>
+
 #include "measure/ImpulseAnalysis.h"
+#include "measure/NoiseAnalyser.h"
+#include "measure/PinkNoise.h"
 #include "measure/SweepAnalysis.h"
 #include "model/ChannelEditor.h"
 #include "sim/FactoryImage.h"
@@ -15,6 +19,22 @@ namespace corva::measure {
 namespace {
 
 constexpr double kDelayStepMs = 1.0 / 48.0;
+
+// The true response of `channel` alone on the bins of a 131072-point FFT, smoothed to 1/N
+// octave the way measurements are.
+Response TrueLevels(const sim::VirtualCar& car, const ParameterImage& image, int channel,
+                    int fraction) {
+    PowerSpectrum truth;
+    truth.binHz = static_cast<double>(kMeasurementRateHz) / 131072.0;
+    std::vector<double> frequencies(65537);
+    for (std::size_t k = 0; k < frequencies.size(); ++k) {
+        frequencies[k] = static_cast<double>(k) * truth.binHz;
+    }
+    for (const auto& h : car.TrueTransfer(image, channel, frequencies)) {
+        truth.power.push_back(std::norm(h));
+    }
+    return GridLevels(truth, fraction);
+}
 
 // The factory tuning changed by `edit` and with only `channel` sounding.
 ParameterImage SoloImage(int channel, const std::function<void(ChannelEditor&)>& edit) {
@@ -65,17 +85,7 @@ TEST(VirtualCarMeasurement, SweepsRecoverEveryChannelsArrivalAndResponse) {
                 sim::kSpeedOfSoundMPerS +
             delayCode * kDelayStepMs;
 
-        // The true response on the same bins, smoothed the same way.
-        PowerSpectrum truth;
-        truth.binHz = static_cast<double>(kMeasurementRateHz) / 131072.0;
-        std::vector<double> frequencies(65537);
-        for (std::size_t k = 0; k < frequencies.size(); ++k) {
-            frequencies[k] = static_cast<double>(k) * truth.binHz;
-        }
-        for (const auto& h : car.TrueTransfer(image, c, frequencies)) {
-            truth.power.push_back(std::norm(h));
-        }
-        const Response expected = GridLevels(truth, 6);
+        const Response expected = TrueLevels(car, image, c, 6);
         const auto& grid = GridFrequencies();
         for (std::size_t i = 0; i < grid.size(); ++i) {
             if (grid[i] >= 30.0 && grid[i] <= 16000.0) {
@@ -96,6 +106,37 @@ TEST(VirtualCarMeasurement, SweepsRecoverEveryChannelsArrivalAndResponse) {
     RecordProperty("worst_arrival_difference_error_ms", std::to_string(worstArrivalMs));
     std::printf("worst response error %.3f dB, worst arrival difference error %.4f ms\n",
                 worstResponseDb, worstArrivalMs);
+}
+
+TEST(VirtualCarMeasurement, PinkNoiseFromAStickGivesTheMagnitudeWithoutAWire) {
+    // The file for the stick: a 16-bit mono WAV of the repeated period.
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "corva-pink-test.wav").string();
+    ASSERT_TRUE(WritePinkNoiseFile(path, 2.0).ok());
+    EXPECT_EQ(std::filesystem::file_size(path), 44u + 2u * 96000u);
+    std::filesystem::remove(path);
+
+    const std::vector<double> period = MakePinkNoisePeriod();
+    std::vector<double> played;
+    for (int repeat = 0; repeat < 5; ++repeat) {
+        played.insert(played.end(), period.begin(), period.end());
+    }
+    sim::VirtualCar car;
+    const ParameterImage image = SoloImage(2, ShapeChannels);
+    const std::vector<double> heard = car.Play(image, played, static_cast<int>(played.size()));
+    for (const int fraction : {6, 12}) {
+        const Response measured = NoiseResponse(heard, fraction, period);
+        const Response expected = TrueLevels(car, image, 2, fraction);
+        const auto& grid = GridFrequencies();
+        double worst = 0.0;
+        for (std::size_t i = 0; i < grid.size(); ++i) {
+            if (grid[i] >= 30.0 && grid[i] <= 16000.0) {
+                worst = std::max(worst, std::abs(measured[i] - expected[i]));
+            }
+        }
+        std::printf("pink noise, 1/%d octave: worst error %.3f dB\n", fraction, worst);
+        EXPECT_LT(worst, 1.0) << "1/" << fraction << " octave";
+    }
 }
 
 }  // namespace
