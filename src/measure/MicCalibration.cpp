@@ -1,5 +1,7 @@
 #include "measure/MicCalibration.h"
 
+#include <cctype>
+
 #include "tuning/Measurement.h"
 #include "tuning/TextLines.h"
 
