@@ -19,10 +19,11 @@ void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 // The stream ends this long after the recording should have been complete.
 constexpr int kStreamSlackMs = 5000;
-// Silence played first: sound servers drop or fade the first buffers of a new stream. The
-// recording of that time is dropped too, so both still start with the first sample asked to
-// be played (the sound card's clock is the same for both).
-constexpr double kLeadInS = 0.5;
+// Silence played first: sound servers drop the first part of a new stream (on a busy machine
+// for most of a second). The recording of that time is dropped too, so both still start with
+// the first sample asked to be played (the sound card's clock is the same for both).
+constexpr double kLeadInS = 1.0;
+constexpr int kAttempts = 3;
 
 UiText PortAudioError(const char* what, PaError error) {
     const std::string text = Pa_GetErrorText(error);
@@ -76,6 +77,7 @@ struct Run {
     std::mutex mutex;
     std::condition_variable done;
     std::atomic<bool> finished{false};
+    std::atomic<bool> glitched{false};  // samples were lost on the way in or out
 };
 
 int Callback(const void* input, void* output, unsigned long frames, const PaStreamCallbackTimeInfo*,
@@ -144,6 +146,22 @@ DuplexResult PortAudioSystem::PlayAndRecord(const DuplexRequest& request) {
     if (!started_.ok()) {
         return {started_, {}};
     }
+    // A run that lost samples (a busy machine, a sound server catching up) is worthless for a
+    // measurement: it is run again, a few times at most.
+    DuplexResult result;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        bool glitched = false;
+        result = PlayAndRecordOnce(request, glitched);
+        if (!result.status.ok() || !glitched) {
+            return result;
+        }
+    }
+    return {Status::Fail({"The sound card kept losing samples; close other programs and try again.",
+                          "声卡持续丢失采样；请关闭其他程序后重试。"}),
+            {}};
+}
+
+DuplexResult PortAudioSystem::PlayAndRecordOnce(const DuplexRequest& request, bool& glitched) {
     const PaDeviceIndex input = FindDevice(request.inputName, true);
     const PaDeviceIndex output = FindDevice(request.outputName, false);
     if (input == paNoDevice || output == paNoDevice) {
@@ -191,6 +209,7 @@ DuplexResult PortAudioSystem::PlayAndRecord(const DuplexRequest& request) {
             Status::Fail({"The audio device stopped delivering sound.", "音频设备停止传送声音。"}),
             {}};
     }
+    glitched = run.glitched;
     run.recorded.erase(run.recorded.begin(),
                        run.recorded.begin() + static_cast<std::ptrdiff_t>(leadIn));
     return {Status::Ok(), std::move(run.recorded)};

@@ -20,6 +20,8 @@ public:
     DuplexResult PlayAndRecord(const DuplexRequest& request) override;
 
 private:
+    DuplexResult PlayAndRecordOnce(const DuplexRequest& request, bool& glitched);
+
     Status started_ = Status::Ok();
 };
 
