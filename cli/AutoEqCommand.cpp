@@ -8,9 +8,9 @@
 #include "model/ChannelEditor.h"
 #include "tuning/AutoEq.h"
 #include "tuning/Measurement.h"
+#include "tuning/OverlayCurves.h"
 #include "tuning/ProcessorFit.h"
 #include "tuning/TargetCurves.h"
-#include "tuning/OverlayCurves.h"
 
 namespace corva::cli {
 namespace {
@@ -135,15 +135,8 @@ ExitCode RunAutoEq(CliDevice& device, const CliOptions& options) {
         fit.highHz = hz->second;
     }
     int smoothing = 0;
-    if (const auto smooth = arguments.Value("--smooth")) {
-        const auto fraction = ParseInteger(*smooth);
-        if (!fraction || *fraction < 1 || *fraction > 48) {
-            return UsageError(device,
-                              {"--smooth takes N = 1..48 for 1/N-octave smoothing",
-                               "--smooth 取值 N = 1..48（1/N 倍频程平滑）"},
-                              *smooth);
-        }
-        smoothing = *fraction;
+    if (const auto refused = ReadSmoothing(device, arguments, smoothing)) {
+        return *refused;
     }
     if (const Status checked = CheckAutoEqOptions(fit); !checked.ok()) {
         return UsageError(device, checked.message());

@@ -6,12 +6,14 @@
 #include <cstdio>
 #include <set>
 
+#include "audio/PortAudioSystem.h"
 #include "files/SafeFileWriter.h"
 #include "protocol/MemoryInUseMarkers.h"
 #include "protocol/links/HidDeviceEnumerator.h"
 #include "protocol/links/SerialLink.h"
 #include "protocol/links/SettingsInUseMarkers.h"
 #include "protocol/links/TcpLink.h"
+#include "sim/VirtualCarAudio.h"
 
 namespace corva::cli {
 namespace {
@@ -54,6 +56,13 @@ CliDevice::CliDevice(const CliOptions& options, UiLanguage language)
     // Progress arrives through the notice queue: the bar is drawn on the main thread, so a
     // stalled terminal never holds up the transfer worker.
     controller_->command().SetProgressHook(notices_.ProgressSink());
+}
+
+std::unique_ptr<audio::AudioSystem> CliDevice::MakeAudio() {
+    if (simulator_) {
+        return std::make_unique<sim::VirtualCarAudio>(simulator_);
+    }
+    return std::make_unique<audio::PortAudioSystem>();
 }
 
 CliDevice::~CliDevice() {

@@ -13,6 +13,7 @@
 #include "ExitCode.h"
 #include "ProgressLine.h"
 #include "TraceFile.h"
+#include "audio/AudioSystem.h"
 #include "protocol/InUseMarkers.h"
 #include "sim/InProcessLink.h"
 #include "transfer/ConnectionController.h"
@@ -49,6 +50,9 @@ public:
     }
 
     TuningSession& session() { return session_; }
+    // The sound devices for measuring: the virtual car of the simulated processor with --sim,
+    // the sound cards otherwise.
+    std::unique_ptr<audio::AudioSystem> MakeAudio();
     ConnectionController& controller() { return *controller_; }
     // A message raised while running (a link failure), already printed.
     bool failed() const { return failed_; }

@@ -1,9 +1,12 @@
 #include "ImportEqCommand.h"
 
+#include <algorithm>
+
 #include "ChannelArgument.h"
 #include "CommandSupport.h"
 #include "TuningCommandSupport.h"
 #include "TuningReportText.h"
+#include "dsp/values/BandCodes.h"
 #include "dsp/values/NumberText.h"
 #include "model/ChannelEditor.h"
 #include "tuning/FilterImport.h"
@@ -83,9 +86,7 @@ std::string TextReport(const FilterImport& plan, int channel, bool applied, UiLa
     }
     const std::string bands = std::to_string(plan.bandsUsed);
     const std::string deviation = detail::FixedText(plan.largestDeviationDb, 2);
-    if (plan.refused) {
-        report += name + " " + plan.refusal.In(language) + "\n";
-    } else {
+    if (!plan.refused) {
         report +=
             UiText{name + " " + bands + " band(s) " + (applied ? "applied" : "planned (dry run)") +
                        ", largest deviation " + deviation + " dB",
@@ -121,6 +122,9 @@ std::string JsonReport(const FilterImport& plan, int channel, bool applied, bool
         cJSON_AddStringToObject(item, "outcome", OutcomeKey(entry.outcome));
         if (entry.outcome == ImportOutcome::Applied) {
             cJSON_AddNumberToObject(item, "deviation_db", Rounded(entry.deviationDb));
+            if (entry.gainLimited) {
+                cJSON_AddBoolToObject(item, "gain_limited", true);
+            }
             if (entry.target == ImportTarget::Band) {
                 cJSON_AddStringToObject(item, "target", "band");
                 cJSON_AddNumberToObject(item, "band", entry.band + 1);
@@ -137,6 +141,40 @@ std::string JsonReport(const FilterImport& plan, int channel, bool applied, bool
         cJSON_AddItemToArray(filters, item);
     }
     return PrintAndDelete(root) + "\n";
+}
+
+// One error line per gain the bands cannot reach, and one for a refusal: what was refused and,
+// when only some filters do not fit, how to import the others.
+void PrintWarnings(const CliDevice& device, const FilterImport& plan, int channel,
+                   RestPolicy policy) {
+    const std::string name = ChannelArgumentName(channel);
+    for (const auto& entry : plan.filters) {
+        if (plan.refused || !entry.gainLimited || entry.outcome != ImportOutcome::Applied) {
+            continue;
+        }
+        const std::string line = std::to_string(entry.filter.lineNumber);
+        const std::string wanted = SignedDbText(entry.filter.gainDb);
+        const std::string got = SignedDbText(BandGainDb(entry.bandSetting.gainCode));
+        device.PrintError({name + " line " + line + ": the gain " + wanted +
+                               " dB is beyond the band's range and was limited to " + got + " dB.",
+                           name + " 第 " + line + " 行：增益 " + wanted +
+                               " dB 超出频段范围，已限制为 " + got + " dB。"});
+    }
+    if (!plan.refused) {
+        return;
+    }
+    const bool restWouldApply =
+        policy == RestPolicy::RefuseAll &&
+        std::any_of(plan.filters.begin(), plan.filters.end(), [](const ImportedFilter& entry) {
+            return entry.outcome == ImportOutcome::Applied;
+        });
+    if (restWouldApply) {
+        device.PrintError(
+            {name + " " + plan.refusal.english + " Use --apply-rest to import the others.",
+             name + " " + plan.refusal.chinese + "使用 --apply-rest 可导入其余滤波器。"});
+    } else {
+        device.PrintError({name + " " + plan.refusal.english, name + " " + plan.refusal.chinese});
+    }
 }
 
 }  // namespace
@@ -170,6 +208,7 @@ ExitCode RunImportEq(CliDevice& device, const CliOptions& options) {
                 session.Snapshot().outputs[static_cast<std::size_t>(*channel)];
             const FilterImport plan = PlanFilterImport(file, *channel, current, policy);
             const bool applied = apply && !plan.refused;
+            PrintWarnings(device, plan, *channel, policy);
             if (applied) {
                 ChannelEditor(session).ApplyEqualizer(*channel, plan.settings);
             }

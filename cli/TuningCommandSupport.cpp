@@ -66,11 +66,28 @@ TuningArguments ParseTuningArguments(const std::vector<std::string>& args,
     return parsed;
 }
 
-namespace {
+std::optional<ExitCode> ReadSmoothing(const CliDevice& device, const TuningArguments& arguments,
+                                      int& fraction) {
+    const auto smooth = arguments.Value("--smooth");
+    if (!smooth) {
+        return std::nullopt;
+    }
+    const auto value = ParseInteger(*smooth);
+    if (!value || *value < 1 || *value > 48) {
+        return UsageError(device,
+                          {"--smooth takes N = 1..48 for 1/N-octave smoothing",
+                           "--smooth 取值 N = 1..48（1/N 倍频程平滑）"},
+                          *smooth);
+    }
+    fraction = *value;
+    return std::nullopt;
+}
 
 UiText ProtectedRefusal() {
     return {"The tuning is protected: unlock it before editing.", "音效已加密：请先解锁再编辑。"};
 }
+
+namespace {
 
 ExitCode OnFile(CliDevice& device, const TuningArguments& arguments, const TuningWork& work) {
     const std::string& path = arguments.file;

@@ -41,6 +41,13 @@ TuningArguments ParseTuningArguments(const std::vector<std::string>& args,
 using TuningWork = std::function<ExitCode(TuningSession& session, bool apply, std::string& report)>;
 ExitCode RunOnTuning(CliDevice& device, const TuningArguments& arguments, const TuningWork& work);
 
+// --smooth N (1..48) into `fraction` when given; the usage error's exit code when wrong.
+std::optional<ExitCode> ReadSmoothing(const CliDevice& device, const TuningArguments& arguments,
+                                      int& fraction);
+
+// The refusal of an edit while the tuning is protected.
+UiText ProtectedRefusal();
+
 // Rounded for reports: 2 decimals.
 double Rounded(double value, int decimals = 2);
 

@@ -22,6 +22,7 @@
 #include "LinkCommand.h"
 #include "LoadCommand.h"
 #include "MasterMuteCommand.h"
+#include "MeasureCommands.h"
 #include "MeasuredResponseCommand.h"
 #include "ModeOpenCommand.h"
 #include "ModeSaveCommand.h"
@@ -84,6 +85,9 @@ const std::map<std::string, Command>& Commands() {
         {"align", &RunAlign},
         {"diff", &RunDiff},
         {"snapshots", &RunSnapshots},
+        {"audio-devices", &RunAudioDevices},
+        {"measure", &RunMeasure},
+        {"calibrate", &RunCalibrate},
     };
     return commands;
 }
@@ -114,7 +118,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(DropQtDiagnostics);
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        std::fputs((UsageText() + DiffUsageText() + SnapshotsUsageText()).c_str(), stdout);
+        std::fputs((UsageText() + DiffUsageText() + SnapshotsUsageText() + MeasureUsageText()).c_str(), stdout);
         return kDone;
     }
     const ParsedOptions parsed = ParseCliOptions(arguments);

@@ -499,6 +499,40 @@ private:
     Response sum_{};
 };
 
+// The rise of the result above the measurement (the fixed part plus the bands, as the
+// processor computes them) kept within the boost limit: the band adding most at the highest
+// point loses a gain step until no point is above the limit or no band adds anything there.
+void KeepRiseWithinLimit(std::array<BandSetting, kBands>& bands, const Response& fixedResponse,
+                         double maxBoostDb) {
+    std::array<Response, kBands> curves{};
+    Response rise = fixedResponse;
+    for (std::size_t k = 0; k < bands.size(); ++k) {
+        curves[k] = BandResponse(bands[k]);
+        for (std::size_t i = 0; i < rise.size(); ++i) {
+            rise[i] += curves[k][i];
+        }
+    }
+    while (Highest(rise) > maxBoostDb + kBoostSlackDb) {
+        const auto top =
+            static_cast<std::size_t>(std::max_element(rise.begin(), rise.end()) - rise.begin());
+        std::size_t culprit = 0;
+        for (std::size_t k = 1; k < bands.size(); ++k) {
+            if (curves[k][top] > curves[culprit][top]) {
+                culprit = k;
+            }
+        }
+        if (curves[culprit][top] <= 0.0 || bands[culprit].gainCode <= kBandGainCodeFlat) {
+            return;  // the fixed part alone rises there: no band can be lowered for it
+        }
+        --bands[culprit].gainCode;
+        const Response lowered = BandResponse(bands[culprit]);
+        for (std::size_t i = 0; i < rise.size(); ++i) {
+            rise[i] += lowered[i] - curves[culprit][i];
+        }
+        curves[culprit] = lowered;
+    }
+}
+
 }  // namespace
 
 Status CheckAutoEqOptions(const AutoEqOptions& options) {
@@ -585,6 +619,9 @@ AutoEqResult FitAutoEq(const Response& measurement, const Response& target,
         } else {
             band.frequencyHz = defaults[static_cast<std::size_t>(k)];
         }
+    }
+    KeepRiseWithinLimit(result.bands, fixedResponse, options.maxBoostDb);
+    for (const BandSetting& band : result.bands) {
         if (band.gainCode != kBandGainCodeFlat) {
             ++result.bandsUsed;
         }

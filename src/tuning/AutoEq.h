@@ -15,7 +15,7 @@
 namespace corva::tuning {
 
 struct AutoEqOptions {
-    double maxBoostDb = 6.0;  // no band, and no point of the bands' sum, above this
+    double maxBoostDb = 6.0;  // no point of the result rises more above the measurement
     double maxCutDb = 20.0;   // bands go down to -maxCutDb (at most 20)
     double lowHz = 20.0;      // the fit range
     double highHz = 20000.0;

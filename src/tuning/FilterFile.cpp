@@ -7,6 +7,7 @@
 
 #include "dsp/values/NumberText.h"
 
+#include "tuning/LocaleNumbers.h"
 #include "tuning/TextLines.h"
 
 namespace corva::tuning {
@@ -23,9 +24,10 @@ struct TypeName {
     FileFilterType type;
 };
 
-constexpr std::array<TypeName, 13> kTypeNames{{
+constexpr std::array<TypeName, 14> kTypeNames{{
     {"PK", FileFilterType::Peaking},
     {"PEQ", FileFilterType::Peaking},
+    {"Modal", FileFilterType::Peaking},  // REW's room-mode filter: a peaking filter with Q
     {"LS", FileFilterType::LowShelf},
     {"LSC", FileFilterType::LowShelf},
     {"LSQ", FileFilterType::LowShelf},
@@ -90,7 +92,9 @@ FileFilterType TypeOf(std::string_view text) {
 // A number followed by its unit, either as two words ("12 dB") or one ("12dB").
 struct Reader {
     std::vector<std::string_view> words;
+    DecimalMark mark = DecimalMark::Unknown;
     std::size_t next = 0;
+    std::string ambiguous;  // the last number that could be read two ways
 
     bool done() const { return next >= words.size(); }
     std::string_view peek() const { return done() ? std::string_view{} : words[next]; }
@@ -102,12 +106,12 @@ struct Reader {
         std::string_view word = words[next];
         if (!unit.empty() && word.size() > unit.size() &&
             EqualsNoCase(word.substr(word.size() - unit.size()), unit)) {
-            if (const auto value = ParseDecimal(word.substr(0, word.size() - unit.size()))) {
+            if (const auto value = Parse(word.substr(0, word.size() - unit.size()))) {
                 ++next;
                 return value;
             }
         }
-        const auto value = ParseDecimal(word);
+        const auto value = Parse(word);
         if (!value) {
             return std::nullopt;
         }
@@ -116,6 +120,22 @@ struct Reader {
             ++next;
         }
         return value;
+    }
+
+    std::optional<double> Parse(std::string_view word) {
+        const LocaleNumber number = ParseLocaleNumber(word, mark);
+        if (number.ambiguous) {
+            ambiguous = std::string(word);
+        }
+        return number.value;
+    }
+
+    // The reason a number could not be read: its ambiguity when it had one.
+    std::string Why(std::string_view what) const {
+        if (ambiguous.empty()) {
+            return std::string(what);
+        }
+        return std::string(what) + ": \"" + ambiguous + "\" may use a decimal or a thousands mark";
     }
 };
 
@@ -130,8 +150,10 @@ struct LineResult {
 };
 
 // Everything after "Filter N:".
-LineResult ReadFilterWords(std::string_view body, int lineNumber) {
-    Reader reader{Words(body)};
+LineResult ReadFilterWords(std::string_view body, int lineNumber, DecimalMark fileMark) {
+    Reader reader;
+    reader.words = Words(body);
+    reader.mark = Combined(DecimalMarkOf(reader.words), fileMark);
     FileFilter filter;
     filter.lineNumber = lineNumber;
     const std::string_view state = reader.peek();
@@ -160,7 +182,7 @@ LineResult ReadFilterWords(std::string_view body, int lineNumber) {
         } else if (!word.empty() && !EqualsNoCase(word, "Fc")) {
             const auto slope = reader.Number("dB");
             if (!slope || *slope <= 0.0 || *slope > 48.0) {
-                return {std::nullopt, Unreadable("shelf slope")};
+                return {std::nullopt, Unreadable(reader.Why("shelf slope"))};
             }
             filter.slopeDbPerOctave = slope;
         }
@@ -173,21 +195,21 @@ LineResult ReadFilterWords(std::string_view body, int lineNumber) {
         if (EqualsNoCase(key, "Fc")) {
             const auto value = reader.Number("Hz");
             if (!value || *value < kLowestFilterHz || *value > kHighestFilterHz) {
-                return {std::nullopt, Unreadable("Fc")};
+                return {std::nullopt, Unreadable(reader.Why("Fc"))};
             }
             filter.frequencyHz = *value;
             haveFrequency = true;
         } else if (EqualsNoCase(key, "Gain")) {
             const auto value = reader.Number("dB");
             if (!value || std::abs(*value) > kGainLimitDb) {
-                return {std::nullopt, Unreadable("Gain")};
+                return {std::nullopt, Unreadable(reader.Why("Gain"))};
             }
             filter.gainDb = *value;
             haveGain = true;
         } else if (EqualsNoCase(key, "Q")) {
             const auto value = reader.Number("");
             if (!value || *value < kLowestQ || *value > kHighestQ) {
-                return {std::nullopt, Unreadable("Q")};
+                return {std::nullopt, Unreadable(reader.Why("Q"))};
             }
             filter.q = value;
         } else if (EqualsNoCase(key, "BW")) {
@@ -197,12 +219,13 @@ LineResult ReadFilterWords(std::string_view body, int lineNumber) {
             }
             const auto octaves = reader.Number("");
             if (!octaves || *octaves <= 0.0 || *octaves > 10.0) {
-                return {std::nullopt, Unreadable("BW")};
+                return {std::nullopt, Unreadable(reader.Why("BW"))};
             }
             const double power = std::exp2(*octaves);
             filter.q = std::sqrt(power) / (power - 1.0);
-        } else if (filter.type == FileFilterType::Other) {
-            // Parameters of types the processor cannot do are not needed.
+        } else if (filter.type == FileFilterType::Other || EqualsNoCase(filter.typeText, "Modal")) {
+            // Parameters of types the processor cannot do are not needed, nor the decay
+            // target REW writes after a room-mode filter.
             continue;
         } else {
             return {std::nullopt, Unreadable("\"" + std::string(key) + "\"")};
@@ -242,10 +265,29 @@ FilterFileRead Refused(int lineNumber, const UiText& message) {
     return read;
 }
 
+// The decimal mark the numbers of the file's filter and preamp lines show.
+DecimalMark FileDecimalMark(std::string_view text) {
+    std::vector<std::string_view> words;
+    for (const std::string_view raw : SplitLines(text)) {
+        const std::string_view line = Trimmed(raw);
+        const auto colon = line.find(':');
+        if (colon == std::string_view::npos) {
+            continue;
+        }
+        const std::string_view label = Trimmed(line.substr(0, colon));
+        if (IsFilterLabel(label) || EqualsNoCase(label, "Preamp")) {
+            const auto lineWords = Words(line.substr(colon + 1));
+            words.insert(words.end(), lineWords.begin(), lineWords.end());
+        }
+    }
+    return DecimalMarkOf(words);
+}
+
 }  // namespace
 
 FilterFileRead ParseFilterFile(std::string_view text) {
     FilterFileRead read;
+    const DecimalMark fileMark = FileDecimalMark(text);
     std::vector<std::string> channels;
     bool apoLines = false;
     int lineNumber = 0;
@@ -267,7 +309,7 @@ FilterFileRead ParseFilterFile(std::string_view text) {
         const std::string_view body = Trimmed(line.substr(colon + 1));
         if (IsFilterLabel(label)) {
             apoLines = apoLines || EqualsNoCase(label, "Filter");
-            LineResult result = ReadFilterWords(body, lineNumber);
+            LineResult result = ReadFilterWords(body, lineNumber, fileMark);
             if (result.error) {
                 return Refused(lineNumber, *result.error);
             }
@@ -275,8 +317,9 @@ FilterFileRead ParseFilterFile(std::string_view text) {
             read.filters.push_back(std::move(*result.filter));
         } else if (EqualsNoCase(label, "Preamp")) {
             apoLines = true;
-            const auto words = Words(body);
-            Reader reader{words};
+            Reader reader;
+            reader.words = Words(body);
+            reader.mark = Combined(DecimalMarkOf(reader.words), fileMark);
             const auto gain = reader.Number("dB");
             if (!gain || !reader.done() || std::abs(*gain) > kGainLimitDb) {
                 return Refused(lineNumber,

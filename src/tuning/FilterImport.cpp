@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dsp/values/BandCodes.h"
 #include "dsp/values/EntryLimits.h"
 #include "tuning/IdealFilters.h"
 #include "tuning/ProcessorFit.h"
 
 namespace corva::tuning {
 namespace {
+
+constexpr double kGainStepDb = 0.1;
 
 bool HasGain(FileFilterType type) {
     return type == FileFilterType::Peaking || type == FileFilterType::LowShelf ||
@@ -95,8 +98,10 @@ FilterImport PlanFilterImport(const FilterFileRead& file, int channel, const Out
                         : FitShelf(ideal,
                                    filter.type == FileFilterType::LowShelf ? FilterType::LowShelf
                                                                            : FilterType::HighShelf,
-                                   filter.frequencyHz, filter.gainDb, FixedShelfSlope(filter));
+                                   ShelfMidpointHz(filter), filter.gainDb, FixedShelfSlope(filter));
                 entry.target = ImportTarget::Band;
+                entry.gainLimited = std::abs(BandGainDb(fit.band.gainCode) - filter.gainDb) >
+                                    kGainStepDb / 2 + 1e-9;
                 entry.band = nextBand++;
                 entry.bandSetting = fit.band;
                 entry.deviationDb = fit.deviationDb;

@@ -34,6 +34,7 @@ struct ImportedFilter {
     BandSetting bandSetting;
     CrossoverSetting crossoverSetting;
     double deviationDb = 0.0;  // processor's curve against the file's, 20 Hz..20 kHz
+    bool gainLimited = false;  // the file's gain lies beyond the band's range and was limited
     UiText note;               // why it was not applied
 };
 

@@ -1,6 +1,8 @@
 #include "tuning/Measurement.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <cmath>
 
 #include "tuning/TextLines.h"
@@ -46,12 +48,43 @@ MeasurementRead Refused(int lineNumber, UiText message) {
     return {Status::Fail(LinePrefixed(lineNumber, message)), {}};
 }
 
+// A row of column names before the data ("frequency,raw,error,..."): words that start with a
+// letter, the first one a name for frequency.
+bool IsHeaderRow(const std::vector<std::string_view>& columns) {
+    if (columns.empty()) {
+        return false;
+    }
+    for (const auto column : columns) {
+        if (std::isalpha(static_cast<unsigned char>(column.front())) == 0) {
+            return false;
+        }
+    }
+    const std::string_view first = columns.front();
+    return EqualsNoCase(first, "frequency") || EqualsNoCase(first, "freq") ||
+           EqualsNoCase(first, "hz") || EqualsNoCase(first, "freq(hz)") ||
+           EqualsNoCase(first, "frequency(hz)");
+}
+
+// A column quoted in a message: as written when it is plain printable text, otherwise only
+// that the line is not text (raw bytes of a binary file never reach the terminal).
+UiText NotANumber(std::string_view column) {
+    const bool printable =
+        column.size() <= 40 &&
+        std::all_of(column.begin(), column.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+    if (!printable) {
+        return {"the line is not text of numbers.", "该行不是数字文本。"};
+    }
+    return {"\"" + std::string(column) + "\" is not a number.",
+            "“" + std::string(column) + "”不是数字。"};
+}
+
 }  // namespace
 
 MeasurementRead ParseMeasurement(std::string_view text) {
     std::vector<MeasurementPoint> points;
     int audible = 0;
     int lineNumber = 0;
+    bool headerSeen = false;
     for (const std::string_view raw : SplitLines(text)) {
         ++lineNumber;
         const std::string_view line = Trimmed(raw);
@@ -59,35 +92,44 @@ MeasurementRead ParseMeasurement(std::string_view text) {
             continue;
         }
         const auto columns = Columns(line);
+        if (points.empty() && !headerSeen && IsHeaderRow(columns)) {
+            headerSeen = true;
+            continue;
+        }
         if (columns.size() < 2) {
+            if (columns.size() == 1 && !ParseDecimal(columns[0])) {
+                return Refused(lineNumber, NotANumber(columns[0]));
+            }
             return Refused(lineNumber,
                            {"expected a frequency and a level.", "应为频率和电平两列。"});
         }
-        std::vector<double> values;
-        for (const auto column : columns) {
-            const auto value = ParseDecimal(column);
+        // The frequency and the level; further columns (phase, other curves) are not needed.
+        std::array<double, 2> values{};
+        for (std::size_t c = 0; c < values.size(); ++c) {
+            const auto value = ParseDecimal(columns[c]);
             if (!value) {
-                return Refused(lineNumber, {"\"" + std::string(column) + "\" is not a number.",
-                                            "“" + std::string(column) + "”不是数字。"});
+                return Refused(lineNumber, NotANumber(columns[c]));
             }
-            values.push_back(*value);
+            values[c] = *value;
         }
         const double frequencyHz = values[0];
-        if (frequencyHz <= 0.0) {
+        if (frequencyHz < 0.0) {
             return Refused(lineNumber,
                            {"the frequency must be above 0 Hz.", "频率必须大于 0 Hz。"});
-        }
-        if (!points.empty() && frequencyHz <= points.back().frequencyHz) {
-            return Refused(lineNumber, {"the frequencies must increase from line to line.",
-                                        "频率必须逐行递增。"});
         }
         if (std::abs(values[1]) > 1000.0) {
             return Refused(lineNumber,
                            {"the level is not a level in dB.", "电平不是以 dB 表示的值。"});
         }
-        if (frequencyHz >= kLowestAudibleHz && frequencyHz <= kHighestAudibleHz) {
-            ++audible;
+        // Rows outside the audible range (a linear export starts at 0 Hz) are not used.
+        if (frequencyHz < kLowestAudibleHz || frequencyHz > kHighestAudibleHz) {
+            continue;
         }
+        if (!points.empty() && frequencyHz <= points.back().frequencyHz) {
+            return Refused(lineNumber, {"the frequencies must increase from line to line.",
+                                        "频率必须逐行递增。"});
+        }
+        ++audible;
         points.push_back({frequencyHz, values[1]});
     }
     if (audible < 2) {

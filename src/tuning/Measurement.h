@@ -21,12 +21,13 @@ struct MeasurementRead {
     std::vector<MeasurementPoint> points;  // strictly increasing frequencies
 };
 
-// Lines starting with '*' (after blanks) are comments, as are blank lines. Every other line
-// holds the frequency, the level and optionally the phase (and further numeric columns, which
-// are ignored), separated by blanks, tabs, commas or semicolons; a decimal comma is read as a
-// point where commas do not separate the columns. A line that is not numbers, a frequency
-// that is not above the one before, or fewer than two points within 20 Hz..20 kHz refuses
-// the whole text with a message naming the line.
+// Lines starting with '*' (after blanks) are comments, as are blank lines, and one row of
+// column names before the data. Every other line holds the frequency and the level first
+// (further columns are ignored), separated by blanks, tabs, commas or semicolons; a decimal
+// comma is read as a point where commas do not separate the columns. Rows below 20 Hz or
+// above 20 kHz are skipped. A line that is not numbers, a frequency that is not above the one
+// before, or fewer than two points within 20 Hz..20 kHz refuses the whole text with a message
+// naming the line.
 MeasurementRead ParseMeasurement(std::string_view text);
 MeasurementRead ReadMeasurementFile(const std::string& path);
 

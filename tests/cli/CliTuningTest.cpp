@@ -103,7 +103,7 @@ TEST_F(CliTuningTest, ImportEqIntoAPresetFileReportsAndWritesEveryFilter) {
 TEST_F(CliTuningTest, ImportEqRefusesUnsupportedFiltersAndChangesNothing) {
     Write("apo.txt",
           "Preamp: -3 dB\n"
-          "Filter: ON PK Fc 1000 Hz Gain 2 dB Q 1\n"
+          "Filter: ON PK Fc 1000 Hz Gain 24 dB Q 1\n"
           "Filter: ON NO Fc 500 Hz\n");
     const std::string before = Contents(scratch.File("tune.qvms"));
     const CliRun refused = Offline({"import-eq", "apo.txt", "SL", "--file", "tune.qvms"});
@@ -112,13 +112,22 @@ TEST_F(CliTuningTest, ImportEqRefusesUnsupportedFiltersAndChangesNothing) {
         refused.out.find("SL line 3 NO 500 Hz -> not applied: the processor has no NO filter"),
         std::string::npos)
         << refused.out;
-    EXPECT_NE(refused.out.find("nothing was applied"), std::string::npos) << refused.out;
+    // The refusal is one error line that says how to import the others.
+    ASSERT_EQ(refused.ErrLines().size(), 1u) << refused.err;
+    EXPECT_NE(refused.err.find("nothing was applied"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("--apply-rest"), std::string::npos) << refused.err;
     EXPECT_EQ(Contents(scratch.File("tune.qvms")), before);
 
     const CliRun rest =
         Offline({"import-eq", "apo.txt", "SL", "--apply-rest", "--file", "tune.qvms"});
     EXPECT_EQ(rest.exitCode, 0) << rest.err;
     EXPECT_NE(rest.out.find("SL preamp -3.0 dB not applied"), std::string::npos) << rest.out;
+    // A gain beyond the band's range is limited, never silently.
+    ASSERT_EQ(rest.ErrLines().size(), 1u) << rest.err;
+    EXPECT_NE(rest.err.find("SL line 2: the gain +24.0 dB is beyond the band's range and was "
+                            "limited to +20.0 dB."),
+              std::string::npos)
+        << rest.err;
     EXPECT_NE(Contents(scratch.File("tune.qvms")), before);
 
     // A file that is not a filter list: a file error before anything else.
@@ -178,10 +187,10 @@ TEST_F(CliTuningTest, AutoEqOnTheProcessorAppliesTheFitAndADryRunChangesNothing)
 
     const CliRun badRange = Sim({"auto-eq", "fl.txt", "FL", "--range", "10-100000"});
     EXPECT_EQ(badRange.exitCode, 1);
-    Write("broken.txt", "20 1\n10 2\n");
+    Write("broken.txt", "20 1\n100 2\n50 3\n");
     const CliRun broken = Sim({"auto-eq", "broken.txt", "FL"});
     EXPECT_EQ(broken.exitCode, 2);
-    EXPECT_NE(broken.err.find("Line 2: the frequencies must increase"), std::string::npos)
+    EXPECT_NE(broken.err.find("Line 3: the frequencies must increase"), std::string::npos)
         << broken.err;
 }
 

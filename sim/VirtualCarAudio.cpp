@@ -1,0 +1,36 @@
+#include "sim/VirtualCarAudio.h"
+
+namespace corva::sim {
+
+VirtualCarAudio::VirtualCarAudio(std::shared_ptr<SimulatedProcessor> processor, VirtualCabin cabin)
+    : processor_{std::move(processor)}, car_{std::move(cabin)} {}
+
+std::vector<audio::AudioDeviceInfo> VirtualCarAudio::Devices() {
+    return {{kVirtualInputName, 1, 0, kVirtualCarRateHz, true, false},
+            {kVirtualOutputName, 0, 2, kVirtualCarRateHz, false, true}};
+}
+
+audio::DuplexResult VirtualCarAudio::PlayAndRecord(const audio::DuplexRequest& request) {
+    const auto matches = [](const std::string& wanted, const char* own) {
+        return wanted.empty() || wanted == own;
+    };
+    if (!matches(request.inputName, kVirtualInputName) ||
+        !matches(request.outputName, kVirtualOutputName)) {
+        const std::string& name =
+            matches(request.inputName, kVirtualInputName) ? request.outputName : request.inputName;
+        return {Status::Fail({"No single audio device matches \"" + name + "\".",
+                              "没有唯一匹配“" + name + "”的音频设备。"}),
+                {}};
+    }
+    if (request.sampleRateHz != kVirtualCarRateHz) {
+        return {
+            Status::Fail({"The virtual car runs at 48000 Hz only.", "虚拟车辆仅支持 48000 Hz。"}),
+            {}};
+    }
+    ParameterImage image;
+    processor_->WithMemory([&](ParameterImage& memory) { image = memory; });
+    std::lock_guard lock(mutex_);
+    return {Status::Ok(), car_.Play(image, request.play, request.recordSamples)};
+}
+
+}  // namespace corva::sim

@@ -1,0 +1,43 @@
+// Sound in and out for measuring: the devices there are, and one duplex run that plays a
+// signal and records the microphone on the same clock. PortAudio implements it for real
+// sound cards; the simulated processor's virtual car implements it for tests and the demo.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/Status.h"
+
+namespace corva::audio {
+
+struct AudioDeviceInfo {
+    std::string name;
+    int inputChannels = 0;
+    int outputChannels = 0;
+    double defaultRateHz = 48000.0;
+    bool defaultInput = false;
+    bool defaultOutput = false;
+};
+
+struct DuplexRequest {
+    std::string inputName;   // empty: the system's default input
+    std::string outputName;  // empty: the system's default output
+    int sampleRateHz = 48000;
+    std::vector<double> play;  // mono, -1..1; played on every output channel
+    int recordSamples = 0;  // recorded from the input's first channel, from the first sample played
+};
+
+struct DuplexResult {
+    Status status = Status::Ok();
+    std::vector<double> recorded;
+};
+
+class AudioSystem {
+public:
+    virtual ~AudioSystem() = default;
+    virtual std::vector<AudioDeviceInfo> Devices() = 0;
+    // Blocks until the whole recording is in (or fails); a real device takes real time.
+    virtual DuplexResult PlayAndRecord(const DuplexRequest& request) = 0;
+};
+
+}  // namespace corva::audio

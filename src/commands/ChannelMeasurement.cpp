@@ -1,0 +1,106 @@
+#include "commands/ChannelMeasurement.h"
+
+#include <cmath>
+
+#include "commands/SoloMutes.h"
+#include "measure/SweepAnalysis.h"
+
+namespace corva {
+namespace {
+
+constexpr double kTailS = 0.6;
+
+bool Asked(const std::function<bool()>& cancelled) {
+    return cancelled && cancelled();
+}
+
+Status LinkLost() {
+    return Status::Fail({"The connection to the processor was lost during the measurement.",
+                         "测量过程中与处理器的连接中断。"});
+}
+
+Status NoResponse(int channel) {
+    const std::string number = std::to_string(channel + 1);
+    return Status::Fail({"Output " + number + " gave no response at the microphone.",
+                         "输出 " + number + " 在麦克风处没有响应。"});
+}
+
+}  // namespace
+
+int RecordSamplesFor(const measure::SweepSettings& sweep) {
+    return static_cast<int>(std::lround((sweep.durationS + kTailS) * sweep.sampleRateHz));
+}
+
+MeasureOutcome MeasureChannels(TuningSession& session, audio::AudioSystem& audio,
+                               const MeasureRequest& request, const MeasureHooks& hooks) {
+    MeasureOutcome outcome;
+    const int recordSamples = RecordSamplesFor(request.sweep);
+    const measure::SweepDeconvolver deconvolver(request.sweep, recordSamples);
+    SoloMutes mutes(session, hooks.waitUntilSent);
+    const auto finish = [&](MeasureEnd end, Status status) {
+        outcome.end = end;
+        outcome.status = std::move(status);
+        outcome.muteStateRestored = mutes.Restore();
+        return outcome;
+    };
+
+    std::vector<std::vector<Response>> levels(request.channels.size());
+    std::vector<ChannelMeasurement> results(request.channels.size());
+    for (int position = 0; position < request.positions; ++position) {
+        if (position > 0 && hooks.nextPosition && !hooks.nextPosition(position)) {
+            return finish(MeasureEnd::Cancelled, Status::Ok());
+        }
+        for (std::size_t i = 0; i < request.channels.size(); ++i) {
+            const int channel = request.channels[i];
+            if (Asked(hooks.cancelled)) {
+                return finish(MeasureEnd::Cancelled, Status::Ok());
+            }
+            if (!mutes.Solo(channel)) {
+                return finish(MeasureEnd::Failed, LinkLost());
+            }
+            if (hooks.progress) {
+                hooks.progress(channel, position);
+            }
+            audio::DuplexRequest play;
+            play.inputName = request.inputName;
+            play.outputName = request.outputName;
+            play.sampleRateHz = request.sweep.sampleRateHz;
+            play.play = deconvolver.sweep();
+            play.recordSamples = recordSamples;
+            const audio::DuplexResult recorded = audio.PlayAndRecord(play);
+            if (!recorded.status.ok()) {
+                return finish(MeasureEnd::Failed, recorded.status);
+            }
+            ChannelMeasurement& result = results[i];
+            result.channel = channel;
+            const audio::InputLevelReport level = audio::CheckInputLevel(recorded.recorded);
+            if (position == 0 || level.level != audio::InputLevel::Good) {
+                result.level = level;
+            }
+            if (level.level != audio::InputLevel::Good) {
+                return finish(MeasureEnd::Failed, Status::Fail(level.message));
+            }
+            measure::SweepResult analysed =
+                measure::AnalyseSweep(deconvolver, recorded.recorded, request.smoothingFraction);
+            if (!analysed.arrivalMs) {
+                return finish(MeasureEnd::Failed, NoResponse(channel));
+            }
+            result.arrivalMs.push_back(*analysed.arrivalMs);
+            levels[i].push_back(request.microphone
+                                    ? measure::Calibrated(analysed.levelsDb, *request.microphone)
+                                    : analysed.levelsDb);
+        }
+    }
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        results[i].response = measure::PowerAverage(levels[i]);
+        double sum = 0.0;
+        for (const double ms : results[i].arrivalMs) {
+            sum += ms;
+        }
+        results[i].meanArrivalMs = sum / static_cast<double>(results[i].arrivalMs.size());
+    }
+    outcome.channels = std::move(results);
+    return finish(MeasureEnd::Done, Status::Ok());
+}
+
+}  // namespace corva

@@ -1,0 +1,110 @@
+// Measuring and calibrating the virtual car through a connected simulated processor: solo by
+// muting with the mute state put back exactly, alignment by arrival times, the fit to the
+// target as one undo step, and a cancelled run that leaves the processor as it was.
+#include <cmath>
+#include <cstdio>
+
+#include "ConnectedProcessorTest.h"
+#include "commands/OneStepCalibration.h"
+#include "sim/VirtualCarAudio.h"
+#include "tuning/TargetCurves.h"
+
+namespace corva::test {
+namespace {
+
+class CarCalibrationTest : public ConnectedProcessorTest {
+protected:
+    MeasureHooks Hooks() {
+        MeasureHooks hooks;
+        hooks.waitUntilSent = [this] {
+            return engine.PumpUntil([&] { return engine.session.NothingLeftToSend(); }) &&
+                   engine.WaitQueueIdle();
+        };
+        return hooks;
+    }
+
+    CalibrationRequest Request() const {
+        CalibrationRequest request;
+        request.measure.sweep.durationS = 0.5;
+        request.target = tuning::FlatTarget();
+        request.fit.lowHz = 30.0;
+        request.fit.highHz = 16000.0;
+        return request;
+    }
+
+    std::vector<int> OnFlags() {
+        std::vector<int> on;
+        for (const auto& output : engine.session.Snapshot().outputs) {
+            on.push_back(output.on ? 1 : 0);
+        }
+        return on;
+    }
+};
+
+TEST_F(CarCalibrationTest, AlignsAndFitsEveryChannelInOneUndoStepAndKeepsTheMutes) {
+    // A user's tuning to start from: the centre muted, a delay on the left rear.
+    editor.SetMuted(5, true);
+    editor.CommitDelay(2, 40);
+    Settle();
+    const std::vector<int> mutesBefore = OnFlags();
+    const std::size_t stepsBefore = engine.session.engine().history.undoCount();
+
+    sim::VirtualCarAudio audio(processor);
+    const CalibrationOutcome outcome = CalibrateCar(engine.session, audio, Request(), Hooks());
+    ASSERT_EQ(outcome.end, CalibrationEnd::Applied) << outcome.status.message().english;
+    ASSERT_TRUE(outcome.verified);
+    EXPECT_TRUE(outcome.muteStateRestored);
+    Settle();
+    EXPECT_EQ(OnFlags(), mutesBefore);
+    EXPECT_EQ(engine.session.engine().history.undoCount(), stepsBefore + 1);
+
+    const double firstArrival = *outcome.channels[0].arrivalAfterMs;
+    int latest = 0;
+    for (const ChannelCalibration& c : outcome.channels) {
+        std::printf("channel %d: delay %d, rms %.2f -> %.2f dB (predicted %.2f), arrival %.4f ms\n",
+                    c.channel + 1, c.delayCode, c.before.rmsDb, c.after->rmsDb, c.predicted.rmsDb,
+                    *c.arrivalAfterMs);
+        EXPECT_LT(c.after->rmsDb, 1.5) << "channel " << c.channel + 1;
+        EXPECT_LT(c.after->rmsDb, c.before.rmsDb) << "channel " << c.channel + 1;
+        // Every output now arrives within one delay step of the others.
+        EXPECT_NEAR(*c.arrivalAfterMs, firstArrival, 1.0 / 48.0) << "channel " << c.channel + 1;
+        latest = c.delayCode == 0 ? c.channel : latest;
+    }
+    // The farthest speaker (the sub in the boot) gets no delay.
+    EXPECT_EQ(latest, 4);
+    EXPECT_EQ(engine.session.Snapshot().outputs[4].delayCode, 0);
+}
+
+TEST_F(CarCalibrationTest, ACancelledCalibrationLeavesTheProcessorByteIdentical) {
+    editor.SetMuted(1, true);
+    Settle();
+    const Bytes before = LiveOfProcessor();
+    const std::size_t stepsBefore = engine.session.engine().history.undoCount();
+
+    sim::VirtualCarAudio audio(processor);
+    MeasureHooks hooks = Hooks();
+    int sweeps = 0;
+    hooks.progress = [&](int, int) { ++sweeps; };
+    hooks.cancelled = [&] { return sweeps == 3; };
+    const CalibrationOutcome outcome = CalibrateCar(engine.session, audio, Request(), hooks);
+    EXPECT_EQ(outcome.end, CalibrationEnd::Cancelled);
+    EXPECT_TRUE(outcome.muteStateRestored);
+    Settle();
+    EXPECT_EQ(LiveOfProcessor(), before);
+    EXPECT_EQ(engine.session.engine().history.undoCount(), stepsBefore);
+
+    // A sound card that fails mid-run ends it the same way.
+    struct FailingAudio : audio::AudioSystem {
+        std::vector<audio::AudioDeviceInfo> Devices() override { return {}; }
+        audio::DuplexResult PlayAndRecord(const audio::DuplexRequest&) override {
+            return {Status::Fail({"unplugged", "unplugged"}), {}};
+        }
+    } failing;
+    const CalibrationOutcome failed = CalibrateCar(engine.session, failing, Request(), Hooks());
+    EXPECT_EQ(failed.end, CalibrationEnd::Failed);
+    Settle();
+    EXPECT_EQ(LiveOfProcessor(), before);
+}
+
+}  // namespace
+}  // namespace corva::test
