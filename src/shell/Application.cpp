@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QTimer>
 
+#include "controls/AccessibleButtons.h"
 #include "shell/AppContext.h"
 #include "shell/AppOptions.h"
 #include "shell/LanguageSetting.h"
@@ -40,6 +41,7 @@ int RunProgram(QApplication& app) {
     }
     const AppOptions& options = *parse.options;
     ApplyShellStyle(app);
+    controls::InstallAccessibleButtons();
 
     AppSetup setup;
     setup.source = options.demo ? DeviceSource::Demo : DeviceSource::Usb;
