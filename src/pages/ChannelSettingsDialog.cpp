@@ -316,9 +316,11 @@ void ChannelSettingsDialog::SetChannel(int channel, const QString& channelName) 
     if (channel < 0 || channel >= kOutputChannelCount) {
         return;
     }
+    if (channel != channel_) {
+        nameProblem_->hide();  // it was about the other channel's name
+    }
     channel_ = channel;
     channelName_ = channelName;
-    nameProblem_->hide();
     ShowTexts();
     ShowValues();
 }

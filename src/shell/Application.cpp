@@ -8,7 +8,7 @@
 #include <QLocale>
 #include <QTimer>
 
-#include "controls/AccessibleButtons.h"
+#include "controls/AccessibleControls.h"
 #include "shell/AppContext.h"
 #include "shell/AppOptions.h"
 #include "shell/LanguageSetting.h"
@@ -41,7 +41,7 @@ int RunProgram(QApplication& app) {
     }
     const AppOptions& options = *parse.options;
     ApplyShellStyle(app);
-    controls::InstallAccessibleButtons();
+    controls::InstallAccessibleControls();
 
     AppSetup setup;
     setup.source = options.demo ? DeviceSource::Demo : DeviceSource::Usb;
