@@ -32,7 +32,6 @@ ExitCode RunInfo(CliDevice& device, const CliOptions& options) {
         const std::vector<std::string> presets = PresetNames(tuning);
         const std::string link = device.controller().linkDescription();
         if (options.json) {
-            // Protected tuning: the facts outside the channels, then the refusal.
             JsonText json;
             json.Field("version", tuning.versionTag);
             json.Field("link", link);
@@ -43,7 +42,7 @@ ExitCode RunInfo(CliDevice& device, const CliOptions& options) {
                 volume.Field("master_on", tuning.masterOn);
             });
             std::printf("%s\n", json.Text().c_str());
-            return tuning.isProtected ? RefuseProtectedValues(device) : kDone;
+            return kDone;
         }
         const UiLanguage language = device.language();
         const auto line = [language](const char* english, const char* chinese,

@@ -94,17 +94,9 @@ ExitCode WithResponseTuning(CliDevice& device, const std::string& path, const Tu
             device.PrintError(load.status.message(), ReadFailureDetail(path, device.language()));
             return kFileError;
         }
-        if (session.IsProtected()) {
-            return RefuseProtectedValues(device);
-        }
         return work(session);
     }
-    return WithProcessor(device, [&] {
-        if (TuningProtected(device)) {
-            return RefuseProtectedValues(device);
-        }
-        return work(device.session());
-    });
+    return WithProcessor(device, [&] { return work(device.session()); });
 }
 
 }  // namespace corva::cli

@@ -74,12 +74,9 @@ ExitCode RunShow(CliDevice& device, const CliOptions& options) {
             json.Array("presets", PresetNames(tuning));
         }
         std::printf("%s\n", json.Text().c_str());
-        return tuning.isProtected ? RefuseProtectedValues(device) : kDone;
+        return kDone;
     }
     std::fputs(TuningText(tuning, device.language()).c_str(), stdout);
-    if (tuning.isProtected) {
-        return RefuseProtectedValues(device);
-    }
     if (complete) {
         std::printf("%s\n", UiText{"Presets:", "预置："}.In(device.language()).c_str());
         const auto names = PresetNames(tuning);

@@ -217,18 +217,12 @@ ExitCode RunTable(CliDevice& device, const CliOptions& options) {
                               ReadFailureDetail(request->file, device.language()));
             return kFileError;
         }
-        if (session.IsProtected()) {
-            return RefuseProtectedValues(device);
-        }
         ParameterTable table = BuildParameterTable(session, request->unit);
         table.facts = FileReportFacts(session, request->file, load.header);
         return Output(device, options, *request, table);
     }
     return WithProcessor(device, [&] {
         // The delay row shows the current listening position's delays.
-        if (TuningProtected(device)) {
-            return RefuseProtectedValues(device);
-        }
         if (!ReadListeningTable(device)) {
             return kLinkError;
         }

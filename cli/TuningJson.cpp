@@ -91,10 +91,8 @@ void AddTuningFields(JsonText& json, const TuningSnapshot& tuning) {
             return std::vector<int>(row.begin(), row.end());
         });
     });
-    if (!tuning.isProtected) {
-        json.ObjectArray("channels", kOutputChannelCount,
-                         [&](JsonText& channel, int c) { AddChannel(channel, tuning, c); });
-    }
+    json.ObjectArray("channels", kOutputChannelCount,
+                     [&](JsonText& channel, int c) { AddChannel(channel, tuning, c); });
 }
 
 }  // namespace corva::cli

@@ -11,8 +11,8 @@
 
 namespace corva::cli {
 
-// Adds "name", "protected", "positions" and "channels"; protected tuning gets no "channels":
-// its channel values are not handed out.
+// Adds "name", "protected", "positions" and "channels"; protected tuning shows its values as
+// the window does (read-only), only the password stays out.
 void AddTuningFields(JsonText& json, const TuningSnapshot& tuning);
 
 // An output channel's name from its record. Channel 1's name slot also carries the protection

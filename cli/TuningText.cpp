@@ -60,9 +60,6 @@ std::string TuningText(const TuningSnapshot& tuning, UiLanguage language) {
                        UiText{"Protected: ", "加密：  "}.In(language) + yesNo.In(language) + "\n" +
                        UiText{"Position:  ", "听音位置："}.In(language) +
                        ListeningPositionName(tuning.positions.current).In(language) + "\n";
-    if (tuning.isProtected) {
-        return text;  // the channel values stay inside
-    }
     for (int channel = 0; channel < kOutputChannelCount; ++channel) {
         text += ChannelText(tuning, channel, language);
     }

@@ -1,5 +1,6 @@
 #include "controls/GlyphButton.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace corva::controls {
@@ -8,6 +9,15 @@ GlyphButton::GlyphButton(Glyph glyph, QWidget* parent) : QAbstractButton(parent)
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
+}
+
+bool GlyphButton::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTipChange &&
+        (accessibleName().isEmpty() || accessibleName() == nameFromTip_)) {
+        nameFromTip_ = toolTip();
+        setAccessibleName(nameFromTip_);
+    }
+    return QAbstractButton::event(event);
 }
 
 void GlyphButton::SetInk(const QColor& ink) {

@@ -1,5 +1,6 @@
 // A small square button that draws a symbol instead of text: minimise, close, or the three
-// dots of a menu. The close glyph turns red under the mouse, as window close buttons do.
+// dots of a menu. The close glyph turns red under the mouse, as window close buttons do. With
+// no text to read, its tooltip is also its accessible name unless a name of its own is given.
 #pragma once
 
 #include <QAbstractButton>
@@ -20,10 +21,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     Glyph glyph_;
     QColor ink_{70, 76, 104};
+    QString nameFromTip_;  // the name last taken from the tooltip
 };
 
 }  // namespace corva::controls

@@ -13,7 +13,6 @@
 namespace corva {
 namespace {
 
-constexpr int kLimiterReleaseCodeMax = 5;
 constexpr int kFirstSubChannel = 4;  // channels 5 and 6 share mute, polarity and delay
 constexpr std::array<std::array<int, 2>, kPairCount> kPairs = {{{0, 1}, {2, 3}, {4, 5}}};
 
@@ -137,6 +136,17 @@ void ChannelEditor::SetBandBandwidthIndex(int channel, int band, int bandwidthIn
     });
 }
 
+int ChannelEditor::SetBandShape(int channel, int band, int type, int shelfSlope) {
+    const auto shape = static_cast<FilterType>(std::clamp(type, 0, kHighestBandType));
+    const int slope = std::clamp(shelfSlope, 0, kHighestShelfSlope);
+    return EditGroup(channel, [&] {
+        for (const int c : GroupOf(channel)) {
+            ApplyBandShape(out(c).eq().Band(band), shape, slope);
+        }
+        return static_cast<int>(out(channel).eq().Band(band).type());
+    });
+}
+
 double ChannelEditor::SetBandQ(int channel, int band, double q) {
     SetBandBandwidthIndex(channel, band, BandwidthIndexForQ(q));
     Lock lock(session_.sendLock);
@@ -241,13 +251,18 @@ void ChannelEditor::ApplyEqualizer(int channel, const EqualizerSettings& setting
     });
 }
 
+// A peaking band has no slope: its stored slope byte stays as it is. An unchanged shape costs
+// no frame.
+void ChannelEditor::ApplyBandShape(ChannelFilter& band, FilterType type, int shelfSlope) {
+    const bool shelf = type != FilterType::Peaking;
+    if (band.type() != type || (shelf && band.slope() != shelfSlope)) {
+        band.SetBandShape(type, shelf ? shelfSlope : band.slope());
+    }
+}
+
 // Only values that differ are touched, so unchanged bands cost no frames.
 void ChannelEditor::ApplyBandSetting(ChannelFilter& band, const BandSetting& setting) {
-    // A peaking band has no slope: its stored slope byte stays as it is.
-    const bool shelf = setting.type != FilterType::Peaking;
-    if (band.type() != setting.type || (shelf && band.slope() != setting.slope)) {
-        band.SetBandShape(setting.type, shelf ? setting.slope : band.slope());
-    }
+    ApplyBandShape(band, setting.type, setting.slope);
     const int frequencyHz = LimitedFrequencyHz(setting.frequencyHz);
     if (band.targetHz() != frequencyHz) {
         band.SetFrequency(frequencyHz, EditOrigin::User);
@@ -522,6 +537,7 @@ int ChannelEditor::SetLimiterThresholdDbu(int channel, double thresholdDbu) {
     const int code = LimiterThresholdCodeForDbu(thresholdDbu);
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         out(channel).SetLimiterThreshold(code);
     }
     RaiseOutputs(static_cast<std::uint8_t>(1u << channel));
@@ -532,6 +548,7 @@ int ChannelEditor::SetLimiterAttackMs(int channel, double attackMs) {
     const int code = LimiterAttackCodeForMs(attackMs);
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         out(channel).SetLimiterAttack(code);
     }
     RaiseOutputs(static_cast<std::uint8_t>(1u << channel));
@@ -539,9 +556,10 @@ int ChannelEditor::SetLimiterAttackMs(int channel, double attackMs) {
 }
 
 int ChannelEditor::SetLimiterRelease(int channel, int releaseCode) {
-    const int code = std::clamp(releaseCode, 0, kLimiterReleaseCodeMax);
+    const int code = std::clamp(releaseCode, 0, kHighestLimiterReleaseCode);
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         out(channel).SetLimiterRelease(code);
     }
     RaiseOutputs(static_cast<std::uint8_t>(1u << channel));
@@ -553,6 +571,7 @@ int ChannelEditor::SetRoutingShare(int channel, int input, double percent) {
     const int limitedInput = std::clamp(input, 1, kRoutingInputs);
     {
         Lock lock(session_.sendLock);
+        const UndoStepWhileLocked step(session_);
         out(channel).SetRoutingShare(limitedInput, share);
         const auto block = session_.image.Block(0, BlockType::Output, channel);
         block[static_cast<std::size_t>(output_block::kRoutingSlot) * kSlotSize +

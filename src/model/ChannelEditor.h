@@ -44,6 +44,10 @@ public:
     // The typed-Q rule: the nearest bandwidth step whose Q is not above it; returns that Q.
     double SetBandQ(int channel, int band, double q);
     void SetBandBandwidthIndex(int channel, int band, int bandwidthIndex);
+    // The band's type (0 peaking, 1 low shelf, 2 high shelf) and, for a shelf, its slope
+    // (0 = 6 dB/oct, 1 = 12 dB/oct), both limited; a peaking band keeps its stored slope.
+    // Returns the type as set.
+    int SetBandShape(int channel, int band, int type, int shelfSlope);
     // Toggles the band's bypass; returns whether every band of the channel is now bypassed.
     bool ToggleBandBypass(int channel, int band);
     // Asks for a bypass state; a band at 0 dB stays bypassed whatever is asked. Returns the
@@ -152,6 +156,7 @@ private:
     std::vector<int> GroupOf(int channel) const;  // the channel, then its linked channels
     void CopyBandToLinked(int channel, int band);
     static void ApplyBandSetting(ChannelFilter& band, const BandSetting& setting);
+    static void ApplyBandShape(ChannelFilter& band, FilterType type, int shelfSlope);
     void ApplyCrossoverSetting(ChannelFilter& filter, const CrossoverSetting& setting);
     void SendChannelBlockMutedLocked(int channel);
     void CopyChannelLocked(int source, int target);

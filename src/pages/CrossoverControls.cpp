@@ -100,11 +100,19 @@ void CrossoverControls::BuildRow(CrossoverFilter filter, int gridRow) {
             });
     connect(row.frequency, &controls::ValueField::ValueStepped, this,
             [this, filter](double frequencyHz) { CommitFrequency(filter, frequencyHz); });
-    connect(row.kind, &QComboBox::activated, this, [this, filter](int index) {
+    // Any change of the entry takes effect (mouse, keyboard or a screen reader's choice);
+    // refreshes from the model block the signal.
+    connect(row.kind, &QComboBox::currentIndexChanged, this, [this, filter](int index) {
+        if (index < 0) {
+            return;
+        }
         editor_.SetCrossoverKind(channel_, filter, Row(filter).kind->itemData(index).toInt());
         emit Edited();
     });
-    connect(row.slope, &QComboBox::activated, this, [this, filter](int index) {
+    connect(row.slope, &QComboBox::currentIndexChanged, this, [this, filter](int index) {
+        if (index < 0) {
+            return;
+        }
         editor_.SetCrossoverSlope(channel_, filter, Row(filter).slope->itemData(index).toInt(),
                                   CrossoverEditor::FullPage);
         emit Edited();

@@ -76,7 +76,7 @@ DelayPanel::DelayPanel(ChannelEditor& editor, QWidget* parent)
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    connect(unitList_, &QComboBox::activated, this, [this](int index) {
+    connect(unitList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         SetUnit(static_cast<DelayUnit>(unitList_->itemData(index).toInt()));
     });
     ShowTexts();

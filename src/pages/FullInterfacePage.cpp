@@ -12,7 +12,10 @@
 #include <QVBoxLayout>
 
 #include "controls/ValueField.h"
+#include "pages/ChannelSettingsDialog.h"
+#include "pages/ChannelSettingsTexts.h"
 #include "pages/ChannelStrip.h"
+#include "pages/CompactGainsRow.h"
 #include "pages/CrossoverControls.h"
 #include "pages/DelayPanel.h"
 #include "pages/EqEditorPanel.h"
@@ -74,9 +77,10 @@ QPushButton* LowerAreaButton(QWidget* parent) {
 }
 
 const UiText kLockedNotice{
-    "The tuning is protected: its values are hidden. Unlock it with its password "
-    "(More, Unlock) to edit it.",
-    "音效已加密：参数已隐藏。请用密码解锁（更多 → 解锁）后再编辑。"};
+    "The tuning is protected: its values are shown read-only. To edit them, press the padlock "
+    "button \"Locked\" in the top bar (or More, \"Protect or unlock...\") and enter the password.",
+    "音效已加密：参数只读显示。如需编辑，请按顶栏的锁按钮\"已加密\"（或 更多 → "
+    "\"加密或解锁...\"）并输入密码。"};
 
 }  // namespace
 
@@ -89,12 +93,14 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
       lowerButtons_{new QButtonGroup(this)},
       chooserLabel_{new QLabel(this)},
       lockedNotice_{new QLabel(this)},
+      settingsButton_{new QPushButton(this)},
       graph_{new ResponseGraph(session, this)},
       crossover_{new CrossoverControls(editor_, this)},
       delay_{new DelayPanel(editor_, this)},
       volume_{new MainVolumePanel(editor_, this)},
       editorColumn_{new QWidget(this)},
       eqEditor_{new EqEditorPanel(session, editor_, std::move(confirm), this)},
+      gainsRow_{new CompactGainsRow(editor_, this)},
       stripsRow_{new QWidget(this)} {
     setObjectName(QStringLiteral("fullInterfacePage"));
     linkQuestion_ = [this](int pair) {
@@ -155,9 +161,19 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
     lowerAreaButton(LowerArea::ChannelStrips)->setAccessibleName(QStringLiteral("Show channel strips"));
     connect(lowerButtons_, &QButtonGroup::idClicked, this,
             [this](int area) { ShowLowerArea(static_cast<LowerArea>(area)); });
+    settingsButton_->setObjectName(QStringLiteral("channelSettingsButton"));
+    settingsButton_->setAccessibleName(QStringLiteral("Channel settings"));
+    settingsButton_->setFocusPolicy(Qt::StrongFocus);
+    chooser->addWidget(settingsButton_);
+    connect(settingsButton_, &QPushButton::clicked, this, [this] { OpenChannelSettings(); });
+    connect(AltShortcut(Qt::Key_S, this), &QShortcut::activated, this,
+            [this] { OpenChannelSettings(); });
 
     lockedNotice_->setWordWrap(true);
     lockedNotice_->setAlignment(Qt::AlignCenter);
+    lockedNotice_->setObjectName(QStringLiteral("lockedNotice"));
+    lockedNotice_->setStyleSheet(QStringLiteral(
+        "QLabel{background:#fbe3e3;color:#7a1010;border:1px solid #e0a0a0;padding:3px;}"));
     lockedNotice_->hide();
     graph_->setMinimumHeight(kGraphMinimumHeightPx);
 
@@ -173,7 +189,6 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
     auto* middle = new QHBoxLayout;
     middle->setSpacing(10);
     middle->addWidget(graph_, 1);
-    middle->addWidget(lockedNotice_, 1);
     middle->addWidget(editorColumn_);
     middle->addWidget(volume_);
 
@@ -194,11 +209,14 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
     layout->setContentsMargins(10, 6, 10, 6);
     layout->setSpacing(6);
     layout->addLayout(chooser);
+    layout->addWidget(lockedNotice_);
     layout->addLayout(middle, 1);
-    layout->addWidget(eqEditor_, 0, Qt::AlignHCenter);
+    layout->addWidget(gainsRow_);
+    layout->addWidget(eqEditor_);
     layout->addWidget(stripsRow_);
 
     connect(eqEditor_, &EqEditorPanel::Edited, graph_, &ResponseGraph::RefreshFromSession);
+    connect(gainsRow_, &CompactGainsRow::Edited, this, [this] { ShowStrips(session_.Snapshot()); });
     connect(crossover_, &CrossoverControls::Edited, this, [this] {
         const TuningSnapshot snapshot = session_.Snapshot();
         ShowCurrentCrossover(snapshot);
@@ -210,6 +228,11 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
     connect(delay_, &DelayPanel::Edited, this,
             [this] { delay_->Show(session_.Snapshot(), names_); });
     connect(delay_, &DelayPanel::ChannelChosen, this, &FullInterfacePage::SetCurrentChannel);
+    connect(delay_, &DelayPanel::UnitChanged, this, [this](DelayUnit unit) {
+        if (settings_ != nullptr) {
+            settings_->SetDelayUnit(unit);
+        }
+    });
     connect(volume_, &MainVolumePanel::Edited, this,
             [this] { volume_->Show(session_.Snapshot()); });
     lowerAreaButton(LowerArea::EqEditor)->setChecked(true);
@@ -219,6 +242,20 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
 
 QAbstractButton* FullInterfacePage::channelButton(int channel) const {
     return channels_->button(channel);
+}
+
+ChannelSettingsDialog& FullInterfacePage::OpenChannelSettings() {
+    if (settings_ == nullptr) {
+        settings_ = new ChannelSettingsDialog(session_, editor_, this);
+        settings_->SetLanguage(language_);
+        settings_->SetDelayUnit(delay_->unit());
+        settings_->SetChannel(channel_, names_[static_cast<std::size_t>(channel_)]);
+        connect(settings_, &ChannelSettingsDialog::Edited, this, &FullInterfacePage::RefreshAll);
+    }
+    settings_->show();
+    settings_->raise();
+    settings_->activateWindow();
+    return *settings_;
 }
 
 QAbstractButton* FullInterfacePage::lowerAreaButton(LowerArea area) const {
@@ -235,6 +272,9 @@ std::vector<controls::ValueField*> FullInterfacePage::ValueFieldsInRingOrder() c
     fields.push_back(volume_->field());
     for (const ChannelStrip* strip : strips_) {
         fields.push_back(strip->gainField());
+    }
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        fields.push_back(gainsRow_->gainField(c));  // shown instead of the strips with the EQ
     }
     for (controls::ValueField* field : eqEditor_->ValueFieldsInRingOrder()) {
         fields.push_back(field);
@@ -255,6 +295,9 @@ void FullInterfacePage::SetCurrentChannel(int channel) {
     ShowCurrentCrossover(snapshot);
     ShowSelectMarks(snapshot);
     SelectFirstShapingBand(snapshot);
+    if (settings_ != nullptr) {
+        settings_->SetChannel(channel, names_[static_cast<std::size_t>(channel)]);
+    }
 }
 
 void FullInterfacePage::SelectFirstShapingBand(const TuningSnapshot& snapshot) {
@@ -274,14 +317,19 @@ void FullInterfacePage::SetLanguage(UiLanguage language) {
     for (ChannelStrip* strip : strips_) {
         strip->SetLanguage(language);
     }
+    gainsRow_->SetLanguage(language);
+    if (settings_ != nullptr) {
+        settings_->SetLanguage(language);
+    }
     ShowTexts();
 }
 
 void FullInterfacePage::ShowLowerArea(LowerArea area) {
     lowerArea_ = area;
     lowerAreaButton(area)->setChecked(true);
-    eqEditor_->setVisible(editingVisible_ && area == LowerArea::EqEditor);
-    stripsRow_->setVisible(editingVisible_ && area == LowerArea::ChannelStrips);
+    eqEditor_->setVisible(area == LowerArea::EqEditor);
+    gainsRow_->setVisible(area == LowerArea::EqEditor);
+    stripsRow_->setVisible(area == LowerArea::ChannelStrips);
 }
 
 void FullInterfacePage::SetLinkDirectionQuestion(LinkDirectionQuestion question) {
@@ -296,23 +344,21 @@ void FullInterfacePage::TogglePairLink(int pair) {
     RefreshAll();  // a link copies a whole channel: everything may have changed
 }
 
+// Protected tuning stays on screen: values and curves are shown, every control that would
+// change them is disabled, and choosing what to look at (channel, lower area) still works.
 void FullInterfacePage::SetEditingVisible(bool visible) {
     editingVisible_ = visible;
-    graph_->setVisible(visible);
-    editorColumn_->setVisible(visible);
-    for (QAbstractButton* button : channels_->buttons()) {
-        button->setEnabled(visible);
+    graph_->setEnabled(visible);
+    crossover_->setEnabled(visible);
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        delay_->field(c)->setEnabled(visible);
+        strips_.at(static_cast<std::size_t>(c))->setEnabled(visible);
     }
-    for (QAbstractButton* button : lowerButtons_->buttons()) {
-        button->setVisible(visible);
-    }
+    eqEditor_->setEnabled(visible);
+    gainsRow_->setEnabled(visible);
     for (QAbstractButton* link : links_) {
-        link->setVisible(visible);
+        link->setEnabled(visible);
     }
-    for (QShortcut* shortcut : shortcuts_) {
-        shortcut->setEnabled(visible);
-    }
-    ShowLowerArea(lowerArea_);
     lockedNotice_->setVisible(!visible);
 }
 
@@ -375,6 +421,10 @@ void FullInterfacePage::Show(const TuningSnapshot& snapshot) {
     delay_->Show(snapshot, names_);
     volume_->Show(snapshot);
     ShowStrips(snapshot);
+    if (settings_ != nullptr) {
+        settings_->SetChannel(channel_, names_[static_cast<std::size_t>(channel_)]);
+        settings_->Show(snapshot);
+    }
     SetEditingVisible(!snapshot.isProtected);
 }
 
@@ -383,6 +433,7 @@ void FullInterfacePage::ShowStrips(const TuningSnapshot& snapshot) {
         strips_.at(static_cast<std::size_t>(c))
             ->Show(snapshot.outputs[static_cast<std::size_t>(c)], names_[static_cast<std::size_t>(c)]);
     }
+    gainsRow_->Show(snapshot, names_);
     ShowSelectMarks(snapshot);
 }
 
@@ -427,6 +478,8 @@ void FullInterfacePage::ShowTexts() {
     lowerAreaButton(LowerArea::EqEditor)->setToolTip(pick(page_text::kShowEqTip));
     lowerAreaButton(LowerArea::ChannelStrips)->setText(pick(page_text::kShowStrips));
     lowerAreaButton(LowerArea::ChannelStrips)->setToolTip(pick(page_text::kShowStripsTip));
+    settingsButton_->setText(pick(settings_text::kOpenButton));
+    settingsButton_->setToolTip(pick(settings_text::kOpenButtonTip));
     ShowLinkMarks();
     setAccessibleName(language_ == UiLanguage::Chinese ? QStringLiteral("完整界面")
                                                        : QStringLiteral("Full interface page"));

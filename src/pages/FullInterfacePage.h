@@ -1,8 +1,8 @@
 // The full interface page: the channel chooser with the pair link buttons, the output response
 // graph, the current channel's crossover, the delay page and the main volume, and below them
 // either the EQ editor of the current channel or the six channel strips. It reads one snapshot
-// per session change and edits only through the edit API; protected tuning hides the editors
-// and says how to unlock. Alt+1..Alt+6 choose the channel, Alt+E and Alt+C the lower area, and
+// per session change and edits only through the edit API; protected tuning is shown read-only
+// with a line that says how to unlock it. Alt+1..Alt+6 choose the channel, Alt+E and Alt+C the lower area, and
 // linked channels share a mark in the chooser.
 #pragma once
 
@@ -29,7 +29,9 @@ class ValueField;
 
 namespace corva::pages {
 
+class ChannelSettingsDialog;
 class ChannelStrip;
+class CompactGainsRow;
 class CrossoverControls;
 class DelayPanel;
 class EqEditorPanel;
@@ -52,7 +54,8 @@ public:
     void SetCurrentChannel(int channel);
     int currentChannel() const { return channel_; }
     void SetLanguage(UiLanguage language);
-    // Shows the editors, or hides them with the reason while the tuning is protected.
+    // Enables the editors, or disables them (values and curves stay shown) with the reason
+    // while the tuning is protected.
     void SetEditingVisible(bool visible);
     bool editingVisible() const { return editingVisible_; }
 
@@ -65,6 +68,8 @@ public:
 
     ResponseGraph& graph() { return *graph_; }
     EqEditorPanel& eqEditor() { return *eqEditor_; }
+    // The six gains, polarities and mutes in one line over the EQ editor.
+    CompactGainsRow& gainsRow() { return *gainsRow_; }
     CrossoverControls& crossover() { return *crossover_; }
     DelayPanel& delayPanel() { return *delay_; }
     MainVolumePanel& mainVolume() { return *volume_; }
@@ -72,6 +77,10 @@ public:
     QAbstractButton* channelButton(int channel) const;
     QAbstractButton* linkButton(int pair) const { return links_.at(static_cast<std::size_t>(pair)); }
     QAbstractButton* lowerAreaButton(LowerArea area) const;
+    // "Channel settings...": name, limiter, EQ mode, routing, band types and listening
+    // positions of the current channel, in a window of its own (made on first use).
+    QAbstractButton* channelSettingsButton() const { return settingsButton_; }
+    ChannelSettingsDialog& OpenChannelSettings();
     // Every value field of the page in the order the keyboard walks them.
     std::vector<controls::ValueField*> ValueFieldsInRingOrder() const;
 
@@ -105,12 +114,15 @@ private:
     QButtonGroup* lowerButtons_;
     QLabel* chooserLabel_;
     QLabel* lockedNotice_;
+    QAbstractButton* settingsButton_;
+    ChannelSettingsDialog* settings_ = nullptr;
     ResponseGraph* graph_;
     CrossoverControls* crossover_;
     DelayPanel* delay_;
     MainVolumePanel* volume_;
     QWidget* editorColumn_;  // crossover and delay page
     EqEditorPanel* eqEditor_;
+    CompactGainsRow* gainsRow_;
     QWidget* stripsRow_;
     std::array<ChannelStrip*, kOutputChannelCount> strips_{};
     std::array<QAbstractButton*, kPairCount> links_{};

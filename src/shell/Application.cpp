@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QTimer>
 
+#include "controls/AccessibleControls.h"
 #include "shell/AppContext.h"
 #include "shell/AppOptions.h"
 #include "shell/LanguageSetting.h"
@@ -44,6 +45,7 @@ int RunProgram(QApplication& app) {
     // The installed menu entry and its icon, so the desktop shows the window under them.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvadsp.CorvaDsp"));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral("org.corvadsp.CorvaDsp")));
+    controls::InstallAccessibleControls();
 
     AppSetup setup;
     setup.source = options.demo ? DeviceSource::Demo : DeviceSource::Usb;

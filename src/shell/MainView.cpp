@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QVBoxLayout>
 
 #include "controls/ConnectButton.h"
 #include "controls/FlatButton.h"
@@ -41,6 +42,12 @@ MainView::MainView(AppContext& context, QWidget* parent)
       history_{new HistoryControls(context, *connection_, this, pageArea_, topBar_)} {
     setObjectName(QStringLiteral("mainView"));
     topBar_->PlaceHistoryControls(history_);
+    // The page area takes whatever room the window has beyond the top bar.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(topBar_);
+    layout->addWidget(pageArea_, 1);
     setFocusPolicy(Qt::StrongFocus);
 
     connect(topBar_->connectButton(), &QAbstractButton::clicked, this, &MainView::OnConnectClicked);
@@ -87,9 +94,6 @@ MainView::~MainView() {
 
 void MainView::UseFullLayout() {
     panels_->CloseAll();
-    setFixedSize(kFullViewSize);
-    topBar_->setGeometry(0, 0, kFullViewSize.width(), kTopBarHeight);
-    pageArea_->setGeometry(QRect(QPoint(0, kPageAreaTop), kFullPageAreaSize));
     update();
 }
 

@@ -19,8 +19,6 @@ class TopBar;
 class TuningFileActions;
 enum class PanelSlot;
 
-inline constexpr QSize kFullViewSize{1280, 718};
-
 class ConnectionChooser;
 
 class MainView : public QWidget {
@@ -40,7 +38,7 @@ public:
     TuningFileActions& fileActions() { return *fileActions_; }
     HistoryControls& history() { return *history_; }
 
-    // Closes the panels and lays the view out at its full size.
+    // Closes the panels; the view then fills the window with the full layout.
     void UseFullLayout();
 
     // The start-up connection request, handled once the window is on screen; hot-plug

@@ -2,6 +2,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -22,6 +27,8 @@
 #include "shell/ReportWindow.h"
 #include "shell/ShellStyle.h"
 #include "shell/ShellTexts.h"
+#include "shell/SettingsStore.h"
+#include "shell/WindowPlacement.h"
 #include "shell/TopBar.h"
 
 namespace corva::shell {
@@ -35,18 +42,25 @@ MainWindow::MainWindow(AppContext& context)
                              [this](const QString& title) { setWindowTitle(title); });
     setWindowIcon(ProgramIcon());
     setAutoFillBackground(true);
-    PlaceCentred(kCompactWindowSize);
-    view_->move(kVisibleInsetPx, kVisibleInsetPx);
+    setMouseTracking(true);  // the border's cursor shows where a drag resizes
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kResizeBorderPx, kResizeBorderPx, kResizeBorderPx,
+                               kResizeBorderPx);
+    layout->addWidget(view_);
+    setMinimumSize(kMinimumWindowSize);
     connect(view_, &MainView::CloseRequested, this, &QWidget::close);
     connect(view_, &MainView::MinimiseRequested, this, &QWidget::showMinimized);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        // A new display resolution: back to the full size, centred again.
-        connect(screen, &QScreen::geometryChanged, this, [this] {
-            if (fullLayout_) {
-                PlaceCentred(kFullWindowSize);
-            }
-        });
+    // A screen that shrinks or goes away: the window comes back inside what is left.
+    const auto watch = [this](QScreen* screen) {
+        connect(screen, &QScreen::availableGeometryChanged, this, &MainWindow::KeepOnScreen);
+    };
+    for (QScreen* screen : QGuiApplication::screens()) {
+        watch(screen);
     }
+    connect(qApp, &QGuiApplication::screenAdded, this, watch);
+    connect(qApp, &QGuiApplication::screenRemoved, this, [this] {
+        QTimer::singleShot(0, this, &MainWindow::KeepOnScreen);
+    });
     SwitchToFullLayout();
     WireLockAndReport();
     WireMeasurementTools();
@@ -132,22 +146,133 @@ QWidget* MainWindow::OpenForScreenshot(ScreenshotPanel panel) {
 
 void MainWindow::SwitchToFullLayout() {
     view_->UseFullLayout();
-    PlaceCentred(kFullWindowSize);
+    PlaceOnScreen();
     fullLayout_ = true;
 }
 
-void MainWindow::PlaceCentred(QSize size) {
-    setFixedSize(size);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect work = screen->availableGeometry();
-        move(work.center() - QPoint(size.width() / 2, size.height() / 2));
+namespace {
+
+QList<QRect> WorkAreas() {
+    QList<QRect> areas;
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        areas << primary->availableGeometry();  // a first start opens here
+    }
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen()) {
+            areas << screen->availableGeometry();
+        }
+    }
+    return areas;
+}
+
+}  // namespace
+
+void MainWindow::PlaceOnScreen() {
+    const SettingsStore& settings = context_.settings();
+    setGeometry(OpeningRect(settings.WindowRect(), kPreferredWindowSize, minimumSize(),
+                            WorkAreas()));
+    if (settings.WindowMaximised()) {
+        setWindowState(windowState() | Qt::WindowMaximized);
     }
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    setMask(QRegion(
-        rect().adjusted(kVisibleInsetPx, kVisibleInsetPx, -kVisibleInsetPx, -kVisibleInsetPx)));
-    QWidget::resizeEvent(event);
+void MainWindow::KeepOnScreen() {
+    if (isMaximized() || isFullScreen()) {
+        return;  // the platform fits these to the screen itself
+    }
+    const QRect kept = OpeningRect(geometry(), size(), minimumSize(), WorkAreas());
+    if (kept != geometry()) {
+        setGeometry(kept);
+    }
+}
+
+Qt::Edges MainWindow::EdgesAt(QPoint position) const {
+    if (isMaximized()) {
+        return {};
+    }
+    // The corners grab a little more than the border, so they are easy to hit.
+    constexpr int kCornerPx = 12;
+    Qt::Edges edges;
+    const bool nearLeft = position.x() < kCornerPx;
+    const bool nearRight = position.x() >= width() - kCornerPx;
+    const bool nearTop = position.y() < kCornerPx;
+    const bool nearBottom = position.y() >= height() - kCornerPx;
+    const bool onVertical = position.x() < kResizeBorderPx || position.x() >= width() - kResizeBorderPx;
+    const bool onHorizontal =
+        position.y() < kResizeBorderPx || position.y() >= height() - kResizeBorderPx;
+    if (onVertical || (onHorizontal && (nearLeft || nearRight))) {
+        edges |= nearLeft ? Qt::LeftEdge : nearRight ? Qt::RightEdge : Qt::Edges{};
+    }
+    if (onHorizontal || (onVertical && (nearTop || nearBottom))) {
+        edges |= nearTop ? Qt::TopEdge : nearBottom ? Qt::BottomEdge : Qt::Edges{};
+    }
+    return edges;
+}
+
+namespace {
+
+Qt::CursorShape CursorFor(Qt::Edges edges) {
+    const bool horizontal = edges & (Qt::LeftEdge | Qt::RightEdge);
+    const bool vertical = edges & (Qt::TopEdge | Qt::BottomEdge);
+    if (horizontal && vertical) {
+        const bool falling = edges == (Qt::LeftEdge | Qt::TopEdge) ||
+                             edges == (Qt::RightEdge | Qt::BottomEdge);
+        return falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor;
+    }
+    if (horizontal) {
+        return Qt::SizeHorCursor;
+    }
+    return vertical ? Qt::SizeVerCursor : Qt::ArrowCursor;
+}
+
+}  // namespace
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    const Qt::Edges edges = EdgesAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || edges == Qt::Edges{}) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    QWindow* handle = windowHandle();
+    if (handle != nullptr && handle->startSystemResize(edges)) {
+        return;
+    }
+    resizing_ = edges;
+    resizeStart_ = geometry();
+    resizePressGlobal_ = event->globalPosition().toPoint();
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (resizing_ == Qt::Edges{}) {
+        setCursor(CursorFor(EdgesAt(event->position().toPoint())));
+        return;
+    }
+    const QPoint moved = event->globalPosition().toPoint() - resizePressGlobal_;
+    QRect rect = resizeStart_;
+    const QSize least = minimumSize();
+    if (resizing_ & Qt::LeftEdge) {
+        rect.setLeft(std::min(rect.left() + moved.x(), rect.right() + 1 - least.width()));
+    }
+    if (resizing_ & Qt::RightEdge) {
+        rect.setRight(std::max(rect.right() + moved.x(), rect.left() + least.width() - 1));
+    }
+    if (resizing_ & Qt::TopEdge) {
+        rect.setTop(std::min(rect.top() + moved.y(), rect.bottom() + 1 - least.height()));
+    }
+    if (resizing_ & Qt::BottomEdge) {
+        rect.setBottom(std::max(rect.bottom() + moved.y(), rect.top() + least.height() - 1));
+    }
+    setGeometry(rect);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    resizing_ = {};
+    QWidget::mouseReleaseEvent(event);
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), colour::kLine);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -156,6 +281,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    context_.settings().PutWindowPlace(normalGeometry(), isMaximized());
     event->accept();
 }
 

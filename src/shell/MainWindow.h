@@ -1,6 +1,7 @@
-// The program's one window: no caption and no border, the main view inside, 1284 × 722 once
-// the full layout is shown, centred in the screen's work area, with only the rectangle
-// inset by 2 pixels visible.
+// The program's one window: no caption, the main view inside a thin border that resizes it.
+// The top bar moves it and maximises it on a double click; it opens where it was left (kept on
+// a screen that still exists, inside its work area) and never gets smaller than a 1280 × 720
+// work area can hold.
 #pragma once
 
 #include <QPointer>
@@ -18,9 +19,12 @@ class LockCommand;
 class MainView;
 class ReportWindow;
 
-inline constexpr QSize kCompactWindowSize{820, 543};
-inline constexpr QSize kFullWindowSize{1284, 722};
-inline constexpr int kVisibleInsetPx = 2;
+// The smallest window: fits the work area of a 1280 × 720 screen.
+inline constexpr QSize kMinimumWindowSize{1280, 720};
+// The first start's size (limited to the work area).
+inline constexpr QSize kPreferredWindowSize{1440, 810};
+// The border around the view that resizes the window.
+inline constexpr int kResizeBorderPx = 3;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -45,10 +49,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void PlaceCentred(QSize size);
+    // The remembered place, or the preferred size centred, kept inside a work area.
+    void PlaceOnScreen();
+    // Brings the window back inside the work areas after a screen shrank or went away.
+    void KeepOnScreen();
+    Qt::Edges EdgesAt(QPoint position) const;
     void WireLockAndReport();
     void WireMeasurementTools();
     template <class Dialog>
@@ -61,6 +72,10 @@ private:
     QPointer<ImportFiltersDialog> importFilters_;
     QPointer<AlignDialog> align_;
     bool fullLayout_ = false;
+    // A resize by hand where the platform does not resize frameless windows itself.
+    Qt::Edges resizing_;
+    QRect resizeStart_;
+    QPoint resizePressGlobal_;
 };
 
 }  // namespace corva::shell

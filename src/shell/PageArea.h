@@ -14,9 +14,6 @@ namespace corva::shell {
 class AppContext;
 class FocusRing;
 
-inline constexpr int kPageAreaTop = 57;
-inline constexpr QSize kFullPageAreaSize{1280, 661};
-
 class PageArea : public QFrame {
     Q_OBJECT
 

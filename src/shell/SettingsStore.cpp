@@ -128,6 +128,20 @@ void SettingsStore::PutSerialPortName(const QString& name) {
     Open()->setValue(SerialKey(), name.trimmed());
 }
 
+QRect SettingsStore::WindowRect() const {
+    return Open()->value(QStringLiteral("Window/Rect")).toRect();
+}
+
+bool SettingsStore::WindowMaximised() const {
+    return Open()->value(QStringLiteral("Window/Maximised"), false).toBool();
+}
+
+void SettingsStore::PutWindowPlace(const QRect& normalRect, bool maximised) {
+    auto settings = Open();
+    settings->setValue(QStringLiteral("Window/Rect"), normalRect);
+    settings->setValue(QStringLiteral("Window/Maximised"), maximised);
+}
+
 const FirmwareSettings& SettingsStore::ReadFirmwareSettings() {
     auto settings = Open();
     if (!HasGroup(*settings, kFirmwareGroup)) {

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include <QRect>
 #include <QString>
 
 class QSettings;
@@ -68,6 +69,12 @@ public:
     // The serial port name last typed in "Serial port..." (empty before any).
     QString SerialPortName() const;
     void PutSerialPortName(const QString& name);
+
+    // Where the main window was last left: its normal rectangle (empty before the first
+    // close) and whether it was maximised.
+    QRect WindowRect() const;
+    bool WindowMaximised() const;
+    void PutWindowPlace(const QRect& normalRect, bool maximised);
 
 private:
     std::unique_ptr<QSettings> Open() const;

@@ -3,7 +3,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include "controls/ConnectButton.h"
 #include "controls/FlatButton.h"
@@ -187,6 +189,46 @@ void TopBar::ApplyConnectionLook() {
             break;
     }
     connect_->updateGeometry();
+}
+
+void TopBar::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    QWidget* frame = window();
+    if (frame->isMaximized()) {
+        return;  // a maximised window stays put; a double click brings it back
+    }
+    QWindow* handle = frame->windowHandle();
+    if (handle != nullptr && handle->startSystemMove()) {
+        return;
+    }
+    dragOffset_ = event->globalPosition().toPoint() - frame->pos();
+}
+
+void TopBar::mouseMoveEvent(QMouseEvent* event) {
+    if (dragOffset_) {
+        window()->move(event->globalPosition().toPoint() - *dragOffset_);
+    }
+}
+
+void TopBar::mouseReleaseEvent(QMouseEvent* event) {
+    dragOffset_.reset();
+    QWidget::mouseReleaseEvent(event);
+}
+
+void TopBar::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    dragOffset_.reset();
+    QWidget* frame = window();
+    if (frame->isMaximized()) {
+        frame->showNormal();
+    } else {
+        frame->showMaximized();
+    }
 }
 
 void TopBar::paintEvent(QPaintEvent*) {

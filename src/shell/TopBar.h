@@ -1,7 +1,10 @@
 // The bar across the top of the main view: the program's name, the connect button with the
 // link chooser and the connection state, the "More" menu, the settings, save and open buttons,
-// minimise and close.
+// minimise and close. Dragging the bar moves the window; a double click maximises it or puts
+// it back.
 #pragma once
+
+#include <optional>
 
 #include <QWidget>
 
@@ -70,6 +73,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void ApplyConnectionLook();
@@ -88,6 +95,8 @@ private:
     controls::GlyphButton* minimise_;
     controls::GlyphButton* close_;
     QMenu* moreMenu_;
+    // A move by hand where the platform does not move frameless windows itself.
+    std::optional<QPoint> dragOffset_;
 };
 
 }  // namespace corva::shell

@@ -1,12 +1,15 @@
 // The full interface page as one: the channel chooser drives the graph and the editor, session
-// changes refresh every child from one snapshot, and protected tuning hides the editors.
+// changes refresh every child from one snapshot, and protected tuning is shown read-only.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QTest>
 
 #include "controls/ValueField.h"
 #include "pages/EqBandColumn.h"
+#include "pages/CompactGainsRow.h"
+#include "pages/CrossoverControls.h"
 #include "pages/EqEditorPanel.h"
 #include "pages/FullInterfacePage.h"
 #include "pages/ResponseGraph.h"
@@ -73,17 +76,29 @@ TEST_F(FullInterfacePageTest, LinkedChooserButtonsShareAMarkAndNameTheirPartner)
     EXPECT_EQ(page.channelButton(3)->accessibleDescription(), QStringLiteral("未联动"));
 }
 
-TEST_F(FullInterfacePageTest, ProtectedTuningHidesTheEditorsAndSaysWhy) {
+TEST_F(FullInterfacePageTest, ProtectedTuningIsShownReadOnlyAndSaysHowToUnlock) {
     page.show();
     session.engine().protection.isProtected = true;
     page.OnSessionChanged({SessionChange::Protection});
     EXPECT_FALSE(page.editingVisible());
-    EXPECT_FALSE(page.graph().isVisible());
-    EXPECT_FALSE(page.eqEditor().isVisible());
-    EXPECT_FALSE(page.channelButton(1)->isEnabled());
+    // Values and curves stay on screen; nothing that changes them takes input.
+    EXPECT_TRUE(page.graph().isVisible());
+    EXPECT_FALSE(page.graph().isEnabled());
+    EXPECT_TRUE(page.eqEditor().isVisible());
+    EXPECT_FALSE(page.eqEditor().isEnabled());
+    EXPECT_FALSE(page.gainsRow().isEnabled());
+    EXPECT_FALSE(page.crossover().isEnabled());
+    EXPECT_FALSE(page.linkButton(0)->isEnabled());
+    // Looking at another channel is not an edit.
+    EXPECT_TRUE(page.channelButton(1)->isEnabled());
+    const auto* notice = page.findChild<QLabel*>(QStringLiteral("lockedNotice"));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(notice->text().contains(QStringLiteral("\"Protect or unlock...\""))) << notice->text().toStdString();
     session.engine().protection.isProtected = false;
     page.OnSessionChanged({SessionChange::Protection});
-    EXPECT_TRUE(page.eqEditor().isVisible());
+    EXPECT_TRUE(page.eqEditor().isEnabled());
+    EXPECT_FALSE(notice->isVisible());
 }
 
 }  // namespace

@@ -26,7 +26,9 @@
 #include "shell/PanelHost.h"
 #include "shell/SettingPage.h"
 #include "shell/SettingsPanel.h"
+#include "shell/SettingsStore.h"
 #include "shell/TopBar.h"
+#include "shell/WindowPlacement.h"
 
 namespace corva::shell {
 namespace {
@@ -58,17 +60,21 @@ protected:
     Program program;
 };
 
-TEST_F(MainWindowTest, StartsInTheFullLayoutCentredWithAnInsetVisibleRegion) {
+TEST_F(MainWindowTest, StartsInTheFullLayoutInsideTheWorkAreaAndRemembersItsPlace) {
     MainWindow& window = *program.window;
     EXPECT_TRUE(window.fullLayout());
-    EXPECT_EQ(window.size(), QSize(1284, 722));
-    EXPECT_EQ(window.mask().boundingRect(), QRect(2, 2, 1280, 718));
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Corva DSP"));
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_LE((window.geometry().center() - work.center()).manhattanLength(), 2);
-    EXPECT_EQ(program.view().pageArea().geometry(), QRect(0, 57, 1280, 661));
+    EXPECT_EQ(window.geometry(),
+              OpeningRect(QRect(), kPreferredWindowSize, window.minimumSize(), {work}));
+    EXPECT_EQ(program.view().pageArea().geometry().top(), kTopBarHeight);
     EXPECT_EQ(program.view().pageArea().title(), QStringLiteral("Full interface page"));
+    window.setGeometry(QRect(QPoint(40, 30), window.minimumSize() + QSize(100, 50)));
+    window.close();
+    EXPECT_EQ(program.context->settings().WindowRect(),
+              QRect(QPoint(40, 30), window.minimumSize() + QSize(100, 50)));
+    EXPECT_FALSE(program.context->settings().WindowMaximised());
 }
 
 TEST_F(MainWindowTest, TheSettingsButtonTwiceLeavesOnePanelUnderTheButton) {

@@ -10,6 +10,7 @@
 #include "pages/CrossoverControls.h"
 #include "pages/EqBandColumn.h"
 #include "pages/EqEditorPanel.h"
+#include "pages/CompactGainsRow.h"
 #include "pages/FullInterfacePage.h"
 #include "pages/MainVolumePanel.h"
 #include "pages/ResponseGraph.h"
@@ -67,10 +68,14 @@ TEST_F(PageKeyboardTest, RightAndLeftMoveAlongTheRingAndWrapAtBothEnds) {
     QTest::keyClick(last.frequencyField(), Qt::Key_Tab);
     EXPECT_TRUE(FocusReaches(last.qField()));
 
-    // The hidden strips are skipped: from the volume straight to band 1.
+    // The hidden strips are skipped: from the volume to the gains over the EQ, then band 1.
     auto* volume = page().mainVolume().field();
     Focus(volume);
     QTest::keyClick(volume, Qt::Key_Right);
+    EXPECT_TRUE(FocusReaches(page().gainsRow().gainField(0)));
+    auto* lastGain = page().gainsRow().gainField(kOutputChannelCount - 1);
+    Focus(lastGain);
+    QTest::keyClick(lastGain, Qt::Key_Right);
     EXPECT_TRUE(FocusReaches(column(0).gainField()));
 }
 
@@ -111,9 +116,9 @@ TEST_F(PageKeyboardTest, AltDigitsChooseTheChannelAlsoFromAValueField) {
     EXPECT_EQ(page().currentChannel(), 5);
     EXPECT_TRUE(page().channelButton(2)->toolTip().contains(QStringLiteral("Alt+3")));
 
-    page().SetEditingVisible(false);  // protected tuning: nothing to choose
+    page().SetEditingVisible(false);  // protected tuning: still shown channel by channel
     QTest::keyClick(program.window.get(), Qt::Key_1, Qt::AltModifier);
-    EXPECT_EQ(page().currentChannel(), 5);
+    EXPECT_EQ(page().currentChannel(), 0);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // The rest of the full interface page on the demonstration processor: channel strips with
 // linked gains, the delay page's units and sub-pair rule, the crossover controls' order and
 // 6 dB/oct rules, pair linking with the master output held around the copy, the main volume
-// panel, and protected tuning hiding the editors after a full read.
+// panel, and protected tuning shown read-only after a full read.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,6 +19,7 @@
 #include "controls/LatchButton.h"
 #include "controls/ValueField.h"
 #include "controls/VerticalFader.h"
+#include "pages/ChannelSettingsDialog.h"
 #include "pages/ChannelStrip.h"
 #include "pages/CrossoverControls.h"
 #include "pages/DelayPanel.h"
@@ -298,8 +300,9 @@ TEST_F(PageStripsTest, MainVolumeLimitsTypedValuesAndAFaderMoveUnmutes) {
     EXPECT_EQ(volume.field()->text(), QStringLiteral("关闭"));
 }
 
-TEST_F(PageStripsTest, AFullReadOfProtectedTuningHidesTheEditors) {
+TEST_F(PageStripsTest, AFullReadOfProtectedTuningShowsItsValuesWithTheEditorsDisabled) {
     Synchronise();
+    ChannelEditor(session()).SetGainDb(1, -7.5);
     page().ShowLowerArea(LowerArea::ChannelStrips);
     EXPECT_TRUE(page().strip(0).isVisible());
     EXPECT_TRUE(page().delayPanel().isVisible());
@@ -312,12 +315,22 @@ TEST_F(PageStripsTest, AFullReadOfProtectedTuningHidesTheEditors) {
     ASSERT_TRUE(program.WaitSynchronised());
     ASSERT_TRUE(WaitFor([this] { return !page().editingVisible(); }));
 
-    EXPECT_FALSE(page().strip(0).isVisible());
-    EXPECT_FALSE(page().delayPanel().isVisible());
-    EXPECT_FALSE(page().crossover().isVisible());
-    EXPECT_FALSE(page().linkButton(0)->isVisible());
+    // The unscrambled values are on screen; nothing that would change them takes input.
+    EXPECT_TRUE(page().strip(1).isVisible());
+    EXPECT_FALSE(page().strip(1).isEnabled());
+    EXPECT_EQ(page().strip(1).gainField()->text(), QStringLiteral("-7.5dB"));
+    EXPECT_TRUE(page().delayPanel().isVisible());
+    EXPECT_FALSE(page().delayPanel().field(0)->isEnabled());
+    EXPECT_TRUE(page().crossover().isVisible());
+    EXPECT_FALSE(page().crossover().isEnabled());
+    EXPECT_FALSE(page().linkButton(0)->isEnabled());
+    ChannelSettingsDialog& settings = page().OpenChannelSettings();
+    EXPECT_FALSE(settings.editable());
+    EXPECT_FALSE(settings.thresholdBox()->isEnabled());
+    EXPECT_FALSE(settings.bandTypeList(0)->isEnabled());
+    settings.close();
     // The volume stays in reach: it is not part of the tuning.
-    EXPECT_TRUE(page().mainVolume().isVisible());
+    EXPECT_TRUE(page().mainVolume().isEnabledTo(&page()));
 }
 
 TEST_F(PageStripsTest, TheLowerAreaSwitchesFromTheKeyboardAndEveryControlIsNamed) {

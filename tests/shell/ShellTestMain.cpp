@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "controls/AccessibleControls.h"
 #include "shell/ShellStyle.h"
 
 namespace {
@@ -48,5 +49,6 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     corva::shell::ApplyShellStyle(app);
+    corva::controls::InstallAccessibleControls();
     return RUN_ALL_TESTS();
 }

@@ -12,7 +12,7 @@ namespace {
 constexpr int kChannelGainCodeTop = 600;
 constexpr int kLimiterThresholdCodeTop = 360;
 constexpr int kLastTenthsAttackCode = 6;  // codes 0..6 step 0.1 ms from 0.3 ms
-constexpr int kLimiterAttackCodeTop = 106;
+constexpr int kLimiterAttackCodeTop = kHighestLimiterAttackCode;
 constexpr std::array<int, 6> kReleaseFactors = {2, 4, 6, 8, 16, 32};
 
 // Not a number stands for nothing typed; infinities are limited like any other value.
@@ -66,6 +66,11 @@ int LimiterAttackCodeForMs(double attackMs) {
     }
     return std::clamp(static_cast<int>(std::lround(limited)) + kLastTenthsAttackCode,
                       kLastTenthsAttackCode + 1, kLimiterAttackCodeTop);
+}
+
+double LimiterAttackMs(int attackCode) {
+    const int code = std::clamp(attackCode, 0, kLimiterAttackCodeTop);
+    return code <= kLastTenthsAttackCode ? (code + 3) * 0.1 : double(code - kLastTenthsAttackCode);
 }
 
 std::optional<int> LimiterReleaseCodeForFactor(int factor) {

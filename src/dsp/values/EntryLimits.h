@@ -22,6 +22,8 @@ inline constexpr double kShortestLimiterAttackMs = 0.3;
 inline constexpr double kLongestLimiterAttackMs = 100.0;
 inline constexpr int kHighestRoutingShare = 100;  // percent of an input
 inline constexpr int kRoutingInputs = 4;          // the shares the channel object holds
+inline constexpr int kHighestBandType = 2;        // peaking 0, low shelf 1, high shelf 2
+inline constexpr int kHighestShelfSlope = 1;      // 0 = 6 dB/oct, 1 = 12 dB/oct
 
 // Limited to 20..20000 and rounded to whole Hz.
 int LimitedFrequencyHz(double frequencyHz);
@@ -37,10 +39,14 @@ int LimiterThresholdCodeForDbu(double thresholdDbu);
 // Limiter attack code 0..106: 0.3..0.9 ms in 0.1 ms steps (codes 0..6), then 1..100 ms in
 // 1 ms steps (codes 7..106); the nearest step to the limited value.
 int LimiterAttackCodeForMs(double attackMs);
+inline constexpr int kHighestLimiterAttackCode = 106;
+// The attack in ms that a code stands for (the inverse of the steps above).
+double LimiterAttackMs(int attackCode);
 // Limiter release code 0..5 for a release of 2, 4, 6, 8, 16 or 32 times the attack; nothing
 // for any other factor (the processor has no steps between them).
 std::optional<int> LimiterReleaseCodeForFactor(int factor);
 int LimiterReleaseFactor(int releaseCode);
+inline constexpr int kHighestLimiterReleaseCode = 5;  // 32 times the attack
 // A routing share: the percentage limited to 0..100 and rounded.
 int RoutingShareForPercent(double percent);
 
