@@ -1,10 +1,13 @@
 #include "files/SafeFileWriter.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
+#include <ctime>
 #include <cstdlib>
 #include <random>
 #include <system_error>
@@ -16,6 +19,9 @@ namespace {
 // and ".tmp" never push it past the 255 bytes a file name may have.
 constexpr std::size_t kKeptNameBytes = 200;
 constexpr int kNameAttempts = 100;
+constexpr std::size_t kTagSize = 8;
+// A temporary file this old belongs to a write that was killed: no write takes this long.
+constexpr std::time_t kStaleTemporarySeconds = 10 * 60;
 
 std::string Reason(int error) {
     return std::generic_category().message(error);
@@ -89,15 +95,56 @@ std::string Utf8Prefix(const std::string& name, std::size_t limit) {
     return name.substr(0, end);
 }
 
+constexpr char kTagLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+
 std::string RandomTag() {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     thread_local std::mt19937 engine{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    std::string tag(8, ' ');
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kTagLetters - 2);
+    std::string tag(kTagSize, ' ');
     for (char& c : tag) {
-        c = kLetters[pick(engine)];
+        c = kTagLetters[pick(engine)];
     }
     return tag;
+}
+
+// ".<name>.<tag>.tmp", as CreateTemporaryBeside names its files.
+bool IsTemporaryName(const std::string& name) {
+    static const std::string kEnd = ".tmp";
+    const std::size_t least = 1 + 1 + 1 + kTagSize + kEnd.size();
+    if (name.size() < least || name[0] != '.' || name.compare(name.size() - kEnd.size(), kEnd.size(), kEnd) != 0) {
+        return false;
+    }
+    const std::size_t tagAt = name.size() - kEnd.size() - kTagSize;
+    if (name[tagAt - 1] != '.') {
+        return false;
+    }
+    const std::string tag = name.substr(tagAt, kTagSize);
+    return tag.find_first_not_of(kTagLetters) == std::string::npos;
+}
+
+// Temporary files that writes killed between create and rename left in `folder` ("" for the
+// working folder). Only the program's own names and only old ones: a younger one may belong
+// to a write that another run is making right now.
+void RemoveStaleTemporaries(const std::string& folder) {
+    const std::string path = folder.empty() ? std::string{"."} : folder;
+    DIR* listing = ::opendir(path.c_str());
+    if (listing == nullptr) {
+        return;
+    }
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (!IsTemporaryName(name)) {
+            continue;
+        }
+        const std::string file = folder + name;
+        struct stat info {};
+        if (::lstat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            now - info.st_mtime > kStaleTemporarySeconds) {
+            ::unlink(file.c_str());
+        }
+    }
+    ::closedir(listing);
 }
 
 struct Temporary {
@@ -114,6 +161,7 @@ Temporary CreateTemporaryBeside(const Target& target, const std::string& reporte
         slash == std::string::npos ? std::string{} : target.path.substr(0, slash + 1);
     const std::string name =
         slash == std::string::npos ? target.path : target.path.substr(slash + 1);
+    RemoveStaleTemporaries(folder);
     Temporary temporary;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         temporary.path =
@@ -164,10 +212,35 @@ void SyncFolderOf(const std::string& path) {
     }
 }
 
-// Syncs and closes `fd` (the temporary file) and renames the file over the target. Closes
+enum class Publish { Replace, KeepExisting };
+
+// Puts the finished temporary file in the target's place: 0, or the error. Kept apart as the
+// one platform step of the publishing. Without replacing, a hard link takes the name only
+// when it is free (a file system without hard links reserves it with an exclusive create).
+int PutInPlace(const std::string& temporary, const std::string& target, Publish how) {
+    if (how == Publish::Replace) {
+        return ::rename(temporary.c_str(), target.c_str()) == 0 ? 0 : errno;
+    }
+    if (::link(temporary.c_str(), target.c_str()) == 0) {
+        ::unlink(temporary.c_str());
+        return 0;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP) {
+        return errno;
+    }
+    const int reserved = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (reserved < 0) {
+        return errno;
+    }
+    ::close(reserved);
+    return ::rename(temporary.c_str(), target.c_str()) == 0 ? 0 : errno;
+}
+
+// Syncs and closes `fd` (the temporary file) and puts the file in the target's place. Closes
 // `fd` and removes the temporary file on failure.
 Status SyncAndReplace(int fd, const std::string& temporary, const Target& target,
-                      const std::string& reportedPath) {
+                      const std::string& reportedPath, Publish how = Publish::Replace,
+                      bool* nameTaken = nullptr) {
     int error = 0;
     if (target.exists) {
         (void)::fchmod(fd, target.mode);  // the replacement keeps the old file's permissions
@@ -179,11 +252,14 @@ Status SyncAndReplace(int fd, const std::string& temporary, const Target& target
     if (::close(fd) != 0 && error == 0 && errno != EINTR) {
         error = errno;
     }
-    if (error == 0 && ::rename(temporary.c_str(), target.path.c_str()) != 0) {
-        error = errno;
+    if (error == 0) {
+        error = PutInPlace(temporary, target.path, how);
     }
     if (error != 0) {
         ::unlink(temporary.c_str());
+        if (nameTaken != nullptr) {
+            *nameTaken = error == EEXIST;
+        }
         return Failure(reportedPath, error);
     }
     SyncFolderOf(target.path);
@@ -244,10 +320,17 @@ UiText FileWriteDetail(const std::string& path, const UiText& writeError) {
     return {path + ": " + words.english, path + "：" + words.chinese};
 }
 
-Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
+namespace {
+
+Status WriteAndPublish(const std::string& path, std::span<const std::uint8_t> bytes, Publish how,
+                       bool* nameTaken) {
     const Target target = ResolveTarget(path);
     if (!target.status.ok()) {
         return target.status;
+    }
+    if (how == Publish::KeepExisting && target.exists) {
+        *nameTaken = true;
+        return Failure(path, EEXIST);
     }
     Temporary temporary = CreateTemporaryBeside(target, path);
     if (!temporary.status.ok()) {
@@ -258,12 +341,30 @@ Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> by
         ::unlink(temporary.path.c_str());
         return Failure(path, error);
     }
-    return SyncAndReplace(temporary.fd, temporary.path, target, path);
+    return SyncAndReplace(temporary.fd, temporary.path, target, path, how, nameTaken);
+}
+
+}  // namespace
+
+Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
+    return WriteAndPublish(path, bytes, Publish::Replace, nullptr);
+}
+
+Status WriteNewFileSafely(const std::string& path, std::span<const std::uint8_t> bytes,
+                          bool& nameTaken) {
+    nameTaken = false;
+    return WriteAndPublish(path, bytes, Publish::KeepExisting, &nameTaken);
 }
 
 Status WriteFileSafely(const std::string& path, std::string_view bytes) {
     return WriteFileSafely(
         path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+}
+
+void LetOversizedWritesFail() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 FileReplacement::FileReplacement(const std::string& targetPath) : reportedPath_{targetPath} {

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QTimer>
 
+#include "files/SafeFileWriter.h"
 #include "shell/AppContext.h"
 #include "shell/AppOptions.h"
 #include "shell/LanguageSetting.h"
@@ -25,6 +26,7 @@ constexpr int kScreenshotTimeLimitMs = 20000;
 }
 
 void PrepareProcess() {
+    LetOversizedWritesFail();
     // The layout is in pixels and must never scale with the display's setting.
     if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING")) {
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");

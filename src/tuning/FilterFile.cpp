@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/TextExcerpt.h"
 #include "dsp/values/NumberText.h"
 
 #include "tuning/TextLines.h"
@@ -205,7 +206,7 @@ LineResult ReadFilterWords(std::string_view body, int lineNumber) {
             // Parameters of types the processor cannot do are not needed.
             continue;
         } else {
-            return {std::nullopt, Unreadable("\"" + std::string(key) + "\"")};
+            return {std::nullopt, Unreadable("\"" + EscapedExcerpt(key) + "\"")};
         }
     }
     if (filter.type == FileFilterType::Other) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/TextExcerpt.h"
 #include "tuning/TextLines.h"
 
 namespace corva::tuning {
@@ -67,8 +68,9 @@ MeasurementRead ParseMeasurement(std::string_view text) {
         for (const auto column : columns) {
             const auto value = ParseDecimal(column);
             if (!value) {
-                return Refused(lineNumber, {"\"" + std::string(column) + "\" is not a number.",
-                                            "“" + std::string(column) + "”不是数字。"});
+                const std::string shown = EscapedExcerpt(column);
+                return Refused(lineNumber, {"\"" + shown + "\" is not a number.",
+                                            "“" + shown + "”不是数字。"});
             }
             values.push_back(*value);
         }
