@@ -66,7 +66,8 @@ std::optional<ExitCode> TakePassword(CliDevice& device, const CliOptions& option
 
 ExitCode FinishLockChange(CliDevice& device, const UiText& change) {
     device.ShowProgress(device.controller().bulk().progressCount());
-    if (device.WaitUntilSent()) {
+    // A lost link empties the queue too: only a wait that ends without a failure means sent.
+    if (device.WaitUntilSent() && !device.failed()) {
         return kDone;
     }
     device.PrintError({change.english +

@@ -78,6 +78,11 @@ std::vector<std::string> WithoutPolls(const std::vector<std::vector<std::uint8_t
 
 class PresetFileCommandsTest : public ::testing::Test {
 protected:
+    // A copy of the engine's image, to write files from.
+    static ParameterImage ImageOf(Engine& engine) {
+        std::lock_guard lock(engine.session.engine().sendLock);
+        return engine.session.engine().image;
+    }
     std::size_t PresetsReceivedCount(const Engine& engine) const {
         return static_cast<std::size_t>(
             std::count(engine.notices.begin(), engine.notices.end(), NoticeId::PresetsReceived));
@@ -455,11 +460,7 @@ TEST_F(PresetFileCommandsTest, OpenedFileReachesThePlainProcessorWithoutAMarker)
     PresetFileCommands commands(engine.session, engine.controller);
 
     // Saved from protected tuning: the marker "!" travels in the file.
-    ParameterImage saved;
-    {
-        std::lock_guard lock(engine.session.engine().sendLock);
-        saved = engine.session.engine().image;
-    }
+    ParameterImage saved = ImageOf(engine);
     saved.Block(0, BlockType::Output, 0)[output_block::kProtectionMarker] = '!';
     WriteLe16(saved.Block(0, BlockType::Output, 1), kDelayWord, 99);
     saved.ListeningPositions()[48] = 9;
@@ -494,11 +495,7 @@ TEST_F(PresetFileCommandsTest, ValuesOutsideTheirLimitsAreLimitedBeforeShownOrSe
     ASSERT_TRUE(engine.controller.ConnectToPath("plain").ok());
     ASSERT_TRUE(engine.WaitSynchronised());
     PresetFileCommands commands(engine.session, engine.controller);
-    ParameterImage saved;
-    {
-        std::lock_guard lock(engine.session.engine().sendLock);
-        saved = engine.session.engine().image;
-    }
+    ParameterImage saved = ImageOf(engine);
     constexpr std::size_t kBand3 = 3 * kSlotSize;
     constexpr std::size_t kRoutingShare1 = output_block::kRoutingSlot * kSlotSize;
     WriteLe16(saved.Block(0, BlockType::Output, 2), kBand3, -1);
