@@ -22,8 +22,8 @@ int TuningModel::LoadFromImage(ParameterImage& image, int preset, EffectArea eff
     // written back wrong.)
     const bool synchronised = synchronised_;
     synchronised_ = false;
-    const int levelsMoved = image.ClampLevels();  // the live record's levels
-    int limited = preset == 0 ? levelsMoved : 0;
+    image.ClampLevels();  // levels are limited silently, as the device's own limits move
+    int limited = 0;
     auto record = image.Record(preset);
     if (effect == EffectArea::Load) {
         effect_.Load(record);

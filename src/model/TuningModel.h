@@ -39,7 +39,7 @@ public:
 
     // Rebuilds every object from record `preset` of the image (0 = live), after the level
     // clamps and the limits of every output value (applied to the image too, so what is shown
-    // is what is sent). Returns how many values were outside their limits.
+    // is what is sent). Returns how many output values were outside their limits.
     int LoadFromImage(ParameterImage& image, int preset, EffectArea effect = EffectArea::Load);
     // What the last LoadFromImage returned, for the message of the load that called it.
     int valuesLimitedByLastLoad() const { return limitedByLastLoad_; }
