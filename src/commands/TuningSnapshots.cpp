@@ -162,8 +162,8 @@ Status TuningSnapshots::Keep(std::span<const std::uint8_t> bytes, SnapshotReason
     // Each copy takes a name nobody else has: a run in the same millisecond moves on by one.
     std::string path;
     for (int laterMs = 0; laterMs < kNameAttempts; ++laterMs) {
-        path = (fs::path(folder_) / (TimeStamp(laterMs) + suffix + std::string(kMusicFileExtension)))
-                   .string();
+        const std::string name = TimeStamp(laterMs) + suffix + std::string(kMusicFileExtension);
+        path = (fs::path(folder_) / name).string();
         bool nameTaken = false;
         const Status written = WriteNewFileSafely(path, bytes, nameTaken);
         if (written.ok()) {

@@ -1,8 +1,8 @@
 // Safety copies of the tuning, kept automatically before every operation that replaces it
 // (recall, loading a preset file, storing over a named preset, factory reset, reset of the
 // lock, A/B switch): each a music file (protected tuning stays protected) in one folder, named
-// with the time and the reason, the newest 200 (by the time each was written) kept. A copy that cannot be written is an
-// error the operation must not go past silently.
+// with the time and the reason, the newest 200 (by the time each was written) kept. A copy
+// that cannot be written is an error the operation must not go past silently.
 #pragma once
 
 #include <cstddef>

@@ -111,7 +111,7 @@ std::string RandomTag() {
 bool IsTemporaryName(const std::string& name) {
     static const std::string kEnd = ".tmp";
     const std::size_t least = 1 + 1 + 1 + kTagSize + kEnd.size();
-    if (name.size() < least || name[0] != '.' || name.compare(name.size() - kEnd.size(), kEnd.size(), kEnd) != 0) {
+    if (name.size() < least || name[0] != '.' || !name.ends_with(kEnd)) {
         return false;
     }
     const std::size_t tagAt = name.size() - kEnd.size() - kTagSize;

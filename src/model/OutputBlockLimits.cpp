@@ -21,8 +21,8 @@ struct FieldLimits {
     int highest;
 };
 
-constexpr int kHighestBandType = 2;      // peaking, low shelf, high shelf
-constexpr int kHighestShelfSlope = 1;    // 6 or 12 dB/oct
+constexpr int kHighestBandType = 2;    // peaking, low shelf, high shelf
+constexpr int kHighestShelfSlope = 1;  // 6 or 12 dB/oct
 constexpr int kHighestCrossoverKind = 2;
 constexpr int kHighestCrossoverSlope = 8;  // 8: off
 constexpr int kHighestChannelGainCode = 600;
@@ -38,8 +38,8 @@ std::vector<FieldLimits> MakeFields() {
     std::vector<FieldLimits> fields;
     for (int band = 0; band < output_block::kBandSlots; ++band) {
         fields.push_back({At(band, 0), true, kLowestFrequencyHz, kHighestFrequencyHz});
-        fields.push_back({At(band, 2), true, kBandRecordGainOffset,
-                          kBandRecordGainOffset + kBandGainCodeMax});
+        fields.push_back(
+            {At(band, 2), true, kBandRecordGainOffset, kBandRecordGainOffset + kBandGainCodeMax});
         fields.push_back({At(band, 4), true, 0, kBandwidthIndexMax});
         fields.push_back({At(band, 6), false, 0, kHighestShelfSlope});
         fields.push_back({At(band, 7), false, 0, kHighestBandType});
@@ -127,7 +127,8 @@ std::optional<UiText> LimitedValuesNote(int count) {
     }
     const std::string number = std::to_string(count);
     if (count == 1) {
-        return UiText{"1 value was outside its limits and was limited.", "1 个数值超出范围，已限制在范围内。"};
+        return UiText{"1 value was outside its limits and was limited.",
+                      "1 个数值超出范围，已限制在范围内。"};
     }
     return UiText{number + " values were outside their limits and were limited.",
                   number + " 个数值超出范围，已限制在范围内。"};

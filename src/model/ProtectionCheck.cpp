@@ -22,7 +22,8 @@ void Unscramble(std::span<std::uint8_t> block, std::size_t end) {
 // Whether the block reads as scrambled. The marker decides unless its reading gives more
 // impossible values than the other one: a protect or unlock that stopped between blocks
 // leaves some blocks the other way round.
-bool ReadsScrambled(std::span<const std::uint8_t> block, std::size_t end, bool markerSaysScrambled) {
+bool ReadsScrambled(std::span<const std::uint8_t> block, std::size_t end,
+                    bool markerSaysScrambled) {
     std::vector<std::uint8_t> unscrambled(block.begin(), block.end());
     Unscramble(unscrambled, end);
     const int outsideAsPlain = ValuesOutsideLimits(block);

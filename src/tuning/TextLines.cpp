@@ -20,14 +20,17 @@ std::optional<UiText> UnreadableEncoding(const std::string& path, std::string_vi
                        text.find('\0') != std::string_view::npos;
     if (utf16) {
         return UiText{"The file \"" + shown +
-                          "\" is UTF-16 text (or holds zero bytes): save it as UTF-8 or ASCII text.",
-                      "文件“" + shown + "”是 UTF-16 文本（或含有零字节）：请另存为 UTF-8 或 ASCII 文本。"};
+                          "\" is UTF-16 text (or holds zero bytes): save it as UTF-8 or "
+                          "ASCII text.",
+                      "文件“" + shown +
+                          "”是 UTF-16 文本（或含有零字节）：请另存为 UTF-8 或 ASCII 文本。"};
     }
     if (text.find('\r') != std::string_view::npos && text.find('\n') == std::string_view::npos) {
         return UiText{"The file \"" + shown +
                           "\" ends its lines with CR alone (old Mac text): save it with LF or "
                           "CR LF line ends.",
-                      "文件“" + shown + "”仅以 CR 作为行尾（旧 Mac 文本）：请以 LF 或 CR LF 行尾另存。"};
+                      "文件“" + shown +
+                          "”仅以 CR 作为行尾（旧 Mac 文本）：请以 LF 或 CR LF 行尾另存。"};
     }
     return std::nullopt;
 }

@@ -46,7 +46,8 @@ protected:
             const auto block = engine.session.engine().image.Block(0, BlockType::Output, channel);
             EXPECT_EQ(ValuesOutsideLimits(block), 0) << "channel " << channel;
             const auto end = channel == 0 ? output_block::kProtectionMarker : block.size();
-            bytes.insert(bytes.end(), block.begin(), block.begin() + static_cast<std::ptrdiff_t>(end));
+            bytes.insert(bytes.end(), block.begin(),
+                         block.begin() + static_cast<std::ptrdiff_t>(end));
         }
         return bytes;
     }

@@ -100,7 +100,8 @@ TEST(TuningSnapshotsTest, RestoringTheOldestKeepsItAndPruningGoesByTheWrittenTim
     test::ScratchFolder folder;
     TuningSession session;
     TuningSnapshots snapshots(folder.PathOf("kept"), 3);
-    for (const auto reason : {SnapshotReason::Recall, SnapshotReason::Store, SnapshotReason::AbSwitch}) {
+    for (const auto reason :
+         {SnapshotReason::Recall, SnapshotReason::Store, SnapshotReason::AbSwitch}) {
         ASSERT_TRUE(snapshots.KeepLive(session, reason).ok());
     }
     const SnapshotInfo oldest = snapshots.List().back();
