@@ -5,6 +5,7 @@
 #include "commands/MusicFileCommands.h"
 #include "commands/PresetFileCommands.h"
 #include "commands/TuningFiles.h"
+#include "model/OutputBlockLimits.h"
 
 namespace corva::cli {
 
@@ -22,6 +23,7 @@ ExitCode RunLoad(CliDevice& device, const CliOptions& options) {
             return kept;
         }
         auto& controller = device.controller();
+        int limited = 0;
         if (kind == TuningFileKind::Music) {
             const MusicFileLoadResult loaded =
                 LoadMusicFile(device.session(), controller.bulk(), path);
@@ -34,6 +36,7 @@ ExitCode RunLoad(CliDevice& device, const CliOptions& options) {
                 return ReportMessage(device, ConnectionFailureMessage(controller.linkKind()));
             }
             device.ShowProgress(controller.bulk().progressCount());
+            limited = loaded.valuesLimited;
         } else {
             PresetFileCommands files(device.session(), controller);
             const PresetFileOutcome outcome = kind == TuningFileKind::Single
@@ -54,8 +57,12 @@ ExitCode RunLoad(CliDevice& device, const CliOptions& options) {
                 return kFileError;
             }
             device.ShowProgress(outcome.progressRange);
+            limited = outcome.valuesLimited;
         }
         device.SayWhenSent({"Loaded " + path, "已加载 " + path});
+        if (const auto note = LimitedValuesNote(limited)) {
+            device.SayWhenSent(*note);
+        }
         return kDone;
     });
 }

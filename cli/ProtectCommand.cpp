@@ -1,17 +1,15 @@
 #include "ProtectCommand.h"
 
 #include "CommandSupport.h"
+#include "LockCommandSupport.h"
 #include "commands/DeviceLock.h"
 
 namespace corva::cli {
 
 ExitCode RunProtect(CliDevice& device, const CliOptions& options) {
-    if (auto usage = RequireArguments(device, options, 1, "protect PASSWORD")) {
+    std::string password;
+    if (auto usage = TakePassword(device, options, "protect [PASSWORD]", password)) {
         return *usage;
-    }
-    const std::string& password = options.args[0];
-    if (auto wrongLength = DeviceLock::CheckPasswordLength(password)) {
-        return UsageError(device, wrongLength->text);
     }
     return WithProcessor(device, [&] {
         auto& controller = device.controller();
@@ -25,9 +23,8 @@ ExitCode RunProtect(CliDevice& device, const CliOptions& options) {
         if (auto refused = lock.Protect(password)) {
             return ReportMessage(device, *refused);
         }
-        device.ShowProgress(controller.bulk().progressCount());
         device.SayWhenSent({"The tuning is protected", "音效已加密"});
-        return kDone;
+        return FinishLockChange(device, {"The protect", "加密"});
     });
 }
 

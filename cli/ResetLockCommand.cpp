@@ -1,6 +1,7 @@
 #include "ResetLockCommand.h"
 
 #include "CommandSupport.h"
+#include "LockCommandSupport.h"
 #include "SnapshotCommands.h"
 #include "commands/DeviceLock.h"
 
@@ -17,8 +18,8 @@ ExitCode RunResetLock(CliDevice& device, const CliOptions& options) {
         auto& controller = device.controller();
         DeviceLock lock(device.session(), controller);
         // The reset is the way out of a forgotten password, offered only for protected tuning:
-        // it must not wipe open tuning.
-        if (!lock.isProtected()) {
+        // it must not wipe open tuning (but repairs tuning an unfinished lock change left).
+        if (!lock.isProtected() && !lock.unfinished()) {
             device.PrintError({"The tuning is not protected: there is no lock to reset.",
                                "音效未加密：无需清除。"});
             return kRefused;
@@ -26,10 +27,9 @@ ExitCode RunResetLock(CliDevice& device, const CliOptions& options) {
         if (auto refused = lock.Reset()) {
             return ReportMessage(device, *refused);
         }
-        device.ShowProgress(controller.bulk().progressCount());
         device.SayWhenSent({"The protected tuning was replaced by the default output settings",
                             "已清除加密音效，输出恢复为默认设置"});
-        return kDone;
+        return FinishLockChange(device, {"The reset of the lock", "清除加密"});
     });
 }
 

@@ -6,6 +6,7 @@
 #include "JsonText.h"
 #include "commands/MachinePresets.h"
 #include "commands/StoredPresetTable.h"
+#include "core/TextExcerpt.h"
 #include "text/CodePage.h"
 
 namespace corva::cli {
@@ -65,21 +66,25 @@ ExitCode List(CliDevice& device, const CliOptions& options) {
                         : ", preset " + std::to_string(info.preset);
         }
         std::printf("%s  %s  %s  %s\n", info.id.c_str(), info.time.c_str(), what.c_str(),
-                    DecodeRecordText(info.presetName).c_str());
+                    EscapedExcerpt(DecodeRecordText(info.presetName)).c_str());
     }
     return kDone;
 }
 
 ExitCode Restore(CliDevice& device, const std::string& id) {
-    const auto found = TuningSnapshots(SnapshotFolder()).Find(id);
+    TuningSnapshots snapshots(SnapshotFolder());
+    const auto found = snapshots.Find(id);
     if (!found) {
-        device.PrintError({"No such snapshot", "没有这个快照"}, id);
+        device.PrintError({"No such snapshot", "没有这个快照"}, EscapedExcerpt(id));
         return kFileError;
     }
     return WithProcessor(device, [&] {
-        if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::LoadFile); kept != kDone) {
-            return kept;
+        if (const Status kept = snapshots.KeepLiveBeforeRestore(device.session(), *found);
+            !kept.ok()) {
+            device.PrintError(kept.message(), found->path);
+            return kFileError;
         }
+        device.TraceNote("snapshot " + SnapshotReasonWord(SnapshotReason::LoadFile));
         auto& controller = device.controller();
         const MusicFileLoadResult loaded =
             LoadMusicFile(device.session(), controller.bulk(), found->path);

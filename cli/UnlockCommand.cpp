@@ -1,31 +1,29 @@
 #include "UnlockCommand.h"
 
 #include "CommandSupport.h"
+#include "LockCommandSupport.h"
 #include "commands/DeviceLock.h"
 
 namespace corva::cli {
 
 ExitCode RunUnlock(CliDevice& device, const CliOptions& options) {
-    if (auto usage = RequireArguments(device, options, 1, "unlock PASSWORD")) {
+    std::string password;
+    if (auto usage = TakePassword(device, options, "unlock [PASSWORD]", password)) {
         return *usage;
-    }
-    const std::string& password = options.args[0];
-    if (auto wrongLength = DeviceLock::CheckPasswordLength(password)) {
-        return UsageError(device, wrongLength->text);
     }
     return WithProcessor(device, [&] {
         auto& controller = device.controller();
         DeviceLock lock(device.session(), controller);
-        if (!lock.isProtected()) {
+        // Open tuning left partly scrambled by an unfinished lock change is sent again.
+        if (!lock.isProtected() && !lock.unfinished()) {
             device.SayWhenSent({"The tuning is not protected", "音效未加密"});
             return kDone;
         }
         if (auto refused = lock.Unlock(password)) {
             return ReportMessage(device, *refused);
         }
-        device.ShowProgress(controller.bulk().progressCount());
         device.SayWhenSent({"The tuning is unlocked", "音效已解锁"});
-        return kDone;
+        return FinishLockChange(device, {"The unlock", "解锁"});
     });
 }
 

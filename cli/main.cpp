@@ -42,6 +42,7 @@
 #include "UnlockCommand.h"
 #include "VolumeCommand.h"
 #include "core/ProgramVersion.h"
+#include "files/SafeFileWriter.h"
 #include "protocol/links/SharedSettings.h"
 
 namespace {
@@ -116,6 +117,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv, bool g
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(DropQtDiagnostics);
+    LetOversizedWritesFail();
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
         std::fputs((UsageText() + DiffUsageText() + SnapshotsUsageText() + MeasureUsageText()).c_str(), stdout);

@@ -124,8 +124,16 @@ std::vector<std::uint8_t> SimulatedProcessor::Answer(const AssembledFrame& frame
     if (frame.intact) {
         received_.push_back(frame.bytes);
     }
+    const bool isWrite = bytes.size() > frame::kCommand &&
+                         bytes[frame::kCommand] == static_cast<std::uint8_t>(Command::Write);
+    if (isWrite && faults_.writesBeforeSilence == 0) {
+        faults_.silent = true;
+    }
     if (faults_.silent) {
         return {};
+    }
+    if (isWrite && faults_.writesBeforeSilence > 0) {
+        --faults_.writesBeforeSilence;
     }
     std::vector<std::uint8_t> answer;
     if (!frame.intact) {

@@ -27,6 +27,9 @@ struct SimFaults {
     std::string versionTag = "RUDA-DO1.00";
     std::size_t pieceSize = 0;      // stream links: deliver answers in pieces of this size
     int answerDelayMs = 0;          // stream and report links wait this long before answering
+    // Take and answer this many more write frames, then nothing at all, as a processor whose
+    // link dies midway (-1: no limit). Counts down as writes arrive.
+    int writesBeforeSilence = -1;
 };
 
 // What the firmware loader received, for checking an update end to end.

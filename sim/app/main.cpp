@@ -33,6 +33,7 @@ constexpr const char* kUsage =
     "  --version-tag TAG   the 11-character version tag to report (default RUDA-DO1.00)\n"
     "  --piece-size N      deliver answers in pieces of N bytes\n"
     "  --delay-ms N        wait N ms before each answer\n"
+    "  --stop-after-writes N  take and answer N write frames, then answer nothing at all\n"
     "  --help              show this text\n"
     "  --version           show the program's version\n"
     "\n"
@@ -45,6 +46,7 @@ struct Options {
     std::optional<std::string> versionTag;
     std::size_t pieceSize = 0;
     int delayMs = 0;
+    int writesBeforeSilence = -1;
 };
 
 std::optional<long> ParseNumber(const std::string& text, long max) {
@@ -77,7 +79,7 @@ std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
         } else if (arg == "--pty") {
             options.pty = true;
         } else if (arg == "--tcp" || arg == "--state" || arg == "--version-tag" ||
-                   arg == "--piece-size" || arg == "--delay-ms") {
+                   arg == "--piece-size" || arg == "--delay-ms" || arg == "--stop-after-writes") {
             const auto text = value();
             if (!text) {
                 return 2;
@@ -96,6 +98,8 @@ std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
                 }
                 if (arg == "--piece-size") {
                     options.pieceSize = static_cast<std::size_t>(*number);
+                } else if (arg == "--stop-after-writes") {
+                    options.writesBeforeSilence = static_cast<int>(*number);
                 } else {
                     options.delayMs = static_cast<int>(*number);
                 }
@@ -148,6 +152,7 @@ int main(int argc, char** argv) {
     }
     faults.pieceSize = options.pieceSize;
     faults.answerDelayMs = options.delayMs;
+    faults.writesBeforeSilence = options.writesBeforeSilence;
     processor->SetFaults(faults);
 
     std::mutex saving;  // both servers may finish a write at the same time

@@ -5,6 +5,10 @@
 namespace corva {
 namespace {
 
+UiText ProtectedRefusal() {
+    return {"The tuning is protected: unlock it first.", "音效已加密：请先解锁。"};
+}
+
 UiText EmptySlot(AbSlot slot) {
     const std::string name = slot == AbSlot::A ? "A" : "B";
     return {"Slot " + name + " is empty: keep a tuning there first.",
@@ -16,33 +20,53 @@ UiText EmptySlot(AbSlot slot) {
 AbCompare::AbCompare(TuningSession& session, BulkTransfers& bulk, TuningSnapshots* snapshots)
     : session_{session}, state_{session.engine()}, bulk_{bulk}, snapshots_{snapshots} {}
 
-void AbCompare::KeepAs(AbSlot slot) {
+void AbCompare::ForgetAcrossLockChangesLocked() const {
+    if (keptAtLockChange_ != state_.lockChanges) {
+        a_.reset();
+        b_.reset();
+        live_.reset();
+        keptAtLockChange_ = state_.lockChanges;
+    }
+}
+
+Status AbCompare::KeepAs(AbSlot slot) {
     std::lock_guard lock(state_.sendLock);
+    ForgetAcrossLockChangesLocked();
+    if (state_.protection.isProtected) {
+        return Status::Fail(ProtectedRefusal());
+    }
     SlotOf(slot) = CaptureTuning(state_.model, state_.image);
     live_ = slot;
+    return Status::Ok();
 }
 
 bool AbCompare::Has(AbSlot slot) const {
+    std::lock_guard lock(state_.sendLock);
+    ForgetAcrossLockChangesLocked();
     return (slot == AbSlot::A ? a_ : b_).has_value();
+}
+
+std::optional<UiText> AbCompare::SwitchRefusalLocked() const {
+    ForgetAcrossLockChangesLocked();
+    const AbSlot target = live_ == AbSlot::A ? AbSlot::B : AbSlot::A;
+    if (!(target == AbSlot::A ? a_ : b_)) {
+        return EmptySlot(target);
+    }
+    if (state_.protection.isProtected) {
+        return ProtectedRefusal();
+    }
+    if (state_.connected && !state_.model.synchronised()) {
+        return UiText{"Not connected to device!", "未连接设备!"};
+    }
+    return std::nullopt;
 }
 
 AbSwitchResult AbCompare::Switch() {
     AbSwitchResult result;
-    const AbSlot target = live_ == AbSlot::A ? AbSlot::B : AbSlot::A;
-    const auto& wanted = SlotOf(target);
-    if (!wanted) {
-        result.status = Status::Fail(EmptySlot(target));
-        return result;
-    }
     {
         std::lock_guard lock(state_.sendLock);
-        if (state_.protection.isProtected) {
-            result.status = Status::Fail({"The tuning is protected: unlock it first.",
-                                          "音效已加密：请先解锁。"});
-            return result;
-        }
-        if (state_.connected && !state_.model.synchronised()) {
-            result.status = Status::Fail({"Not connected to device!", "未连接设备!"});
+        if (auto refused = SwitchRefusalLocked()) {
+            result.status = Status::Fail(*refused);
             return result;
         }
     }
@@ -56,6 +80,13 @@ AbSwitchResult AbCompare::Switch() {
     }
     EventsOnExit events(state_.events);
     BulkTransfers::SendLockHold lock(state_.sendLock);
+    // The lock may have changed while the safety copy was written.
+    if (auto refused = SwitchRefusalLocked()) {
+        result.status = Status::Fail(*refused);
+        return result;
+    }
+    const AbSlot target = live_ == AbSlot::A ? AbSlot::B : AbSlot::A;
+    const auto& wanted = SlotOf(target);
     state_.history.Begin(state_.model, state_.image);
     // The slot's values as loaded, not as edits: the whole blocks carry them.
     for (int c = 0; c < kOutputChannelCount; ++c) {

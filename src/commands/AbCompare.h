@@ -24,7 +24,9 @@ class AbCompare {
 public:
     AbCompare(TuningSession& session, BulkTransfers& bulk, TuningSnapshots* snapshots = nullptr);
 
-    void KeepAs(AbSlot slot);
+    // Refused, with nothing kept, while the tuning is protected: a slot never holds protected
+    // tuning. Protect, unlock and reset of the lock empty both slots.
+    Status KeepAs(AbSlot slot);
     bool Has(AbSlot slot) const;
     // The slot the live tuning last came from or went to; nothing before the first keep.
     std::optional<AbSlot> live() const { return live_; }
@@ -37,14 +39,21 @@ private:
     std::optional<TuningState>& SlotOf(AbSlot slot) {
         return slot == AbSlot::A ? a_ : b_;
     }
+    // Empties both slots when the lock has changed since they were kept; the caller holds the
+    // send lock.
+    void ForgetAcrossLockChangesLocked() const;
+    // Why a switch cannot go ahead now (empty slot, protected, reading); the caller holds the
+    // send lock.
+    std::optional<UiText> SwitchRefusalLocked() const;
 
     TuningSession& session_;
     SessionState& state_;
     BulkTransfers& bulk_;
     TuningSnapshots* snapshots_;
-    std::optional<TuningState> a_;
-    std::optional<TuningState> b_;
-    std::optional<AbSlot> live_;
+    mutable std::optional<TuningState> a_;
+    mutable std::optional<TuningState> b_;
+    mutable std::optional<AbSlot> live_;
+    mutable unsigned keptAtLockChange_ = 0;
 };
 
 }  // namespace corva

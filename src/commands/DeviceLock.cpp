@@ -14,6 +14,11 @@ bool DeviceLock::isProtected() const {
     return session_.protection.isProtected;
 }
 
+bool DeviceLock::unfinished() const {
+    std::lock_guard lock(session_.sendLock);
+    return session_.protection.unfinished;
+}
+
 bool DeviceLock::editingEnabled() const {
     return !isProtected();
 }
@@ -40,6 +45,8 @@ std::optional<UserMessage> DeviceLock::RefusalLocked() const {
 }
 
 void DeviceLock::SendLiveRecord(const BulkTransfers::SendLockHold& held) {
+    ++session_.lockChanges;
+    session_.protection.unfinished = false;
     connection_.bulk().SendPreset(0, PresetSource::Model, held);
 }
 
@@ -68,6 +75,15 @@ std::optional<UserMessage> DeviceLock::Unlock(std::string_view password) {
     EventsOnExit events(session_.events);
     BulkTransfers::SendLockHold lock(session_.sendLock);
     if (!session_.protection.isProtected) {
+        if (!session_.protection.unfinished) {
+            return std::nullopt;
+        }
+        // Open tuning that the processor holds partly scrambled: all of it goes out plain.
+        if (auto refused = RefusalLocked()) {
+            return refused;
+        }
+        events.AddTuningReplaced();
+        SendLiveRecord(lock);
         return std::nullopt;
     }
     if (password != session_.protection.password) {

@@ -23,6 +23,9 @@ public:
     // Editing controls are enabled exactly while the tuning is not protected.
     bool editingEnabled() const;
     bool isProtected() const;
+    // The processor's tuning was read back partly protected (a protect or unlock stopped
+    // midway); Protect, Unlock and Reset all send every block again and repair it.
+    bool unfinished() const;
 
     // A password must be exactly six characters (six blanks are fine); the timed message
     // otherwise.
@@ -33,7 +36,9 @@ public:
     // the connection-failure message of the link in use, while the full read (or a recall) is
     // still running "Not connected to device!"; a refused operation changes nothing (the
     // protection state, image, model and queue stay as they were). The password checks come
-    // first.
+    // first. The blocks go out with block 0 (the marker's) last. Each clears the A/B slots
+    // and, but for an unlock, the undo steps: neither may bring protected tuning back.
+    // Unlocking tuning that is not protected sends it only to repair an unfinished state.
     std::optional<UserMessage> Protect(std::string_view password);
     std::optional<UserMessage> Unlock(std::string_view password);
     std::optional<UserMessage> Reset();

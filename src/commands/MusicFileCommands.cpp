@@ -58,6 +58,7 @@ MusicFileLoadResult LoadMusicFile(TuningSession& session, BulkTransfers& bulk,
             return result;
         }
         events.AddTuningReplaced();
+        result.valuesLimited = state.model.valuesLimitedByLastLoad();
         // Before any frame is built: the processor must receive the file's own password,
         // never the one held before the load (or none at all).
         result.editingEnabled = ApplyMusicFileProtection(session);

@@ -29,6 +29,7 @@ struct MusicFileLoadResult {
     bool sent = false;
     // The full page's editing switch after the load: off for a protected file.
     bool editingEnabled = true;
+    int valuesLimited = 0;  // values of the file outside their limits, limited before sending
 };
 
 // Loads a music file (".wkcs" or ".kpdm", the tag decides) into the live record. In order:

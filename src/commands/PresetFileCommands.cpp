@@ -13,6 +13,7 @@
 #include "files/JsonPresetReader.h"
 #include "files/JsonPresetWriter.h"
 #include "files/SafeFileWriter.h"
+#include "model/OutputBlockLimits.h"
 
 namespace corva {
 namespace {
@@ -242,7 +243,7 @@ PresetFileOutcome PresetFileCommands::OpenSingleFile(const std::string& path) {
     session_.history.Begin(session_.model, session_.image);
     ApplyJsonFile(file, session_.image, session_.protection, panelHeader);
     LimitCurrentPosition(session_.image);
-    session_.model.LoadFromImage(session_.image, 0);
+    outcome.valuesLimited = session_.model.LoadFromImage(session_.image, 0);
     session_.history.End(session_.model, session_.image, LoadStepName());
     events.AddTuningReplaced();
     events.Add({SessionChange::Positions});
@@ -263,12 +264,14 @@ PresetFileOutcome PresetFileCommands::LoadCompleteFile(const std::string& path,
     session_.history.Begin(session_.model, session_.image);
     ApplyJsonFile(file, session_.image, session_.protection, header);
     LimitCurrentPosition(session_.image);
-    session_.model.LoadFromImage(session_.image, 0);
+    const int limited =
+        session_.model.LoadFromImage(session_.image, 0) + LimitStoredPresetOutputs(session_.image);
     session_.history.End(session_.model, session_.image, LoadStepName());
     events.AddTuningReplaced();
     events.Add({SessionChange::Positions});
     events.Add({SessionChange::Presets});
     PresetFileOutcome outcome;
+    outcome.valuesLimited = limited;
     outcome.ok = true;
     outcome.path = path;
     // Nothing goes out while disconnected, and nothing is said about it: the file is the

@@ -21,6 +21,7 @@ struct PresetFileOutcome {
     UiText caption;         // of the message; empty means the window title
     std::string path;       // the file written, read or to be written after a store-all
     int progressRange = 0;  // numbered frames queued: the progress window's range
+    int valuesLimited = 0;  // values of the file outside their limits, limited before sending
 };
 
 // What the save panel's save button writes.

@@ -14,6 +14,7 @@
 #include "files/JsonPresetReader.h"
 #include "files/JsonPresetWriter.h"
 #include "files/SafeFileWriter.h"
+#include "model/OutputBlockLimits.h"
 #include "transfer/BulkTransfers.h"
 
 namespace corva {
@@ -57,14 +58,19 @@ TuningFileLoad LoadTuningFile(TuningSession& session, const std::string& path) {
                               ? ReadSingleJson(path, state.image, state.protection, load.header)
                               : ReadCompleteJson(path, state.image, state.protection, load.header);
             if (load.status.ok()) {
-                state.model.LoadFromImage(state.image, 0);
+                load.valuesLimited = state.model.LoadFromImage(state.image, 0);
+                if (load.kind == TuningFileKind::Complete) {
+                    load.valuesLimited += LimitStoredPresetOutputs(state.image);
+                }
             }
             break;
         }
         case TuningFileKind::Music: {
             // Nothing is sent: the session has no processor.
             BulkTransfers bulk(session);
-            load.status = LoadMusicFile(session, bulk, path).status;
+            const MusicFileLoadResult loaded = LoadMusicFile(session, bulk, path);
+            load.status = loaded.status;
+            load.valuesLimited = loaded.valuesLimited;
             break;
         }
         case TuningFileKind::Mode: {

@@ -32,6 +32,7 @@ struct TuningFileLoad {
     // The header texts of a JSON preset file (company, client, data information); the
     // defaults for other kinds.
     JsonHeaderRecord header;
+    int valuesLimited = 0;  // values of the file outside their limits, limited on loading
 };
 
 // Reads and checks the file and makes it the session's live tuning, as opening it in the

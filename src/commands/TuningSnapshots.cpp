@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "commands/DocumentFileIo.h"
+#include "files/DocumentMessages.h"
 #include "files/DocumentSerialize.h"
 #include "files/MusicFile.h"
 #include "files/SafeFileWriter.h"
@@ -21,6 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kReadLimitBytes = 64 * 1024;
+constexpr int kNameAttempts = 1000;  // milliseconds of one second
 
 struct ReasonEntry {
     SnapshotReason reason;
@@ -123,17 +125,19 @@ UiText SnapshotFailedMessage(SnapshotReason reason, const UiText& why) {
 TuningSnapshots::TuningSnapshots(std::string folder, std::size_t keep)
     : folder_{std::move(folder)}, keep_{keep} {}
 
+void TuningSnapshots::CaptureLive(TuningSession& session, ArchiveWriter& archive) {
+    SessionState& state = session.engine();
+    std::lock_guard lock(state.sendLock);
+    // As storing a music file writes it, on a copy: the live record stays as it is.
+    const auto copy = std::make_unique<ParameterImage>(state.image);
+    MarkLiveRecordForStore(*copy, state.model, state.protection);
+    WriteMusicFile(archive, copy->Live(), state.protection.isProtected);
+}
+
 Status TuningSnapshots::KeepLive(TuningSession& session, SnapshotReason reason) {
     ArchiveWriter archive;
-    {
-        SessionState& state = session.engine();
-        std::lock_guard lock(state.sendLock);
-        // As storing a music file writes it, on a copy: the live record stays as it is.
-        const auto copy = std::make_unique<ParameterImage>(state.image);
-        MarkLiveRecordForStore(*copy, state.model, state.protection);
-        WriteMusicFile(archive, copy->Live(), state.protection.isProtected);
-    }
-    return Keep(archive.bytes(), reason, 0);
+    CaptureLive(session, archive);
+    return Keep(archive.bytes(), reason, 0, {});
 }
 
 Status TuningSnapshots::KeepStoredPreset(TuningSession& session, int preset,
@@ -146,33 +150,32 @@ Status TuningSnapshots::KeepStoredPreset(TuningSession& session, int preset,
         const bool isProtected = record[music_file::kProtectionMarker] == '!';
         WriteMusicFile(archive, record, isProtected);
     }
-    return Keep(archive.bytes(), reason, preset);
+    return Keep(archive.bytes(), reason, preset, {});
 }
 
 Status TuningSnapshots::Keep(std::span<const std::uint8_t> bytes, SnapshotReason reason,
-                             int preset) {
+                             int preset, const std::string& spareId) {
     std::error_code error;
     fs::create_directories(folder_, error);
     const std::string suffix = "-" + SnapshotReasonWord(reason) +
                                (preset > 0 ? "-p" + std::to_string(preset) : std::string());
-    // Every copy is later than the newest one kept, so names sort by age even for copies
-    // made within one millisecond.
-    std::string newest;
-    for (const auto& info : List()) {
-        newest = std::max(newest, info.id.substr(0, kStampSize));
+    // Each copy takes a name nobody else has: a run in the same millisecond moves on by one.
+    std::string path;
+    for (int laterMs = 0; laterMs < kNameAttempts; ++laterMs) {
+        const std::string name = TimeStamp(laterMs) + suffix + std::string(kMusicFileExtension);
+        path = (fs::path(folder_) / name).string();
+        bool nameTaken = false;
+        const Status written = WriteNewFileSafely(path, bytes, nameTaken);
+        if (written.ok()) {
+            DropOldest(path, spareId);
+            return Status::Ok();
+        }
+        if (!nameTaken) {
+            return Status::Fail({path + ": " + written.message().english,
+                                 path + ": " + written.message().chinese});
+        }
     }
-    std::string stamp = TimeStamp(0);
-    for (int laterMs = 1; stamp <= newest && laterMs < 1000; ++laterMs) {
-        stamp = TimeStamp(laterMs);
-    }
-    const std::string path =
-        (fs::path(folder_) / (stamp + suffix + std::string(kMusicFileExtension))).string();
-    if (const Status written = WriteFileSafely(path, bytes); !written.ok()) {
-        return Status::Fail({path + ": " + written.message().english,
-                             path + ": " + written.message().chinese});
-    }
-    DropOldest();
-    return Status::Ok();
+    return Status::Fail(FileWriteError(path, "every name of this second is taken"));
 }
 
 std::vector<SnapshotInfo> TuningSnapshots::List() const {
@@ -192,6 +195,7 @@ std::vector<SnapshotInfo> TuningSnapshots::List() const {
         SnapshotInfo info;
         info.id = id;
         info.path = path.string();
+        info.stored = it->last_write_time(error);
         info.time = parsed->time;
         info.reason = parsed->reason;
         info.preset = parsed->preset;
@@ -205,8 +209,9 @@ std::vector<SnapshotInfo> TuningSnapshots::List() const {
         }
         list.push_back(std::move(info));
     }
-    std::sort(list.begin(), list.end(),
-              [](const SnapshotInfo& a, const SnapshotInfo& b) { return a.id > b.id; });
+    std::sort(list.begin(), list.end(), [](const SnapshotInfo& a, const SnapshotInfo& b) {
+        return a.stored != b.stored ? a.stored > b.stored : a.id > b.id;
+    });
     return list;
 }
 
@@ -219,23 +224,55 @@ std::optional<SnapshotInfo> TuningSnapshots::Find(const std::string& id) const {
     return std::nullopt;
 }
 
-void TuningSnapshots::DropOldest() const {
-    std::vector<std::string> names;
+void TuningSnapshots::DropOldest(const std::string& written, const std::string& spareId) const {
+    struct Copy {
+        fs::file_time_type stored;
+        std::string path;
+    };
+    std::vector<Copy> others;  // the copies that may go
+    std::size_t count = 0;
     std::error_code error;
     for (fs::directory_iterator it(folder_, error), end; !error && it != end;
          it.increment(error)) {
         const fs::path& path = it->path();
-        if (path.extension() == kMusicFileExtension && ParseName(path.stem().string())) {
-            names.push_back(path.string());
+        if (path.extension() != kMusicFileExtension || !ParseName(path.stem().string())) {
+            continue;
+        }
+        ++count;
+        if (path.string() != written && path.stem().string() != spareId) {
+            std::error_code timeError;
+            others.push_back({it->last_write_time(timeError), path.string()});
         }
     }
-    if (names.size() <= keep_) {
+    if (count <= keep_) {
         return;
     }
-    std::sort(names.begin(), names.end());
-    for (std::size_t i = 0; i + keep_ < names.size(); ++i) {
-        fs::remove(names[i], error);
+    // The oldest by the time each copy was written, whatever its name says (a clock moved
+    // back or another time zone must not make new copies look old).
+    std::sort(others.begin(), others.end(), [](const Copy& a, const Copy& b) {
+        return a.stored != b.stored ? a.stored < b.stored : a.path < b.path;
+    });
+    const std::size_t surplus = std::min(count - keep_, others.size());
+    for (std::size_t i = 0; i < surplus; ++i) {
+        fs::remove(others[i].path, error);
     }
+}
+
+Status TuningSnapshots::KeepLiveBeforeRestore(TuningSession& session, const SnapshotInfo& copy) {
+    const auto bytes = ReadDocumentFile(copy.path, kReadLimitBytes);
+    if (!bytes) {
+        return Status::Fail(MusicFileReadError());
+    }
+    ArchiveReader archive(*bytes);
+    if (const MusicFileRead read = ReadMusicFile(archive); !read.status.ok()) {
+        return read.status;
+    }
+    ArchiveWriter live;
+    CaptureLive(session, live);
+    if (const Status kept = Keep(live.bytes(), SnapshotReason::LoadFile, 0, copy.id); !kept.ok()) {
+        return Status::Fail(SnapshotFailedMessage(SnapshotReason::LoadFile, kept.message()));
+    }
+    return Status::Ok();
 }
 
 }  // namespace corva

@@ -1,17 +1,19 @@
 // Safety copies of the tuning, kept automatically before every operation that replaces it
 // (recall, loading a preset file, storing over a named preset, factory reset, reset of the
 // lock, A/B switch): each a music file (protected tuning stays protected) in one folder, named
-// with the time and the reason, the newest 200 kept. A copy that cannot be written is an
-// error the operation must not go past silently.
+// with the time and the reason, the newest 200 (by the time each was written) kept. A copy
+// that cannot be written is an error the operation must not go past silently.
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "commands/MusicFileCommands.h"
+#include "files/DocumentArchive.h"
 #include "model/TuningSession.h"
 
 namespace corva {
@@ -29,6 +31,7 @@ struct SnapshotInfo {
     SnapshotReason reason = SnapshotReason::LoadFile;
     int preset = 0;          // 0: the live tuning; N: stored preset N before it was overwritten
     std::string presetName;  // the record's name, in its code page
+    std::filesystem::file_time_type stored{};  // when the copy was written (orders the list)
 };
 
 class TuningSnapshots {
@@ -44,15 +47,25 @@ public:
     // overwritten.
     Status KeepStoredPreset(TuningSession& session, int preset, SnapshotReason reason);
 
-    // Newest first. Files of other names in the folder are left out.
+    // Before `copy` goes back as the live tuning: checks that it reads as a music file, and
+    // only then keeps a copy of the live tuning, which never makes room by removing `copy`.
+    // The failure says why (the copy unreadable, or the safety copy not written).
+    Status KeepLiveBeforeRestore(TuningSession& session, const SnapshotInfo& copy);
+
+    // Newest first by the time each was written. Files of other names in the folder are left
+    // out.
     std::vector<SnapshotInfo> List() const;
     std::optional<SnapshotInfo> Find(const std::string& id) const;
 
     const std::string& folder() const { return folder_; }
 
 private:
-    Status Keep(std::span<const std::uint8_t> bytes, SnapshotReason reason, int preset);
-    void DropOldest() const;
+    static void CaptureLive(TuningSession& session, ArchiveWriter& archive);
+    // Writes the copy under a name of its own, then drops the oldest beyond the newest
+    // `keep_`, never the one just written nor `spareId`.
+    Status Keep(std::span<const std::uint8_t> bytes, SnapshotReason reason, int preset,
+                const std::string& spareId);
+    void DropOldest(const std::string& written, const std::string& spareId) const;
 
     std::string folder_;
     std::size_t keep_;

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/RegularFile.h"
+
 namespace corva {
 namespace {
 
@@ -22,6 +24,9 @@ Status CannotOpen() {
 Status ReadJsonFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
     const fs::path file = PathFromUtf8(path);
     std::error_code error;
+    if (!IsRegularOrMissing(path)) {
+        return Status::Fail(NotARegularFileMessage(path));
+    }
     if (!fs::is_regular_file(file, error)) {
         return CannotOpen();
     }

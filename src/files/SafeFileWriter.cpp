@@ -1,6 +1,9 @@
 #include "files/SafeFileWriter.h"
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <filesystem>
 #include <random>
 #include <system_error>
 
@@ -15,6 +18,9 @@ using Kind = platform::PathFacts::Kind;
 // and ".tmp" never push it past the 255 bytes a file name may have.
 constexpr std::size_t kKeptNameBytes = 200;
 constexpr int kNameAttempts = 100;
+constexpr std::size_t kTagSize = 8;
+// A temporary file this old belongs to a write that was killed: no write takes this long.
+constexpr auto kStaleTemporaryAge = std::chrono::minutes(10);
 
 std::string Reason(int error) {
     return std::generic_category().message(error);
@@ -89,15 +95,57 @@ std::string Utf8Prefix(const std::string& name, std::size_t limit) {
     return name.substr(0, end);
 }
 
+constexpr char kTagLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+
 std::string RandomTag() {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     thread_local std::mt19937 engine{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    std::string tag(8, ' ');
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kTagLetters - 2);
+    std::string tag(kTagSize, ' ');
     for (char& c : tag) {
-        c = kLetters[pick(engine)];
+        c = kTagLetters[pick(engine)];
     }
     return tag;
+}
+
+// ".<name>.<tag>.tmp", as CreateTemporaryBeside names its files.
+bool IsTemporaryName(const std::string& name) {
+    static const std::string kEnd = ".tmp";
+    const std::size_t least = 1 + 1 + 1 + kTagSize + kEnd.size();
+    if (name.size() < least || name[0] != '.' || !name.ends_with(kEnd)) {
+        return false;
+    }
+    const std::size_t tagAt = name.size() - kEnd.size() - kTagSize;
+    if (name[tagAt - 1] != '.') {
+        return false;
+    }
+    const std::string tag = name.substr(tagAt, kTagSize);
+    return tag.find_first_not_of(kTagLetters) == std::string::npos;
+}
+
+// Temporary files that writes killed between create and rename left in `folder` ("" for the
+// working folder). Only the program's own names and only old ones: a younger one may belong
+// to a write that another run is making right now. Best effort: nothing here fails a write.
+void RemoveStaleTemporaries(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::directory_iterator listing(folder.empty() ? fs::path(".") : fs::u8path(folder), error);
+    if (error) {
+        return;
+    }
+    const auto now = fs::file_time_type::clock::now();
+    for (const fs::directory_entry& entry : listing) {
+        if (!IsTemporaryName(entry.path().filename().string())) {
+            continue;
+        }
+        const fs::file_status status = entry.symlink_status(error);
+        if (error || !fs::is_regular_file(status)) {
+            continue;
+        }
+        const auto written = fs::last_write_time(entry.path(), error);
+        if (!error && now - written > kStaleTemporaryAge) {
+            fs::remove(entry.path(), error);
+        }
+    }
 }
 
 struct Temporary {
@@ -114,6 +162,7 @@ Temporary CreateTemporaryBeside(const Target& target, const std::string& reporte
         slash == std::string::npos ? std::string{} : target.path.substr(0, slash + 1);
     const std::string name =
         slash == std::string::npos ? target.path : target.path.substr(slash + 1);
+    RemoveStaleTemporaries(folder);
     Temporary temporary;
     int error = EEXIST;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
@@ -142,10 +191,14 @@ void SyncFolderOf(const std::string& path) {
                                                     : path.substr(0, slash == 0 ? 1 : slash));
 }
 
-// Syncs and closes `fd` (the temporary file) and puts the file in place of the target.
-// Closes `fd` and removes the temporary file on failure.
+enum class Publish { Replace, KeepExisting };
+
+// Syncs and closes `fd` (the temporary file) and puts the file in the target's place: over the
+// old file, or only where no file has the name yet (`nameTaken` then says whether that was
+// why it failed). Closes `fd` and removes the temporary file on failure.
 Status SyncAndReplace(platform::FileHandle fd, const std::string& temporary, const Target& target,
-                      const std::string& reportedPath) {
+                      const std::string& reportedPath, Publish how = Publish::Replace,
+                      bool* nameTaken = nullptr) {
     if (target.exists) {
         platform::SetPermissions(fd, target.mode);  // the replacement keeps the old permissions
     }
@@ -154,10 +207,14 @@ Status SyncAndReplace(platform::FileHandle fd, const std::string& temporary, con
         error = closeError;
     }
     if (error == 0) {
-        error = platform::ReplaceFile(temporary, target.path);
+        error = how == Publish::Replace ? platform::ReplaceFile(temporary, target.path)
+                                        : platform::PlaceNewFile(temporary, target.path);
     }
     if (error != 0) {
         platform::RemoveFile(temporary);
+        if (nameTaken != nullptr) {
+            *nameTaken = error == EEXIST;
+        }
         return Failure(reportedPath, error);
     }
     SyncFolderOf(target.path);
@@ -220,10 +277,17 @@ UiText FileWriteDetail(const std::string& path, const UiText& writeError) {
     return {path + ": " + words.english, path + "：" + words.chinese};
 }
 
-Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
+namespace {
+
+Status WriteAndPublish(const std::string& path, std::span<const std::uint8_t> bytes, Publish how,
+                       bool* nameTaken) {
     const Target target = ResolveTarget(path);
     if (!target.status.ok()) {
         return target.status;
+    }
+    if (how == Publish::KeepExisting && target.exists) {
+        *nameTaken = true;
+        return Failure(path, EEXIST);
     }
     Temporary temporary = CreateTemporaryBeside(target, path);
     if (!temporary.status.ok()) {
@@ -235,12 +299,30 @@ Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> by
         platform::RemoveFile(temporary.path);
         return Failure(path, error);
     }
-    return SyncAndReplace(temporary.fd, temporary.path, target, path);
+    return SyncAndReplace(temporary.fd, temporary.path, target, path, how, nameTaken);
+}
+
+}  // namespace
+
+Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
+    return WriteAndPublish(path, bytes, Publish::Replace, nullptr);
+}
+
+Status WriteNewFileSafely(const std::string& path, std::span<const std::uint8_t> bytes,
+                          bool& nameTaken) {
+    nameTaken = false;
+    return WriteAndPublish(path, bytes, Publish::KeepExisting, &nameTaken);
 }
 
 Status WriteFileSafely(const std::string& path, std::string_view bytes) {
     return WriteFileSafely(
         path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+}
+
+void LetOversizedWritesFail() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 FileReplacement::FileReplacement(const std::string& targetPath) : reportedPath_{targetPath} {

@@ -31,9 +31,21 @@ UiText FileWriteDetail(const std::string& path, const UiText& writeError);
 // failure (open, short write, ENOSPC or EFBIG, flush, close, rename) removes the temporary
 // file and returns FileWriteError with the system's reason. A target that exists but is not
 // a regular file (a folder, a device) or that the user may not write is refused and left
-// alone. The replacement keeps the permission bits of the file it replaces.
+// alone. The replacement keeps the permission bits of the file it replaces. Temporary files
+// of this naming that writes killed midway left in the folder, older than ten minutes, are
+// removed on the way.
 Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);
 Status WriteFileSafely(const std::string& path, std::string_view bytes);
+
+// The same, for a file that must get a name of its own: it never replaces anything. When a
+// file of that name exists (or appears while writing) the write fails, `nameTaken` is set and
+// that file stays as it was; two runs can never both take one name.
+Status WriteNewFileSafely(const std::string& path, std::span<const std::uint8_t> bytes,
+                          bool& nameTaken);
+
+// Called once at start-up: a write past the process's file-size limit then fails with EFBIG
+// and is reported like any failed write, instead of the signal ending the program.
+void LetOversizedWritesFail();
 
 // The same replacement for a library that writes the file itself under a name it is given
 // (libxlsxwriter): the constructor creates the empty temporary file beside the target, the

@@ -7,6 +7,8 @@
 #include <string>
 #include <system_error>
 
+#include "core/RegularFile.h"
+
 namespace corva {
 namespace {
 
@@ -72,6 +74,9 @@ UiText FirmwareFileTooLarge() {
 }
 
 FirmwareParse LoadFirmwareFile(const std::string& path) {
+    if (!IsRegularOrMissing(path)) {
+        return {Status::Fail(NotARegularFileMessage(path)), {}};
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return {Status::Fail(BinFileError()), {}};

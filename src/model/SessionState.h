@@ -28,6 +28,9 @@ struct SessionState {
     SessionEvents events;
     // Undo and redo of the edits and of the commands that replace the tuning.
     EditHistory history;
+    // Counts protect, unlock and reset of the lock: copies of the tuning kept in memory
+    // before one of them (the A/B slots) must not bring the tuning back past it.
+    unsigned lockChanges = 0;
 };
 
 // Makes one undo step of everything done during its life (nested ones join it). The caller

@@ -3,17 +3,10 @@
 #include <algorithm>
 
 #include "core/ByteOrder.h"
+#include "model/OutputBlockLimits.h"
 #include "protocol/FrameBuilder.h"
 
 namespace corva {
-namespace {
-
-constexpr std::size_t kHighPassWord = 256;  // offsets inside an output block
-constexpr std::size_t kLowPassWord = 260;
-constexpr int kHighestFrequencyHz = 20000;
-constexpr int kLowestFrequencyHz = 20;
-
-}  // namespace
 
 TuningModel::TuningModel()
     : music_{synchronised_}, outputs_{OutputChannel{synchronised_, 0},
@@ -23,13 +16,14 @@ TuningModel::TuningModel()
                                       OutputChannel{synchronised_, 4},
                                       OutputChannel{synchronised_, 5}} {}
 
-void TuningModel::LoadFromImage(ParameterImage& image, int preset, EffectArea effect) {
+int TuningModel::LoadFromImage(ParameterImage& image, int preset, EffectArea effect) {
     // A load takes values as they are; it is not an edit to send. (Loaded while synchronised
     // as an edit, a large upward frequency would keep the old transmitted value and be
     // written back wrong.)
     const bool synchronised = synchronised_;
     synchronised_ = false;
-    image.ClampLevels();
+    image.ClampLevels();  // levels are limited silently, as the device's own limits move
+    int limited = 0;
     auto record = image.Record(preset);
     if (effect == EffectArea::Load) {
         effect_.Load(record);
@@ -38,15 +32,12 @@ void TuningModel::LoadFromImage(ParameterImage& image, int preset, EffectArea ef
     music_.Load(record);
     for (int channel = 0; channel < kOutputChannelCount; ++channel) {
         auto block = record.subspan(record::OutputBlock(channel), record::kOutputBlockSize);
-        if (ReadLe16Signed(block, kHighPassWord) > kHighestFrequencyHz) {
-            WriteLe16(block, kHighPassWord, kHighestFrequencyHz);
-        }
-        if (ReadLe16Signed(block, kLowPassWord) < kLowestFrequencyHz) {
-            WriteLe16(block, kLowPassWord, kLowestFrequencyHz);
-        }
+        limited += LimitOutputBlock(block);
         output(channel).LoadFromBlock(block);
     }
     synchronised_ = synchronised;
+    limitedByLastLoad_ = limited;
+    return limited;
 }
 
 void TuningModel::WriteAllToImage(ParameterImage& image) const {

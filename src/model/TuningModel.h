@@ -37,9 +37,12 @@ public:
     // The listening-position table is to be written (set by opening a mode file).
     bool positionPending = false;
 
-    // Rebuilds every object from record `preset` of the image (0 = live), after the level and
-    // crossover clamps.
-    void LoadFromImage(ParameterImage& image, int preset, EffectArea effect = EffectArea::Load);
+    // Rebuilds every object from record `preset` of the image (0 = live), after the level
+    // clamps and the limits of every output value (applied to the image too, so what is shown
+    // is what is sent). Returns how many output values were outside their limits.
+    int LoadFromImage(ParameterImage& image, int preset, EffectArea effect = EffectArea::Load);
+    // What the last LoadFromImage returned, for the message of the load that called it.
+    int valuesLimitedByLastLoad() const { return limitedByLastLoad_; }
 
     // Every object writes all its values into the live record; the output names stay as the
     // record holds them.
@@ -59,6 +62,7 @@ private:
                                               const ProtectionState& protection, bool& taken);
 
     bool synchronised_ = false;
+    int limitedByLastLoad_ = 0;
     EffectBlock effect_;
     MicInput microphone_;
     MusicInput music_;

@@ -67,6 +67,9 @@ int CloseFile(FileHandle file);
 // one, never a mix or none; on return the change is on the disk as far as the system allows.
 // An existing `to` is replaced (its permissions are the caller's business). 0 or the error.
 int ReplaceFile(const std::string& from, const std::string& to);
+// Puts `from` at `to` only while no file has that name: EEXIST, and `from` left in place, when
+// one has (also one that appears meanwhile). Two callers can never both take one name.
+int PlaceNewFile(const std::string& from, const std::string& to);
 // Makes a rename in `folder` durable where the system needs a separate step for it; failure
 // is not reported, as the file is already in place.
 void SyncFolder(const std::string& folder);

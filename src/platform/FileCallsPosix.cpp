@@ -101,6 +101,24 @@ int ReplaceFile(const std::string& from, const std::string& to) {
     return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
+int PlaceNewFile(const std::string& from, const std::string& to) {
+    // A hard link takes the name only when it is free; a file system without hard links gets
+    // the name reserved by an exclusive create first.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        ::unlink(from.c_str());
+        return 0;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP) {
+        return errno;
+    }
+    const int reserved = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (reserved < 0) {
+        return errno;
+    }
+    ::close(reserved);
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
 void SyncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {

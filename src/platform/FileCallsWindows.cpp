@@ -199,6 +199,14 @@ int ReplaceFile(const std::string& from, const std::string& to) {
     return ErrorNumber(::GetLastError());
 }
 
+int PlaceNewFile(const std::string& from, const std::string& to) {
+    // Without MOVEFILE_REPLACE_EXISTING the move fails when the name is taken.
+    if (::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_WRITE_THROUGH)) {
+        return 0;
+    }
+    return ErrorNumber(::GetLastError());
+}
+
 void SyncFolder(const std::string&) {
     // MOVEFILE_WRITE_THROUGH and ReplaceFileW leave nothing for the folder to flush.
 }

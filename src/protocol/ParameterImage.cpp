@@ -1,6 +1,7 @@
 #include "protocol/ParameterImage.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/ByteOrder.h"
 
@@ -189,9 +190,10 @@ bool ParameterImage::LinkFlag(int channel) const {
     return false;
 }
 
-void ParameterImage::ClampLevels() {
+int ParameterImage::ClampLevels() {
     auto live = Live();
     const auto& settings = deviceSettings_;
+    const auto before = std::vector<std::uint8_t>(live.begin(), live.end());
     live[record::kEffectLevel] = static_cast<std::uint8_t>(
         ClampInto(live[record::kEffectLevel], settings[20], settings[19]));
     WriteLe16(live, record::kFirstInputLevel,
@@ -199,6 +201,12 @@ void ParameterImage::ClampLevels() {
     WriteLe16(live, record::kSecondInputLevel,
               ClampInto(ReadLe16Signed(live, record::kSecondInputLevel), settings[22],
                         settings[21]));
+    int moved = 0;
+    for (const std::size_t at : {record::kEffectLevel, record::kFirstInputLevel,
+                                 record::kSecondInputLevel}) {
+        moved += live[at] != before[at] || live[at + 1] != before[at + 1] ? 1 : 0;
+    }
+    return moved;
 }
 
 bool ParameterImage::IsPresetNameTaken(int presetIndex, std::string_view name,

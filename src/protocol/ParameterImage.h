@@ -67,7 +67,8 @@ public:
 
     // Keeps the effect level and both input levels of the live record within the limits held
     // in the device settings; a lower limit above the upper limit wins.
-    void ClampLevels();
+    // Returns how many of the three levels it moved.
+    int ClampLevels();
 
     // True when the first `length` bytes of `name` equal those of any stored preset's name
     // other than preset `presetIndex` (0-based).

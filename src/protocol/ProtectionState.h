@@ -12,6 +12,9 @@ struct ProtectionState {
     bool released = false;     // just unlocked: the next write of output block 0 clears the marker
     bool resetAllowed = false;
     std::string password;      // six characters in the record's code page, or empty
+    // The processor's output blocks were read back partly scrambled and partly plain: a
+    // protect or unlock did not finish. The next protect, unlock or reset sends them all.
+    bool unfinished = false;
 };
 
 // Every protected output byte is XORed with this mask on the wire.

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "controls/AccessibleControls.h"
+#include "files/SafeFileWriter.h"
 #include "shell/AppContext.h"
 #include "shell/AppOptions.h"
 #include "shell/LanguageSetting.h"
@@ -27,6 +28,7 @@ constexpr int kScreenshotTimeLimitMs = 20000;
 }
 
 void PrepareProcess() {
+    LetOversizedWritesFail();
     // The layout is in pixels and must never scale with the display's setting.
     if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING")) {
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");

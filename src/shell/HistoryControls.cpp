@@ -133,7 +133,10 @@ void HistoryControls::Redo() {
 }
 
 void HistoryControls::Keep(AbSlot slot) {
-    ab_.KeepAs(slot);
+    if (const Status kept = ab_.KeepAs(slot); !kept.ok()) {
+        context_.messages().ShowPlain(context_.language().Pick(kept.message()),
+                                      context_.language().Pick(kCaption));
+    }
     Refresh();
 }
 

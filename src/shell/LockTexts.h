@@ -9,6 +9,13 @@ inline const UiText kPasswordCaption{"Prompted", "提示"};
 inline const UiText kPasswordPrompt{"Enter password(6-digit):", "请输入6位数密码:"};
 inline const UiText kPasswordFieldTip{"Six characters; they are not shown as you type",
                                       "六个字符；输入时不显示"};
+// What the lock is, said before anyone relies on it.
+inline const UiText kLockNote{
+    "The lock keeps the tuning read-only in this program. It is not encryption: anyone who "
+    "wants to can recover the tuning and its password from the processor's answers, from "
+    "protected music files, from safety copies and from traces.",
+    "加密只是让本程序中的音效变为只读，并不是真正的加密：任何人都可以从处理器的应答、"
+    "加密的音乐文件、安全副本和通信记录中恢复音效及其密码。"};
 inline const UiText kPasswordOk{"OK", "确定"};
 inline const UiText kPasswordOkTip{"Protect the tuning with this password", "用此密码加密音效"};
 inline const UiText kPasswordCancel{"Cancel", "取消"};

@@ -71,6 +71,14 @@ PasswordDialog::PasswordDialog(PasswordMode mode, Language& language, MessagePre
     buttons->addWidget(confirm_);
     buttons->addWidget(other_);
     auto* layout = new QVBoxLayout(this);
+    if (!unlock) {
+        auto* note = new QLabel(this);
+        note->setObjectName(QStringLiteral("lockNote"));
+        note->setWordWrap(true);
+        note->setMaximumWidth(420);
+        language_.BindText(note, text::kLockNote);
+        layout->addWidget(note);
+    }
     layout->addWidget(prompt);
     layout->addWidget(field_);
     layout->addLayout(buttons);

@@ -82,11 +82,10 @@ bool SnapshotsDialog::RestoreRow(int row) {
     if (!context_.messages().AskYesNo(language.Pick(kQuestion), caption)) {
         return false;
     }
-    if (const Status kept = snapshots_.KeepLive(context_.session(), SnapshotReason::LoadFile);
+    const SnapshotInfo& copy = list_[static_cast<std::size_t>(row)];
+    if (const Status kept = snapshots_.KeepLiveBeforeRestore(context_.session(), copy);
         !kept.ok()) {
-        context_.messages().ShowPlain(
-            language.Pick(SnapshotFailedMessage(SnapshotReason::LoadFile, kept.message())),
-            caption);
+        context_.messages().ShowPlain(language.Pick(kept.message()), caption);
         return false;
     }
     const MusicFileLoadResult loaded = LoadMusicFile(

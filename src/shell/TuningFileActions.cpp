@@ -7,6 +7,7 @@
 #include "commands/MusicFileCommands.h"
 #include "commands/PresetFileMessages.h"
 #include "commands/PresetFilePaths.h"
+#include "model/OutputBlockLimits.h"
 #include "shell/AppContext.h"
 #include "shell/ConnectionDriver.h"
 #include "shell/FileTexts.h"
@@ -47,10 +48,17 @@ void TuningFileActions::ShowMessage(const UserMessage& message) {
     Present(context_.messages(), context_.language(), message);
 }
 
+void TuningFileActions::ShowLimitedValues(int count) {
+    if (const auto note = LimitedValuesNote(count)) {
+        ShowMessage({*note, MessageStyle::Plain, {}});
+    }
+}
+
 void TuningFileActions::Report(const PresetFileOutcome& outcome) {
     if (outcome.ok && outcome.progressRange > 0) {
         connection_.NoteBulkTransfer();
     }
+    ShowLimitedValues(outcome.valuesLimited);
     if (!outcome.message) {
         return;
     }
@@ -143,6 +151,7 @@ bool TuningFileActions::LoadMusicFile(QWidget* dialogParent) {
     } else {
         connection_.NoteBulkTransfer();
     }
+    ShowLimitedValues(loaded.valuesLimited);
     return true;
 }
 

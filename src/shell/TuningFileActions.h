@@ -42,6 +42,8 @@ public:
     // has one of its own) and the progress of what it queued.
     void Report(const PresetFileOutcome& outcome);
     void ShowMessage(const UserMessage& message);
+    // Says how many values of a loaded file were outside their limits (nothing for none).
+    void ShowLimitedValues(int count);
 
     // A mode file waits for the processor's listening-position table.
     bool modeFilePending() const { return pendingMode_.has_value(); }

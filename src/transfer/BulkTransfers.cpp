@@ -1,5 +1,6 @@
 #include "transfer/BulkTransfers.h"
 
+#include <array>
 #include <cassert>
 #include <mutex>
 
@@ -7,6 +8,10 @@ namespace corva {
 namespace {
 constexpr std::size_t kOnByteOfBlock = 248;  // slot 31 byte 0: the channel's on/mute byte
 constexpr int kStripSlot = output_block::kStripSlot;
+// Output block 0 carries the protection marker, so the live blocks go out with it last: a
+// transfer that stops midway leaves the marker as it was, the blocks already sent read the
+// other way round and are recognised so, and sending again repairs them.
+constexpr std::array<int, kOutputChannelCount> kMarkerBlockLast = {1, 2, 3, 4, 5, 0};
 }  // namespace
 
 
@@ -135,7 +140,7 @@ int BulkTransfers::SendPreset(int preset, PresetSource source, const SendLockHol
     const FrameBuilder builder(session_.image, session_.protection);
     Queue(builder.BuildSystemFrame(system_id::kPresetName, preset));
     SendData* last = nullptr;
-    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+    for (const int channel : kMarkerBlockLast) {
         last = Queue(builder.BuildBlockFrame(preset, BlockType::Output, channel, BlockSource::Live));
     }
     last->endsStage = true;
@@ -166,7 +171,7 @@ int BulkTransfers::SendAll(const SendLockHold& held) {
         block[kOnByteOfBlock] = 0;
         Queue(builder.BuildSlotFrame(BlockType::Output, channel, kStripSlot));
     }
-    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+    for (const int channel : kMarkerBlockLast) {
         Queue(builder.BuildBlockFrame(0, BlockType::Output, channel, BlockSource::Live));
     }
     for (int channel = 0; channel < kOutputChannelCount; ++channel) {

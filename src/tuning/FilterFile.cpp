@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/TextExcerpt.h"
 #include "dsp/values/NumberText.h"
 
 #include "tuning/LocaleNumbers.h"
@@ -228,7 +229,7 @@ LineResult ReadFilterWords(std::string_view body, int lineNumber, DecimalMark fi
             // target REW writes after a room-mode filter.
             continue;
         } else {
-            return {std::nullopt, Unreadable("\"" + std::string(key) + "\"")};
+            return {std::nullopt, Unreadable("\"" + EscapedExcerpt(key) + "\"")};
         }
     }
     if (filter.type == FileFilterType::Other) {

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "core/TextExcerpt.h"
 #include "tuning/TextLines.h"
 
 namespace corva::tuning {

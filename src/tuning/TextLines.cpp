@@ -5,9 +5,42 @@
 #include <cmath>
 #include <fstream>
 
+#include "core/RegularFile.h"
+#include "core/TextExcerpt.h"
+
 namespace corva::tuning {
 
+namespace {
+
+// Text the readers cannot take, named by its encoding: UTF-16 (a byte order mark, or the zero
+// bytes of its ASCII characters) and line ends of CR alone.
+std::optional<UiText> UnreadableEncoding(const std::string& path, std::string_view text) {
+    const std::string shown = EscapedExcerpt(path, 200);
+    const bool utf16 = text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF") ||
+                       text.find('\0') != std::string_view::npos;
+    if (utf16) {
+        return UiText{"The file \"" + shown +
+                          "\" is UTF-16 text (or holds zero bytes): save it as UTF-8 or "
+                          "ASCII text.",
+                      "文件“" + shown +
+                          "”是 UTF-16 文本（或含有零字节）：请另存为 UTF-8 或 ASCII 文本。"};
+    }
+    if (text.find('\r') != std::string_view::npos && text.find('\n') == std::string_view::npos) {
+        return UiText{"The file \"" + shown +
+                          "\" ends its lines with CR alone (old Mac text): save it with LF or "
+                          "CR LF line ends.",
+                      "文件“" + shown +
+                          "”仅以 CR 作为行尾（旧 Mac 文本）：请以 LF 或 CR LF 行尾另存。"};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 TextFileRead ReadTuningText(const std::string& path) {
+    if (!IsRegularOrMissing(path)) {
+        return {Status::Fail(NotARegularFileMessage(path)), {}};
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         return {Status::Fail({"The file \"" + path + "\" cannot be opened.",
@@ -28,6 +61,9 @@ TextFileRead ReadTuningText(const std::string& path) {
         return {Status::Fail(
                     {"The file \"" + path + "\" cannot be read.", "无法读取文件“" + path + "”。"}),
                 {}};
+    }
+    if (auto encoding = UnreadableEncoding(path, text)) {
+        return {Status::Fail(*encoding), {}};
     }
     return {Status::Ok(), std::move(text)};
 }

@@ -116,5 +116,34 @@ TEST_F(CliLockTest, ResetLockReplacesOnlyProtectedTuning) {
     EXPECT_NE(IntOf(Channel(info, 2), "gain_code"), 300);
 }
 
+// A processor that stops answering midway through protect: the command says the protect did
+// not finish (exit 3), and once the processor answers again an unlock repairs it.
+TEST(CliLockChangeTest, AProtectThatDidNotFinishSaysSoAndUnlockRepairsIt) {
+    ScratchDir scratch;
+    const std::string state = scratch.File("memory");
+    const auto run = [&](const SimulatorProcess& simulator, std::vector<std::string> args) {
+        args.insert(args.begin(), {"--lang", "en", "--tcp", simulator.Tcp()});
+        return RunCli(args, scratch.path());
+    };
+    {
+        // The live name and two of the six blocks arrive.
+        SimulatorProcess dying(scratch.path(), {"--state", state, "--stop-after-writes", "3"});
+        ASSERT_TRUE(dying.ready());
+        const CliRun stopped = run(dying, {"protect", "246810"});
+        EXPECT_EQ(stopped.exitCode, 3);
+        EXPECT_NE(stopped.err.find("The protect did not finish"), std::string::npos) << stopped.err;
+        EXPECT_EQ(stopped.out, "");
+    }
+    SimulatorProcess again(scratch.path(), {"--state", state});
+    ASSERT_TRUE(again.ready());
+    const CliRun half = run(again, {"--json", "info"});
+    ASSERT_EQ(half.exitCode, 0) << half.err;
+    EXPECT_FALSE(BoolOf(JsonDocument(half.out).root(), "protected"));
+    const CliRun repaired = run(again, {"unlock", "000000"});
+    EXPECT_EQ(repaired.exitCode, 0) << repaired.err;
+    EXPECT_EQ(repaired.out, "The tuning is unlocked\n");
+    EXPECT_EQ(run(again, {"unlock", "000000"}).out, "The tuning is not protected\n");
+}
+
 }  // namespace
 }  // namespace corva::test

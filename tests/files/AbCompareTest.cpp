@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/AbCompare.h"
+#include "commands/DeviceLock.h"
 #include "files/ConnectedProcessorTest.h"
 #include "model/TuningHistory.h"
 
@@ -20,13 +21,13 @@ protected:
         editor.SetBandGainDb(0, 3, 6.0);
         editor.SetGain(5, 420);
         Settle();
-        ab.KeepAs(AbSlot::A);
+        ASSERT_TRUE(ab.KeepAs(AbSlot::A).ok());
         tuningA = LiveOfProcessor();
         editor.SetBandGainDb(0, 3, -3.0);
         editor.SetCrossoverFrequency(2, CrossoverFilter::HighPass, 150);
         editor.LinkPair(1, LinkDirection::LeftToRight);
         Settle();
-        ab.KeepAs(AbSlot::B);
+        ASSERT_TRUE(ab.KeepAs(AbSlot::B).ok());
         tuningB = LiveOfProcessor();
         ASSERT_NE(tuningA, tuningB);
     }
@@ -46,8 +47,8 @@ TEST_F(AbCompareTest, ASwitchSendsOneWholeTransferAndFlipsBackExactly) {
     ASSERT_TRUE(toA.status.ok());
     EXPECT_EQ(toA.progressRange, 7);
     Settle();
-    EXPECT_EQ(WritesSent(), (std::vector<std::string>{"9/0", "4/0", "4/1", "4/2", "4/3", "4/4",
-                                                      "4/5"}));
+    EXPECT_EQ(WritesSent(), (std::vector<std::string>{"9/0", "4/1", "4/2", "4/3", "4/4", "4/5",
+                                                      "4/0"}));
     EXPECT_EQ(ab.live(), AbSlot::A);
     EXPECT_EQ(LiveOfProcessor(), tuningA);
     EXPECT_FALSE(editor.IsPairLinked(1));
@@ -80,7 +81,7 @@ TEST_F(AbCompareTest, AnEmptySlotOrAFailedSafetyCopySendsNothing) {
     test::ScratchFolder::Write(folder.PathOf("blocked"), {1});
     TuningSnapshots snapshots(folder.PathOf("blocked"));
     AbCompare ab(engine.session, engine.controller.bulk(), &snapshots);
-    ab.KeepAs(AbSlot::A);
+    ASSERT_TRUE(ab.KeepAs(AbSlot::A).ok());
     EXPECT_FALSE(ab.Switch().status.ok());  // B is empty
     KeepTwoTunings(ab);
     processor->ClearReceivedFrames();
@@ -91,6 +92,36 @@ TEST_F(AbCompareTest, AnEmptySlotOrAFailedSafetyCopySendsNothing) {
     EXPECT_TRUE(WritesSent().empty());
     EXPECT_EQ(ab.live(), AbSlot::B);
     EXPECT_EQ(LiveOfProcessor(), tuningB);
+}
+
+// The slots never hold protected tuning nor bring it back: keeping is refused while
+// protected, and protect, unlock and reset of the lock empty both slots.
+TEST_F(AbCompareTest, TheSlotsNeverCarryTuningAcrossTheLock) {
+    AbCompare ab(engine.session, engine.controller.bulk());
+    DeviceLock lock(engine.session, engine.controller);
+    KeepTwoTunings(ab);
+    ASSERT_FALSE(lock.Protect("135790"));
+    Settle();
+    EXPECT_FALSE(ab.Has(AbSlot::A));
+    EXPECT_FALSE(ab.Has(AbSlot::B));
+    EXPECT_FALSE(ab.KeepAs(AbSlot::A).ok());
+    EXPECT_FALSE(ab.Has(AbSlot::A));
+
+    // A reset without the password must not let a slot send the protected tuning back.
+    ASSERT_FALSE(lock.Reset());
+    Settle();
+    const Bytes afterReset = LiveOfProcessor();
+    processor->ClearReceivedFrames();
+    EXPECT_FALSE(ab.Switch().status.ok());
+    Settle();
+    EXPECT_TRUE(WritesSent().empty());
+    EXPECT_EQ(LiveOfProcessor(), afterReset);
+
+    KeepTwoTunings(ab);
+    ASSERT_FALSE(lock.Protect("135790"));
+    ASSERT_FALSE(lock.Unlock("135790"));
+    EXPECT_FALSE(ab.Has(AbSlot::A));
+    EXPECT_FALSE(ab.Has(AbSlot::B));
 }
 
 }  // namespace

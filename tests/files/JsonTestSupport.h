@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "files/JsonScramble.h"
+#include "model/OutputBlockLimits.h"
 #include "protocol/ParameterImage.h"
 
 namespace corva::test {
@@ -38,6 +39,8 @@ inline void FillPattern(ParameterImage& image, int preset, int seed) {
         for (std::size_t i = 0; i < record::kOutputBlockSize; ++i) {
             record[record::OutputBlock(k) + i] = static_cast<std::uint8_t>(i * 3 + k * 11 + seed);
         }
+        // Values a processor can hold: loading limits any other.
+        LimitOutputBlock(record.subspan(record::OutputBlock(k), record::kOutputBlockSize));
     }
     if (preset == 0) {
         record[record::OutputBlock(0) + output_block::kProtectionMarker] = ' ';

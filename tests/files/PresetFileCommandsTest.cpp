@@ -11,6 +11,7 @@
 #include "commands/PresetFileCommands.h"
 #include "commands/TuningFiles.h"
 #include "model/ChannelEditor.h"
+#include "model/OutputBlockLimits.h"
 #include "commands/PresetFileMessages.h"
 #include "commands/DocumentFileIo.h"
 #include "commands/PresetFilePaths.h"
@@ -77,6 +78,11 @@ std::vector<std::string> WithoutPolls(const std::vector<std::vector<std::uint8_t
 
 class PresetFileCommandsTest : public ::testing::Test {
 protected:
+    // A copy of the engine's image, to write files from.
+    static ParameterImage ImageOf(Engine& engine) {
+        std::lock_guard lock(engine.session.engine().sendLock);
+        return engine.session.engine().image;
+    }
     std::size_t PresetsReceivedCount(const Engine& engine) const {
         return static_cast<std::size_t>(
             std::count(engine.notices.begin(), engine.notices.end(), NoticeId::PresetsReceived));
@@ -454,11 +460,7 @@ TEST_F(PresetFileCommandsTest, OpenedFileReachesThePlainProcessorWithoutAMarker)
     PresetFileCommands commands(engine.session, engine.controller);
 
     // Saved from protected tuning: the marker "!" travels in the file.
-    ParameterImage saved;
-    {
-        std::lock_guard lock(engine.session.engine().sendLock);
-        saved = engine.session.engine().image;
-    }
+    ParameterImage saved = ImageOf(engine);
     saved.Block(0, BlockType::Output, 0)[output_block::kProtectionMarker] = '!';
     WriteLe16(saved.Block(0, BlockType::Output, 1), kDelayWord, 99);
     saved.ListeningPositions()[48] = 9;
@@ -482,6 +484,46 @@ TEST_F(PresetFileCommandsTest, OpenedFileReachesThePlainProcessorWithoutAMarker)
     EXPECT_EQ(memory.Block(0, BlockType::Output, 0)[output_block::kProtectionMarker], ' ');
     EXPECT_EQ(ReadLe16(memory.Block(0, BlockType::Output, 1), kDelayWord), 99);
     EXPECT_FALSE(engine.session.engine().protection.isProtected);
+}
+
+// A file's values outside their limits (a frequency of -1 Hz, a gain code 0xFFFF, a routing
+// share of 255 %) are limited before the model shows them or the processor receives them,
+// and the load says how many there were.
+TEST_F(PresetFileCommandsTest, ValuesOutsideTheirLimitsAreLimitedBeforeShownOrSent) {
+    auto processor = devices.Plug("plain");
+    Engine engine(devices, inUse);
+    ASSERT_TRUE(engine.controller.ConnectToPath("plain").ok());
+    ASSERT_TRUE(engine.WaitSynchronised());
+    PresetFileCommands commands(engine.session, engine.controller);
+    ParameterImage saved = ImageOf(engine);
+    constexpr std::size_t kBand3 = 3 * kSlotSize;
+    constexpr std::size_t kRoutingShare1 = output_block::kRoutingSlot * kSlotSize;
+    WriteLe16(saved.Block(0, BlockType::Output, 2), kBand3, -1);
+    WriteLe16(saved.Block(0, BlockType::Output, 2), kBand3 + 2, 0xFFFF);
+    saved.Block(0, BlockType::Output, 4)[kRoutingShare1] = 255;
+    const auto path = folder.File("hostile.qvms");
+    ASSERT_TRUE(WriteSingleJson(path, saved, JsonHeaderRecord{}).ok());
+
+    const auto opened = commands.OpenPresetFile(path);
+    ASSERT_TRUE(opened.ok);
+    EXPECT_EQ(opened.valuesLimited, 3);
+    EXPECT_EQ(LimitedValuesNote(opened.valuesLimited)->english,
+              "3 values were outside their limits and were limited.");
+    {
+        std::lock_guard lock(engine.session.engine().sendLock);
+        const auto& model = engine.session.engine().model;
+        EXPECT_EQ(model.output(2).eq().Band(3).targetHz(), 20);
+        EXPECT_DOUBLE_EQ(model.output(2).eq().Band(3).gainDb(), -20.0);
+        EXPECT_EQ(model.output(4).routing().share1, 100);
+    }
+    ASSERT_TRUE(engine.WaitQueueIdle());
+    const auto memory = MemoryOf(*processor);
+    EXPECT_EQ(ReadLe16Signed(memory.Block(0, BlockType::Output, 2), kBand3), 20);
+    EXPECT_EQ(ReadLe16Signed(memory.Block(0, BlockType::Output, 2), kBand3 + 2), 400);
+    EXPECT_EQ(memory.Block(0, BlockType::Output, 4)[kRoutingShare1], 100);
+    for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+        EXPECT_EQ(ValuesOutsideLimits(memory.Block(0, BlockType::Output, channel)), 0);
+    }
 }
 
 }  // namespace

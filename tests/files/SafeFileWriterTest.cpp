@@ -2,7 +2,10 @@
 // full disk or a missing folder, targets that are not files, links, permissions, and the
 // replacement that a library fills in itself.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <chrono>
 
 #include "files/FileTestSupport.h"
 #include "files/SafeFileWriter.h"
@@ -164,6 +167,42 @@ TEST(FileReplacementTest, AnAbandonedReplacementLeavesNothingAndTheTargetAsItWas
     EXPECT_TRUE(nowhere.temporaryPath().empty());
     EXPECT_FALSE(nowhere.Commit().ok());
     EXPECT_EQ(NamesInFolder(folder.PathOf("")), std::set<std::string>{"book.xlsx"});
+}
+
+// Temporary files that killed writes left behind go at the next write to their folder, but
+// only old ones of the writer's own naming: a young one may be another run's write.
+TEST(SafeFileWriterTest, StaleTemporariesOfKilledWritesAreRemovedAtTheNextWrite) {
+    ScratchFolder folder;
+    const std::string stale = folder.PathOf(".tuning.qvms.k3x9a0qz.tmp");
+    const std::string young = folder.PathOf(".tuning.qvms.b7c2m4pp.tmp");
+    const std::string foreign = folder.PathOf(".notes.tmp");
+    for (const auto& path : {stale, young, foreign}) {
+        ScratchFolder::Write(path, {1});
+    }
+    const auto hourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(stale, hourAgo);
+    fs::last_write_time(foreign, hourAgo);
+    ASSERT_TRUE(WriteFileSafely(folder.PathOf("other.bin"), std::string_view("x")).ok());
+    EXPECT_EQ(NamesInFolder(folder.PathOf("")),
+              (std::set<std::string>{".tuning.qvms.b7c2m4pp.tmp", ".notes.tmp", "other.bin"}));
+}
+
+// A write past the process's file-size limit fails like a full disk instead of ending the
+// program with SIGXFSZ.
+TEST(SafeFileWriterTest, AWritePastTheFileSizeLimitFailsCleanly) {
+    ScratchFolder folder;
+    LetOversizedWritesFail();
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const Status written = WriteFileSafely(folder.PathOf("big.bin"), std::string(4096, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ASSERT_FALSE(written.ok());
+    EXPECT_NE(written.message().english.find("too large"), std::string::npos)
+        << written.message().english;
+    EXPECT_TRUE(NamesInFolder(folder.PathOf("")).empty());
 }
 
 }  // namespace

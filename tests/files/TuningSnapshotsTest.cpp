@@ -2,6 +2,11 @@
 // recall replaced it, only the newest are kept, and a copy that cannot be written says so.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
 #include "commands/MachinePresets.h"
 #include "commands/TuningSnapshots.h"
 #include "files/FileTestSupport.h"
@@ -87,6 +92,70 @@ TEST(TuningSnapshotsTest, ACopyThatCannotBeWrittenNamesTheFileAndWhy) {
     EXPECT_TRUE(snapshots.List().empty());
     const UiText shown = SnapshotFailedMessage(SnapshotReason::FactoryReset, kept.message());
     EXPECT_NE(shown.english.find("before factory reset"), std::string::npos);
+}
+
+// A restore checks the copy first and never makes room by removing the copy it restores; the
+// newest are chosen by the time each copy was written, whatever its name says.
+TEST(TuningSnapshotsTest, RestoringTheOldestKeepsItAndPruningGoesByTheWrittenTime) {
+    test::ScratchFolder folder;
+    TuningSession session;
+    TuningSnapshots snapshots(folder.PathOf("kept"), 3);
+    for (const auto reason :
+         {SnapshotReason::Recall, SnapshotReason::Store, SnapshotReason::AbSwitch}) {
+        ASSERT_TRUE(snapshots.KeepLive(session, reason).ok());
+    }
+    const SnapshotInfo oldest = snapshots.List().back();
+    ASSERT_EQ(oldest.reason, SnapshotReason::Recall);
+    ASSERT_TRUE(snapshots.KeepLiveBeforeRestore(session, oldest).ok());
+    EXPECT_TRUE(snapshots.Find(oldest.id));
+    EXPECT_EQ(snapshots.List().size(), 3u);
+    EXPECT_EQ(snapshots.List()[0].reason, SnapshotReason::LoadFile);
+
+    // An unreadable copy is not restored, and no safety copy is written for it.
+    test::ScratchFolder::Write(oldest.path, {1, 2, 3});
+    const auto before = snapshots.List();
+    EXPECT_FALSE(snapshots.KeepLiveBeforeRestore(session, oldest).ok());
+    EXPECT_EQ(snapshots.List().size(), before.size());
+    EXPECT_EQ(snapshots.List()[0].id, before[0].id);
+
+    // A clock set back: the copies kept so far look newer than anything written now. The new
+    // copy stays, and the one written earliest goes, not the one whose name sorts first.
+    const auto now = std::filesystem::file_time_type::clock::now();
+    const auto list = snapshots.List();
+    std::filesystem::last_write_time(list[0].path, now + std::chrono::hours(48));
+    std::filesystem::last_write_time(list[1].path, now + std::chrono::hours(24));
+    std::filesystem::last_write_time(list[2].path, now + std::chrono::hours(72));
+    ASSERT_TRUE(snapshots.KeepLive(session, SnapshotReason::FactoryReset).ok());
+    const auto after = snapshots.List();
+    ASSERT_EQ(after.size(), 3u);
+    EXPECT_FALSE(snapshots.Find(list[1].id));
+    EXPECT_TRUE(snapshots.Find(list[0].id));
+    EXPECT_TRUE(snapshots.Find(list[2].id));
+    EXPECT_EQ(after.back().reason, SnapshotReason::FactoryReset);
+}
+
+// Copies made at the same moment by separate runs each get a name of their own: none is lost.
+TEST(TuningSnapshotsTest, CopiesMadeAtOnceNeverShareAName) {
+    test::ScratchFolder folder;
+    constexpr int kWriters = 4;
+    constexpr int kCopiesEach = 15;
+    std::vector<std::thread> writers;
+    std::atomic<int> failures{0};
+    for (int w = 0; w < kWriters; ++w) {
+        writers.emplace_back([&] {
+            TuningSession session;
+            TuningSnapshots snapshots(folder.PathOf("busy"));
+            for (int i = 0; i < kCopiesEach; ++i) {
+                failures += snapshots.KeepLive(session, SnapshotReason::Recall).ok() ? 0 : 1;
+            }
+        });
+    }
+    for (auto& writer : writers) {
+        writer.join();
+    }
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(TuningSnapshots(folder.PathOf("busy")).List().size(),
+              static_cast<std::size_t>(kWriters * kCopiesEach));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <streambuf>
 
 #include "core/ByteOrder.h"
+#include "core/RegularFile.h"
 #include "firmware/UpdateSequencer.h"
 #include "protocol/FrameLayout.h"
 
@@ -153,8 +154,8 @@ TEST(FirmwareFileTest, NothingPastTheLimitIsRead) {
     EXPECT_EQ(ReadFirmwareFile(in).status.message(), kTooLarge);
     EXPECT_LE(endless.served(), kMaxFirmwareFileBytes + 1);
 
-    // A device that never ends is no file of ours either.
-    EXPECT_EQ(LoadFirmwareFile("/dev/zero").status.message(), kTooLarge);
+    // A device that never ends is no file of ours either: it is not even opened.
+    EXPECT_EQ(LoadFirmwareFile("/dev/zero").status.message(), NotARegularFileMessage("/dev/zero"));
 
     std::istringstream small(std::string("WMCU\xA0\xA1\xA2\xA3\x10", 9));
     EXPECT_TRUE(ReadFirmwareFile(small).status.ok());

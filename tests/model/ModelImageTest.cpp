@@ -53,6 +53,10 @@ void FillRandomValidRecord(ParameterImage& image, std::mt19937& random) {
         WriteLe16(crossover, 4, pick(20, 20000));
         crossover[6] = static_cast<std::uint8_t>(pick(0, 2));
         crossover[7] = static_cast<std::uint8_t>(pick(0, 8));
+        auto routing = live.subspan(block + 264, kSlotSize);
+        for (std::size_t input = 0; input < 4; ++input) {
+            routing[input] = static_cast<std::uint8_t>(pick(0, 100));  // percent
+        }
         auto limiter = live.subspan(block + 280, kSlotSize);
         WriteLe16(limiter, 0, pick(0, 360));
         limiter[2] = static_cast<std::uint8_t>(pick(0, 106));

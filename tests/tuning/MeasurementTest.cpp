@@ -1,7 +1,12 @@
 // Reading measurement exports and bringing them onto the response grid.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 
 #include "tuning/Measurement.h"
 
@@ -62,6 +67,41 @@ TEST(MeasurementFile, AFileThatCannotBeReadNamesItsPath) {
     const MeasurementRead read = ReadMeasurementFile("/nonexistent/fl.txt");
     EXPECT_FALSE(read.status.ok());
     EXPECT_NE(read.status.message().english.find("/nonexistent/fl.txt"), std::string::npos);
+}
+
+// Outside text that is not a measurement is refused with a reason a person can act on: a pipe
+// or a device is never opened (it would wait for ever), an encoding the reader cannot take is
+// named, and a hostile line is quoted only as a short excerpt with its control codes escaped.
+TEST(MeasurementFile, PipesEncodingsAndHostileLinesAreRefusedReadably) {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("measurement-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string pipe = (folder / "pipe.txt").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto refusal = [](const std::string& path) {
+        const MeasurementRead read = ReadMeasurementFile(path);
+        EXPECT_FALSE(read.status.ok()) << path;
+        return read.status.message().english;
+    };
+    EXPECT_NE(refusal(pipe).find("not a regular file"), std::string::npos);
+    EXPECT_NE(refusal("/dev/zero").find("not a regular file"), std::string::npos);
+
+    const auto write = [&](const std::string& name, const std::string& bytes) {
+        const std::string path = (folder / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    };
+    EXPECT_NE(refusal(write("utf16.txt", std::string("\xFF\xFE" "2\0" "0\0 \0" "1\0", 10)))
+                  .find("UTF-16"),
+              std::string::npos);
+    EXPECT_NE(refusal(write("mac.txt", "20 1\r40 2\r")).find("CR alone"), std::string::npos);
+
+    const std::string hostile = "20 1\n40 \x1b[31m" + std::string(100000, 'x') + "\n";
+    const std::string message = refusal(write("hostile.txt", hostile));
+    EXPECT_LT(message.size(), 200u);
+    EXPECT_EQ(message.find('\x1b'), std::string::npos);
+    EXPECT_NE(message.find("\\x1B[31m"), std::string::npos) << message;
+    std::filesystem::remove_all(folder);
 }
 
 TEST(MeasurementGrid, InterpolatesOverLogFrequencyAndHoldsTheEnds) {

@@ -1,0 +1,82 @@
+#include "LockCommandSupport.h"
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+
+#include "CommandSupport.h"
+#include "commands/DeviceLock.h"
+
+namespace corva::cli {
+namespace {
+
+// One line from standard input; on a terminal after a prompt on standard error, with the
+// echo switched off while it is typed.
+std::optional<std::string> ReadPasswordLine(UiLanguage language) {
+    const bool terminal = ::isatty(STDIN_FILENO) != 0;
+    termios saved{};
+    const bool quiet = terminal && ::tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (terminal) {
+        const UiText prompt{"Password (6 characters): ", "密码（6位）："};
+        std::fprintf(stderr, "%s", prompt.In(language).c_str());
+        std::fflush(stderr);
+    }
+    if (quiet) {
+        termios silent = saved;
+        silent.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        (void)::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
+    }
+    std::string line;
+    const bool read = static_cast<bool>(std::getline(std::cin, line));
+    if (quiet) {
+        (void)::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        std::fprintf(stderr, "\n");
+    }
+    if (!read) {
+        return std::nullopt;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return line;
+}
+
+}  // namespace
+
+std::optional<ExitCode> TakePassword(CliDevice& device, const CliOptions& options,
+                                     const char* synopsis, std::string& password) {
+    const UiText usage{std::string("usage: ") + synopsis, std::string("用法: ") + synopsis};
+    if (options.args.size() > 1) {
+        return UsageError(device, usage);
+    }
+    if (options.args.size() == 1) {
+        password = options.args[0];
+    } else if (auto typed = ReadPasswordLine(device.language())) {
+        password = std::move(*typed);
+    } else {
+        return UsageError(device, usage);
+    }
+    if (auto wrongLength = DeviceLock::CheckPasswordLength(password)) {
+        return UsageError(device, wrongLength->text);
+    }
+    return std::nullopt;
+}
+
+ExitCode FinishLockChange(CliDevice& device, const UiText& change) {
+    device.ShowProgress(device.controller().bulk().progressCount());
+    // A lost link empties the queue too: only a wait that ends without a failure means sent.
+    if (device.WaitUntilSent() && !device.failed()) {
+        return kDone;
+    }
+    device.PrintError(
+        {change.english + " did not finish: the processor may hold its tuning partly protected. "
+                          "Once it answers again, protect, unlock or reset-lock sends every "
+                          "block again and repairs it.",
+         change.chinese + "未完成：处理器中的音效可能部分加密。处理器恢复应答后，再次执行 "
+                          "protect、unlock 或 reset-lock 会重新发送全部数据块并修复。"});
+    return kLinkError;
+}
+
+}  // namespace corva::cli

@@ -1,0 +1,23 @@
+// What protect, unlock and reset-lock share: the password from the command line, a prompt
+// without echo or standard input, and the end of a lock change that says so when the
+// processor did not take every block.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "CliDevice.h"
+
+namespace corva::cli {
+
+// The password: the one argument when given; otherwise one line typed at a prompt on the
+// terminal (not echoed) or read from standard input. A usage error (printed) when there are
+// more arguments or no line comes, or when the password is not six characters.
+std::optional<ExitCode> TakePassword(CliDevice& device, const CliOptions& options,
+                                     const char* synopsis, std::string& password);
+
+// Waits until the lock change's blocks have reached the processor. When they did not, says
+// that the change did not finish and how to repair it, and returns kLinkError.
+ExitCode FinishLockChange(CliDevice& device, const UiText& change);
+
+}  // namespace corva::cli
