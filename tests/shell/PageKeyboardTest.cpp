@@ -6,9 +6,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <cmath>
 
 #include "ShellTestSupport.h"
 #include "dsp/values/BandCodes.h"
+#include "model/ChannelEditor.h"
 #include "protocol/FrameLayout.h"
 #include "sim/SimulatedProcessor.h"
 #include "controls/ValueField.h"
@@ -249,6 +251,27 @@ TEST_F(PageTypingTest, TheGraphAndTheEqColumnsShareTheSelectedBand) {
     // Choosing the current channel again keeps the band.
     page().SetCurrentChannel(page().currentChannel());
     EXPECT_EQ(page().graph().currentBand(), 10);
+
+    // Eight raised bands, a selected one and a crossover pair, saved in both languages when
+    // CORVA_SCREENSHOT_DIR names a folder.
+    const QString folder = qEnvironmentVariable("CORVA_SCREENSHOT_DIR");
+    if (folder.isEmpty()) {
+        return;
+    }
+    ChannelEditor editor(program.context->session());
+    for (int band = 0; band < 8; ++band) {
+        editor.SetBandFrequency(0, 2 + 3 * band, 60.0 * std::pow(1.9, band));
+        editor.SetBandGainDb(0, 2 + 3 * band, band % 2 == 0 ? 4.0 + band : -3.0 - band);
+    }
+    editor.SetCrossoverFrequency(0, CrossoverFilter::HighPass, 80);
+    editor.SetCrossoverFrequency(0, CrossoverFilter::LowPass, 90);
+    QTest::qWait(5);
+    page().SelectBand(8);
+    for (const UiLanguage language : {UiLanguage::English, UiLanguage::Chinese}) {
+        program.context->language().Set(language);
+        program.window->grab().save(
+            folder + (language == UiLanguage::English ? "/page-en.png" : "/page-zh.png"));
+    }
 }
 
 }  // namespace
