@@ -24,6 +24,8 @@
 #include "pages/CrossoverControls.h"
 #include "pages/DelayPanel.h"
 #include "pages/FullInterfacePage.h"
+#include "pages/EqEditorPanel.h"
+#include "pages/ResponseGraph.h"
 #include "pages/LinkDirectionDialog.h"
 #include "pages/MainVolumePanel.h"
 #include "protocol/FrameLayout.h"
@@ -220,7 +222,19 @@ TEST_F(PageStripsTest, LinkingCopiesTheChosenSideWithTheMasterOutputMutedAroundT
         return std::optional{LinkDirection::RightToLeft};
     });
 
+    // The link marks change no size: nothing on the page moves.
+    const auto layout = [this] {
+        std::vector<QRect> places{page().graph().geometry(), page().eqEditor().geometry()};
+        for (int c = 0; c < kOutputChannelCount; ++c) {
+            places.push_back(page().channelButton(c)->geometry());
+        }
+        return places;
+    };
+    page().grab();  // lays the page out
+    const auto before = layout();
     Click(page().linkButton(0));
+    page().grab();
+    EXPECT_EQ(layout(), before);
     EXPECT_EQ(asked, std::vector<int>{0});
     EXPECT_TRUE(page().linkButton(0)->isChecked());
     EXPECT_EQ(Output(0).bands[4].gainDb, 6.0);
