@@ -12,6 +12,7 @@
 #include "dsp/values/ValueLabels.h"
 #include "pages/EditGestures.h"
 #include "pages/FieldSteps.h"
+#include "pages/FocusedWheel.h"
 #include "pages/PageTexts.h"
 
 namespace corva::pages {
@@ -70,10 +71,12 @@ void CrossoverControls::BuildRow(CrossoverFilter filter, int gridRow) {
     ConnectGesture(row.frequency, editor_);
     row.frequency->setMinimumWidth(70);
     row.kind = new QComboBox(this);
+    FocusedWheel::Apply(row.kind);
     for (int kind = 0; kind < kKindCount; ++kind) {
         row.kind->addItem(QString(), kind);
     }
     row.slope = new QComboBox(this);
+    FocusedWheel::Apply(row.slope);
     for (int slope = 0; slope < kOfferedSlopes; ++slope) {
         row.slope->addItem(Text(CrossoverSlopeLabel(slope)), slope);
     }

@@ -10,6 +10,7 @@
 #include "controls/ValueField.h"
 #include "model/ChannelEditor.h"
 #include "pages/EditGestures.h"
+#include "pages/FocusedWheel.h"
 #include "pages/GraphPalette.h"
 #include "pages/PageTexts.h"
 
@@ -38,6 +39,7 @@ DelayPanel::DelayPanel(ChannelEditor& editor, QWidget* parent)
       unitList_{new QComboBox(this)},
       position_{new QLabel(this)} {
     title_->setStyleSheet(QStringLiteral("font-weight:bold;"));
+    FocusedWheel::Apply(unitList_);
     unitList_->addItem(QString(), static_cast<int>(DelayUnit::Milliseconds));
     unitList_->addItem(QString(), static_cast<int>(DelayUnit::Centimetres));
     unitList_->setAccessibleName(QStringLiteral("Delay unit"));
