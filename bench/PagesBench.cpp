@@ -168,8 +168,8 @@ void BM_PageRefreshAndPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_PageRefreshAndPaint)->Unit(benchmark::kMillisecond);
 
-// The fader's edit with the strips' own refresh, the window's refresh on the change event,
-// and the page's paint.
+// The fader's edit, the page's refresh of the two channels its change event names, and the
+// page's paint.
 void BM_StripGainFaderDragStep(benchmark::State& state) {
     PageRefreshBench bench;
     ChannelEditor(bench.session).LinkPair(0, LinkDirection::LeftToRight);

@@ -17,6 +17,11 @@ LatchButton::LatchButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void LatchButton::SetQuietWhenOn(bool quiet) {
+    quietWhenOn_ = quiet;
+    update();
+}
+
 QSize LatchButton::sizeHint() const {
     return {fontMetrics().horizontalAdvance(text()) + 2 * kPaddingX, kHeight};
 }
@@ -29,7 +34,15 @@ void LatchButton::paintEvent(QPaintEvent*) {
     QColor fill = Qt::white;
     QColor border = hovered ? colour::kAccent.lighter(150) : colour::kBorder;
     QColor ink{38, 43, 66};
-    if (isChecked()) {
+    if (quietWhenOn_) {
+        if (isChecked()) {
+            fill = QColor(238, 239, 244);
+            ink = QColor(150, 153, 170);
+        } else {
+            border = hovered ? colour::kAccent.lighter(130) : colour::kAccent;
+            ink = colour::kAccent;
+        }
+    } else if (isChecked()) {
         fill = hovered ? colour::kAccent.lighter(112) : colour::kAccent;
         border = fill;
         ink = Qt::white;
@@ -44,7 +57,8 @@ void LatchButton::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(face, 3.0, 3.0);
     // The focus is drawn only once the keyboard has moved it, not after a click.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(isChecked() ? QColor(Qt::white) : colour::kAccent, 1.0, Qt::DotLine));
+        const bool filled = isChecked() && !quietWhenOn_;
+        painter.setPen(QPen(filled ? QColor(Qt::white) : colour::kAccent, 1.0, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(face.adjusted(2, 2, -2, -2), 2.0, 2.0);
     }

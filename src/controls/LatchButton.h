@@ -1,5 +1,6 @@
-// A small checkable button that stays lit while it is on (a band's "BY", "bypass all"):
-// outlined when off, filled with the accent colour when on.
+// A small checkable button: outlined when off, filled with the accent colour when on. A switch
+// whose "on" takes something out (a band's "BY") looks the other way round: lit while off,
+// quiet and grey while on.
 #pragma once
 
 #include <QAbstractButton>
@@ -12,11 +13,16 @@ class LatchButton : public QAbstractButton {
 public:
     explicit LatchButton(QWidget* parent = nullptr);
 
+    void SetQuietWhenOn(bool quiet);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return {16, 18}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool quietWhenOn_ = false;
 };
 
 }  // namespace corva::controls

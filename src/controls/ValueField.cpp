@@ -4,6 +4,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -13,6 +14,12 @@ namespace corva::controls {
 namespace {
 constexpr int kEighthsPerNotch = 120;  // QWheelEvent::angleDelta units of one wheel notch
 constexpr int kHeight = 20;
+
+bool IsStepKey(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+           key == Qt::Key_PageDown;
+}
+
 }  // namespace
 
 ValueField::ValueField(QWidget* parent) : QLineEdit(parent) {
@@ -29,17 +36,27 @@ void ValueField::SetSteps(double fineStep, double coarseStep) {
     coarseStep_ = coarseStep;
 }
 
+void ValueField::SetStepRule(StepRule rule) {
+    stepRule_ = std::move(rule);
+}
+
 void ValueField::SetRange(double lowest, double highest) {
     lowest_ = std::min(lowest, highest);
     highest_ = std::max(lowest, highest);
 }
 
 void ValueField::ShowValue(double value, const QString& text) {
-    const bool typing = hasFocus() && this->text() != shownText_;
     value_ = value;
     shownText_ = text;
-    if (!typing) {
-        setText(text);
+    answered_ = true;
+    if ((hasFocus() && isModified()) || this->text() == text) {
+        return;  // the user is typing here, or nothing to change
+    }
+    setText(text);
+    // The next key typed into a focused field replaces the value instead of joining it.
+    if (hasFocus()) {
+        selectAll();
+    } else {
         setCursorPosition(0);
     }
 }
@@ -53,21 +70,39 @@ QSize ValueField::minimumSizeHint() const {
 }
 
 void ValueField::Commit() {
-    if (text() == shownText_) {
+    if (!isModified() || text() == shownText_) {
         return;
     }
-    // Taken as shown until the owner answers, so Enter followed by a focus change commits once.
-    shownText_ = text();
-    emit TextCommitted(shownText_);
+    const QString typed = text();
+    // Not typing any more, so Enter followed by a focus change commits once and the owner's
+    // answer reaches the text.
+    setModified(false);
+    answered_ = false;
+    emit TextCommitted(typed);
+    if (!answered_) {
+        // The owner applied nothing (no number): the old value stays, in the field too.
+        RestoreShownValue();
+    }
 }
 
-void ValueField::Step(double delta) {
-    const double stepped = std::clamp(value_ + delta, lowest_, highest_);
+void ValueField::Step(int steps, bool coarse) {
+    const double moved = stepRule_ ? stepRule_(value_, steps, coarse)
+                                   : value_ + steps * (coarse ? coarseStep_ : fineStep_);
+    const double stepped = std::clamp(moved, lowest_, highest_);
+    if (isModified()) {
+        RestoreShownValue();  // a step replaces text that was typed but not committed
+    }
     if (stepped == value_) {
         return;
     }
-    setText(shownText_);  // a step replaces text that was typed but not committed
     emit ValueStepped(stepped);
+}
+
+void ValueField::FinishGesture() {
+    if (gestureOpen_) {
+        gestureOpen_ = false;
+        emit GestureFinished();
+    }
 }
 
 void ValueField::paintEvent(QPaintEvent* event) {
@@ -80,8 +115,14 @@ void ValueField::paintEvent(QPaintEvent* event) {
 }
 
 void ValueField::keyPressEvent(QKeyEvent* event) {
-    const bool coarse = (event->modifiers() & Qt::ControlModifier) != 0;
-    switch (event->key()) {
+    selectOnClick_ = false;  // the focus came without a click
+    const int key = event->key();
+    if (IsStepKey(key) && !gestureOpen_) {
+        gestureOpen_ = true;
+        emit GestureStarted();
+    }
+    const bool ctrl = (event->modifiers() & Qt::ControlModifier) != 0;
+    switch (key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             Commit();
@@ -92,19 +133,19 @@ void ValueField::keyPressEvent(QKeyEvent* event) {
             event->accept();
             return;
         case Qt::Key_Up:
-            Step(coarse ? coarseStep_ : fineStep_);
+            Step(1, ctrl);
             event->accept();
             return;
         case Qt::Key_Down:
-            Step(coarse ? -coarseStep_ : -fineStep_);
+            Step(-1, ctrl);
             event->accept();
             return;
         case Qt::Key_PageUp:
-            Step(coarseStep_);
+            Step(1, true);
             event->accept();
             return;
         case Qt::Key_PageDown:
-            Step(-coarseStep_);
+            Step(-1, true);
             event->accept();
             return;
         default:
@@ -112,28 +153,79 @@ void ValueField::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void ValueField::keyReleaseEvent(QKeyEvent* event) {
+    if (IsStepKey(event->key()) && !event->isAutoRepeat()) {
+        FinishGesture();
+    }
+    QLineEdit::keyReleaseEvent(event);
+}
+
+void ValueField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    switch (event->reason()) {
+        case Qt::PopupFocusReason:
+        case Qt::ActiveWindowFocusReason:
+            break;  // back from a menu or another window: the typing goes on as it was
+        default:
+            // Reached by Tab, a shortcut or a click: the whole text is selected, also when the
+            // click that brought the focus goes on to place the cursor.
+            selectAll();
+            selectOnClick_ = true;
+            break;
+    }
+}
+
+void ValueField::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    if (selectOnClick_) {
+        selectAll();
+    }
+}
+
+// The release of the click that brought the focus keeps the whole text selected, unless the
+// pointer dragged a selection of its own.
+void ValueField::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (selectOnClick_) {
+        selectOnClick_ = false;
+        if (!hasSelectedText()) {
+            selectAll();
+        }
+    }
+}
+
 void ValueField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    selectOnClick_ = false;
+    FinishGesture();
     // A context menu borrows the focus; the edit goes on.
     if (event->reason() != Qt::PopupFocusReason) {
         Commit();
     }
 }
 
+// Only a focused field takes the wheel: scrolling over the page never edits a value.
 void ValueField::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
     wheelEighths_ += event->angleDelta().y();
     const int notches = wheelEighths_ / kEighthsPerNotch;
     wheelEighths_ -= notches * kEighthsPerNotch;
     if (notches != 0) {
-        const bool coarse = (event->modifiers() & Qt::ControlModifier) != 0;
-        Step(notches * (coarse ? coarseStep_ : fineStep_));
+        Step(notches, (event->modifiers() & Qt::ControlModifier) != 0);
     }
     event->accept();
 }
 
 void ValueField::RestoreShownValue() {
     setText(shownText_);
-    setCursorPosition(0);
+    if (hasFocus()) {
+        selectAll();
+    } else {
+        setCursorPosition(0);
+    }
 }
 
 }  // namespace corva::controls

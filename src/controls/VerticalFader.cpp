@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "controls/ControlColours.h"
@@ -12,6 +14,14 @@ namespace corva::controls {
 namespace {
 constexpr double kHandleHeight = 10.0;
 constexpr double kGrooveWidth = 4.0;
+constexpr int kScaleFontPx = 8;
+constexpr int kScaleGapPx = 2;
+
+QFont ScaleFont(const QFont& base) {
+    QFont font = base;
+    font.setPixelSize(kScaleFontPx);
+    return font;
+}
 }  // namespace
 
 VerticalFader::VerticalFader(QWidget* parent) : QAbstractSlider(parent) {
@@ -19,6 +29,24 @@ VerticalFader::VerticalFader(QWidget* parent) : QAbstractSlider(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::PointingHandCursor);
+}
+
+void VerticalFader::SetScale(std::vector<ScaleMark> marks) {
+    scale_ = std::move(marks);
+    updateGeometry();
+    update();
+}
+
+int VerticalFader::ScaleWidth() const {
+    if (scale_.empty()) {
+        return 0;
+    }
+    const QFontMetrics metrics(ScaleFont(font()));
+    int widest = 0;
+    for (const auto& [value, label] : scale_) {
+        widest = std::max(widest, metrics.horizontalAdvance(label));
+    }
+    return widest + kScaleGapPx;
 }
 
 double VerticalFader::TravelTop() const {
@@ -43,13 +71,25 @@ int VerticalFader::ValueAt(double centreY) const {
 
 QRectF VerticalFader::HandleRect() const {
     const double centre = CentreOf(sliderPosition());
-    return {1.0, centre - kHandleHeight / 2.0, width() - 2.0, kHandleHeight};
+    const double left = ScaleWidth() + 1.0;
+    return {left, centre - kHandleHeight / 2.0, width() - left - 1.0, kHandleHeight};
 }
 
 void VerticalFader::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const double middleX = width() / 2.0;
+    const int scaleWidth = ScaleWidth();
+    const double middleX = scaleWidth + (width() - scaleWidth) / 2.0;
+    if (!scale_.empty()) {
+        painter.setFont(ScaleFont(font()));
+        painter.setPen(QColor(120, 124, 146));
+        const int lineHeight = painter.fontMetrics().height();
+        for (const auto& [value, label] : scale_) {
+            const double y = CentreOf(value);
+            painter.drawText(QRectF(0.0, y - lineHeight / 2.0, scaleWidth - kScaleGapPx, lineHeight),
+                             Qt::AlignRight | Qt::AlignVCenter, label);
+        }
+    }
     const QRectF groove(middleX - kGrooveWidth / 2.0, TravelTop(), kGrooveWidth,
                         TravelBottom() - TravelTop());
     painter.setPen(Qt::NoPen);
@@ -59,7 +99,7 @@ void VerticalFader::paintEvent(QPaintEvent*) {
     // The middle of the range (0 dB on a gain fader) gets a short mark on both sides.
     const double middleY = CentreOf(minimum() + (maximum() - minimum()) / 2);
     painter.setPen(QPen(QColor(150, 155, 180), 1.0));
-    painter.drawLine(QPointF(2.0, middleY), QPointF(width() - 2.0, middleY));
+    painter.drawLine(QPointF(scaleWidth + 2.0, middleY), QPointF(width() - 2.0, middleY));
 
     const QRectF handle = HandleRect().adjusted(0.5, 0.5, -0.5, -0.5);
     const bool lit = isSliderDown() || underMouse();
@@ -89,6 +129,7 @@ void VerticalFader::mousePressEvent(QMouseEvent* event) {
     const QRectF handle = HandleRect();
     // On the handle it is picked up where it was grabbed; elsewhere it jumps to the pointer.
     grabOffset_ = handle.contains(QPointF(handle.center().x(), y)) ? y - handle.center().y() : 0.0;
+    StartGesture();
     setSliderDown(true);
     setSliderPosition(ValueAt(y - grabOffset_));
     triggerAction(SliderMove);
@@ -111,7 +152,56 @@ void VerticalFader::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     setSliderDown(false);
+    FinishGesture();
     event->accept();
+}
+
+void VerticalFader::StartGesture() {
+    if (!gestureOpen_) {
+        gestureOpen_ = true;
+        emit GestureStarted();
+    }
+}
+
+void VerticalFader::FinishGesture() {
+    if (gestureOpen_) {
+        gestureOpen_ = false;
+        emit GestureFinished();
+    }
+}
+
+void VerticalFader::keyPressEvent(QKeyEvent* event) {
+    StartGesture();
+    QAbstractSlider::keyPressEvent(event);
+}
+
+void VerticalFader::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat() && !isSliderDown()) {
+        FinishGesture();
+    }
+    QAbstractSlider::keyReleaseEvent(event);
+}
+
+void VerticalFader::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QAbstractSlider::wheelEvent(event);
+}
+
+// A pull or a held key that loses the fader on the way still ends its gesture.
+void VerticalFader::focusOutEvent(QFocusEvent* event) {
+    if (!isSliderDown()) {
+        FinishGesture();
+    }
+    QAbstractSlider::focusOutEvent(event);
+}
+
+void VerticalFader::hideEvent(QHideEvent* event) {
+    setSliderDown(false);
+    FinishGesture();
+    QAbstractSlider::hideEvent(event);
 }
 
 }  // namespace corva::controls

@@ -53,6 +53,27 @@ auto ChannelEditor::EditGroup(int channel, Edit edit) {
     }
 }
 
+void ChannelEditor::BeginGesture() {
+    if (gestureOpen_) {
+        return;
+    }
+    gestureOpen_ = true;
+    Lock lock(session_.sendLock);
+    session_.history.Begin(session_.model, session_.image);
+}
+
+void ChannelEditor::EndGesture() {
+    if (!gestureOpen_) {
+        return;
+    }
+    gestureOpen_ = false;
+    {
+        Lock lock(session_.sendLock);
+        session_.history.End(session_.model, session_.image);
+    }
+    session_.events.Raise({SessionChange::History});
+}
+
 void ChannelEditor::RaiseOutputs(std::uint8_t channels) const {
     session_.events.Raise({SessionChange::Outputs, channels});
 }

@@ -35,6 +35,15 @@ class ChannelEditor {
 public:
     explicit ChannelEditor(TuningSession& session);
 
+    // ---- Gestures ----
+    // A drag, a held key or a held button: every edit between the two is one undo step. A
+    // control opens the gesture on its press and closes it on its release. An editor holds at
+    // most one open gesture, so a second press or a release without a press changes nothing;
+    // the close raises a `History` event (the undo controls name the new step).
+    void BeginGesture();
+    void EndGesture();
+    bool gestureOpen() const { return gestureOpen_; }
+
     // ---- Equaliser bands (repeated on every linked channel) ----
     // Limited to 20..20000 Hz; returns the band's frequency as set.
     int SetBandFrequency(int channel, int band, double frequencyHz);
@@ -167,6 +176,7 @@ private:
     void QueueMainVolume();
 
     SessionState& session_;
+    bool gestureOpen_ = false;
 };
 
 }  // namespace corva

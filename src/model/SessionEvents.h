@@ -19,6 +19,7 @@ enum class SessionChange {
     Positions,     // the listening-position table changed
     MainVolume,    // main volume or master mute
     LinkLost,      // the connection ended or failed
+    History,       // the undo steps changed while the tuning did not (a gesture closed)
 };
 
 struct SessionEvent {

@@ -21,6 +21,8 @@ struct BandView {
     double q = 0.0;  // as the Q field shows it
     int slope = 0;   // shelf slope
     bool bypassed = true;
+
+    bool operator==(const BandView&) const = default;
 };
 
 struct CrossoverView {

@@ -15,6 +15,7 @@
 #include "dsp/values/EntryLimits.h"
 #include "dsp/values/ValueLabels.h"
 #include "model/ChannelEditor.h"
+#include "pages/EditGestures.h"
 #include "pages/GraphPalette.h"
 #include "pages/PageTexts.h"
 
@@ -58,6 +59,11 @@ ChannelStrip::ChannelStrip(int channel, ChannelEditor& editor, QWidget* parent)
     fader_->setRange(0, kChannelGainCodeMax);
     fader_->setSingleStep(1);
     fader_->setPageStep(kFaderPageStep);
+    std::vector<controls::VerticalFader::ScaleMark> scale;
+    for (int db = 0; db >= -60; db -= 10) {
+        scale.emplace_back(kChannelGainCodeMax + db * 10, QString::number(db));
+    }
+    fader_->SetScale(std::move(scale));
     gain_->SetSteps(kGainFineStepDb, kGainCoarseStepDb);
     gain_->SetRange(kLowestChannelGainDb, kHighestChannelGainDb);
     gain_->setMinimumWidth(76);
@@ -99,6 +105,10 @@ ChannelStrip::ChannelStrip(int channel, ChannelEditor& editor, QWidget* parent)
             [this] { CommitGainCode(std::min(shown_.gainCode + 1, kChannelGainCodeMax)); });
     connect(down_, &QToolButton::clicked, this,
             [this] { CommitGainCode(std::max(shown_.gainCode - 1, 0)); });
+    ConnectGesture(fader_, editor_);
+    ConnectGesture(gain_, editor_);
+    ConnectGesture(up_, editor_);
+    ConnectGesture(down_, editor_);
     connect(polarity_, &QAbstractButton::clicked, this, [this](bool inverted) {
         editor_.SetPolarity(channel_, inverted ? 1 : 0);
         emit Edited();
@@ -111,8 +121,15 @@ ChannelStrip::ChannelStrip(int channel, ChannelEditor& editor, QWidget* parent)
 }
 
 void ChannelStrip::Show(const OutputView& view, const QString& name) {
+    // Texts are set only when they change: most refreshes follow a gain step.
+    const bool textsChanged = name != name_ || view.polarity != shown_.polarity ||
+                              view.on != shown_.on || view.linked != shown_.linked;
     shown_ = view;
     name_ = name;
+    if (!textsChanged) {
+        ShowGain(view.gainCode);
+        return;
+    }
     button_->setText(view.linked ? name + QStringLiteral(" ∞") : name);
     ShowGain(view.gainCode);
     {
@@ -176,12 +193,14 @@ void ChannelStrip::CommitGainText(const QString& text) {
 }
 
 void ChannelStrip::CommitGainDb(double gainDb) {
-    CommitGainCode(ChannelGainCodeForDb(gainDb));
+    const double appliedDb = editor_.SetGainDb(channel_, gainDb);
+    ShowGain(ChannelGainCodeForDb(appliedDb));
+    emit Edited();  // the session's change event shows the linked strips
 }
 
 void ChannelStrip::CommitGainCode(int gainCode) {
     editor_.SetGain(channel_, gainCode);
-    emit Edited();  // the page's refresh shows this strip and its linked strips as applied
+    emit Edited();  // the session's change event shows this strip and its linked strips
 }
 
 void ChannelStrip::paintEvent(QPaintEvent*) {

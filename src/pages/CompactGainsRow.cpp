@@ -7,6 +7,7 @@
 #include "controls/LatchButton.h"
 #include "controls/TypedNumber.h"
 #include "controls/ValueField.h"
+#include "pages/EditGestures.h"
 #include "dsp/values/EntryLimits.h"
 #include "dsp/values/ValueLabels.h"
 #include "pages/GraphPalette.h"
@@ -53,6 +54,7 @@ CompactGainsRow::CompactGainsRow(ChannelEditor& editor, QWidget* parent)
                     }
                 });
         connect(cell.gain, &controls::ValueField::ValueStepped, this, commitDb);
+        ConnectGesture(cell.gain, editor_);  // a held arrow key is one undo step
         connect(cell.polarity, &QAbstractButton::clicked, this, [this, c](bool inverted) {
             editor_.SetPolarity(c, inverted ? 1 : 0);
             emit Edited();

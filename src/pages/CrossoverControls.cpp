@@ -10,6 +10,9 @@
 #include "dsp/response/FilterResponse.h"
 #include "dsp/values/EntryLimits.h"
 #include "dsp/values/ValueLabels.h"
+#include "pages/EditGestures.h"
+#include "pages/FieldSteps.h"
+#include "pages/FocusedWheel.h"
 #include "pages/PageTexts.h"
 
 namespace corva::pages {
@@ -19,8 +22,6 @@ constexpr int kKindCount = 3;
 // The page offers 6..30 dB/oct; steeper slopes and OFF come only from the processor or a file
 // and are then shown as one more entry, so the list never claims a slope the channel lacks.
 constexpr int kOfferedSlopes = 5;
-constexpr double kFrequencyFineStepHz = 1.0;
-constexpr double kFrequencyCoarseStepHz = 100.0;
 
 const UiText& FilterName(CrossoverFilter filter) {
     return filter == CrossoverFilter::HighPass ? page_text::kHighPass : page_text::kLowPass;
@@ -66,14 +67,16 @@ void CrossoverControls::BuildRow(CrossoverFilter filter, int gridRow) {
     FilterRow& row = Row(filter);
     row.label = new QLabel(this);
     row.frequency = new controls::ValueField(this);
-    row.frequency->SetSteps(kFrequencyFineStepHz, kFrequencyCoarseStepHz);
-    row.frequency->SetRange(kLowestFrequencyHz, kHighestFrequencyHz);
+    UseFrequencySteps(*row.frequency);
+    ConnectGesture(row.frequency, editor_);
     row.frequency->setMinimumWidth(70);
     row.kind = new QComboBox(this);
+    FocusedWheel::Apply(row.kind);
     for (int kind = 0; kind < kKindCount; ++kind) {
         row.kind->addItem(QString(), kind);
     }
     row.slope = new QComboBox(this);
+    FocusedWheel::Apply(row.slope);
     for (int slope = 0; slope < kOfferedSlopes; ++slope) {
         row.slope->addItem(Text(CrossoverSlopeLabel(slope)), slope);
     }

@@ -1,12 +1,16 @@
 #include "pages/DelayPanel.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
+#include "controls/TypedNumber.h"
 #include "controls/ValueField.h"
 #include "model/ChannelEditor.h"
+#include "pages/EditGestures.h"
+#include "pages/FocusedWheel.h"
 #include "pages/GraphPalette.h"
 #include "pages/PageTexts.h"
 
@@ -16,6 +20,7 @@ namespace {
 // The fields step in delay codes (1/48 ms); Page Up/Down by one millisecond.
 constexpr double kFineStepCodes = 1.0;
 constexpr double kCoarseStepCodes = 48.0;
+constexpr int kButtonFramePx = 4 + 2 * 6 + 8;  // colour strip, padding, the style's margin
 
 QString ButtonStyle(int channel) {
     const QColor colour = kChannelColours.at(static_cast<std::size_t>(channel));
@@ -34,6 +39,7 @@ DelayPanel::DelayPanel(ChannelEditor& editor, QWidget* parent)
       unitList_{new QComboBox(this)},
       position_{new QLabel(this)} {
     title_->setStyleSheet(QStringLiteral("font-weight:bold;"));
+    FocusedWheel::Apply(unitList_);
     unitList_->addItem(QString(), static_cast<int>(DelayUnit::Milliseconds));
     unitList_->addItem(QString(), static_cast<int>(DelayUnit::Centimetres));
     unitList_->setAccessibleName(QStringLiteral("Delay unit"));
@@ -64,13 +70,14 @@ DelayPanel::DelayPanel(ChannelEditor& editor, QWidget* parent)
 
         connect(button, &QPushButton::clicked, this, [this, c] { emit ChannelChosen(c); });
         connect(field, &controls::ValueField::TextCommitted, this, [this, c](const QString& text) {
-            editor_.CommitDelayText(c, text.toStdString(), unit_);
-            emit Edited();
+            // Text that is no number changes nothing (the field shows its value again).
+            if (controls::ParseTypedNumber(text)) {
+                ShowCode(c, editor_.CommitDelayText(c, text.toStdString(), unit_));
+            }
         });
-        connect(field, &controls::ValueField::ValueStepped, this, [this, c](double code) {
-            editor_.CommitDelay(c, static_cast<int>(code));
-            emit Edited();
-        });
+        connect(field, &controls::ValueField::ValueStepped, this,
+                [this, c](double code) { ShowCode(c, editor_.CommitDelay(c, static_cast<int>(code))); });
+        ConnectGesture(field, editor_);
     }
     grid->addWidget(position_, 4, 0, 1, 4);
     grid->setColumnStretch(1, 1);
@@ -87,10 +94,13 @@ void DelayPanel::Show(const TuningSnapshot& snapshot,
     for (int c = 0; c < kOutputChannelCount; ++c) {
         codes_.at(static_cast<std::size_t>(c)) = snapshot.outputs.at(static_cast<std::size_t>(c)).delayCode;
     }
-    names_ = names;
-    positionInUse_ = snapshot.positions.current;
     ShowFields();
-    ShowTexts();
+    // Texts are set only when they change: most refreshes follow an edit of one value.
+    if (names != names_ || snapshot.positions.current != positionInUse_) {
+        names_ = names;
+        positionInUse_ = snapshot.positions.current;
+        ShowTexts();
+    }
 }
 
 void DelayPanel::SetMarkedChannels(unsigned channelMask) {
@@ -119,9 +129,13 @@ void DelayPanel::SetLanguage(UiLanguage language) {
 
 void DelayPanel::ShowFields() {
     for (int c = 0; c < kOutputChannelCount; ++c) {
-        const int code = codes_.at(static_cast<std::size_t>(c));
-        fields_.at(static_cast<std::size_t>(c))->ShowValue(code, Text(DelayFieldText(code, unit_)));
+        ShowCode(c, codes_.at(static_cast<std::size_t>(c)));
     }
+}
+
+void DelayPanel::ShowCode(int channel, int code) {
+    codes_.at(static_cast<std::size_t>(channel)) = code;
+    fields_.at(static_cast<std::size_t>(channel))->ShowValue(code, Text(DelayFieldText(code, unit_)));
 }
 
 void DelayPanel::ShowTexts() {
@@ -137,6 +151,10 @@ void DelayPanel::ShowTexts() {
         const QString& name = names_.at(static_cast<std::size_t>(c));
         QPushButton* button = buttons_.at(static_cast<std::size_t>(c));
         button->setText(name);
+        // Room for the bold text of the marked button, so "Center" is never cut.
+        QFont bold = button->font();
+        bold.setBold(true);
+        button->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(name) + kButtonFramePx);
         button->setToolTip(pick(page_text::kDelayButtonTip).arg(name));
         button->setAccessibleName(QStringLiteral("Delay channel %1 %2").arg(c + 1).arg(name));
         controls::ValueField* field = fields_.at(static_cast<std::size_t>(c));

@@ -50,10 +50,10 @@ public:
 signals:
     void ChannelChosen(int channel);
     void UnitChanged(corva::DelayUnit unit);
-    void Edited();
 
 private:
     void ShowFields();
+    void ShowCode(int channel, int code);
     void ShowTexts();
 
     ChannelEditor& editor_;

@@ -1,9 +1,11 @@
 #include "pages/EqBandColumn.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "controls/ControlColours.h"
 #include "controls/LatchButton.h"
 #include "controls/TypedNumber.h"
 #include "controls/ValueField.h"
@@ -12,7 +14,9 @@
 #include "dsp/values/EntryLimits.h"
 #include "dsp/values/ValueLabels.h"
 #include "model/ChannelEditor.h"
+#include "pages/EditGestures.h"
 #include "pages/EqTexts.h"
+#include "pages/FieldSteps.h"
 #include "pages/PageTexts.h"
 
 namespace corva::pages {
@@ -21,11 +25,10 @@ namespace {
 constexpr double kGainFineStepDb = 0.1;
 constexpr double kGainCoarseStepDb = 1.0;
 constexpr int kFaderPageStep = 10;  // 1 dB
-constexpr double kFrequencyFineStepHz = 1.0;
-constexpr double kFrequencyCoarseStepHz = 100.0;
-// A higher index is a wider band, so Up (more Q) steps the index down.
+// A higher index is a wider band, so Up (more Q) steps the index down: one step of the Q
+// table, five with Page Up/Down.
 constexpr double kQFineStepIndex = -1.0;
-constexpr double kQCoarseStepIndex = -10.0;
+constexpr double kQCoarseStepIndex = -5.0;
 
 QString Numbered(const UiText& text, UiLanguage language, int number) {
     return Text(text.In(language)).arg(number);
@@ -48,16 +51,21 @@ EqBandColumn::EqBandColumn(int band, ChannelEditor& editor, std::function<int()>
     fader_->setRange(0, kBandGainCodeMax);
     fader_->setSingleStep(1);
     fader_->setPageStep(kFaderPageStep);
+    fader_->SetScale({{kBandGainCodeMax, QStringLiteral("+20")},
+                      {kBandGainCodeMax * 3 / 4, QStringLiteral("+10")},
+                      {kBandGainCodeFlat, QStringLiteral("0")},
+                      {kBandGainCodeMax / 4, QStringLiteral("-10")},
+                      {0, QStringLiteral("-20")}});
 
     frequency_ = new controls::ValueField(this);
-    frequency_->SetSteps(kFrequencyFineStepHz, kFrequencyCoarseStepHz);
-    frequency_->SetRange(kLowestFrequencyHz, kHighestFrequencyHz);
+    UseFrequencySteps(*frequency_);
 
     q_ = new controls::ValueField(this);
     q_->SetSteps(kQFineStepIndex, kQCoarseStepIndex);
     q_->SetRange(0, kBandwidthIndexMax);
 
     bypass_ = new controls::LatchButton(this);
+    bypass_->SetQuietWhenOn(true);  // an active band's "BY" is lit, a bypassed one grey
     bypass_->setText(Text(eq_text::kBandBypass.english));
 
     const int number = band_ + 1;
@@ -87,12 +95,20 @@ EqBandColumn::EqBandColumn(int band, ChannelEditor& editor, std::function<int()>
     connect(q_, &controls::ValueField::TextCommitted, this, &EqBandColumn::CommitQText);
     connect(q_, &controls::ValueField::ValueStepped, this, &EqBandColumn::CommitBandwidthIndex);
     connect(bypass_, &QAbstractButton::clicked, this, &EqBandColumn::CommitBypass);
+    ConnectGesture(gain_, editor_);
+    ConnectGesture(fader_, editor_);
+    ConnectGesture(frequency_, editor_);
+    ConnectGesture(q_, editor_);
 
     Show(shown_, geqMode_);
     SetLanguage(language_);
 }
 
 void EqBandColumn::Show(const BandView& band, bool geqMode) {
+    if (shownOnce_ && band == shown_ && geqMode == geqMode_) {
+        return;
+    }
+    shownOnce_ = true;
     shown_ = band;
     geqMode_ = geqMode;
     ShowGain(band);
@@ -101,6 +117,24 @@ void EqBandColumn::Show(const BandView& band, bool geqMode) {
     const QSignalBlocker blocker(bypass_);
     bypass_->setChecked(band.bypassed);
     ShowLabel();
+}
+
+void EqBandColumn::SetSelected(bool selected) {
+    if (selected != selected_) {
+        selected_ = selected;
+        update();
+    }
+}
+
+void EqBandColumn::paintEvent(QPaintEvent* /*event*/) {
+    if (!selected_) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(controls::colour::kAccent, 1.0));
+    painter.setBrush(controls::colour::kAccent.lighter(190));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3.0, 3.0);
 }
 
 void EqBandColumn::SetLanguage(UiLanguage language) {
@@ -142,7 +176,7 @@ void EqBandColumn::CommitGainText(const QString& text) {
 void EqBandColumn::CommitGainDb(double gainDb) {
     const double appliedDb = editor_.SetBandGainDb(currentChannel_(), band_, gainDb);
     gain_->ShowValue(appliedDb, Text(BandGainLabel(appliedDb, false)));
-    emit Edited();  // the refresh adds the band's bypass and moves the fader
+    emit Edited();  // the session's change event brings the bypass and the fader
 }
 
 void EqBandColumn::CommitGainPosition(int gainCode) {
@@ -171,12 +205,15 @@ void EqBandColumn::CommitQText(const QString& text) {
         q_->ShowValue(shown_.bandwidthIndex, Text(QText(shown_.bandwidthIndex)));
         return;
     }
-    editor_.SetBandQ(currentChannel_(), band_, *q);
-    emit Edited();  // the refresh shows the Q of the index the edit chose
+    const double appliedQ = editor_.SetBandQ(currentChannel_(), band_, *q);
+    q_->ShowValue(BandwidthIndexForQ(appliedQ), Text(QText(BandwidthIndexForQ(appliedQ))));
+    emit Edited();
 }
 
 void EqBandColumn::CommitBandwidthIndex(double bandwidthIndex) {
-    editor_.SetBandBandwidthIndex(currentChannel_(), band_, static_cast<int>(bandwidthIndex));
+    const int index = static_cast<int>(bandwidthIndex);
+    editor_.SetBandBandwidthIndex(currentChannel_(), band_, index);
+    q_->ShowValue(index, Text(QText(index)));
     emit Edited();
 }
 

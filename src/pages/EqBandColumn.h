@@ -32,8 +32,12 @@ public:
     EqBandColumn(int band, ChannelEditor& editor, std::function<int()> currentChannel,
                  QWidget* parent = nullptr);
 
-    // Shows the band as the engine holds it; `geqMode` picks the PEQ or GEQ label.
+    // Shows the band as the engine holds it; `geqMode` picks the PEQ or GEQ label. Nothing
+    // is touched when the band is shown as it is.
     void Show(const BandView& band, bool geqMode);
+    // The selected band's column is marked (the same band the graph shows selected).
+    void SetSelected(bool selected);
+    bool selected() const { return selected_; }
     void SetLanguage(UiLanguage language);
 
     controls::ValueField* gainField() const { return gain_; }
@@ -44,8 +48,11 @@ public:
     QLabel* label() const { return label_; }
 
 signals:
-    // An edit went through; the panel refreshes from a new snapshot.
+    // An edit of this band went through (the page selects the band on the graph).
     void Edited();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void CommitGainText(const QString& text);
@@ -65,6 +72,8 @@ private:
     UiLanguage language_ = UiLanguage::English;
     BandView shown_;
     bool geqMode_ = false;
+    bool shownOnce_ = false;
+    bool selected_ = false;
 
     QLabel* label_ = nullptr;
     controls::ValueField* gain_ = nullptr;

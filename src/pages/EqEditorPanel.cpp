@@ -1,8 +1,11 @@
 #include "pages/EqEditorPanel.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "controls/FlatButton.h"
@@ -20,6 +23,7 @@ namespace {
 constexpr int kColumnFontPx = 10;
 constexpr int kColumnSpacingPx = 1;
 constexpr int kHeaderFontPx = 12;
+constexpr int kNoteShownMs = 5000;
 
 QFont ColumnFont(const QFont& base) {
     QFont font = base;
@@ -39,6 +43,10 @@ EqEditorPanel::EqEditorPanel(TuningSession& session, ChannelEditor& editor, Conf
     QFont headerFont = font();
     headerFont.setPixelSize(kHeaderFontPx);
     title_->setFont(headerFont);
+    note_ = new QLabel(this);
+    note_->setFont(headerFont);
+    note_->setStyleSheet(QStringLiteral("color:#8a5a00;"));
+    note_->hide();
     bypassAll_ = new controls::LatchButton(this);
     bypassAll_->setFont(headerFont);
     bypassAll_->setAccessibleName(QStringLiteral("Bypass all bands"));
@@ -52,6 +60,7 @@ EqEditorPanel::EqEditorPanel(TuningSession& session, ChannelEditor& editor, Conf
     header->setSpacing(8);
     header->addWidget(title_);
     header->addStretch(1);
+    header->addWidget(note_);
     header->addWidget(bypassAll_);
     header->addWidget(resetAll_);
 
@@ -64,7 +73,7 @@ EqEditorPanel::EqEditorPanel(TuningSession& session, ChannelEditor& editor, Conf
             band, editor_, [this] { return channel_; }, this);
         column->setFont(columnFont);
         bands->addWidget(column, 1);
-        connect(column, &EqBandColumn::Edited, this, &EqEditorPanel::AfterEdit);
+        connect(column, &EqBandColumn::Edited, this, [this, band] { emit BandEdited(band); });
         columns_.at(static_cast<std::size_t>(band)) = column;
     }
 
@@ -124,26 +133,32 @@ void EqEditorPanel::SetLanguage(UiLanguage language) {
     }
 }
 
-void EqEditorPanel::AfterEdit() {
-    Refresh(session_.Snapshot());
-    emit Edited();
+void EqEditorPanel::SetSelectedBand(int band) {
+    for (std::size_t b = 0; b < columns_.size(); ++b) {
+        columns_[b]->SetSelected(static_cast<int>(b) == band);
+    }
 }
 
 // The switch has already flipped when this runs; the edit API asks, undoes a "No" and says
 // where the switch belongs.
 void EqEditorPanel::ToggleBypassAll(bool on) {
     const bool position = editor_.SetBypassAll(channel_, on, confirm_);
+    // Restoring a channel whose bands are all flat leaves every band bypassed: say so.
+    const bool nothingRaised = std::none_of(shown_.bands.begin(), shown_.bands.end(),
+                                            [](const BandView& band) { return !band.bypassed; });
+    if (!on && position && nothingRaised) {
+        note_->setText(Text(eq_text::kNothingRaised.In(language_)));
+        note_->show();
+        QTimer::singleShot(kNoteShownMs, note_, &QLabel::hide);
+    }
     {
         const QSignalBlocker blocker(bypassAll_);
         bypassAll_->setChecked(position);
     }
-    AfterEdit();
 }
 
 void EqEditorPanel::ResetAll() {
-    if (editor_.ResetAllEq(channel_, confirm_)) {
-        AfterEdit();
-    }
+    editor_.ResetAllEq(channel_, confirm_);
 }
 
 }  // namespace corva::pages

@@ -1,6 +1,6 @@
 // The output EQ editor under the response graph: the 31 band columns of the current channel,
-// the bypass-all switch and the reset-all button. It edits through the edit API and shows
-// what the engine applied, refreshing from session snapshots.
+// the bypass-all switch and the reset-all button. It edits through the edit API; the page
+// refreshes it from the snapshot of the session's change event (an edit shows once).
 #pragma once
 
 #include <array>
@@ -44,6 +44,8 @@ public:
     int currentChannel() const { return channel_; }
     // Shows the current channel as `snapshot` holds it.
     void Refresh(const TuningSnapshot& snapshot);
+    // Marks the selected band's column.
+    void SetSelectedBand(int band);
     void SetLanguage(UiLanguage language);
 
     EqBandColumn* column(int band) const { return columns_.at(static_cast<std::size_t>(band)); }
@@ -55,12 +57,10 @@ public:
     QSize sizeHint() const override { return {kEqPanelWidthPx, kEqPanelHeightPx}; }
 
 signals:
-    // The panel changed the tuning (the page redraws its graph).
-    void Edited();
+    // An edit in a band's column went through (the page selects that band on the graph).
+    void BandEdited(int band);
 
 private:
-    // Shows a fresh snapshot after an edit and tells the page.
-    void AfterEdit();
     void ShowChannel();
     void ToggleBypassAll(bool on);
     void ResetAll();
@@ -73,6 +73,7 @@ private:
     OutputView shown_;
 
     QLabel* title_ = nullptr;
+    QLabel* note_ = nullptr;  // why the bypass-all switch changed nothing
     controls::LatchButton* bypassAll_ = nullptr;
     controls::FlatButton* resetAll_ = nullptr;
     std::array<EqBandColumn*, output_block::kBandSlots> columns_{};

@@ -13,6 +13,9 @@ inline const UiText kBypassAllTip{"Bypass every band of this channel, or restore
                                   "直通或恢复本通道的所有均衡段"};
 inline const UiText kResetAllTip{"Reset every band of this channel to its default",
                                  "把本通道的所有均衡段恢复为默认值"};
+inline const UiText kNothingRaised{
+    "No band is raised: every band is flat, so there is nothing to bypass or restore.",
+    "没有提升的频段：所有频段都是平直的，无可直通或恢复。"};
 // The band's "BY" switch keeps its short label in both languages.
 inline const UiText kBandBypass{"BY", "BY"};
 inline const UiText kGainTip{"Band %1 gain, -20.0 to +20.0 dB", "第%1段增益, -20.0 至 +20.0 dB"};

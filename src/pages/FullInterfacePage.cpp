@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -30,6 +31,9 @@ namespace corva::pages {
 namespace {
 
 constexpr int kGraphMinimumHeightPx = 300;
+constexpr int kChooserMinimumWidthPx = 76;
+constexpr int kChooserMaximumWidthPx = 110;
+constexpr int kChooserFramePx = 4 + 2 + 2 * 10 + 4;  // colour strip, outline, padding, margin
 constexpr int kEditorColumnWidthPx = 352;
 constexpr int kVolumeColumnWidthPx = 76;
 constexpr std::array<std::array<int, 2>, kPairCount> kPairs{{{0, 1}, {2, 3}, {4, 5}}};
@@ -47,9 +51,10 @@ constexpr int kUnlinked = -1;  // no group lead: the button has no outline
 // colour of their group's first channel, so a linked pair reads as one at a glance.
 QString ChooserStyle(int channel, int groupLead) {
     const QColor colour = kChannelColours[static_cast<std::size_t>(channel)];
+    // Unlinked buttons keep a clear border of the same width, so a link moves nothing.
     const QString outline =
         groupLead == kUnlinked
-            ? QString()
+            ? QStringLiteral("border:2px solid transparent;")
             : QStringLiteral("border:2px dashed %1;")
                   .arg(kChannelColours[static_cast<std::size_t>(groupLead)].name());
     return QStringLiteral(
@@ -117,8 +122,8 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
     for (int c = 0; c < kOutputChannelCount; ++c) {
         auto* button = new QPushButton(this);
         button->setCheckable(true);
-        button->setMinimumWidth(76);
-        button->setMaximumWidth(110);
+        button->setMinimumWidth(kChooserMinimumWidthPx);
+        button->setMaximumWidth(kChooserMaximumWidthPx);
         button->setFocusPolicy(Qt::StrongFocus);
         button->setStyleSheet(ChooserStyle(c, kUnlinked));
         channels_->addButton(button, c);
@@ -200,7 +205,6 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
         strips_.at(static_cast<std::size_t>(c)) = strip;
         strips->addWidget(strip, 1);
         connect(strip, &ChannelStrip::ChannelChosen, this, &FullInterfacePage::SetCurrentChannel);
-        connect(strip, &ChannelStrip::Edited, this, [this] { ShowStrips(session_.Snapshot()); });
     }
     stripsRow_->setFixedHeight(kEqPanelHeightPx);
     stripsRow_->hide();
@@ -215,26 +219,15 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
     layout->addWidget(eqEditor_);
     layout->addWidget(stripsRow_);
 
-    connect(eqEditor_, &EqEditorPanel::Edited, graph_, &ResponseGraph::RefreshFromSession);
-    connect(gainsRow_, &CompactGainsRow::Edited, this, [this] { ShowStrips(session_.Snapshot()); });
-    connect(crossover_, &CrossoverControls::Edited, this, [this] {
-        const TuningSnapshot snapshot = session_.Snapshot();
-        ShowCurrentCrossover(snapshot);
-        graph_->Refresh(snapshot);
-    });
-    // A drag of a crossover marker shows in the fields at once.
-    connect(graph_, &ResponseGraph::Edited, this,
-            [this] { ShowCurrentCrossover(session_.Snapshot()); });
-    connect(delay_, &DelayPanel::Edited, this,
-            [this] { delay_->Show(session_.Snapshot(), names_); });
+    // The graph and the EQ columns share the selected band.
+    connect(graph_, &ResponseGraph::BandSelected, eqEditor_, &EqEditorPanel::SetSelectedBand);
+    connect(eqEditor_, &EqEditorPanel::BandEdited, this, &FullInterfacePage::SelectBand);
     connect(delay_, &DelayPanel::ChannelChosen, this, &FullInterfacePage::SetCurrentChannel);
     connect(delay_, &DelayPanel::UnitChanged, this, [this](DelayUnit unit) {
         if (settings_ != nullptr) {
             settings_->SetDelayUnit(unit);
         }
     });
-    connect(volume_, &MainVolumePanel::Edited, this,
-            [this] { volume_->Show(session_.Snapshot()); });
     lowerAreaButton(LowerArea::EqEditor)->setChecked(true);
     ShowTexts();
     RefreshAll();
@@ -250,7 +243,6 @@ ChannelSettingsDialog& FullInterfacePage::OpenChannelSettings() {
         settings_->SetLanguage(language_);
         settings_->SetDelayUnit(delay_->unit());
         settings_->SetChannel(channel_, names_[static_cast<std::size_t>(channel_)]);
-        connect(settings_, &ChannelSettingsDialog::Edited, this, &FullInterfacePage::RefreshAll);
     }
     settings_->show();
     settings_->raise();
@@ -283,7 +275,7 @@ std::vector<controls::ValueField*> FullInterfacePage::ValueFieldsInRingOrder() c
 }
 
 void FullInterfacePage::SetCurrentChannel(int channel) {
-    if (channel < 0 || channel >= kOutputChannelCount) {
+    if (channel < 0 || channel >= kOutputChannelCount || channel == channel_) {
         return;
     }
     channel_ = channel;
@@ -304,7 +296,12 @@ void FullInterfacePage::SelectFirstShapingBand(const TuningSnapshot& snapshot) {
     const auto& bands = snapshot.outputs[static_cast<std::size_t>(channel_)].bands;
     const auto shaping = std::find_if(bands.begin(), bands.end(),
                                       [](const BandView& band) { return !band.bypassed; });
-    graph_->SetCurrentBand(shaping == bands.end() ? 0 : static_cast<int>(shaping - bands.begin()));
+    SelectBand(shaping == bands.end() ? 0 : static_cast<int>(shaping - bands.begin()));
+}
+
+void FullInterfacePage::SelectBand(int band) {
+    graph_->SetCurrentBand(band);
+    eqEditor_->SetSelectedBand(graph_->currentBand());
 }
 
 void FullInterfacePage::SetLanguage(UiLanguage language) {
@@ -340,8 +337,9 @@ void FullInterfacePage::TogglePairLink(int pair) {
     if (pair < 0 || pair >= kPairCount) {
         return;
     }
+    // The change event of the link (or of the unlink) shows it on the whole page.
     editor_.TogglePairLink(pair, [this, pair] { return linkQuestion_(pair); });
-    RefreshAll();  // a link copies a whole channel: everything may have changed
+    links_.at(static_cast<std::size_t>(pair))->setChecked(editor_.IsPairLinked(pair));
 }
 
 // Protected tuning stays on screen: values and curves are shown, every control that would
@@ -363,9 +361,18 @@ void FullInterfacePage::SetEditingVisible(bool visible) {
 }
 
 void FullInterfacePage::OnSessionChanged(const SessionEvent& event) {
-    if (event.change == SessionChange::MainVolume) {
-        volume_->Show(session_.Snapshot());
-        return;
+    switch (event.change) {
+        case SessionChange::History:
+        case SessionChange::Presets:
+            return;  // nothing the page shows
+        case SessionChange::MainVolume:
+            volume_->Show(session_.Snapshot());
+            return;
+        case SessionChange::Outputs:
+            ShowOutputs(session_.Snapshot(), event.channels);
+            return;
+        default:
+            break;
     }
     const TuningSnapshot snapshot = session_.Snapshot();
     Show(snapshot);
@@ -377,6 +384,37 @@ void FullInterfacePage::OnSessionChanged(const SessionEvent& event) {
 
 void FullInterfacePage::RefreshAll() {
     Show(session_.Snapshot());
+}
+
+bool FullInterfacePage::LinksOrNamesChanged(const TuningSnapshot& snapshot) const {
+    for (std::size_t c = 0; c < snapshot.outputs.size(); ++c) {
+        if (snapshot.outputs[c].linkGroup != shownGroups_[c] ||
+            snapshot.outputs[c].name != shownRecordNames_[c]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void FullInterfacePage::ShowOutputs(const TuningSnapshot& snapshot, std::uint8_t channels) {
+    if (LinksOrNamesChanged(snapshot)) {
+        Show(snapshot);
+        return;
+    }
+    graph_->Refresh(snapshot);  // redraws only the curves that changed
+    if ((channels >> channel_) & 1U) {
+        eqEditor_->Refresh(snapshot);
+        ShowCurrentCrossover(snapshot);
+    }
+    delay_->Show(snapshot, names_);
+    gainsRow_->Show(snapshot, names_);
+    for (int c = 0; c < kOutputChannelCount; ++c) {
+        if ((channels >> c) & 1U) {
+            strips_.at(static_cast<std::size_t>(c))
+                ->Show(snapshot.outputs[static_cast<std::size_t>(c)],
+                       names_[static_cast<std::size_t>(c)]);
+        }
+    }
 }
 
 void FullInterfacePage::ReadNames(const TuningSnapshot& snapshot) {
@@ -402,11 +440,21 @@ void FullInterfacePage::ReadNames(const TuningSnapshot& snapshot) {
 
 void FullInterfacePage::Show(const TuningSnapshot& snapshot) {
     ReadNames(snapshot);
+    for (std::size_t c = 0; c < snapshot.outputs.size(); ++c) {
+        shownGroups_[c] = snapshot.outputs[c].linkGroup;
+        shownRecordNames_[c] = snapshot.outputs[c].name;
+    }
     for (int c = 0; c < kOutputChannelCount; ++c) {
         const auto& view = snapshot.outputs[static_cast<std::size_t>(c)];
         const QString& name = names_[static_cast<std::size_t>(c)];
         QAbstractButton* button = channels_->button(c);
         button->setText(view.linked ? name + QStringLiteral(" ∞") : name);
+        // As wide as the bold name with the link mark: linking changes no width.
+        QFont bold = button->font();
+        bold.setBold(true);
+        button->setFixedWidth(std::clamp(
+            QFontMetrics(bold).horizontalAdvance(name + QStringLiteral(" ∞")) + kChooserFramePx,
+            kChooserMinimumWidthPx, kChooserMaximumWidthPx));
         button->setAccessibleName(QStringLiteral("Channel %1 %2").arg(c + 1).arg(name));
     }
     for (int pair = 0; pair < kPairCount; ++pair) {

@@ -1,8 +1,9 @@
 // The full interface page: the channel chooser with the pair link buttons, the output response
 // graph, the current channel's crossover, the delay page and the main volume, and below them
 // either the EQ editor of the current channel or the six channel strips. It reads one snapshot
-// per session change and edits only through the edit API; protected tuning is shown read-only
-// with a line that says how to unlock it. Alt+1..Alt+6 choose the channel, Alt+E and Alt+C the lower area, and
+// per session change (and refreshes only the channels it names) and edits only through the
+// edit API, which raises that change; protected tuning is shown read-only with a line that
+// says how to unlock it. Alt+1..Alt+6 choose the channel, Alt+E and Alt+C the lower area, and
 // linked channels share a mark in the chooser.
 #pragma once
 
@@ -51,8 +52,11 @@ public:
     // `confirm` asks the editors' questions (the program's yes/no box).
     FullInterfacePage(TuningSession& session, ConfirmQuestion confirm, QWidget* parent = nullptr);
 
+    // Choosing the current channel again changes nothing (the selected band stays).
     void SetCurrentChannel(int channel);
     int currentChannel() const { return channel_; }
+    // Selects a band of the current channel on the graph and marks its EQ column.
+    void SelectBand(int band);
     void SetLanguage(UiLanguage language);
     // Enables the editors, or disables them (values and curves stay shown) with the reason
     // while the tuning is protected.
@@ -91,8 +95,10 @@ public slots:
 
 private:
     void Show(const TuningSnapshot& snapshot);
-    // Cheaper refreshes after an edit that can change only these (the session's change event
-    // refreshes the whole page as well).
+    // After an edit of the channels in `channels`: only what they show, unless a link or a
+    // name changed, which the whole page shows.
+    void ShowOutputs(const TuningSnapshot& snapshot, std::uint8_t channels);
+    bool LinksOrNamesChanged(const TuningSnapshot& snapshot) const;
     void ShowStrips(const TuningSnapshot& snapshot);
     void ShowCurrentCrossover(const TuningSnapshot& snapshot);
     void ShowSelectMarks(const TuningSnapshot& snapshot);
@@ -127,6 +133,9 @@ private:
     std::array<ChannelStrip*, kOutputChannelCount> strips_{};
     std::array<QAbstractButton*, kPairCount> links_{};
     std::array<QString, kOutputChannelCount> names_;
+    // The link groups and record names the page last showed in full.
+    std::array<int, kOutputChannelCount> shownGroups_{};
+    std::array<std::string, kOutputChannelCount> shownRecordNames_;
     std::array<std::vector<int>, kOutputChannelCount> linkPartners_;  // other channels, in order
     std::array<QShortcut*, kOutputChannelCount + 2> shortcuts_{};  // channels, lower area
 };

@@ -3,17 +3,21 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
-#include <utility>
+#include <tuple>
 
 #include "dsp/values/BandCodes.h"
 
 namespace corva::pages {
 namespace {
 
-// Chebyshev distance: a square grab area matches the square handles drawn.
-int Distance(PlotPoint a, PlotPoint b) {
-    return std::max(std::abs(a.x - b.x), std::abs(a.y - b.y));
+int SquaredDistance(PlotPoint a, PlotPoint b) {
+    const int dx = a.x - b.x;
+    const int dy = a.y - b.y;
+    return dx * dx + dy * dy;
 }
+
+// Markers closer than this share a spot: crossovers there move by the drag's direction.
+constexpr int kSameSpotPx = 1;
 
 }  // namespace
 
@@ -37,30 +41,58 @@ FilterShape CrossoverShape(const CrossoverView& filter, FilterType type) {
     return shape;
 }
 
-DragTarget PickDragTarget(const OutputView& channel, int selectedBand, PlotPoint pointer,
-                          PlotSize plot) {
-    std::pair<int, DragTarget> best{kGrabRadiusPx + 1, DragTarget::None};
-    const auto consider = [&](PlotPoint marker, DragTarget target) {
-        const int distance = Distance(marker, pointer);
-        if (distance < best.first) {
-            best = {distance, target};
+bool BandShownOnGraph(const BandView& band, int bandIndex, int selectedBand) {
+    return !band.bypassed || bandIndex == selectedBand;
+}
+
+std::vector<GraphGrab> GrabsAt(const OutputView& channel, int selectedBand, PlotPoint pointer,
+                               PlotSize plot) {
+    struct Candidate {
+        int squaredDistance;
+        int order;  // the fixed order of markers on one spot
+        GraphGrab grab;
+    };
+    constexpr int kReach = kGrabRadiusPx * kGrabRadiusPx;
+    std::vector<Candidate> candidates;
+    const auto consider = [&](PlotPoint marker, int order, GraphGrab grab) {
+        const int distance = SquaredDistance(marker, pointer);
+        if (distance <= kReach) {
+            candidates.push_back({distance, order, grab});
         }
     };
-    if (selectedBand >= 0 && selectedBand < output_block::kBandSlots) {
-        const BandView& band = channel.bands[static_cast<std::size_t>(selectedBand)];
-        const BandMarkers markers = BandMarkerPositions(BandShape(band), plot);
-        consider(markers.point, DragTarget::BandPoint);
-        if (static_cast<FilterType>(band.type) == FilterType::Peaking) {
-            consider(markers.lowerHandle, DragTarget::LowerHandle);
-            consider(markers.upperHandle, DragTarget::UpperHandle);
+    for (int band = 0; band < output_block::kBandSlots; ++band) {
+        const BandView& view = channel.bands[static_cast<std::size_t>(band)];
+        if (!BandShownOnGraph(view, band, selectedBand)) {
+            continue;
+        }
+        const BandMarkers markers = BandMarkerPositions(BandShape(view), plot);
+        consider(markers.point, band, {DragTarget::BandPoint, band});
+        if (band == selectedBand && static_cast<FilterType>(view.type) == FilterType::Peaking) {
+            consider(markers.lowerHandle, output_block::kBandSlots,
+                     {DragTarget::LowerHandle, band});
+            consider(markers.upperHandle, output_block::kBandSlots + 1,
+                     {DragTarget::UpperHandle, band});
         }
     }
-    consider(
-        BandMarkerPositions(CrossoverShape(channel.highPass, FilterType::HighPass), plot).point,
-        DragTarget::HighPass);
-    consider(BandMarkerPositions(CrossoverShape(channel.lowPass, FilterType::LowPass), plot).point,
-             DragTarget::LowPass);
-    return best.second;
+    const PlotPoint highPass =
+        BandMarkerPositions(CrossoverShape(channel.highPass, FilterType::HighPass), plot).point;
+    const PlotPoint lowPass =
+        BandMarkerPositions(CrossoverShape(channel.lowPass, FilterType::LowPass), plot).point;
+    if (std::abs(highPass.x - lowPass.x) <= kSameSpotPx && highPass.y == lowPass.y) {
+        consider(highPass, output_block::kBandSlots + 2, {DragTarget::CrossoverPair, -1});
+    } else {
+        consider(highPass, output_block::kBandSlots + 2, {DragTarget::HighPass, -1});
+        consider(lowPass, output_block::kBandSlots + 3, {DragTarget::LowPass, -1});
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        return std::tie(a.squaredDistance, a.order) < std::tie(b.squaredDistance, b.order);
+    });
+    std::vector<GraphGrab> grabs;
+    grabs.reserve(candidates.size());
+    for (const Candidate& candidate : candidates) {
+        grabs.push_back(candidate.grab);
+    }
+    return grabs;
 }
 
 int NearestBand(const OutputView& channel, int x, PlotSize plot) {

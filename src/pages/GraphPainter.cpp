@@ -152,8 +152,102 @@ void PaintCurve(QPainter& painter, const QPolygon& curve, const QColor& colour,
     painter.restore();
 }
 
-void PaintSelectedBand(QPainter& painter, const BandView& band, bool geqMode, const QColor& colour,
-                       PlotSize plot) {
+namespace {
+
+constexpr int kNumberFontPx = 9;
+constexpr int kNumberedPointRadiusPx = 7;
+
+void PaintNumberedPoint(QPainter& painter, PlotPoint point, int number, const QColor& colour,
+                        bool selected) {
+    const int radius = selected ? kNumberedPointRadiusPx + 1 : kNumberedPointRadiusPx;
+    painter.setPen(QPen(selected ? graph_colour::kPlot : colour, 1.5));
+    painter.setBrush(selected ? colour : graph_colour::kPlot);
+    painter.drawEllipse(QPoint{point.x, point.y}, radius, radius);
+    painter.setPen(selected ? graph_colour::kPlot : colour.darker(130));
+    painter.drawText(QRect{point.x - radius, point.y - radius, 2 * radius, 2 * radius},
+                     Qt::AlignCenter, QString::number(number));
+}
+
+QString CrossoverText(const CrossoverView& filter, FilterType type) {
+    return QString::fromStdString(
+               BandCaption(static_cast<int>(type), false, filter.frequencyHz, 0, 0.0, false, 0))
+        .trimmed();
+}
+
+QString CaptionText(const BandView& band, bool geqMode) {
+    return QString::fromStdString(BandCaption(band.type, geqMode, band.frequencyHz,
+                                              band.bandwidthIndex, band.gainDb, band.bypassed,
+                                              band.slope));
+}
+
+}  // namespace
+
+void PaintBandPoints(QPainter& painter, const OutputView& channel, int selectedBand,
+                     const QColor& colour, PlotSize plot) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(PixelFont(kNumberFontPx, QFont::DemiBold));
+    for (int band = 0; band < output_block::kBandSlots; ++band) {
+        const BandView& view = channel.bands[static_cast<std::size_t>(band)];
+        if (band == selectedBand || !BandShownOnGraph(view, band, selectedBand)) {
+            continue;
+        }
+        PaintNumberedPoint(painter, BandMarkerPositions(BandShape(view), plot).point, band + 1,
+                           colour, false);
+    }
+    painter.restore();
+}
+
+CrossoverLabelRects CrossoverLabels(const OutputView& channel, PlotSize plot) {
+    const QFontMetrics metrics(PixelFont(kLabelFontPx));
+    const auto place = [&](const CrossoverView& filter, FilterType type) {
+        const PlotPoint point = BandMarkerPositions(CrossoverShape(filter, type), plot).point;
+        const int width = metrics.horizontalAdvance(CrossoverText(filter, type));
+        const int left = type == FilterType::HighPass ? point.x + 3 : point.x - 3 - width;
+        return QRect{left, point.y + 6, width, metrics.height()};
+    };
+    CrossoverLabelRects labels{place(channel.highPass, FilterType::HighPass),
+                               place(channel.lowPass, FilterType::LowPass)};
+    if (labels.lowPass.intersects(labels.highPass)) {
+        labels.lowPass.moveTop(labels.highPass.bottom() + 2);
+    }
+    return labels;
+}
+
+QRect CaptionRect(const OutputView& channel, int selectedBand, const QRect& captionSize,
+                  PlotSize plot) {
+    QRect box = captionSize;
+    box.moveTopLeft({kPlotLeftMargin + 6, kPlotTopMargin + 4});
+    const auto covers = [&](const QRect& place) {
+        constexpr int kPointReachPx = kNumberedPointRadiusPx + 2;
+        for (int band = 0; band < output_block::kBandSlots; ++band) {
+            const BandView& view = channel.bands[static_cast<std::size_t>(band)];
+            if (!BandShownOnGraph(view, band, selectedBand)) {
+                continue;
+            }
+            const PlotPoint point = BandMarkerPositions(BandShape(view), plot).point;
+            const QRect reach{point.x - kPointReachPx, point.y - kPointReachPx,
+                              2 * kPointReachPx, 2 * kPointReachPx};
+            if (place.intersects(reach)) {
+                return true;
+            }
+        }
+        const CrossoverLabelRects labels = CrossoverLabels(channel, plot);
+        return place.intersects(labels.highPass) || place.intersects(labels.lowPass);
+    };
+    if (covers(box)) {
+        QRect bottom = box;
+        bottom.moveBottom(kPlotTopMargin + plot.height - 4);
+        if (!covers(bottom)) {
+            return bottom;
+        }
+    }
+    return box;
+}
+
+void PaintSelectedBand(QPainter& painter, const OutputView& channel, int selectedBand,
+                       const QColor& colour, PlotSize plot) {
+    const BandView& band = channel.bands[static_cast<std::size_t>(selectedBand)];
     const BandMarkers markers = BandMarkerPositions(BandShape(band), plot);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -170,16 +264,13 @@ void PaintSelectedBand(QPainter& painter, const BandView& band, bool geqMode, co
                                    2 * kHandleHalfPx, 2 * kHandleHalfPx});
         }
     }
-    painter.setPen(QPen(graph_colour::kPlot, 1.5));
-    painter.setBrush(colour);
-    painter.drawEllipse(QPoint{markers.point.x, markers.point.y}, kPointRadiusPx, kPointRadiusPx);
+    painter.setFont(PixelFont(kNumberFontPx, QFont::Bold));
+    PaintNumberedPoint(painter, markers.point, selectedBand + 1, colour, true);
 
     painter.setFont(PixelFont(kTextFontPx, QFont::DemiBold));
-    const QString caption = QString::fromStdString(BandCaption(band.type, geqMode, band.frequencyHz,
-                                                               band.bandwidthIndex, band.gainDb,
-                                                               band.bypassed, band.slope));
-    QRect box = PanelFor(painter.fontMetrics(), caption);
-    box.moveTopLeft({kPlotLeftMargin + 6, kPlotTopMargin + 4});
+    const QString caption = CaptionText(band, channel.geqMode);
+    const QRect box =
+        CaptionRect(channel, selectedBand, PanelFor(painter.fontMetrics(), caption), plot);
     PaintPanelText(painter, box, caption, colour.darker(130));
     painter.restore();
 }
@@ -190,7 +281,8 @@ void PaintCrossovers(QPainter& painter, const OutputView& channel, PlotSize plot
     painter.setFont(PixelFont(kLabelFontPx));
     const int top = kPlotTopMargin;
     const int bottom = kPlotTopMargin + plot.height;
-    const auto paintOne = [&](const CrossoverView& filter, FilterType type) {
+    const CrossoverLabelRects labels = CrossoverLabels(channel, plot);
+    const auto paintOne = [&](const CrossoverView& filter, FilterType type, const QRect& label) {
         const PlotPoint point = BandMarkerPositions(CrossoverShape(filter, type), plot).point;
         painter.setPen(QPen(graph_colour::kCrossover, 1.0, Qt::DashLine));
         painter.drawLine(point.x, top, point.x, bottom);
@@ -202,17 +294,11 @@ void PaintCrossovers(QPainter& painter, const OutputView& channel, PlotSize plot
         painter.setPen(QPen(graph_colour::kCrossover, 1.0));
         painter.setBrush(graph_colour::kCrossover);
         painter.drawPolygon(arrow);
-        const QString text =
-            QString::fromStdString(
-                BandCaption(static_cast<int>(type), false, filter.frequencyHz, 0, 0.0, false, 0))
-                .trimmed();
-        const int width = painter.fontMetrics().horizontalAdvance(text);
-        const int textLeft = type == FilterType::HighPass ? point.x + 3 : point.x - 3 - width;
         painter.setPen(graph_colour::kCrossover);
-        painter.drawText(QPoint{textLeft, point.y + 6 + painter.fontMetrics().ascent()}, text);
+        painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, CrossoverText(filter, type));
     };
-    paintOne(channel.highPass, FilterType::HighPass);
-    paintOne(channel.lowPass, FilterType::LowPass);
+    paintOne(channel.highPass, FilterType::HighPass, labels.highPass);
+    paintOne(channel.lowPass, FilterType::LowPass, labels.lowPass);
     painter.restore();
 }
 

@@ -29,10 +29,28 @@ QPolygon CurvePolygon(const Response& response, PlotSize plot);
 void PaintCurve(QPainter& painter, const QPolygon& curve, const QColor& colour,
                 CurveEmphasis emphasis, PlotSize plot);
 
-// The band's point, its bandwidth handles (peaking bands) and its caption in the plot's top
-// left corner.
-void PaintSelectedBand(QPainter& painter, const BandView& band, bool geqMode, const QColor& colour,
-                       PlotSize plot);
+// A numbered point for every band that shapes the sound, in the channel's colour; the
+// selected band is left to PaintSelectedBand.
+void PaintBandPoints(QPainter& painter, const OutputView& channel, int selectedBand,
+                     const QColor& colour, PlotSize plot);
+
+// Where the selected band's caption goes: the plot's top left corner, or its bottom left
+// corner when a band point or a crossover label lies under the top one.
+QRect CaptionRect(const OutputView& channel, int selectedBand, const QRect& captionSize,
+                  PlotSize plot);
+
+// The selected band's numbered point, its bandwidth handles (peaking bands) and its caption.
+void PaintSelectedBand(QPainter& painter, const OutputView& channel, int selectedBand,
+                       const QColor& colour, PlotSize plot);
+
+// Where the crossover frequency labels go: beside their markers, the high-pass's to the
+// right and the low-pass's to the left; a low-pass label that would meet the high-pass's
+// moves one line down.
+struct CrossoverLabelRects {
+    QRect highPass;
+    QRect lowPass;
+};
+CrossoverLabelRects CrossoverLabels(const OutputView& channel, PlotSize plot);
 
 // A dashed vertical line and a marker on the 0 dB line for each crossover, with its frequency.
 void PaintCrossovers(QPainter& painter, const OutputView& channel, PlotSize plot);

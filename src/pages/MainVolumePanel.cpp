@@ -10,6 +10,7 @@
 #include "controls/VerticalFader.h"
 #include "dsp/values/ValueLabels.h"
 #include "model/ChannelEditor.h"
+#include "pages/EditGestures.h"
 #include "pages/PageTexts.h"
 
 namespace corva::pages {
@@ -52,6 +53,8 @@ MainVolumePanel::MainVolumePanel(ChannelEditor& editor, QWidget* parent)
     connect(field_, &controls::ValueField::ValueStepped, this,
             [this](double code) { CommitCode(static_cast<int>(code)); });
     connect(fader_, &QAbstractSlider::valueChanged, this, &MainVolumePanel::CommitCode);
+    ConnectGesture(field_, editor_);
+    ConnectGesture(fader_, editor_);
     connect(mute_, &QAbstractButton::clicked, this, [this] {
         // The button is pressed while the master output is muted; a press turns it over.
         editor_.SetMasterOn(!masterOn_);
@@ -71,15 +74,19 @@ void MainVolumePanel::SetLanguage(UiLanguage language) {
     ShowVolume(code_, masterOn_);
 }
 
-// Each commit shows back what the engine holds (a new volume also unmutes): the page
-// refreshes every panel from a snapshot on Edited.
+// Each commit shows back what the engine holds; the session's change event brings the mute
+// button (a new volume also unmutes).
 void MainVolumePanel::CommitText(const QString& text) {
+    std::optional<int> applied;
     if (IsMainVolumeOffText(text.toStdString())) {
-        editor_.SetMainVolumeDb(std::nullopt);
+        applied = editor_.SetMainVolumeDb(std::nullopt);
     } else if (const auto volumeDb = controls::ParseTypedNumber(text)) {
-        editor_.SetMainVolumeDb(*volumeDb);
+        applied = editor_.SetMainVolumeDb(*volumeDb);
     }
     // Text that is no number keeps the volume: a stray key must not jump it to 0 dB.
+    if (applied) {
+        ShowVolume(*applied, masterOn_);
+    }
     emit Edited();
 }
 

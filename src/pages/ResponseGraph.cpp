@@ -1,6 +1,9 @@
 #include "pages/ResponseGraph.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <iterator>
+#include <vector>
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -38,6 +41,11 @@ QString ToQString(const std::string& utf8) {
 PlotPoint ToPlotPoint(const QPointF& position) {
     const QPoint point = position.toPoint();
     return {point.x(), point.y()};
+}
+
+bool IsGainKey(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+           key == Qt::Key_PageDown;
 }
 
 bool InsidePlot(PlotPoint point, PlotSize plot) {
@@ -196,7 +204,8 @@ void ResponseGraph::paintEvent(QPaintEvent* /*event*/) {
     PaintCrossovers(painter, current(), plot_);
     PaintOverlay(painter);
     PaintCurve(painter, curves_[index], kChannelColours[index], CurveEmphasis::Current, plot_);
-    PaintSelectedBand(painter, currentBandView(), current().geqMode, kChannelColours[index], plot_);
+    PaintBandPoints(painter, current(), band_, kChannelColours[index], plot_);
+    PaintSelectedBand(painter, current(), band_, kChannelColours[index], plot_);
     if (pointer_) {
         PaintReadout(painter, ReadoutFor(*pointer_), plot_);
     }
@@ -252,12 +261,35 @@ void ResponseGraph::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const PlotPoint pointer = ToPlotPoint(event->position());
-    drag_ = PickDragTarget(current(), band_, pointer, plot_);
+    const GraphGrab grab = NextGrab(pointer);
+    pressPoint_ = pointer;
+    lastGrab_ = grab;
     lastDragPoint_ = pointer;  // a press alone changes nothing
-    if (drag_ == DragTarget::None) {
+    drag_ = grab.target;
+    if (grab.band >= 0) {
+        SelectBand(grab.band);
+    } else if (drag_ == DragTarget::None) {
         SelectBand(NearestBand(current(), pointer.x, plot_));
     }
+    if (drag_ != DragTarget::None) {
+        editor_.BeginGesture();  // the whole drag is one undo step
+    }
     event->accept();
+}
+
+GraphGrab ResponseGraph::NextGrab(PlotPoint pointer) const {
+    const std::vector<GraphGrab> grabs = GrabsAt(current(), band_, pointer, plot_);
+    if (grabs.empty()) {
+        return {};
+    }
+    constexpr int kSameSpotPx = 2;
+    const bool sameSpot = pressPoint_ && std::abs(pressPoint_->x - pointer.x) <= kSameSpotPx &&
+                          std::abs(pressPoint_->y - pointer.y) <= kSameSpotPx;
+    const auto previous = std::find(grabs.begin(), grabs.end(), lastGrab_);
+    if (!sameSpot || previous == grabs.end()) {
+        return grabs.front();
+    }
+    return std::next(previous) == grabs.end() ? grabs.front() : *std::next(previous);
 }
 
 void ResponseGraph::mouseMoveEvent(QMouseEvent* event) {
@@ -271,10 +303,23 @@ void ResponseGraph::mouseMoveEvent(QMouseEvent* event) {
 
 void ResponseGraph::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        drag_ = DragTarget::None;
-        lastDragPoint_.reset();
+        EndDrag();
     }
     event->accept();
+}
+
+void ResponseGraph::EndDrag() {
+    drag_ = DragTarget::None;
+    lastDragPoint_.reset();
+    editor_.EndGesture();
+}
+
+void ResponseGraph::focusOutEvent(QFocusEvent* event) {
+    // A held key ends with the focus; a drag goes on until its release.
+    if (drag_ == DragTarget::None) {
+        editor_.EndGesture();
+    }
+    QWidget::focusOutEvent(event);
 }
 
 void ResponseGraph::leaveEvent(QEvent* event) {
@@ -285,6 +330,14 @@ void ResponseGraph::leaveEvent(QEvent* event) {
 void ResponseGraph::ApplyDrag(PlotPoint pointer) {
     if (lastDragPoint_ == pointer) {
         return;
+    }
+    // High-pass and low-pass on one spot: left lowers the high-pass, right raises the low-pass,
+    // so neither holds the other in place.
+    if (drag_ == DragTarget::CrossoverPair && pressPoint_) {
+        if (pointer.x == pressPoint_->x) {
+            return;
+        }
+        drag_ = pointer.x < pressPoint_->x ? DragTarget::HighPass : DragTarget::LowPass;
     }
     lastDragPoint_ = pointer;
     switch (drag_) {
@@ -303,11 +356,11 @@ void ResponseGraph::ApplyDrag(PlotPoint pointer) {
         case DragTarget::LowPass:
             editor_.DragCrossover(channel_, CrossoverFilter::LowPass, pointer.x, plot_);
             break;
+        case DragTarget::CrossoverPair:
         case DragTarget::None:
             return;
     }
-    RefreshFromSession();
-    emit Edited();
+    emit Edited();  // the session's change event redraws the graph
 }
 
 void ResponseGraph::wheelEvent(QWheelEvent* event) {
@@ -327,6 +380,9 @@ void ResponseGraph::wheelEvent(QWheelEvent* event) {
 }
 
 void ResponseGraph::keyPressEvent(QKeyEvent* event) {
+    if (IsGainKey(event->key())) {
+        editor_.BeginGesture();  // a held key is one undo step
+    }
     switch (event->key()) {
         case Qt::Key_Left:
             SelectBand(band_ - 1);
@@ -354,6 +410,13 @@ void ResponseGraph::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+void ResponseGraph::keyReleaseEvent(QKeyEvent* event) {
+    if (IsGainKey(event->key()) && !event->isAutoRepeat() && drag_ == DragTarget::None) {
+        editor_.EndGesture();
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
 // One gain step is one gain code, 0.1 dB.
 void ResponseGraph::StepGain(int gainSteps) {
     const int gainCode = std::clamp(currentBandView().gainCode + gainSteps, 0, kBandGainCodeMax);
@@ -361,7 +424,6 @@ void ResponseGraph::StepGain(int gainSteps) {
         return;
     }
     editor_.SetBandGainPosition(channel_, band_, gainCode);
-    RefreshFromSession();
     emit Edited();
 }
 
@@ -376,7 +438,6 @@ void ResponseGraph::StepBandwidth(int qSteps) {
         return;
     }
     editor_.SetBandBandwidthIndex(channel_, band_, index);
-    RefreshFromSession();
     emit Edited();
 }
 

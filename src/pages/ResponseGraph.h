@@ -77,12 +77,18 @@ protected:
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     const OutputView& current() const { return outputs_[static_cast<std::size_t>(channel_)]; }
     const BandView& currentBandView() const;
     void SelectBand(int band);
     void ApplyDrag(PlotPoint pointer);
+    // What a press at `pointer` grabs: the nearest marker, or the next one on the spot of the
+    // previous press when that one was grabbed there.
+    GraphGrab NextGrab(PlotPoint pointer) const;
+    void EndDrag();
     void StepGain(int gainSteps);
     void StepBandwidth(int qSteps);
     void UpdateReadout(std::optional<PlotPoint> pointer);
@@ -116,6 +122,8 @@ private:
     OverlayKey overlayKey_;
 
     DragTarget drag_ = DragTarget::None;
+    std::optional<PlotPoint> pressPoint_;  // where the last press was
+    GraphGrab lastGrab_;                   // what it grabbed
     std::optional<PlotPoint> lastDragPoint_;
     std::optional<PlotPoint> pointer_;  // inside the plot, for the readout
     int wheelRemainder_ = 0;            // eighths of a degree not yet a whole notch

@@ -2,11 +2,8 @@
 
 #include <QHBoxLayout>
 #include <QKeySequence>
-#include <QApplication>
 #include <QDialog>
-#include <QEvent>
 #include <QShortcut>
-#include <QTimer>
 #include <utility>
 
 #include "controls/FlatButton.h"
@@ -36,7 +33,7 @@ controls::FlatButton* Button(QWidget* parent, const char* name) {
 }  // namespace
 
 HistoryControls::HistoryControls(AppContext& context, ConnectionDriver& connection,
-                                 QWidget* window, QWidget* editArea, QWidget* parent)
+                                 QWidget* window, QWidget* parent)
     : QWidget(parent),
       context_{context},
       connection_{connection},
@@ -47,8 +44,7 @@ HistoryControls::HistoryControls(AppContext& context, ConnectionDriver& connecti
       redo_{Button(this, "redoButton")},
       keepA_{Button(this, "keepAButton")},
       keepB_{Button(this, "keepBButton")},
-      switch_{Button(this, "abButton")},
-      editArea_{editArea} {
+      switch_{Button(this, "abButton")} {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
@@ -96,30 +92,7 @@ HistoryControls::HistoryControls(AppContext& context, ConnectionDriver& connecti
                     context_.messages().ShowTimed(language.Pick(kCleared), language.Pick(kCaption));
                 }
             });
-    qApp->installEventFilter(this);
     Refresh();
-}
-
-bool HistoryControls::eventFilter(QObject* watched, QEvent* event) {
-    const auto type = event->type();
-    if (type == QEvent::MouseButtonPress && !pressOpen_) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && (widget == editArea_ || editArea_->isAncestorOf(widget))) {
-            history_.BeginStep();
-            pressOpen_ = true;
-        }
-    } else if (type == QEvent::MouseButtonRelease && pressOpen_) {
-        // Closed once the release has been handled: a control that commits on release
-        // belongs to the same step.
-        QTimer::singleShot(0, this, [this] {
-            if (pressOpen_) {
-                pressOpen_ = false;
-                history_.EndStep();
-                Refresh();
-            }
-        });
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void HistoryControls::Undo() {

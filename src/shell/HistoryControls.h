@@ -2,8 +2,8 @@
 // (undo, redo, Keep A, Keep B, A/B with the live slot; the snapshots list opens from the More
 // menu) and the Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z shortcuts. Undo and redo are enabled only when there is a
 // step, and their tooltips name it; a timed notice says when a new read of the processor has
-// cleared the steps. Everything edited while a mouse button is held in the edit area (a drag on
-// the graph, a fader pulled) is one step.
+// cleared the steps. A drag, a pulled fader or a held key is one step: the control opens and
+// closes it through the edit API.
 #pragma once
 
 #include <QWidget>
@@ -26,10 +26,9 @@ class HistoryControls : public QWidget {
     Q_OBJECT
 
 public:
-    // The shortcuts act anywhere in `window`; presses in `editArea` open a step; the
-    // connection shows the progress of a switch.
+    // The shortcuts act anywhere in `window`; the connection shows the progress of a switch.
     HistoryControls(AppContext& context, ConnectionDriver& connection, QWidget* window,
-                    QWidget* editArea, QWidget* parent);
+                    QWidget* parent);
 
     void Undo();
     void Redo();
@@ -44,9 +43,6 @@ public:
     controls::FlatButton* switchButton() { return switch_; }
     TuningSnapshots& snapshots() { return snapshots_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     AppContext& context_;
     ConnectionDriver& connection_;
@@ -58,9 +54,7 @@ private:
     controls::FlatButton* keepA_;
     controls::FlatButton* keepB_;
     controls::FlatButton* switch_;
-    QWidget* editArea_;
     int readsSeen_ = 0;  // reads that cleared steps, already told
-    bool pressOpen_ = false;  // a step opened by a mouse press in the edit area
 };
 
 }  // namespace corva::shell

@@ -4,6 +4,7 @@
 // full read.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSignalSpy>
 #include <algorithm>
@@ -20,6 +21,7 @@
 #include "pages/EqBandColumn.h"
 #include "pages/EqEditorPanel.h"
 #include "protocol/FrameLayout.h"
+#include "shell/NoticePoster.h"
 #include "sim/SimulatedProcessor.h"
 
 namespace corva::pages {
@@ -46,7 +48,11 @@ protected:
         : editor{session()}, panel{session(), editor, [this](const UiText& question) {
                                        questions.push_back(question.english);
                                        return answerYes;
-                                   }} {}
+                                   }} {
+        // As on the page: the session's change event refreshes the panel.
+        QObject::connect(&program.context->poster(), &shell::NoticePoster::SessionChanged, &panel,
+                         [this] { panel.Refresh(session().Snapshot()); });
+    }
 
     TuningSession& session() { return program.context->session(); }
     std::shared_ptr<sim::SimulatedProcessor> processor() {
@@ -64,10 +70,19 @@ protected:
     BandView Band(int band = kBand) {
         return session().Snapshot().outputs.at(panel.currentChannel()).bands.at(band);
     }
+    // Each helper lets the change event of the edit arrive, as the window's loop would.
     static void Type(controls::ValueField* field, const QString& text) {
         field->selectAll();
         QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Return);
+        Key(field, Qt::Key_Return);
+    }
+    static void Key(QWidget* widget, Qt::Key key) {
+        QTest::keyClick(widget, key);
+        QCoreApplication::processEvents();
+    }
+    static void Press(QAbstractButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCoreApplication::processEvents();
     }
     // The band records the processor was sent for one channel's band slot, in order.
     std::vector<BandRecord> SentRecords(int channel, int band) {
@@ -134,18 +149,18 @@ TEST_F(EqEditorPanelTest, FieldsShowTheValueAsApplied) {
 
 TEST_F(EqEditorPanelTest, KeysWheelAndFaderEditThroughTheEditApi) {
     Type(column().gainField(), QStringLiteral("3"));
-    QTest::keyClick(column().gainField(), Qt::Key_Up);
+    Key(column().gainField(), Qt::Key_Up);
     EXPECT_EQ(column().gainField()->text(), QStringLiteral("3.1dB"));
-    QTest::keyClick(column().gainField(), Qt::Key_PageDown);
+    Key(column().gainField(), Qt::Key_PageDown);
     EXPECT_EQ(column().gainField()->text(), QStringLiteral("2.1dB"));
 
-    QTest::keyClick(column().fader(), Qt::Key_PageUp);
+    Key(column().fader(), Qt::Key_PageUp);
     EXPECT_DOUBLE_EQ(Band().gainDb, 3.1);
     EXPECT_EQ(column().gainField()->text(), QStringLiteral("3.1dB"));
 
     // Up on the Q field means more Q: a narrower band, a lower bandwidth index.
     Type(column().qField(), QStringLiteral("5"));
-    QTest::keyClick(column().qField(), Qt::Key_Up);
+    Key(column().qField(), Qt::Key_Up);
     EXPECT_EQ(Band().bandwidthIndex, 23);
     EXPECT_EQ(column().qField()->text(), QString::fromStdString(QText(23)));
 }
@@ -153,17 +168,17 @@ TEST_F(EqEditorPanelTest, KeysWheelAndFaderEditThroughTheEditApi) {
 TEST_F(EqEditorPanelTest, ABandAtZeroDbStaysBypassed) {
     Type(column().gainField(), QStringLiteral("0"));
     ASSERT_TRUE(column().bypassButton()->isChecked());
-    QTest::mouseClick(column().bypassButton(), Qt::LeftButton);
+    Press(column().bypassButton());
     EXPECT_TRUE(column().bypassButton()->isChecked());
     EXPECT_TRUE(Band().bypassed);
 
     // A band with gain is bypassed and back: 0.0 dB in the middle while out.
     Type(column().gainField(), QStringLiteral("3"));
-    QTest::mouseClick(column().bypassButton(), Qt::LeftButton);
+    Press(column().bypassButton());
     EXPECT_TRUE(column().bypassButton()->isChecked());
     EXPECT_EQ(column().gainField()->text(), QStringLiteral("0.0dB"));
     EXPECT_EQ(column().fader()->value(), 200);
-    QTest::mouseClick(column().bypassButton(), Qt::LeftButton);
+    Press(column().bypassButton());
     EXPECT_FALSE(column().bypassButton()->isChecked());
     EXPECT_EQ(column().gainField()->text(), QStringLiteral("3.0dB"));
     EXPECT_EQ(column().fader()->value(), 230);
@@ -177,7 +192,7 @@ TEST_F(EqEditorPanelTest, BypassAllAnsweredNoRestoresEveryBand) {
     ASSERT_FALSE(panel.bypassAllButton()->isChecked());
 
     answerYes = false;
-    QTest::mouseClick(panel.bypassAllButton(), Qt::LeftButton);
+    Press(panel.bypassAllButton());
     ASSERT_EQ(questions, std::vector<std::string>{"Whether ByPass All EQ?"});
     EXPECT_FALSE(panel.bypassAllButton()->isChecked());
     const auto after = session().Snapshot().outputs[0];
@@ -188,9 +203,9 @@ TEST_F(EqEditorPanelTest, BypassAllAnsweredNoRestoresEveryBand) {
     EXPECT_EQ(panel.column(0)->gainField()->text(), QStringLiteral("4.0dB"));
 
     answerYes = true;
-    QTest::mouseClick(panel.bypassAllButton(), Qt::LeftButton);
+    Press(panel.bypassAllButton());
     EXPECT_EQ(column().gainField()->text(), QStringLiteral("0.0dB"));
-    QTest::mouseClick(panel.bypassAllButton(), Qt::LeftButton);
+    Press(panel.bypassAllButton());
     EXPECT_EQ(questions.back(), "Whether Restore All EQ?");
     EXPECT_FALSE(panel.bypassAllButton()->isChecked());
     EXPECT_EQ(column().gainField()->text(), QStringLiteral("-2.0dB"));
@@ -199,12 +214,12 @@ TEST_F(EqEditorPanelTest, BypassAllAnsweredNoRestoresEveryBand) {
 TEST_F(EqEditorPanelTest, ResetAllAsksAndResetsOnlyOnYes) {
     Type(column().gainField(), QStringLiteral("5"));
     answerYes = false;
-    QTest::mouseClick(panel.resetAllButton(), Qt::LeftButton);
+    Press(panel.resetAllButton());
     ASSERT_EQ(questions, std::vector<std::string>{"Whether the reset All EQ?"});
     EXPECT_EQ(column().gainField()->text(), QStringLiteral("5.0dB"));
 
     answerYes = true;
-    QTest::mouseClick(panel.resetAllButton(), Qt::LeftButton);
+    Press(panel.resetAllButton());
     EXPECT_EQ(column().gainField()->text(), QStringLiteral("0.0dB"));
     EXPECT_TRUE(column().bypassButton()->isChecked());
     EXPECT_EQ(column().frequencyField()->text(), QStringLiteral("2000Hz"));

@@ -3,13 +3,20 @@
 // shortcuts, the note after a new read, and restoring a snapshot after the question.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTableWidget>
 
 #include "ShellTestSupport.h"
 #include "controls/FlatButton.h"
+#include "controls/ValueField.h"
+#include "controls/VerticalFader.h"
 #include "model/ChannelEditor.h"
+#include "pages/EqBandColumn.h"
+#include "pages/EqEditorPanel.h"
+#include "pages/FullInterfacePage.h"
 #include "shell/HistoryControls.h"
 #include "shell/PageArea.h"
 #include "shell/SafetyCopy.h"
@@ -80,16 +87,37 @@ TEST_F(HistoryControlsTest, ButtonsFollowTheStepsAndTheirTooltipsNameThem) {
     EXPECT_DOUBLE_EQ(BandGain(0, 6), 3.0);
 }
 
-TEST_F(HistoryControlsTest, EditsWhileAMouseButtonIsHeldOnThePageAreOneStep) {
-    QWidget& area = program.view().pageArea();
-    ChannelEditor editor(session());
-    QTest::mousePress(&area, Qt::LeftButton, {}, QPoint(5, 5));
-    for (int tenths = 1; tenths <= 30; ++tenths) {
-        editor.SetBandGainDb(1, 9, tenths / 10.0);
+// The controls open the step on the press and close it on the release.
+TEST_F(HistoryControlsTest, AFaderPullAndAHeldKeyAreOneStepEach) {
+    auto& page = program.view().pageArea().page();
+    page.SetCurrentChannel(1);
+    auto& column = *page.eqEditor().column(9);
+    controls::VerticalFader* fader = column.fader();
+    const int middleX = fader->width() / 2;
+    const int middleY = fader->height() / 2;
+    QTest::mousePress(fader, Qt::LeftButton, {}, QPoint(middleX, middleY));
+    for (int pixels = 2; pixels <= 20; pixels += 2) {
+        QTest::mouseMove(fader, QPoint(middleX, middleY - pixels));
     }
-    QTest::mouseRelease(&area, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(fader, Qt::LeftButton, {}, QPoint(middleX, middleY - 20));
     ASSERT_TRUE(WaitFor([&] { return history().undoButton()->isEnabled(); }));
     EXPECT_EQ(history().undoButton()->toolTip(), QStringLiteral("Undo: FR band 10 gain"));
+    const double pulledDb = BandGain(1, 9);
+    EXPECT_GT(pulledDb, 0.0);
+
+    // Up held in the gain field: the first press, repeats, the release.
+    controls::ValueField* gain = column.gainField();
+    gain->setFocus(Qt::OtherFocusReason);
+    for (int press = 0; press < 6; ++press) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), press > 0);
+        QApplication::sendEvent(gain, &key);
+    }
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(gain, &release);
+    EXPECT_NEAR(BandGain(1, 9), pulledDb + 0.6, 1e-9);
+
+    history().Undo();
+    EXPECT_NEAR(BandGain(1, 9), pulledDb, 1e-9);
     history().Undo();
     EXPECT_DOUBLE_EQ(BandGain(1, 9), 0.0);
     EXPECT_FALSE(history().undoButton()->isEnabled());

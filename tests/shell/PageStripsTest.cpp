@@ -4,6 +4,8 @@
 // panel, and protected tuning shown read-only after a full read.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -24,6 +26,8 @@
 #include "pages/CrossoverControls.h"
 #include "pages/DelayPanel.h"
 #include "pages/FullInterfacePage.h"
+#include "pages/EqEditorPanel.h"
+#include "pages/ResponseGraph.h"
 #include "pages/LinkDirectionDialog.h"
 #include "pages/MainVolumePanel.h"
 #include "protocol/FrameLayout.h"
@@ -86,6 +90,11 @@ protected:
         field->selectAll();
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
+        QCoreApplication::processEvents();  // the edit's change event refreshes the page
+    }
+    static void Click(QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton);
+        QCoreApplication::processEvents();
     }
     OutputView Output(int channel) { return session().Snapshot().outputs.at(channel); }
 
@@ -126,9 +135,9 @@ TEST_F(PageStripsTest, AGainEditOnALinkedChannelMovesBothStripsAndSendsBothChann
     EXPECT_FALSE(page().strip(0).selected());
 
     // The spin steps by 0.1 dB; polarity on channel 3 stays its own.
-    QTest::mouseClick(page().strip(2).gainUpButton(), Qt::LeftButton);
+    Click(page().strip(2).gainUpButton());
     EXPECT_EQ(page().strip(2).gainField()->text(), QStringLiteral("-12.4dB"));
-    QTest::mouseClick(page().strip(2).polarityButton(), Qt::LeftButton);
+    Click(page().strip(2).polarityButton());
     EXPECT_EQ(Output(2).polarity, 1);
     EXPECT_EQ(Output(3).polarity, 0);
     EXPECT_EQ(page().strip(2).polarityButton()->text(), QStringLiteral("Pol-"));
@@ -159,7 +168,7 @@ TEST_F(PageStripsTest, DelayFieldsConvertTheirUnitAndMoveTheLinkedSubPair) {
     EXPECT_EQ(Output(1).delayCode, 0);
 
     // The delay page's buttons choose the channel and mark the linked sub pair together.
-    QTest::mouseClick(delay.channelButton(5), Qt::LeftButton);
+    Click(delay.channelButton(5));
     EXPECT_EQ(page().currentChannel(), 5);
     EXPECT_TRUE(delay.channelButton(4)->isChecked());
     EXPECT_TRUE(delay.channelButton(5)->isChecked());
@@ -180,15 +189,18 @@ TEST_F(PageStripsTest, CrossoverControlsKeepTheOrderAndTheSixDbRule) {
     QComboBox* kind = crossover.kindList(CrossoverFilter::HighPass);
     kind->setCurrentIndex(1);
     emit kind->activated(1);
+    QCoreApplication::processEvents();
     EXPECT_EQ(Output(1).highPass.kind, 1);
     slope->setCurrentIndex(0);
     emit slope->activated(0);  // "6dB/Oct"
+    QCoreApplication::processEvents();
     EXPECT_EQ(slope->currentText(), QStringLiteral("6dB/Oct"));
     EXPECT_EQ(Output(1).highPass.kind, 0);
     EXPECT_EQ(kind->currentText(), QStringLiteral("Link_Ril"));
     EXPECT_FALSE(kind->isEnabled());
     slope->setCurrentIndex(3);
     emit slope->activated(3);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(kind->isEnabled());
 
     // A slope the page does not offer is still shown as the channel holds it.
@@ -212,7 +224,19 @@ TEST_F(PageStripsTest, LinkingCopiesTheChosenSideWithTheMasterOutputMutedAroundT
         return std::optional{LinkDirection::RightToLeft};
     });
 
-    QTest::mouseClick(page().linkButton(0), Qt::LeftButton);
+    // The link marks change no size: nothing on the page moves.
+    const auto layout = [this] {
+        std::vector<QRect> places{page().graph().geometry(), page().eqEditor().geometry()};
+        for (int c = 0; c < kOutputChannelCount; ++c) {
+            places.push_back(page().channelButton(c)->geometry());
+        }
+        return places;
+    };
+    page().grab();  // lays the page out
+    const auto before = layout();
+    Click(page().linkButton(0));
+    page().grab();
+    EXPECT_EQ(layout(), before);
     EXPECT_EQ(asked, std::vector<int>{0});
     EXPECT_TRUE(page().linkButton(0)->isChecked());
     EXPECT_EQ(Output(0).bands[4].gainDb, 6.0);
@@ -243,14 +267,14 @@ TEST_F(PageStripsTest, LinkingCopiesTheChosenSideWithTheMasterOutputMutedAroundT
 
     // Pressed again, the pair comes apart at once and nothing is sent.
     processor()->ClearReceivedFrames();
-    QTest::mouseClick(page().linkButton(0), Qt::LeftButton);
+    Click(page().linkButton(0));
     EXPECT_FALSE(page().linkButton(0)->isChecked());
     EXPECT_EQ(asked.size(), 1u);
     EXPECT_TRUE(Received().empty());
 
     // A cancelled dialog links nothing.
     page().SetLinkDirectionQuestion([](int) { return std::optional<LinkDirection>{}; });
-    QTest::mouseClick(page().linkButton(2), Qt::LeftButton);
+    Click(page().linkButton(2));
     EXPECT_FALSE(page().linkButton(2)->isChecked());
     EXPECT_FALSE(Output(4).linked);
 }
@@ -280,11 +304,12 @@ TEST_F(PageStripsTest, MainVolumeLimitsTypedValuesAndAFaderMoveUnmutes) {
     EXPECT_EQ(session().Snapshot().mainVolumeCode, 40);
     EXPECT_EQ(volume.field()->text(), QStringLiteral("-20dB"));
 
-    QTest::mouseClick(volume.muteButton(), Qt::LeftButton);
+    Click(volume.muteButton());
     EXPECT_TRUE(volume.muteButton()->isChecked());
     EXPECT_FALSE(session().Snapshot().masterOn);
     processor()->ClearReceivedFrames();
     volume.fader()->setValue(50);
+    QCoreApplication::processEvents();
     EXPECT_FALSE(volume.muteButton()->isChecked());
     const auto frames = Received();
     // One write carries both the new volume and the master output switched on.

@@ -9,11 +9,15 @@
 #include <QSignalSpy>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cstdlib>
+#include <tuple>
+#include <utility>
 
 #include "ShellTestSupport.h"
 #include "dsp/values/BandCodes.h"
 #include "model/ChannelEditor.h"
 #include "model/DefaultOutputBlock.h"
+#include "pages/GraphFrame.h"
 #include "pages/GraphHitTest.h"
 #include "pages/GraphPainter.h"
 #include "pages/GraphPalette.h"
@@ -71,6 +75,8 @@ protected:
     ResponseGraphTest() : graph{session}, editor{session} {
         graph.resize(kWidthPx, kHeightPx);
         graph.show();
+        // As on the page: every change event redraws the graph.
+        session.SetEventSink([this](const SessionEvent&) { graph.RefreshFromSession(); });
     }
 
     OutputView Output(int channel) const {
@@ -222,6 +228,74 @@ TEST_F(ResponseGraphTest, CrossoverDragsNeverCrossTheOtherFilter) {
     // Pulled past the plot's left edge, a high-pass rests at 20 Hz.
     Drag(graph, CrossoverPoint(0, FilterType::HighPass), {0, YOf(0)});
     EXPECT_EQ(Output(0).highPass.frequencyHz, 20);
+}
+
+// Every band that shapes the sound has a point; a press takes the nearest, and presses on
+// points lying on each other step through them.
+TEST_F(ResponseGraphTest, APressGrabsTheNearestPointAndPressesOnOneSpotCycle) {
+    for (const auto& [band, frequencyHz, gainDb] :
+         {std::tuple{2, 1000, 6.0}, {3, 1040, 6.0}, {7, 4000, -4.0}, {8, 4000, -4.0}}) {
+        editor.SetBandFrequency(0, band, frequencyHz);
+        editor.SetBandGainDb(0, band, gainDb);
+    }
+    graph.SetCurrentBand(2);
+    ASSERT_LT(std::abs(Markers(0, 2).point.x - Markers(0, 3).point.x), kGrabRadiusPx);
+    Click(graph, Markers(0, 3).point);
+    EXPECT_EQ(graph.currentBand(), 3);
+    Click(graph, Markers(0, 2).point);
+    EXPECT_EQ(graph.currentBand(), 2);
+
+    const PlotPoint spot = Markers(0, 7).point;
+    Click(graph, spot);
+    EXPECT_EQ(graph.currentBand(), 7);
+    Click(graph, spot);
+    EXPECT_EQ(graph.currentBand(), 8);
+    Click(graph, spot);
+    EXPECT_EQ(graph.currentBand(), 7);
+    // A drag from the spot moves the band it grabbed.
+    Drag(graph, spot, {spot.x, YOf(2.0)});
+    EXPECT_NEAR(Band(0, 8).gainDb, 2.0, 0.5);
+    EXPECT_DOUBLE_EQ(Band(0, 7).gainDb, -4.0);
+}
+
+TEST_F(ResponseGraphTest, CrossoversOnOneSpotMoveTheWayTheDragGoes) {
+    graph.SetCurrentBand(30);
+    editor.SetCrossoverFrequency(0, CrossoverFilter::HighPass, 500);
+    editor.SetCrossoverFrequency(0, CrossoverFilter::LowPass, 500);
+    const PlotPoint spot = CrossoverPoint(0, FilterType::HighPass);
+    ASSERT_EQ(spot, CrossoverPoint(0, FilterType::LowPass));
+
+    Drag(graph, spot, {spot.x - 60, spot.y});
+    EXPECT_LT(Output(0).highPass.frequencyHz, 500);
+    EXPECT_EQ(Output(0).lowPass.frequencyHz, 500);
+
+    editor.SetCrossoverFrequency(0, CrossoverFilter::HighPass, 500);
+    Drag(graph, spot, {spot.x + 60, spot.y});
+    EXPECT_GT(Output(0).lowPass.frequencyHz, 500);
+    EXPECT_EQ(Output(0).highPass.frequencyHz, 500);
+}
+
+TEST(GraphLabelsTest, CaptionAndCrossoverLabelsNeverOverlap) {
+    const PlotSize plot = PlotSizeFor({kWidthPx, kHeightPx});
+    const QRect captionSize{0, 0, 260, 18};
+    OutputView channel;
+    for (const auto& [highPassHz, lowPassHz] :
+         {std::pair{100, 100}, {100, 112}, {1000, 1300}, {20, 20000}, {20, 25}}) {
+        channel.highPass.frequencyHz = highPassHz;
+        channel.lowPass.frequencyHz = lowPassHz;
+        const CrossoverLabelRects labels = CrossoverLabels(channel, plot);
+        const QRect caption = CaptionRect(channel, 0, captionSize, plot);
+        EXPECT_FALSE(labels.highPass.intersects(labels.lowPass)) << highPassHz << " " << lowPassHz;
+        EXPECT_FALSE(caption.intersects(labels.highPass)) << highPassHz;
+        EXPECT_FALSE(caption.intersects(labels.lowPass)) << lowPassHz;
+    }
+    // A raised band in the top left corner sends the caption to the bottom.
+    channel.bands[5].bypassed = false;
+    channel.bands[5].frequencyHz = 40;
+    channel.bands[5].gainDb = 18.0;
+    channel.bands[5].gainCode = 380;
+    const PlotPoint point = BandMarkerPositions(BandShape(channel.bands[5]), plot).point;
+    EXPECT_FALSE(CaptionRect(channel, 0, captionSize, plot).contains(point.x, point.y));
 }
 
 // ---- Wheel ----

@@ -119,7 +119,14 @@ TEST_F(ValueFieldStepTest, ArrowsAndPageKeysStepByTheOwnersSizes) {
     EXPECT_DOUBLE_EQ(StepWithKey(Qt::Key_PageUp), 20.0);  // stops at the end of the range
 }
 
-TEST_F(ValueFieldStepTest, TheWheelStepsByWholeNotches) {
+TEST_F(ValueFieldStepTest, TheWheelStepsByWholeNotchesOnlyWhileFocused) {
+    Wheel(120);  // scrolling over a field that has no focus edits nothing
+    EXPECT_EQ(stepped.count(), 0);
+    field.show();
+    field.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&field));
+    field.setFocus();
+    ASSERT_TRUE(field.hasFocus());
     Wheel(120);
     ASSERT_EQ(stepped.count(), 1);
     EXPECT_DOUBLE_EQ(stepped[0][0].toDouble(), 1.5);

@@ -28,6 +28,20 @@ int LimitedFrequencyHz(double frequencyHz) {
     return static_cast<int>(std::lround(limited));
 }
 
+// Below about 700 Hz 1/24 octave is less than 20 Hz and rounds to few or no whole steps;
+// moving at least one step keeps every key press and wheel notch doing something.
+int SteppedFrequencyHz(int frequencyHz, int twentyFourths) {
+    if (twentyFourths == 0) {
+        return frequencyHz;
+    }
+    const double target = frequencyHz * std::exp2(twentyFourths / 24.0);
+    long stepped = std::lround(target);
+    if (stepped == frequencyHz) {
+        stepped += twentyFourths > 0 ? 1 : -1;
+    }
+    return LimitedFrequencyHz(static_cast<double>(stepped));
+}
+
 int ChannelGainCodeForDb(double gainDb) {
     const double limited = std::clamp(NumberOr(gainDb, kHighestChannelGainDb), kLowestChannelGainDb,
                                       kHighestChannelGainDb);

@@ -27,6 +27,12 @@ inline constexpr int kHighestShelfSlope = 1;      // 0 = 6 dB/oct, 1 = 12 dB/oct
 
 // Limited to 20..20000 and rounded to whole Hz.
 int LimitedFrequencyHz(double frequencyHz);
+// Steps of a frequency field: 1/24 octave fine, 1/3 octave coarse.
+inline constexpr int kFrequencyFineStepTwentyFourths = 1;
+inline constexpr int kFrequencyCoarseStepTwentyFourths = 8;
+// A frequency moved by `twentyFourths` of an octave (negative: down), on the processor's whole
+// Hz steps and at least one of them away from where it started, limited to 20..20000 Hz.
+int SteppedFrequencyHz(int frequencyHz, int twentyFourths);
 // Channel gain code 0..600: the dB value limited to -60..0, in 0.1 dB steps, rounded.
 int ChannelGainCodeForDb(double gainDb);
 // Band gain code 0..400: the dB value limited to -20..+20 (the band's own rounding).
