@@ -13,6 +13,9 @@ namespace corva::cli {
 // Keeps the live tuning before `reason` (and stored preset `overwritten` when it has a name);
 // kDone, or the error printed and kFileError: the caller then sends nothing.
 ExitCode KeepSnapshot(CliDevice& device, SnapshotReason reason, int overwritten = 0);
+// Reads every stored preset and keeps the live tuning with all 15 of them as one complete
+// copy, before a complete file replaces them; kDone, or the error printed (nothing sent then).
+ExitCode KeepCompleteSnapshot(CliDevice& device, SnapshotReason reason);
 
 ExitCode RunSnapshots(CliDevice& device, const CliOptions& options);
 

@@ -29,6 +29,7 @@ struct SnapshotInfo {
     SnapshotReason reason = SnapshotReason::LoadFile;
     int preset = 0;          // 0: the live tuning; N: stored preset N before it was overwritten
     std::string presetName;  // the record's name, in its code page
+    bool complete = false;   // the live tuning and all 15 stored presets, a complete file
 };
 
 class TuningSnapshots {
