@@ -10,7 +10,6 @@
 #include "JsonText.h"
 #include "commands/StoredPresetTable.h"
 #include "files/ParameterTableDiff.h"
-#include "protocol/TextField.h"
 #include "text/CodePage.h"
 
 namespace corva::cli {
@@ -98,8 +97,7 @@ void AddDifferences(std::vector<DiffLine>& lines, UiLanguage language, const std
 }
 
 std::string PresetName(const TuningSession& session, int preset) {
-    SessionState& state = session.engine();
-    return DecodeRecordText(TextFromField(state.image.Record(preset).first(kNameFieldSize)));
+    return DecodeRecordText(session.Snapshot().presetNames[static_cast<std::size_t>(preset - 1)]);
 }
 
 // Two complete files hold 15 stored presets each beside the live tuning: every one of them is
