@@ -115,6 +115,10 @@ protected:
             .Snapshot()
             .presetNames[static_cast<std::size_t>(preset - 1)];
     }
+    static std::string NewestSnapshotId() {
+        const auto list = TuningSnapshots(SnapshotFolder()).List();
+        return list.empty() ? std::string() : list.front().id;
+    }
     QString LastMessage() const {
         return program.messages->shown.empty() ? QString() : program.messages->shown.back().text;
     }
@@ -299,12 +303,12 @@ TEST_F(FilePanelsTest, AFileThatCannotBeReadKeepsTheOpenPanelWithTheMessage) {
     file.close();
     files->answers.push_back(broken);
     OpenPanel* panel = OpenOpenPanel();
-    const std::size_t copies = TuningSnapshots(SnapshotFolder()).List().size();
+    const std::string newest = NewestSnapshotId();
     Click(panel->openButton());
     EXPECT_TRUE(LastMessage().startsWith(QStringLiteral("Read MusicFile  Error\n")));
     EXPECT_GT(LastMessage().size(), QStringLiteral("Read MusicFile  Error\n").size());
     EXPECT_NE(panels().panel(PanelSlot::Open), nullptr);
-    EXPECT_EQ(TuningSnapshots(SnapshotFolder()).List().size(), copies);  // no copy for nothing
+    EXPECT_EQ(NewestSnapshotId(), newest);  // no copy for an open that did not happen
 }
 
 // A file opened with no processor attached becomes the program's tuning, to be prepared and
@@ -361,21 +365,28 @@ TEST_F(FilePanelsTest, SaveAsUnderAnotherPresetsNameIsRefusedAndUnderItsOwnAccep
     EXPECT_EQ(StoredName(3), "Preset3");
     EXPECT_NE(panels().panel(PanelSlot::Save), nullptr);  // held open by the box
 
+    // Its own name is accepted: the preset is kept first, then stored again under it.
+    const std::size_t shown = program.messages->shown.size();
+    std::string newestBefore = NewestSnapshotId();
     AnswerNameDialog(QStringLiteral("Preset7"));
     Click(strip->button(7));
-    EXPECT_EQ(LastMessage(), QStringLiteral("Have been the same machine preset name!"));
-    const std::size_t shown = program.messages->shown.size();
+    EXPECT_TRUE(WaitFor([&] { return NewestSnapshotId() > newestBefore; }));
+    EXPECT_TRUE(WaitIdle());
+    EXPECT_EQ(program.messages->shown.size(), shown);
+    EXPECT_EQ(StoredName(7), "Preset7");
+
     AnswerNameDialog(QStringLiteral("Street"));
-    const std::size_t copies = TuningSnapshots(SnapshotFolder()).List().size();
+    newestBefore = NewestSnapshotId();
     Click(strip->button(7));
     // The named preset is read and kept first; the store follows.
     EXPECT_TRUE(WaitFor([this] { return StoredName(7) == "Street"; }));
     EXPECT_EQ(program.messages->shown.size(), shown);
     EXPECT_EQ(strip->label(7)->text(), QStringLiteral("Street"));
-    const auto kept = TuningSnapshots(SnapshotFolder()).List();
-    ASSERT_GT(kept.size(), copies);
-    EXPECT_TRUE(std::any_of(kept.begin(), kept.end(), [](const SnapshotInfo& info) {
-        return info.preset == 7 && info.presetName == "Preset7";
+    const auto kept = TuningSnapshots(SnapshotFolder()).List();  // newest first
+    ASSERT_FALSE(kept.empty());
+    EXPECT_GT(kept.front().id, newestBefore);
+    EXPECT_TRUE(std::any_of(kept.begin(), kept.end(), [&](const SnapshotInfo& info) {
+        return info.id > newestBefore && info.preset == 7 && info.presetName == "Preset7";
     }));
     EXPECT_TRUE(WaitIdle());
 
@@ -567,7 +578,12 @@ TEST_F(FilePanelsTest, ACompleteFileAsksFirstAndItsSafetyCopyBringsEveryPresetBa
     QTemporaryDir elsewhere;
     const QString file = elsewhere.filePath(QStringLiteral("other.qvma"));
     ASSERT_TRUE(WriteCompleteJson(file.toStdString(), other, JsonHeaderRecord{}).ok());
-    const std::size_t copies = ListCompleteCopies(SnapshotFolder()).size();
+    // Copies are pruned to the newest ones: what is new is what sorts after the newest before.
+    const auto newestComplete = [] {
+        const auto copies = ListCompleteCopies(SnapshotFolder());
+        return copies.empty() ? std::string() : copies.front().id;
+    };
+    const std::string newestBefore = newestComplete();
 
     program.messages->answerYes = false;
     processor->ClearReceivedFrames();
@@ -581,13 +597,13 @@ TEST_F(FilePanelsTest, ACompleteFileAsksFirstAndItsSafetyCopyBringsEveryPresetBa
             .arg(NamedStoredPresetCount(program.context->session()))));
     ASSERT_TRUE(WaitIdle());
     EXPECT_FALSE(WroteSomething(*processor));
-    EXPECT_EQ(ListCompleteCopies(SnapshotFolder()).size(), copies);
+    EXPECT_EQ(newestComplete(), newestBefore);
     EXPECT_NE(panels().panel(PanelSlot::Open), nullptr);
 
     program.messages->answerYes = true;
     files->answers.push_back(file);
     Click(panel->openButton());
-    ASSERT_TRUE(WaitFor([&] { return ListCompleteCopies(SnapshotFolder()).size() == copies + 1; }));
+    ASSERT_TRUE(WaitFor([&] { return newestComplete() > newestBefore; }));
     ASSERT_TRUE(WaitFor([&] { return StoredPresetBytes(*processor) != before; }));
     ASSERT_TRUE(WaitIdle());
 
