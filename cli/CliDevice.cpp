@@ -26,7 +26,10 @@ constexpr int kSynchroniseTimeoutMs = 30000;
 CliDevice::CliDevice(const CliOptions& options, UiLanguage language)
     : options_{options},
       language_{language},
-      progress_{isatty(STDERR_FILENO) != 0 ? ProgressStyle::Bar : ProgressStyle::Lines} {
+      // A bar drawn in place only on a terminal; a script's log gets percentages on request.
+      progress_{isatty(STDERR_FILENO) != 0 ? ProgressStyle::Bar
+                : options.progress          ? ProgressStyle::Lines
+                                            : ProgressStyle::Quiet} {
     if (options_.link == LinkChoice::Sim) {
         auto simulated = std::make_unique<sim::SimDeviceEnumerator>();
         simulator_ = simulated->Plug(kSimPath);

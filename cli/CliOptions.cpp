@@ -22,6 +22,7 @@ ParsedOptions ParseCliOptions(const std::vector<std::string>& arguments) {
             continue;
         }
         const bool global = arg == "--usb" || arg == "--sim" || arg == "--json" ||
+                            arg == "--progress" ||
                             arg == "--usb-path" || arg == "--tcp" || arg == "--serial" ||
                             arg == "--sim-state" || arg == "--lang" || arg == "--trace";
         if (!global) {
@@ -48,6 +49,8 @@ ParsedOptions ParseCliOptions(const std::vector<std::string>& arguments) {
             options.link = LinkChoice::Sim;
         } else if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--progress") {
+            options.progress = true;
         } else if (arg == "--usb-path" || arg == "--tcp" || arg == "--serial" ||
                    arg == "--sim-state" || arg == "--lang" || arg == "--trace") {
             const auto text = value();
@@ -98,7 +101,7 @@ ParsedOptions ParseCliOptions(const std::vector<std::string>& arguments) {
 std::string UsageText() {
     return "usage: corva-dsp-cli [--usb | --usb-path PATH | --tcp HOST[:PORT] | --serial PORT |\n"
            "                      --sim [--sim-state FILE]] [--lang en|zh] [--json]\n"
-           "                      [--trace FILE] COMMAND [ARGS]\n"
+           "                      [--trace FILE] [--progress] COMMAND [ARGS]\n"
            "       corva-dsp-cli --version | --help\n"
            "with the processor:\n"
            "  info                      version, link, tuning, preset names, protection, volume\n"

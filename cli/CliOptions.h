@@ -19,6 +19,7 @@ struct CliOptions {
     std::string simState;  // keeps the built-in simulator's memory between runs
     std::optional<UiLanguage> language;
     bool json = false;
+    bool progress = false;  // --progress: percentage lines on stderr even when it is no terminal
     bool version = false;  // --version: print the program's version, nothing else
     std::string traceFile;
     std::string command;

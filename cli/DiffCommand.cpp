@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 #include "CommandSupport.h"
 #include "JsonText.h"
 #include "commands/StoredPresetTable.h"
 #include "files/ParameterTableDiff.h"
+#include "text/CodePage.h"
 
 namespace corva::cli {
 namespace {
@@ -85,14 +87,44 @@ std::string JsonOf(const Source& a, const Source& b, const std::vector<DiffLine>
     return json.Text();
 }
 
+// The differing cells of two tables; `prefix` names the stored preset they belong to.
+void AddDifferences(std::vector<DiffLine>& lines, UiLanguage language, const std::string& prefix,
+                    const ParameterTable& first, const ParameterTable& second) {
+    for (const ParameterDifference& d : DiffParameterTables(first, second)) {
+        lines.push_back({prefix + d.channel.In(language), d.parameter.In(language),
+                         d.first.In(language), d.second.In(language)});
+    }
+}
+
+std::string PresetName(const TuningSession& session, int preset) {
+    return DecodeRecordText(session.Snapshot().presetNames[static_cast<std::size_t>(preset - 1)]);
+}
+
+// Two complete files hold 15 stored presets each beside the live tuning: every one of them is
+// compared, its name too, one line per differing cell named "preset:N".
+void AddStoredPresetDifferences(std::vector<DiffLine>& lines, UiLanguage language,
+                                const TuningSession& first, const TuningSession& second) {
+    const UiText nameLabel{"Name", "名称"};
+    for (int preset = 1; preset <= kPresetCount; ++preset) {
+        const std::string prefix = "preset:" + std::to_string(preset);
+        const std::string firstName = PresetName(first, preset);
+        const std::string secondName = PresetName(second, preset);
+        if (firstName != secondName) {
+            lines.push_back({prefix, nameLabel.In(language), firstName, secondName});
+        }
+        AddDifferences(lines, language, prefix + " ",
+                       StoredPresetTable(first, preset, DelayUnit::Milliseconds),
+                       StoredPresetTable(second, preset, DelayUnit::Milliseconds));
+    }
+}
+
 ExitCode Compare(CliDevice& device, const CliOptions& options, const Source& a, const Source& b,
-                 const ParameterTable& first, const ParameterTable& second) {
+                 const ParameterTable& first, const ParameterTable& second,
+                 const std::vector<DiffLine>& more = {}) {
     std::vector<DiffLine> lines;
     const UiLanguage language = device.language();
-    for (const ParameterDifference& d : DiffParameterTables(first, second)) {
-        lines.push_back({d.channel.In(language), d.parameter.In(language), d.first.In(language),
-                         d.second.In(language)});
-    }
+    AddDifferences(lines, language, "", first, second);
+    lines.insert(lines.end(), more.begin(), more.end());
     std::fputs(options.json ? (JsonOf(a, b, lines) + "\n").c_str() : PlainText(lines).c_str(),
                stdout);
     return lines.empty() ? kDone : kDifferent;
@@ -103,7 +135,8 @@ ExitCode Compare(CliDevice& device, const CliOptions& options, const Source& a, 
 const char* DiffUsageText() {
     return "comparing tunings and safety copies:\n"
            "  diff A B                  differences of two tunings, A and B each a preset file,\n"
-           "                            live or preset:N; exit 0 when equal, 5 when they differ\n";
+           "                            live or preset:N; exit 0 when equal, 5 when they differ;\n"
+           "                            two complete files compare all 15 stored presets too\n";
 }
 
 ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
@@ -114,6 +147,7 @@ ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
     }
     std::array<Source, 2> sources;
     std::array<std::optional<ParameterTable>, 2> tables;
+    std::array<std::unique_ptr<TuningSession>, 2> fileSessions;
     bool needsProcessor = false;
     for (std::size_t i = 0; i < 2; ++i) {
         const auto source = ParseSource(options.args[i]);
@@ -130,7 +164,8 @@ ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
             return UsageError(device, TuningFileKindError(".qvms, .qvma, .wkcs or .kpdm"),
                               source->text);
         }
-        TuningSession session;
+        fileSessions[i] = std::make_unique<TuningSession>();
+        TuningSession& session = *fileSessions[i];
         const TuningFileLoad load = LoadTuningFile(session, source->text);
         if (!load.status.ok()) {
             device.PrintError(load.status.message(), source->text);
@@ -142,7 +177,13 @@ ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
         tables[i] = BuildParameterTable(session, DelayUnit::Milliseconds);
     }
     if (!needsProcessor) {
-        return Compare(device, options, sources[0], sources[1], *tables[0], *tables[1]);
+        std::vector<DiffLine> presets;
+        if (TuningFileKindOf(sources[0].text) == TuningFileKind::Complete &&
+            TuningFileKindOf(sources[1].text) == TuningFileKind::Complete) {
+            AddStoredPresetDifferences(presets, device.language(), *fileSessions[0],
+                                       *fileSessions[1]);
+        }
+        return Compare(device, options, sources[0], sources[1], *tables[0], *tables[1], presets);
     }
     return WithProcessor(device, [&] {
         if (TuningProtected(device)) {

@@ -19,10 +19,35 @@ ExitCode RunLoad(CliDevice& device, const CliOptions& options) {
         return UsageError(device, TuningFileKindError(".qvms, .qvma, .wkcs or .kpdm"), path);
     }
     return WithProcessor(device, [&] {
-        if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::LoadFile); kept != kDone) {
+        auto& controller = device.controller();
+        PresetFileCommands files(device.session(), controller);
+        const auto failedOpen = [&](const PresetFileOutcome& outcome) -> ExitCode {
+            // A file that cannot be read, or the link gone (nothing was loaded then).
+            if (!outcome.message) {
+                return kFileError;
+            }
+            if (IsConnectionFailure(*outcome.message)) {
+                return ReportMessage(device, *outcome.message);
+            }
+            // A missing file says so; otherwise the reader's own reason.
+            const std::string missing = ReadFailureDetail(path, device.language());
+            device.PrintError(outcome.message->text,
+                              missing != path ? missing : outcome.message->detail);
+            return kFileError;
+        };
+        // A file that cannot be opened leaves no safety copy behind.
+        if (kind != TuningFileKind::Music) {
+            if (const auto refused = files.CheckPresetFile(path)) {
+                return failedOpen(*refused);
+            }
+        }
+        // A complete file replaces every stored preset too: all of them are kept first.
+        const ExitCode kept = kind == TuningFileKind::Complete
+                                  ? KeepCompleteSnapshot(device, SnapshotReason::LoadFile)
+                                  : KeepSnapshot(device, SnapshotReason::LoadFile);
+        if (kept != kDone) {
             return kept;
         }
-        auto& controller = device.controller();
         int limited = 0;
         if (kind == TuningFileKind::Music) {
             const MusicFileLoadResult loaded =
@@ -38,23 +63,14 @@ ExitCode RunLoad(CliDevice& device, const CliOptions& options) {
             device.ShowProgress(controller.bulk().progressCount());
             limited = loaded.valuesLimited;
         } else {
-            PresetFileCommands files(device.session(), controller);
             const PresetFileOutcome outcome = kind == TuningFileKind::Single
                                                   ? files.OpenSingleFile(path)
                                                   : files.OpenCompleteFile(path);
             if (!outcome.ok) {
-                // A file that cannot be read, or the link gone (nothing was loaded then).
-                if (!outcome.message) {
-                    return kFileError;
-                }
-                if (IsConnectionFailure(*outcome.message)) {
-                    return ReportMessage(device, *outcome.message);
-                }
-                // A missing file says so; otherwise the reader's own reason.
-                const std::string missing = ReadFailureDetail(path, device.language());
-                device.PrintError(outcome.message->text,
-                                  missing != path ? missing : outcome.message->detail);
-                return kFileError;
+                return failedOpen(outcome);
+            }
+            if (outcome.offline) {  // the link went away: loaded here, nothing sent
+                return ReportMessage(device, ConnectionFailureMessage(controller.linkKind()));
             }
             device.ShowProgress(outcome.progressRange);
             limited = outcome.valuesLimited;

@@ -61,6 +61,9 @@ void ProgressLine::Draw(int percent) {
         return;
     }
     lastPercent_ = percent;
+    if (style_ == ProgressStyle::Quiet) {
+        return;
+    }
     if (style_ == ProgressStyle::Lines) {
         std::fprintf(stderr, "%d%%\n", percent);
         return;

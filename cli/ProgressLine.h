@@ -1,5 +1,6 @@
 // The progress of a bulk transfer or a firmware update on stderr: one updating bar on a
-// terminal, a plain "NN%" line whenever the percentage changes otherwise (logs, scripts).
+// terminal; otherwise (logs, scripts) a plain "NN%" line whenever the percentage changes when
+// asked for, and no percentages at all when not.
 // Drawn on the main thread only (progress reaches it through the notice queue), so a
 // stalled terminal never holds up the transfer worker.
 #pragma once
@@ -9,7 +10,7 @@
 
 namespace corva::cli {
 
-enum class ProgressStyle { Bar, Lines };
+enum class ProgressStyle { Bar, Lines, Quiet };
 
 class ProgressLine {
 public:

@@ -4,7 +4,9 @@
 
 #include "CommandSupport.h"
 #include "JsonText.h"
+#include "commands/CompleteSnapshots.h"
 #include "commands/MachinePresets.h"
+#include "commands/PresetFileCommands.h"
 #include "commands/StoredPresetTable.h"
 #include "core/TextExcerpt.h"
 #include "text/CodePage.h"
@@ -38,10 +40,40 @@ ExitCode KeepSnapshot(CliDevice& device, SnapshotReason reason, int overwritten)
     return kDone;
 }
 
+ExitCode KeepCompleteSnapshot(CliDevice& device, SnapshotReason reason,
+                              const std::string& spared) {
+    constexpr int kReadTimeoutMs = 120000;  // 105 blocks, about 20 ms each on USB
+    auto& controller = device.controller();
+    if (!ReadPresetsForCompleteCopy(controller)) {
+        return ReportMessage(device, ConnectionFailureMessage(controller.linkKind()));
+    }
+    bool arrived = false;
+    device.SetNoticeObserver([&](const Notice& notice) {
+        arrived = arrived || notice.id == NoticeId::PresetsReceived;
+    });
+    const bool done = device.RunUntil([&] { return arrived; }, kReadTimeoutMs);
+    device.SetNoticeObserver({});
+    controller.EndBatch();
+    if (!done) {
+        if (!device.failed()) {
+            device.PrintError(
+                {"Time-out: the stored presets did not arrive.", "超时：未收到全部预置。"});
+        }
+        return kLinkError;
+    }
+    if (const Status kept = KeepCompleteCopy(device.session(), SnapshotFolder(), reason, spared);
+        !kept.ok()) {
+        device.PrintError(SnapshotFailedMessage(reason, kept.message()));
+        return kFileError;
+    }
+    device.TraceNote("snapshot " + SnapshotReasonWord(reason) + " complete");
+    return kDone;
+}
+
 namespace {
 
 ExitCode List(CliDevice& device, const CliOptions& options) {
-    const auto list = TuningSnapshots(SnapshotFolder()).List();
+    const auto list = ListAllSnapshots(SnapshotFolder());
     const UiLanguage language = device.language();
     if (options.json) {
         JsonText json;
@@ -52,6 +84,7 @@ ExitCode List(CliDevice& device, const CliOptions& options) {
             item.Field("time", info.time);
             item.Field("reason", SnapshotReasonWord(info.reason));
             item.Field("preset", info.preset);
+            item.Field("complete", info.complete);
             item.Field("name", DecodeRecordText(info.presetName));
             item.Field("path", info.path);
         });
@@ -60,7 +93,10 @@ ExitCode List(CliDevice& device, const CliOptions& options) {
     }
     for (const SnapshotInfo& info : list) {
         std::string what = SnapshotReasonText(info.reason).In(language);
-        if (info.preset > 0) {
+        if (info.complete) {
+            what += language == UiLanguage::Chinese ? "，当前音效和全部15组预置"
+                                                    : ", live tuning and all 15 presets";
+        } else if (info.preset > 0) {
             what += language == UiLanguage::Chinese
                         ? "，预置" + std::to_string(info.preset)
                         : ", preset " + std::to_string(info.preset);
@@ -71,14 +107,40 @@ ExitCode List(CliDevice& device, const CliOptions& options) {
     return kDone;
 }
 
+// A complete copy comes back whole: the live tuning and every stored preset, after a complete
+// copy of what it replaces.
+ExitCode RestoreComplete(CliDevice& device, const SnapshotInfo& found) {
+    if (const ExitCode kept = KeepCompleteSnapshot(device, SnapshotReason::LoadFile, found.path);
+        kept != kDone) {
+        return kept;
+    }
+    PresetFileCommands files(device.session(), device.controller());
+    const PresetFileOutcome outcome = files.OpenCompleteFile(found.path);
+    if (outcome.offline) {  // the link went away after the copy
+        return ReportMessage(device, ConnectionFailureMessage(device.controller().linkKind()));
+    }
+    if (!outcome.ok) {
+        if (outcome.message) {
+            device.PrintError(outcome.message->text, outcome.message->detail);
+        }
+        return kFileError;
+    }
+    device.ShowProgress(outcome.progressRange);
+    device.SayWhenSent({"Restored " + found.id, "已恢复 " + found.id});
+    return kDone;
+}
+
 ExitCode Restore(CliDevice& device, const std::string& id) {
-    TuningSnapshots snapshots(SnapshotFolder());
-    const auto found = snapshots.Find(id);
+    const auto found = FindAnySnapshot(SnapshotFolder(), id);
     if (!found) {
         device.PrintError({"No such snapshot", "没有这个快照"}, EscapedExcerpt(id));
         return kFileError;
     }
     return WithProcessor(device, [&] {
+        if (found->complete) {
+            return RestoreComplete(device, *found);
+        }
+        TuningSnapshots snapshots(SnapshotFolder());
         if (const Status kept = snapshots.KeepLiveBeforeRestore(device.session(), *found);
             !kept.ok()) {
             device.PrintError(kept.message(), found->path);
@@ -105,7 +167,8 @@ ExitCode Restore(CliDevice& device, const std::string& id) {
 
 const char* SnapshotsUsageText() {
     return "  snapshots                 safety copies kept before recall, load, store, resets\n"
-           "  snapshots restore ID      sends one back as the live tuning\n";
+           "  snapshots restore ID      sends one back as the live tuning (a complete copy: the live\n"
+           "                            tuning and all 15 stored presets)\n";
 }
 
 ExitCode RunSnapshots(CliDevice& device, const CliOptions& options) {

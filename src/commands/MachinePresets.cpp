@@ -100,6 +100,16 @@ std::optional<UserMessage> MachinePresets::Load(int preset, PresetFront front) {
 
 std::optional<UserMessage> MachinePresets::SaveAs(int preset, std::string_view name,
                                                   PresetFront front) {
+    return SaveAsChecked(preset, name, front, /*commit=*/true);
+}
+
+std::optional<UserMessage> MachinePresets::SaveAsRefusal(int preset, std::string_view name,
+                                                         PresetFront front) {
+    return SaveAsChecked(preset, name, front, /*commit=*/false);
+}
+
+std::optional<UserMessage> MachinePresets::SaveAsChecked(int preset, std::string_view name,
+                                                         PresetFront front, bool commit) {
     if (preset < 1 || preset > kPresetCount) {
         return std::nullopt;
     }
@@ -139,6 +149,9 @@ std::optional<UserMessage> MachinePresets::SaveAs(int preset, std::string_view n
     }
     if (!session_.connected) {
         return ConnectionFailureMessage(connection_.linkKind());
+    }
+    if (!commit) {
+        return std::nullopt;
     }
     auto stored = session_.image.Record(preset).first(kNameFieldSize);
     std::copy(candidate.begin(), candidate.end(), stored.begin());

@@ -37,6 +37,10 @@ public:
     // first there.
     std::optional<UserMessage> SaveAs(int preset, std::string_view name,
                                       PresetFront front = PresetFront::Strip);
+    // What SaveAs would refuse (connection, empty, blank or taken name), without doing
+    // anything: checked before a named preset is read for its safety copy.
+    std::optional<UserMessage> SaveAsRefusal(int preset, std::string_view name,
+                                             PresetFront front = PresetFront::Strip);
     // `confirm` is asked the delete question first; nothing happens on no. Only while
     // synchronised (the strip says so, the dialog stays silent).
     std::optional<UserMessage> Delete(int preset, const std::function<bool(const UiText&)>& confirm,
@@ -62,6 +66,9 @@ public:
     static bool HasDoubleByteCharacters(std::string_view text);
 
 private:
+    // SaveAs, or only its checks when `commit` is false.
+    std::optional<UserMessage> SaveAsChecked(int preset, std::string_view name, PresetFront front,
+                                             bool commit);
     // Caller holds the send lock.
     bool SynchronisedLocked() const;
     bool Synchronised() const;

@@ -32,6 +32,7 @@ std::string InFolder(const std::string& folder, const std::string& name) {
 
 PresetFileOutcome Failed(UserMessage message, const Status& status, std::string path) {
     message.detail = status.message().english;
+    message.reason = status.message();
     PresetFileOutcome outcome;
     outcome.message = std::move(message);
     outcome.path = std::move(path);
@@ -223,6 +224,32 @@ PresetFileOutcome PresetFileCommands::OpenPresetFile(const std::string& path) {
     return {};
 }
 
+std::optional<PresetFileOutcome> PresetFileCommands::CheckPresetFile(
+    const std::string& path) const {
+    Status read = Status::Ok();
+    switch (PresetFileKindOf(path)) {
+        case PresetFileKind::Single: {
+            JsonSingleFile file;
+            read = ReadPresetFile(path, kSingleFileExtension, ParseSingleJson, file);
+            if (!read) {
+                return Failed(ReadSingleFailedMessage(), read, path);
+            }
+            break;
+        }
+        case PresetFileKind::Complete: {
+            JsonCompleteFile file;
+            read = ReadPresetFile(path, kCompleteFileExtension, ParseCompleteJson, file);
+            if (!read) {
+                return Failed(ReadCompleteFailedMessage(), read, path);
+            }
+            break;
+        }
+        case PresetFileKind::Other:
+            return PresetFileOutcome{};
+    }
+    return std::nullopt;
+}
+
 PresetFileOutcome PresetFileCommands::OpenSingleFile(const std::string& path) {
     JsonSingleFile file;
     if (const Status read = ReadPresetFile(path, kSingleFileExtension, ParseSingleJson, file);
@@ -231,14 +258,11 @@ PresetFileOutcome PresetFileCommands::OpenSingleFile(const std::string& path) {
     }
     PresetFileOutcome outcome;
     outcome.path = path;
-    // Loaded only when it can be sent, in the same hold of the lock: an open that is refused
-    // changes nothing.
+    // Loaded and sent in one hold of the lock, so the link cannot come or go in between. With
+    // no processor attached the file becomes the program's tuning and nothing is queued; the
+    // full read of a later connection replaces it with the processor's own.
     EventsOnExit events(session_.events);
     BulkTransfers::SendLockHold lock(session_.sendLock);
-    if (!session_.connected) {
-        outcome.message = ConnectionFailure();
-        return outcome;
-    }
     JsonHeaderRecord panelHeader;  // the open panel's own record
     session_.history.Begin(session_.model, session_.image);
     ApplyJsonFile(file, session_.image, session_.protection, panelHeader);
@@ -248,6 +272,11 @@ PresetFileOutcome PresetFileCommands::OpenSingleFile(const std::string& path) {
     events.AddTuningReplaced();
     events.Add({SessionChange::Positions});
     outcome.ok = true;
+    if (!session_.connected) {
+        outcome.offline = true;
+        outcome.message = SingleLoadedOfflineMessage();
+        return outcome;
+    }
     outcome.progressRange = connection_.bulk().SendPreset(0, PresetSource::Image, lock);
     return outcome;
 }
@@ -274,11 +303,14 @@ PresetFileOutcome PresetFileCommands::LoadCompleteFile(const std::string& path,
     outcome.valuesLimited = limited;
     outcome.ok = true;
     outcome.path = path;
-    // Nothing goes out while disconnected, and nothing is said about it: the file is the
-    // program's tuning until a processor is attached.
-    if (session_.connected) {
-        outcome.progressRange = connection_.bulk().SendAll(lock);
+    // Nothing goes out while disconnected: the file is the program's tuning until a processor
+    // is attached, and the user is told so.
+    if (!session_.connected) {
+        outcome.offline = true;
+        outcome.message = CompleteLoadedOfflineMessage();
+        return outcome;
     }
+    outcome.progressRange = connection_.bulk().SendAll(lock);
     return outcome;
 }
 

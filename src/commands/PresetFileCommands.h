@@ -22,6 +22,7 @@ struct PresetFileOutcome {
     std::string path;       // the file written, read or to be written after a store-all
     int progressRange = 0;  // numbered frames queued: the progress window's range
     int valuesLimited = 0;  // values of the file outside their limits, limited before sending
+    bool offline = false;   // loaded into the program with no processor attached: nothing sent
 };
 
 // What the save panel's save button writes.
@@ -66,11 +67,13 @@ public:
     // Open panel: a path ending exactly in ".qvms" or ".qvma" is loaded as that kind; any
     // other path does nothing.
     PresetFileOutcome OpenPresetFile(const std::string& path);
-    // Loads a single file and sends it as the live preset. While disconnected nothing is
-    // loaded (image, model and queue stay as they were): not ok, with the connection-failure
-    // message of the link in use.
+    // Loads a single file and sends it as the live preset. While disconnected it is loaded
+    // into the program only (offline, with a message saying the processor was not changed).
     PresetFileOutcome OpenSingleFile(const std::string& path);
-    // Loads a complete file and sends everything when connected.
+    // Reads and checks a preset file of either kind without loading it: a failed outcome with
+    // its message when it cannot be opened, nothing when it can.
+    std::optional<PresetFileOutcome> CheckPresetFile(const std::string& path) const;
+    // Loads a complete file and sends everything when connected (offline as a single file).
     PresetFileOutcome OpenCompleteFile(const std::string& path);
 
     // The Program dialog's recall: as OpenCompleteFile, with the main header record taking the

@@ -45,4 +45,29 @@ UserMessage ReadCompleteFailedMessage() {
     return Box({"Read all MusicFile Error", "读所有音乐文件错误!"});
 }
 
+namespace {
+// Said after every offline open: what the program holds now and what happens to it.
+const UiText kOfflineTail{
+    " The processor was not changed: none is connected. Save the tuning to a file to keep it; "
+    "connecting a processor replaces it with the processor's own tuning.",
+    "处理器未改变：未连接处理器。请将音效保存到文件以保留；连接处理器后将以处理器自己的音效替换。"};
+}  // namespace
+
+UserMessage SingleLoadedOfflineMessage() {
+    return Box({"The preset file was loaded into the program." + kOfflineTail.english,
+                "预置文件已载入程序。" + kOfflineTail.chinese});
+}
+
+UserMessage CompleteLoadedOfflineMessage() {
+    return Box({"The complete file (live tuning and all 15 presets) was loaded into the program." +
+                    kOfflineTail.english,
+                "全部音效文件（当前音效和全部15组预置）已载入程序。" + kOfflineTail.chinese});
+}
+
+UserMessage CapitalExtensionMessage(const std::string& name) {
+    return Box({name + " was not opened: its extension is in capitals. Rename it to end in .qvms "
+                       "or .qvma (small letters) and open it again.",
+                name + " 未打开：扩展名为大写。请改名为以 .qvms 或 .qvma（小写）结尾后再打开。"});
+}
+
 }  // namespace corva

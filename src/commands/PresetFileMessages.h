@@ -1,6 +1,8 @@
 // The texts the preset file commands give the front end to show.
 #pragma once
 
+#include <string>
+
 #include "core/UiText.h"
 #include "transfer/ConnectionMessages.h"
 
@@ -20,5 +22,10 @@ UserMessage SaveAllFailedMessage();
 // Loading a single or a complete file failed.
 UserMessage ReadSingleFailedMessage();
 UserMessage ReadCompleteFailedMessage();
+// A file opened while no processor is attached: loaded into the program only.
+UserMessage SingleLoadedOfflineMessage();
+UserMessage CompleteLoadedOfflineMessage();
+// A preset file whose extension is in capitals (as FAT sticks often show names): not opened.
+UserMessage CapitalExtensionMessage(const std::string& name);
 
 }  // namespace corva

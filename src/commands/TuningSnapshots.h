@@ -32,6 +32,7 @@ struct SnapshotInfo {
     int preset = 0;          // 0: the live tuning; N: stored preset N before it was overwritten
     std::string presetName;  // the record's name, in its code page
     std::filesystem::file_time_type stored{};  // when the copy was written (orders the list)
+    bool complete = false;   // the live tuning and all 15 stored presets, a complete file
 };
 
 class TuningSnapshots {

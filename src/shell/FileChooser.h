@@ -8,6 +8,11 @@ class QWidget;
 
 namespace corva::shell {
 
+// `start` when it is a folder that exists, else the nearest folder above it that does (the
+// home folder when none does): a dialog started at a missing folder would offer its last name
+// as the file name.
+QString ExistingFolderFor(const QString& start);
+
 class FileChooser {
 public:
     virtual ~FileChooser() = default;

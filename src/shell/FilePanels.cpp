@@ -15,7 +15,6 @@
 #include "shell/NameAndTip.h"
 #include "shell/PresetNameField.h"
 #include "shell/PresetStrip.h"
-#include "shell/SafetyCopy.h"
 #include "shell/ShellStyle.h"
 #include "shell/ShellTexts.h"
 #include "shell/TuningFileActions.h"
@@ -189,7 +188,18 @@ OpenPanel::OpenPanel(AppContext& context, ConnectionDriver& connection, TuningFi
     QPalette quiet = hint->palette();
     quiet.setColor(QPalette::WindowText, colour::kQuietInk);
     hint->setPalette(quiet);
-    language.BindText(hint, text::kOpenHint);
+    // The hint follows the strip's action, in the language current now.
+    const auto hintText = [this] {
+        return strip_->action() == PresetAction::Load     ? text::kOpenHint
+               : strip_->action() == PresetAction::SaveAs ? text::kOpenHintSave
+                                                          : text::kOpenHintDelete;
+    };
+    const auto showHint = [this, hint, hintText] {
+        hint->setText(this->context().language().Pick(hintText()));
+    };
+    language.OnChange(hint, showHint);
+    connect(strip_, &PresetStrip::ActionChanged, hint, showHint);
+    showHint();
 
     strip_->setFixedHeight(kStripHeightPx);
     auto* button = new QHBoxLayout;
@@ -218,14 +228,7 @@ void OpenPanel::OpenWithDialog() {
     if (chosen.isEmpty()) {
         return;
     }
-    if (!KeepSafetyCopy(context(), SnapshotReason::LoadFile)) {
-        return;
-    }
-    // Another extension, or the right one in other letter case, does nothing.
-    const PresetFileOutcome opened =
-        files_.presetFiles().OpenPresetFile(QFile::encodeName(chosen).toStdString());
-    files_.Report(opened);
-    if (opened.ok) {
+    if (files_.OpenPresetFile(chosen)) {
         emit CloseRequested(slot());
     }
 }

@@ -58,6 +58,18 @@ inline const UiText kOpenFile{"Open file...", "打开文件..."};
 inline const UiText kOpenFileTip{"Open a preset file (.qvms or .qvma) and send it to the processor",
                                  "打开音效文件（.qvms 或 .qvma）并发送到设备"};
 
+// What a click on the strip does now, shown on the strip itself.
+inline const UiText kStripModeLoad{"Click: load a preset", "单击：加载预置"};
+inline const UiText kStripModeSave{"Click: store the current tuning into a preset",
+                                   "单击：将当前音效存储到预置"};
+inline const UiText kStripModeDelete{"Click: DELETE a preset's name (right-click to change)",
+                                     "单击：删除预置名称（右键可更改）"};
+inline const UiText kOpenHintSave{
+    "Click a preset to store the current tuning into it, or open a preset file from the PC.",
+    "单击预置即可将当前音效存储到其中，或从电脑打开音效文件。"};
+inline const UiText kOpenHintDelete{
+    "Delete mode: a click deletes that preset's name. Right-click a preset to load again.",
+    "删除模式：单击将删除该预置的名称。右键单击预置可改回加载。"};
 inline const UiText kOpenHint{"Click a preset to load it, or open a preset file from the PC.",
                               "单击预置即可加载，或从电脑打开音效文件。"};
 

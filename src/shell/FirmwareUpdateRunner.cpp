@@ -52,6 +52,19 @@ void FirmwareUpdateRunner::Start(const QString& path) {
         GiveUp(language.Pick(parse.status.message()), false);
         return;
     }
+    // Asked first, naming the file and the version it replaces: an update cannot be undone.
+    const QString tag =
+        QString::fromLatin1(context_.session().Snapshot().versionTag.c_str()).trimmed();
+    const QString question =
+        language.Pick(text::kFirmwareQuestionStart) + QFileInfo(path).fileName() + QStringLiteral("?\n") +
+        (tag.isEmpty() ? language.Pick(text::kFirmwareVersionUnknown)
+                       : language.Pick(text::kFirmwareQuestionVersion) + tag + QLatin1Char('.')) +
+        QLatin1Char('\n') + language.Pick(text::kFirmwareQuestionEnd);
+    if (!context_.messages().AskYesNo(question, language.Pick(text::kWindowTitle))) {
+        context_.busy = false;
+        emit NotStarted(context_.settings().firmwareSettings().name);
+        return;
+    }
     image_ = std::move(parse.image);
 
     // The tuning on screen is the processor's only once it has been read.
@@ -112,7 +125,7 @@ void FirmwareUpdateRunner::GiveUp(const QString& message, bool timed) {
     if (timed) {
         context_.messages().ShowTimed(message, caption);
     } else {
-        context_.messages().ShowPlain(message, caption);
+        context_.messages().ShowBox(BoxKind::Error, message, caption);
     }
     context_.busy = false;
     emit NotStarted(context_.settings().firmwareSettings().name);

@@ -7,6 +7,13 @@ namespace corva::shell::text {
 
 inline const UiText kPasswordCaption{"Prompted", "提示"};
 inline const UiText kPasswordPrompt{"Enter password(6-digit):", "请输入6位数密码:"};
+// Set mode: a new password is typed twice, so a slip of the finger cannot lock the tuning.
+inline const UiText kPasswordRepeatPrompt{"Enter the password again:", "请再次输入密码:"};
+inline const UiText kPasswordRepeatTip{"The same six characters once more",
+                                       "再次输入相同的6位密码"};
+inline const UiText kPasswordsDiffer{
+    "The two passwords differ: nothing was changed. Type the same password twice.",
+    "两次输入的密码不一致：未作任何更改。请两次输入相同的密码。"};
 inline const UiText kPasswordFieldTip{"Six characters; they are not shown as you type",
                                       "六个字符；输入时不显示"};
 // What the lock is, said before anyone relies on it.

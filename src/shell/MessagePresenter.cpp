@@ -13,7 +13,20 @@ void DialogPresenter::ShowTimed(const QString& text, const QString& caption) {
 }
 
 void DialogPresenter::ShowPlain(const QString& text, const QString& caption) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
+    ShowBox(BoxKind::Information, text, caption);
+}
+
+bool DialogPresenter::AskOkCancel(const QString& question, const QString& caption) {
+    QMessageBox box(QMessageBox::Question, caption, question,
+                    QMessageBox::Ok | QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void DialogPresenter::ShowBox(BoxKind kind, const QString& text, const QString& caption) {
+    const QMessageBox::Icon icon = kind == BoxKind::Error     ? QMessageBox::Critical
+                                   : kind == BoxKind::Warning ? QMessageBox::Warning
+                                                              : QMessageBox::Information;
+    QMessageBox box(icon, caption, text, QMessageBox::Ok);
     box.exec();
 }
 
@@ -22,13 +35,25 @@ bool DialogPresenter::AskYesNo(const QString& question, const QString& caption) 
     return box.exec() == QMessageBox::Yes;
 }
 
+QString MessageBody(const Language& language, const UserMessage& message) {
+    QString body = language.Pick(message.text);
+    if (!message.reason.english.empty()) {
+        body += QLatin1Char('\n') + language.Pick(message.reason);
+    }
+    return body;
+}
+
+BoxKind KindOf(const UserMessage& message) {
+    return message.reason.english.empty() ? BoxKind::Warning : BoxKind::Error;
+}
+
 void Present(MessagePresenter& presenter, const Language& language, const UserMessage& message) {
     const QString caption = language.Pick(text::kWindowTitle);
-    const QString body = language.Pick(message.text);
+    const QString body = MessageBody(language, message);
     if (message.style == MessageStyle::Timed) {
         presenter.ShowTimed(body, caption);
     } else {
-        presenter.ShowPlain(body, caption);
+        presenter.ShowBox(KindOf(message), body, caption);
     }
 }
 

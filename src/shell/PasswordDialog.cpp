@@ -54,6 +54,17 @@ PasswordDialog::PasswordDialog(PasswordMode mode, Language& language, MessagePre
     BindNameAndTip(language_, field_, text::kPasswordPrompt, text::kPasswordFieldTip);
 
     const bool unlock = mode_ == PasswordMode::Unlock;
+    QLabel* repeatPrompt = nullptr;
+    if (!unlock) {
+        repeat_ = new QLineEdit(this);
+        repeat_->setObjectName(QStringLiteral("passwordRepeatField"));
+        repeat_->setEchoMode(QLineEdit::Password);
+        repeat_->setMaxLength(static_cast<int>(kPasswordLength));
+        BindNameAndTip(language_, repeat_, text::kPasswordRepeatPrompt, text::kPasswordRepeatTip);
+        repeatPrompt = new QLabel(this);
+        language_.BindText(repeatPrompt, text::kPasswordRepeatPrompt);
+        repeatPrompt->setBuddy(repeat_);
+    }
     confirm_->setObjectName(QStringLiteral("passwordConfirm"));
     confirm_->setDefault(true);
     BindButton(language_, confirm_, unlock ? text::kPasswordUnlock : text::kPasswordOk,
@@ -81,6 +92,10 @@ PasswordDialog::PasswordDialog(PasswordMode mode, Language& language, MessagePre
     }
     layout->addWidget(prompt);
     layout->addWidget(field_);
+    if (repeat_ != nullptr) {
+        layout->addWidget(repeatPrompt);
+        layout->addWidget(repeat_);
+    }
     layout->addLayout(buttons);
     field_->setFocus();
 }
@@ -90,6 +105,14 @@ void PasswordDialog::Confirm() {
     if (auto wrongLength = DeviceLock::CheckPasswordLength(password.toStdString())) {
         Present(messages_, language_, *wrongLength);
         field_->clear();
+        field_->setFocus();
+        return;
+    }
+    if (repeat_ != nullptr && repeat_->text() != password) {
+        messages_.ShowBox(BoxKind::Warning, language_.Pick(text::kPasswordsDiffer),
+                          language_.Pick(text::kPasswordCaption));
+        field_->clear();
+        repeat_->clear();
         field_->setFocus();
         return;
     }

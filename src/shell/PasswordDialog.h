@@ -1,6 +1,6 @@
 // The password dialog of the tuning lock: a prompt, a masked six-character entry and two
 // buttons. In set mode they are OK and Cancel; in unlock mode Unlock and reset, the way out of
-// a forgotten password. A text of the wrong length is refused with the timed message and the
+// a forgotten password. A new password is typed twice and both must match. A text of the wrong length is refused with the timed message and the
 // dialog stays open with an empty entry.
 #pragma once
 
@@ -28,6 +28,7 @@ public:
 
     PasswordMode mode() const { return mode_; }
     QLineEdit* field() { return field_; }
+    QLineEdit* repeatField() { return repeat_; }  // set mode only; null in unlock mode
     QPushButton* confirmButton() { return confirm_; }  // OK or Unlock
     QPushButton* otherButton() { return other_; }      // Cancel or reset
 
@@ -45,6 +46,7 @@ private:
     Language& language_;
     MessagePresenter& messages_;
     QLineEdit* field_;
+    QLineEdit* repeat_ = nullptr;
     QPushButton* confirm_;
     QPushButton* other_;
 };

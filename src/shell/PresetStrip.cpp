@@ -22,6 +22,7 @@
 #include "shell/PresetNameDialog.h"
 #include "shell/SafetyCopy.h"
 #include "shell/ShellStyle.h"
+#include "shell/StoredPresetCopy.h"
 #include "shell/ShellTexts.h"
 #include "text/CodePage.h"
 
@@ -74,6 +75,7 @@ PresetStrip::PresetStrip(AppContext& context, ConnectionDriver& connection, Floa
       action_{action},
       shade_{shade},
       scroll_{new StripScrollArea(this)},
+      mode_{new QLabel(this)},
       menu_{new QMenu(this)} {
     setObjectName(QStringLiteral("presetStrip"));
     Language& language = context_.language();
@@ -126,9 +128,16 @@ PresetStrip::PresetStrip(AppContext& context, ConnectionDriver& connection, Floa
     QScrollBar* bar = scroll_->horizontalScrollBar();
     BindNameAndTip(language, bar, text::kPresetStrip, text::kPresetStripScrollTip);
 
+    // The click's action is always in sight: a delete mode must not surprise anyone.
+    mode_->setObjectName(QStringLiteral("presetStripMode"));
+    mode_->setFont(ShellFont(FontSize::Small));
+    mode_->setContentsMargins(8, 1, 8, 0);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll_);
+    layout->setSpacing(0);
+    layout->addWidget(mode_);
+    layout->addWidget(scroll_, 1);
 
     menu_->setObjectName(QStringLiteral("presetMenu"));
     const std::array<std::pair<const UiText*, PresetAction>, 3> entries = {{
@@ -192,6 +201,15 @@ void PresetStrip::ApplyTips() {
     for (int p = 1; p <= kPresetCount; ++p) {
         buttons_[Index(p)]->setToolTip(language.Pick(tip));
     }
+    const UiText& mode = action_ == PresetAction::Load     ? text::kStripModeLoad
+                         : action_ == PresetAction::SaveAs ? text::kStripModeSave
+                                                           : text::kStripModeDelete;
+    mode_->setText(language.Pick(mode));
+    QPalette ink = mode_->palette();
+    ink.setColor(QPalette::WindowText,
+                 action_ == PresetAction::Delete ? QColor(255, 140, 120) : kLabelInk);
+    mode_->setPalette(ink);
+    mode_->setAccessibleName(mode_->text());
 }
 
 void PresetStrip::OpenMenu(int preset, QPoint globalPos) {
@@ -200,8 +218,12 @@ void PresetStrip::OpenMenu(int preset, QPoint globalPos) {
 }
 
 void PresetStrip::ChooseAction(int preset, PresetAction action) {
+    const bool changed = action_ != action;
     action_ = action;
     ApplyTips();
+    if (changed) {
+        emit ActionChanged(action);
+    }
     Act(preset);
 }
 
@@ -252,13 +274,24 @@ void PresetStrip::SavePresetAs(int preset) {
         return;
     }
     // The field holds only what the record's code page can carry.
-    const auto name = EncodeRecordText(dialog.name().toStdString());
-    const auto refused = presets_.SaveAs(preset, name.value_or(std::string()));
-    if (refused) {
+    const std::string name = EncodeRecordText(dialog.name().toStdString()).value_or(std::string());
+    if (const auto refused = presets_.SaveAsRefusal(preset, name)) {
         Show(refused);
         return;
     }
-    connection_.NoteBulkTransfer();
+    // A named preset is kept among the safety copies before it is overwritten.
+    ++busy_;
+    KeepStoredPresetThen(context_, preset, this, [this, preset, name] {
+        --busy_;
+        const FloatingPanel::Hold hold(panel_);
+        const auto refused = presets_.SaveAs(preset, name);
+        if (refused) {
+            Show(refused);
+            return;
+        }
+        connection_.NoteBulkTransfer();
+        Refresh();
+    });
 }
 
 void PresetStrip::DeletePreset(int preset) {

@@ -45,6 +45,7 @@ public:
     QLabel* label(int preset) const;
     QMenu* menu() const { return menu_; }
     QScrollArea* scrollArea() const { return scroll_; }
+    QLabel* modeLabel() const { return mode_; }
 
     // As wide as the panel it sits in: the row of presets scrolls inside.
     QSize sizeHint() const override { return {440, 113}; }
@@ -57,6 +58,10 @@ public:
     // Labels and looks from the names the processor's presets carry.
     void Refresh();
 
+signals:
+    // The click's action changed (through the context menu).
+    void ActionChanged(corva::shell::PresetAction action);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     // Left and Right walk the buttons; a button that takes the focus is scrolled into view.
@@ -68,7 +73,7 @@ private:
     void SavePresetAs(int preset);
     void DeletePreset(int preset);
     void Show(const std::optional<UserMessage>& message);
-    void ApplyTips();
+    void ApplyTips();  // and the mode line
 
     AppContext& context_;
     ConnectionDriver& connection_;
@@ -79,6 +84,7 @@ private:
     int menuPreset_ = 1;
     int busy_ = 0;
     QScrollArea* scroll_;
+    QLabel* mode_;
     QMenu* menu_;
     std::array<controls::PresetButton*, kPresetCount> buttons_{};
     std::array<QLabel*, kPresetCount> labels_{};

@@ -17,6 +17,7 @@
 #include "shell/NameAndTip.h"
 #include "shell/PresetNameField.h"
 #include "shell/SafetyCopy.h"
+#include "shell/StoredPresetCopy.h"
 #include "shell/ShellTexts.h"
 #include "shell/TuningFileActions.h"
 #include "text/CodePage.h"
@@ -214,7 +215,17 @@ void ProgramDialog::Show(const std::optional<UserMessage>& message) {
 void ProgramDialog::Store() {
     // The field accepts single-byte characters only, so the text is already the record's.
     const std::string name = name_->text().toStdString();
-    const auto refused = presets_.SaveAs(selected_, name, PresetFront::ProgramDialog);
+    const int preset = selected_;
+    if (presets_.SaveAsRefusal(preset, name, PresetFront::ProgramDialog)) {
+        StoreAs(preset, name);  // refused: says why at once
+        return;
+    }
+    // A named preset is kept among the safety copies before it is overwritten.
+    KeepStoredPresetThen(context_, preset, this, [this, preset, name] { StoreAs(preset, name); });
+}
+
+void ProgramDialog::StoreAs(int preset, const std::string& name) {
+    const auto refused = presets_.SaveAs(preset, name, PresetFront::ProgramDialog);
     if (refused) {
         Show(refused);
         // A blank or taken name is cleared for a new one; an empty one stays as it is.
@@ -242,9 +253,14 @@ void ProgramDialog::Delete() {
     const auto refused = presets_.Delete(
         selected_,
         [this](const UiText& question) {
+            // The second line names the preset, so the right one goes.
             const Language& language = context_.language();
-            return context_.messages().AskYesNo(language.Pick(question),
-                                                language.Pick(text::kWindowTitle));
+            const QString name = list_->item(selected_ - 1, 1)->text();
+            const QString which =
+                language.Pick(UiText{"No. ", "第"}) + QString::number(selected_) +
+                language.Pick(UiText{"", "组"}) + (name.isEmpty() ? QString() : QStringLiteral("  ") + name);
+            return context_.messages().AskOkCancel(language.Pick(question) + QLatin1Char('\n') + which,
+                                                   language.Pick(text::kWindowTitle));
         },
         PresetFront::ProgramDialog);
     Show(refused);

@@ -3,6 +3,8 @@
 // current tuning (music file). Enter and Escape do not close it; its close box does.
 #pragma once
 
+#include <string>
+
 #include <QDialog>
 
 #include "commands/MachinePresets.h"
@@ -58,6 +60,8 @@ protected:
 
 private:
     void FillNames();
+    // The store itself, once a named preset has been kept among the safety copies.
+    void StoreAs(int preset, const std::string& name);
     void Show(const std::optional<UserMessage>& message);
 
     AppContext& context_;

@@ -11,11 +11,12 @@ bool KeepSafetyCopy(AppContext& context, SnapshotReason reason) {
     }
     TuningSnapshots snapshots(SnapshotFolder());
     const Status kept = snapshots.KeepLive(context.session(), reason);
-    if (kept.ok()) {
-        return true;
-    }
+    return kept.ok() || GoOnWithoutCopy(context, reason, kept);
+}
+
+bool GoOnWithoutCopy(AppContext& context, SnapshotReason reason, const Status& failed) {
     const Language& language = context.language();
-    const UiText why = kept.message();
+    const UiText why = failed.message();
     const UiText question{"The safety copy of the tuning (" +
                               SnapshotReasonText(reason).english +
                               ") could not be written: " + why.english +

@@ -11,5 +11,7 @@ class AppContext;
 
 // True to go on: the copy was kept, or the user chose to go on without it.
 bool KeepSafetyCopy(AppContext& context, SnapshotReason reason);
+// A copy that could not be written (`failed` says why): true when the user chooses to go on.
+bool GoOnWithoutCopy(AppContext& context, SnapshotReason reason, const Status& failed);
 
 }  // namespace corva::shell

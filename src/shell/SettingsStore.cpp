@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include "protocol/links/SharedSettings.h"
+#include "shell/FileChooser.h"
 
 namespace corva::shell {
 namespace {
@@ -88,15 +89,16 @@ void SettingsStore::WriteAllPaths(QSettings& settings, const QString& folder) co
 
 QString SettingsStore::GetPath(PathKind kind) {
     auto settings = Open();
+    // The documents folder itself may be missing: the dialogs start in one that exists.
     if (!HasGroup(*settings, kPathGroup)) {
         WriteAllPaths(*settings, folders_.documents);
-        return folders_.documents;
+        return ExistingFolderFor(folders_.documents);
     }
     const QString stored = settings->value(PathKey(kind)).toString();
     if (stored.isEmpty() || !QFileInfo(stored).isDir()) {
         settings->setValue(PathKey(kind), folders_.documents);
         settings->sync();
-        return folders_.documents;
+        return ExistingFolderFor(folders_.documents);
     }
     return stored;
 }

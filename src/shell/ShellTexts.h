@@ -77,6 +77,19 @@ inline const UiText kFirmwareFile{"Firmware file", "固件文件"};
 inline const UiText kBrowse{"Browse", "浏览"};
 inline const UiText kUpdate{"Update", "更新"};
 inline const UiText kSelectUpgradeFile{"Please select upgrade file!", "请选择升级文件！"};
+// Firmware updates: asked first, and after one the processor is offered again.
+inline const UiText kFirmwareQuestionStart{"Update the processor's firmware from ",
+                                           "用以下文件更新处理器固件："};
+inline const UiText kFirmwareQuestionVersion{"The processor runs version ", "处理器当前版本："};
+inline const UiText kFirmwareVersionUnknown{
+    "The processor's version is not known: it is not connected.", "处理器版本未知：未连接。"};
+inline const UiText kFirmwareQuestionEnd{
+    "Do not unplug it or switch it off until the update has finished. Go on?",
+    "更新完成前请勿拔出或关闭处理器。继续吗？"};
+inline const UiText kFirmwareNotFinished{"The update did not finish.", "更新未完成。"};
+inline const UiText kReconnectQuestion{
+    "The processor restarts with its new firmware. Connect to it again now?",
+    "处理器将以新固件重新启动。现在重新连接吗？"};
 inline const UiText kConnectingUsb{"Connected Usb", "连接Usb"};
 inline const UiText kDeviceVersion{"Device version: ", "设备版本: "};
 inline const UiText kSoftwareVersionLabel{"Software version: ", "软件版本: "};

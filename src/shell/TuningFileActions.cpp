@@ -3,11 +3,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "commands/CompleteSnapshots.h"
+#include "commands/FileFailureReason.h"
 #include "commands/ModeFileCommands.h"
 #include "commands/MusicFileCommands.h"
 #include "commands/PresetFileMessages.h"
 #include "commands/PresetFilePaths.h"
 #include "model/OutputBlockLimits.h"
+#include "protocol/links/UserDataFolder.h"
 #include "shell/AppContext.h"
 #include "shell/ConnectionDriver.h"
 #include "shell/FileTexts.h"
@@ -28,6 +31,19 @@ const QString kModeFilter = QStringLiteral("*.dat_d");
 QString FolderOf(const QString& chosen) {
     return QFileInfo(chosen).absolutePath();
 }
+
+UiText ReplaceAllQuestion(const QString& file, int namedPresets) {
+    const std::string name = file.toStdString();
+    const std::string count = std::to_string(namedPresets);
+    return {"Opening " + name +
+                " replaces the live tuning and all 15 presets stored in the processor (" + count +
+                " of them named).\nA safety copy of all of them is kept first. Go on?",
+            "打开 " + name + " 将替换当前音效和处理器中存储的全部15组预置（其中 " + count +
+                " 组有名称）。\n将先保存全部数据的安全副本。继续吗？"};
+}
+
+const UiText kBusyMessage{"The processor is still busy with a transfer; try again when it ends.",
+                          "处理器正在传输数据，请在传输结束后再试。"};
 
 }  // namespace
 
@@ -65,11 +81,12 @@ void TuningFileActions::Report(const PresetFileOutcome& outcome) {
     const Language& language = context_.language();
     const QString caption = outcome.caption.english.empty() ? language.Pick(text::kWindowTitle)
                                                             : language.Pick(outcome.caption);
-    const QString body = language.Pick(outcome.message->text);
+    const QString body = MessageBody(language, *outcome.message);
     if (outcome.message->style == MessageStyle::Timed) {
         context_.messages().ShowTimed(body, caption);
     } else {
-        context_.messages().ShowPlain(body, caption);
+        context_.messages().ShowBox(outcome.ok ? BoxKind::Information : KindOf(*outcome.message),
+                                    body, caption);
     }
 }
 
@@ -106,12 +123,82 @@ bool TuningFileActions::RecallAllPresets(QWidget* dialogParent) {
         ShowMessage(ReadCompleteFailedMessage());
         return false;
     }
+    return OpenCompleteFile(path, CompleteOpen::RecallAll);
+}
+
+bool TuningFileActions::OpenPresetFile(const QString& chosen) {
+    const std::string path = LocalPath(chosen);
+    const QString suffix = QFileInfo(chosen).suffix();
+    if (PresetFileKindOf(path) == PresetFileKind::Other) {
+        // Names from FAT sticks often come in capitals: say why the file is not opened.
+        if (suffix.compare(QStringLiteral("qvms"), Qt::CaseInsensitive) == 0 ||
+            suffix.compare(QStringLiteral("qvma"), Qt::CaseInsensitive) == 0) {
+            ShowMessage(CapitalExtensionMessage(QFileInfo(chosen).fileName().toStdString()));
+        }
+        return false;
+    }
+    if (PresetFileKindOf(path) == PresetFileKind::Complete) {
+        return OpenCompleteFile(path, CompleteOpen::Panel);
+    }
+    // A file that cannot be opened leaves no safety copy behind.
+    if (const auto refused = presetFiles_.CheckPresetFile(path)) {
+        Report(*refused);
+        return false;
+    }
     if (!KeepSafetyCopy(context_, SnapshotReason::LoadFile)) {
         return false;
     }
-    const PresetFileOutcome recalled = presetFiles_.RecallAllPresets(path);
-    Report(recalled);
-    return recalled.ok;
+    const PresetFileOutcome opened = presetFiles_.OpenSingleFile(path);
+    Report(opened);
+    return opened.ok;
+}
+
+bool TuningFileActions::OpenCompleteFile(const std::string& path, CompleteOpen kind) {
+    if (const auto refused = presetFiles_.CheckPresetFile(path)) {
+        Report(*refused);
+        return false;
+    }
+    auto& controller = context_.controller();
+    if (!context_.session().Snapshot().synchronised) {
+        // No processor's presets to lose: offline the file becomes the program's, and says so.
+        const PresetFileOutcome loaded = LoadComplete({path, kind});
+        Report(loaded);
+        return loaded.ok;
+    }
+    const QString name = QFileInfo(QFile::decodeName(path.c_str())).fileName();
+    const Language& language = context_.language();
+    if (!context_.messages().AskYesNo(
+            language.Pick(ReplaceAllQuestion(name, NamedStoredPresetCount(context_.session()))),
+            language.Pick(text::kWindowTitle))) {
+        return false;
+    }
+    if (controller.bulk().bulkBusy || pendingOpen_) {
+        ShowMessage({kBusyMessage, MessageStyle::Plain, {}});
+        return false;
+    }
+    if (!ReadPresetsForCompleteCopy(controller)) {
+        ShowMessage(ConnectionFailureMessage(controller.linkKind()));
+        return false;
+    }
+    // The file follows the presets' answers (FollowNotice).
+    pendingOpen_ = PendingOpen{path, kind};
+    connection_.NoteBulkTransfer();
+    return true;
+}
+
+PresetFileOutcome TuningFileActions::LoadComplete(const PendingOpen& open) {
+    return open.kind == CompleteOpen::Panel ? presetFiles_.OpenCompleteFile(open.path)
+                                            : presetFiles_.RecallAllPresets(open.path);
+}
+
+void TuningFileActions::FinishCompleteOpen(const PendingOpen& open) {
+    context_.controller().EndBatch();
+    const Status kept =
+        KeepCompleteCopy(context_.session(), SnapshotFolder(), SnapshotReason::LoadFile);
+    if (!kept.ok() && !GoOnWithoutCopy(context_, SnapshotReason::LoadFile, kept)) {
+        return;
+    }
+    Report(LoadComplete(open));
 }
 
 bool TuningFileActions::StoreMusicFile(QWidget* dialogParent) {
@@ -123,7 +210,8 @@ bool TuningFileActions::StoreMusicFile(QWidget* dialogParent) {
     }
     const DocumentStoreResult stored = corva::StoreMusicFile(context_.session(), LocalPath(chosen));
     if (!stored.status.ok()) {
-        ShowMessage({stored.status.message(), MessageStyle::Plain, stored.writeError.english});
+        ShowMessage({stored.status.message(), MessageStyle::Plain, stored.writeError.english,
+                     stored.writeError});
         return false;
     }
     return true;
@@ -143,7 +231,9 @@ bool TuningFileActions::LoadMusicFile(QWidget* dialogParent) {
     const MusicFileLoadResult loaded =
         corva::LoadMusicFile(context_.session(), controller.bulk(), LocalPath(chosen));
     if (!loaded.status.ok()) {
-        ShowMessage({loaded.status.message(), MessageStyle::Plain, {}});
+        const UiText unreadable = ReadFailureReason(LocalPath(chosen));
+        ShowMessage({loaded.status.message(), MessageStyle::Plain, {},
+                     unreadable.english.empty() ? WrongContentReason() : unreadable});
         return false;
     }
     if (!loaded.sent) {
@@ -164,7 +254,8 @@ bool TuningFileActions::SaveModeFile(QWidget* dialogParent) {
     }
     const DocumentStoreResult stored = corva::SaveModeFile(context_.session(), LocalPath(chosen));
     if (!stored.status.ok()) {
-        ShowMessage({stored.status.message(), MessageStyle::Plain, stored.writeError.english});
+        ShowMessage({stored.status.message(), MessageStyle::Plain, stored.writeError.english,
+                     stored.writeError});
         return false;
     }
     return true;
@@ -179,7 +270,9 @@ bool TuningFileActions::OpenModeFile(QWidget* dialogParent) {
     }
     const ModeFileOpenResult opened = corva::OpenModeFile(context_.session(), LocalPath(chosen));
     if (!opened.status.ok()) {
-        ShowMessage({opened.status.message(), MessageStyle::Plain, {}});
+        const UiText unreadable = ReadFailureReason(LocalPath(chosen));
+        ShowMessage({opened.status.message(), MessageStyle::Plain, {},
+                     unreadable.english.empty() ? WrongContentReason() : unreadable});
         return false;
     }
     if (opened.awaitingTable) {
@@ -189,6 +282,15 @@ bool TuningFileActions::OpenModeFile(QWidget* dialogParent) {
 }
 
 void TuningFileActions::FollowNotice(const Notice& notice) {
+    if (pendingOpen_) {
+        if (notice.id == NoticeId::PresetsReceived) {
+            const PendingOpen open = std::move(*pendingOpen_);
+            pendingOpen_.reset();
+            FinishCompleteOpen(open);
+        } else if (!context_.controller().online()) {
+            pendingOpen_.reset();  // the link ended: nothing was kept or loaded; it said why
+        }
+    }
     if (notice.id == NoticeId::PresetsReceived && presetFiles_.pendingCompleteFile()) {
         Report(presetFiles_.WritePendingCompleteFile());
     }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include <QObject>
 #include <QString>
@@ -32,9 +33,16 @@ public:
     // nothing and returns false. Failures are shown.
     // The reads of every stored preset are queued; the file follows when they have arrived.
     bool StoreAllPresets(QWidget* dialogParent);
+    // "Recall all data from PC": as opening a complete file from the open panel.
     bool RecallAllPresets(QWidget* dialogParent);
     bool StoreMusicFile(QWidget* dialogParent);
     bool LoadMusicFile(QWidget* dialogParent);
+    // The open panel's file, chosen already. A single file is loaded after a safety copy of
+    // the live tuning. A complete file replaces every stored preset: the user is asked first
+    // (how many named presets go), then all presets are read and kept as one complete copy,
+    // and the file follows once they have arrived. Offline both load into the program only.
+    // True when the file was loaded or its load is under way.
+    bool OpenPresetFile(const QString& chosen);
     bool SaveModeFile(QWidget* dialogParent);
     bool OpenModeFile(QWidget* dialogParent);
 
@@ -48,7 +56,18 @@ public:
     // A mode file waits for the processor's listening-position table.
     bool modeFilePending() const { return pendingMode_.has_value(); }
 
+    // A complete file waits for the stored presets its safety copy needs.
+    bool completeOpenPending() const { return pendingOpen_.has_value(); }
+
 private:
+    enum class CompleteOpen { Panel, RecallAll };
+    struct PendingOpen {
+        std::string path;
+        CompleteOpen kind;
+    };
+    bool OpenCompleteFile(const std::string& path, CompleteOpen kind);
+    void FinishCompleteOpen(const PendingOpen& open);
+    PresetFileOutcome LoadComplete(const PendingOpen& open);
     void FollowNotice(const Notice& notice);
     std::string LocalPath(const QString& chosen) const;
 
@@ -56,6 +75,7 @@ private:
     ConnectionDriver& connection_;
     PresetFileCommands presetFiles_;
     std::optional<ModeFileContent> pendingMode_;
+    std::optional<PendingOpen> pendingOpen_;
 };
 
 }  // namespace corva::shell

@@ -76,7 +76,21 @@ UpgradePage::UpgradePage(AppContext& context, ConnectionDriver& connection, Floa
     connect(&poster, &NoticePoster::FirmwareStatusArrived, this,
             [this](const UiText& status) { status_->setText(context_.language().Pick(status)); });
     connect(&connection, &ConnectionDriver::FirmwareUpdateEnded, this,
-            [this] { SetControlsEnabled(true); });
+            [this, &connection](bool succeeded) {
+                SetControlsEnabled(true);
+                const Language& language = context_.language();
+                if (!succeeded) {
+                    // Never left saying the update succeeded when it did not.
+                    status_->setText(language.Pick(text::kFirmwareNotFinished));
+                    return;
+                }
+                bar_->setValue(bar_->maximum());
+                if (!connection.online() &&
+                    context_.messages().AskYesNo(language.Pick(text::kReconnectQuestion),
+                                                 language.Pick(text::kWindowTitle))) {
+                    connection.StartupConnect();
+                }
+            });
 
     if (context_.controller().updating()) {
         SetControlsEnabled(false);  // the panel was reopened while an update runs

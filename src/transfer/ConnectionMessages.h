@@ -18,6 +18,7 @@ struct UserMessage {
     UiText text;
     MessageStyle style = MessageStyle::Plain;
     std::string detail;  // what failed and over which link, for logs and the command line
+    UiText reason{};     // why it failed, as the engine found it; shown under the text
 };
 
 UserMessage ConnectionFailureMessage(LinkKind kind);

@@ -2,6 +2,8 @@
 // differing cells only, in the table's texts, and exit 0 / 5 for equal / different.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "CliJson.h"
 #include "CliProcess.h"
 
@@ -35,6 +37,23 @@ TEST_F(CliDiffTest, FilesDifferingInOneBandsGainPrintExactlyThatLine) {
     const CliRun same = Offline({"diff", "after.qvms", "after.qvms"});
     EXPECT_EQ(same.exitCode, 0) << same.err;
     EXPECT_EQ(same.out, "");
+}
+
+// Two complete files compare their 15 stored presets too, one line per cell naming the preset.
+TEST_F(CliDiffTest, CompleteFilesDifferingInOneStoredPresetNameIt) {
+    ASSERT_EQ(Sim({"backup", "first.qvma"}).exitCode, 0);
+    ASSERT_EQ(Sim({"store", "4", "Garage"}).exitCode, 0);
+    ASSERT_EQ(Sim({"backup", "second.qvma"}).exitCode, 0);
+    const CliRun run = Offline({"diff", "first.qvma", "second.qvma"});
+    EXPECT_EQ(run.exitCode, 5) << run.err;
+    // The name and the band the live tuning carried when it was stored there.
+    EXPECT_NE(run.out.find("Name      Preset4  Garage\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("preset:4 Front.Left  EQ7 Gain  0.0dB"), std::string::npos) << run.out;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_EQ(line.rfind("preset:4", 0), 0u) << line;  // the live tunings are equal
+    }
+    EXPECT_EQ(Offline({"diff", "second.qvma", "second.qvma"}).exitCode, 0);
 }
 
 TEST_F(CliDiffTest, JsonNamesBothSidesAndEveryDifference) {

@@ -240,7 +240,11 @@ TEST_F(CliFilesTest, FirmwareUpdateOverUsbShowsItsProgress) {
         firmware.push_back(static_cast<std::uint8_t>(i));
     }
     WriteBytes(scratch.File("mcu.bin"), firmware);
-    const CliRun run = Sim({"firmware", "mcu.bin"});
+    // A script's log gets no percentages unless --progress asks for them.
+    const CliRun quiet = Sim({"firmware", "mcu.bin"});
+    ASSERT_EQ(quiet.exitCode, 0) << quiet.err;
+    EXPECT_EQ(quiet.err.find('%'), std::string::npos) << quiet.err;
+    const CliRun run = Sim({"--progress", "firmware", "mcu.bin"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Update successfully!\n");
     const auto lines = run.ErrLines();

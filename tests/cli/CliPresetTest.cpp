@@ -64,10 +64,10 @@ TEST_F(CliPresetTest, BackupRestoredIntoAFreshProcessorGivesIdenticalPresets) {
     ASSERT_EQ(Sim("a", {"store", "15", "Show car"}).exitCode, 0);
     ASSERT_EQ(Sim("a", {"set", "4", "name=Door", "mute=on"}).exitCode, 0);
 
-    const CliRun backup = Sim("a", {"backup", "car.qvma"});
+    const CliRun backup = Sim("a", {"--progress", "backup", "car.qvma"});
     ASSERT_EQ(backup.exitCode, 0) << backup.err;
     EXPECT_EQ(backup.out, "Wrote car.qvma\n");
-    // Not a terminal: plain percentage lines that end at 100%.
+    // Not a terminal, --progress: plain percentage lines that end at 100%.
     ASSERT_FALSE(backup.ErrLines().empty());
     EXPECT_EQ(backup.ErrLines().back(), "100%");
 

@@ -106,6 +106,36 @@ TEST_F(CliSnapshotTest, ARestoredSnapshotBringsBackTheTuningItKept) {
     EXPECT_EQ(Offline({"snapshots", "restore", "no-such-id"}).exitCode, 2);
 }
 
+// Loading a complete file keeps a complete copy (live tuning and all 15 presets, read from the
+// processor) first; restoring it brings every stored preset back.
+TEST_F(CliSnapshotTest, ACompleteLoadKeepsACompleteCopyThatRestoresEveryPreset) {
+    ASSERT_EQ(Sim({"backup", "a.qvma"}).exitCode, 0);
+    ASSERT_EQ(Sim({"store", "5", "Other"}).exitCode, 0);
+    ASSERT_EQ(Sim({"backup", "b.qvma"}).exitCode, 0);
+    const CliRun loaded = Sim({"load", "a.qvma"});
+    ASSERT_EQ(loaded.exitCode, 0) << loaded.err;
+    ASSERT_EQ(Sim({"backup", "loaded.qvma"}).exitCode, 0);
+    EXPECT_EQ(Offline({"diff", "a.qvma", "loaded.qvma"}).exitCode, 0);
+
+    JsonDocument list(Offline({"--json", "snapshots"}).out);
+    const cJSON* newest = Item(Member(list.root(), "snapshots"), 0);
+    ASSERT_TRUE(newest);
+    EXPECT_TRUE(BoolOf(newest, "complete"));
+    EXPECT_EQ(TextOf(newest, "reason"), "load-file");
+    const CliRun restored = Sim({"snapshots", "restore", TextOf(newest, "id")});
+    ASSERT_EQ(restored.exitCode, 0) << restored.err;
+    ASSERT_EQ(Sim({"backup", "restored.qvma"}).exitCode, 0);
+    const CliRun compared = Offline({"diff", "b.qvma", "restored.qvma"});
+    EXPECT_EQ(compared.exitCode, 0) << compared.out;
+
+    // A file that cannot be read leaves no copy behind.
+    WriteBytes(scratch.File("broken.qvma"), {'{', '}'});
+    EXPECT_EQ(Sim({"load", "broken.qvma"}).exitCode, 2);
+    JsonDocument after(Offline({"--json", "snapshots"}).out);
+    EXPECT_EQ(cJSON_GetArraySize(Member(after.root(), "snapshots")),
+              cJSON_GetArraySize(Member(list.root(), "snapshots")) + 1);  // the restore's own
+}
+
 TEST_F(CliSnapshotTest, ACopyThatCannotBeWrittenStopsTheCommandBeforeAnyWrite) {
     ASSERT_EQ(Sim({"read", "file.qvms"}).exitCode, 0);
     std::filesystem::create_directories(scratch.File("data/CorvaDSP"));

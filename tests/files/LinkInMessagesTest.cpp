@@ -30,8 +30,6 @@ protected:
         engine.controller.Disconnect();
         EXPECT_EQ(engine.controller.linkKind(), kind);
 
-        const auto singleFile = folder.File("one.qvms");
-        ASSERT_TRUE(WriteSingleJson(singleFile, ParameterImage{}, JsonHeaderRecord{}).ok());
         const auto before = test::Snapshot(engine.session.engine().image);
         MachinePresets presets(engine.session, engine.controller);
         PresetFileCommands files(engine.session, engine.controller);
@@ -42,9 +40,6 @@ protected:
         EXPECT_EQ(unlock->style, expected.style);
         EXPECT_EQ(lock.Reset()->text, expected.text);
         EXPECT_EQ(presets.SaveAs(2, "Linked", PresetFront::ProgramDialog)->text, expected.text);
-        const auto opened = files.OpenSingleFile(singleFile);
-        EXPECT_FALSE(opened.ok);
-        EXPECT_EQ(opened.message->text, expected.text);
         EXPECT_EQ(files.StoreAllPresets(folder.File("all")).message->text, expected.text);
 
         EXPECT_TRUE(test::Snapshot(engine.session.engine().image) == before);

@@ -222,30 +222,40 @@ TEST_F(PresetFileCommandsTest, StoreAllNeedsAConnectionAndQueuesNothingWithout) 
 
 // ---- Opening ----
 
-TEST_F(PresetFileCommandsTest, SingleFileOpenedWhileDisconnectedIsRefusedAndChangesNothing) {
+// Offline a file becomes the program's tuning (to be prepared and saved) and nothing is queued
+// for a processor that is not there; the message says the processor was not changed.
+TEST_F(PresetFileCommandsTest, FilesOpenedWhileDisconnectedLoadQueueNothingAndSaySo) {
     TuningSession source;
     source.engine().model.output(1).SetDelay(77);
     source.engine().model.WriteAllToImage(source.engine().image);
     source.engine().image.ListeningPositions()[48] = 9;
     const auto path = folder.File("one.qvms");
     ASSERT_TRUE(WriteSingleJson(path, source.engine().image, JsonHeaderRecord{}).ok());
+    const auto complete = folder.File("all.qvma");
+    ASSERT_TRUE(WriteCompleteJson(complete, source.engine().image, JsonHeaderRecord{}).ok());
 
     Engine engine(devices, inUse);
     PresetFileCommands commands(engine.session, engine.controller);
     test::FillAll(engine.session.engine().image, 6);
     engine.session.engine().model.output(1).SetDelay(12);
-    const auto before = test::Snapshot(engine.session.engine().image);
 
     const auto outcome = commands.OpenPresetFile(path);
-    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.ok);
+    EXPECT_TRUE(outcome.offline);
     ASSERT_TRUE(outcome.message);
-    EXPECT_EQ(outcome.message->text,
-              (UiText{"Connection failure!",
-                      "连接失败  请检查USB线缆是否插好或重启计算机和设备后再尝试连接!"}));
-    EXPECT_TRUE(test::Snapshot(engine.session.engine().image) == before);
-    EXPECT_EQ(engine.session.engine().model.output(1).delayCode(), 12);
+    EXPECT_EQ(outcome.message->text, SingleLoadedOfflineMessage().text);
+    EXPECT_EQ(engine.session.engine().model.output(1).delayCode(), 77);
+    EXPECT_EQ(engine.session.engine().image.ListeningPositions()[48], 3);
     EXPECT_TRUE(engine.session.engine().queue.empty());
     EXPECT_FALSE(engine.session.engine().protection.isProtected);
+
+    engine.session.engine().model.output(1).SetDelay(12);
+    const auto all = commands.OpenPresetFile(complete);
+    EXPECT_TRUE(all.ok && all.offline);
+    ASSERT_TRUE(all.message);
+    EXPECT_EQ(all.message->text, CompleteLoadedOfflineMessage().text);
+    EXPECT_EQ(engine.session.engine().model.output(1).delayCode(), 77);
+    EXPECT_TRUE(engine.session.engine().queue.empty());
 }
 
 TEST_F(PresetFileCommandsTest, OtherExtensionsDoNothingAndBadFilesChangeNothing) {
@@ -295,8 +305,9 @@ TEST_F(PresetFileCommandsTest, RecallAllTakesTheHeaderIntoTheMainRecordAndLimits
     Engine engine(devices, inUse);
     PresetFileCommands commands(engine.session, engine.controller);
     const auto opened = commands.OpenPresetFile(path);  // the open panel has its own record
-    EXPECT_TRUE(opened.ok);
-    EXPECT_FALSE(opened.message);  // nothing to send while disconnected, and nothing said
+    EXPECT_TRUE(opened.ok && opened.offline);  // nothing sent while disconnected, and said so
+    ASSERT_TRUE(opened.message);
+    EXPECT_EQ(opened.message->text, CompleteLoadedOfflineMessage().text);
     EXPECT_EQ(commands.mainHeader().company.name, DefaultCompanyBlock().name);
 
     const auto recalled = commands.RecallAllPresets(path);

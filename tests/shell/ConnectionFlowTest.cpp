@@ -240,8 +240,11 @@ TEST_F(FirmwareUpdateTest, CloseDoesNothingWhileAnUpdateRuns) {
     UpgradePage* page = OpenUpgradePage();
     ASSERT_NE(page, nullptr);
     page->pathField()->setText(WriteFirmwareFile(file));
-    Click(page->updateButton());
+    Click(page->updateButton());  // asked first, answered Yes
+    ASSERT_FALSE(program.messages->shown.empty());
+    EXPECT_EQ(program.messages->shown.back().kind, ShownMessage::Kind::Question);
     ASSERT_TRUE(controller().updating());
+    program.messages->answerYes = false;  // the offer to reconnect afterwards
     EXPECT_EQ(bar().connectionLook(), ConnectionLook::Updating);
     Click(connectButton());  // the update owns the link
     EXPECT_TRUE(controller().updating());
@@ -260,7 +263,8 @@ TEST_F(FirmwareUpdateTest, CloseDoesNothingWhileAnUpdateRuns) {
     EXPECT_FALSE(controller().updating());
     EXPECT_FALSE(program.context->busy);
     EXPECT_TRUE(page->updateButton()->isEnabled());
-    EXPECT_GT(page->progressBar()->value(), 0);  // every acknowledged step moved it
+    EXPECT_EQ(page->progressBar()->value(), page->progressBar()->maximum());  // ends full
+    EXPECT_EQ(program.messages->shown.back().kind, ShownMessage::Kind::Question);  // reconnect?
     EXPECT_TRUE(program.devices().Device(kDemoDevicePath)->Firmware().finished);
     EXPECT_EQ(bar().connectionLook(), ConnectionLook::Disconnected);  // the update ends offline
     EXPECT_EQ(program.context->settings().firmwareSettings().name, page->pathField()->text());

@@ -22,9 +22,15 @@
 #include "commands/MachinePresets.h"
 #include "commands/PresetFileCommands.h"
 #include "commands/TuningFiles.h"
+#include "commands/CompleteSnapshots.h"
+#include "commands/FileFailureReason.h"
+#include "commands/PresetFileMessages.h"
+#include "files/JsonPresetWriter.h"
 #include "controls/FlatButton.h"
 #include "controls/PresetButton.h"
+#include "protocol/TextField.h"
 #include "shell/FilePanels.h"
+#include "shell/FileTexts.h"
 #include "shell/PanelHost.h"
 #include "shell/PresetNameDialog.h"
 #include "shell/PresetNameField.h"
@@ -108,6 +114,10 @@ protected:
         return program.context->session()
             .Snapshot()
             .presetNames[static_cast<std::size_t>(preset - 1)];
+    }
+    static std::string NewestSnapshotId() {
+        const auto list = TuningSnapshots(SnapshotFolder()).List();
+        return list.empty() ? std::string() : list.front().id;
     }
     QString LastMessage() const {
         return program.messages->shown.empty() ? QString() : program.messages->shown.back().text;
@@ -259,7 +269,7 @@ TEST_F(FilePanelsTest, ProtectedTuningIsNotSavedToFiles) {
 
 // ---- Open panel ----
 
-TEST_F(FilePanelsTest, OpeningANameInCapitalsDoesNothingAndTheRightOneLoads) {
+TEST_F(FilePanelsTest, ANameInCapitalsIsNotOpenedAndSaysWhyTheRightOneLoads) {
     ASSERT_TRUE(Synchronise());
     QTemporaryDir elsewhere;
     const QString single = elsewhere.filePath(QStringLiteral("live.qvms"));
@@ -272,14 +282,15 @@ TEST_F(FilePanelsTest, OpeningANameInCapitalsDoesNothingAndTheRightOneLoads) {
     ASSERT_NE(panel, nullptr);
     Click(panel->openButton());
     EXPECT_EQ(files->asked.back().filter, QStringLiteral("*.qvms *.qvma"));
-    EXPECT_TRUE(program.messages->shown.empty());
+    ASSERT_EQ(program.messages->shown.size(), 1u);  // says why, and loads nothing
+    EXPECT_TRUE(LastMessage().startsWith(QStringLiteral("LIVE.QVMS was not opened")));
     EXPECT_NE(panels().panel(PanelSlot::Open), nullptr);
     EXPECT_FALSE(program.context->controller().bulk().bulkBusy);
 
     files->answers.push_back(single);
     Click(panel->openButton());
     EXPECT_TRUE(WaitFor([this] { return panels().panel(PanelSlot::Open) == nullptr; }));
-    EXPECT_TRUE(program.messages->shown.empty());
+    EXPECT_EQ(program.messages->shown.size(), 1u);
     EXPECT_TRUE(WaitIdle());
 }
 
@@ -292,9 +303,40 @@ TEST_F(FilePanelsTest, AFileThatCannotBeReadKeepsTheOpenPanelWithTheMessage) {
     file.close();
     files->answers.push_back(broken);
     OpenPanel* panel = OpenOpenPanel();
+    const std::string newest = NewestSnapshotId();
     Click(panel->openButton());
-    EXPECT_EQ(LastMessage(), QStringLiteral("Read MusicFile  Error"));
+    EXPECT_TRUE(LastMessage().startsWith(QStringLiteral("Read MusicFile  Error\n")));
+    EXPECT_GT(LastMessage().size(), QStringLiteral("Read MusicFile  Error\n").size());
     EXPECT_NE(panels().panel(PanelSlot::Open), nullptr);
+    EXPECT_EQ(NewestSnapshotId(), newest);  // no copy for an open that did not happen
+}
+
+// A file opened with no processor attached becomes the program's tuning, to be prepared and
+// saved offline; the message says the processor was not changed.
+TEST_F(FilePanelsTest, ASingleFileOpenedOfflineLoadsAndSaysTheProcessorWasNotChanged) {
+    TuningSession source;
+    source.engine().model.output(2).SetDelay(321);
+    source.engine().model.WriteAllToImage(source.engine().image);
+    QTemporaryDir elsewhere;
+    const QString single = elsewhere.filePath(QStringLiteral("prepared.qvms"));
+    ASSERT_TRUE(WriteSingleJson(single.toStdString(), source.engine().image, JsonHeaderRecord{}).ok());
+
+    files->answers.push_back(single);
+    OpenPanel* panel = OpenOpenPanel();
+    Click(panel->openButton());
+    EXPECT_TRUE(WaitFor([this] { return panels().panel(PanelSlot::Open) == nullptr; }));
+    EXPECT_EQ(program.context->session().Snapshot().outputs[2].delayCode, 321);
+    EXPECT_EQ(LastMessage(), ToQString(SingleLoadedOfflineMessage().text.english));
+    EXPECT_TRUE(program.context->session().NothingLeftToSend());
+}
+
+// An unreadable music file's box says why, below the failure's own text.
+TEST_F(FilePanelsTest, AMusicFileThatIsMissingNamesTheReason) {
+    QTemporaryDir elsewhere;
+    files->answers.push_back(elsewhere.filePath(QStringLiteral("gone.wkcs")));
+    EXPECT_FALSE(program.view().fileActions().LoadMusicFile(nullptr));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Read MusicFile  Error\n") +
+                                 ToQString(ReadFailureReason("/nothing/here.wkcs").english));
 }
 
 // ---- Preset strip ----
@@ -323,15 +365,29 @@ TEST_F(FilePanelsTest, SaveAsUnderAnotherPresetsNameIsRefusedAndUnderItsOwnAccep
     EXPECT_EQ(StoredName(3), "Preset3");
     EXPECT_NE(panels().panel(PanelSlot::Save), nullptr);  // held open by the box
 
+    // Its own name is accepted: the preset is kept first, then stored again under it.
+    const std::size_t shown = program.messages->shown.size();
+    std::string newestBefore = NewestSnapshotId();
     AnswerNameDialog(QStringLiteral("Preset7"));
     Click(strip->button(7));
-    EXPECT_EQ(LastMessage(), QStringLiteral("Have been the same machine preset name!"));
-    const std::size_t shown = program.messages->shown.size();
-    AnswerNameDialog(QStringLiteral("Street"));
-    Click(strip->button(7));
+    EXPECT_TRUE(WaitFor([&] { return NewestSnapshotId() > newestBefore; }));
+    EXPECT_TRUE(WaitIdle());
     EXPECT_EQ(program.messages->shown.size(), shown);
-    EXPECT_EQ(StoredName(7), "Street");
+    EXPECT_EQ(StoredName(7), "Preset7");
+
+    AnswerNameDialog(QStringLiteral("Street"));
+    newestBefore = NewestSnapshotId();
+    Click(strip->button(7));
+    // The named preset is read and kept first; the store follows.
+    EXPECT_TRUE(WaitFor([this] { return StoredName(7) == "Street"; }));
+    EXPECT_EQ(program.messages->shown.size(), shown);
     EXPECT_EQ(strip->label(7)->text(), QStringLiteral("Street"));
+    const auto kept = TuningSnapshots(SnapshotFolder()).List();  // newest first
+    ASSERT_FALSE(kept.empty());
+    EXPECT_GT(kept.front().id, newestBefore);
+    EXPECT_TRUE(std::any_of(kept.begin(), kept.end(), [&](const SnapshotInfo& info) {
+        return info.id > newestBefore && info.preset == 7 && info.presetName == "Preset7";
+    }));
     EXPECT_TRUE(WaitIdle());
 
     // A cancelled dialog changes nothing.
@@ -345,7 +401,7 @@ TEST_F(FilePanelsTest, AChineseCharacterAfterThreeLettersIsStoredWithABlankBefor
     SavePanel* panel = OpenSavePanel();
     AnswerNameDialog(QStringLiteral("abc") + QChar(0x4E2D));  // 中, D6 D0 in the code page
     Click(panel->strip()->button(5));
-    EXPECT_EQ(StoredName(5), std::string("abc \xD6\xD0"));
+    EXPECT_TRUE(WaitFor([this] { return StoredName(5) == std::string("abc \xD6\xD0"); }));
     EXPECT_EQ(panel->strip()->label(5)->text(), QStringLiteral("abc ") + QChar(0x4E2D));
     EXPECT_TRUE(WaitIdle());
 }
@@ -404,6 +460,17 @@ TEST_F(FilePanelsTest, TheContextMenusDeleteStaysTheActionOfLaterClicks) {
     entries[2]->trigger();
     EXPECT_EQ(LastMessage(), QStringLiteral("Are you delete No.2 preset?"));
 
+    // The mode is in sight on the strip and in the panel's hint, in both languages.
+    EXPECT_EQ(strip->modeLabel()->text(), ToQString(text::kStripModeDelete.english));
+    EXPECT_TRUE(strip->modeLabel()->isVisible());
+    auto* hint = panel->findChild<QLabel*>(QStringLiteral("openHint"));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->text(), ToQString(text::kOpenHintDelete.english));
+    program.context->language().Set(UiLanguage::Chinese);
+    EXPECT_EQ(strip->modeLabel()->text(), ToQString(text::kStripModeDelete.chinese));
+    EXPECT_EQ(hint->text(), ToQString(text::kOpenHintDelete.chinese));
+    program.context->language().Set(UiLanguage::English);
+
     Click(strip->button(9));
     EXPECT_EQ(strip->action(), PresetAction::Delete);
     EXPECT_EQ(LastMessage(), QStringLiteral("Are you delete No.9 preset?"));
@@ -452,6 +519,100 @@ TEST_F(FilePanelsTest, NameFieldsAlignOrRefuseDoubleByteCharacters) {
     EXPECT_EQ(refusing.text(), QStringLiteral("abc"));
     QTest::keyClicks(&refusing, QStringLiteral("defghijklmnopq"));
     EXPECT_EQ(refusing.text(), QStringLiteral("abcdefghijklm"));  // 13 at most
+}
+
+// The six output blocks and the name (as text: its padding is the link's) of every stored
+// preset in the processor's memory.
+std::vector<std::uint8_t> StoredPresetBytes(sim::SimulatedProcessor& processor) {
+    std::vector<std::uint8_t> bytes;
+    processor.WithMemory([&](ParameterImage& memory) {
+        for (int preset = 1; preset <= kPresetCount; ++preset) {
+            const std::string name = TextFromField(memory.Record(preset).first(kNameFieldSize));
+            bytes.insert(bytes.end(), name.begin(), name.end());
+            bytes.push_back(0);
+            for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+                const auto block = memory.Block(preset, BlockType::Output, channel);
+                bytes.insert(bytes.end(), block.begin(), block.end());
+            }
+        }
+    });
+    return bytes;
+}
+
+// Stored presets that differ from preset to preset: a name on some, a delay on each output.
+void MarkStoredPresets(ParameterImage& image, int seed) {
+    constexpr std::size_t kDelayWord = 252;
+    for (int preset = 1; preset <= kPresetCount; ++preset) {
+        if (preset % 3 == 0) {
+            const std::string name = "Car" + std::to_string(seed + preset);
+            auto field = image.Record(preset).first(kNameFieldSize);
+            std::fill(field.begin(), field.end(), 0);
+            std::copy(name.begin(), name.end(), field.begin());
+        }
+        for (int channel = 0; channel < kOutputChannelCount; ++channel) {
+            image.Block(preset, BlockType::Output, channel)[kDelayWord] =
+                static_cast<std::uint8_t>(seed + preset * 6 + channel);
+        }
+    }
+}
+
+bool WroteSomething(sim::SimulatedProcessor& processor) {
+    for (const auto& frame : processor.ReceivedFrames()) {
+        if (frame.size() > 4 && frame[4] == 0xA1) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A complete file replaces all 15 stored presets: the user is asked first (No sends nothing);
+// Yes keeps a complete copy read from the processor before anything is sent, and that copy
+// brings every stored preset back byte for byte.
+TEST_F(FilePanelsTest, ACompleteFileAsksFirstAndItsSafetyCopyBringsEveryPresetBack) {
+    auto processor = program.devices().Device(kDemoDevicePath);
+    processor->WithMemory([](ParameterImage& memory) { MarkStoredPresets(memory, 10); });
+    ASSERT_TRUE(Synchronise());
+    const std::vector<std::uint8_t> before = StoredPresetBytes(*processor);
+    ParameterImage other;
+    MarkStoredPresets(other, 50);
+    QTemporaryDir elsewhere;
+    const QString file = elsewhere.filePath(QStringLiteral("other.qvma"));
+    ASSERT_TRUE(WriteCompleteJson(file.toStdString(), other, JsonHeaderRecord{}).ok());
+    // Copies are pruned to the newest ones: what is new is what sorts after the newest before.
+    const auto newestComplete = [] {
+        const auto copies = ListCompleteCopies(SnapshotFolder());
+        return copies.empty() ? std::string() : copies.front().id;
+    };
+    const std::string newestBefore = newestComplete();
+
+    program.messages->answerYes = false;
+    processor->ClearReceivedFrames();
+    files->answers.push_back(file);
+    OpenPanel* panel = OpenOpenPanel();
+    Click(panel->openButton());
+    ASSERT_FALSE(program.messages->shown.empty());
+    EXPECT_EQ(program.messages->shown.back().kind, ShownMessage::Kind::Question);
+    EXPECT_TRUE(LastMessage().contains(
+        QStringLiteral("(%1 of them named)")
+            .arg(NamedStoredPresetCount(program.context->session()))));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_FALSE(WroteSomething(*processor));
+    EXPECT_EQ(newestComplete(), newestBefore);
+    EXPECT_NE(panels().panel(PanelSlot::Open), nullptr);
+
+    program.messages->answerYes = true;
+    files->answers.push_back(file);
+    Click(panel->openButton());
+    ASSERT_TRUE(WaitFor([&] { return newestComplete() > newestBefore; }));
+    ASSERT_TRUE(WaitFor([&] { return StoredPresetBytes(*processor) != before; }));
+    ASSERT_TRUE(WaitIdle());
+
+    const SnapshotInfo copy = ListCompleteCopies(SnapshotFolder()).front();
+    EXPECT_TRUE(copy.complete);
+    EXPECT_EQ(FindAnySnapshot(SnapshotFolder(), copy.id)->path, copy.path);
+    EXPECT_TRUE(program.view().fileActions().presetFiles().RecallAllPresets(copy.path).ok);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_TRUE(StoredPresetBytes(*processor) == before);
 }
 
 // Loading a stored preset replaces the live tuning: a safety copy of it is kept first.

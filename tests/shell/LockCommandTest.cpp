@@ -3,6 +3,8 @@
 // with its question, and the lock button's looks.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -55,9 +57,15 @@ protected:
         EXPECT_NE(dialog, nullptr);
         return dialog;
     }
-    void Enter(PasswordDialog* dialog, const QString& password) {
+    // A new password is typed twice; `repeated` is what goes into the second field.
+    void Enter(PasswordDialog* dialog, const QString& password,
+               const std::optional<QString>& repeated = std::nullopt) {
         dialog->field()->clear();
         QTest::keyClicks(dialog->field(), password);
+        if (dialog->repeatField() != nullptr) {
+            dialog->repeatField()->clear();
+            QTest::keyClicks(dialog->repeatField(), repeated.value_or(password));
+        }
         QTest::mouseClick(dialog->confirmButton(), Qt::LeftButton);
     }
     std::uint8_t ProcessorByte(int channel, std::size_t offset) {
@@ -117,6 +125,24 @@ TEST_F(LockCommandTest, AFiveCharacterPasswordGivesTheLengthMessageAndTheDialogS
     EXPECT_TRUE(program.context->session().IsProtected());
     EXPECT_EQ(ProcessorByte(0, 288), '!');
     EXPECT_EQ(program.messages->shown.size(), 1u);
+}
+
+TEST_F(LockCommandTest, ASecondPasswordThatDiffersChangesNothingAndTheDialogStays) {
+    PasswordDialog* dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_NE(dialog->repeatField(), nullptr);
+    processor->ClearReceivedFrames();
+    Enter(dialog, QStringLiteral("123456"), QStringLiteral("123465"));
+    ASSERT_EQ(program.messages->shown.size(), 1u);
+    EXPECT_TRUE(program.messages->shown[0].text.startsWith(QStringLiteral("The two passwords")));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->field()->text().isEmpty());
+    EXPECT_TRUE(dialog->repeatField()->text().isEmpty());
+    EXPECT_FALSE(program.context->session().IsProtected());
+    EXPECT_FALSE(WriteSent());
+    Enter(dialog, QStringLiteral("123456"));
+    ASSERT_TRUE(Settled());
+    EXPECT_TRUE(program.context->session().IsProtected());
 }
 
 TEST_F(LockCommandTest, CancelAndTheCloseBoxChangeNothing) {

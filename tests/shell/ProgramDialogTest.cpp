@@ -132,8 +132,8 @@ TEST_F(ProgramDialogTest, StoreChecksTheNameAndClearsARefusedOne) {
     const std::size_t shown = program.messages->shown.size();
     field->setText(QStringLiteral("Door"));
     Click(dialog->storeButton());
+    EXPECT_TRUE(WaitFor([this] { return StoredName(3) == "Door"; }));  // after its copy
     EXPECT_EQ(program.messages->shown.size(), shown);
-    EXPECT_EQ(StoredName(3), "Door");
     EXPECT_EQ(dialog->list()->item(2, 1)->text(), QStringLiteral("Door"));
     EXPECT_TRUE(WaitIdle());
     dialog->close();
@@ -146,7 +146,8 @@ TEST_F(ProgramDialogTest, DeleteAsksThenEmptiesTheName) {
     program.messages->answerYes = false;
     Click(dialog->deleteButton());
     EXPECT_EQ(program.messages->shown.back().kind, ShownMessage::Kind::Question);
-    EXPECT_EQ(LastMessage(), QStringLiteral("Are you delete this Data?"));
+    // OK/Cancel, with the preset named on a second line.
+    EXPECT_EQ(LastMessage(), QStringLiteral("Are you delete this Data?\nNo. 6  Preset6"));
     EXPECT_EQ(StoredName(6), "Preset6");
 
     program.messages->answerYes = true;
@@ -192,9 +193,14 @@ TEST_F(ProgramDialogTest, ThePcButtonsStoreAndRecallBothKindsOfFile) {
     Click(dialog->recallAllChoice());
     Click(dialog->recallPcButton());
     EXPECT_EQ(LastMessage(), QStringLiteral("Read all MusicFile Error"));
+    // It asks first, then reads every stored preset for the complete copy, then sends.
     files->answers.push_back(all + QStringLiteral(".qvma"));
     Click(dialog->recallPcButton());
-    EXPECT_EQ(program.messages->shown.size(), 1u);
+    ASSERT_EQ(program.messages->shown.size(), 2u);
+    EXPECT_EQ(program.messages->shown.back().kind, ShownMessage::Kind::Question);
+    EXPECT_TRUE(WaitFor([this] {
+        return !program.view().fileActions().completeOpenPending();
+    }));
     EXPECT_TRUE(WaitIdle());
     dialog->close();
 }
@@ -221,7 +227,7 @@ TEST_F(ProgramDialogTest, TheMoreMenuSavesAndOpensModeFiles) {
     ASSERT_TRUE(QFile::exists(music));
     files->answers.push_back(music);
     openMode->trigger();
-    EXPECT_EQ(LastMessage(), QStringLiteral("Read Mode File  Error"));
+    EXPECT_TRUE(LastMessage().startsWith(QStringLiteral("Read Mode File  Error\n")));
     EXPECT_FALSE(program.view().fileActions().modeFilePending());
 
     // The processor's table is read first, then the file's row goes out.

@@ -10,6 +10,7 @@
 #include "protocol/links/SettingsInUseMarkers.h"
 #include "shell/Language.h"
 #include "shell/LanguageSetting.h"
+#include "shell/FileChooser.h"
 #include "shell/SettingsStore.h"
 
 namespace corva::shell {
@@ -54,6 +55,17 @@ TEST_F(SettingsStoreTest, ADeletedRememberedFolderIsRepairedToDocuments) {
     EXPECT_EQ(StoredValue(QStringLiteral("PC_File/File_Path")), Documents());
     // Only the kind that was asked for is repaired.
     EXPECT_EQ(StoredValue(QStringLiteral("PC_File/Hex")), presets);
+}
+
+// A save dialog started at a missing folder offers that folder's name as the file name (Save
+// then writes "Documents.qvms"): the dialogs start in a folder that exists, with no name.
+TEST_F(SettingsStoreTest, AMissingDocumentsFolderGivesAnExistingFolderToStartIn) {
+    SettingsStore store = MakeStore();
+    ASSERT_TRUE(QDir(Documents()).removeRecursively());
+    EXPECT_EQ(store.GetPath(PathKind::SinglePreset), folders.path());
+    EXPECT_EQ(ExistingFolderFor(folders.filePath(QStringLiteral("gone/deeper"))), folders.path());
+    EXPECT_EQ(ExistingFolderFor(Documents()), folders.path());
+    EXPECT_EQ(ExistingFolderFor(folders.path()), folders.path());
 }
 
 TEST_F(SettingsStoreTest, AFileOrEmptyTextIsNoFolder) {
