@@ -66,17 +66,41 @@ bool IsHeaderRow(const std::vector<std::string_view>& columns) {
            EqualsNoCase(first, "frequency(hz)");
 }
 
-// A column quoted in a message: as written when it is plain printable text, otherwise only
-// that the line is not text (raw bytes of a binary file never reach the terminal).
+// Bytes no text file holds: a NUL, or a sequence that is not UTF-8.
+bool LooksBinary(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == 0) {
+            return true;
+        }
+        if (byte < 0x80) {
+            continue;
+        }
+        const std::size_t follow = byte >= 0xF0 && byte < 0xF5   ? 3
+                                   : byte >= 0xE0 && byte < 0xF0 ? 2
+                                   : byte >= 0xC2 && byte < 0xE0 ? 1
+                                                                 : 0;
+        if (follow == 0 || i + follow >= text.size()) {
+            return true;
+        }
+        for (std::size_t k = 1; k <= follow; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+                return true;
+            }
+        }
+        i += follow;
+    }
+    return false;
+}
+
+// The offending column, quoted short and with its control characters escaped; a binary file's
+// bytes are not quoted at all.
 UiText NotANumber(std::string_view column) {
-    const bool printable =
-        column.size() <= 40 &&
-        std::all_of(column.begin(), column.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
-    if (!printable) {
+    if (LooksBinary(column)) {
         return {"the line is not text of numbers.", "该行不是数字文本。"};
     }
-    return {"\"" + std::string(column) + "\" is not a number.",
-            "“" + std::string(column) + "”不是数字。"};
+    const std::string shown = EscapedExcerpt(column);
+    return {"\"" + shown + "\" is not a number.", "“" + shown + "”不是数字。"};
 }
 
 }  // namespace

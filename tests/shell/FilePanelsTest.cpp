@@ -315,7 +315,7 @@ TEST_F(FilePanelsTest, AFileThatCannotBeReadKeepsTheOpenPanelWithTheMessage) {
 // saved offline; the message says the processor was not changed.
 TEST_F(FilePanelsTest, ASingleFileOpenedOfflineLoadsAndSaysTheProcessorWasNotChanged) {
     TuningSession source;
-    source.engine().model.output(2).SetDelay(321);
+    source.engine().model.output(2).SetDelay(201);
     source.engine().model.WriteAllToImage(source.engine().image);
     QTemporaryDir elsewhere;
     const QString single = elsewhere.filePath(QStringLiteral("prepared.qvms"));
@@ -325,7 +325,7 @@ TEST_F(FilePanelsTest, ASingleFileOpenedOfflineLoadsAndSaysTheProcessorWasNotCha
     OpenPanel* panel = OpenOpenPanel();
     Click(panel->openButton());
     EXPECT_TRUE(WaitFor([this] { return panels().panel(PanelSlot::Open) == nullptr; }));
-    EXPECT_EQ(program.context->session().Snapshot().outputs[2].delayCode, 321);
+    EXPECT_EQ(program.context->session().Snapshot().outputs[2].delayCode, 201);
     EXPECT_EQ(LastMessage(), ToQString(SingleLoadedOfflineMessage().text.english));
     EXPECT_TRUE(program.context->session().NothingLeftToSend());
 }
