@@ -10,6 +10,7 @@
 #include "controls/TypedNumber.h"
 #include "controls/ValueField.h"
 #include "controls/VerticalFader.h"
+#include "dsp/response/FilterResponse.h"
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/EntryLimits.h"
 #include "dsp/values/ValueLabels.h"
@@ -113,7 +114,11 @@ void EqBandColumn::Show(const BandView& band, bool geqMode) {
     geqMode_ = geqMode;
     ShowGain(band);
     frequency_->ShowValue(band.frequencyHz, Text(FrequencyLabel(band.frequencyHz)));
-    q_->ShowValue(band.bandwidthIndex, Text(QText(band.bandwidthIndex)));
+    // A shelf has a slope, not a Q: its Q field stays empty and cannot be typed in.
+    const bool shelf = band.type == static_cast<int>(FilterType::LowShelf) ||
+                       band.type == static_cast<int>(FilterType::HighShelf);
+    q_->ShowValue(band.bandwidthIndex, shelf ? QString() : Text(QText(band.bandwidthIndex)));
+    q_->setEnabled(!shelf);
     const QSignalBlocker blocker(bypass_);
     bypass_->setChecked(band.bypassed);
     ShowLabel();

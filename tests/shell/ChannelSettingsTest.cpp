@@ -12,7 +12,10 @@
 #include <functional>
 
 #include "ShellTestSupport.h"
+#include "controls/ValueField.h"
 #include "pages/ChannelSettingsDialog.h"
+#include "pages/EqBandColumn.h"
+#include "pages/EqEditorPanel.h"
 #include "pages/FullInterfacePage.h"
 #include "shell/HistoryControls.h"
 #include "shell/PageArea.h"
@@ -93,6 +96,10 @@ TEST_F(ChannelSettingsTest, EveryControlReachesTheProcessorAndUndoes) {
     ExpectSentAndUndone("band type", 3, 7, 2, [&] { settings.bandTypeList(3)->setCurrentIndex(2); });
     settings.bandTypeList(3)->setCurrentIndex(1);
     EXPECT_TRUE(settings.shelfSlopeList(3)->isEnabled());
+    // The EQ column of a shelf shows no Q and takes none.
+    const auto* shelfQ = page().eqEditor().column(3)->qField();
+    EXPECT_TRUE(WaitFor([&] { return !shelfQ->isEnabled(); }));
+    EXPECT_TRUE(shelfQ->text().isEmpty());
     const int otherSlope = 1 - settings.shelfSlopeList(3)->currentIndex();
     ExpectSentAndUndone("shelf slope", 3, 6, static_cast<std::uint8_t>(otherSlope),
                         [&] { settings.shelfSlopeList(3)->setCurrentIndex(otherSlope); });
