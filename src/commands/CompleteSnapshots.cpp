@@ -31,19 +31,6 @@ constexpr std::array kReasons{SnapshotReason::Recall,       SnapshotReason::Load
                               SnapshotReason::ResetLock,    SnapshotReason::Firmware,
                               SnapshotReason::AbSwitch};
 
-std::string Stamp(std::chrono::system_clock::time_point when) {
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
-    const auto millis =
-        std::chrono::duration_cast<std::chrono::milliseconds>(when.time_since_epoch()).count() %
-        1000;
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    std::array<char, 40> text{};
-    const std::size_t length = std::strftime(text.data(), text.size(), "%Y%m%d-%H%M%S", &local);
-    std::snprintf(text.data() + length, text.size() - length, "-%03d", static_cast<int>(millis));
-    return text.data();
-}
-
 std::optional<SnapshotInfo> ParseCompleteName(const fs::path& path) {
     if (path.extension() != kCompleteFileExtension) {
         return std::nullopt;
@@ -64,8 +51,7 @@ std::optional<SnapshotInfo> ParseCompleteName(const fs::path& path) {
     SnapshotInfo info;
     info.id = id;
     info.path = path.string();
-    info.time = id.substr(0, 4) + "-" + id.substr(4, 2) + "-" + id.substr(6, 2) + " " +
-                id.substr(9, 2) + ":" + id.substr(11, 2) + ":" + id.substr(13, 2);
+    info.time = SnapshotTimeText(id);
     info.reason = *reason;
     info.complete = true;
     return info;
@@ -117,11 +103,10 @@ Status KeepCompleteCopy(TuningSession& session, const std::string& folder, Snaps
     fs::create_directories(folder, error);
     // A name of its own: taken only while free (two runs at once never share one), else one
     // millisecond on.
-    auto when = std::chrono::system_clock::now();
     constexpr int kNameAttempts = 1000;
     for (int attempt = 0;; ++attempt) {
         const std::string path =
-            (fs::path(folder) / (Stamp(when) + "-" + SnapshotReasonWord(reason) +
+            (fs::path(folder) / (SnapshotTimeStamp(attempt) + "-" + SnapshotReasonWord(reason) +
                                  std::string(kCompleteSuffix) +
                                  std::string(kCompleteFileExtension)))
                 .string();
@@ -134,7 +119,6 @@ Status KeepCompleteCopy(TuningSession& session, const std::string& folder, Snaps
             return Status::Fail({path + ": " + written.message().english,
                                  path + ": " + written.message().chinese});
         }
-        when += std::chrono::milliseconds(1);
     }
     DropOldestCompleteCopies(folder, spared);
     return Status::Ok();

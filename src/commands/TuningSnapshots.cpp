@@ -74,13 +74,13 @@ std::optional<ParsedName> ParseName(const std::string& id) {
         return std::nullopt;
     }
     parsed.reason = found->reason;
-    parsed.time = id.substr(0, 4) + "-" + id.substr(4, 2) + "-" + id.substr(6, 2) + " " +
-                  id.substr(9, 2) + ":" + id.substr(11, 2) + ":" + id.substr(13, 2);
+    parsed.time = SnapshotTimeText(id);
     return parsed;
 }
 
-// Now, `laterMs` milliseconds on: a name already taken moves on by a millisecond.
-std::string TimeStamp(int laterMs) {
+}  // namespace
+
+std::string SnapshotTimeStamp(int laterMs) {
     const auto now = std::chrono::system_clock::now() + std::chrono::milliseconds(laterMs);
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
     const auto millis =
@@ -95,7 +95,10 @@ std::string TimeStamp(int laterMs) {
     return std::string(text.data()) + fraction.data();
 }
 
-}  // namespace
+std::string SnapshotTimeText(const std::string& id) {
+    return id.substr(0, 4) + "-" + id.substr(4, 2) + "-" + id.substr(6, 2) + " " +
+           id.substr(9, 2) + ":" + id.substr(11, 2) + ":" + id.substr(13, 2);
+}
 
 std::string SnapshotReasonWord(SnapshotReason reason) {
     for (const auto& entry : Reasons()) {
@@ -162,7 +165,7 @@ Status TuningSnapshots::Keep(std::span<const std::uint8_t> bytes, SnapshotReason
     // Each copy takes a name nobody else has: a run in the same millisecond moves on by one.
     std::string path;
     for (int laterMs = 0; laterMs < kNameAttempts; ++laterMs) {
-        const std::string name = TimeStamp(laterMs) + suffix + std::string(kMusicFileExtension);
+        const std::string name = SnapshotTimeStamp(laterMs) + suffix + std::string(kMusicFileExtension);
         path = (fs::path(folder_) / name).string();
         bool nameTaken = false;
         const Status written = WriteNewFileSafely(path, bytes, nameTaken);

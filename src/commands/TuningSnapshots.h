@@ -20,6 +20,11 @@ namespace corva {
 
 enum class SnapshotReason { Recall, LoadFile, Store, FactoryReset, ResetLock, Firmware, AbSwitch };
 
+// "20261209-165040-123": the local time `laterMs` milliseconds from now, as copies' names
+// begin (a name already taken moves on by a millisecond).
+std::string SnapshotTimeStamp(int laterMs = 0);
+// "2026-12-09 16:50:40" from a copy's name that begins with its time stamp.
+std::string SnapshotTimeText(const std::string& id);
 // The reason's word in file names ("recall", "load-file", ...).
 std::string SnapshotReasonWord(SnapshotReason reason);
 UiText SnapshotReasonText(SnapshotReason reason);
