@@ -23,6 +23,7 @@
 #include "LoadCommand.h"
 #include "MasterMuteCommand.h"
 #include "MeasureCommands.h"
+#include "RtaCommands.h"
 #include "MeasuredResponseCommand.h"
 #include "ModeOpenCommand.h"
 #include "ModeSaveCommand.h"
@@ -89,6 +90,8 @@ const std::map<std::string, Command>& Commands() {
         {"audio-devices", &RunAudioDevices},
         {"measure", &RunMeasure},
         {"calibrate", &RunCalibrate},
+        {"pink-noise", &RunPinkNoise},
+        {"rta", &RunRta},
     };
     return commands;
 }
@@ -120,7 +123,8 @@ int main(int argc, char** argv) {
     LetOversizedWritesFail();
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        std::fputs((UsageText() + DiffUsageText() + SnapshotsUsageText() + MeasureUsageText()).c_str(), stdout);
+        std::fputs((UsageText() + DiffUsageText() + SnapshotsUsageText() + MeasureUsageText() +
+                    RtaUsageText()).c_str(), stdout);
         return kDone;
     }
     const ParsedOptions parsed = ParseCliOptions(arguments);

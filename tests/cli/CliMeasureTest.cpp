@@ -55,5 +55,27 @@ TEST_F(CliMeasureTest, MeasureWritesExportsTheFitReadsAndCalibrateAppliesAndRepo
     EXPECT_EQ(Sim({"measure", "FL", "--cal", scratch.File("missing.txt")}).exitCode, 2);
 }
 
+// Without a wire: the noise file for the stick, and the magnitude recorded while it plays (on
+// the virtual car the noise is fed in with --play).
+TEST_F(CliMeasureTest, PinkNoiseForTheStickAndTheRtaWhileItPlays) {
+    ASSERT_EQ(Sim({"pink-noise", scratch.File("noise.wav"), "--seconds", "2"}).exitCode, 0);
+    const std::string wav = ReadText(scratch.File("noise.wav"));
+    EXPECT_EQ(wav.substr(0, 4), "RIFF");
+    EXPECT_EQ(wav.size(), 44u + 2u * 96000u);  // 16-bit mono, 2 s at 48 kHz
+
+    const CliRun rta = Sim({"--json", "rta", "--play", "--seconds", "5", "--out",
+                            scratch.File("rta.txt")});
+    ASSERT_EQ(rta.exitCode, 0) << rta.err;
+    JsonDocument report(rta.out);
+    ASSERT_TRUE(report.ok()) << rta.out;
+    EXPECT_EQ(SizeOf(Member(report.root(), "third_octaves")), 31);
+    // The curve is a measurement the tool's own fit reads.
+    EXPECT_EQ(Sim({"auto-eq", scratch.File("rta.txt"), "FL", "--dry-run"}).exitCode, 0);
+
+    EXPECT_EQ(Sim({"rta", "--seconds", "2"}).exitCode, 1);  // shorter than two noise periods
+    EXPECT_EQ(Sim({"rta", "--fraction", "3"}).exitCode, 1);
+    EXPECT_EQ(Sim({"pink-noise", scratch.path()}).exitCode, 1);  // a folder is no file
+}
+
 }  // namespace
 }  // namespace corva::test
