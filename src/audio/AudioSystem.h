@@ -38,6 +38,15 @@ public:
     virtual std::vector<AudioDeviceInfo> Devices() = 0;
     // Blocks until the whole recording is in (or fails); a real device takes real time.
     virtual DuplexResult PlayAndRecord(const DuplexRequest& request) = 0;
+    // The rate a run between these devices uses: 48 kHz where both take it, otherwise the
+    // input's own rate when both take that.
+    virtual int RateFor(const std::string& inputName, const std::string& outputName) {
+        (void)inputName;
+        (void)outputName;
+        return kPreferredRateHz;
+    }
+
+    static constexpr int kPreferredRateHz = 48000;
 };
 
 }  // namespace corva::audio

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cctype>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <mutex>
 
@@ -159,6 +160,31 @@ DuplexResult PortAudioSystem::PlayAndRecord(const DuplexRequest& request) {
     return {Status::Fail({"The sound card kept losing samples; close other programs and try again.",
                           "声卡持续丢失采样；请关闭其他程序后重试。"}),
             {}};
+}
+
+int PortAudioSystem::RateFor(const std::string& inputName, const std::string& outputName) {
+    if (!started_.ok()) {
+        return kPreferredRateHz;
+    }
+    const PaDeviceIndex input = FindDevice(inputName, true);
+    const PaDeviceIndex output = FindDevice(outputName, false);
+    if (input == paNoDevice || output == paNoDevice) {
+        return kPreferredRateHz;  // the run says which name matched nothing
+    }
+    const PaStreamParameters in{input, 1, paFloat32,
+                                Pa_GetDeviceInfo(input)->defaultHighInputLatency, nullptr};
+    const PaStreamParameters out{output, std::min(2, Pa_GetDeviceInfo(output)->maxOutputChannels),
+                                 paFloat32, Pa_GetDeviceInfo(output)->defaultHighOutputLatency,
+                                 nullptr};
+    const auto takes = [&](double rateHz) {
+        return Pa_IsFormatSupported(&in, &out, rateHz) == paFormatIsSupported;
+    };
+    const auto ownRateHz =
+        static_cast<int>(std::lround(Pa_GetDeviceInfo(input)->defaultSampleRate));
+    if (!takes(kPreferredRateHz) && ownRateHz > 0 && takes(ownRateHz)) {
+        return ownRateHz;
+    }
+    return kPreferredRateHz;  // also when neither works: the run then gives PortAudio's reason
 }
 
 DuplexResult PortAudioSystem::PlayAndRecordOnce(const DuplexRequest& request, bool& glitched) {

@@ -18,6 +18,7 @@ public:
 
     std::vector<AudioDeviceInfo> Devices() override;
     DuplexResult PlayAndRecord(const DuplexRequest& request) override;
+    int RateFor(const std::string& inputName, const std::string& outputName) override;
 
 private:
     DuplexResult PlayAndRecordOnce(const DuplexRequest& request, bool& glitched);

@@ -34,8 +34,11 @@ int RecordSamplesFor(const measure::SweepSettings& sweep) {
 MeasureOutcome MeasureChannels(TuningSession& session, audio::AudioSystem& audio,
                                const MeasureRequest& request, const MeasureHooks& hooks) {
     MeasureOutcome outcome;
-    const int recordSamples = RecordSamplesFor(request.sweep);
-    const measure::SweepDeconvolver deconvolver(request.sweep, recordSamples);
+    // 48 kHz, or the sound card's own rate where it cannot run at 48 kHz.
+    measure::SweepSettings sweep = request.sweep;
+    sweep.sampleRateHz = audio.RateFor(request.inputName, request.outputName);
+    const int recordSamples = RecordSamplesFor(sweep);
+    const measure::SweepDeconvolver deconvolver(sweep, recordSamples);
     SoloMutes mutes(session, hooks.waitUntilSent);
     const auto finish = [&](MeasureEnd end, Status status) {
         outcome.end = end;
@@ -64,7 +67,7 @@ MeasureOutcome MeasureChannels(TuningSession& session, audio::AudioSystem& audio
             audio::DuplexRequest play;
             play.inputName = request.inputName;
             play.outputName = request.outputName;
-            play.sampleRateHz = request.sweep.sampleRateHz;
+            play.sampleRateHz = sweep.sampleRateHz;
             play.play = deconvolver.sweep();
             play.recordSamples = recordSamples;
             const audio::DuplexResult recorded = audio.PlayAndRecord(play);

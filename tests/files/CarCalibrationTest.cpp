@@ -106,5 +106,37 @@ TEST_F(CarCalibrationTest, ACancelledCalibrationLeavesTheProcessorByteIdentical)
     EXPECT_EQ(LiveOfProcessor(), before);
 }
 
+// A sound card that cannot run at 48 kHz: the run takes its own rate, and the sweep and its
+// analysis follow, so the arrival time comes out in real milliseconds.
+TEST_F(CarCalibrationTest, ASoundCardWithoutFortyEightKilohertzIsMeasuredAtItsOwnRate) {
+    struct CardAt44k : audio::AudioSystem {
+        std::vector<audio::AudioDeviceInfo> Devices() override { return {}; }
+        int RateFor(const std::string&, const std::string&) override { return 44100; }
+        audio::DuplexResult PlayAndRecord(const audio::DuplexRequest& request) override {
+            if (request.sampleRateHz != 44100) {
+                return {Status::Fail({"48 kHz is not supported", "48 kHz is not supported"}), {}};
+            }
+            // 10 ms of cable and air, at half the level.
+            std::vector<double> recorded(static_cast<std::size_t>(request.recordSamples), 0.0);
+            for (std::size_t n = 0; n < request.play.size() && n + 441 < recorded.size(); ++n) {
+                recorded[n + 441] = 0.5 * request.play[n];
+            }
+            return {Status::Ok(), std::move(recorded)};
+        }
+    } card;
+    MeasureRequest request;
+    request.channels = {0};
+    request.sweep.durationS = 0.5;
+    const MeasureOutcome outcome = MeasureChannels(engine.session, card, request, Hooks());
+    ASSERT_EQ(outcome.end, MeasureEnd::Done) << outcome.status.message().english;
+    EXPECT_NEAR(outcome.channels[0].meanArrivalMs, 10.0, 0.05);
+    const auto& grid = GridFrequencies();
+    for (std::size_t i = 0; i < grid.size(); ++i) {
+        if (grid[i] >= 30.0 && grid[i] <= 16000.0) {
+            EXPECT_NEAR(outcome.channels[0].response.levelsDb[i], -6.02, 0.5) << grid[i] << " Hz";
+        }
+    }
+}
+
 }  // namespace
 }  // namespace corva::test
