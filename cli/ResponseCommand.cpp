@@ -82,7 +82,7 @@ ExitCode RunResponse(CliDevice& device, const CliOptions& options) {
         [&](TuningSession& session) { return Emit(device, ResponseLines(session, *channel), csvPath); });
 }
 
-ExitCode WithResponseTuning(CliDevice& device, const std::string& path, const TuningWork& work) {
+ExitCode WithResponseTuning(CliDevice& device, const std::string& path, const ResponseWork& work) {
     if (!path.empty()) {
         const TuningFileKind kind = TuningFileKindOf(path);
         if (kind == TuningFileKind::Other || kind == TuningFileKind::Mode) {

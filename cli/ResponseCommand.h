@@ -14,7 +14,7 @@ ExitCode RunResponse(CliDevice& device, const CliOptions& options);
 // Runs `work` on the tuning of the preset file at `path`, or of the processor when `path` is
 // empty; a file of another kind and a file that cannot be read are refused. Protected tuning
 // is shown: only its changes are refused.
-using TuningWork = std::function<ExitCode(TuningSession& session)>;
-ExitCode WithResponseTuning(CliDevice& device, const std::string& path, const TuningWork& work);
+using ResponseWork = std::function<ExitCode(TuningSession& session)>;
+ExitCode WithResponseTuning(CliDevice& device, const std::string& path, const ResponseWork& work);
 
 }  // namespace corva::cli

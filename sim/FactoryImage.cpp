@@ -4,11 +4,10 @@
 #include <string>
 
 #include "core/ByteOrder.h"
+#include "protocol/ImageLayout.h"
 
 namespace corva::sim {
 namespace {
-
-constexpr std::uint8_t kBlank = 0x20;
 
 constexpr std::array<std::string_view, kOutputChannelCount> kChannelNames = {
     " FL", "FR", "SL", "SR", "ULF", "Center"};

@@ -4,6 +4,7 @@
 
 #include "core/ByteOrder.h"
 #include "protocol/FrameLayout.h"
+#include "protocol/ImageLayout.h"
 #include "protocol/ProtectionState.h"
 #include "sim/FactoryImage.h"
 #include "sim/StateFile.h"
@@ -11,7 +12,6 @@
 namespace corva::sim {
 namespace {
 
-constexpr std::uint8_t kBlank = 0x20;
 constexpr std::size_t kVersionTagChars = 11;
 // What a read of something the processor does not keep is answered with.
 constexpr std::size_t kPlaceholderPayloadSize = 8;

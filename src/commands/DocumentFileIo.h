@@ -18,6 +18,9 @@ namespace corva {
 // contains it anywhere (a folder named "x.wkcs" counts).
 std::string StorePathWithExtension(std::string_view chosenPath, std::string_view extension);
 
+// Every document this program stores is far smaller; a larger file is not one of them.
+inline constexpr std::size_t kDocumentReadLimitBytes = 64 * 1024;
+
 // At most `maxBytes` from the start of the file; nothing when it cannot be opened or read.
 std::optional<std::vector<std::uint8_t>> ReadDocumentFile(const std::string& path,
                                                           std::size_t maxBytes);

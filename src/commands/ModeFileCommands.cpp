@@ -12,8 +12,6 @@
 namespace corva {
 namespace {
 
-constexpr std::size_t kReadLimitBytes = 64 * 1024;
-
 bool IsTableRead(const SendData& frame) {
     const auto bytes = frame.data();
     return frame.notifyOnAnswer && bytes.size() > frame::kChannel &&
@@ -53,7 +51,7 @@ DocumentStoreResult SaveModeFile(TuningSession& session, const std::string& chos
 
 ModeFileOpenResult OpenModeFile(TuningSession& session, const std::string& path) {
     ModeFileOpenResult result;
-    const auto bytes = ReadDocumentFile(path, kReadLimitBytes);
+    const auto bytes = ReadDocumentFile(path, kDocumentReadLimitBytes);
     if (!bytes) {
         result.status = Status::Fail(ModeFileReadError());
         return result;

@@ -11,7 +11,6 @@
 namespace corva {
 namespace {
 // Far more than any music file; bytes past the record are never looked at.
-constexpr std::size_t kReadLimitBytes = 64 * 1024;
 }  // namespace
 
 DocumentStoreResult StoreMusicFile(TuningSession& session, const std::string& chosenPath) {
@@ -41,7 +40,7 @@ DocumentStoreResult StoreMusicFile(TuningSession& session, const std::string& ch
 MusicFileLoadResult LoadMusicFile(TuningSession& session, BulkTransfers& bulk,
                                   const std::string& path) {
     MusicFileLoadResult result;
-    const auto bytes = ReadDocumentFile(path, kReadLimitBytes);
+    const auto bytes = ReadDocumentFile(path, kDocumentReadLimitBytes);
     if (!bytes) {
         result.status = Status::Fail(MusicFileReadError());
         return result;

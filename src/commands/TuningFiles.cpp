@@ -21,7 +21,6 @@ namespace corva {
 namespace {
 
 // Far more than any mode file; bytes past its row are never looked at.
-constexpr std::size_t kModeFileReadLimit = 64 * 1024;
 
 // A name before the extension, too: ".qvms" alone names no file.
 bool EndsWith(std::string_view path, std::string_view extension) {
@@ -74,7 +73,7 @@ TuningFileLoad LoadTuningFile(TuningSession& session, const std::string& path) {
             break;
         }
         case TuningFileKind::Mode: {
-            const auto bytes = ReadDocumentFile(path, kModeFileReadLimit);
+            const auto bytes = ReadDocumentFile(path, kDocumentReadLimitBytes);
             if (!bytes) {
                 load.status = Status::Fail(ModeFileReadError());
                 break;

@@ -21,7 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kReadLimitBytes = 64 * 1024;
 constexpr int kNameAttempts = 1000;  // milliseconds of one second
 
 struct ReasonEntry {
@@ -62,7 +61,8 @@ std::optional<ParsedName> ParseName(const std::string& id) {
     if (const auto at = rest.rfind("-p"); at != std::string::npos) {
         const std::string number = rest.substr(at + 2);
         if (!number.empty() && number.size() <= 2 &&
-            std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            std::all_of(number.begin(), number.end(),
+                        [](char c) { return c >= '0' && c <= '9'; })) {
             parsed.preset = std::stoi(number);
             rest = rest.substr(0, at);
         }
@@ -96,8 +96,8 @@ std::string SnapshotTimeStamp(int laterMs) {
 }
 
 std::string SnapshotTimeText(const std::string& id) {
-    return id.substr(0, 4) + "-" + id.substr(4, 2) + "-" + id.substr(6, 2) + " " +
-           id.substr(9, 2) + ":" + id.substr(11, 2) + ":" + id.substr(13, 2);
+    return id.substr(0, 4) + "-" + id.substr(4, 2) + "-" + id.substr(6, 2) + " " + id.substr(9, 2) +
+           ":" + id.substr(11, 2) + ":" + id.substr(13, 2);
 }
 
 std::string SnapshotReasonWord(SnapshotReason reason) {
@@ -156,8 +156,8 @@ Status TuningSnapshots::KeepStoredPreset(TuningSession& session, int preset,
     return Keep(archive.bytes(), reason, preset, {});
 }
 
-Status TuningSnapshots::Keep(std::span<const std::uint8_t> bytes, SnapshotReason reason,
-                             int preset, const std::string& spareId) {
+Status TuningSnapshots::Keep(std::span<const std::uint8_t> bytes, SnapshotReason reason, int preset,
+                             const std::string& spareId) {
     std::error_code error;
     fs::create_directories(folder_, error);
     const std::string suffix = "-" + SnapshotReasonWord(reason) +
@@ -165,7 +165,8 @@ Status TuningSnapshots::Keep(std::span<const std::uint8_t> bytes, SnapshotReason
     // Each copy takes a name nobody else has: a run in the same millisecond moves on by one.
     std::string path;
     for (int laterMs = 0; laterMs < kNameAttempts; ++laterMs) {
-        const std::string name = SnapshotTimeStamp(laterMs) + suffix + std::string(kMusicFileExtension);
+        const std::string name =
+            SnapshotTimeStamp(laterMs) + suffix + std::string(kMusicFileExtension);
         path = (fs::path(folder_) / name).string();
         bool nameTaken = false;
         const Status written = WriteNewFileSafely(path, bytes, nameTaken);
@@ -174,8 +175,8 @@ Status TuningSnapshots::Keep(std::span<const std::uint8_t> bytes, SnapshotReason
             return Status::Ok();
         }
         if (!nameTaken) {
-            return Status::Fail({path + ": " + written.message().english,
-                                 path + ": " + written.message().chinese});
+            return Status::Fail(
+                {path + ": " + written.message().english, path + ": " + written.message().chinese});
         }
     }
     return Status::Fail(FileWriteError(path, "every name of this second is taken"));
@@ -184,8 +185,7 @@ Status TuningSnapshots::Keep(std::span<const std::uint8_t> bytes, SnapshotReason
 std::vector<SnapshotInfo> TuningSnapshots::List() const {
     std::vector<SnapshotInfo> list;
     std::error_code error;
-    for (fs::directory_iterator it(folder_, error), end; !error && it != end;
-         it.increment(error)) {
+    for (fs::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error)) {
         const fs::path& path = it->path();
         if (path.extension() != kMusicFileExtension || !it->is_regular_file(error)) {
             continue;
@@ -202,7 +202,7 @@ std::vector<SnapshotInfo> TuningSnapshots::List() const {
         info.time = parsed->time;
         info.reason = parsed->reason;
         info.preset = parsed->preset;
-        if (const auto bytes = ReadDocumentFile(info.path, kReadLimitBytes)) {
+        if (const auto bytes = ReadDocumentFile(info.path, kDocumentReadLimitBytes)) {
             ArchiveReader archive(*bytes);
             const MusicFileRead read = ReadMusicFile(archive);
             if (read.status.ok()) {
@@ -235,8 +235,7 @@ void TuningSnapshots::DropOldest(const std::string& written, const std::string& 
     std::vector<Copy> others;  // the copies that may go
     std::size_t count = 0;
     std::error_code error;
-    for (fs::directory_iterator it(folder_, error), end; !error && it != end;
-         it.increment(error)) {
+    for (fs::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error)) {
         const fs::path& path = it->path();
         if (path.extension() != kMusicFileExtension || !ParseName(path.stem().string())) {
             continue;
@@ -262,7 +261,7 @@ void TuningSnapshots::DropOldest(const std::string& written, const std::string& 
 }
 
 Status TuningSnapshots::KeepLiveBeforeRestore(TuningSession& session, const SnapshotInfo& copy) {
-    const auto bytes = ReadDocumentFile(copy.path, kReadLimitBytes);
+    const auto bytes = ReadDocumentFile(copy.path, kDocumentReadLimitBytes);
     if (!bytes) {
         return Status::Fail(MusicFileReadError());
     }

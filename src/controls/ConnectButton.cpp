@@ -6,7 +6,7 @@ namespace corva::controls {
 namespace {
 constexpr int kLampSide = 16;
 constexpr int kPadding = 12;
-constexpr int kHeight = 32;
+constexpr int kConnectHeight = 32;
 }  // namespace
 
 ConnectButton::ConnectButton(QWidget* parent) : QAbstractButton(parent) {
@@ -24,7 +24,7 @@ void ConnectButton::SetLamp(LampState state) {
 
 QSize ConnectButton::sizeHint() const {
     return {kPadding + kLampSide + 8 + fontMetrics().horizontalAdvance(text()) + kPadding + 4,
-            kHeight};
+            kConnectHeight};
 }
 
 void ConnectButton::paintEvent(QPaintEvent*) {

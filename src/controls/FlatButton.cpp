@@ -7,9 +7,9 @@
 namespace corva::controls {
 namespace {
 
-constexpr int kPaddingX = 14;
-constexpr int kHeight = 30;
-constexpr qreal kRadius = 6.0;
+constexpr int kFlatPaddingX = 14;
+constexpr int kFlatHeight = 30;
+constexpr qreal kFlatRadius = 6.0;
 
 }  // namespace
 
@@ -21,7 +21,7 @@ FlatButton::FlatButton(ButtonTone tone, QWidget* parent) : QAbstractButton(paren
 
 QSize FlatButton::sizeHint() const {
     const int textWidth = fontMetrics().horizontalAdvance(text());
-    return {textWidth + 2 * kPaddingX, kHeight};
+    return {textWidth + 2 * kFlatPaddingX, kFlatHeight};
 }
 
 void FlatButton::paintEvent(QPaintEvent*) {
@@ -63,13 +63,13 @@ void FlatButton::paintEvent(QPaintEvent*) {
     }
     painter.setPen(border.alpha() ? QPen(border, 1.0) : QPen(Qt::NoPen));
     painter.setBrush(fill);
-    painter.drawRoundedRect(face, kRadius, kRadius);
+    painter.drawRoundedRect(face, kFlatRadius, kFlatRadius);
 
     // The focus is drawn only once the keyboard has moved it, not after a click.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(QPen(colour::kAccent, 1.0, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(face.adjusted(2, 2, -2, -2), kRadius - 2, kRadius - 2);
+        painter.drawRoundedRect(face.adjusted(2, 2, -2, -2), kFlatRadius - 2, kFlatRadius - 2);
     }
     painter.setPen(ink);
     painter.drawText(rect(), Qt::AlignCenter, text());

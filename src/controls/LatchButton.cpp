@@ -6,8 +6,8 @@
 
 namespace corva::controls {
 namespace {
-constexpr int kPaddingX = 8;
-constexpr int kHeight = 20;
+constexpr int kLatchPaddingX = 8;
+constexpr int kLatchHeight = 20;
 }  // namespace
 
 LatchButton::LatchButton(QWidget* parent) : QAbstractButton(parent) {
@@ -23,7 +23,7 @@ void LatchButton::SetQuietWhenOn(bool quiet) {
 }
 
 QSize LatchButton::sizeHint() const {
-    return {fontMetrics().horizontalAdvance(text()) + 2 * kPaddingX, kHeight};
+    return {fontMetrics().horizontalAdvance(text()) + 2 * kLatchPaddingX, kLatchHeight};
 }
 
 void LatchButton::paintEvent(QPaintEvent*) {

@@ -8,11 +8,11 @@
 namespace corva::controls {
 namespace {
 
-constexpr int kPaddingX = 10;
+constexpr int kLockPaddingX = 10;
 constexpr int kGlyphWidth = 14;
 constexpr int kGap = 6;
-constexpr int kHeight = 30;
-constexpr qreal kRadius = 6.0;
+constexpr int kLockHeight = 30;
+constexpr qreal kLockRadius = 6.0;
 const QColor kLockedInk{186, 46, 52};
 const QColor kLockedFill{252, 232, 232};
 
@@ -53,7 +53,7 @@ void LockButton::SetLocked(bool locked) {
 
 QSize LockButton::sizeHint() const {
     const int textWidth = fontMetrics().horizontalAdvance(text());
-    return {2 * kPaddingX + kGlyphWidth + kGap + textWidth, kHeight};
+    return {2 * kLockPaddingX + kGlyphWidth + kGap + textWidth, kLockHeight};
 }
 
 void LockButton::paintEvent(QPaintEvent*) {
@@ -72,17 +72,17 @@ void LockButton::paintEvent(QPaintEvent*) {
                                     : colour::kInk.lighter(160);
     painter.setPen(locked_ ? QPen(kLockedInk.lighter(150), 1.0) : QPen(Qt::NoPen));
     painter.setBrush(fill);
-    painter.drawRoundedRect(face, kRadius, kRadius);
+    painter.drawRoundedRect(face, kLockRadius, kLockRadius);
 
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(QPen(colour::kAccent, 1.0, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(face.adjusted(2, 2, -2, -2), kRadius - 2, kRadius - 2);
+        painter.drawRoundedRect(face.adjusted(2, 2, -2, -2), kLockRadius - 2, kLockRadius - 2);
     }
-    const QRectF glyph(kPaddingX, (height() - 16) / 2.0, kGlyphWidth, 16);
+    const QRectF glyph(kLockPaddingX, (height() - 16) / 2.0, kGlyphWidth, 16);
     DrawPadlock(painter, glyph, locked_, ink);
     painter.setPen(ink);
-    painter.drawText(QRect(kPaddingX + kGlyphWidth + kGap, 0, width(), height()),
+    painter.drawText(QRect(kLockPaddingX + kGlyphWidth + kGap, 0, width(), height()),
                      Qt::AlignLeft | Qt::AlignVCenter, text());
 }
 

@@ -7,7 +7,7 @@
 
 namespace corva::controls {
 namespace {
-constexpr qreal kRadius = 8.0;
+constexpr qreal kPresetRadius = 8.0;
 }
 
 PresetButton::PresetButton(QWidget* parent) : QAbstractButton(parent) {
@@ -44,7 +44,7 @@ void PresetButton::paintEvent(QPaintEvent*) {
             QPen(hovered ? QColor(200, 210, 245) : QColor(120, 136, 170), 1.2, Qt::DashLine));
         painter.setBrush(pressed ? QColor(60, 80, 125) : QColor(44, 64, 106));
     }
-    painter.drawRoundedRect(face, kRadius, kRadius);
+    painter.drawRoundedRect(face, kPresetRadius, kPresetRadius);
 
     // A named preset shows a small response curve; an empty one a plus sign.
     const QPointF centre = face.center();
@@ -68,7 +68,8 @@ void PresetButton::paintEvent(QPaintEvent*) {
     }
     if (hasFocus()) {
         painter.setPen(QPen(QColor(255, 214, 102), 1.6));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), kRadius + 2, kRadius + 2);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), kPresetRadius + 2,
+                                kPresetRadius + 2);
     }
 }
 

@@ -9,7 +9,7 @@
 namespace corva::controls {
 namespace {
 constexpr int kSegmentPadding = 16;
-constexpr int kHeight = 30;
+constexpr int kTwoStateSwitchHeight = 30;
 }  // namespace
 
 TwoStateSwitch::TwoStateSwitch(QWidget* parent) : QAbstractButton(parent) {
@@ -30,7 +30,7 @@ QSize TwoStateSwitch::sizeHint() const {
     const int segment =
         std::max(fontMetrics().horizontalAdvance(left_), fontMetrics().horizontalAdvance(right_)) +
         2 * kSegmentPadding;
-    return {2 * segment + 4, kHeight};
+    return {2 * segment + 4, kTwoStateSwitchHeight};
 }
 
 void TwoStateSwitch::paintEvent(QPaintEvent*) {

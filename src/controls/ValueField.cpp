@@ -13,7 +13,7 @@
 namespace corva::controls {
 namespace {
 constexpr int kEighthsPerNotch = 120;  // QWheelEvent::angleDelta units of one wheel notch
-constexpr int kHeight = 20;
+constexpr int kValueFieldHeight = 20;
 
 bool IsStepKey(int key) {
     return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
@@ -62,11 +62,11 @@ void ValueField::ShowValue(double value, const QString& text) {
 }
 
 QSize ValueField::sizeHint() const {
-    return {fontMetrics().horizontalAdvance(shownText_) + 6, kHeight};
+    return {fontMetrics().horizontalAdvance(shownText_) + 6, kValueFieldHeight};
 }
 
 QSize ValueField::minimumSizeHint() const {
-    return {16, kHeight};
+    return {16, kValueFieldHeight};
 }
 
 void ValueField::Commit() {

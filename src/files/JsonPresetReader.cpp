@@ -8,14 +8,12 @@
 #include "files/JsonFileAccess.h"
 #include "files/JsonPresetKeys.h"
 #include "files/JsonScramble.h"
+#include "files/JsonTree.h"
 
 namespace corva {
 namespace {
 
-struct TreeDeleter {
-    void operator()(cJSON* tree) const { cJSON_Delete(tree); }
-};
-using Tree = std::unique_ptr<cJSON, TreeDeleter>;
+using Tree = JsonTree;
 
 // ---- Messages ----
 

@@ -9,15 +9,13 @@
 
 #include "files/JsonPresetKeys.h"
 #include "files/JsonScramble.h"
+#include "files/JsonTree.h"
 #include "files/SafeFileWriter.h"
 
 namespace corva {
 namespace {
 
-struct TreeDeleter {
-    void operator()(cJSON* tree) const { cJSON_Delete(tree); }
-};
-using Tree = std::unique_ptr<cJSON, TreeDeleter>;
+using Tree = JsonTree;
 
 // Adds members in call order and remembers whether every allocation succeeded, so a tree
 // that lost a member is never printed into a file.

@@ -6,9 +6,7 @@
 #include "files/RecordScrambling.h"
 
 namespace corva {
-namespace {
-constexpr std::uint8_t kBlank = 0x20;
-}  // namespace
+namespace {}  // namespace
 
 void MarkRecordForStore(std::span<std::uint8_t, kRecordSize> record,
                         const ProtectionState& protection) {

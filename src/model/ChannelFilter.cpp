@@ -1,13 +1,10 @@
 #include "model/ChannelFilter.h"
 
 #include "core/ByteOrder.h"
+#include "core/FrequencyRange.h"
 #include "dsp/values/BandCodes.h"
 
 namespace corva {
-namespace {
-constexpr int kLowestFrequencyHz = 20;
-}
-
 ChannelFilter::ChannelFilter(const bool& synchronised, FilterType type, int index)
     : synchronised_{&synchronised},
       type_{type},
@@ -178,8 +175,8 @@ void ChannelFilter::CopyFrom(const ChannelFilter& other) {
 }
 
 ChannelFilter::Values ChannelFilter::SavedValues() const {
-    return {type_, targetHz_, gainDb_, bandBypass_, allBypass_, savedAllBypass_,
-            bandwidth_, kind_,  slope_,  geqMode_,    role_};
+    return {type_,      targetHz_, gainDb_, bandBypass_, allBypass_, savedAllBypass_,
+            bandwidth_, kind_,     slope_,  geqMode_,    role_};
 }
 
 void ChannelFilter::RestoreValues(const Values& values, EditOrigin origin) {
@@ -204,12 +201,16 @@ int ChannelFilter::GainCode() const {
     return ReportsBypass() ? kBandGainCodeFlat : BandGainCode(gainDb_);
 }
 
-int ChannelFilter::BandwidthIndex() const { return corva::BandwidthIndex(bandwidth_); }
+int ChannelFilter::BandwidthIndex() const {
+    return corva::BandwidthIndex(bandwidth_);
+}
 
 FilterShape ChannelFilter::Shape() const {
     return FilterShape{type_, targetHz_, gainDb_, bandwidth_, kind_, slope_, ReportsBypass()};
 }
 
-void ChannelFilter::Recompute() { ComputeResponse(Shape(), response_); }
+void ChannelFilter::Recompute() {
+    ComputeResponse(Shape(), response_);
+}
 
 }  // namespace corva

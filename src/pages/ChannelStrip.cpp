@@ -22,9 +22,7 @@
 namespace corva::pages {
 namespace {
 
-constexpr double kGainFineStepDb = 0.1;
-constexpr double kGainCoarseStepDb = 1.0;
-constexpr int kFaderPageStep = 10;  // 1 dB
+constexpr int kStripFaderPageStep = 10;  // 1 dB
 constexpr int kSpinRepeatMs = 60;
 
 QToolButton* SpinButton(Qt::ArrowType arrow, QWidget* parent) {
@@ -58,7 +56,7 @@ ChannelStrip::ChannelStrip(int channel, ChannelEditor& editor, QWidget* parent)
 
     fader_->setRange(0, kChannelGainCodeMax);
     fader_->setSingleStep(1);
-    fader_->setPageStep(kFaderPageStep);
+    fader_->setPageStep(kStripFaderPageStep);
     std::vector<controls::VerticalFader::ScaleMark> scale;
     for (int db = 0; db >= -60; db -= 10) {
         scale.emplace_back(kChannelGainCodeMax + db * 10, QString::number(db));

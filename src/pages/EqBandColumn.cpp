@@ -23,9 +23,7 @@
 namespace corva::pages {
 namespace {
 
-constexpr double kGainFineStepDb = 0.1;
-constexpr double kGainCoarseStepDb = 1.0;
-constexpr int kFaderPageStep = 10;  // 1 dB
+constexpr int kBandFaderPageStep = 10;  // 1 dB
 // A higher index is a wider band, so Up (more Q) steps the index down: one step of the Q
 // table, five with Page Up/Down.
 constexpr double kQFineStepIndex = -1.0;
@@ -51,7 +49,7 @@ EqBandColumn::EqBandColumn(int band, ChannelEditor& editor, std::function<int()>
     fader_ = new controls::VerticalFader(this);
     fader_->setRange(0, kBandGainCodeMax);
     fader_->setSingleStep(1);
-    fader_->setPageStep(kFaderPageStep);
+    fader_->setPageStep(kBandFaderPageStep);
     fader_->SetScale({{kBandGainCodeMax, QStringLiteral("+20")},
                       {kBandGainCodeMax * 3 / 4, QStringLiteral("+10")},
                       {kBandGainCodeFlat, QStringLiteral("0")},

@@ -17,7 +17,7 @@ namespace corva::pages {
 namespace {
 
 constexpr int kVolumeCodeMax = 66;  // +6 dB
-constexpr int kFaderPageStep = 6;
+constexpr int kVolumeFaderPageStep = 6;
 
 }  // namespace
 
@@ -31,12 +31,12 @@ MainVolumePanel::MainVolumePanel(ChannelEditor& editor, QWidget* parent)
     title_->setAlignment(Qt::AlignHCenter);
     title_->setStyleSheet(QStringLiteral("font-weight:bold;"));
     // The field steps in codes: one step is 1 dB, and code 0 is OFF.
-    field_->SetSteps(1.0, kFaderPageStep);
+    field_->SetSteps(1.0, kVolumeFaderPageStep);
     field_->SetRange(0, kVolumeCodeMax);
     field_->setMinimumWidth(64);
     fader_->setRange(0, kVolumeCodeMax);
     fader_->setSingleStep(1);
-    fader_->setPageStep(kFaderPageStep);
+    fader_->setPageStep(kVolumeFaderPageStep);
     field_->setAccessibleName(QStringLiteral("Main volume"));
     fader_->setAccessibleName(QStringLiteral("Main volume fader"));
     mute_->setAccessibleName(QStringLiteral("Master mute"));

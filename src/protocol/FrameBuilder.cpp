@@ -4,13 +4,13 @@
 
 #include "core/ByteOrder.h"
 #include "protocol/FrameLayout.h"
+#include "protocol/ImageLayout.h"
 
 namespace corva {
 namespace {
 
 constexpr std::size_t kRequestPayloadSize = 8;
 constexpr std::size_t kSecondInputPresetFlag = 83;
-constexpr std::uint8_t kBlank = 0x20;
 constexpr std::size_t kHandshakePayloadSize = 48;
 
 struct Header {
@@ -42,8 +42,7 @@ std::unique_ptr<SendData> MakeFrame(const Header& header, std::span<const std::u
 
 // Output-block slots whose writes carry the channel's link flag.
 bool SlotCarriesLinkFlag(int slot) {
-    return slot <= 30 || slot == output_block::kCrossoverSlot ||
-           slot == output_block::kRoutingSlot;
+    return slot <= 30 || slot == output_block::kCrossoverSlot || slot == output_block::kRoutingSlot;
 }
 
 }  // namespace
@@ -88,8 +87,7 @@ std::vector<std::uint8_t> FrameBuilder::ScrambledOutputBlock(int channel) const 
     if (protection_.isProtected) {
         if (channel == 0) {
             const auto& password = protection_.password;
-            std::copy_n(password.begin(),
-                        std::min(password.size(), output_block::kPasswordSize),
+            std::copy_n(password.begin(), std::min(password.size(), output_block::kPasswordSize),
                         payload.begin() + output_block::kPassword);
         }
         for (auto& byte : payload) {
@@ -156,9 +154,8 @@ std::unique_ptr<SendData> FrameBuilder::BuildSystemFrame(int systemId, int prese
     switch (systemId) {
         case kPresetName:
         case kEffectName: {
-            const int namePreset = systemId == kPresetName && preset >= 1 && preset <= kPresetCount
-                                       ? preset
-                                       : 0;
+            const int namePreset =
+                systemId == kPresetName && preset >= 1 && preset <= kPresetCount ? preset : 0;
             const auto name = image_.SystemField(systemId, namePreset);
             payload.assign(name.begin(), name.end());
             payload.back() = 0;
@@ -181,12 +178,11 @@ std::unique_ptr<SendData> FrameBuilder::BuildSystemFrame(int systemId, int prese
         }
     }
     return MakeFrame(
-        {Command::Write, preset, static_cast<int>(BlockType::System), systemId, 0, false},
-        payload);
+        {Command::Write, preset, static_cast<int>(BlockType::System), systemId, 0, false}, payload);
 }
 
 std::unique_ptr<SendData> FrameBuilder::BuildFirmwareStep(int code,
-                                                         std::span<const std::uint8_t> payload) {
+                                                          std::span<const std::uint8_t> payload) {
     return MakeFrame({Command::Write, 0, static_cast<int>(BlockType::System), code, 0, false},
                      payload, code);
 }

@@ -11,7 +11,8 @@ namespace corva {
 inline constexpr std::size_t kSlotSize = 8;
 inline constexpr std::size_t kRecordSize = 2184;
 inline constexpr std::size_t kNameFieldSize = 16;
-inline constexpr int kPresetCount = 15;  // stored presets 1..15
+inline constexpr std::uint8_t kBlank = 0x20;  // text fields are padded with spaces
+inline constexpr int kPresetCount = 15;       // stored presets 1..15
 inline constexpr int kOutputChannelCount = 6;
 
 using PresetRecord = std::array<std::uint8_t, kRecordSize>;

@@ -4,11 +4,10 @@
 #include <vector>
 
 #include "core/ByteOrder.h"
+#include "protocol/ImageLayout.h"
 
 namespace corva {
 namespace {
-
-constexpr std::uint8_t kBlank = 0x20;
 
 // Device settings bytes 15..24, carried as system ids 32..41.
 constexpr std::array<std::uint8_t, 10> kSettingsBytes15To24 = {100, 10, 90, 40, 100,
@@ -46,15 +45,24 @@ std::optional<ByteRange> DeviceSettingsRange(int systemId) {
         return ByteRange{static_cast<std::size_t>(15 + systemId - kFirstSettingsByteId), 1};
     }
     switch (systemId) {
-        case kDeviceCode: return ByteRange{0, 7};
-        case kSettingsByte7: return ByteRange{7, 1};
-        case kSettingsByte8: return ByteRange{8, 1};
-        case kSettingsByte25: return ByteRange{25, 1};
-        case kSettingsByte26: return ByteRange{26, 1};
-        case kResponseSetting: return ByteRange{30, 2};
-        case kSettingsByte27: return ByteRange{27, 1};
-        case kSettingsBytes32: return ByteRange{32, 2};
-        default: return std::nullopt;
+        case kDeviceCode:
+            return ByteRange{0, 7};
+        case kSettingsByte7:
+            return ByteRange{7, 1};
+        case kSettingsByte8:
+            return ByteRange{8, 1};
+        case kSettingsByte25:
+            return ByteRange{25, 1};
+        case kSettingsByte26:
+            return ByteRange{26, 1};
+        case kResponseSetting:
+            return ByteRange{30, 2};
+        case kSettingsByte27:
+            return ByteRange{27, 1};
+        case kSettingsBytes32:
+            return ByteRange{32, 2};
+        default:
+            return std::nullopt;
     }
 }
 
@@ -72,7 +80,9 @@ int ClampInto(T value, int lower, int upper) {
 
 }  // namespace
 
-ParameterImage::ParameterImage() { InitImageDefaults(); }
+ParameterImage::ParameterImage() {
+    InitImageDefaults();
+}
 
 void ParameterImage::InitImageDefaults() {
     // Every byte not named below (flag bytes, delay words, the live names, the listening
@@ -160,16 +170,26 @@ std::span<std::uint8_t> ParameterImage::SystemField(int systemId, int preset) {
         return std::span<std::uint8_t>(deviceSettings_).subspan(settings->offset, settings->length);
     }
     switch (systemId) {
-        case kPresetName: return Record(preset).subspan(record::kPresetName, kNameFieldSize);
-        case kEffectName: return Live().subspan(record::kEffectName, kNameFieldSize);
-        case kSystemSettings: return systemSettings_;
-        case kVersionTag: return versionTag_;
-        case kMainVolume: return mainVolume_;
-        case kInformationText: return informationText_;
-        case kDeviceInformation: return deviceInformation_;
-        case kLockBlock: return lockBlock_;
-        case kListeningPositions: return listening_;
-        default: return {};
+        case kPresetName:
+            return Record(preset).subspan(record::kPresetName, kNameFieldSize);
+        case kEffectName:
+            return Live().subspan(record::kEffectName, kNameFieldSize);
+        case kSystemSettings:
+            return systemSettings_;
+        case kVersionTag:
+            return versionTag_;
+        case kMainVolume:
+            return mainVolume_;
+        case kInformationText:
+            return informationText_;
+        case kDeviceInformation:
+            return deviceInformation_;
+        case kLockBlock:
+            return lockBlock_;
+        case kListeningPositions:
+            return listening_;
+        default:
+            return {};
     }
 }
 
@@ -196,14 +216,15 @@ int ParameterImage::ClampLevels() {
     const auto before = std::vector<std::uint8_t>(live.begin(), live.end());
     live[record::kEffectLevel] = static_cast<std::uint8_t>(
         ClampInto(live[record::kEffectLevel], settings[20], settings[19]));
-    WriteLe16(live, record::kFirstInputLevel,
-              ClampInto(ReadLe16Signed(live, record::kFirstInputLevel), settings[18], settings[17]));
-    WriteLe16(live, record::kSecondInputLevel,
-              ClampInto(ReadLe16Signed(live, record::kSecondInputLevel), settings[22],
-                        settings[21]));
+    WriteLe16(
+        live, record::kFirstInputLevel,
+        ClampInto(ReadLe16Signed(live, record::kFirstInputLevel), settings[18], settings[17]));
+    WriteLe16(
+        live, record::kSecondInputLevel,
+        ClampInto(ReadLe16Signed(live, record::kSecondInputLevel), settings[22], settings[21]));
     int moved = 0;
-    for (const std::size_t at : {record::kEffectLevel, record::kFirstInputLevel,
-                                 record::kSecondInputLevel}) {
+    for (const std::size_t at :
+         {record::kEffectLevel, record::kFirstInputLevel, record::kSecondInputLevel}) {
         moved += live[at] != before[at] || live[at + 1] != before[at + 1] ? 1 : 0;
     }
     return moved;

@@ -8,21 +8,11 @@
 
 #include "shell/Language.h"
 #include "shell/MessagePresenter.h"
+#include "shell/NameAndTip.h"
 #include "shell/ShellTexts.h"
 #include "transfer/ConnectionMessages.h"
 
 namespace corva::shell {
-namespace {
-
-// Names and tooltips follow the language like the visible texts.
-void BindNameAndTip(Language& language, QWidget* widget, const UiText& name, const UiText& tip) {
-    language.Bind(widget, name,
-                  [widget](const QString& value) { widget->setAccessibleName(value); });
-    language.Bind(widget, tip, [widget](const QString& value) { widget->setToolTip(value); });
-}
-
-}  // namespace
-
 AddressDialog::AddressDialog(AddressForm form, const QString& initial, Language& language,
                              MessagePresenter& messages, QWidget* parent)
     : QDialog(parent),

@@ -10,15 +10,10 @@
 #include "shell/Language.h"
 #include "shell/LockTexts.h"
 #include "shell/MessagePresenter.h"
+#include "shell/NameAndTip.h"
 
 namespace corva::shell {
 namespace {
-
-void BindNameAndTip(Language& language, QWidget* widget, const UiText& name, const UiText& tip) {
-    language.Bind(widget, name,
-                  [widget](const QString& value) { widget->setAccessibleName(value); });
-    language.Bind(widget, tip, [widget](const QString& value) { widget->setToolTip(value); });
-}
 
 void BindButton(Language& language, QPushButton* button, const UiText& label, const UiText& tip) {
     language.BindText(button, label);

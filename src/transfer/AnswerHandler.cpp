@@ -8,7 +8,6 @@
 namespace corva {
 namespace {
 
-constexpr std::uint8_t kBlank = 0x20;
 constexpr int kLastOutputChannel = kOutputChannelCount - 1;
 constexpr std::size_t kStoredNameBytes = 13;      // the processor's names keep 13 characters
 constexpr std::size_t kCurrentPositionByte = 48;  // of the listening-position table, 0..3

@@ -260,7 +260,7 @@ bool IsOneOf(std::string_view word, const std::array<const char*, N>& names) {
     return false;
 }
 
-FilterFileRead Refused(int lineNumber, const UiText& message) {
+FilterFileRead RefusedFilterLine(int lineNumber, const UiText& message) {
     FilterFileRead read;
     read.status = Status::Fail(LinePrefixed(lineNumber, message));
     return read;
@@ -312,7 +312,7 @@ FilterFileRead ParseFilterFile(std::string_view text) {
             apoLines = apoLines || EqualsNoCase(label, "Filter");
             LineResult result = ReadFilterWords(body, lineNumber, fileMark);
             if (result.error) {
-                return Refused(lineNumber, *result.error);
+                return RefusedFilterLine(lineNumber, *result.error);
             }
             result.filter->channels = channels;
             read.filters.push_back(std::move(*result.filter));
@@ -323,8 +323,8 @@ FilterFileRead ParseFilterFile(std::string_view text) {
             reader.mark = Combined(DecimalMarkOf(reader.words), fileMark);
             const auto gain = reader.Number("dB");
             if (!gain || !reader.done() || std::abs(*gain) > kGainLimitDb) {
-                return Refused(lineNumber,
-                               {"the preamp gain cannot be read.", "无法读取前级增益。"});
+                return RefusedFilterLine(lineNumber,
+                                         {"the preamp gain cannot be read.", "无法读取前级增益。"});
             }
             read.preampDb = read.preampDb.value_or(0.0) + *gain;  // APO adds them up
         } else if (EqualsNoCase(label, "Channel")) {
@@ -335,7 +335,7 @@ FilterFileRead ParseFilterFile(std::string_view text) {
                 channels.emplace_back(word);
             }
             if (channels.empty()) {
-                return Refused(lineNumber, {"no channel is named.", "未指定声道。"});
+                return RefusedFilterLine(lineNumber, {"no channel is named.", "未指定声道。"});
             }
         } else if (IsOneOf(label, kApoSoundCommands)) {
             apoLines = true;

@@ -45,7 +45,7 @@ std::vector<std::string_view> Columns(std::string_view line) {
     return columns;
 }
 
-MeasurementRead Refused(int lineNumber, UiText message) {
+MeasurementRead RefusedLine(int lineNumber, UiText message) {
     return {Status::Fail(LinePrefixed(lineNumber, message)), {}};
 }
 
@@ -123,36 +123,36 @@ MeasurementRead ParseMeasurement(std::string_view text) {
         }
         if (columns.size() < 2) {
             if (columns.size() == 1 && !ParseDecimal(columns[0])) {
-                return Refused(lineNumber, NotANumber(columns[0]));
+                return RefusedLine(lineNumber, NotANumber(columns[0]));
             }
-            return Refused(lineNumber,
-                           {"expected a frequency and a level.", "应为频率和电平两列。"});
+            return RefusedLine(lineNumber,
+                               {"expected a frequency and a level.", "应为频率和电平两列。"});
         }
         // The frequency and the level; further columns (phase, other curves) are not needed.
         std::array<double, 2> values{};
         for (std::size_t c = 0; c < values.size(); ++c) {
             const auto value = ParseDecimal(columns[c]);
             if (!value) {
-                return Refused(lineNumber, NotANumber(columns[c]));
+                return RefusedLine(lineNumber, NotANumber(columns[c]));
             }
             values[c] = *value;
         }
         const double frequencyHz = values[0];
         if (frequencyHz < 0.0) {
-            return Refused(lineNumber,
-                           {"the frequency must be above 0 Hz.", "频率必须大于 0 Hz。"});
+            return RefusedLine(lineNumber,
+                               {"the frequency must be above 0 Hz.", "频率必须大于 0 Hz。"});
         }
         if (std::abs(values[1]) > 1000.0) {
-            return Refused(lineNumber,
-                           {"the level is not a level in dB.", "电平不是以 dB 表示的值。"});
+            return RefusedLine(lineNumber,
+                               {"the level is not a level in dB.", "电平不是以 dB 表示的值。"});
         }
         // Rows outside the audible range (a linear export starts at 0 Hz) are not used.
         if (frequencyHz < kLowestAudibleHz || frequencyHz > kHighestAudibleHz) {
             continue;
         }
         if (!points.empty() && frequencyHz <= points.back().frequencyHz) {
-            return Refused(lineNumber, {"the frequencies must increase from line to line.",
-                                        "频率必须逐行递增。"});
+            return RefusedLine(lineNumber, {"the frequencies must increase from line to line.",
+                                            "频率必须逐行递增。"});
         }
         ++audible;
         points.push_back({frequencyHz, values[1]});

@@ -6,22 +6,10 @@
 
 #include "CliJson.h"
 #include "CliProcess.h"
+#include "CliTrace.h"
 
 namespace corva::test {
 namespace {
-
-// The frames written to the processor (command byte 0xA1), in order, from a trace file.
-std::vector<std::string> WrittenFrames(const std::string& trace) {
-    std::vector<std::string> frames;
-    std::istringstream lines(trace);
-    for (std::string line; std::getline(lines, line);) {
-        const auto at = line.find(" > 71 71 71 EE A1");
-        if (at != std::string::npos) {
-            frames.push_back(line.substr(at + 3));
-        }
-    }
-    return frames;
-}
 
 class CliLinkTest : public ::testing::Test {
 protected:

@@ -46,7 +46,8 @@ inline Bytes LiveBytes(const TuningSession& session) {
 }
 
 inline Bytes TableBytes(const TuningSession& session) {
-    return {session.engine().image.ListeningPositions().begin(), session.engine().image.ListeningPositions().end()};
+    return {session.engine().image.ListeningPositions().begin(),
+            session.engine().image.ListeningPositions().end()};
 }
 
 // Four rows whose every delay names its row and channel, position `current`.
@@ -75,6 +76,8 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     std::string PathOf(const std::string& name) const { return (path_ / name).string(); }
+    std::string File(const std::string& name) const { return PathOf(name); }
+    const std::filesystem::path& path() const { return path_; }
 
     static Bytes Read(const std::string& path) {
         std::ifstream in(path, std::ios::binary);

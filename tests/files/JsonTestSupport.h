@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "FileTestSupport.h"
 #include "files/JsonScramble.h"
 #include "model/OutputBlockLimits.h"
 #include "protocol/ParameterImage.h"
@@ -142,28 +143,5 @@ inline void WriteFileBytes(const std::filesystem::path& path, const Bytes& bytes
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
 }
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() /
-                ("corva-json-test-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 }  // namespace corva::test

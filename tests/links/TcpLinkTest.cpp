@@ -89,7 +89,7 @@ void SendAll(int fd, const Bytes& bytes) {
 }
 
 // Reads from the link until `size` bytes have come or it stops delivering.
-Bytes ReadBytes(Link& link, std::size_t size) {
+Bytes ReadTcpBytes(Link& link, std::size_t size) {
     Bytes collected;
     std::uint8_t buffer[150];
     std::size_t count = 0;
@@ -122,9 +122,9 @@ TEST(TcpLinkTest, SendsAFrameAndReceivesAnAnswerArrivingInTwoParts) {
     test::RunOnWorker([&] {
         ASSERT_TRUE(link.Open().ok());
         ASSERT_TRUE(link.Write(frame, 1000).ok());
-        EXPECT_EQ(test::ToHex(ReadBytes(link, first.size())), test::ToHex(first));
+        EXPECT_EQ(test::ToHex(ReadTcpBytes(link, first.size())), test::ToHex(first));
         sendSecond.set_value();
-        EXPECT_EQ(test::ToHex(ReadBytes(link, second.size())), test::ToHex(second));
+        EXPECT_EQ(test::ToHex(ReadTcpBytes(link, second.size())), test::ToHex(second));
         link.Close();
     });
 

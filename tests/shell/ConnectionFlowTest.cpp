@@ -32,9 +32,7 @@ using test::Program;
 using test::ShownMessage;
 using test::WaitFor;
 
-void Click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-}
+using test::Click;
 
 class ConnectionFlowTest : public ::testing::Test {
 protected:
@@ -263,7 +261,7 @@ TEST_F(FirmwareUpdateTest, CloseDoesNothingWhileAnUpdateRuns) {
     EXPECT_FALSE(controller().updating());
     EXPECT_FALSE(program.context->busy);
     EXPECT_TRUE(page->updateButton()->isEnabled());
-    EXPECT_EQ(page->progressBar()->value(), page->progressBar()->maximum());  // ends full
+    EXPECT_EQ(page->progressBar()->value(), page->progressBar()->maximum());       // ends full
     EXPECT_EQ(program.messages->shown.back().kind, ShownMessage::Kind::Question);  // reconnect?
     EXPECT_TRUE(program.devices().Device(kDemoDevicePath)->Firmware().finished);
     EXPECT_EQ(bar().connectionLook(), ConnectionLook::Disconnected);  // the update ends offline

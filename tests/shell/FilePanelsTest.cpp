@@ -16,19 +16,19 @@
 
 #include "ScriptedFileChooser.h"
 #include "ShellTestSupport.h"
-#include "commands/TuningSnapshots.h"
-#include "protocol/links/UserDataFolder.h"
+#include "commands/CompleteSnapshots.h"
 #include "commands/DeviceLock.h"
+#include "commands/FileFailureReason.h"
 #include "commands/MachinePresets.h"
 #include "commands/PresetFileCommands.h"
-#include "commands/TuningFiles.h"
-#include "commands/CompleteSnapshots.h"
-#include "commands/FileFailureReason.h"
 #include "commands/PresetFileMessages.h"
-#include "files/JsonPresetWriter.h"
+#include "commands/TuningFiles.h"
+#include "commands/TuningSnapshots.h"
 #include "controls/FlatButton.h"
 #include "controls/PresetButton.h"
+#include "files/JsonPresetWriter.h"
 #include "protocol/TextField.h"
+#include "protocol/links/UserDataFolder.h"
 #include "shell/FilePanels.h"
 #include "shell/FileTexts.h"
 #include "shell/PanelHost.h"
@@ -47,9 +47,7 @@ using test::ScriptedFileChooser;
 using test::ShownMessage;
 using test::WaitFor;
 
-void Click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-}
+using test::Click;
 
 // Types text as keys carrying it (QTest's own typing knows only ASCII).
 void Type(QWidget* widget, const QString& text) {
@@ -319,7 +317,8 @@ TEST_F(FilePanelsTest, ASingleFileOpenedOfflineLoadsAndSaysTheProcessorWasNotCha
     source.engine().model.WriteAllToImage(source.engine().image);
     QTemporaryDir elsewhere;
     const QString single = elsewhere.filePath(QStringLiteral("prepared.qvms"));
-    ASSERT_TRUE(WriteSingleJson(single.toStdString(), source.engine().image, JsonHeaderRecord{}).ok());
+    ASSERT_TRUE(
+        WriteSingleJson(single.toStdString(), source.engine().image, JsonHeaderRecord{}).ok());
 
     files->answers.push_back(single);
     OpenPanel* panel = OpenOpenPanel();
@@ -592,9 +591,9 @@ TEST_F(FilePanelsTest, ACompleteFileAsksFirstAndItsSafetyCopyBringsEveryPresetBa
     Click(panel->openButton());
     ASSERT_FALSE(program.messages->shown.empty());
     EXPECT_EQ(program.messages->shown.back().kind, ShownMessage::Kind::Question);
-    EXPECT_TRUE(LastMessage().contains(
-        QStringLiteral("(%1 of them named)")
-            .arg(NamedStoredPresetCount(program.context->session()))));
+    EXPECT_TRUE(
+        LastMessage().contains(QStringLiteral("(%1 of them named)")
+                                   .arg(NamedStoredPresetCount(program.context->session()))));
     ASSERT_TRUE(WaitIdle());
     EXPECT_FALSE(WroteSomething(*processor));
     EXPECT_EQ(newestComplete(), newestBefore);

@@ -37,9 +37,7 @@ using test::Program;
 using test::StoredValue;
 using test::WaitFor;
 
-void Click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-}
+using test::Click;
 
 // Where a panel of this size belongs under the button: inside the window and the screen.
 QPoint PlacedUnder(const QWidget* button, int gapPx, QSize panel) {

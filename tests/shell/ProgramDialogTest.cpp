@@ -27,9 +27,7 @@ using test::ScriptedFileChooser;
 using test::ShownMessage;
 using test::WaitFor;
 
-void Click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-}
+using test::Click;
 
 class ProgramDialogTest : public ::testing::Test {
 protected:
@@ -198,9 +196,7 @@ TEST_F(ProgramDialogTest, ThePcButtonsStoreAndRecallBothKindsOfFile) {
     Click(dialog->recallPcButton());
     ASSERT_EQ(program.messages->shown.size(), 2u);
     EXPECT_EQ(program.messages->shown.back().kind, ShownMessage::Kind::Question);
-    EXPECT_TRUE(WaitFor([this] {
-        return !program.view().fileActions().completeOpenPending();
-    }));
+    EXPECT_TRUE(WaitFor([this] { return !program.view().fileActions().completeOpenPending(); }));
     EXPECT_TRUE(WaitIdle());
     dialog->close();
 }

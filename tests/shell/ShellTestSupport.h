@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include <QAbstractButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +24,10 @@ namespace corva::shell::test {
 
 // Generous: the machine may be busy; a passing test never waits this long.
 inline constexpr int kWaitLimitMs = 20000;
+
+inline void Click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
 
 inline bool WaitFor(const std::function<bool()>& condition, int limitMs = kWaitLimitMs) {
     return QTest::qWaitFor(condition, limitMs);

@@ -17,7 +17,7 @@ namespace {
 
 using test::Bytes;
 
-constexpr int kPatientMs = 5000;
+constexpr int kServerPatienceMs = 5000;
 
 // Reads until `size` bytes have arrived or nothing comes for a long while.
 Bytes ReadBytes(int fd, std::size_t size) {
@@ -25,7 +25,7 @@ Bytes ReadBytes(int fd, std::size_t size) {
     std::array<std::uint8_t, 512> buffer{};
     while (bytes.size() < size) {
         pollfd ready{fd, POLLIN, 0};
-        if (::poll(&ready, 1, kPatientMs) <= 0) {
+        if (::poll(&ready, 1, kServerPatienceMs) <= 0) {
             break;
         }
         const auto count = ::read(fd, buffer.data(), std::min(buffer.size(), size - bytes.size()));

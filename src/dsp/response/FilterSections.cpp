@@ -4,14 +4,14 @@
 #include <cmath>
 #include <cstddef>
 
+#include "core/FrequencyRange.h"
+
 #include "dsp/response/GridTrig.h"
 
 namespace corva {
 namespace {
 
 constexpr double kLn2 = 0.69314718;
-constexpr int kLowestHz = 20;
-constexpr int kHighestHz = 20000;
 
 // Keeps every section's gain within +-300 dB so that a degenerate filter (a zero on the grid,
 // a pole on the unit circle) never puts an infinity or NaN into a curve.
@@ -85,7 +85,7 @@ Section MakeSection(double b0, double b1, double b2, double a0, double a1, doubl
 SectionSet FilterSections(const FilterShape& shape) {
     // Targets outside 20..20000 Hz cannot be entered; limiting them here keeps every design
     // angle positive and makes an out-of-range crossover flat like one at the end of the range.
-    const int frequencyHz = std::clamp(shape.frequencyHz, kLowestHz, kHighestHz);
+    const int frequencyHz = std::clamp(shape.frequencyHz, kLowestFrequencyHz, kHighestFrequencyHz);
     switch (shape.type) {
         case FilterType::Peaking:
             return PeakingSections(shape);
@@ -93,12 +93,12 @@ SectionSet FilterSections(const FilterShape& shape) {
         case FilterType::HighShelf:
             return ShelfSections(shape, frequencyHz);
         case FilterType::HighPass:
-            if (frequencyHz == kLowestHz) {
+            if (frequencyHz == kLowestFrequencyHz) {
                 return {};
             }
             return CrossoverSections(shape.type, frequencyHz, shape.crossoverKind, shape.slope);
         case FilterType::LowPass:
-            if (frequencyHz == kHighestHz) {
+            if (frequencyHz == kHighestFrequencyHz) {
                 return {};
             }
             return CrossoverSections(shape.type, frequencyHz, shape.crossoverKind, shape.slope);

@@ -4,11 +4,11 @@
 #include <cmath>
 #include <cstddef>
 
+#include "core/FrequencyRange.h"
+
 namespace corva {
 namespace {
 
-constexpr int kLowestHz = 20;
-constexpr int kHighestHz = 20000;
 constexpr int kShelfSplitHz = 2000;  // low shelves stay at or below it, high shelves above
 constexpr double kGainLimitDb = 20.0;
 constexpr double kMinBandwidthOctaves = 0.05;
@@ -58,10 +58,11 @@ int FrequencyToX(double frequencyHz, PlotSize plot) {
 int XToFrequency(int x, PlotSize plot) {
     const int decade = DecadeWidth(plot);
     if (decade == 0) {
-        return kLowestHz;  // no frequency axis on a plot narrower than three pixels
+        return kLowestFrequencyHz;  // no frequency axis on a plot narrower than three pixels
     }
     const double hz = 20.0 * std::pow(10.0, static_cast<double>(x - kPlotLeftMargin) / decade);
-    return static_cast<int>(std::clamp(hz, double{kLowestHz}, double{kHighestHz}));
+    return static_cast<int>(
+        std::clamp(hz, double{kLowestFrequencyHz}, double{kHighestFrequencyHz}));
 }
 
 int DbToY(double db, PlotSize plot) {
@@ -135,7 +136,7 @@ int DragCrossover(FilterType type, int filterRole, int x, int highPassHz, int lo
                   PlotSize plot) {
     if (type == FilterType::HighPass && filterRole == kRoleHighPassToLowest &&
         x < kPlotLeftMargin) {
-        return kLowestHz;
+        return kLowestFrequencyHz;
     }
     int hz = XToFrequency(LimitToPlot({x, kPlotTopMargin}, plot).x, plot);
     if (type == FilterType::HighPass) {
@@ -143,7 +144,7 @@ int DragCrossover(FilterType type, int filterRole, int x, int highPassHz, int lo
     } else if (type == FilterType::LowPass) {
         hz = std::max(hz, highPassHz);
     }
-    return std::clamp(hz, kLowestHz, kHighestHz);
+    return std::clamp(hz, kLowestFrequencyHz, kHighestFrequencyHz);
 }
 
 }  // namespace corva

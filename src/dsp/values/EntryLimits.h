@@ -4,11 +4,13 @@
 
 #include <optional>
 
+#include "core/FrequencyRange.h"
+
 namespace corva {
 
-// Frequency fields, crossovers and bands: whole Hz.
-inline constexpr int kLowestFrequencyHz = 20;
-inline constexpr int kHighestFrequencyHz = 20000;
+// Keyboard and wheel steps of every gain: fine (arrow keys) and coarse (Page Up/Down).
+inline constexpr double kGainFineStepDb = 0.1;
+inline constexpr double kGainCoarseStepDb = 1.0;
 
 inline constexpr double kLowestChannelGainDb = -60.0;
 inline constexpr double kHighestChannelGainDb = 0.0;
