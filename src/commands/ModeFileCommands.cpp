@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::size_t kReadLimitBytes = 64 * 1024;
 
-bool IsTableRead(const SendData& frame) {
+bool IsTableRead(const QueuedFrame& frame) {
     const auto bytes = frame.data();
     return frame.notifyOnAnswer && bytes.size() > frame::kChannel &&
            bytes[frame::kCommand] == static_cast<std::uint8_t>(Command::ReadRequest) &&
