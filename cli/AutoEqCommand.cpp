@@ -111,10 +111,7 @@ ExitCode RunAutoEq(CliDevice& device, const CliOptions& options) {
     }
     const auto channel = ParseChannel(arguments.positional[1]);
     if (!channel) {
-        return UsageError(device,
-                          {"CHANNEL is 1..6 or FL, FR, SL, SR, ULF, Center",
-                           "CHANNEL 为 1..6 或 FL、FR、SL、SR、ULF、Center"},
-                          arguments.positional[1]);
+        return ChannelUsageError(device, arguments.positional[1]);
     }
     AutoEqOptions fit;
     if (const auto boost = arguments.Value("--max-boost")) {

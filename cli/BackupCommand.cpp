@@ -58,16 +58,7 @@ ExitCode RunBackup(CliDevice& device, const CliOptions& options) {
             }
             return kLinkError;
         }
-        if (!written->ok) {
-            if (written->message) {
-                const std::string& detail = written->message->detail;
-                return ReportWriteFailure(device, written->message->text, written->path,
-                                          Status::Fail({detail, detail}));
-            }
-            return kFileError;
-        }
-        device.SayWhenSent({"Wrote " + written->path, "已写入 " + written->path});
-        return kDone;
+        return FinishPresetFileWrite(device, *written);
     });
 }
 

@@ -33,6 +33,4 @@ struct ParsedOptions {
 
 ParsedOptions ParseCliOptions(const std::vector<std::string>& arguments);
 
-std::string UsageText();
-
 }  // namespace corva::cli

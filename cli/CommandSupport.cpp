@@ -76,6 +76,13 @@ ExitCode UsageError(const CliDevice& device, const UiText& text, const std::stri
     return kUsage;
 }
 
+ExitCode ChannelUsageError(const CliDevice& device, const std::string& given) {
+    return UsageError(device,
+                      {"CHANNEL is 1..6 or FL, FR, SL, SR, ULF, Center",
+                       "CHANNEL 为 1..6 或 FL、FR、SL、SR、ULF、Center"},
+                      given);
+}
+
 std::optional<ExitCode> RequireArguments(const CliDevice& device, const CliOptions& options,
                                          std::size_t expected, const char* synopsis) {
     if (options.args.size() == expected) {
@@ -112,7 +119,7 @@ bool ReadListeningTable(CliDevice& device) {
 }
 
 bool IsConnectionFailure(const UserMessage& message) {
-    for (const LinkKind kind : {LinkKind::Usb, LinkKind::Tcp, LinkKind::Com}) {
+    for (const LinkKind kind : {LinkKind::Usb, LinkKind::Tcp, LinkKind::Serial}) {
         if (message.text == ConnectionFailureMessage(kind).text) {
             return true;
         }
@@ -151,6 +158,32 @@ ExitCode ReportWriteFailure(const CliDevice& device, const UiText& headline,
                             const std::string& path, const Status& failed) {
     device.PrintError(headline, FileWriteDetail(path, failed.message()).In(device.language()));
     return kFileError;
+}
+
+UiText WroteMessage(const std::string& path) {
+    return {"Wrote " + path, "已写入 " + path};
+}
+
+ExitCode FinishPresetFileWrite(CliDevice& device, const PresetFileOutcome& written) {
+    if (!written.ok) {
+        if (!written.message) {
+            return kFileError;
+        }
+        const std::string& detail = written.message->detail;
+        return ReportWriteFailure(device, written.message->text, written.path,
+                                  Status::Fail({detail, detail}));
+    }
+    device.SayWhenSent(WroteMessage(written.path));
+    return kDone;
+}
+
+ExitCode FinishDocumentWrite(CliDevice& device, const DocumentStoreResult& stored) {
+    if (!stored.status.ok()) {
+        return ReportWriteFailure(device, stored.status.message(), stored.path,
+                                  Status::Fail(stored.writeError));
+    }
+    device.SayWhenSent(WroteMessage(stored.path));
+    return kDone;
 }
 
 std::string ReadFailureDetail(const std::string& path, UiLanguage language) {

@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "CliDevice.h"
+#include "commands/DocumentFileIo.h"
+#include "commands/PresetFileCommands.h"
 #include "ExitCode.h"
 #include "commands/TuningFiles.h"
 #include "transfer/ConnectionMessages.h"
@@ -32,6 +34,8 @@ std::optional<int> ParsePresetNumber(std::string_view text);
 
 // Prints one error line about the command line and returns kUsage.
 ExitCode UsageError(const CliDevice& device, const UiText& text, const std::string& detail = {});
+// The usage error of a CHANNEL argument that names no output channel (`given`).
+ExitCode ChannelUsageError(const CliDevice& device, const std::string& given);
 
 // Checks the argument count of a command: `expected` arguments, or one line and kUsage.
 std::optional<ExitCode> RequireArguments(const CliDevice& device, const CliOptions& options,
@@ -66,6 +70,16 @@ std::optional<ExitCode> RefuseOutputPath(const CliDevice& device, const std::str
 // `headline`, then the failed write's path and reason in brackets; kFileError.
 ExitCode ReportWriteFailure(const CliDevice& device, const UiText& headline,
                             const std::string& path, const Status& failed);
+
+// "Wrote PATH", said once a file has been written.
+UiText WroteMessage(const std::string& path);
+
+// The end of a command that wrote a preset file: the writer's failure (its detail names the
+// file and the system's reason; kFileError), or "Wrote PATH" once everything sent has been
+// answered (kDone).
+ExitCode FinishPresetFileWrite(CliDevice& device, const PresetFileOutcome& written);
+// The same for a music or mode file.
+ExitCode FinishDocumentWrite(CliDevice& device, const DocumentStoreResult& stored);
 
 // What to say after a message about a file that could not be read: "car.qvma: no such
 // file", or the path alone when the file is there (then its content was the trouble).

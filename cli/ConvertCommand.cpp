@@ -49,7 +49,7 @@ ExitCode RunConvert(CliDevice& device, const CliOptions& options) {
     if (!written.ok()) {
         return ReportWriteFailure(device, ConvertWriteError(), out, written);
     }
-    device.Say({"Wrote " + out, "已写入 " + out});
+    device.Say(WroteMessage(out));
     return kDone;
 }
 

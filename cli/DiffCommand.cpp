@@ -8,6 +8,7 @@
 
 #include "CommandSupport.h"
 #include "JsonText.h"
+#include "TextColumns.h"
 #include "commands/StoredPresetTable.h"
 #include "files/ParameterTableDiff.h"
 #include "text/CodePage.h"
@@ -37,39 +38,14 @@ std::optional<Source> ParseSource(const std::string& text) {
     return source;
 }
 
-// Terminal columns of a UTF-8 text: East Asian characters take two.
-std::size_t DisplayWidth(const std::string& text) {
-    std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        width += length >= 3 ? 2 : 1;
-        i += length;
-    }
-    return width;
-}
-
 using DiffLine = std::array<std::string, 4>;  // channel, parameter, A, B
 
 std::string PlainText(const std::vector<DiffLine>& lines) {
-    std::array<std::size_t, 4> widths{};
+    std::vector<std::vector<std::string>> rows;
     for (const auto& line : lines) {
-        for (std::size_t c = 0; c < line.size(); ++c) {
-            widths[c] = std::max(widths[c], DisplayWidth(line[c]));
-        }
+        rows.emplace_back(line.begin(), line.end());
     }
-    std::string text;
-    for (const auto& line : lines) {
-        std::string cells;
-        for (std::size_t c = 0; c < line.size(); ++c) {
-            cells += line[c];
-            if (c + 1 < line.size()) {
-                cells.append(widths[c] - DisplayWidth(line[c]) + 2, ' ');
-            }
-        }
-        text += cells.substr(0, cells.find_last_not_of(' ') + 1) + "\n";
-    }
-    return text;
+    return AlignedColumns(rows);
 }
 
 std::string JsonOf(const Source& a, const Source& b, const std::vector<DiffLine>& lines) {
@@ -131,13 +107,6 @@ ExitCode Compare(CliDevice& device, const CliOptions& options, const Source& a, 
 }
 
 }  // namespace
-
-const char* DiffUsageText() {
-    return "comparing tunings and safety copies:\n"
-           "  diff A B                  differences of two tunings, A and B each a preset file,\n"
-           "                            live or preset:N; exit 0 when equal, 5 when they differ;\n"
-           "                            two complete files compare all 15 stored presets too\n";
-}
 
 ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
     const UiText usage{"usage: diff A B (each a preset file, live or preset:N)",

@@ -12,7 +12,4 @@ inline constexpr ExitCode kDifferent = static_cast<ExitCode>(5);
 
 ExitCode RunDiff(CliDevice& device, const CliOptions& options);
 
-// The lines --help adds for this command.
-const char* DiffUsageText();
-
 }  // namespace corva::cli

@@ -34,7 +34,7 @@ ExitCode RunExtract(CliDevice& device, const CliOptions& options) {
     if (extracted.failedAt == ExtractStage::Writing) {
         return ReportWriteFailure(device, SaveSingleFailedMessage().text, out, extracted.status);
     }
-    device.Say({"Wrote " + out, "已写入 " + out});
+    device.Say(WroteMessage(out));
     return kDone;
 }
 

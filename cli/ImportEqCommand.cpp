@@ -188,10 +188,7 @@ ExitCode RunImportEq(CliDevice& device, const CliOptions& options) {
     }
     const auto channel = ParseChannel(arguments.positional[1]);
     if (!channel) {
-        return UsageError(device,
-                          {"CHANNEL is 1..6 or FL, FR, SL, SR, ULF, Center",
-                           "CHANNEL 为 1..6 或 FL、FR、SL、SR、ULF、Center"},
-                          arguments.positional[1]);
+        return ChannelUsageError(device, arguments.positional[1]);
     }
     // The file is read and checked before anything connects.
     const FilterFileRead file = ReadFilterFile(arguments.positional[0]);

@@ -18,15 +18,16 @@ std::optional<std::string> ReadPasswordLine(UiLanguage language) {
     const bool terminal = ::isatty(STDIN_FILENO) != 0;
     termios saved{};
     const bool quiet = terminal && ::tcgetattr(STDIN_FILENO, &saved) == 0;
-    if (terminal) {
-        const UiText prompt{"Password (6 characters): ", "密码（6位）："};
-        std::fprintf(stderr, "%s", prompt.In(language).c_str());
-        std::fflush(stderr);
-    }
+    // The echo goes off before the prompt shows, so nothing typed after it is ever echoed.
     if (quiet) {
         termios silent = saved;
         silent.c_lflag &= ~static_cast<tcflag_t>(ECHO);
         (void)::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
+    }
+    if (terminal) {
+        const UiText prompt{"Password (6 characters): ", "密码（6位）："};
+        std::fprintf(stderr, "%s", prompt.In(language).c_str());
+        std::fflush(stderr);
     }
     std::string line;
     const bool read = static_cast<bool>(std::getline(std::cin, line));

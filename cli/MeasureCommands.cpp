@@ -155,20 +155,6 @@ ExitCode ReportEnd(CliDevice& device, MeasureEnd end, const Status& status, bool
 
 }  // namespace
 
-const char* MeasureUsageText() {
-    return "measuring the car (--sim measures a virtual car):\n"
-           "  audio-devices             the sound devices there are\n"
-           "  measure CHANNEL... [--input DEV] [--output DEV] [--sweep SECONDS] [--positions N]\n"
-           "          [--cal FILE] [--out DIR] [--smooth N]\n"
-           "                            sweep each output alone, print its arrival time and write\n"
-           "                            its response as a REW text export to DIR/CHANNEL.txt\n"
-           "  calibrate [--target flat|house|FILE] [--max-boost DB] [--range LOW-HIGH]\n"
-           "          [--sweep SECONDS] [--positions N] [--input DEV] [--output DEV] [--cal FILE]\n"
-           "          [--dry-run]        measure all outputs, align them by their arrival times,\n"
-           "                            fit every channel to the target, apply as one undo step\n"
-           "                            and measure again\n";
-}
-
 ExitCode RunAudioDevices(CliDevice& device, const CliOptions& options) {
     if (!options.args.empty()) {
         return UsageError(device, {"usage: audio-devices", "用法: audio-devices"});

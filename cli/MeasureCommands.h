@@ -13,7 +13,4 @@ ExitCode RunAudioDevices(CliDevice& device, const CliOptions& options);
 ExitCode RunMeasure(CliDevice& device, const CliOptions& options);
 ExitCode RunCalibrate(CliDevice& device, const CliOptions& options);
 
-// The lines --help adds for these commands.
-const char* MeasureUsageText();
-
 }  // namespace corva::cli

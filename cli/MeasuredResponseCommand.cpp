@@ -77,10 +77,7 @@ ExitCode RunResponseOrPrediction(CliDevice& device, const CliOptions& options) {
     }
     const auto channel = ParseChannel(positional.back());
     if (!channel) {
-        return UsageError(device,
-                          {"CHANNEL is 1..6 or FL, FR, SL, SR, ULF, Center",
-                           "CHANNEL 为 1..6 或 FL、FR、SL、SR、ULF、Center"},
-                          positional.back());
+        return ChannelUsageError(device, positional.back());
     }
     const tuning::MeasurementRead measurement = tuning::ReadMeasurementFile(measurementPath);
     if (!measurement.status.ok()) {

@@ -17,13 +17,7 @@ ExitCode RunModeSave(CliDevice& device, const CliOptions& options) {
         if (!ReadListeningTable(device)) {
             return kLinkError;
         }
-        const DocumentStoreResult stored = SaveModeFile(device.session(), options.args[0]);
-        if (!stored.status.ok()) {
-            return ReportWriteFailure(device, stored.status.message(), stored.path,
-                                      Status::Fail(stored.writeError));
-        }
-        device.SayWhenSent({"Wrote " + stored.path, "已写入 " + stored.path});
-        return kDone;
+        return FinishDocumentWrite(device, SaveModeFile(device.session(), options.args[0]));
     });
 }
 

@@ -20,18 +20,7 @@ ExitCode RunRead(CliDevice& device, const CliOptions& options) {
             return kRefused;
         }
         PresetFileCommands files(device.session(), device.controller());
-        const PresetFileOutcome outcome = files.SaveCurrentAs(options.args[0]);
-        if (!outcome.ok) {
-            if (outcome.message) {
-                // The detail names the file and the system's reason.
-                const std::string& detail = outcome.message->detail;
-                return ReportWriteFailure(device, outcome.message->text, outcome.path,
-                                          Status::Fail({detail, detail}));
-            }
-            return kFileError;
-        }
-        device.SayWhenSent({"Wrote " + outcome.path, "已写入 " + outcome.path});
-        return kDone;
+        return FinishPresetFileWrite(device, files.SaveCurrentAs(options.args[0]));
     });
 }
 

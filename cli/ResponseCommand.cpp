@@ -67,10 +67,7 @@ ExitCode RunResponse(CliDevice& device, const CliOptions& options) {
     }
     const auto channel = ParseChannel(positional.back());
     if (!channel) {
-        return UsageError(device,
-                          {"CHANNEL is 1..6 or FL, FR, SL, SR, ULF, Center",
-                           "CHANNEL 为 1..6 或 FL、FR、SL、SR、ULF、Center"},
-                          positional.back());
+        return ChannelUsageError(device, positional.back());
     }
     if (csvPath) {
         if (auto refused = RefuseOutputPath(device, *csvPath)) {

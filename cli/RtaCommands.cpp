@@ -37,15 +37,6 @@ std::optional<double> ReadSeconds(const std::string& text, double lowest, double
 
 }  // namespace
 
-const char* RtaUsageText() {
-    return "measuring without a wire (the noise plays from a USB stick):\n"
-           "  pink-noise FILE.wav [--seconds S]   writes pink noise to play from the stick\n"
-           "  rta [--input DEV] [--seconds S] [--fraction 6|12] [--out FILE] [--play]\n"
-           "          records the microphone while the noise plays and prints the magnitude in\n"
-           "          1/3 octaves (--out: the whole curve as a REW-readable export; --play: the\n"
-           "          noise also goes to the output device, as with --sim)\n";
-}
-
 ExitCode RunPinkNoise(CliDevice& device, const CliOptions& options) {
     const TuningArguments arguments = ParseTuningArguments(options.args, {"--seconds"}, {});
     const UiText usage{"usage: pink-noise FILE.wav [--seconds S]",

@@ -12,7 +12,4 @@ namespace corva::cli {
 ExitCode RunPinkNoise(CliDevice& device, const CliOptions& options);
 ExitCode RunRta(CliDevice& device, const CliOptions& options);
 
-// The lines --help adds for these commands.
-const char* RtaUsageText();
-
 }  // namespace corva::cli

@@ -13,13 +13,7 @@ ExitCode RunSaveMusic(CliDevice& device, const CliOptions& options) {
         return *refused;
     }
     return WithProcessor(device, [&] {
-        const DocumentStoreResult stored = StoreMusicFile(device.session(), options.args[0]);
-        if (!stored.status.ok()) {
-            return ReportWriteFailure(device, stored.status.message(), stored.path,
-                                      Status::Fail(stored.writeError));
-        }
-        device.SayWhenSent({"Wrote " + stored.path, "已写入 " + stored.path});
-        return kDone;
+        return FinishDocumentWrite(device, StoreMusicFile(device.session(), options.args[0]));
     });
 }
 

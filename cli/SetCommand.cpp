@@ -153,10 +153,7 @@ ExitCode RunSet(CliDevice& device, const CliOptions& options) {
     }
     const auto channel = ParseChannel(options.args.front());
     if (!channel) {
-        return UsageError(device,
-                          {"CHANNEL is 1..6 or FL, FR, SL, SR, ULF, Center",
-                           "CHANNEL 为 1..6 或 FL、FR、SL、SR、ULF、Center"},
-                          options.args.front());
+        return ChannelUsageError(device, options.args.front());
     }
     const std::vector<std::string> pairs(options.args.begin() + 1, options.args.end());
     const SetParse parse = ParseSetPairs(*channel, pairs);

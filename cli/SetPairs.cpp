@@ -21,20 +21,6 @@ UiText BadValue(const std::string& key, const char* expected, const char* expect
     return {key + " takes " + expected, key + " 取值为 " + expectedChinese};
 }
 
-std::optional<double> ParseFrequency(std::string_view text) {
-    if (const auto bare = WithoutSuffix(text, "hz")) {
-        text = *bare;
-    }
-    return ParseNumber(text);
-}
-
-std::optional<double> ParseDb(std::string_view text) {
-    if (const auto bare = WithoutSuffix(text, "db")) {
-        text = *bare;
-    }
-    return ParseNumber(text);
-}
-
 // "2.5", "2.5ms", "120cm", "40in": the delay page's entry conversion in its unit.
 std::optional<int> ParseDelay(std::string_view text) {
     DelayUnit unit = DelayUnit::Milliseconds;
@@ -110,198 +96,183 @@ std::optional<int> ParseBand(std::string_view text) {
     return *number - 1;
 }
 
+// Value readers: each puts what it read into the edit (a number as typed, or a code), and
+// returns false for a value it cannot read.
+using ValueReader = bool (*)(std::string_view value, SetEdit& edit);
+
+bool TakeNumber(std::optional<double> number, SetEdit& edit) {
+    edit.number = number.value_or(0.0);
+    return number.has_value();
+}
+
+bool TakeCode(std::optional<int> code, SetEdit& edit) {
+    edit.value = code.value_or(0);
+    return code.has_value();
+}
+
+std::optional<int> ParseWord(std::string_view text, std::string_view zero, std::string_view one) {
+    if (EqualsIgnoringCase(text, zero)) {
+        return 0;
+    }
+    return EqualsIgnoringCase(text, one) ? std::optional<int>(1) : std::nullopt;
+}
+
+// A number with an optional unit written after it.
+std::optional<double> ParseNumberIn(std::string_view text, std::string_view unit) {
+    if (const auto bare = WithoutSuffix(text, unit)) {
+        text = *bare;
+    }
+    return ParseNumber(text);
+}
+
+bool ReadDb(std::string_view value, SetEdit& edit) {
+    return TakeNumber(ParseNumberIn(value, "db"), edit);
+}
+bool ReadDbu(std::string_view value, SetEdit& edit) {
+    return TakeNumber(ParseNumberIn(value, "dbu"), edit);
+}
+bool ReadMs(std::string_view value, SetEdit& edit) {
+    return TakeNumber(ParseNumberIn(value, "ms"), edit);
+}
+bool ReadHz(std::string_view value, SetEdit& edit) {
+    return TakeNumber(ParseNumberIn(value, "hz"), edit);
+}
+bool ReadQ(std::string_view value, SetEdit& edit) {
+    const auto q = ParseNumber(value);
+    return TakeNumber(q && *q > 0.0 ? q : std::nullopt, edit);
+}
+bool ReadPercent(std::string_view value, SetEdit& edit) {
+    if (!value.empty() && value.back() == '%') {
+        value.remove_suffix(1);
+    }
+    return TakeNumber(ParseNumber(value), edit);
+}
+bool ReadDelay(std::string_view value, SetEdit& edit) {
+    return TakeCode(ParseDelay(value), edit);
+}
+bool ReadOnOff(std::string_view value, SetEdit& edit) {
+    const auto on = ParseOnOff(value);
+    return TakeCode(on ? std::optional<int>(*on ? 1 : 0) : std::nullopt, edit);
+}
+bool ReadPolarity(std::string_view value, SetEdit& edit) {
+    return TakeCode(ParseWord(value, "normal", "inverted"), edit);
+}
+bool ReadEqMode(std::string_view value, SetEdit& edit) {
+    return TakeCode(ParseWord(value, "peq", "geq"), edit);
+}
+bool ReadRelease(std::string_view value, SetEdit& edit) {
+    return TakeCode(ParseRelease(value), edit);
+}
+bool ReadCrossoverKind(std::string_view value, SetEdit& edit) {
+    return TakeCode(ParseCrossoverKind(value), edit);
+}
+bool ReadCrossoverSlope(std::string_view value, SetEdit& edit) {
+    return TakeCode(ParseCrossoverSlope(value), edit);
+}
+
+// The keys `set` takes: a plain key ("gain"), or a family's field ("limiter.attack",
+// "hpf.freq" and "lpf.freq", "eq12.q"; a routing share is "route.N" for input N).
+enum class KeyFamily { Plain, Limiter, Route, Crossover, Band };
+
+struct KeyRule {
+    KeyFamily family;
+    std::string_view name;  // the plain key, or the field after the family's dot
+    SetKey key;
+    ValueReader read;
+    const char* expected;
+    const char* expectedChinese;
+};
+
+constexpr KeyRule kKeyRules[] = {
+    {KeyFamily::Plain, "gain", SetKey::Gain, &ReadDb, "a level in dB (-60..0)",
+     "dB 电平 (-60..0)"},
+    {KeyFamily::Plain, "delay", SetKey::Delay, &ReadDelay,
+     "milliseconds, or a distance such as 120cm or 40in", "毫秒，或距离如 120cm、40in"},
+    {KeyFamily::Plain, "mute", SetKey::Mute, &ReadOnOff, "on or off", "on 或 off"},
+    {KeyFamily::Plain, "polarity", SetKey::Polarity, &ReadPolarity, "normal or inverted",
+     "normal 或 inverted"},
+    {KeyFamily::Plain, "eq_mode", SetKey::EqMode, &ReadEqMode, "peq or geq", "peq 或 geq"},
+    {KeyFamily::Limiter, "threshold", SetKey::LimiterThreshold, &ReadDbu,
+     "a level in dBu (-30..6)", "dBu 电平 (-30..6)"},
+    {KeyFamily::Limiter, "attack", SetKey::LimiterAttack, &ReadMs, "a time in ms (0.3..100)",
+     "毫秒 (0.3..100)"},
+    {KeyFamily::Limiter, "release", SetKey::LimiterRelease, &ReadRelease,
+     "2, 4, 6, 8, 16 or 32 (times the attack)", "2、4、6、8、16 或 32（响应时间的倍数）"},
+    {KeyFamily::Route, "", SetKey::RoutingShare, &ReadPercent, "a share in percent (0..100)",
+     "百分比 (0..100)"},
+    {KeyFamily::Crossover, "freq", SetKey::CrossoverFrequency, &ReadHz,
+     "a frequency in Hz (20..20000)", "频率 Hz (20..20000)"},
+    {KeyFamily::Crossover, "kind", SetKey::CrossoverKind, &ReadCrossoverKind, "lr, bw or bessel",
+     "lr、bw 或 bessel"},
+    {KeyFamily::Crossover, "slope", SetKey::CrossoverSlope, &ReadCrossoverSlope,
+     "6, 12, 18, 24, 30, 36, 42, 48 or off", "6、12、18、24、30、36、42、48 或 off"},
+    {KeyFamily::Band, "freq", SetKey::BandFrequency, &ReadHz, "a frequency in Hz (20..20000)",
+     "频率 Hz (20..20000)"},
+    {KeyFamily::Band, "gain", SetKey::BandGain, &ReadDb, "a gain in dB (-20..20)",
+     "dB 增益 (-20..20)"},
+    {KeyFamily::Band, "q", SetKey::BandQ, &ReadQ, "a Q above 0 (0.404..28.852)",
+     "大于 0 的 Q 值 (0.404..28.852)"},
+    {KeyFamily::Band, "bypass", SetKey::BandBypass, &ReadOnOff, "on or off", "on 或 off"},
+};
+
+// The name: in the record's code page, within the channel object's own length rule.
+std::optional<UiText> ParseName(int channel, const std::string& value, SetEdit& edit) {
+    const auto recordText = EncodeRecordText(value);
+    if (!recordText) {
+        return UiText{"name has characters the processor cannot store",
+                      "name 含有处理器无法保存的字符"};
+    }
+    const bool notSynchronised = false;
+    OutputChannel scratch(notSynchronised, channel);
+    if (const Status fits = scratch.SetName(*recordText); !fits.ok()) {
+        return fits.message();
+    }
+    edit.key = SetKey::Name;
+    edit.recordText = *recordText;
+    return std::nullopt;
+}
+
 // One pair; an error text when it is not a key this command takes with a value it can read.
 std::optional<UiText> ParsePair(int channel, const std::string& key, const std::string& value,
                                 SetEdit& edit) {
     edit.keyText = key;
+    if (EqualsIgnoringCase(key, "name")) {
+        return ParseName(channel, value, edit);
+    }
     const auto dot = key.find('.');
-    const std::string group = key.substr(0, dot);
-    const std::string field = dot == std::string::npos ? std::string{} : key.substr(dot + 1);
-
-    if (dot == std::string::npos) {
-        if (EqualsIgnoringCase(key, "gain")) {
-            const auto db = ParseDb(value);
-            if (!db) {
-                return BadValue(key, "a level in dB (-60..0)", "dB 电平 (-60..0)");
+    const std::string_view group = std::string_view(key).substr(0, dot);
+    std::string_view name = key;
+    KeyFamily family = KeyFamily::Plain;
+    if (dot != std::string::npos) {
+        name = std::string_view(key).substr(dot + 1);
+        if (EqualsIgnoringCase(group, "limiter")) {
+            family = KeyFamily::Limiter;
+        } else if (EqualsIgnoringCase(group, "route") && !name.empty()) {
+            const auto input = ParseRouteInput(name);
+            if (!input) {
+                return UiText{"route takes an input 1..4: route.1 .. route.4",
+                              "route 的输入为 1..4：route.1 .. route.4"};
             }
-            edit.key = SetKey::Gain;
-            edit.number = *db;
-            return std::nullopt;
+            family = KeyFamily::Route;
+            edit.band = *input;
+            name = {};
+        } else if (EqualsIgnoringCase(group, "hpf") || EqualsIgnoringCase(group, "lpf")) {
+            family = KeyFamily::Crossover;
+            edit.filter = EqualsIgnoringCase(group, "hpf") ? CrossoverFilter::HighPass
+                                                           : CrossoverFilter::LowPass;
+        } else if (const auto band = ParseBand(group)) {
+            family = KeyFamily::Band;
+            edit.band = *band;
+        } else {
+            return UiText{"unknown key " + key, "未知参数 " + key};
         }
-        if (EqualsIgnoringCase(key, "delay")) {
-            const auto code = ParseDelay(value);
-            if (!code) {
-                return BadValue(key, "milliseconds, or a distance such as 120cm or 40in",
-                                "毫秒，或距离如 120cm、40in");
+    }
+    for (const KeyRule& rule : kKeyRules) {
+        if (rule.family == family && EqualsIgnoringCase(name, rule.name)) {
+            edit.key = rule.key;
+            if (!rule.read(value, edit)) {
+                return BadValue(key, rule.expected, rule.expectedChinese);
             }
-            edit.key = SetKey::Delay;
-            edit.value = *code;
-            return std::nullopt;
-        }
-        if (EqualsIgnoringCase(key, "mute")) {
-            const auto on = ParseOnOff(value);
-            if (!on) {
-                return BadValue(key, "on or off", "on 或 off");
-            }
-            edit.key = SetKey::Mute;
-            edit.value = *on ? 1 : 0;
-            return std::nullopt;
-        }
-        if (EqualsIgnoringCase(key, "polarity")) {
-            if (EqualsIgnoringCase(value, "normal") || EqualsIgnoringCase(value, "inverted")) {
-                edit.key = SetKey::Polarity;
-                edit.value = EqualsIgnoringCase(value, "inverted") ? 1 : 0;
-                return std::nullopt;
-            }
-            return BadValue(key, "normal or inverted", "normal 或 inverted");
-        }
-        if (EqualsIgnoringCase(key, "eq_mode")) {
-            if (EqualsIgnoringCase(value, "peq") || EqualsIgnoringCase(value, "geq")) {
-                edit.key = SetKey::EqMode;
-                edit.value = EqualsIgnoringCase(value, "geq") ? 1 : 0;
-                return std::nullopt;
-            }
-            return BadValue(key, "peq or geq", "peq 或 geq");
-        }
-        if (EqualsIgnoringCase(key, "name")) {
-            const auto recordText = EncodeRecordText(value);
-            if (!recordText) {
-                return UiText{"name has characters the processor cannot store",
-                              "name 含有处理器无法保存的字符"};
-            }
-            // The channel object's own length rule, tried on a scratch channel.
-            const bool notSynchronised = false;
-            OutputChannel scratch(notSynchronised, channel);
-            if (const Status fits = scratch.SetName(*recordText); !fits.ok()) {
-                return fits.message();
-            }
-            edit.key = SetKey::Name;
-            edit.recordText = *recordText;
-            return std::nullopt;
-        }
-    } else if (EqualsIgnoringCase(group, "limiter")) {
-        if (EqualsIgnoringCase(field, "threshold")) {
-            std::string_view number = value;
-            if (const auto bare = WithoutSuffix(value, "dbu")) {
-                number = *bare;
-            }
-            const auto dbu = ParseNumber(number);
-            if (!dbu) {
-                return BadValue(key, "a level in dBu (-30..6)", "dBu 电平 (-30..6)");
-            }
-            edit.key = SetKey::LimiterThreshold;
-            edit.number = *dbu;
-            return std::nullopt;
-        }
-        if (EqualsIgnoringCase(field, "attack")) {
-            std::string_view number = value;
-            if (const auto bare = WithoutSuffix(value, "ms")) {
-                number = *bare;
-            }
-            const auto ms = ParseNumber(number);
-            if (!ms) {
-                return BadValue(key, "a time in ms (0.3..100)", "毫秒 (0.3..100)");
-            }
-            edit.key = SetKey::LimiterAttack;
-            edit.number = *ms;
-            return std::nullopt;
-        }
-        if (EqualsIgnoringCase(field, "release")) {
-            const auto code = ParseRelease(value);
-            if (!code) {
-                return BadValue(key, "2, 4, 6, 8, 16 or 32 (times the attack)",
-                                "2、4、6、8、16 或 32（响应时间的倍数）");
-            }
-            edit.key = SetKey::LimiterRelease;
-            edit.value = *code;
-            return std::nullopt;
-        }
-    } else if (EqualsIgnoringCase(group, "route") && !field.empty()) {
-        const auto input = ParseRouteInput(field);
-        if (!input) {
-            return UiText{"route takes an input 1..4: route.1 .. route.4",
-                          "route 的输入为 1..4：route.1 .. route.4"};
-        }
-        std::string_view number = value;
-        if (!number.empty() && number.back() == '%') {
-            number.remove_suffix(1);
-        }
-        const auto percent = ParseNumber(number);
-        if (!percent) {
-            return BadValue(key, "a share in percent (0..100)", "百分比 (0..100)");
-        }
-        edit.key = SetKey::RoutingShare;
-        edit.band = *input;
-        edit.number = *percent;
-        return std::nullopt;
-    } else if (EqualsIgnoringCase(group, "hpf") || EqualsIgnoringCase(group, "lpf")) {
-        edit.filter =
-            EqualsIgnoringCase(group, "hpf") ? CrossoverFilter::HighPass : CrossoverFilter::LowPass;
-        if (EqualsIgnoringCase(field, "freq")) {
-            const auto hz = ParseFrequency(value);
-            if (!hz) {
-                return BadValue(key, "a frequency in Hz (20..20000)", "频率 Hz (20..20000)");
-            }
-            edit.key = SetKey::CrossoverFrequency;
-            edit.number = *hz;
-            return std::nullopt;
-        }
-        if (EqualsIgnoringCase(field, "kind")) {
-            const auto kind = ParseCrossoverKind(value);
-            if (!kind) {
-                return BadValue(key, "lr, bw or bessel", "lr、bw 或 bessel");
-            }
-            edit.key = SetKey::CrossoverKind;
-            edit.value = *kind;
-            return std::nullopt;
-        }
-        if (EqualsIgnoringCase(field, "slope")) {
-            const auto slope = ParseCrossoverSlope(value);
-            if (!slope) {
-                return BadValue(key, "6, 12, 18, 24, 30, 36, 42, 48 or off",
-                                "6、12、18、24、30、36、42、48 或 off");
-            }
-            edit.key = SetKey::CrossoverSlope;
-            edit.value = *slope;
-            return std::nullopt;
-        }
-    } else if (const auto band = ParseBand(group)) {
-        edit.band = *band;
-        if (EqualsIgnoringCase(field, "freq")) {
-            const auto hz = ParseFrequency(value);
-            if (!hz) {
-                return BadValue(key, "a frequency in Hz (20..20000)", "频率 Hz (20..20000)");
-            }
-            edit.key = SetKey::BandFrequency;
-            edit.number = *hz;
-            return std::nullopt;
-        }
-        if (EqualsIgnoringCase(field, "gain")) {
-            const auto db = ParseDb(value);
-            if (!db) {
-                return BadValue(key, "a gain in dB (-20..20)", "dB 增益 (-20..20)");
-            }
-            edit.key = SetKey::BandGain;
-            edit.number = *db;
-            return std::nullopt;
-        }
-        if (EqualsIgnoringCase(field, "q")) {
-            const auto q = ParseNumber(value);
-            if (!q || *q <= 0.0) {
-                return BadValue(key, "a Q above 0 (0.404..28.852)",
-                                "大于 0 的 Q 值 (0.404..28.852)");
-            }
-            edit.key = SetKey::BandQ;
-            edit.number = *q;
-            return std::nullopt;
-        }
-        if (EqualsIgnoringCase(field, "bypass")) {
-            const auto on = ParseOnOff(value);
-            if (!on) {
-                return BadValue(key, "on or off", "on 或 off");
-            }
-            edit.key = SetKey::BandBypass;
-            edit.value = *on ? 1 : 0;
             return std::nullopt;
         }
     }

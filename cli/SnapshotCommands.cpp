@@ -165,12 +165,6 @@ ExitCode Restore(CliDevice& device, const std::string& id) {
 
 }  // namespace
 
-const char* SnapshotsUsageText() {
-    return "  snapshots                 safety copies kept before recall, load, store, resets\n"
-           "  snapshots restore ID      sends one back as the live tuning (a complete copy: the live\n"
-           "                            tuning and all 15 stored presets)\n";
-}
-
 ExitCode RunSnapshots(CliDevice& device, const CliOptions& options) {
     if (options.args.empty()) {
         return List(device, options);

@@ -21,7 +21,4 @@ ExitCode KeepCompleteSnapshot(CliDevice& device, SnapshotReason reason,
 
 ExitCode RunSnapshots(CliDevice& device, const CliOptions& options);
 
-// The lines --help adds for `snapshots`.
-const char* SnapshotsUsageText();
-
 }  // namespace corva::cli

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "protocol/FrameLayout.h"
-#include "protocol/SendData.h"
+#include "protocol/QueuedFrame.h"
 
 namespace corva::cli {
 namespace {
@@ -52,7 +52,7 @@ std::vector<TraceFrames::Piece> TraceFrames::Feed(std::span<const std::uint8_t> 
         if (start == pending_.end() || pending_.size() < frame::kHeaderSize) {
             break;  // the rest of the frame is still to come
         }
-        const std::size_t payload = pending_[frame::kLength] | (pending_[frame::kLength + 1] << 8);
+        const std::size_t payload = DecodeFrameHeader(pending_)->payloadLength;
         if (payload > kLargestPayload) {
             pieces.emplace_back(pending_.begin(), pending_.begin() + kFrameStart.size());
             pending_.erase(pending_.begin(), pending_.begin() + kFrameStart.size());

@@ -3,8 +3,8 @@
 //
 // One session and one answer handler serve every input (building a session per input costs
 // far more than the parsing under test). Each input starts from the same image and the same
-// frames in flight (AnswerFuzzFrames.h). The hooks and sinks do nothing, but are there to be
-// called.
+// frames in flight (AnswerFuzzFrames.h); answers built here use the host's frame header. The
+// hooks and sinks do nothing, but are there to be called.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "AnswerFuzzFrames.h"
+#include "protocol/FrameLayout.h"
 #include "transfer/AnswerHandler.h"
 
 namespace {
@@ -22,7 +23,7 @@ namespace {
 struct Channel {
     corva::TuningSession session;
     corva::AnswerHandler handler{session, [](const corva::Notice&) {}};
-    std::vector<corva::SendData> startingFrames = corva::fuzz::AnswerFuzzFrames();
+    std::vector<corva::QueuedFrame> startingFrames = corva::fuzz::AnswerFuzzFrames();
     corva::ParameterImage startingImage = session.engine().image;
 
     Channel() {
@@ -37,7 +38,7 @@ struct Channel {
         state.image = startingImage;
         state.queue.clear();
         for (const auto& frame : startingFrames) {
-            state.queue.push(std::make_unique<corva::SendData>(frame));
+            state.queue.push(std::make_unique<corva::QueuedFrame>(frame));
         }
     }
 };
@@ -48,7 +49,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static Channel channel;
     channel.Restart();
 
-    // The first byte chooses how the bytes arrive: as reports, in pieces, or one by one.
+    // A first byte from 0xF0 up makes the rest the payload of a well-formed answer to the
+    // frame in flight (its header echoed, its checksum right), so the filing rules behind the
+    // checks are reached as often as the checks themselves.
+    if (size > 0 && data[0] >= 0xF0) {
+        static constexpr corva::Command kAnswers[] = {
+            corva::Command::Acknowledge, corva::Command::ResendRequest, corva::Command::Data,
+            corva::Command::Data};
+        corva::FrameHeader header =
+            corva::DecodeFrameHeader(channel.startingFrames.front().data())->header;
+        header.command = kAnswers[data[0] & 3];
+        const auto answer = corva::EncodeFrame(
+            header, std::span<const std::uint8_t>(data + 1, std::min<std::size_t>(size - 1, 1024)));
+        channel.handler.FeedStream(answer);
+        return 0;
+    }
+    // Otherwise the first byte chooses how the bytes arrive: as reports, in pieces, or one by
+    // one.
     const std::size_t piece = size ? (data[0] % 70) + 1 : 1;
     for (std::size_t offset = 1; offset < size; offset += piece) {
         const std::size_t count = std::min(piece, size - offset);

@@ -17,7 +17,7 @@ namespace corva::fuzz {
 // A connection's handshake reads and full read (numbered as the bulk transfer numbers them),
 // then a read that asks to be told of its answer, a firmware step, a plain write and the
 // last frame of reading every stored preset: every kind of head frame an answer can meet.
-inline std::vector<SendData> AnswerFuzzFrames() {
+inline std::vector<QueuedFrame> AnswerFuzzFrames() {
     TuningSession session;
     SessionState& state = session.engine();
     {
@@ -44,7 +44,7 @@ inline std::vector<SendData> AnswerFuzzFrames() {
     lastPreset->endsBulk = true;
     state.queue.push(std::move(lastPreset));
 
-    std::vector<SendData> frames;
+    std::vector<QueuedFrame> frames;
     while (auto frame = state.queue.popFront()) {
         frames.push_back(*frame);
     }

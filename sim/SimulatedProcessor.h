@@ -2,6 +2,8 @@
 // an answer for every frame, protection, the firmware loader's steps, and switches for the
 // faults a real link shows. Thread-safe: a link serves it on one thread while a test flips
 // its fault switches on another.
+// It reads and builds frames with its own code, not the host's frame header, so the tests
+// check the host's encoding and decoding against an independent reading of the format.
 #pragma once
 
 #include <cstddef>
@@ -14,7 +16,7 @@
 
 #include "core/Status.h"
 #include "protocol/ParameterImage.h"
-#include "protocol/SendData.h"
+#include "protocol/QueuedFrame.h"
 #include "sim/FrameAssembler.h"
 
 namespace corva::sim {

@@ -286,7 +286,7 @@ constexpr std::uint8_t kPiecesOf70 = 69;
 
 // The processor's answers to `frames`, written over a stream link.
 Bytes StreamAnswers(corva::sim::SimulatedProcessor& processor, std::uint8_t pieceByte,
-                    std::span<const corva::SendData> frames) {
+                    std::span<const corva::QueuedFrame> frames) {
     Bytes out{pieceByte};
     for (const auto& frame : frames) {
         for (const auto& answer : processor.Receive(frame.data())) {
@@ -298,7 +298,7 @@ Bytes StreamAnswers(corva::sim::SimulatedProcessor& processor, std::uint8_t piec
 
 // The same over USB: the frames go out as reports and the answers come back as reports.
 Bytes UsbAnswers(corva::sim::SimulatedProcessor& processor,
-                 std::span<const corva::SendData> frames) {
+                 std::span<const corva::QueuedFrame> frames) {
     Bytes out{kUsbReports};
     for (auto frame : frames) {
         frame.position = 0;
@@ -315,8 +315,8 @@ Bytes UsbAnswers(corva::sim::SimulatedProcessor& processor,
 // The target starts every input with these frames in flight; an answer is filed only when it
 // fits the head frame, so the seeds answer them in order.
 void AnswerSeeds(SeedWriter& seeds) {
-    const std::vector<corva::SendData> frames = corva::fuzz::AnswerFuzzFrames();
-    const std::span<const corva::SendData> all(frames);
+    const std::vector<corva::QueuedFrame> frames = corva::fuzz::AnswerFuzzFrames();
+    const std::span<const corva::QueuedFrame> all(frames);
     const auto first = all.first(1);
     {
         corva::sim::SimulatedProcessor processor;

@@ -12,7 +12,7 @@
 namespace corva {
 namespace {
 
-bool IsTableRead(const SendData& frame) {
+bool IsTableRead(const QueuedFrame& frame) {
     const auto bytes = frame.data();
     return frame.notifyOnAnswer && bytes.size() > frame::kChannel &&
            bytes[frame::kCommand] == static_cast<std::uint8_t>(Command::ReadRequest) &&

@@ -23,14 +23,14 @@ UpdateSequencer::UpdateSequencer(FirmwareImage image) : image_{std::move(image)}
     }
 }
 
-std::unique_ptr<SendData> UpdateSequencer::Step(int code, std::vector<std::uint8_t> payload) {
+std::unique_ptr<QueuedFrame> UpdateSequencer::Step(int code, std::vector<std::uint8_t> payload) {
     auto frame = FrameBuilder::BuildFirmwareStep(code, payload);
     frame->progressIndex = ++stepCount_;
     return frame;
 }
 
-std::vector<std::unique_ptr<SendData>> UpdateSequencer::NextUpdateStep() {
-    std::vector<std::unique_ptr<SendData>> steps;
+std::vector<std::unique_ptr<QueuedFrame>> UpdateSequencer::NextUpdateStep() {
+    std::vector<std::unique_ptr<QueuedFrame>> steps;
     if (handshakePending_) {
         handshakePending_ = false;
         ParameterImage unused;
@@ -49,7 +49,7 @@ std::vector<std::unique_ptr<SendData>> UpdateSequencer::NextUpdateStep() {
     return steps;
 }
 
-void UpdateSequencer::DspPass(std::vector<std::unique_ptr<SendData>>& steps) {
+void UpdateSequencer::DspPass(std::vector<std::unique_ptr<QueuedFrame>>& steps) {
     if (dspStage_ == kFirst) {
         steps.push_back(Step(firmware_step::kStart, std::vector<std::uint8_t>(kCommandPayload, 0)));
         steps.push_back(Step(firmware_step::kErase, std::vector<std::uint8_t>(kCommandPayload, 0)));
@@ -77,7 +77,7 @@ void UpdateSequencer::DspPass(std::vector<std::unique_ptr<SendData>>& steps) {
     }
 }
 
-void UpdateSequencer::McuPass(std::vector<std::unique_ptr<SendData>>& steps) {
+void UpdateSequencer::McuPass(std::vector<std::unique_ptr<QueuedFrame>>& steps) {
     if (mcuStage_ == kFirst) {
         steps.push_back(Step(firmware_step::kStart, std::vector<std::uint8_t>(kCommandPayload, 0)));
         mcuStage_ = kSecond;

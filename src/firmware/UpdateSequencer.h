@@ -3,13 +3,14 @@
 // closing check byte. The transfer worker asks for the next step whenever its queue is empty.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "core/UiText.h"
 #include "firmware/FirmwareFile.h"
-#include "protocol/SendData.h"
+#include "protocol/QueuedFrame.h"
 
 namespace corva {
 
@@ -21,6 +22,11 @@ inline constexpr int kMcuBlock = 0x38;  // '8'
 inline constexpr int kFinish = 0x39;    // '9'
 inline constexpr int kErase = 0x3A;     // ':'
 inline constexpr int kDspBlock = 0x3B;  // ';'
+// The pair of bytes that fills every report of the handshake burst asking for the loader.
+inline constexpr std::uint8_t kHandshakeFirst = 0x43;
+inline constexpr std::uint8_t kHandshakeSecond = 0x11;
+// Starts of one step without its answer before the update fails.
+inline constexpr int kMaxStepStarts = 2;
 }  // namespace firmware_step
 
 class UpdateSequencer {
@@ -28,7 +34,7 @@ public:
     explicit UpdateSequencer(FirmwareImage image);
 
     // The next frame or frames to send (empty when the update has sent everything).
-    std::vector<std::unique_ptr<SendData>> NextUpdateStep();
+    std::vector<std::unique_ptr<QueuedFrame>> NextUpdateStep();
     bool finished() const { return finished_; }
     int plannedSteps() const { return image_.plannedSteps; }
 
@@ -36,9 +42,9 @@ public:
     std::optional<UiText> StatusAfter(int code);
 
 private:
-    void DspPass(std::vector<std::unique_ptr<SendData>>& steps);
-    void McuPass(std::vector<std::unique_ptr<SendData>>& steps);
-    std::unique_ptr<SendData> Step(int code, std::vector<std::uint8_t> payload);
+    void DspPass(std::vector<std::unique_ptr<QueuedFrame>>& steps);
+    void McuPass(std::vector<std::unique_ptr<QueuedFrame>>& steps);
+    std::unique_ptr<QueuedFrame> Step(int code, std::vector<std::uint8_t> payload);
 
     FirmwareImage image_;
     std::size_t dspSent_ = 0;

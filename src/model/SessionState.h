@@ -11,7 +11,7 @@
 #include "model/TuningModel.h"
 #include "protocol/ParameterImage.h"
 #include "protocol/ProtectionState.h"
-#include "protocol/SendDataQueue.h"
+#include "protocol/FrameQueue.h"
 
 namespace corva {
 
@@ -21,7 +21,7 @@ struct SessionState {
     ParameterImage image;
     ProtectionState protection;
     TuningModel model;
-    SendDataQueue queue;
+    FrameQueue queue;
     // A processor is attached: bulk edits queue their frames only then.
     bool connected = false;
     // Told about changes once the lock is released.

@@ -74,7 +74,7 @@ bool TuningModel::HasPendingChanges() const {
     });
 }
 
-std::unique_ptr<SendData> TuningModel::NextChangedFrame(ParameterImage& image,
+std::unique_ptr<QueuedFrame> TuningModel::NextChangedFrame(ParameterImage& image,
                                                         const ProtectionState& protection) {
     const FrameBuilder builder(image, protection);
     if (positionPending) {
@@ -112,7 +112,7 @@ std::unique_ptr<SendData> TuningModel::NextChangedFrame(ParameterImage& image,
     return builder.BuildPollFrame();
 }
 
-std::unique_ptr<SendData> TuningModel::NextOutputFrame(int channel, ParameterImage& image,
+std::unique_ptr<QueuedFrame> TuningModel::NextOutputFrame(int channel, ParameterImage& image,
                                                        const ProtectionState& protection,
                                                        bool& taken) {
     const FrameBuilder builder(image, protection);

@@ -10,7 +10,7 @@
 #include "model/OutputChannel.h"
 #include "protocol/ParameterImage.h"
 #include "protocol/ProtectionState.h"
-#include "protocol/SendData.h"
+#include "protocol/QueuedFrame.h"
 
 namespace corva {
 
@@ -54,11 +54,11 @@ public:
 
     // The next frame to send: the first pending change in the fixed order, or the status poll
     // when nothing is pending. Null when the change taken produces no frame this time.
-    std::unique_ptr<SendData> NextChangedFrame(ParameterImage& image,
+    std::unique_ptr<QueuedFrame> NextChangedFrame(ParameterImage& image,
                                                const ProtectionState& protection);
 
 private:
-    std::unique_ptr<SendData> NextOutputFrame(int channel, ParameterImage& image,
+    std::unique_ptr<QueuedFrame> NextOutputFrame(int channel, ParameterImage& image,
                                               const ProtectionState& protection, bool& taken);
 
     bool synchronised_ = false;

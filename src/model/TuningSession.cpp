@@ -116,7 +116,7 @@ bool TuningSession::NothingLeftToSend() const {
     if (state_.queue.count() > 1 || state_.model.HasPendingChanges()) {
         return false;
     }
-    const SendData* head = state_.queue.front();
+    const QueuedFrame* head = state_.queue.front();
     return !head || (head->data()[frame::kBlockType] == static_cast<int>(BlockType::System) &&
                      head->data()[frame::kChannel] == system_id::kStatusList);
 }

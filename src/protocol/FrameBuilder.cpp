@@ -22,22 +22,16 @@ struct Header {
     bool linked = false;
 };
 
-std::unique_ptr<SendData> MakeFrame(const Header& header, std::span<const std::uint8_t> payload,
+std::unique_ptr<QueuedFrame> MakeFrame(const Header& header, std::span<const std::uint8_t> payload,
                                     int code = frame_code::kOrdinary) {
-    std::vector<std::uint8_t> bytes(payload.size() + frame::kOverhead, 0);
-    bytes[0] = bytes[1] = bytes[2] = frame::kSync;
-    bytes[3] = frame::kStart;
-    bytes[frame::kCommand] = static_cast<std::uint8_t>(header.command);
-    bytes[frame::kAddress] = frame::kDeviceAddress;
-    bytes[frame::kPreset] = static_cast<std::uint8_t>(header.preset);
-    bytes[frame::kBlockType] = static_cast<std::uint8_t>(header.blockType);
-    bytes[frame::kChannel] = static_cast<std::uint8_t>(header.channel);
-    bytes[frame::kSlot] = static_cast<std::uint8_t>(header.slot);
-    bytes[frame::kLinkFlag] = header.linked ? 1 : 0;
-    WriteLe16(bytes, frame::kLength, static_cast<int>(payload.size()));
-    std::copy(payload.begin(), payload.end(), bytes.begin() + frame::kHeaderSize);
-    SealFrame(bytes);
-    return std::make_unique<SendData>(std::move(bytes), code);
+    FrameHeader encoded;
+    encoded.command = header.command;
+    encoded.preset = static_cast<std::uint8_t>(header.preset);
+    encoded.blockType = static_cast<std::uint8_t>(header.blockType);
+    encoded.channel = static_cast<std::uint8_t>(header.channel);
+    encoded.slot = static_cast<std::uint8_t>(header.slot);
+    encoded.linkFlag = header.linked ? 1 : 0;
+    return std::make_unique<QueuedFrame>(EncodeFrame(encoded, payload), code);
 }
 
 // Output-block slots whose writes carry the channel's link flag.
@@ -50,14 +44,14 @@ bool SlotCarriesLinkFlag(int slot) {
 FrameBuilder::FrameBuilder(ParameterImage& image, const ProtectionState& protection)
     : image_{image}, protection_{protection} {}
 
-std::unique_ptr<SendData> FrameBuilder::BuildPollFrame() const {
+std::unique_ptr<QueuedFrame> FrameBuilder::BuildPollFrame() const {
     const std::array<std::uint8_t, kRequestPayloadSize> zeros{};
     return MakeFrame({Command::ReadRequest, 0, static_cast<int>(BlockType::System),
                       system_id::kStatusList, 0, false},
                      zeros);
 }
 
-std::unique_ptr<SendData> FrameBuilder::BuildSlotFrame(BlockType blockType, int channel,
+std::unique_ptr<QueuedFrame> FrameBuilder::BuildSlotFrame(BlockType blockType, int channel,
                                                        int slot) const {
     if (blockType == BlockType::Poll) {
         return BuildPollFrame();
@@ -102,7 +96,7 @@ std::vector<std::uint8_t> FrameBuilder::ScrambledOutputBlock(int channel) const 
     return payload;
 }
 
-std::unique_ptr<SendData> FrameBuilder::BuildBlockFrame(int preset, BlockType blockType,
+std::unique_ptr<QueuedFrame> FrameBuilder::BuildBlockFrame(int preset, BlockType blockType,
                                                         int channel, BlockSource source) const {
     if (preset < 0 || preset > kPresetCount ||
         (source == BlockSource::StoredPreset && preset == 0)) {
@@ -129,7 +123,7 @@ std::unique_ptr<SendData> FrameBuilder::BuildBlockFrame(int preset, BlockType bl
                      payload);
 }
 
-std::unique_ptr<SendData> FrameBuilder::BuildBlockReadFrame(int preset, BlockType blockType,
+std::unique_ptr<QueuedFrame> FrameBuilder::BuildBlockReadFrame(int preset, BlockType blockType,
                                                             int channel,
                                                             ReadPurpose purpose) const {
     if (preset < 0 || preset > kPresetCount || !BlockRange(blockType, channel)) {
@@ -141,14 +135,14 @@ std::unique_ptr<SendData> FrameBuilder::BuildBlockReadFrame(int preset, BlockTyp
         {Command::ReadRequest, preset, static_cast<int>(blockType), channel, mode, false}, zeros);
 }
 
-std::unique_ptr<SendData> FrameBuilder::BuildSystemReadFrame(int systemId, int preset) const {
+std::unique_ptr<QueuedFrame> FrameBuilder::BuildSystemReadFrame(int systemId, int preset) const {
     const std::array<std::uint8_t, kRequestPayloadSize> zeros{};
     return MakeFrame(
         {Command::ReadRequest, preset, static_cast<int>(BlockType::System), systemId, 0, false},
         zeros);
 }
 
-std::unique_ptr<SendData> FrameBuilder::BuildSystemFrame(int systemId, int preset) const {
+std::unique_ptr<QueuedFrame> FrameBuilder::BuildSystemFrame(int systemId, int preset) const {
     using namespace system_id;
     std::vector<std::uint8_t> payload;
     switch (systemId) {
@@ -181,13 +175,13 @@ std::unique_ptr<SendData> FrameBuilder::BuildSystemFrame(int systemId, int prese
         {Command::Write, preset, static_cast<int>(BlockType::System), systemId, 0, false}, payload);
 }
 
-std::unique_ptr<SendData> FrameBuilder::BuildFirmwareStep(int code,
-                                                          std::span<const std::uint8_t> payload) {
+std::unique_ptr<QueuedFrame> FrameBuilder::BuildFirmwareStep(int code,
+                                                             std::span<const std::uint8_t> payload) {
     return MakeFrame({Command::Write, 0, static_cast<int>(BlockType::System), code, 0, false},
                      payload, code);
 }
 
-std::unique_ptr<SendData> FrameBuilder::BuildFirmwareHandshakeItem() const {
+std::unique_ptr<QueuedFrame> FrameBuilder::BuildFirmwareHandshakeItem() const {
     std::array<std::uint8_t, kHandshakePayloadSize> payload{};
     for (std::size_t i = 0; i < payload.size(); i += 2) {
         payload[i] = 0x43;

@@ -7,7 +7,7 @@
 
 #include "protocol/ParameterImage.h"
 #include "protocol/ProtectionState.h"
-#include "protocol/SendData.h"
+#include "protocol/QueuedFrame.h"
 
 namespace corva {
 
@@ -30,28 +30,28 @@ public:
     FrameBuilder(ParameterImage& image, const ProtectionState& protection);
 
     // Slot write of one 8-byte slot of the live record; BlockType::Poll builds the poll frame.
-    std::unique_ptr<SendData> BuildSlotFrame(BlockType blockType, int channel, int slot) const;
-    std::unique_ptr<SendData> BuildPollFrame() const;
+    std::unique_ptr<QueuedFrame> BuildSlotFrame(BlockType blockType, int channel, int slot) const;
+    std::unique_ptr<QueuedFrame> BuildPollFrame() const;
 
     // Whole-block write. From the live record, `preset` 1..15 makes the processor store it.
-    std::unique_ptr<SendData> BuildBlockFrame(int preset, BlockType blockType, int channel,
+    std::unique_ptr<QueuedFrame> BuildBlockFrame(int preset, BlockType blockType, int channel,
                                               BlockSource source) const;
 
-    std::unique_ptr<SendData> BuildBlockReadFrame(int preset, BlockType blockType, int channel,
+    std::unique_ptr<QueuedFrame> BuildBlockReadFrame(int preset, BlockType blockType, int channel,
                                                   ReadPurpose purpose) const;
 
-    std::unique_ptr<SendData> BuildSystemReadFrame(int systemId, int preset = 0) const;
+    std::unique_ptr<QueuedFrame> BuildSystemReadFrame(int systemId, int preset = 0) const;
 
     // System write of a field; `preset` matters only for the preset name (id 0). Nothing for
     // an id the processor does not take writes for.
-    std::unique_ptr<SendData> BuildSystemFrame(int systemId, int preset = 0) const;
+    std::unique_ptr<QueuedFrame> BuildSystemFrame(int systemId, int preset = 0) const;
 
     // One step of a firmware update: a system write whose id byte and frame code are `code`.
-    static std::unique_ptr<SendData> BuildFirmwareStep(int code,
+    static std::unique_ptr<QueuedFrame> BuildFirmwareStep(int code,
                                                        std::span<const std::uint8_t> payload);
 
     // The handshake item that opens a firmware update (code 255).
-    std::unique_ptr<SendData> BuildFirmwareHandshakeItem() const;
+    std::unique_ptr<QueuedFrame> BuildFirmwareHandshakeItem() const;
 
 private:
     std::vector<std::uint8_t> ScrambledOutputBlock(int channel) const;

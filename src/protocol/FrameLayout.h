@@ -3,7 +3,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
+#include <vector>
 
 namespace corva {
 
@@ -35,6 +38,39 @@ enum class Command : std::uint8_t {
     ResendRequest = 0x52,
     Data = 0x53,
 };
+
+// The header fields of a frame, between the start bytes and the payload. The reserved byte is
+// zero; the payload length follows from the payload.
+struct FrameHeader {
+    Command command = Command::Write;
+    std::uint8_t address = frame::kDeviceAddress;
+    std::uint8_t preset = 0;
+    std::uint8_t blockType = 0;
+    std::uint8_t channel = 0;  // system id when the block type is 9
+    std::uint8_t slot = 0;     // mode byte in block reads
+    std::uint8_t linkFlag = 0;
+
+    // The same preset, block type, channel and slot: what an answer echoes of its request.
+    bool AddressesSameAs(const FrameHeader& other) const {
+        return preset == other.preset && blockType == other.blockType &&
+               channel == other.channel && slot == other.slot;
+    }
+    // Command, address, preset, block type, channel and slot in hex ("A2 01 00 09 04 00"):
+    // enough to tell frames apart in a log.
+    std::string Hex() const;
+};
+
+// The header of `frame` with its announced payload length; nothing when the frame is shorter
+// than a header (the start bytes are not checked).
+struct DecodedHeader {
+    FrameHeader header;
+    std::size_t payloadLength = 0;
+};
+std::optional<DecodedHeader> DecodeFrameHeader(std::span<const std::uint8_t> frame);
+
+// A complete frame: start bytes, header, payload, checksum and trailer.
+std::vector<std::uint8_t> EncodeFrame(const FrameHeader& header,
+                                      std::span<const std::uint8_t> payload);
 
 // XOR of every byte from the command byte up to the last payload byte.
 std::uint8_t FrameChecksum(std::span<const std::uint8_t> frame);

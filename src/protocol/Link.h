@@ -13,7 +13,7 @@
 
 namespace corva {
 
-enum class LinkKind : int { Usb = 0, Tcp = 1, Com = 2 };
+enum class LinkKind : int { Usb = 0, Tcp = 1, Serial = 2 };
 
 enum class ReadStatus { Data, Timeout, Failed };
 

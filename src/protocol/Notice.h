@@ -23,6 +23,8 @@ enum class NoticeId : int {
     FirmwareErasing = 1301,       // the erase step went out; its answer takes long
     Progress = 1302,  // a numbered frame was answered (value = its index), for front ends
                       // that take progress through their notice queue
+    TransferStopped = 1303,  // a transfer ran past a limit; value = TransferKind,
+                             // detail = TransferLimit
 };
 
 struct Notice {

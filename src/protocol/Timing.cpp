@@ -18,6 +18,8 @@ Timing Timing::ScaledDown(int factor) const {
                        &scaled.comAnswerWaitMs,
                        &scaled.comBulkEndWaitMs,
                        &scaled.batchDoneDelayMs,
+                       &scaled.transferBaseMs,
+                       &scaled.transferPerFrameMs,
                        &scaled.firmwareReportWriteMs,
                        &scaled.firmwareCycleLimitMs,
                        &scaled.handshakeBurstMs,

@@ -19,6 +19,10 @@ struct Timing {
     int comBulkEndWaitMs = 2000;    // the same at the end of a bulk transfer
     int comWrites = 4;              // writes of one frame before the failure
     int batchDoneDelayMs = 1000;    // before bulk busy is cleared
+    // A bulk transfer's overall limit: a fixed part and a part per frame, far above what a
+    // processor that answers at all needs (a slow serial line takes a tenth of it).
+    int transferBaseMs = 10000;
+    int transferPerFrameMs = 1000;
     // Firmware update.
     int firmwareReportWriteMs = 5;
     int firmwareCycleLimitMs = 10000;
@@ -35,6 +39,9 @@ struct Timing {
     int firmwareBlockReadMs = 2000;    // '8' and '9'
     int firmwareEraseReadMs = 30000;   // ':'
     int firmwareDspReadMs = 10000;     // ';'
+
+    // The overall limit of a bulk transfer of `frames` frames.
+    int TransferLimitMs(int frames) const { return transferBaseMs + frames * transferPerFrameMs; }
 
     // The answer limit of a firmware step by its code.
     int FirmwareReadMs(int code) const;

@@ -91,7 +91,7 @@ void ConnectionDriver::SwitchToUsb(const std::string& path) {
 
 void ConnectionDriver::SwitchToStream(const StreamAddress& address) {
     SwitchToLink(StreamLinkMaker(address),
-                 address.kind == StreamAddress::Kind::Tcp ? LinkKind::Tcp : LinkKind::Com);
+                 address.kind == StreamAddress::Kind::Tcp ? LinkKind::Tcp : LinkKind::Serial);
 }
 
 void ConnectionDriver::SwitchToDemo() {

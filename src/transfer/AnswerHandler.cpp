@@ -17,17 +17,8 @@ bool IsStoredPreset(int preset) {
 }
 
 std::string HeaderHex(std::span<const std::uint8_t> frame) {
-    // Command, address, preset, block type, channel and mode: enough to tell frames apart.
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    for (std::size_t i = frame::kCommand; i <= frame::kSlot && i < frame.size(); ++i) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += kDigits[frame[i] >> 4];
-        text += kDigits[frame[i] & 0x0F];
-    }
-    return text;
+    const auto decoded = DecodeFrameHeader(frame);
+    return decoded ? decoded->header.Hex() : std::string("(short)");
 }
 
 }  // namespace
@@ -126,15 +117,18 @@ void AnswerHandler::Deliver(const Deferred& deferred) const {
     }
 }
 
-AnswerHandler::Fit AnswerHandler::FitOf(const SendData* head,
+AnswerHandler::Fit AnswerHandler::FitOf(const QueuedFrame* head,
                                         std::span<const std::uint8_t> answer) {
     if (!head || head->length() < frame::kHeaderSize ||
         head->code == frame_code::kFirmwareHandshake) {
         return Fit::Unmatched;  // nothing in flight that the processor answers
     }
-    const auto request = head->data();
-    const auto command = static_cast<Command>(answer[frame::kCommand]);
-    switch (static_cast<Command>(request[frame::kCommand])) {
+    // Both decode: the head frame is at least a header long and the assembler passes only
+    // complete frames.
+    const FrameHeader request = DecodeFrameHeader(head->data())->header;
+    const DecodedHeader reply = *DecodeFrameHeader(answer);
+    const Command command = reply.header.command;
+    switch (request.command) {
         case Command::Write:
             if (command == Command::Acknowledge) {
                 return Fit::Acknowledges;
@@ -149,14 +143,11 @@ AnswerHandler::Fit AnswerHandler::FitOf(const SendData* head,
             }
             // A processor that needs new firmware answers with no payload at all; nothing is
             // filed from it, so its header is not checked.
-            if (ReadLe16(answer, frame::kLength) == 0) {
+            if (reply.payloadLength == 0) {
                 return Fit::NeedsFirmware;
             }
             // The processor echoes preset, block type, channel and mode of the request.
-            const bool echoes =
-                std::equal(request.begin() + frame::kPreset, request.begin() + frame::kSlot + 1,
-                           answer.begin() + frame::kPreset);
-            return echoes ? Fit::CarriesData : Fit::Unmatched;
+            return reply.header.AddressesSameAs(request) ? Fit::CarriesData : Fit::Unmatched;
         }
         default:
             return Fit::Unmatched;
@@ -165,7 +156,7 @@ AnswerHandler::Fit AnswerHandler::FitOf(const SendData* head,
 
 bool AnswerHandler::HandleAnswer(Deferred& deferred) {
     const auto answer = assembler_.frame();
-    SendData* head = session_.queue.front();
+    QueuedFrame* head = session_.queue.front();
     const Fit fit = FitOf(head, answer);
 
     if (fit == Fit::Unmatched) {
@@ -183,6 +174,7 @@ bool AnswerHandler::HandleAnswer(Deferred& deferred) {
             break;
         case Fit::AsksResend:
             head->position = 0;  // written again from its first byte by the next cycle
+            ++head->resendRequests;  // the worker gives up past kMaxResendRequests
             keepHead = true;
             break;
         case Fit::NeedsFirmware:
@@ -220,12 +212,12 @@ bool AnswerHandler::HandleAnswer(Deferred& deferred) {
 
 void AnswerHandler::FileData(std::span<const std::uint8_t> answer, std::vector<Notice>& notices,
                              bool& keepHead) {
-    const int preset = answer[frame::kPreset];
-    const auto blockType = static_cast<BlockType>(answer[frame::kBlockType]);
-    const int channel = answer[frame::kChannel];
-    const int mode = answer[frame::kSlot];
-    const std::size_t length = ReadLe16(answer, frame::kLength);
-    const auto payload = answer.subspan(frame::kHeaderSize, length);
+    const DecodedHeader decoded = *DecodeFrameHeader(answer);  // a complete frame
+    const int preset = decoded.header.preset;
+    const auto blockType = static_cast<BlockType>(decoded.header.blockType);
+    const int channel = decoded.header.channel;
+    const int mode = decoded.header.slot;
+    const auto payload = answer.subspan(frame::kHeaderSize, decoded.payloadLength);
 
     const int target = mode == frame::kStoreMarker && IsStoredPreset(preset) ? preset : 0;
     switch (blockType) {

@@ -15,7 +15,7 @@
 
 #include "model/TuningSession.h"
 #include "protocol/Notice.h"
-#include "protocol/SendData.h"
+#include "protocol/QueuedFrame.h"
 #include "transfer/ReceiveAssembler.h"
 
 namespace corva {
@@ -78,7 +78,7 @@ private:
         std::vector<std::string> log;
     };
 
-    static Fit FitOf(const SendData* head, std::span<const std::uint8_t> answer);
+    static Fit FitOf(const QueuedFrame* head, std::span<const std::uint8_t> answer);
     bool HandleAnswer(Deferred& deferred);
     void FileData(std::span<const std::uint8_t> answer, std::vector<Notice>& notices,
                   bool& keepHead);

@@ -15,12 +15,13 @@ constexpr std::array<int, kOutputChannelCount> kMarkerBlockLast = {1, 2, 3, 4, 5
 }  // namespace
 
 
-SendData* BulkTransfers::Queue(std::unique_ptr<SendData> frame) {
+QueuedFrame* BulkTransfers::Queue(std::unique_ptr<QueuedFrame> frame) {
     if (!frame) {
         return nullptr;
     }
     frame->progressIndex = progressCount_++;
-    SendData* queued = frame.get();
+    QueuedFrame* queued = frame.get();
+    transferFrames_.push_back(queued);
     session_.queue.push(std::move(frame));
     return queued;
 }
@@ -41,7 +42,15 @@ void BulkTransfers::ReleaseMainVolume(std::uint8_t previous) {
     QueueMainVolume();
 }
 
-int BulkTransfers::Finish() {
+int BulkTransfers::Finish(TransferKind kind) {
+    // Called under the send lock that queued them: the frames are still in the queue.
+    auto clock = std::make_shared<TransferClock>();
+    clock->kind = kind;
+    clock->frames = static_cast<int>(transferFrames_.size());
+    for (QueuedFrame* frame : transferFrames_) {
+        frame->transfer = clock;
+    }
+    transferFrames_.clear();
     bulkBusy = true;
     return progressCount_;
 }
@@ -61,12 +70,12 @@ int BulkTransfers::ReadLiveDevice() {
     session_.model.SetSynchronised(false);
     // The processor's own tuning replaces whatever the steps would go back to.
     session_.history.Clear(/*byRead=*/true);
-    SendData* last = nullptr;
+    QueuedFrame* last = nullptr;
     for (int channel = 0; channel < kOutputChannelCount; ++channel) {
         last = Queue(builder.BuildBlockReadFrame(0, BlockType::Output, channel, ReadPurpose::Store));
     }
     last->endsBulk = true;
-    return Finish();
+    return Finish(TransferKind::FullRead);
 }
 
 void BulkTransfers::ExpectHeld([[maybe_unused]] const SendLockHold& held) const {
@@ -93,7 +102,7 @@ int BulkTransfers::RecallPreset(int preset, const SendLockHold& held) {
     }
     Queue(builder.BuildSystemFrame(system_id::kPresetName, 0));
     ReleaseMainVolume(previous);
-    return Finish();
+    return Finish(TransferKind::Recall);
 }
 
 std::optional<int> BulkTransfers::StoreAllPresetsToPc(StoredBlocks blocks) {
@@ -105,7 +114,7 @@ std::optional<int> BulkTransfers::StoreAllPresetsToPc(StoredBlocks blocks) {
     }
     progressCount_ = 0;
     const FrameBuilder builder(session_.image, session_.protection);
-    SendData* last = nullptr;
+    QueuedFrame* last = nullptr;
     for (int preset = 1; preset <= kPresetCount; ++preset) {
         if (blocks == StoredBlocks::WithMusicInput) {
             Queue(builder.BuildBlockReadFrame(preset, BlockType::SecondInput, kMusicInputChannel,
@@ -117,7 +126,7 @@ std::optional<int> BulkTransfers::StoreAllPresetsToPc(StoredBlocks blocks) {
         }
     }
     last->endsBulk = true;
-    return Finish();
+    return Finish(TransferKind::Backup);
 }
 
 std::optional<int> BulkTransfers::SendPreset(int preset, PresetSource source) {
@@ -139,7 +148,7 @@ int BulkTransfers::SendPreset(int preset, PresetSource source, const SendLockHol
     }
     const FrameBuilder builder(session_.image, session_.protection);
     Queue(builder.BuildSystemFrame(system_id::kPresetName, preset));
-    SendData* last = nullptr;
+    QueuedFrame* last = nullptr;
     for (const int channel : kMarkerBlockLast) {
         last = Queue(builder.BuildBlockFrame(preset, BlockType::Output, channel, BlockSource::Live));
     }
@@ -147,7 +156,7 @@ int BulkTransfers::SendPreset(int preset, PresetSource source, const SendLockHol
     if (previous) {
         ReleaseMainVolume(*previous);
     }
-    return Finish();
+    return Finish(TransferKind::SendPreset);
 }
 
 std::optional<int> BulkTransfers::SendAll() {
@@ -179,7 +188,7 @@ int BulkTransfers::SendAll(const SendLockHold& held) {
             onBytes[static_cast<std::size_t>(channel)];
         Queue(builder.BuildSlotFrame(BlockType::Output, channel, kStripSlot));
     }
-    SendData* last = nullptr;
+    QueuedFrame* last = nullptr;
     for (int preset = 1; preset <= kPresetCount; ++preset) {
         Queue(builder.BuildSystemFrame(system_id::kPresetName, preset));
         for (int channel = 0; channel < kOutputChannelCount; ++channel) {
@@ -189,7 +198,7 @@ int BulkTransfers::SendAll(const SendLockHold& held) {
     }
     last->endsStage = true;
     ReleaseMainVolume(previous);
-    return Finish();
+    return Finish(TransferKind::SendAll);
 }
 
 }  // namespace corva

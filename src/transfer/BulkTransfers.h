@@ -6,6 +6,7 @@
 #include <atomic>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 #include "core/Status.h"
 #include "model/TuningSession.h"
@@ -55,16 +56,18 @@ public:
 
 private:
     // Numbers a frame of the running transfer and queues it (caller holds the send lock).
-    SendData* Queue(std::unique_ptr<SendData> frame);
+    QueuedFrame* Queue(std::unique_ptr<QueuedFrame> frame);
     void QueueMainVolume();
     std::uint8_t HoldMainVolume();
     void ReleaseMainVolume(std::uint8_t previous);
-    int Finish();
+    // Ties the frames queued since the last call into one transfer with one overall limit.
+    int Finish(TransferKind kind);
     // The caller's hold is of this session's send lock, and a processor is attached.
     void ExpectHeld(const SendLockHold& held) const;
 
     SessionState& session_;
     int progressCount_ = 0;
+    std::vector<QueuedFrame*> transferFrames_;  // queued by the transfer being built
 };
 
 }  // namespace corva

@@ -301,6 +301,14 @@ std::optional<UserMessage> ConnectionController::Dispatch(const Notice& notice) 
             return std::nullopt;
         case NoticeId::LinkFailed:
             return OnLinkFailed();
+        case NoticeId::TransferStopped: {
+            auto message = OnLinkFailed();
+            if (message) {
+                *message = TransferStoppedMessage(kind_, static_cast<TransferKind>(notice.value),
+                                                  static_cast<TransferLimit>(notice.detail));
+            }
+            return message;
+        }
         case NoticeId::NetRetry:
             return OnNetRetry();
         case NoticeId::FirmwareStepAnswered:

@@ -10,12 +10,54 @@ UserMessage ConnectionFailureMessage(LinkKind kind) {
                     MessageStyle::Timed, {}};
         case LinkKind::Tcp:
             return {{"Connection failure!", "     连接失败!    "}, MessageStyle::Plain, {}};
-        case LinkKind::Com:
+        case LinkKind::Serial:
             break;
     }
     return {{"Connection failure!",
              "连接失败  请检查COM线缆是否插好或重启计算机和设备后再尝试连接!"},
             MessageStyle::Plain, {}};
+}
+
+namespace {
+
+UiText TransferName(TransferKind transfer) {
+    switch (transfer) {
+        case TransferKind::Single:
+            break;
+        case TransferKind::FullRead:
+            return {"the full read", "完整读取"};
+        case TransferKind::Recall:
+            return {"the preset recall", "调用预设"};
+        case TransferKind::Backup:
+            return {"the backup of the stored presets", "备份已存预设"};
+        case TransferKind::SendPreset:
+            return {"sending the preset", "发送预设"};
+        case TransferKind::SendAll:
+            return {"sending everything", "发送全部"};
+    }
+    return {"the transfer", "传输"};  // a single frame
+}
+
+}  // namespace
+
+UserMessage TransferStoppedMessage(LinkKind kind, TransferKind transfer, TransferLimit limit) {
+    UserMessage message = ConnectionFailureMessage(kind);
+    const UiText name = TransferName(transfer);
+    const std::string count = std::to_string(kMaxResendRequests);
+    if (limit == TransferLimit::Deadline) {
+        message.detail = name.english + " ran past its time limit";
+        message.reason.chinese = "已停止：" + name.chinese + "超过了时限。";
+    } else {
+        const bool single = transfer == TransferKind::Single;
+        message.detail = "the processor asked for " +
+                         (single ? std::string("one frame") : "a frame of " + name.english) +
+                         " again more than " + count + " times";
+        message.reason.chinese = "已停止：" + (single ? std::string("一帧") : name.chinese + "中的一帧") +
+                                 "被处理器要求重发超过" + count + "次。";
+    }
+    message.reason.english = "Stopped: " + message.detail + ".";
+    message.style = MessageStyle::Plain;  // a reason is read, not flashed
+    return message;
 }
 
 UserMessage NoConnectionMessage() {

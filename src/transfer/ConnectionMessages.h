@@ -6,6 +6,7 @@
 
 #include "core/UiText.h"
 #include "protocol/Link.h"
+#include "protocol/TransferLimits.h"
 
 namespace corva {
 
@@ -22,6 +23,9 @@ struct UserMessage {
 };
 
 UserMessage ConnectionFailureMessage(LinkKind kind);
+// A bulk transfer given up at one of its limits: the link's failure, and which transfer and
+// which limit as the reason.
+UserMessage TransferStoppedMessage(LinkKind kind, TransferKind transfer, TransferLimit limit);
 UserMessage NoConnectionMessage();
 UserMessage ConnectFailedMessage();  // a free device that would not open
 UserMessage NeedsFirmwareMessage();

@@ -5,8 +5,10 @@
 #include <array>
 #include <chrono>
 #include <future>
+#include <optional>
 
-#include "protocol/SendData.h"
+#include "protocol/QueuedFrame.h"
+#include "protocol/TransferLimits.h"
 
 namespace corva {
 namespace {
@@ -110,7 +112,7 @@ bool TransferWorker::Stopping() {
     return state_ == State::Stopping;
 }
 
-void TransferWorker::Fail(NoticeId id, int parameter) {
+void TransferWorker::Fail(NoticeId id, int parameter, int detail) {
     {
         std::lock_guard lock(stateMutex_);
         if (state_ == State::Stopping) {
@@ -119,7 +121,7 @@ void TransferWorker::Fail(NoticeId id, int parameter) {
         state_ = State::Halted;
     }
     if (context_.notices) {
-        context_.notices({id, parameter});
+        context_.notices({id, parameter, detail});
     }
 }
 
@@ -215,7 +217,7 @@ void TransferWorker::Cycle() {
         case LinkKind::Tcp:
             TcpCycle();
             break;
-        case LinkKind::Com:
+        case LinkKind::Serial:
             ComCycle();
             break;
     }
@@ -231,6 +233,34 @@ bool TransferWorker::FillEmptyQueue() {
         return false;
     }
     session.queue.push(session.model.NextChangedFrame(session.image, session.protection));
+    return true;
+}
+
+bool TransferWorker::HeadWithinLimits() {
+    std::optional<Notice> stopped;
+    {
+        std::lock_guard lock(context_.session.sendLock);
+        QueuedFrame* head = context_.session.queue.front();
+        if (!head || !context_.command.IsCurrentLinkLocked(epoch_)) {
+            return true;
+        }
+        TransferClock* transfer = head->transfer.get();
+        const int kind = static_cast<int>(transfer ? transfer->kind : TransferKind::Single);
+        if (head->resendRequests > kMaxResendRequests) {
+            stopped = Notice{NoticeId::TransferStopped, kind,
+                             static_cast<int>(TransferLimit::ResendRequests)};
+        } else if (transfer && !transfer->endsAt) {
+            transfer->endsAt = Clock::now() + std::chrono::milliseconds(
+                                                  context_.timing.TransferLimitMs(transfer->frames));
+        } else if (transfer && Clock::now() > *transfer->endsAt) {
+            stopped = Notice{NoticeId::TransferStopped, kind,
+                             static_cast<int>(TransferLimit::Deadline)};
+        }
+    }
+    if (stopped) {
+        Fail(stopped->id, stopped->value, stopped->detail);
+        return false;
+    }
     return true;
 }
 
@@ -264,13 +294,13 @@ void TransferWorker::DrainLateInput() {
 
 void TransferWorker::ReportCycle() {
     const auto cycleStart = Clock::now();
-    if (FillEmptyQueue()) {
+    if (FillEmptyQueue() || !HeadWithinLimits()) {
         return;
     }
     bool startsFrame = false;
     {
         std::lock_guard lock(context_.session.sendLock);
-        const SendData* head = context_.session.queue.front();
+        const QueuedFrame* head = context_.session.queue.front();
         startsFrame = head && head->position == 0;
     }
     if (startsFrame) {
@@ -290,7 +320,7 @@ bool TransferWorker::WriteHeadReports(int reportWriteMs) {
             if (!context_.command.IsCurrentLinkLocked(epoch_)) {
                 return false;
             }
-            SendData* head = context_.session.queue.front();
+            QueuedFrame* head = context_.session.queue.front();
             if (!head || !head->nextReport(report)) {
                 return true;
             }
@@ -345,11 +375,11 @@ void TransferWorker::FirmwareCycle() {
                 session.queue.push(std::move(step));
             }
         }
-        SendData* head = session.queue.front();
+        QueuedFrame* head = session.queue.front();
         if (head) {
             code = head->code;
             pendingCode_ = code;
-            if (++head->tries > 2) {
+            if (++head->tries > firmware_step::kMaxStepStarts) {
                 code = -1;  // started twice without an answer
             }
         }
@@ -366,8 +396,8 @@ void TransferWorker::FirmwareCycle() {
         // A burst of request pairs for a second; the loader answers nothing to them.
         HidReport report{};
         for (std::size_t i = 1; i < report.size(); i += 2) {
-            report[i] = 0x43;
-            report[i + 1] = 0x11;
+            report[i] = firmware_step::kHandshakeFirst;
+            report[i + 1] = firmware_step::kHandshakeSecond;
         }
         while (ElapsedMs(cycleStart) <= timing.handshakeBurstMs) {
             (void)link_->Write(report, timing.firmwareReportWriteMs);
@@ -409,13 +439,13 @@ void TransferWorker::FirmwareCycle() {
 
 void TransferWorker::TcpCycle() {
     const auto cycleStart = Clock::now();
-    if (FillEmptyQueue()) {
+    if (FillEmptyQueue() || !HeadWithinLimits()) {
         return;
     }
     std::vector<std::uint8_t> frame;
     {
         std::lock_guard lock(context_.session.sendLock);
-        SendData* head = context_.session.queue.front();
+        QueuedFrame* head = context_.session.queue.front();
         if (!context_.command.IsCurrentLinkLocked(epoch_) || !head ||
             head->code != frame_code::kOrdinary) {
             return;  // firmware steps never travel over the network
@@ -454,14 +484,14 @@ void TransferWorker::TcpCycle() {
 }
 
 void TransferWorker::ComCycle() {
-    if (FillEmptyQueue()) {
+    if (FillEmptyQueue() || !HeadWithinLimits()) {
         return;
     }
     std::vector<std::uint8_t> frame;
     int waitMs = context_.timing.comAnswerWaitMs;
     {
         std::lock_guard lock(context_.session.sendLock);
-        SendData* head = context_.session.queue.front();
+        QueuedFrame* head = context_.session.queue.front();
         if (!context_.command.IsCurrentLinkLocked(epoch_) || !head) {
             return;
         }
@@ -479,7 +509,7 @@ void TransferWorker::ComCycle() {
         }
         {
             std::lock_guard lock(context_.session.sendLock);
-            SendData* head = context_.session.queue.front();
+            QueuedFrame* head = context_.session.queue.front();
             if (!context_.command.IsCurrentLinkLocked(epoch_)) {
                 return;
             }
@@ -500,7 +530,7 @@ void TransferWorker::ComCycle() {
                 return;
             }
             if (status == ReadStatus::Failed) {
-                Fail(NoticeId::LinkFailed, static_cast<int>(LinkKind::Com));
+                Fail(NoticeId::LinkFailed, static_cast<int>(LinkKind::Serial));
                 return;
             }
             if (status != ReadStatus::Data) {
@@ -522,7 +552,7 @@ void TransferWorker::ComCycle() {
             return;
         }
     }
-    Fail(NoticeId::LinkFailed, static_cast<int>(LinkKind::Com));
+    Fail(NoticeId::LinkFailed, static_cast<int>(LinkKind::Serial));
 }
 
 }  // namespace corva

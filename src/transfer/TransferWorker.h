@@ -114,8 +114,11 @@ private:
     // Asks the change scan for a frame when the queue is empty; true when it did (or when
     // this worker has been replaced and must touch nothing).
     bool FillEmptyQueue();
+    // Starts the head frame's transfer clock on its first frame; false (and the transfer is
+    // failed) once its deadline has passed or the frame was asked for again too often.
+    bool HeadWithinLimits();
     // Posts a failure notice and halts the cycles until the front end stops the worker.
-    void Fail(NoticeId id, int parameter = 0);
+    void Fail(NoticeId id, int parameter = 0, int detail = 0);
     // Sleeps up to `ms`, waking early when asked to stop; false when stopping.
     bool Pause(int ms);
     bool Stopping();

@@ -1,6 +1,7 @@
 // Protection through corva-dsp-cli: the lock round trip, protected tuning shown read-only (its
 // values printed, the password never), and the edits and preset files it refuses.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include "CliJson.h"
 #include "CliProcess.h"
@@ -103,6 +104,56 @@ TEST_F(CliLockTest, ProtectedTuningIsReadOnlyAndStaysInside) {
     EXPECT_EQ(converted.exitCode, 4);
     EXPECT_EQ(converted.ErrLines().size(), 1u);
     EXPECT_FALSE(std::filesystem::exists(scratch.File("open.qvms")));
+}
+
+// Without a password on the command line, protect and unlock read it: one line of standard
+// input, or on a terminal after a prompt with the echo off, so the password never shows.
+TEST_F(CliLockTest, APasswordNotOnTheCommandLineIsReadUnseen) {
+    const std::vector<std::string> sim = {"--lang", "en", "--sim", "--sim-state",
+                                          scratch.File("state")};
+    const auto withSim = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), sim.begin(), sim.end());
+        return args;
+    };
+    int piped[2];
+    ASSERT_EQ(::pipe2(piped, O_CLOEXEC), 0);
+    const std::string line = "246810\n";
+    ASSERT_EQ(::write(piped[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
+    ::close(piped[1]);
+    const CliRun locked = RunCli(withSim({"protect"}), scratch.path(), 60000, piped[0]);
+    ::close(piped[0]);
+    ASSERT_EQ(locked.exitCode, 0) << locked.err;
+    EXPECT_EQ(locked.err, "");  // no prompt when standard input is not a terminal
+    EXPECT_TRUE(Protected());
+
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(::grantpt(terminal), 0);
+    ASSERT_EQ(::unlockpt(terminal), 0);
+    const int typed = ::open(::ptsname(terminal), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(typed, 0);
+    bool answered = false;
+    const CliRun unlocked =
+        RunCli(withSim({"unlock"}), scratch.path(), 60000, typed, [&](const std::string& err) {
+            if (!answered && err.find("Password (6 characters): ") != std::string::npos) {
+                answered = ::write(terminal, line.data(), line.size()) > 0;
+            }
+        });
+    ::close(typed);
+    std::string echoed;
+    for (pollfd ready{terminal, POLLIN, 0}; ::poll(&ready, 1, 0) > 0 && detail::Drain(terminal, echoed);) {
+    }
+    ::close(terminal);
+    ASSERT_EQ(unlocked.exitCode, 0) << unlocked.err;
+    EXPECT_EQ(unlocked.out, "The tuning is unlocked\n");
+    EXPECT_EQ(echoed.find("246810"), std::string::npos) << echoed;
+    EXPECT_FALSE(Protected());
+
+    int empty[2];
+    ASSERT_EQ(::pipe2(empty, O_CLOEXEC), 0);
+    ::close(empty[1]);
+    EXPECT_EQ(RunCli(withSim({"protect"}), scratch.path(), 60000, empty[0]).exitCode, 1);
+    ::close(empty[0]);
 }
 
 TEST_F(CliLockTest, ResetLockReplacesOnlyProtectedTuning) {

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -70,9 +71,9 @@ inline void WaitOrKill(pid_t pid, int& status, std::chrono::milliseconds limit) 
 
 // Starts `program` in `folder` with stdout and stderr on pipes; the settings of the programs
 // (language, in-use marks) live in the folder too. Everything the child needs is prepared
-// before the fork.
+// before the fork. Standard input is `inFd` when given, else the test's own.
 inline pid_t Spawn(const std::string& program, const std::vector<std::string>& args,
-                   const std::string& folder, int& outFd, int& errFd) {
+                   const std::string& folder, int& outFd, int& errFd, int inFd = -1) {
     std::vector<std::string> environment;
     for (char** entry = environ; *entry; ++entry) {
         const std::string text = *entry;
@@ -110,6 +111,9 @@ inline pid_t Spawn(const std::string& program, const std::vector<std::string>& a
     }
     const pid_t pid = ::fork();
     if (pid == 0) {
+        if (inFd >= 0) {
+            ::dup2(inFd, STDIN_FILENO);
+        }
         ::dup2(out[1], STDOUT_FILENO);
         ::dup2(err[1], STDERR_FILENO);
         if (::chdir(folder.c_str()) != 0) {
@@ -138,13 +142,15 @@ inline bool Drain(int fd, std::string& text) {
 
 }  // namespace detail
 
-// Runs corva-dsp-cli with `args` in `folder` and waits for it, at most `limitMs`.
+// Runs corva-dsp-cli with `args` in `folder` and waits for it, at most `limitMs`. `onError`
+// sees standard error as it grows (a test answering a prompt).
 inline CliRun RunCli(const std::vector<std::string>& args, const std::string& folder,
-                     int limitMs = 60000) {
+                     int limitMs = 60000, int inFd = -1,
+                     const std::function<void(const std::string& err)>& onError = {}) {
     CliRun run;
     int outFd = -1;
     int errFd = -1;
-    const pid_t pid = detail::Spawn(CORVA_CLI_PATH, args, folder, outFd, errFd);
+    const pid_t pid = detail::Spawn(CORVA_CLI_PATH, args, folder, outFd, errFd, inFd);
     if (pid < 0) {
         return run;
     }
@@ -161,6 +167,9 @@ inline CliRun RunCli(const std::vector<std::string>& args, const std::string& fo
         }
         if (fds[1].revents != 0) {
             errOpen = detail::Drain(errFd, run.err);
+            if (onError) {
+                onError(run.err);
+            }
         }
     }
     int status = 0;

@@ -86,6 +86,17 @@ TEST_F(CliSnapshotTest, EachDestructiveCommandKeepsItsCopyBeforeItsFirstWrite) {
     EXPECT_EQ(overwritten, (std::vector<std::string>{"Named", "Preset4"}));
 }
 
+// A kept preset name with control characters is listed escaped: it cannot move the cursor,
+// clear the screen or start a line of its own.
+TEST_F(CliSnapshotTest, TheListingEscapesControlCharactersInNames) {
+    ASSERT_EQ(Sim({"store", "4", "A\x1b[2J\nB"}).exitCode, 0);
+    ASSERT_EQ(Sim({"store", "4", "Plain"}).exitCode, 0);
+    const CliRun listed = Offline({"snapshots"});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_NE(listed.out.find("A\\x1B[2J\\x0AB\n"), std::string::npos) << listed.out;
+    EXPECT_EQ(listed.out.find('\x1b'), std::string::npos);
+}
+
 TEST_F(CliSnapshotTest, ARestoredSnapshotBringsBackTheTuningItKept) {
     ASSERT_EQ(Sim({"set", "SR", "eq3.gain=-7", "gain=-4", "name=Door"}).exitCode, 0);
     ASSERT_EQ(Sim({"read", "before.qvms"}).exitCode, 0);

@@ -2,6 +2,10 @@
 // and exactly one line on stderr, before anything reaches the processor.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <set>
+#include <sstream>
+
 #include "CliProcess.h"
 
 namespace corva::test {
@@ -129,6 +133,26 @@ TEST_F(CliUsageTest, MessagesFollowTheLanguage) {
         EXPECT_NE(shown.out.find(label), std::string::npos) << label << "\n" << shown.out;
     }
     EXPECT_EQ(shown.out.find("Channel"), std::string::npos) << shown.out;
+}
+
+// --help lists every command the tool runs, and the bash completion offers exactly those.
+TEST_F(CliUsageTest, HelpAndCompletionListTheSameCommands) {
+    const CliRun help = RunCli({"--help"}, scratch.path());
+    ASSERT_EQ(help.exitCode, 0);
+    std::set<std::string> listed;
+    std::istringstream lines(help.out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("  ", 0) == 0 && line.size() > 2 && line[2] != ' ') {
+            listed.insert(line.substr(2, line.find(' ', 2) - 2));
+        }
+    }
+    const std::string completion = ReadText(CORVA_COMPLETION_PATH);
+    const auto start = completion.find("local commands=\"");
+    ASSERT_NE(start, std::string::npos);
+    std::istringstream words(
+        completion.substr(start + 16, completion.find('"', start + 16) - start - 16));
+    std::set<std::string> offered{std::istream_iterator<std::string>(words), {}};
+    EXPECT_EQ(listed, offered);
 }
 
 }  // namespace

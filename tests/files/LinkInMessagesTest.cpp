@@ -66,11 +66,11 @@ TEST_F(LinkInMessagesTest, OverTcpTheMessagesAreTheNetworksOwn) {
 
 #ifdef __unix__
 TEST_F(LinkInMessagesTest, OverASerialLineTheMessagesNameTheComCable) {
-    EXPECT_EQ(ConnectionFailureMessage(LinkKind::Com).text.chinese,
+    EXPECT_EQ(ConnectionFailureMessage(LinkKind::Serial).text.chinese,
               "连接失败  请检查COM线缆是否插好或重启计算机和设备后再尝试连接!");
     ASSERT_TRUE(server.StartPty().ok());
     ExpectRefusalsName([path = server.ptyPath()] { return std::make_unique<SerialLink>(path); },
-                       LinkKind::Com);
+                       LinkKind::Serial);
 }
 #endif
 

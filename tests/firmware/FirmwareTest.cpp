@@ -41,8 +41,8 @@ std::vector<std::uint8_t> McuOnlyFile(std::size_t programBytes) {
 }
 
 // Every frame the sequencer produces until it is done, handshake item first.
-std::vector<std::unique_ptr<SendData>> AllSteps(UpdateSequencer& sequencer) {
-    std::vector<std::unique_ptr<SendData>> all;
+std::vector<std::unique_ptr<QueuedFrame>> AllSteps(UpdateSequencer& sequencer) {
+    std::vector<std::unique_ptr<QueuedFrame>> all;
     for (int calls = 0; calls < 5000 && !sequencer.finished(); ++calls) {
         for (auto& step : sequencer.NextUpdateStep()) {
             all.push_back(std::move(step));
@@ -51,7 +51,7 @@ std::vector<std::unique_ptr<SendData>> AllSteps(UpdateSequencer& sequencer) {
     return all;
 }
 
-std::string Codes(const std::vector<std::unique_ptr<SendData>>& steps) {
+std::string Codes(const std::vector<std::unique_ptr<QueuedFrame>>& steps) {
     std::string codes;
     for (const auto& step : steps) {
         if (step->code == frame_code::kFirmwareHandshake) {
@@ -166,7 +166,7 @@ TEST(UpdateSequencerTest, DspBlocksCarryTheirAddressesAndTheLastIsZeroFilled) {
     UpdateSequencer sequencer(parsed.image);
     const auto steps = AllSteps(sequencer);
     EXPECT_EQ(Codes(steps), "H6:;9");
-    std::vector<const SendData*> blocks;
+    std::vector<const QueuedFrame*> blocks;
     for (const auto& step : steps) {
         if (step->code == firmware_step::kDspBlock) blocks.push_back(step.get());
     }

@@ -14,7 +14,7 @@ using test::ToHex;
 
 class FrameBuilderTest : public ::testing::Test {
 protected:
-    std::string Hex(const std::unique_ptr<SendData>& frame) {
+    std::string Hex(const std::unique_ptr<QueuedFrame>& frame) {
         EXPECT_NE(frame, nullptr);
         return frame ? ToHex(frame->data()) : std::string{};
     }

@@ -28,7 +28,7 @@ protected:
         EXPECT_EQ(answers.size(), 1u);
         return answers.empty() ? Bytes{} : answers.front();
     }
-    Bytes Ask(const std::unique_ptr<SendData>& frame) { return Ask(frame->data()); }
+    Bytes Ask(const std::unique_ptr<QueuedFrame>& frame) { return Ask(frame->data()); }
 
     SimulatedProcessor processor;
     ParameterImage host;

@@ -36,8 +36,8 @@ std::vector<std::uint8_t> Answer(int command, int preset, int blockType, int cha
 }
 
 // A request as the host queues it: a write or a read request with eight zero bytes.
-std::unique_ptr<SendData> Request(int command, int preset, int blockType, int channel, int mode) {
-    return std::make_unique<SendData>(
+std::unique_ptr<QueuedFrame> Request(int command, int preset, int blockType, int channel, int mode) {
+    return std::make_unique<QueuedFrame>(
         Answer(command, preset, blockType, channel, mode, std::vector<std::uint8_t>(8, 0)));
 }
 
@@ -226,7 +226,7 @@ TEST_F(AnswerHandlerTest, AnAnswerWithNothingInFlightIsNotFiled) {
 TEST_F(AnswerHandlerTest, AResendRequestForABatchsLastFrameDoesNotEndTheBatch) {
     std::vector<int> progress;
     command.SetProgressHook([&](int index) { progress.push_back(index); });
-    SendData* last = session.engine().queue.front();
+    QueuedFrame* last = session.engine().queue.front();
     last->progressIndex = 5;
     last->endsStage = true;
     last->position = last->length();
@@ -246,7 +246,7 @@ TEST_F(AnswerHandlerTest, ABatchsFirstFrameIsNumberedToo) {
     std::vector<int> progress;
     command.SetProgressHook([&](int index) { progress.push_back(index); });
     AwaitRead(0, 4, 5, 0x77);
-    SendData* only = session.engine().queue.front();
+    QueuedFrame* only = session.engine().queue.front();
     only->progressIndex = 0;  // the first (and here the only) frame of a batch
     only->endsBulk = true;
     only->position = only->length();

@@ -252,5 +252,42 @@ TEST_F(EngineEndToEndTest, StoreAllGathersNinetyBlocksAndSaysSo) {
     EXPECT_EQ(engine.session.engine().image.Block(9, BlockType::Output, 2)[0], 0x42);
 }
 
+// A processor that asks for every frame again, or answers each frame just inside its limit,
+// must not hold a backup for ever: the transfer stops and says which limit ran out.
+TEST_F(EngineEndToEndTest, ATrickledOrEndlesslyResentBackupStopsAtItsLimit) {
+    struct Case {
+        const char* path;
+        int resendRequests;
+        int answerDelayMs;
+        const char* detail;
+    };
+    for (const Case& c :
+         {Case{"resending", 1'000'000, 0, "again more than 8 times"},
+          Case{"trickling", 0, 20, "the backup of the stored presets ran past its time limit"}}) {
+        auto processor = devices.Plug(c.path);
+        Timing timing = test::SuccessTiming();
+        timing.transferBaseMs = 100;  // 90 frames: 550 ms, where the trickle takes 1.8 s
+        timing.transferPerFrameMs = 5;
+        Engine engine(devices, inUse, timing);
+        ASSERT_TRUE(engine.controller.ConnectToPath(c.path).ok());
+        ASSERT_TRUE(engine.WaitSynchronised());
+        processor->ClearReceivedFrames();
+        auto faults = processor->Faults();
+        faults.resendRequests = c.resendRequests;
+        faults.answerDelayMs = c.answerDelayMs;
+        processor->SetFaults(faults);
+        ASSERT_TRUE(engine.controller.bulk().StoreAllPresetsToPc());
+        ASSERT_TRUE(engine.PumpUntil([&] { return !engine.controller.online(); }, 10000))
+            << c.path;
+        ASSERT_EQ(engine.messages.size(), 1u);
+        EXPECT_EQ(engine.messages[0].text.english, "Connection failure!");
+        // The idle poll in flight when the resends begin may be the frame that draws them.
+        const std::string detail = engine.messages[0].detail;
+        EXPECT_NE(detail.find(c.detail), std::string::npos) << detail;
+        EXPECT_EQ(engine.messages[0].reason.english, "Stopped: " + detail + ".");
+        EXPECT_LT(WithoutPolls(processor->ReceivedFrames()).size(), 90u);
+    }
+}
+
 }  // namespace
 }  // namespace corva

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "protocol/SendData.h"
+#include "protocol/QueuedFrame.h"
 #include "protocol/links/LinkFailure.h"
 
 namespace corva {

@@ -24,7 +24,7 @@ public:
     explicit SerialLink(std::string port);
     ~SerialLink() override;
 
-    LinkKind kind() const override { return LinkKind::Com; }
+    LinkKind kind() const override { return LinkKind::Serial; }
     std::string Describe() const override { return "COM " + port_; }
 
     Status Open() override;

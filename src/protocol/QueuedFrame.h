@@ -4,8 +4,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
+
+#include "protocol/TransferLimits.h"
 
 namespace corva {
 
@@ -22,9 +25,9 @@ inline constexpr int kFirmwareHandshake = 255;
 // from 0, so 0 is a batch's first frame, never "not numbered".
 inline constexpr int kNotNumbered = -1;
 
-class SendData {
+class QueuedFrame {
 public:
-    explicit SendData(std::vector<std::uint8_t> frame, int code = frame_code::kOrdinary);
+    explicit QueuedFrame(std::vector<std::uint8_t> frame, int code = frame_code::kOrdinary);
 
     std::span<const std::uint8_t> data() const { return data_; }
     std::size_t length() const { return data_.size(); }
@@ -43,6 +46,8 @@ public:
     bool notifyOnAnswer = false;
     std::size_t position = 0;          // next frame byte to write over USB
     int code = frame_code::kOrdinary;  // firmware command id 54..60, or the handshake item
+    int resendRequests = 0;            // answers that asked for this frame again
+    std::shared_ptr<TransferClock> transfer;  // the bulk transfer it belongs to, if any
 
 private:
     std::vector<std::uint8_t> data_;

@@ -1,4 +1,4 @@
-#include "protocol/SendData.h"
+#include "protocol/QueuedFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 namespace corva {
 namespace {
 
-TEST(SendDataTest, BlockWriteTravelsInFiveReports) {
+TEST(QueuedFrameTest, BlockWriteTravelsInFiveReports) {
     ParameterImage image;
     ProtectionState protection;
     auto frame = FrameBuilder(image, protection)
@@ -32,8 +32,8 @@ TEST(SendDataTest, BlockWriteTravelsInFiveReports) {
     EXPECT_FALSE(frame->nextReport(report));
 }
 
-TEST(SendDataTest, ShortFrameTravelsInOneReportAndRestartsFromPositionZero) {
-    SendData frame(std::vector<std::uint8_t>(24, 0x11));
+TEST(QueuedFrameTest, ShortFrameTravelsInOneReportAndRestartsFromPositionZero) {
+    QueuedFrame frame(std::vector<std::uint8_t>(24, 0x11));
     HidReport report;
     EXPECT_TRUE(frame.nextReport(report));
     EXPECT_EQ(report[24], 0x11);

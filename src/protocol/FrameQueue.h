@@ -6,20 +6,20 @@
 #include <deque>
 #include <memory>
 
-#include "protocol/SendData.h"
+#include "protocol/QueuedFrame.h"
 
 namespace corva {
 
-class SendDataQueue {
+class FrameQueue {
 public:
     // A null frame (a build that named nothing) is ignored.
-    void push(std::unique_ptr<SendData> frame) {
+    void push(std::unique_ptr<QueuedFrame> frame) {
         if (frame) {
             frames_.push_back(std::move(frame));
         }
     }
-    SendData* front() { return frames_.empty() ? nullptr : frames_.front().get(); }
-    std::unique_ptr<SendData> popFront() {
+    QueuedFrame* front() { return frames_.empty() ? nullptr : frames_.front().get(); }
+    std::unique_ptr<QueuedFrame> popFront() {
         if (frames_.empty()) {
             return nullptr;
         }
@@ -31,10 +31,10 @@ public:
     std::size_t count() const { return frames_.size(); }
     bool empty() const { return frames_.empty(); }
 
-    const std::deque<std::unique_ptr<SendData>>& frames() const { return frames_; }
+    const std::deque<std::unique_ptr<QueuedFrame>>& frames() const { return frames_; }
 
 private:
-    std::deque<std::unique_ptr<SendData>> frames_;
+    std::deque<std::unique_ptr<QueuedFrame>> frames_;
 };
 
 }  // namespace corva

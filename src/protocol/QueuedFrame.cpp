@@ -1,14 +1,14 @@
-#include "protocol/SendData.h"
+#include "protocol/QueuedFrame.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace corva {
 
-SendData::SendData(std::vector<std::uint8_t> frame, int frameCode)
+QueuedFrame::QueuedFrame(std::vector<std::uint8_t> frame, int frameCode)
     : code{frameCode}, data_{std::move(frame)} {}
 
-bool SendData::nextReport(HidReport& report) {
+bool QueuedFrame::nextReport(HidReport& report) {
     if (position >= data_.size()) {
         return false;
     }
