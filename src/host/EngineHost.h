@@ -22,8 +22,9 @@
 namespace corva::host {
 
 enum class DeviceSource {
-    Usb,        // processors on USB, in-use marks in the shared settings store
-    Simulated,  // one simulated processor on the in-process link, marks in memory
+    Usb,               // processors on USB, in-use marks in the shared settings store
+    Simulated,         // one simulated processor on the in-process link, marks in memory
+    Demo = Simulated,  // as the window calls it
 };
 
 // The path of the simulated processor that the connection chooser offers beside the real ones.

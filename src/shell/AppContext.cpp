@@ -8,8 +8,7 @@ AppContext::AppContext(AppSetup setup)
       messages_{std::make_unique<DialogPresenter>()},
       fileChooser_{std::make_unique<NativeFileChooser>()} {
     host::HostSetup hostSetup;
-    hostSetup.source =
-        setup.source == DeviceSource::Demo ? host::DeviceSource::Simulated : host::DeviceSource::Usb;
+    hostSetup.source = setup.source;
     hostSetup.simulatedPath = kDemoDevicePath;
     hostSetup.timing = setup.timing;
     hostSetup.simulator = std::move(setup.simulator);

@@ -7,23 +7,15 @@
 #include <optional>
 
 #include "host/EngineHost.h"
-#include "model/TuningSession.h"
-#include "protocol/DeviceEnumerator.h"
-#include "protocol/Timing.h"
-#include "protocol/links/StreamAddress.h"
 #include "shell/FileChooser.h"
 #include "shell/Language.h"
 #include "shell/MessagePresenter.h"
 #include "shell/NoticePoster.h"
 #include "shell/SettingsStore.h"
-#include "transfer/ConnectionController.h"
 
 namespace corva::shell {
 
-enum class DeviceSource {
-    Usb,   // processors on USB, in-use marks in the shared settings store
-    Demo,  // one simulated processor on the in-process link, marks in memory
-};
+using host::DeviceSource;
 
 // The path of the simulated processor plugged in for the demonstration.
 inline constexpr const char* kDemoDevicePath = "demo:processor-1";
