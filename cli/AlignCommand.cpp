@@ -6,9 +6,8 @@
 #include "CommandSupport.h"
 #include "TuningCommandSupport.h"
 #include "TuningReportText.h"
+#include "commands/AlignmentJob.h"
 #include "dsp/values/NumberText.h"
-#include "model/ChannelEditor.h"
-#include "tuning/TimeAlignment.h"
 
 namespace corva::cli {
 namespace {
@@ -102,17 +101,12 @@ ExitCode RunAlign(CliDevice& device, const CliOptions& options) {
         }
         distances[static_cast<std::size_t>(*channel)] = *distance;
     }
-    const TimeAlignment alignment = AlignFromDistances(distances, unit);
+    const TimeAlignment alignment = PlanAlignment(distances, unit);
     const bool json = options.json;
     return RunOnTuning(
         device, arguments, [&](TuningSession& session, bool apply, std::string& report) {
             if (apply) {
-                std::array<std::optional<int>, kOutputChannelCount> codes;
-                for (int c = 0; c < kOutputChannelCount; ++c) {
-                    codes[static_cast<std::size_t>(c)] =
-                        alignment.channels[static_cast<std::size_t>(c)].delayCode;
-                }
-                ChannelEditor(session).CommitDelays(codes);
+                ApplyAlignment(session, alignment);
             }
             report =
                 json ? JsonReport(alignment, distances, unitText.c_str(), apply, !apply)

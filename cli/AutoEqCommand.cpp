@@ -4,13 +4,9 @@
 #include "CommandSupport.h"
 #include "TuningCommandSupport.h"
 #include "TuningReportText.h"
+#include "commands/AutoEqJob.h"
 #include "dsp/values/NumberText.h"
-#include "model/ChannelEditor.h"
-#include "tuning/AutoEq.h"
-#include "tuning/Measurement.h"
-#include "tuning/OverlayCurves.h"
 #include "tuning/ProcessorFit.h"
-#include "tuning/TargetCurves.h"
 
 namespace corva::cli {
 namespace {
@@ -19,7 +15,6 @@ using namespace corva::tuning;
 
 struct Target {
     std::string name;  // flat, house or the file's path
-    Response curve{};
 };
 
 // "LOW-HIGH" in Hz: "40-8000".
@@ -113,7 +108,10 @@ ExitCode RunAutoEq(CliDevice& device, const CliOptions& options) {
     if (!channel) {
         return ChannelUsageError(device, arguments.positional[1]);
     }
-    AutoEqOptions fit;
+    AutoEqRequest request;
+    request.measurementFile = arguments.positional[0];
+    request.channel = *channel;
+    AutoEqOptions& fit = request.fit;
     if (const auto boost = arguments.Value("--max-boost")) {
         const auto db = ParseNumber(*boost);
         if (!db) {
@@ -131,47 +129,33 @@ ExitCode RunAutoEq(CliDevice& device, const CliOptions& options) {
         fit.lowHz = hz->first;
         fit.highHz = hz->second;
     }
-    int smoothing = 0;
-    if (const auto refused = ReadSmoothing(device, arguments, smoothing)) {
+    if (const auto refused = ReadSmoothing(device, arguments, request.smoothingFraction)) {
         return *refused;
     }
-    if (const Status checked = CheckAutoEqOptions(fit); !checked.ok()) {
+    if (const Status checked = CheckAutoEqRequest(request); !checked.ok()) {
         return UsageError(device, checked.message());
     }
+    Target target{"flat"};
+    if (const auto wanted = arguments.Value("--target"); wanted && *wanted != "flat") {
+        target.name = *wanted;
+        request.target = *wanted == "house" ? AutoEqTarget::House : AutoEqTarget::File;
+        request.targetFile = *wanted;
+    }
     // Measurement and target are read and checked before anything connects.
-    const MeasurementRead measurement = ReadMeasurementFile(arguments.positional[0]);
-    if (!measurement.status.ok()) {
-        device.PrintError(measurement.status.message());
+    const AutoEqInputs inputs = ReadAutoEqInputs(request);
+    if (!inputs.status.ok()) {
+        device.PrintError(inputs.status.message());
         return kFileError;
     }
-    Target target{"flat", FlatTarget()};
-    if (const auto wanted = arguments.Value("--target"); wanted && *wanted != "flat") {
-        if (*wanted == "house") {
-            target = {"house", HouseTarget()};
-        } else {
-            const MeasurementRead file = ReadMeasurementFile(*wanted);
-            if (!file.status.ok()) {
-                device.PrintError(file.status.message());
-                return kFileError;
-            }
-            target = {*wanted, ResampleToGrid(file.points)};
-        }
-    }
-    const Response levels = ResampleToGrid(measurement.points, smoothing);
     const bool json = options.json;
     return RunOnTuning(
         device, arguments, [&](TuningSession& session, bool apply, std::string& report) {
-            const OutputView current =
-                session.Snapshot().outputs[static_cast<std::size_t>(*channel)];
-            const AutoEqResult result =
-                FitAutoEq(levels, target.curve, CrossoverPart(current), fit);
+            const AutoEqPlan plan = PlanAutoEq(session.Snapshot(), *channel, inputs, fit);
             if (apply) {
-                EqualizerSettings settings;
-                settings.bands = result.bands;
-                ChannelEditor(session).ApplyEqualizer(*channel, settings);
+                ApplyAutoEq(session, plan);
             }
-            report = json ? JsonReport(result, *channel, target, fit, apply, !apply)
-                          : TextReport(result, *channel, target, fit, apply, device.language());
+            report = json ? JsonReport(plan.result, *channel, target, fit, apply, !apply)
+                          : TextReport(plan.result, *channel, target, fit, apply, device.language());
             return kDone;
         });
 }

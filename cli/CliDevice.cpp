@@ -6,14 +6,7 @@
 #include <cstdio>
 #include <set>
 
-#include "audio/PortAudioSystem.h"
 #include "files/SafeFileWriter.h"
-#include "protocol/MemoryInUseMarkers.h"
-#include "protocol/links/HidDeviceEnumerator.h"
-#include "protocol/links/SerialLink.h"
-#include "protocol/links/SettingsInUseMarkers.h"
-#include "protocol/links/TcpLink.h"
-#include "sim/VirtualCarAudio.h"
 
 namespace corva::cli {
 namespace {
@@ -21,51 +14,59 @@ namespace {
 constexpr const char* kSimPath = "sim:processor";
 constexpr int kSynchroniseTimeoutMs = 30000;
 
+host::HostSetup SetupFor(const CliOptions& options, host::SimulatedProcessorFactory simulator) {
+    host::HostSetup setup;
+    setup.source =
+        options.link == LinkChoice::Sim ? host::DeviceSource::Simulated : host::DeviceSource::Usb;
+    setup.simulatedPath = kSimPath;
+    setup.simulator = std::move(simulator);
+    return setup;  // no deliverer: the main thread waits on the host's notices
+}
+
+host::HostLink LinkFor(const CliOptions& options) {
+    switch (options.link) {
+        case LinkChoice::FirstUsb:
+        case LinkChoice::Sim:
+            return {host::HostLink::Kind::FirstUsb, {}, {}};
+        case LinkChoice::UsbPath:
+            return {host::HostLink::Kind::UsbPath, options.usbPath, {}};
+        case LinkChoice::Tcp:
+        case LinkChoice::Serial:
+            break;
+    }
+    return {host::HostLink::Kind::Stream, {}, options.stream};
+}
+
 }  // namespace
 
-CliDevice::CliDevice(const CliOptions& options, UiLanguage language)
+CliDevice::CliDevice(const CliOptions& options, UiLanguage language,
+                     host::SimulatedProcessorFactory simulator)
     : options_{options},
       language_{language},
+      host_{SetupFor(options, std::move(simulator))},
       // A bar drawn in place only on a terminal; a script's log gets percentages on request.
       progress_{isatty(STDERR_FILENO) != 0 ? ProgressStyle::Bar
                 : options.progress          ? ProgressStyle::Lines
                                             : ProgressStyle::Quiet} {
-    if (options_.link == LinkChoice::Sim) {
-        auto simulated = std::make_unique<sim::SimDeviceEnumerator>();
-        simulator_ = simulated->Plug(kSimPath);
-        if (!options_.simState.empty() && access(options_.simState.c_str(), F_OK) == 0) {
-            if (Status loaded = simulator_->LoadState(options_.simState); !loaded.ok()) {
-                PrintError(loaded.message(), options_.simState);
-                setupFailed_ = true;
-            }
+    if (auto* simulated = host_.simulated();
+        simulated != nullptr && !options_.simState.empty() &&
+        access(options_.simState.c_str(), F_OK) == 0) {
+        if (Status loaded = simulated->LoadState(options_.simState); !loaded.ok()) {
+            PrintError(loaded.message(), options_.simState);
+            setupFailed_ = true;
         }
-        devices_ = std::move(simulated);
-        inUse_ = std::make_unique<MemoryInUseMarkers>();
-    } else {
-        devices_ = std::make_unique<HidDeviceEnumerator>();
-        inUse_ = std::make_unique<SettingsInUseMarkers>();
     }
-    controller_ = std::make_unique<ConnectionController>(
-        ConnectionController::Dependencies{session_, *devices_, *inUse_, timing_, notices_.Sink()});
+    host_.SetNoticeHandler(
+        [this](const Notice& notice, const NoticeOutcome& outcome) { Follow(notice, outcome); });
     if (!options_.traceFile.empty()) {
         if (const Status opened = trace_.Open(options_.traceFile); opened.ok()) {
-            controller_->SetTraceHook(trace_.Hook());
+            host_.SetTraceHook(trace_.Hook());
         } else {
             PrintError({"Cannot open the trace file.", "无法打开跟踪文件。"},
                        FileWriteDetail(options_.traceFile, opened.message()).In(language_));
             setupFailed_ = true;
         }
     }
-    // Progress arrives through the notice queue: the bar is drawn on the main thread, so a
-    // stalled terminal never holds up the transfer worker.
-    controller_->command().SetProgressHook(notices_.ProgressSink());
-}
-
-std::unique_ptr<audio::AudioSystem> CliDevice::MakeAudio() {
-    if (simulator_) {
-        return std::make_unique<sim::VirtualCarAudio>(simulator_);
-    }
-    return std::make_unique<audio::PortAudioSystem>();
 }
 
 CliDevice::~CliDevice() {
@@ -86,8 +87,8 @@ ExitCode CliDevice::Close() {
         result = kFileError;
     }
     // A memory file that could not be read is not overwritten.
-    if (simulator_ && !options_.simState.empty() && !setupFailed_) {
-        if (Status saved = simulator_->SaveState(options_.simState); !saved.ok()) {
+    if (host_.simulated() != nullptr && !options_.simState.empty() && !setupFailed_) {
+        if (Status saved = host_.simulated()->SaveState(options_.simState); !saved.ok()) {
             PrintError(saved.message(), options_.simState);
             result = kFileError;
         }
@@ -113,28 +114,12 @@ void CliDevice::PrintError(const UiText& text, const std::string& detail) const 
 }
 
 ExitCode CliDevice::Connect() {
-    Status status = Status::Ok();
-    switch (options_.link) {
-        case LinkChoice::FirstUsb:
-        case LinkChoice::Sim:
-            if (!controller_->OpenFirstDevice()) {
-                PrintError({"No connection can be opened", "没有连接可以打开"}, "USB");
-                return kLinkError;
-            }
-            break;
-        case LinkChoice::UsbPath:
-            status = controller_->ConnectToPath(options_.usbPath);
-            break;
-        case LinkChoice::Tcp:
-        case LinkChoice::Serial:
-            status = controller_->ConnectStream(StreamLinkMaker(options_.stream));
-            break;
-    }
-    if (!status.ok()) {
-        PrintError(status.message());
+    const host::HostLink link = LinkFor(options_);
+    if (const Status status = host_.Connect(link); !status.ok()) {
+        PrintError(status.message(), link.kind == host::HostLink::Kind::FirstUsb ? "USB" : "");
         return kLinkError;
     }
-    if (!RunUntil([this] { return controller_->synchronised(); }, kSynchroniseTimeoutMs)) {
+    if (!RunUntil([this] { return controller().synchronised(); }, kSynchroniseTimeoutMs)) {
         if (!failed_) {
             PrintError({"Connection failure!", "连接失败!"}, "no full read from the processor");
         }
@@ -143,13 +128,12 @@ ExitCode CliDevice::Connect() {
     return kDone;
 }
 
-void CliDevice::HandleNotice(const Notice& notice) {
-    const NoticeOutcome outcome = controller_->Handle(notice);
+void CliDevice::Follow(const Notice& notice, const NoticeOutcome& outcome) {
     if (outcome.progressIndex) {
         progress_.Step(*outcome.progressIndex + 1);
     }
     if (outcome.batchEnded) {
-        controller_->EndBatch();  // no window has to settle on a terminal
+        controller().EndBatch();  // no window has to settle on a terminal
     }
     if (const auto& message = outcome.message) {
         if (outcome.updateEnd == UpdateEnd::Succeeded) {
@@ -171,21 +155,19 @@ void CliDevice::HandleNotice(const Notice& notice) {
 bool CliDevice::RunUntil(const std::function<bool()>& done, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!done()) {
-        if (failed_ || (!controller_->online() && !controller_->updating() && !done())) {
+        if (failed_ || (!controller().online() && !controller().updating() && !done())) {
             return done();
         }
         if (std::chrono::steady_clock::now() > deadline) {
             return false;
         }
-        if (auto notice = notices_.Take(20)) {
-            HandleNotice(*notice);
-        }
+        (void)host_.DeliverNext(20);
     }
     return true;
 }
 
 bool CliDevice::WaitUntilSent(int timeoutMs) {
-    const bool sent = RunUntil([this] { return session_.NothingLeftToSend(); }, timeoutMs);
+    const bool sent = RunUntil([this] { return session().NothingLeftToSend(); }, timeoutMs);
     progress_.Finish(sent);
     return sent;
 }
@@ -195,7 +177,7 @@ ExitCode CliDevice::Finish() {
     if (!sent && !failed_) {
         PrintError({"Time-out: the processor did not answer everything sent.",
                     "超时：处理器未应答全部发送的数据。"},
-                   controller_->linkDescription());
+                   controller().linkDescription());
     }
     Disconnect();
     if (sent && !failed_) {
@@ -208,9 +190,7 @@ ExitCode CliDevice::Finish() {
 }
 
 void CliDevice::Disconnect() {
-    if (controller_) {
-        controller_->Disconnect();
-    }
+    controller().Disconnect();
 }
 
 }  // namespace corva::cli

@@ -1,6 +1,6 @@
-// The engine as the command-line tool uses it: one link chosen on the command line, the
-// connection with its handshake and full read, notices handled on the main thread, progress
-// shown while bulk transfers run, and a clean disconnect that waits until everything is sent.
+// The engine host as the command-line tool uses it: the link chosen on the command line, the
+// wait for the handshake and full read, notices printed on the main thread, progress shown
+// while bulk transfers run, and a clean disconnect that waits until everything is sent.
 #pragma once
 
 #include <functional>
@@ -14,16 +14,16 @@
 #include "ProgressLine.h"
 #include "TraceFile.h"
 #include "audio/AudioSystem.h"
-#include "protocol/InUseMarkers.h"
-#include "sim/InProcessLink.h"
+#include "host/EngineHost.h"
 #include "transfer/ConnectionController.h"
-#include "transfer/NoticeQueue.h"
 
 namespace corva::cli {
 
 class CliDevice {
 public:
-    CliDevice(const CliOptions& options, UiLanguage language);
+    // `simulator` makes the processor of --sim.
+    CliDevice(const CliOptions& options, UiLanguage language,
+              host::SimulatedProcessorFactory simulator);
     ~CliDevice();
 
     // Connects over the chosen link and waits for the full read. Prints one error line and
@@ -49,11 +49,11 @@ public:
         observer_ = std::move(observer);
     }
 
-    TuningSession& session() { return session_; }
+    TuningSession& session() { return host_.session(); }
     // The sound devices for measuring: the virtual car of the simulated processor with --sim,
     // the sound cards otherwise.
-    std::unique_ptr<audio::AudioSystem> MakeAudio();
-    ConnectionController& controller() { return *controller_; }
+    std::unique_ptr<audio::AudioSystem> MakeAudio() { return host_.MakeAudio(); }
+    ConnectionController& controller() { return host_.controller(); }
     // A message raised while running (a link failure), already printed.
     bool failed() const { return failed_; }
     // The trace file or the simulator's memory file could not be used (already printed).
@@ -73,18 +73,13 @@ public:
     bool updateFinished() const { return updateFinished_; }
 
 private:
-    void HandleNotice(const Notice& notice);
+    void Follow(const Notice& notice, const NoticeOutcome& outcome);
 
     CliOptions options_;
     UiLanguage language_;
-    TuningSession session_;
-    NoticeQueue notices_;
-    std::unique_ptr<DeviceEnumerator> devices_;
-    std::unique_ptr<InUseMarkers> inUse_;
-    std::shared_ptr<sim::SimulatedProcessor> simulator_;
+    // Written by the worker thread until the host has stopped it, so declared before the host.
     TraceFile trace_;
-    Timing timing_;
-    std::unique_ptr<ConnectionController> controller_;
+    host::EngineHost host_;
     std::function<void(const Notice&)> observer_;
     std::vector<std::string> whenSent_;
     ProgressLine progress_;

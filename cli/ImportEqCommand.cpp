@@ -8,7 +8,7 @@
 #include "TuningReportText.h"
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/NumberText.h"
-#include "model/ChannelEditor.h"
+#include "commands/FilterImportJob.h"
 #include "tuning/FilterImport.h"
 
 namespace corva::cli {
@@ -201,14 +201,11 @@ ExitCode RunImportEq(CliDevice& device, const CliOptions& options) {
     const bool json = options.json;
     return RunOnTuning(
         device, arguments, [&](TuningSession& session, bool apply, std::string& report) {
-            const OutputView current =
-                session.Snapshot().outputs[static_cast<std::size_t>(*channel)];
-            const FilterImport plan = PlanFilterImport(file, *channel, current, policy);
-            const bool applied = apply && !plan.refused;
+            const FilterImportPlan job =
+                PlanFilterImportJob(session.Snapshot(), *channel, file, policy);
+            const FilterImport& plan = job.import;
             PrintWarnings(device, plan, *channel, policy);
-            if (applied) {
-                ChannelEditor(session).ApplyEqualizer(*channel, plan.settings);
-            }
+            const bool applied = apply && ApplyFilterImport(session, job);
             report =
                 json ? JsonReport(plan, *channel, applied, !apply, file.format, device.language())
                      : TextReport(plan, *channel, applied, device.language());

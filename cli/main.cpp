@@ -12,6 +12,7 @@
 #include "core/ProgramVersion.h"
 #include "files/SafeFileWriter.h"
 #include "protocol/links/SharedSettings.h"
+#include "sim/SimulatedProcessorKit.h"
 
 namespace {
 
@@ -68,7 +69,9 @@ int main(int argc, char** argv) {
             options.command.c_str());
         return kUsage;
     }
-    CliDevice device(options, options.language.value_or(StoredLanguage()));
+    // --sim's processor is handed to the engine from here only.
+    CliDevice device(options, options.language.value_or(StoredLanguage()),
+                     sim::SimulatedProcessorKit::Factory());
     if (device.setupFailed()) {
         return kFileError;
     }

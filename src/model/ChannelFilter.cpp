@@ -7,9 +7,9 @@
 namespace corva {
 ChannelFilter::ChannelFilter(const bool& synchronised, FilterType type, int index)
     : synchronised_{&synchronised},
-      type_{type},
       band_{type != FilterType::HighPass && type != FilterType::LowPass},
       index_{index} {
+    values_.type = type;
     Recompute();
 }
 
@@ -19,7 +19,7 @@ void ChannelFilter::SetFrequency(int frequencyHz, EditOrigin origin) {
 }
 
 void ChannelFilter::ApplyFrequency(int frequencyHz, EditOrigin origin) {
-    targetHz_ = frequencyHz;
+    values_.targetHz = frequencyHz;
     if (origin == EditOrigin::Load) {
         transmittedHz_ = frequencyHz;
         return;
@@ -33,24 +33,24 @@ void ChannelFilter::ApplyFrequency(int frequencyHz, EditOrigin origin) {
     if (transmittedHz_ == 0) {
         transmittedHz_ = kLowestFrequencyHz;
     }
-    if (targetHz_ / transmittedHz_ < 2) {
-        transmittedHz_ = targetHz_;
+    if (values_.targetHz / transmittedHz_ < 2) {
+        transmittedHz_ = values_.targetHz;
     }
     MarkEdited();
 }
 
 void ChannelFilter::StepTransmittedFrequency(bool keepPending) {
-    if (transmittedHz_ == targetHz_) {
+    if (transmittedHz_ == values_.targetHz) {
         pending_ = keepPending;
         return;
     }
-    if (transmittedHz_ != 0 && targetHz_ / transmittedHz_ >= 2) {
+    if (transmittedHz_ != 0 && values_.targetHz / transmittedHz_ >= 2) {
         transmittedHz_ *= 2;
     } else if (transmittedHz_ != 0 &&
-               static_cast<double>(targetHz_) / static_cast<double>(transmittedHz_) <= 0.5) {
+               static_cast<double>(values_.targetHz) / static_cast<double>(transmittedHz_) <= 0.5) {
         transmittedHz_ /= 2;
     } else {
-        transmittedHz_ = targetHz_;
+        transmittedHz_ = values_.targetHz;
     }
     pending_ = true;
 }
@@ -61,12 +61,12 @@ void ChannelFilter::SetGainPosition(int gainCode) {
 }
 
 void ChannelFilter::ApplyGainPosition(int gainCode) {
-    gainDb_ = BandGainDb(gainCode);
+    values_.gainDb = BandGainDb(gainCode);
     if (gainCode == kBandGainCodeFlat) {
-        bandBypass_ = true;
+        values_.bandBypass = true;
     } else {
-        bandBypass_ = false;
-        allBypass_ = false;
+        values_.bandBypass = false;
+        values_.allBypass = false;
     }
     MarkEdited();
 }
@@ -77,59 +77,59 @@ void ChannelFilter::SetBandwidthIndex(int bandwidthIndex) {
 }
 
 void ChannelFilter::ApplyBandwidthIndex(int bandwidthIndex) {
-    bandwidth_ = BandwidthOctaves(bandwidthIndex);
+    values_.bandwidthOctaves = BandwidthOctaves(bandwidthIndex);
     MarkEdited();
 }
 
 void ChannelFilter::SetBypass(bool bypass) {
-    const bool atZero = BandGainCode(gainDb_) == kBandGainCodeFlat;
-    if (allBypass_) {
-        allBypass_ = false;
+    const bool atZero = BandGainCode(values_.gainDb) == kBandGainCodeFlat;
+    if (values_.allBypass) {
+        values_.allBypass = false;
         if (atZero) {
             Recompute();
             return;
         }
-    } else if (bandBypass_ == bypass || atZero) {
+    } else if (values_.bandBypass == bypass || atZero) {
         return;
     }
-    bandBypass_ = bypass;
+    values_.bandBypass = bypass;
     MarkEdited();
     Recompute();
 }
 
 void ChannelFilter::SetAllBypass(bool on) {
     if (on) {
-        savedAllBypass_ = allBypass_;
-        allBypass_ = true;
+        values_.savedAllBypass = values_.allBypass;
+        values_.allBypass = true;
     } else {
-        allBypass_ = savedAllBypass_;
+        values_.allBypass = values_.savedAllBypass;
     }
     Recompute();
 }
 
 void ChannelFilter::ResetBand(int frequencyHz) {
-    targetHz_ = transmittedHz_ = frequencyHz;
-    bandwidth_ = kDefaultBandwidthOctaves;
-    gainDb_ = 0.0;
-    bandBypass_ = true;
+    values_.targetHz = transmittedHz_ = frequencyHz;
+    values_.bandwidthOctaves = kDefaultBandwidthOctaves;
+    values_.gainDb = 0.0;
+    values_.bandBypass = true;
     Recompute();
 }
 
 void ChannelFilter::SetCrossoverKind(int kind) {
-    kind_ = kind;
+    values_.kind = kind;
     MarkEdited();
     Recompute();
 }
 
 void ChannelFilter::SetSlope(int slope) {
-    slope_ = slope;
+    values_.slope = slope;
     MarkEdited();
     Recompute();
 }
 
 void ChannelFilter::SetBandShape(FilterType type, int slope) {
-    type_ = type;
-    slope_ = slope;
+    values_.type = type;
+    values_.slope = slope;
     MarkEdited();
     Recompute();
 }
@@ -137,8 +137,8 @@ void ChannelFilter::SetBandShape(FilterType type, int slope) {
 void ChannelFilter::LoadRecord(std::span<const std::uint8_t> record) {
     ApplyGainPosition(ReadLe16Signed(record, 2) - kBandRecordGainOffset);
     ApplyBandwidthIndex(ReadLe16Signed(record, 4));
-    slope_ = record[6];
-    type_ = static_cast<FilterType>(record[7]);
+    values_.slope = record[6];
+    values_.type = static_cast<FilterType>(record[7]);
     ApplyFrequency(ReadLe16Signed(record, 0), EditOrigin::User);
     StepTransmittedFrequency(false);
     Recompute();
@@ -146,8 +146,8 @@ void ChannelFilter::LoadRecord(std::span<const std::uint8_t> record) {
 
 void ChannelFilter::LoadCrossover(int frequencyHz, int kind, int slope) {
     ApplyFrequency(frequencyHz, EditOrigin::Load);
-    kind_ = kind;
-    slope_ = slope;
+    values_.kind = kind;
+    values_.slope = slope;
     StepTransmittedFrequency(false);
     Recompute();
 }
@@ -157,39 +157,29 @@ BandRecord ChannelFilter::MakeRecord() const {
     WriteLe16(record, 0, transmittedHz_);
     WriteLe16(record, 2, GainCode() + kBandRecordGainOffset);
     WriteLe16(record, 4, BandwidthIndex());
-    record[6] = static_cast<std::uint8_t>(slope_);
-    record[7] = static_cast<std::uint8_t>(type_);
+    record[6] = static_cast<std::uint8_t>(values_.slope);
+    record[7] = static_cast<std::uint8_t>(values_.type);
     return record;
 }
 
 void ChannelFilter::CopyFrom(const ChannelFilter& other) {
-    type_ = other.type_;
-    targetHz_ = transmittedHz_ = other.targetHz_;
-    gainDb_ = other.gainDb_;
-    bandBypass_ = other.bandBypass_;
-    allBypass_ = other.allBypass_;
-    bandwidth_ = other.bandwidth_;
-    kind_ = other.kind_;
-    slope_ = other.slope_;
+    values_.type = other.values_.type;
+    values_.targetHz = transmittedHz_ = other.values_.targetHz;
+    values_.gainDb = other.values_.gainDb;
+    values_.bandBypass = other.values_.bandBypass;
+    values_.allBypass = other.values_.allBypass;
+    values_.bandwidthOctaves = other.values_.bandwidthOctaves;
+    values_.kind = other.values_.kind;
+    values_.slope = other.values_.slope;
     Recompute();
 }
 
 ChannelFilter::Values ChannelFilter::SavedValues() const {
-    return {type_,      targetHz_, gainDb_, bandBypass_, allBypass_, savedAllBypass_,
-            bandwidth_, kind_,     slope_,  geqMode_,    role_};
+    return values_;
 }
 
 void ChannelFilter::RestoreValues(const Values& values, EditOrigin origin) {
-    type_ = values.type;
-    gainDb_ = values.gainDb;
-    bandBypass_ = values.bandBypass;
-    allBypass_ = values.allBypass;
-    savedAllBypass_ = values.savedAllBypass;
-    bandwidth_ = values.bandwidthOctaves;
-    kind_ = values.kind;
-    slope_ = values.slope;
-    geqMode_ = values.geqMode;
-    role_ = values.role;
+    values_ = values;
     ApplyFrequency(values.targetHz, origin);
     if (origin == EditOrigin::User) {
         MarkEdited();
@@ -198,15 +188,17 @@ void ChannelFilter::RestoreValues(const Values& values, EditOrigin origin) {
 }
 
 int ChannelFilter::GainCode() const {
-    return ReportsBypass() ? kBandGainCodeFlat : BandGainCode(gainDb_);
+    return ReportsBypass() ? kBandGainCodeFlat : BandGainCode(values_.gainDb);
 }
 
 int ChannelFilter::BandwidthIndex() const {
-    return corva::BandwidthIndex(bandwidth_);
+    return corva::BandwidthIndex(values_.bandwidthOctaves);
 }
 
 FilterShape ChannelFilter::Shape() const {
-    return FilterShape{type_, targetHz_, gainDb_, bandwidth_, kind_, slope_, ReportsBypass()};
+    return FilterShape{values_.type,  values_.targetHz,         values_.gainDb,
+                       values_.bandwidthOctaves, values_.kind, values_.slope,
+                       ReportsBypass()};
 }
 
 void ChannelFilter::Recompute() {

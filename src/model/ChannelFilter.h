@@ -7,6 +7,7 @@
 #include <span>
 
 #include "dsp/response/FilterResponse.h"
+#include "dsp/values/BandCodes.h"
 
 namespace corva {
 
@@ -35,23 +36,24 @@ public:
     void SetSlope(int slope);
     // A band's type (peaking, low or high shelf) and shelf slope.
     void SetBandShape(FilterType type, int slope);
-    void SetEqMode(bool geq) { geqMode_ = geq; }
+    void SetEqMode(bool geq) { values_.geqMode = geq; }
     void ClearPending() { pending_ = false; }
     void MarkPending() { pending_ = true; }
 
     // ---- Saved values (undo and redo) ----
     // Everything the user can change, without the change mark, the frequency sent so far and
-    // the response curve.
+    // the response curve; the filter holds its values in this form, so these are also the
+    // defaults of a new filter.
     struct Values {
         FilterType type = FilterType::Peaking;
-        int targetHz = 0;
+        int targetHz = 1000;
         double gainDb = 0.0;
         bool bandBypass = true;
         bool allBypass = false;
         bool savedAllBypass = false;
-        double bandwidthOctaves = 0.0;
-        int kind = 0;
-        int slope = 0;
+        double bandwidthOctaves = kDefaultBandwidthOctaves;
+        int kind = 1;
+        int slope = 1;
         bool geqMode = false;
         int role = 0;
         bool operator==(const Values&) const = default;
@@ -70,24 +72,24 @@ public:
     void CopyFrom(const ChannelFilter& other);
 
     // ---- Values ----
-    FilterType type() const { return type_; }
+    FilterType type() const { return values_.type; }
     int index() const { return index_; }
     bool isBand() const { return band_; }  // an equaliser band, not a crossover filter
-    int targetHz() const { return targetHz_; }
+    int targetHz() const { return values_.targetHz; }
     int transmittedHz() const { return transmittedHz_; }
-    double gainDb() const { return gainDb_; }
-    bool bandBypass() const { return bandBypass_; }
-    bool allBypass() const { return allBypass_; }
-    bool ReportsBypass() const { return bandBypass_ || allBypass_; }
+    double gainDb() const { return values_.gainDb; }
+    bool bandBypass() const { return values_.bandBypass; }
+    bool allBypass() const { return values_.allBypass; }
+    bool ReportsBypass() const { return values_.bandBypass || values_.allBypass; }
     int GainCode() const;  // 200 (0 dB) while bypassed
-    double bandwidthOctaves() const { return bandwidth_; }
+    double bandwidthOctaves() const { return values_.bandwidthOctaves; }
     int BandwidthIndex() const;
-    int crossoverKind() const { return kind_; }
-    int slope() const { return slope_; }
-    bool geqMode() const { return geqMode_; }
+    int crossoverKind() const { return values_.kind; }
+    int slope() const { return values_.slope; }
+    bool geqMode() const { return values_.geqMode; }
     bool pending() const { return pending_; }
-    int filterRole() const { return role_; }
-    void SetFilterRole(int role) { role_ = role; }
+    int filterRole() const { return values_.role; }
+    void SetFilterRole(int role) { values_.role = role; }
 
     FilterShape Shape() const;
     const Response& response() const { return response_; }
@@ -101,20 +103,10 @@ private:
     void MarkEdited() { pending_ = *synchronised_; }
 
     const bool* synchronised_;
-    FilterType type_;
     bool band_;
     int index_;
-    int role_ = 0;
-    int targetHz_ = 1000;
+    Values values_;
     int transmittedHz_ = 20;
-    double gainDb_ = 0.0;
-    bool bandBypass_ = true;
-    bool allBypass_ = false;
-    bool savedAllBypass_ = false;
-    double bandwidth_ = 0.2095;
-    int kind_ = 1;
-    int slope_ = 1;
-    bool geqMode_ = false;
     bool pending_ = false;
     Response response_{};
 };

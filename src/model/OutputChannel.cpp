@@ -18,10 +18,7 @@ constexpr std::array<OutputChannelDefaults, kOutputChannelCount> kOutputDefaults
     {"Center", 500, 8},
 }};
 
-constexpr std::array<int, output_block::kBandSlots> kBandFrequencies = {
-    31,   65,   125,  250,  500,  1000, 2000, 4000,  8000,  16000, 200,
-    250,  315,  400,  500,  630,  800,  1000, 1250,  1600,  2000,  2500,
-    3150, 4000, 5000, 6300, 8000, 10000, 12500, 16000, 20000};
+static_assert(kDefaultBandCount == output_block::kBandSlots);
 
 constexpr std::size_t SlotAt(int slot) { return kSlotSize * static_cast<std::size_t>(slot); }
 
@@ -38,36 +35,34 @@ const OutputChannelDefaults& DefaultsOfOutput(int channel) {
     return kOutputDefaults.at(static_cast<std::size_t>(channel));
 }
 
-std::span<const int> DefaultBandFrequencies() { return kBandFrequencies; }
-
 OutputChannel::OutputChannel(const bool& synchronised, int channel)
     : synchronised_{&synchronised},
       channel_{channel},
-      name_{DefaultsOfOutput(channel).name},
-      eq_{synchronised, kBandFrequencies, DefaultsOfOutput(channel).lowPassHz} {
+      eq_{synchronised, DefaultBandFrequencies(), DefaultsOfOutput(channel).lowPassHz} {
+    settings_.name = DefaultsOfOutput(channel).name;
     eq_.HighPass().SetFilterRole(DefaultsOfOutput(channel).filterRole);
     eq_.LowPass().SetFilterRole(DefaultsOfOutput(channel).filterRole);
     SetChannelIndex(channel);
 }
 
 void OutputChannel::SetOn(int on) {
-    on_ = on;
+    settings_.on = on;
     MarkStrip();
 }
 
 void OutputChannel::SetPolarity(int polarity) {
-    polarity_ = polarity;
+    settings_.polarity = polarity;
     MarkStrip();
 }
 
 void OutputChannel::SetGain(int gainCode) {
-    gain_ = gainCode;
+    settings_.gainCode = gainCode;
     gainZero_ = gainCode == 0;
     MarkStrip();
 }
 
 void OutputChannel::SetDelay(int delayCode) {
-    delay_ = delayCode;
+    settings_.delayCode = delayCode;
     MarkStrip();
 }
 
@@ -75,18 +70,18 @@ Status OutputChannel::SetName(std::string_view recordText) {
     if (recordText.size() + NameIndent() >= kChannelNameSize) {
         return Status::Fail(TextLengthError());
     }
-    name_ = recordText;
+    settings_.name = recordText;
     pending_.name = *synchronised_;
     return Status::Ok();
 }
 
 void OutputChannel::SetChannelIndex(int channel) {
     channel_ = channel;
-    routing_.SetChannelIndex(channel);
+    settings_.routing.SetChannelIndex(channel);
 }
 
 void OutputChannel::SetEqMode(int eqMode) {
-    eqMode_ = eqMode;
+    settings_.eqMode = eqMode;
     CopyEqModeToBands();
     MarkStrip();
 }
@@ -94,43 +89,43 @@ void OutputChannel::SetEqMode(int eqMode) {
 void OutputChannel::CopyEqModeToBands() {
     for (auto& filter : eq_.filters()) {
         if (filter.isBand()) {
-            filter.SetEqMode(eqMode_ != 0);
+            filter.SetEqMode(settings_.eqMode != 0);
         }
     }
 }
 
 void OutputChannel::SetLimiterThreshold(int thresholdCode) {
-    limiterThreshold_ = thresholdCode;
+    settings_.limiterThreshold = thresholdCode;
     pending_.limiter = *synchronised_;
 }
 
 void OutputChannel::SetLimiterAttack(int attackCode) {
-    limiterAttack_ = attackCode;
+    settings_.limiterAttack = attackCode;
     pending_.limiter = *synchronised_;
 }
 
 void OutputChannel::SetLimiterRelease(int releaseCode) {
-    limiterRelease_ = releaseCode;
+    settings_.limiterRelease = releaseCode;
     pending_.limiter = *synchronised_;
 }
 
 void OutputChannel::SetRoutingShare(int input, int share) {
     switch (input) {
         case 1:
-            routing_.share1 = share;
-            routing_.off1 = share == 0;
+            settings_.routing.share1 = share;
+            settings_.routing.off1 = share == 0;
             break;
         case 2:
-            routing_.share2 = share;
-            routing_.off2 = share == 0;
+            settings_.routing.share2 = share;
+            settings_.routing.off2 = share == 0;
             break;
         case 3:
-            routing_.share3 = share;
-            routing_.off3 = share == 0;
+            settings_.routing.share3 = share;
+            settings_.routing.off3 = share == 0;
             break;
         case 4:
-            routing_.share4 = share;
-            routing_.off4 = share == 0;
+            settings_.routing.share4 = share;
+            settings_.routing.off4 = share == 0;
             break;
         default:
             return;
@@ -162,28 +157,28 @@ void OutputChannel::LoadFromBlock(std::span<const std::uint8_t> block) {
     const auto nameSlot = SlotOf(block, output_block::kNameSlot);
     std::copy(nameSlot.begin(), nameSlot.end(), nameBytes.begin());
     nameBytes[kChannelNameSize - 1] = ' ';
-    name_ = TextFromField(nameBytes);
+    settings_.name = TextFromField(nameBytes);
 
     const auto crossover = SlotOf(block, output_block::kCrossoverSlot);
     eq_.HighPass().LoadCrossover(ReadLe16Signed(crossover, 0), crossover[2], crossover[3]);
     eq_.LowPass().LoadCrossover(ReadLe16Signed(crossover, 4), crossover[6], crossover[7]);
 
-    routing_.Load(SlotOf(block, output_block::kRoutingSlot));
+    settings_.routing.Load(SlotOf(block, output_block::kRoutingSlot));
 
     const auto strip = SlotOf(block, output_block::kStripSlot);
-    on_ = strip[0];
-    polarity_ = strip[1];
-    delay_ = ReadLe16Signed(strip, 4);
-    gain_ = ReadLe16Signed(strip, 2);
-    gainZero_ = gain_ == 0;
-    eqMode_ = strip[6];
+    settings_.on = strip[0];
+    settings_.polarity = strip[1];
+    settings_.delayCode = ReadLe16Signed(strip, 4);
+    settings_.gainCode = ReadLe16Signed(strip, 2);
+    gainZero_ = settings_.gainCode == 0;
+    settings_.eqMode = strip[6];
     CopyEqModeToBands();
-    levelB_ = strip[7];
+    settings_.levelB = strip[7];
 
     const auto limiter = SlotOf(block, output_block::kLimiterSlot);
-    limiterThreshold_ = ReadLe16Signed(limiter, 0);
-    limiterAttack_ = limiter[2];
-    limiterRelease_ = limiter[3];
+    settings_.limiterThreshold = ReadLe16Signed(limiter, 0);
+    settings_.limiterAttack = limiter[2];
+    settings_.limiterRelease = limiter[3];
 }
 
 void OutputChannel::WriteBandSlot(std::span<std::uint8_t> block, int band) const {
@@ -193,12 +188,12 @@ void OutputChannel::WriteBandSlot(std::span<std::uint8_t> block, int band) const
 
 void OutputChannel::WriteStripSlot(std::span<std::uint8_t> block) const {
     auto strip = SlotOf(block, output_block::kStripSlot);
-    strip[0] = static_cast<std::uint8_t>(on_);
-    strip[1] = static_cast<std::uint8_t>(polarity_);
-    WriteLe16(strip, 2, gainZero_ ? 0 : gain_);
-    WriteLe16(strip, 4, delay_);
-    strip[6] = static_cast<std::uint8_t>(eqMode_);
-    strip[7] = static_cast<std::uint8_t>(levelB_);
+    strip[0] = static_cast<std::uint8_t>(settings_.on);
+    strip[1] = static_cast<std::uint8_t>(settings_.polarity);
+    WriteLe16(strip, 2, gainZero_ ? 0 : settings_.gainCode);
+    WriteLe16(strip, 4, settings_.delayCode);
+    strip[6] = static_cast<std::uint8_t>(settings_.eqMode);
+    strip[7] = static_cast<std::uint8_t>(settings_.levelB);
 }
 
 void OutputChannel::WriteCrossoverSlot(std::span<std::uint8_t> block) const {
@@ -214,14 +209,14 @@ void OutputChannel::WriteCrossoverSlot(std::span<std::uint8_t> block) const {
 }
 
 void OutputChannel::WriteRoutingSlot(std::span<std::uint8_t> block) const {
-    routing_.Write(SlotOf(block, output_block::kRoutingSlot));
+    settings_.routing.Write(SlotOf(block, output_block::kRoutingSlot));
 }
 
 void OutputChannel::WriteLimiterSlot(std::span<std::uint8_t> block) const {
     auto slot = SlotOf(block, output_block::kLimiterSlot);
-    WriteLe16(slot, 0, limiterThreshold_);
-    slot[2] = static_cast<std::uint8_t>(limiterAttack_);
-    slot[3] = static_cast<std::uint8_t>(limiterRelease_);
+    WriteLe16(slot, 0, settings_.limiterThreshold);
+    slot[2] = static_cast<std::uint8_t>(settings_.limiterAttack);
+    slot[3] = static_cast<std::uint8_t>(settings_.limiterRelease);
 }
 
 std::size_t OutputChannel::NameIndent() const { return channel_ == 0 ? 1 : 0; }
@@ -229,7 +224,7 @@ std::size_t OutputChannel::NameIndent() const { return channel_ == 0 ? 1 : 0; }
 void OutputChannel::WriteNameSlot(std::span<std::uint8_t> block) const {
     // The first name byte of output block 0 is also the protection marker, which must read
     // as a blank for plain tuning: that channel's name starts one byte later.
-    const std::string text = std::string(NameIndent(), ' ') + name_;
+    const std::string text = std::string(NameIndent(), ' ') + settings_.name;
     // The name was checked when it was set, so it always fits.
     (void)TextToField(SlotOf(block, output_block::kNameSlot), text, FieldForm::Terminated);
 }
@@ -250,14 +245,14 @@ void OutputChannel::WriteAllToBlock(std::span<std::uint8_t> block, NameSlot name
 void OutputChannel::CopyFrom(const OutputChannel& source) {
     eq_.CopyFrom(source.eq_);
     if (channel_ >= 4) {
-        on_ = source.on_;
-        polarity_ = source.polarity_;
+        settings_.on = source.settings_.on;
+        settings_.polarity = source.settings_.polarity;
     }
-    gainZero_ = gain_ == 0;
-    eqMode_ = source.eqMode_;
+    gainZero_ = settings_.gainCode == 0;
+    settings_.eqMode = source.settings_.eqMode;
     CopyEqModeToBands();
-    levelA_ = source.levelA_;
-    levelB_ = source.levelB_;
+    settings_.levelA = source.settings_.levelA;
+    settings_.levelB = source.settings_.levelB;
 }
 
 void OutputChannel::ClearChangeMarks() {
@@ -287,18 +282,7 @@ bool SameLimiter(const OutputChannel::Values& a, const OutputChannel::Values& b)
 
 OutputChannel::Values OutputChannel::SavedValues() const {
     Values values;
-    values.name = name_;
-    values.on = on_;
-    values.polarity = polarity_;
-    values.gainCode = gain_;
-    values.delayCode = delay_;
-    values.eqMode = eqMode_;
-    values.levelA = levelA_;
-    values.levelB = levelB_;
-    values.limiterThreshold = limiterThreshold_;
-    values.limiterAttack = limiterAttack_;
-    values.limiterRelease = limiterRelease_;
-    values.routing = routing_;
+    static_cast<Settings&>(values) = settings_;
     values.filters.reserve(eq_.filters().size());
     for (const auto& filter : eq_.filters()) {
         values.filters.push_back(filter.SavedValues());
@@ -332,30 +316,30 @@ void OutputChannel::RestoreValues(const Values& values, EditOrigin origin) {
     const bool user = origin == EditOrigin::User;
     const Values current = SavedValues();
     if (current.name != values.name) {
-        name_ = values.name;
+        settings_.name = values.name;
         pending_.name = user && *synchronised_;
     }
     if (!SameStrip(current, values)) {
-        on_ = values.on;
-        polarity_ = values.polarity;
-        gain_ = values.gainCode;
-        gainZero_ = gain_ == 0;
-        delay_ = values.delayCode;
-        eqMode_ = values.eqMode;
-        levelA_ = values.levelA;
-        levelB_ = values.levelB;
+        settings_.on = values.on;
+        settings_.polarity = values.polarity;
+        settings_.gainCode = values.gainCode;
+        gainZero_ = settings_.gainCode == 0;
+        settings_.delayCode = values.delayCode;
+        settings_.eqMode = values.eqMode;
+        settings_.levelA = values.levelA;
+        settings_.levelB = values.levelB;
         if (user) {
             MarkStrip();
         }
     }
     if (!SameLimiter(current, values)) {
-        limiterThreshold_ = values.limiterThreshold;
-        limiterAttack_ = values.limiterAttack;
-        limiterRelease_ = values.limiterRelease;
+        settings_.limiterThreshold = values.limiterThreshold;
+        settings_.limiterAttack = values.limiterAttack;
+        settings_.limiterRelease = values.limiterRelease;
         pending_.limiter = user && *synchronised_;
     }
     if (!(current.routing == values.routing)) {
-        routing_ = values.routing;
+        settings_.routing = values.routing;
         pending_.routing = user && *synchronised_;
     }
     auto& filters = eq_.filters();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Status.h"
+#include "dsp/values/DefaultBandFrequencies.h"
 #include "model/ChannelEqualizer.h"
 #include "model/RoutingShares.h"
 
@@ -21,9 +22,6 @@ struct OutputChannelDefaults {
     int filterRole;
 };
 const OutputChannelDefaults& DefaultsOfOutput(int channel);
-
-// The 31 equaliser bands' construction frequencies.
-std::span<const int> DefaultBandFrequencies();
 
 inline constexpr int kChannelGainCodeDefault = 600;  // 0 dB
 inline constexpr std::size_t kChannelNameSize = 8;   // up to 7 characters and a 0
@@ -73,8 +71,10 @@ public:
     // polarity only for the sub pair).
     void CopyFrom(const OutputChannel& source);
 
-    // ---- Saved values (undo and redo) ----
-    struct Values {
+    // ---- The channel's own values ----
+    // Everything besides the filters, in the form the channel holds them; these are also the
+    // defaults of a new channel (the limiter's are the processor's factory values).
+    struct Settings {
         std::string name;
         int on = 1;
         int polarity = 0;
@@ -83,10 +83,15 @@ public:
         int eqMode = 0;
         int levelA = 0;
         int levelB = 0;
-        int limiterThreshold = 0;
-        int limiterAttack = 0;
-        int limiterRelease = 0;
+        int limiterThreshold = 300;  // +0.0 dBu
+        int limiterAttack = 106;
+        int limiterRelease = 5;      // attack x 32
         RoutingShares routing;
+        bool operator==(const Settings&) const = default;
+    };
+
+    // ---- Saved values (undo and redo) ----
+    struct Values : Settings {
         std::vector<ChannelFilter::Values> filters;  // bands, high-pass, low-pass
         bool operator==(const Values&) const = default;
     };
@@ -99,19 +104,19 @@ public:
 
     // ---- Values ----
     int channelIndex() const { return channel_; }
-    const std::string& name() const { return name_; }
-    int on() const { return on_; }
-    int polarity() const { return polarity_; }
-    int gainCode() const { return gain_; }
+    const std::string& name() const { return settings_.name; }
+    int on() const { return settings_.on; }
+    int polarity() const { return settings_.polarity; }
+    int gainCode() const { return settings_.gainCode; }
     bool gainZero() const { return gainZero_; }
-    int delayCode() const { return delay_; }
-    int eqMode() const { return eqMode_; }
-    int levelA() const { return levelA_; }
-    int levelB() const { return levelB_; }
-    int limiterThresholdCode() const { return limiterThreshold_; }
-    int limiterAttackCode() const { return limiterAttack_; }
-    int limiterReleaseCode() const { return limiterRelease_; }
-    const RoutingShares& routing() const { return routing_; }
+    int delayCode() const { return settings_.delayCode; }
+    int eqMode() const { return settings_.eqMode; }
+    int levelA() const { return settings_.levelA; }
+    int levelB() const { return settings_.levelB; }
+    int limiterThresholdCode() const { return settings_.limiterThreshold; }
+    int limiterAttackCode() const { return settings_.limiterAttack; }
+    int limiterReleaseCode() const { return settings_.limiterRelease; }
+    const RoutingShares& routing() const { return settings_.routing; }
 
     // ---- Change marks ----
     struct PendingFlags {
@@ -133,20 +138,9 @@ private:
 
     const bool* synchronised_;
     int channel_;
-    std::string name_;
+    Settings settings_;
     ChannelEqualizer eq_;
-    int polarity_ = 0;
-    int on_ = 1;
-    int gain_ = kChannelGainCodeDefault;
     bool gainZero_ = false;
-    int delay_ = 0;
-    int levelA_ = 0;
-    int eqMode_ = 0;
-    int levelB_ = 0;
-    int limiterThreshold_ = 300;
-    int limiterAttack_ = 106;
-    int limiterRelease_ = 5;
-    RoutingShares routing_;
     PendingFlags pending_;
     bool allBypassed_ = false;
 };

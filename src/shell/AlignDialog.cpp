@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "commands/AlignmentJob.h"
 #include "controls/TypedNumber.h"
 #include "dsp/values/DelayCodes.h"
-#include "model/ChannelEditor.h"
 #include "pages/FullInterfacePage.h"
 #include "shell/AppContext.h"
 #include "shell/MeasurementTexts.h"
@@ -55,7 +55,7 @@ void AlignDialog::Preview() {
     }
     const auto unit = unit_->currentIndex() == 1 ? tuning::DistanceUnit::Inches
                                                  : tuning::DistanceUnit::Centimetres;
-    const tuning::TimeAlignment alignment = tuning::AlignFromDistances(distances, unit);
+    const tuning::TimeAlignment alignment = PlanAlignment(distances, unit);
     QStringList lines;
     for (int c = 0; c < kOutputChannelCount; ++c) {
         const auto& aligned = alignment.channels[static_cast<std::size_t>(c)];
@@ -76,11 +76,7 @@ void AlignDialog::Apply() {
     if (!alignment_) {
         return;
     }
-    std::array<std::optional<int>, kOutputChannelCount> codes{};
-    for (int c = 0; c < kOutputChannelCount; ++c) {
-        codes[static_cast<std::size_t>(c)] = alignment_->channels[static_cast<std::size_t>(c)].delayCode;
-    }
-    ChannelEditor(context_.session()).CommitDelays(codes);
+    ApplyAlignment(context_.session(), *alignment_);
     page_.RefreshAll();
     ShowResult(resultLabel()->text() + QStringLiteral("\n") + Pick(text::kApplied), false);
 }

@@ -1,46 +1,24 @@
 #include "shell/AppContext.h"
 
-#include "protocol/MemoryInUseMarkers.h"
-#include "protocol/links/HidDeviceEnumerator.h"
-#include "protocol/links/SettingsInUseMarkers.h"
-#include "sim/InProcessLink.h"
-
 namespace corva::shell {
 
 AppContext::AppContext(AppSetup setup)
-    : timing_{setup.timing},
-      startupStream_{std::move(setup.startupStream)},
+    : startupStream_{std::move(setup.startupStream)},
       settings_{std::move(setup.folders)},
       messages_{std::make_unique<DialogPresenter>()},
       fileChooser_{std::make_unique<NativeFileChooser>()} {
-    if (setup.source == DeviceSource::Demo) {
-        auto devices = std::make_unique<sim::SimDeviceEnumerator>();
-        devices->Plug(kDemoDevicePath);
-        demoDevices_ = devices.get();
-        devices_ = std::move(devices);
-        inUse_ = std::make_unique<MemoryInUseMarkers>();
-    } else {
-        devices_ = std::make_unique<HidDeviceEnumerator>();
-        inUse_ = std::make_unique<SettingsInUseMarkers>();
-    }
-    controller_ = std::make_unique<ConnectionController>(ConnectionController::Dependencies{
-        session_, *devices_, *inUse_, timing_, poster_.NoticeSinkForWorker()});
-    // Set once, before any worker runs: the hook is read on the worker thread.
-    controller_->command().SetProgressHook(poster_.ProgressSinkForWorker());
-    session_.SetEventSink(poster_.SessionEventSinkForEngine());
-}
-
-LinkMaker AppContext::BuiltInDemoLinks() {
-    if (!builtInDemo_) {
-        builtInDemo_ = std::make_shared<sim::SimDeviceEnumerator>();
-        builtInDemo_->Plug(kBuiltInDemoPath);
-    }
-    // Shared: a reconnection may ask for a link while the program shuts down.
-    return [devices = builtInDemo_] { return devices->MakeLink(kBuiltInDemoPath); };
+    host::HostSetup hostSetup;
+    hostSetup.source = setup.source;
+    hostSetup.simulatedPath = kDemoDevicePath;
+    hostSetup.timing = setup.timing;
+    hostSetup.simulator = std::move(setup.simulator);
+    hostSetup.deliver = poster_.DelivererForHost();
+    host_ = std::make_unique<host::EngineHost>(std::move(hostSetup));
+    session().SetEventSink(poster_.SessionEventSinkForEngine());
 }
 
 AppContext::~AppContext() {
-    controller_.reset();  // stops the worker while everything it uses still exists
+    host_->Shutdown();  // stops the worker while everything it uses still exists
 }
 
 void AppContext::SetMessagePresenter(std::unique_ptr<MessagePresenter> presenter) {

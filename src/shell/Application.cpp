@@ -20,7 +20,6 @@
 #include "pages/FullInterfacePage.h"
 #include "shell/Screenshot.h"
 #include "shell/ShellStyle.h"
-#include "sim/InProcessLink.h"
 
 namespace corva::shell {
 namespace {
@@ -35,7 +34,7 @@ void PrepareProcess() {
     }
 }
 
-int RunProgram(QApplication& app) {
+int RunProgram(QApplication& app, host::SimulatedProcessorFactory simulator) {
     const OptionsParse parse = ParseOptions(QApplication::arguments());
     if (!parse.options) {
         std::fprintf(parse.helpShown ? stdout : stderr, "%s%s\n",
@@ -52,12 +51,11 @@ int RunProgram(QApplication& app) {
     AppSetup setup;
     setup.source = options.demo ? DeviceSource::Demo : DeviceSource::Usb;
     setup.startupStream = options.stream;
-    AppContext context(setup);
-    if (!options.demoStatePath.isEmpty()) {
-        const Status loaded =
-            context.demoDevices()
-                ->Device(kDemoDevicePath)
-                ->LoadState(QFile::encodeName(options.demoStatePath).toStdString());
+    setup.simulator = std::move(simulator);
+    AppContext context(std::move(setup));
+    if (!options.demoStatePath.isEmpty() && context.demoDevices() != nullptr) {
+        const Status loaded = context.demoDevices()->LoadState(
+            QFile::encodeName(options.demoStatePath).toStdString());
         if (!loaded.ok()) {
             std::fprintf(stderr, "corva-dsp: %s (%s)\n", loaded.message().english.c_str(),
                          options.demoStatePath.toLocal8Bit().constData());

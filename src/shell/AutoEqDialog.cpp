@@ -10,15 +10,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "model/ChannelEditor.h"
 #include "pages/FullInterfacePage.h"
 #include "pages/ResponseGraph.h"
 #include "shell/AppContext.h"
 #include "shell/BackgroundWork.h"
 #include "shell/MeasurementTexts.h"
-#include "tuning/Measurement.h"
-#include "tuning/OverlayCurves.h"
-#include "tuning/TargetCurves.h"
 
 namespace corva::shell {
 namespace {
@@ -41,6 +37,7 @@ AutoEqDialog::AutoEqDialog(AppContext& context, pages::FullInterfacePage& page, 
       maxBoost_{new QDoubleSpinBox(this)},
       low_{new QSpinBox(this)},
       high_{new QSpinBox(this)},
+      smoothing_{new QSpinBox(this)},
       hide_{new QPushButton(this)} {
     const tuning::AutoEqOptions defaults;
     measurement_->setAccessibleName(QStringLiteral("Measurement file"));
@@ -62,6 +59,10 @@ AutoEqDialog::AutoEqDialog(AppContext& context, pages::FullInterfacePage& page, 
     high_->setAccessibleName(QStringLiteral("Fit range high"));
     low_->setToolTip(Pick(text::kRangeLowTip));
     high_->setToolTip(Pick(text::kRangeHighTip));
+    smoothing_->setRange(0, kSmoothingFractionMax);
+    smoothing_->setValue(0);
+    smoothing_->setAccessibleName(QStringLiteral("Smoothing"));
+    smoothing_->setToolTip(Pick(text::kSmoothingTip));
     hide_->setText(Pick(text::kHideMeasurement));
     hide_->setToolTip(Pick(text::kHideMeasurementTip));
     hide_->setAccessibleName(QStringLiteral("Hide measurement"));
@@ -77,100 +78,91 @@ AutoEqDialog::AutoEqDialog(AppContext& context, pages::FullInterfacePage& page, 
     form()->addRow(QString(), FileChooser(targetFile_, text::kTargetFileTip, kMeasurementFilter));
     form()->addRow(Pick(text::kMaxBoost), maxBoost_);
     form()->addRow(Pick(text::kRange), range);
+    form()->addRow(Pick(text::kSmoothing), smoothing_);
     form()->addRow(QString(), hide_);
     targetFile_->parentWidget()->setEnabled(false);
     connect(targetList_, &QComboBox::currentIndexChanged, this,
             [this](int index) { targetFile_->parentWidget()->setEnabled(index == kFromFile); });
     connect(hide_, &QPushButton::clicked, this,
-            [this] { page_.graph().SetMeasurementOverlay(channel_, std::nullopt); });
+            [this] {
+                page_.graph().SetMeasurementOverlay(plan_ ? plan_->channel : page_.currentChannel(),
+                                                    std::nullopt);
+            });
 }
 
-std::optional<Response> AutoEqDialog::ReadLevels(const QString& path) {
-    if (path.trimmed().isEmpty()) {
-        Refuse(Pick(text::kChooseFileFirst));
-        return std::nullopt;
-    }
-    const tuning::MeasurementRead read =
-        tuning::ReadMeasurementFile(QFile::encodeName(path.trimmed()).toStdString());
-    if (!read.status.ok()) {
-        Refuse(Pick(read.status.message()));
-        return std::nullopt;
-    }
-    return tuning::ResampleToGrid(read.points);
-}
-
-std::optional<Response> AutoEqDialog::ChosenTarget() {
+AutoEqRequest AutoEqDialog::Request() const {
+    AutoEqRequest request;
+    request.measurementFile = QFile::encodeName(measurement_->text().trimmed()).toStdString();
+    request.channel = page_.currentChannel();
     switch (targetList_->currentIndex()) {
         case kHouse:
-            return tuning::HouseTarget();
+            request.target = AutoEqTarget::House;
+            break;
         case kFromFile:
-            return ReadLevels(targetFile_->text());
+            request.target = AutoEqTarget::File;
+            request.targetFile = QFile::encodeName(targetFile_->text().trimmed()).toStdString();
+            break;
         default:
-            return tuning::FlatTarget();
+            request.target = AutoEqTarget::Flat;
+            break;
     }
+    request.smoothingFraction = smoothing_->value();
+    request.fit.maxBoostDb = maxBoost_->value();
+    request.fit.lowHz = low_->value();
+    request.fit.highHz = high_->value();
+    return request;
 }
 
 void AutoEqDialog::Preview() {
-    tuning::AutoEqOptions options;
-    options.maxBoostDb = maxBoost_->value();
-    options.lowHz = low_->value();
-    options.highHz = high_->value();
-    if (const Status checked = tuning::CheckAutoEqOptions(options); !checked.ok()) {
+    const AutoEqRequest request = Request();
+    if (const Status checked = CheckAutoEqRequest(request); !checked.ok()) {
         Refuse(Pick(checked.message()));
         return;
     }
-    const auto measured = ReadLevels(measurement_->text());
-    if (!measured) {
+    if (request.measurementFile.empty() ||
+        (request.target == AutoEqTarget::File && request.targetFile.empty())) {
+        Refuse(Pick(text::kChooseFileFirst));
         return;
     }
-    const auto target = ChosenTarget();
-    if (!target) {
+    const AutoEqInputs inputs = ReadAutoEqInputs(request);
+    if (!inputs.status.ok()) {
+        Refuse(Pick(inputs.status.message()));
         return;
     }
-    channel_ = page_.currentChannel();
-    measured_ = *measured;
-    target_ = *target;
-    const OutputView current =
-        context_.session().Snapshot().outputs[static_cast<std::size_t>(channel_)];
-    const Response fixed = tuning::CrossoverPart(current);
+    const TuningSnapshot snapshot = context_.session().Snapshot();
     ShowResult(Pick(text::kWorking), false);
     previewButton()->setEnabled(false);
     // A fit takes a moment: the window goes on meanwhile.
     RunInBackground(
         this,
-        [measured = measured_, target = target_, fixed, options] {
-            return tuning::FitAutoEq(measured, target, fixed, options);
+        [snapshot, inputs, request] {
+            return PlanAutoEq(snapshot, request.channel, inputs, request.fit);
         },
-        [this, fixed](tuning::AutoEqResult result) {
+        [this](AutoEqPlan plan) {
             previewButton()->setEnabled(true);
-            Response preview = result.bandsResponse;
-            for (std::size_t i = 0; i < preview.size(); ++i) {
-                preview[i] += fixed[i];
-            }
-            page_.graph().SetMeasurementOverlay(channel_,
-                                                pages::MeasurementOverlay{measured_, target_, preview});
-            ShowResult(Pick(text::kForChannel).arg(page_.channelButton(channel_)->text()) +
+            page_.graph().SetMeasurementOverlay(
+                plan.channel, pages::MeasurementOverlay{plan.measured, plan.target, plan.predicted});
+            const tuning::AutoEqResult& result = plan.result;
+            ShowResult(Pick(text::kForChannel).arg(page_.channelButton(plan.channel)->text()) +
                            QStringLiteral("\n") +
                            Pick(text::kFitFigures)
                                .arg(Decibels(result.before.rmsDb), Decibels(result.before.largestDb),
                                     Decibels(result.after.rmsDb), Decibels(result.after.largestDb))
                                .arg(result.bandsUsed),
                        true);
-            result_ = std::move(result);
+            plan_ = std::move(plan);
             emit PreviewFinished();
         });
 }
 
 void AutoEqDialog::Apply() {
-    if (!result_) {
+    if (!plan_) {
         return;
     }
-    EqualizerSettings settings;
-    settings.bands = result_->bands;
-    ChannelEditor(context_.session()).ApplyEqualizer(channel_, settings);
+    ApplyAutoEq(context_.session(), *plan_);
     // The channel now holds the bands: the prediction follows its own response again.
-    page_.graph().SetMeasurementOverlay(channel_,
-                                        pages::MeasurementOverlay{measured_, target_, std::nullopt});
+    page_.graph().SetMeasurementOverlay(
+        plan_->channel, pages::MeasurementOverlay{plan_->measured, plan_->target, std::nullopt});
     page_.RefreshAll();
     ShowResult(resultLabel()->text() + QStringLiteral("\n") + Pick(text::kApplied), false);
 }

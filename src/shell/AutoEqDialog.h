@@ -6,9 +6,8 @@
 
 #include <optional>
 
-#include "dsp/response/ResponseGrid.h"
+#include "commands/AutoEqJob.h"
 #include "shell/ToolDialog.h"
-#include "tuning/AutoEq.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -29,16 +28,19 @@ public:
     QDoubleSpinBox* maxBoostField() const { return maxBoost_; }
     QSpinBox* lowField() const { return low_; }
     QSpinBox* highField() const { return high_; }
+    QSpinBox* smoothingField() const { return smoothing_; }
     QPushButton* hideButton() const { return hide_; }
-    const std::optional<tuning::AutoEqResult>& result() const { return result_; }
+    std::optional<tuning::AutoEqResult> result() const {
+        return plan_ ? std::optional{plan_->result} : std::nullopt;
+    }
+    const std::optional<AutoEqPlan>& plan() const { return plan_; }
 
 protected:
     void Preview() override;
     void Apply() override;
 
 private:
-    std::optional<Response> ReadLevels(const QString& path);
-    std::optional<Response> ChosenTarget();
+    AutoEqRequest Request() const;
 
     QLineEdit* measurement_;
     QComboBox* targetList_;
@@ -46,11 +48,9 @@ private:
     QDoubleSpinBox* maxBoost_;
     QSpinBox* low_;
     QSpinBox* high_;
+    QSpinBox* smoothing_;
     QPushButton* hide_;
-    int channel_ = 0;  // the channel the preview was made for
-    std::optional<tuning::AutoEqResult> result_;
-    Response measured_{};
-    Response target_{};
+    std::optional<AutoEqPlan> plan_;
 };
 
 }  // namespace corva::shell

@@ -9,10 +9,9 @@ namespace corva::shell {
 
 ConnectionDriver::ConnectionDriver(AppContext& context, QObject* parent)
     : QObject(parent), context_{context} {
-    connect(&context_.poster(), &NoticePoster::NoticeArrived, this,
-            &ConnectionDriver::HandleNotice);
-    connect(&context_.poster(), &NoticePoster::ProgressArrived, this,
-            &ConnectionDriver::ProgressMoved);
+    context_.host().SetNoticeHandler(
+        [this](const Notice& notice, const NoticeOutcome& outcome) { Follow(notice, outcome); });
+    context_.host().SetProgressHandler([this](int progressIndex) { emit ProgressMoved(progressIndex); });
     connect(&hotPlugTimer_, &QTimer::timeout, this, &ConnectionDriver::PollDevices);
     // The last frame of a batch has gone: the transfer counts as busy a moment longer, so the
     // progress window does not vanish before the processor has settled.
@@ -24,17 +23,25 @@ ConnectionDriver::ConnectionDriver(AppContext& context, QObject* parent)
     Refresh();
 }
 
+ConnectionDriver::~ConnectionDriver() {
+    // Notices still on their way find nobody to tell.
+    context_.host().SetNoticeHandler(nullptr);
+    context_.host().SetProgressHandler(nullptr);
+}
+
 void ConnectionDriver::StartupConnect() {
     if (const auto& stream = context_.startupStream()) {
         // Asked for on the command line, so a failure is said.
-        const Status status = context_.controller().ConnectStream(StreamLinkMaker(*stream));
+        const Status status =
+            context_.host().Connect({host::HostLink::Kind::Stream, {}, *stream});
         Refresh();
         if (!status.ok()) {
             Show(UserMessage{status.message(), MessageStyle::Plain, stream->host});
         }
         return;
     }
-    (void)context_.controller().OpenFirstDevice();  // nothing is shown when none is found
+    // Nothing is shown when none is found.
+    (void)context_.host().Connect({host::HostLink::Kind::FirstUsb, {}, {}});
     Refresh();
 }
 
@@ -61,7 +68,7 @@ void ConnectionDriver::ConnectTo(const std::string& path) {
     if (context_.controller().online()) {
         return;
     }
-    const Status status = context_.controller().ConnectToPath(path);
+    const Status status = context_.host().Connect({host::HostLink::Kind::UsbPath, path, {}});
     Refresh();
     if (!status.ok()) {
         Show(ConnectFailedMessage());
@@ -90,21 +97,21 @@ void ConnectionDriver::SwitchToUsb(const std::string& path) {
 }
 
 void ConnectionDriver::SwitchToStream(const StreamAddress& address) {
-    SwitchToLink(StreamLinkMaker(address),
+    SwitchToLink({host::HostLink::Kind::Stream, {}, address},
                  address.kind == StreamAddress::Kind::Tcp ? LinkKind::Tcp : LinkKind::Serial);
 }
 
 void ConnectionDriver::SwitchToDemo() {
     // Reached like a processor on USB, so a failure reads as one.
-    SwitchToLink(context_.BuiltInDemoLinks(), LinkKind::Usb);
+    SwitchToLink({host::HostLink::Kind::BuiltInSimulated, {}, {}}, LinkKind::Usb);
 }
 
-void ConnectionDriver::SwitchToLink(LinkMaker makeLink, LinkKind kind) {
+void ConnectionDriver::SwitchToLink(const host::HostLink& link, LinkKind kind) {
     if (!MaySwitch()) {
         return;
     }
     Disconnect();
-    const Status status = context_.controller().ConnectStream(std::move(makeLink));
+    const Status status = context_.host().Connect(link);
     Refresh();
     if (!status.ok()) {
         UserMessage message = ConnectionFailureMessage(kind);
@@ -139,8 +146,10 @@ void ConnectionDriver::NoteBulkTransfer() {
 }
 
 void ConnectionDriver::HandleNotice(const Notice& notice) {
-    auto& controller = context_.controller();
-    const NoticeOutcome outcome = controller.Handle(notice);
+    (void)context_.host().Handle(notice);
+}
+
+void ConnectionDriver::Follow(const Notice& notice, const NoticeOutcome& outcome) {
     const auto& message = outcome.message;
     if (outcome.batchEnded) {
         batchDoneTimer_.start(context_.timing().batchDoneDelayMs);

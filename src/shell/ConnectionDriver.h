@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include "host/EngineHost.h"
 #include "protocol/Notice.h"
 #include "protocol/links/StreamAddress.h"
 #include "transfer/ConnectionController.h"
@@ -27,6 +28,7 @@ class ConnectionDriver : public QObject {
 
 public:
     explicit ConnectionDriver(AppContext& context, QObject* parent = nullptr);
+    ~ConnectionDriver() override;
 
     // The first processor found, silently when there is none.
     void StartupConnect();
@@ -58,7 +60,7 @@ public:
     // Call after starting a bulk transfer of one's own: the window shows its progress.
     void NoteBulkTransfer();
 
-    // Hands a notice to the controller and shows what it answers (queued from the poster;
+    // Hands a notice to the controller and shows what it answers (the host delivers them;
     // public so the start-up flow and tests can feed one directly).
     void HandleNotice(const Notice& notice);
 
@@ -82,12 +84,14 @@ signals:
     void NoticeHandled(corva::Notice notice);
 
 private:
+    // What the window does with a notice the controller has handled.
+    void Follow(const Notice& notice, const NoticeOutcome& outcome);
     void Show(const std::optional<UserMessage>& message);
     // False while a firmware update or another long task owns the link.
     bool MaySwitch() const;
-    // Replaces the open connection by a link that `makeLink` makes; a failure is shown as a
-    // connection failure of that kind.
-    void SwitchToLink(LinkMaker makeLink, LinkKind kind);
+    // Replaces the open connection by `link`; a failure is shown as a connection failure of
+    // that kind.
+    void SwitchToLink(const host::HostLink& link, LinkKind kind);
     void EndStrandedUpdate();
 
     AppContext& context_;

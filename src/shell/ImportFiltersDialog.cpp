@@ -10,7 +10,7 @@
 
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/ValueLabels.h"
-#include "model/ChannelEditor.h"
+#include "commands/FilterImportJob.h"
 #include "pages/FullInterfacePage.h"
 #include "pages/ResponseGraph.h"
 #include "shell/AppContext.h"
@@ -85,18 +85,18 @@ void ImportFiltersDialog::Preview() {
         return;
     }
     channel_ = page_.currentChannel();
-    const OutputView current =
-        context_.session().Snapshot().outputs[static_cast<std::size_t>(channel_)];
+    const TuningSnapshot snapshot = context_.session().Snapshot();
     const auto policy =
         applyRest_->isChecked() ? tuning::RestPolicy::ApplyRest : tuning::RestPolicy::RefuseAll;
     ShowResult(Pick(text::kWorking), false);
     previewButton()->setEnabled(false);
     RunInBackground(
         this,
-        [read, channel = channel_, current, policy] {
-            return tuning::PlanFilterImport(read, channel, current, policy);
+        [read, channel = channel_, snapshot, policy] {
+            return PlanFilterImportJob(snapshot, channel, read, policy);
         },
-        [this](tuning::FilterImport plan) {
+        [this](FilterImportPlan job) {
+            const tuning::FilterImport& plan = job.import;
             previewButton()->setEnabled(true);
             QStringList lines;
             for (const tuning::ImportedFilter& imported : plan.filters) {
@@ -120,16 +120,15 @@ void ImportFiltersDialog::Preview() {
                            Pick(text::kImportPreamp).arg(*plan.preampDb, 0, 'f', 1);
             }
             ShowResult(summary, !plan.refused);
-            plan_ = std::move(plan);
+            plan_ = std::move(job.import);
             emit PreviewFinished();
         });
 }
 
 void ImportFiltersDialog::Apply() {
-    if (!plan_ || plan_->refused) {
+    if (!plan_ || !ApplyFilterImport(context_.session(), {channel_, *plan_})) {
         return;
     }
-    ChannelEditor(context_.session()).ApplyEqualizer(channel_, plan_->settings);
     page_.graph().SetMeasurementOverlay(
         channel_, pages::MeasurementOverlay{std::nullopt, plan_->fileResponse, std::nullopt});
     page_.RefreshAll();

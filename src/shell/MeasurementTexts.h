@@ -54,6 +54,9 @@ inline const UiText kMaxBoostTip{"No band and no point of the bands' sum goes ab
 inline const UiText kRange{"Fit range (Hz)", "拟合范围 (Hz)"};
 inline const UiText kRangeLowTip{"Lowest frequency the fit looks at", "拟合的最低频率"};
 inline const UiText kRangeHighTip{"Highest frequency the fit looks at", "拟合的最高频率"};
+inline const UiText kSmoothing{"Smoothing (1/N octave)", "平滑 (1/N 倍频程)"};
+inline const UiText kSmoothingTip{"Smooths the measurement over 1/N octave before the fit; 0 leaves it as measured",
+                                  "拟合前按 1/N 倍频程平滑测量曲线；0 表示不平滑"};
 inline const UiText kHideMeasurement{"Hide measurement", "隐藏测量曲线"};
 inline const UiText kHideMeasurementTip{"Take the measurement off the graph", "从曲线图上移除测量曲线"};
 inline const UiText kFitFigures{"Error over the range: RMS %1 dB, largest %2 dB before; RMS %3 dB, "

@@ -2,6 +2,10 @@
 
 namespace corva::shell {
 
+host::NoticePump::Deliverer NoticePoster::DelivererForHost() {
+    return [this](std::function<void()> work) { Post(std::move(work)); };
+}
+
 NoticeSink NoticePoster::NoticeSinkForWorker() {
     return [this](const Notice& notice) { Post([this, notice] { emit NoticeArrived(notice); }); };
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include "core/UiText.h"
+#include "host/NoticePump.h"
 #include "protocol/Notice.h"
 #include "transfer/AnswerHandler.h"
 #include "transfer/ConnectionController.h"
@@ -18,6 +19,9 @@ class NoticePoster : public QObject {
 public:
     explicit NoticePoster(QObject* parent = nullptr) : QObject(parent) {}
 
+    // The engine host's notice pump runs its work on the GUI thread through this; work
+    // posted after this object is gone is dropped.
+    host::NoticePump::Deliverer DelivererForHost();
     // Safe to call from any thread.
     NoticeSink NoticeSinkForWorker();
     AnswerHandler::ProgressHook ProgressSinkForWorker();

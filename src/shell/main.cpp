@@ -4,6 +4,7 @@
 
 #include "shell/AppOptions.h"
 #include "shell/Application.h"
+#include "sim/SimulatedProcessorKit.h"
 
 int main(int argc, char** argv) {
     corva::shell::PrepareProcess();
@@ -17,5 +18,6 @@ int main(int argc, char** argv) {
         }
     }
     QApplication app(argc, argv);
-    return corva::shell::RunProgram(app);
+    // The demonstration's simulated processor, handed to the engine from here only.
+    return corva::shell::RunProgram(app, corva::sim::SimulatedProcessorKit::Factory());
 }

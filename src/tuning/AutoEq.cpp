@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "dsp/values/BandCodes.h"
-#include "model/OutputChannel.h"
+#include "dsp/values/DefaultBandFrequencies.h"
 #include "tuning/PeakingCurve.h"
 #include "tuning/ProcessorFit.h"
 

@@ -26,6 +26,7 @@
 #include "shell/PageArea.h"
 #include "shell/ProgressWindow.h"
 #include "shell/TopBar.h"
+#include "tuning/Measurement.h"
 #include "tuning/ProcessorFit.h"
 
 namespace corva::shell {
@@ -99,6 +100,24 @@ TEST_F(MeasurementToolsTest, AutoEqPreviewsOnTheGraphThenAppliesTheFittedBands) 
 
     dialog->hideButton()->click();
     EXPECT_FALSE(page().graph().measurementOverlay(2).has_value());
+}
+
+TEST_F(MeasurementToolsTest, AutoEqSmoothsTheMeasurementAsTheCommandLineDoes) {
+    // Ripple a few hertz wide on a flat level: smoothing over 1/3 octave evens it out.
+    QByteArray text;
+    for (int hz = 20; hz <= 20000; hz += hz < 1000 ? 2 : 40) {
+        text += QByteArray::number(hz) + ' ' + QByteArray::number(hz % 4 == 0 ? 83 : 77) + '\n';
+    }
+    const QString path = WriteFile(QStringLiteral("ripple.txt"), text);
+    const tuning::MeasurementRead read = tuning::ReadMeasurementFile(path.toStdString());
+    ASSERT_TRUE(read.status.ok());
+    AutoEqDialog* dialog = program.window->OpenAutoEq();
+    dialog->measurementField()->setText(path);
+    dialog->smoothingField()->setValue(3);
+    ASSERT_TRUE(PreviewAndWait(*dialog));
+    ASSERT_TRUE(dialog->plan().has_value());
+    EXPECT_EQ(dialog->plan()->measured, tuning::ResampleToGrid(read.points, 3));
+    EXPECT_NE(dialog->plan()->measured, tuning::ResampleToGrid(read.points));
 }
 
 TEST_F(MeasurementToolsTest, AFileThatCannotBeReadIsRefusedAndNothingApplied) {

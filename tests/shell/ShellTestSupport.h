@@ -19,6 +19,7 @@
 #include "shell/MainView.h"
 #include "shell/MainWindow.h"
 #include "sim/InProcessLink.h"
+#include "sim/SimulatedProcessorKit.h"
 
 namespace corva::shell::test {
 
@@ -90,6 +91,7 @@ public:
         AppSetup setup;
         setup.source = DeviceSource::Demo;
         setup.timing = timing;
+        setup.simulator = sim::SimulatedProcessorKit::Factory();
         setup.folders = {folders.filePath(QStringLiteral("start")),
                          folders.filePath(QStringLiteral("documents"))};
         context = std::make_unique<AppContext>(setup);
@@ -102,7 +104,7 @@ public:
 
     MainView& view() { return window->view(); }
     ConnectionDriver& connection() { return view().connection(); }
-    sim::SimDeviceEnumerator& devices() { return *context->demoDevices(); }
+    sim::SimDeviceEnumerator& devices() { return sim::SimulatedProcessorKit::Of(*context->demoDevices()); }
 
     bool WaitSynchronised() {
         return WaitFor([this] { return connection().synchronised(); });
