@@ -52,11 +52,7 @@ EqBandColumn::EqBandColumn(int band, ChannelEditor& editor, std::function<int()>
     fader_->setRange(0, kBandGainCodeMax);
     fader_->setSingleStep(1);
     fader_->setPageStep(kFaderPageStep);
-    fader_->SetScale({{kBandGainCodeMax, QStringLiteral("+20")},
-                      {kBandGainCodeMax * 3 / 4, QStringLiteral("+10")},
-                      {kBandGainCodeFlat, QStringLiteral("0")},
-                      {kBandGainCodeMax / 4, QStringLiteral("-10")},
-                      {0, QStringLiteral("-20")}});
+    // The dB scale of the faders is drawn once, beside the first column (EqUnitColumn).
 
     frequency_ = new controls::ValueField(this);
     UseFrequencySteps(*frequency_);
@@ -113,7 +109,7 @@ void EqBandColumn::Show(const BandView& band, bool geqMode) {
     shown_ = band;
     geqMode_ = geqMode;
     ShowGain(band);
-    frequency_->ShowValue(band.frequencyHz, Text(FrequencyLabel(band.frequencyHz)));
+    frequency_->ShowValue(band.frequencyHz, Text(FrequencyNumber(band.frequencyHz)));
     // A shelf has a slope, not a Q: its Q field stays empty and cannot be typed in.
     const bool shelf = band.type == static_cast<int>(FilterType::LowShelf) ||
                        band.type == static_cast<int>(FilterType::HighShelf);
@@ -164,7 +160,7 @@ void EqBandColumn::ShowLabel() {
 // A bypassed band reads 0.0 dB with the fader in the middle, whatever gain it keeps.
 void EqBandColumn::ShowGain(const BandView& band) {
     const double shownDb = band.bypassed ? 0.0 : band.gainDb;
-    gain_->ShowValue(shownDb, Text(BandGainLabel(band.gainDb, band.bypassed)));
+    gain_->ShowValue(shownDb, Text(BandGainNumber(band.gainDb, band.bypassed)));
     const QSignalBlocker blocker(fader_);
     fader_->setValue(band.bypassed ? kBandGainCodeFlat : BandGainCode(band.gainDb));
 }
@@ -180,7 +176,7 @@ void EqBandColumn::CommitGainText(const QString& text) {
 
 void EqBandColumn::CommitGainDb(double gainDb) {
     const double appliedDb = editor_.SetBandGainDb(currentChannel_(), band_, gainDb);
-    gain_->ShowValue(appliedDb, Text(BandGainLabel(appliedDb, false)));
+    gain_->ShowValue(appliedDb, Text(BandGainNumber(appliedDb, false)));
     emit Edited();  // the session's change event brings the bypass and the fader
 }
 
@@ -192,7 +188,7 @@ void EqBandColumn::CommitGainPosition(int gainCode) {
 void EqBandColumn::CommitFrequencyText(const QString& text) {
     const auto frequencyHz = controls::ParseTypedNumber(text);
     if (!frequencyHz) {
-        frequency_->ShowValue(shown_.frequencyHz, Text(FrequencyLabel(shown_.frequencyHz)));
+        frequency_->ShowValue(shown_.frequencyHz, Text(FrequencyNumber(shown_.frequencyHz)));
         return;
     }
     CommitFrequencyHz(*frequencyHz);
@@ -200,7 +196,7 @@ void EqBandColumn::CommitFrequencyText(const QString& text) {
 
 void EqBandColumn::CommitFrequencyHz(double frequencyHz) {
     const int appliedHz = editor_.SetBandFrequency(currentChannel_(), band_, frequencyHz);
-    frequency_->ShowValue(appliedHz, Text(FrequencyLabel(appliedHz)));
+    frequency_->ShowValue(appliedHz, Text(FrequencyNumber(appliedHz)));
     emit Edited();
 }
 
