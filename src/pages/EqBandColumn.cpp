@@ -152,7 +152,16 @@ void EqBandColumn::SetLanguage(UiLanguage language) {
 
 void EqBandColumn::ShowLabel() {
     const QString type = Text(BandTypeLabel(shown_.type, geqMode_).In(language_));
-    label_->setText(QStringLiteral("%1\n%2").arg(band_ + 1).arg(type));
+    // Four Chinese characters are wider than a column at a readable size: they go on two
+    // lines of two. Every column of a language keeps the same label height, so the fields
+    // and faders of all 31 columns stay on one line.
+    QString shownType = type;
+    if (language_ == UiLanguage::Chinese && shownType.size() == 4) {
+        shownType.insert(2, QLatin1Char('\n'));
+    }
+    const int lines = language_ == UiLanguage::Chinese ? 3 : 2;
+    label_->setFixedHeight(lines * label_->fontMetrics().lineSpacing());
+    label_->setText(QStringLiteral("%1\n%2").arg(band_ + 1).arg(shownType));
     label_->setToolTip(type + QLatin1Char(' ') + QString::number(band_ + 1));
     label_->setAccessibleName(QStringLiteral("Band %1 type").arg(band_ + 1));
 }

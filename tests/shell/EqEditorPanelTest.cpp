@@ -287,7 +287,7 @@ TEST_F(EqEditorPanelTest, ThirtyOneLabelledColumnsFitUnderTheGraphInBothLanguage
         panel.SetLanguage(language);
         EXPECT_EQ(column().label()->text(), language == UiLanguage::English
                                                 ? QStringLiteral("7\nGEQ")
-                                                : QStringLiteral("7\n图示均衡"));
+                                                : QStringLiteral("7\n图示\n均衡"));
         panel.grab();  // lays the panel out
         for (int band = 0; band < output_block::kBandSlots; ++band) {
             EqBandColumn& c = *panel.column(band);
@@ -302,6 +302,10 @@ TEST_F(EqEditorPanelTest, ThirtyOneLabelledColumnsFitUnderTheGraphInBothLanguage
             EXPECT_GE(c.fader()->height(), 60);
         }
         EXPECT_LE(panel.column(30)->geometry().right(), kEqPanelWidthPx);
+        // Every column's fields sit on one line, whatever its type's label.
+        for (int band = 1; band < output_block::kBandSlots; ++band) {
+            EXPECT_EQ(panel.column(band)->gainField()->y(), panel.column(0)->gainField()->y());
+        }
     }
 }
 
