@@ -159,8 +159,11 @@ void EqBandColumn::ShowLabel() {
     if (language_ == UiLanguage::Chinese && shownType.size() == 4) {
         shownType.insert(2, QLatin1Char('\n'));
     }
-    const int lines = language_ == UiLanguage::Chinese ? 3 : 2;
-    label_->setFixedHeight(lines * label_->fontMetrics().lineSpacing());
+    // Measured on a sample of the language's tallest label: Chinese lines come from a fallback
+    // font taller than the column font's own line spacing.
+    const QString tallest = language_ == UiLanguage::Chinese ? QStringLiteral("31\n参量\n均衡")
+                                                             : QStringLiteral("31\nPEQ");
+    label_->setFixedHeight(label_->fontMetrics().size(0, tallest).height());
     label_->setText(QStringLiteral("%1\n%2").arg(band_ + 1).arg(shownType));
     label_->setToolTip(type + QLatin1Char(' ') + QString::number(band_ + 1));
     label_->setAccessibleName(QStringLiteral("Band %1 type").arg(band_ + 1));
