@@ -30,6 +30,8 @@ int SetPositionDelays(TuningSession& session, int position,
     SessionState& state = session.engine();
     EventsOnExit events(state.events);
     std::lock_guard lock(state.sendLock);
+    const UndoStepWhileLocked step(state);
+    state.history.NotePositionsEdit();
     auto table = state.image.ListeningPositions();
     for (const PositionDelay& delay : delays) {
         if (delay.channel < 0 || delay.channel >= kOutputChannelCount) {
@@ -49,6 +51,8 @@ int UsePosition(TuningSession& session, int position) {
     SessionState& state = session.engine();
     EventsOnExit events(state.events);
     std::lock_guard lock(state.sendLock);
+    const UndoStepWhileLocked step(state);
+    state.history.NotePositionsEdit();
     state.image.ListeningPositions()[listening_table::kCurrentPosition] =
         static_cast<std::uint8_t>(current);
     QueueTableWrite(state);

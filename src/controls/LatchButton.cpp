@@ -1,5 +1,7 @@
 #include "controls/LatchButton.h"
 
+#include <cmath>
+
 #include <QPainter>
 
 #include "controls/ControlColours.h"
@@ -22,8 +24,19 @@ void LatchButton::SetQuietWhenOn(bool quiet) {
     update();
 }
 
+const QStaticText& LatchButton::Label() const {
+    if (labelText_ != text() || labelFont_ != font()) {
+        labelText_ = text();
+        labelFont_ = font();
+        label_.setTextFormat(Qt::PlainText);
+        label_.setText(labelText_);
+        label_.prepare(QTransform(), labelFont_);
+    }
+    return label_;
+}
+
 QSize LatchButton::sizeHint() const {
-    return {fontMetrics().horizontalAdvance(text()) + 2 * kLatchPaddingX, kLatchHeight};
+    return {static_cast<int>(std::ceil(Label().size().width())) + 2 * kLatchPaddingX, kLatchHeight};
 }
 
 void LatchButton::paintEvent(QPaintEvent*) {
@@ -52,9 +65,7 @@ void LatchButton::paintEvent(QPaintEvent*) {
         border = colour::kBorder;
         ink = isChecked() ? QColor(Qt::white) : QColor(150, 153, 170);
     }
-    painter.setPen(QPen(border, 1.0));
-    painter.setBrush(fill);
-    painter.drawRoundedRect(face, 3.0, 3.0);
+    face_.Paint(painter, face, QPen(border, 1.0), fill, 3.0);
     // The focus is drawn only once the keyboard has moved it, not after a click.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         const bool filled = isChecked() && !quietWhenOn_;
@@ -62,8 +73,12 @@ void LatchButton::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(face.adjusted(2, 2, -2, -2), 2.0, 2.0);
     }
+    // The text is laid out once per text and font, not on every paint.
     painter.setPen(ink);
-    painter.drawText(rect(), Qt::AlignCenter, text());
+    const QStaticText& label = Label();
+    painter.drawStaticText(
+        QPointF((width() - label.size().width()) / 2.0, (height() - label.size().height()) / 2.0),
+        label);
 }
 
 }  // namespace corva::controls

@@ -4,6 +4,11 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QFont>
+#include <QStaticText>
+#include <QString>
+
+#include "controls/RoundedFace.h"
 
 namespace corva::controls {
 
@@ -22,7 +27,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const QStaticText& Label() const;
+
     bool quietWhenOn_ = false;
+    mutable QStaticText label_;
+    mutable QString labelText_;
+    mutable QFont labelFont_;
+    RoundedFace face_;
 };
 
 }  // namespace corva::controls

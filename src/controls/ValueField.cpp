@@ -62,7 +62,13 @@ void ValueField::ShowValue(double value, const QString& text) {
 }
 
 QSize ValueField::sizeHint() const {
-    return {fontMetrics().horizontalAdvance(shownText_) + 6, kValueFieldHeight};
+    // Layouts ask often; the text's width is measured once per text and font.
+    if (hintText_ != shownText_ || hintFont_ != font()) {
+        hintText_ = shownText_;
+        hintFont_ = font();
+        hintWidth_ = fontMetrics().horizontalAdvance(shownText_) + 6;
+    }
+    return {hintWidth_, kValueFieldHeight};
 }
 
 QSize ValueField::minimumSizeHint() const {
@@ -108,10 +114,8 @@ void ValueField::FinishGesture() {
 void ValueField::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(hasFocus() ? colour::kAccent : colour::kBorder, 1.0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 2.5, 2.5);
+    frame_.Paint(painter, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5),
+                 QPen(hasFocus() ? colour::kAccent : colour::kBorder, 1.0), Qt::NoBrush, 2.5);
 }
 
 void ValueField::keyPressEvent(QKeyEvent* event) {

@@ -9,7 +9,10 @@
 
 #include <functional>
 
+#include <QFont>
 #include <QLineEdit>
+
+#include "controls/RoundedFace.h"
 
 namespace corva::controls {
 
@@ -82,6 +85,10 @@ private:
     bool selectOnClick_ = false;  // the next press came with the focus: select all, not place
     bool gestureOpen_ = false;
     bool answered_ = false;  // the owner showed a value while a commit was being handled
+    RoundedFace frame_;
+    mutable QString hintText_;
+    mutable QFont hintFont_;
+    mutable int hintWidth_ = 0;
 };
 
 }  // namespace corva::controls

@@ -33,6 +33,7 @@ VerticalFader::VerticalFader(QWidget* parent) : QAbstractSlider(parent) {
 
 void VerticalFader::SetScale(std::vector<ScaleMark> marks) {
     scale_ = std::move(marks);
+    staticLayer_ = QPixmap();
     updateGeometry();
     update();
 }
@@ -77,6 +78,52 @@ QRectF VerticalFader::HandleRect() const {
 
 void VerticalFader::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (staticLayer_.isNull() || staticLayer_.devicePixelRatio() != ratio ||
+        staticLayer_.deviceIndependentSize().toSize() != size()) {
+        staticLayer_ = QPixmap(size() * ratio);
+        staticLayer_.setDevicePixelRatio(ratio);
+        staticLayer_.fill(Qt::transparent);
+        QPainter layer(&staticLayer_);
+        PaintStaticLayer(layer);
+    }
+    painter.drawPixmap(0, 0, staticLayer_);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    const QRectF handle = HandleRect().adjusted(0.5, 0.5, -0.5, -0.5);
+    const bool lit = isSliderDown() || underMouse();
+    handleFace_.Paint(painter, handle, QPen(isEnabled() ? colour::kAccent : colour::kBorder, 1.0),
+                      !isEnabled() ? QColor(232, 233, 240)
+                      : lit        ? QColor(226, 228, 242)
+                                   : QColor(Qt::white),
+                      2.5);
+    painter.setPen(QPen(isEnabled() ? colour::kAccent : colour::kBorder, 1.0));
+    painter.drawLine(QPointF(handle.left() + 3.0, handle.center().y()),
+                     QPointF(handle.right() - 3.0, handle.center().y()));
+
+    // The focus is drawn only once the keyboard has moved it, not after a click.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(colour::kAccent, 1.0, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+void VerticalFader::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::EnabledChange) {
+        staticLayer_ = QPixmap();
+    }
+    QAbstractSlider::changeEvent(event);
+}
+
+void VerticalFader::sliderChange(SliderChange change) {
+    if (change == SliderRangeChange) {
+        staticLayer_ = QPixmap();
+    }
+    QAbstractSlider::sliderChange(change);
+}
+
+void VerticalFader::PaintStaticLayer(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing);
     const int scaleWidth = ScaleWidth();
     const double middleX = scaleWidth + (width() - scaleWidth) / 2.0;
@@ -100,24 +147,6 @@ void VerticalFader::paintEvent(QPaintEvent*) {
     const double middleY = CentreOf(minimum() + (maximum() - minimum()) / 2);
     painter.setPen(QPen(QColor(150, 155, 180), 1.0));
     painter.drawLine(QPointF(scaleWidth + 2.0, middleY), QPointF(width() - 2.0, middleY));
-
-    const QRectF handle = HandleRect().adjusted(0.5, 0.5, -0.5, -0.5);
-    const bool lit = isSliderDown() || underMouse();
-    painter.setPen(QPen(isEnabled() ? colour::kAccent : colour::kBorder, 1.0));
-    painter.setBrush(!isEnabled() ? QColor(232, 233, 240)
-                     : lit        ? QColor(226, 228, 242)
-                                  : QColor(Qt::white));
-    painter.drawRoundedRect(handle, 2.5, 2.5);
-    painter.setPen(QPen(isEnabled() ? colour::kAccent : colour::kBorder, 1.0));
-    painter.drawLine(QPointF(handle.left() + 3.0, handle.center().y()),
-                     QPointF(handle.right() - 3.0, handle.center().y()));
-
-    // The focus is drawn only once the keyboard has moved it, not after a click.
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(colour::kAccent, 1.0, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-    }
 }
 
 void VerticalFader::mousePressEvent(QMouseEvent* event) {

@@ -6,9 +6,14 @@
 #pragma once
 
 #include <QAbstractSlider>
+
+class QPainter;
+#include <QPixmap>
 #include <QString>
 #include <utility>
 #include <vector>
+
+#include "controls/RoundedFace.h"
 
 namespace corva::controls {
 
@@ -26,6 +31,9 @@ public:
     QSize sizeHint() const override { return {22 + ScaleWidth(), 120}; }
     QSize minimumSizeHint() const override { return {16 + ScaleWidth(), 48}; }
 
+    // The y of the handle's centre at `value`, for scales drawn beside the fader.
+    double CentreOf(int value) const;
+
 signals:
     void GestureStarted();
     void GestureFinished();
@@ -40,21 +48,27 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void sliderChange(SliderChange change) override;
 
 private:
     // The span the handle's centre travels along, top (maximum) to bottom (minimum).
     double TravelTop() const;
     double TravelBottom() const;
-    double CentreOf(int value) const;
     int ValueAt(double centreY) const;
     QRectF HandleRect() const;
     int ScaleWidth() const;
+    void PaintStaticLayer(QPainter& painter) const;
     void StartGesture();
     void FinishGesture();
 
     double grabOffset_ = 0.0;  // pointer minus handle centre while dragging
     bool gestureOpen_ = false;
     std::vector<ScaleMark> scale_;
+    // The scale, the groove and the middle mark, redrawn only when the size, the resolution,
+    // the font or the scale change: a step of the value repaints the handle alone.
+    QPixmap staticLayer_;
+    RoundedFace handleFace_;
 };
 
 }  // namespace corva::controls

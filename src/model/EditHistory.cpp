@@ -6,8 +6,9 @@ namespace corva {
 
 void EditHistory::Begin(const TuningModel& model, const ParameterImage& image) {
     if (openCount_++ == 0) {
-        opened_ = CaptureTuning(model, image);
+        opened_ = CaptureTuningWithPositions(model, image);
         openName_.reset();
+        positionsEdited_ = false;
     }
 }
 
@@ -24,11 +25,17 @@ void EditHistory::End(const TuningModel& model, const ParameterImage& image,
     }
     TuningState before = std::move(*opened_);
     opened_.reset();
+    TuningState after = CaptureTuningWithPositions(model, image);
+    // A step keeps the table only when an edit of it changed it (the processor's answer to a
+    // request for the table may arrive while any step is open).
+    if (!positionsEdited_ || before.listeningPositions == after.listeningPositions) {
+        before.listeningPositions.reset();
+        after.listeningPositions.reset();
+    }
     if (openName_) {
         Push({std::move(*openName_), std::move(before)});
         return;
     }
-    const TuningState after = CaptureTuning(model, image);
     if (before == after) {
         return;
     }
@@ -58,6 +65,9 @@ std::optional<TuningState> EditHistory::TakeUndo(TuningState current) {
     }
     Step step = std::move(undo_.back());
     undo_.pop_back();
+    if (!step.state.listeningPositions) {
+        current.listeningPositions.reset();  // the step did not touch the table
+    }
     redo_.push_back({step.name, std::move(current)});
     return std::move(step.state);
 }
@@ -68,6 +78,9 @@ std::optional<TuningState> EditHistory::TakeRedo(TuningState current) {
     }
     Step step = std::move(redo_.back());
     redo_.pop_back();
+    if (!step.state.listeningPositions) {
+        current.listeningPositions.reset();
+    }
     undo_.push_back({step.name, std::move(current)});
     return std::move(step.state);
 }

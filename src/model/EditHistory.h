@@ -27,6 +27,8 @@ public:
     void End(const TuningModel& model, const ParameterImage& image,
              std::optional<UiText> name = std::nullopt);
     bool open() const { return openCount_ > 0; }
+    // Tells the open step that it edits the listening-position table, which it then keeps.
+    void NotePositionsEdit() { positionsEdited_ = open(); }
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }
@@ -34,7 +36,8 @@ public:
     std::optional<UiText> RedoName() const;
     std::size_t undoCount() const { return undo_.size(); }
 
-    // The tuning to go back to, or nothing. `current` becomes the step redo returns to.
+    // The tuning to go back to, or nothing. `current` becomes the step redo returns to; it
+    // keeps its listening-position table only when the step has one.
     std::optional<TuningState> TakeUndo(TuningState current);
     // The tuning to go forward to, or nothing. `current` becomes the step undo returns to.
     std::optional<TuningState> TakeRedo(TuningState current);
@@ -59,6 +62,7 @@ private:
     int stepsLostToReads_ = 0;
     std::optional<TuningState> opened_;
     std::optional<UiText> openName_;
+    bool positionsEdited_ = false;
 };
 
 }  // namespace corva

@@ -60,7 +60,7 @@ bool TuningHistory::Move(Direction direction) {
         (session_.connected && !session_.model.synchronised())) {
         return false;
     }
-    auto current = CaptureTuning(session_.model, session_.image);
+    auto current = CaptureTuningWithPositions(session_.model, session_.image);
     auto target = direction == Direction::Back ? session_.history.TakeUndo(std::move(current))
                                                : session_.history.TakeRedo(std::move(current));
     if (!target) {
@@ -69,6 +69,9 @@ bool TuningHistory::Move(Direction direction) {
     const std::uint8_t channels = RestoreTuningLocked(session_, *target);
     events.Add({SessionChange::Outputs, channels});
     events.Add({SessionChange::MainVolume});
+    if (target->listeningPositions) {
+        events.Add({SessionChange::Positions});
+    }
     return true;
 }
 

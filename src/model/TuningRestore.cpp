@@ -34,6 +34,14 @@ std::uint8_t RestoreTuningLocked(SessionState& state, const TuningState& target)
     auto name = state.image.Live().first(kNameFieldSize);
     const bool nameChanged = !std::equal(name.begin(), name.end(), target.liveName.begin());
     std::copy(target.liveName.begin(), target.liveName.end(), name.begin());
+    bool positionsChanged = false;
+    if (target.listeningPositions) {
+        const auto table = state.image.ListeningPositions();
+        positionsChanged =
+            !std::equal(table.begin(), table.end(), target.listeningPositions->begin());
+        std::copy(target.listeningPositions->begin(), target.listeningPositions->end(),
+                  table.begin());
+    }
     auto volume = state.image.MainVolume();
     const bool volumeChanged = !std::equal(volume.begin(), volume.end(), target.mainVolume.begin());
     std::copy(target.mainVolume.begin(), target.mainVolume.end(), volume.begin());
@@ -58,6 +66,9 @@ std::uint8_t RestoreTuningLocked(SessionState& state, const TuningState& target)
         queueMainVolume();
     } else if (volumeChanged) {
         queueMainVolume();
+    }
+    if (positionsChanged) {
+        state.queue.push(builder.BuildSystemFrame(system_id::kListeningPositions));
     }
     if (nameChanged) {
         state.queue.push(builder.BuildSystemFrame(system_id::kPresetName, 0));

@@ -1,7 +1,8 @@
 // Puts a kept tuning back into a session as edits would: values that differ in a few slots
 // of a channel are marked for the change scan (the slot frames a user edit sends); a channel
 // that differs throughout goes as its whole block between a hold and a release of the main
-// volume, as the bulk edits send it. Link groups, main volume and live name follow.
+// volume, as the bulk edits send it. Link groups, main volume, live name and (when the state
+// holds it) the listening-position table follow.
 #pragma once
 
 #include <cstdint>

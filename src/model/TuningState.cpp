@@ -18,4 +18,12 @@ TuningState CaptureTuning(const TuningModel& model, const ParameterImage& image)
     return state;
 }
 
+TuningState CaptureTuningWithPositions(const TuningModel& model, const ParameterImage& image) {
+    TuningState state = CaptureTuning(model, image);
+    const auto table = image.ListeningPositions();
+    state.listeningPositions.emplace();
+    std::copy(table.begin(), table.end(), state.listeningPositions->begin());
+    return state;
+}
+
 }  // namespace corva

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "model/TuningModel.h"
 #include "protocol/ParameterImage.h"
@@ -15,10 +16,16 @@ struct TuningState {
     std::array<std::int32_t, kOutputChannelCount> linkGroups{};
     std::array<std::uint8_t, kMainVolumeSize> mainVolume{};
     std::array<std::uint8_t, kNameFieldSize> liveName{};
+    // The listening-position table, kept only by undo steps that changed it: the processor
+    // sends the table on request, so a copy taken before it arrived must never go back.
+    std::optional<std::array<std::uint8_t, kListeningTableSize>> listeningPositions;
     bool operator==(const TuningState&) const = default;
 };
 
 // Copies the values out of the model and the image (caller holds the send lock).
 TuningState CaptureTuning(const TuningModel& model, const ParameterImage& image);
+
+// The same with the listening-position table, for the undo history.
+TuningState CaptureTuningWithPositions(const TuningModel& model, const ParameterImage& image);
 
 }  // namespace corva

@@ -130,6 +130,9 @@ UiText NameOfChange(const TuningState& before, const TuningState& after) {
         return {"Link", "链接"};
     }
     if (channels.empty()) {
+        if (before.listeningPositions != after.listeningPositions) {
+            return {"Listening position", "听音位置"};
+        }
         if (before.mainVolume != after.mainVolume) {
             return {"Main volume", "主音量"};
         }

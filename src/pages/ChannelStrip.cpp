@@ -203,12 +203,10 @@ void ChannelStrip::CommitGainCode(int gainCode) {
 
 void ChannelStrip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF face = QRectF(rect()).adjusted(1, 1, -1, -1);
-    painter.setBrush(Qt::white);
-    painter.setPen(selected_ ? QPen(controls::colour::kAccent, 2.0)
-                             : QPen(controls::colour::kBorder, 1.0));
-    painter.drawRoundedRect(face, 5.0, 5.0);
+    face_.Paint(
+        painter, QRectF(rect()).adjusted(1, 1, -1, -1),
+        selected_ ? QPen(controls::colour::kAccent, 2.0) : QPen(controls::colour::kBorder, 1.0),
+        QBrush(Qt::white), 5.0);
 }
 
 }  // namespace corva::pages

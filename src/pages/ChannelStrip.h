@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include "controls/RoundedFace.h"
 #include "core/UiText.h"
 #include "model/TuningSnapshot.h"
 
@@ -75,6 +76,7 @@ private:
     QToolButton* down_;
     controls::LatchButton* polarity_;
     controls::LatchButton* mute_;
+    controls::RoundedFace face_;  // the strip's card, drawn once per size and selection
 };
 
 }  // namespace corva::pages

@@ -50,11 +50,7 @@ EqBandColumn::EqBandColumn(int band, ChannelEditor& editor, std::function<int()>
     fader_->setRange(0, kBandGainCodeMax);
     fader_->setSingleStep(1);
     fader_->setPageStep(kBandFaderPageStep);
-    fader_->SetScale({{kBandGainCodeMax, QStringLiteral("+20")},
-                      {kBandGainCodeMax * 3 / 4, QStringLiteral("+10")},
-                      {kBandGainCodeFlat, QStringLiteral("0")},
-                      {kBandGainCodeMax / 4, QStringLiteral("-10")},
-                      {0, QStringLiteral("-20")}});
+    // The dB scale of the faders is drawn once, beside the first column (EqUnitColumn).
 
     frequency_ = new controls::ValueField(this);
     UseFrequencySteps(*frequency_);
@@ -111,7 +107,7 @@ void EqBandColumn::Show(const BandView& band, bool geqMode) {
     shown_ = band;
     geqMode_ = geqMode;
     ShowGain(band);
-    frequency_->ShowValue(band.frequencyHz, Text(FrequencyLabel(band.frequencyHz)));
+    frequency_->ShowValue(band.frequencyHz, Text(FrequencyNumber(band.frequencyHz)));
     // A shelf has a slope, not a Q: its Q field stays empty and cannot be typed in.
     const bool shelf = band.type == static_cast<int>(FilterType::LowShelf) ||
                        band.type == static_cast<int>(FilterType::HighShelf);
@@ -154,7 +150,19 @@ void EqBandColumn::SetLanguage(UiLanguage language) {
 
 void EqBandColumn::ShowLabel() {
     const QString type = Text(BandTypeLabel(shown_.type, geqMode_).In(language_));
-    label_->setText(QStringLiteral("%1\n%2").arg(band_ + 1).arg(type));
+    // Four Chinese characters are wider than a column at a readable size: they go on two
+    // lines of two. Every column of a language keeps the same label height, so the fields
+    // and faders of all 31 columns stay on one line.
+    QString shownType = type;
+    if (language_ == UiLanguage::Chinese && shownType.size() == 4) {
+        shownType.insert(2, QLatin1Char('\n'));
+    }
+    // Measured on a sample of the language's tallest label: Chinese lines come from a fallback
+    // font taller than the column font's own line spacing.
+    const QString tallest = language_ == UiLanguage::Chinese ? QStringLiteral("31\n参量\n均衡")
+                                                             : QStringLiteral("31\nPEQ");
+    label_->setFixedHeight(label_->fontMetrics().size(0, tallest).height());
+    label_->setText(QStringLiteral("%1\n%2").arg(band_ + 1).arg(shownType));
     label_->setToolTip(type + QLatin1Char(' ') + QString::number(band_ + 1));
     label_->setAccessibleName(QStringLiteral("Band %1 type").arg(band_ + 1));
 }
@@ -162,7 +170,7 @@ void EqBandColumn::ShowLabel() {
 // A bypassed band reads 0.0 dB with the fader in the middle, whatever gain it keeps.
 void EqBandColumn::ShowGain(const BandView& band) {
     const double shownDb = band.bypassed ? 0.0 : band.gainDb;
-    gain_->ShowValue(shownDb, Text(BandGainLabel(band.gainDb, band.bypassed)));
+    gain_->ShowValue(shownDb, Text(BandGainNumber(band.gainDb, band.bypassed)));
     const QSignalBlocker blocker(fader_);
     fader_->setValue(band.bypassed ? kBandGainCodeFlat : BandGainCode(band.gainDb));
 }
@@ -178,7 +186,7 @@ void EqBandColumn::CommitGainText(const QString& text) {
 
 void EqBandColumn::CommitGainDb(double gainDb) {
     const double appliedDb = editor_.SetBandGainDb(currentChannel_(), band_, gainDb);
-    gain_->ShowValue(appliedDb, Text(BandGainLabel(appliedDb, false)));
+    gain_->ShowValue(appliedDb, Text(BandGainNumber(appliedDb, false)));
     emit Edited();  // the session's change event brings the bypass and the fader
 }
 
@@ -190,7 +198,7 @@ void EqBandColumn::CommitGainPosition(int gainCode) {
 void EqBandColumn::CommitFrequencyText(const QString& text) {
     const auto frequencyHz = controls::ParseTypedNumber(text);
     if (!frequencyHz) {
-        frequency_->ShowValue(shown_.frequencyHz, Text(FrequencyLabel(shown_.frequencyHz)));
+        frequency_->ShowValue(shown_.frequencyHz, Text(FrequencyNumber(shown_.frequencyHz)));
         return;
     }
     CommitFrequencyHz(*frequencyHz);
@@ -198,7 +206,7 @@ void EqBandColumn::CommitFrequencyText(const QString& text) {
 
 void EqBandColumn::CommitFrequencyHz(double frequencyHz) {
     const int appliedHz = editor_.SetBandFrequency(currentChannel_(), band_, frequencyHz);
-    frequency_->ShowValue(appliedHz, Text(FrequencyLabel(appliedHz)));
+    frequency_->ShowValue(appliedHz, Text(FrequencyNumber(appliedHz)));
     emit Edited();
 }
 

@@ -14,13 +14,15 @@
 #include "model/TuningSession.h"
 #include "pages/EqBandColumn.h"
 #include "pages/EqTexts.h"
+#include "pages/EqUnitColumn.h"
 #include "pages/PageTexts.h"
 
 namespace corva::pages {
 namespace {
 
-// 31 columns of about 40 px need small, narrow digits: "20000Hz" and "-20.0dB" must fit.
-constexpr int kColumnFontPx = 10;
+// 31 columns of about 38 px at 1280 px need narrow digits: the fields show numbers alone
+// ("20000", "-20.0") and the units column beside the first column names their units.
+constexpr int kColumnFontPx = 11;
 constexpr int kColumnSpacingPx = 1;
 constexpr int kHeaderFontPx = 12;
 constexpr int kNoteShownMs = 5000;
@@ -76,6 +78,9 @@ EqEditorPanel::EqEditorPanel(TuningSession& session, ChannelEditor& editor, Conf
         connect(column, &EqBandColumn::Edited, this, [this, band] { emit BandEdited(band); });
         columns_.at(static_cast<std::size_t>(band)) = column;
     }
+    auto* units = new EqUnitColumn(*columns_.front(), this);
+    units->setFont(columnFont);
+    bands->insertWidget(0, units);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 4, 2, 2);

@@ -53,6 +53,7 @@ public:
     std::vector<controls::ValueField*> ValueFieldsInRingOrder() const;
     controls::LatchButton* bypassAllButton() const { return bypassAll_; }
     controls::FlatButton* resetAllButton() const { return resetAll_; }
+    const QLabel* noteLabel() const { return note_; }
 
     QSize sizeHint() const override { return {kEqPanelWidthPx, kEqPanelHeightPx}; }
 

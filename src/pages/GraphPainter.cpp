@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <vector>
 
 #include <QFont>
 #include <QFontMetrics>
@@ -146,8 +147,16 @@ void PaintCurve(QPainter& painter, const QPolygon& curve, const QColor& colour,
     if (emphasis == CurveEmphasis::Faint) {
         ink.setAlpha(kFaintCurveAlpha);
     }
-    painter.setPen(QPen(ink, emphasis == CurveEmphasis::Current ? 2.0 : 1.2));
+    // A one-pixel pen takes the raster engine's fast line path at scale 1, many times cheaper
+    // than a wider stroke; the current curve, redrawn on every drag step, is two such lines
+    // half a pixel above and below its points, which reads as a two-pixel line.
+    painter.setPen(QPen(ink, 1.0));
     painter.setBrush(Qt::NoBrush);
+    if (emphasis == CurveEmphasis::Current) {
+        painter.translate(0.0, -0.5);
+        painter.drawPolyline(curve);
+        painter.translate(0.0, 1.0);
+    }
     painter.drawPolyline(curve);
     painter.restore();
 }
@@ -198,55 +207,91 @@ void PaintBandPoints(QPainter& painter, const OutputView& channel, int selectedB
     painter.restore();
 }
 
-CrossoverLabelRects CrossoverLabels(const OutputView& channel, PlotSize plot) {
+namespace {
+
+// The room a numbered point takes, with a little air, for the labels that keep clear of it.
+std::vector<QRect> BandPointReaches(const OutputView& channel, int selectedBand, PlotSize plot) {
+    constexpr int kPointReachPx = kNumberedPointRadiusPx + 2;
+    std::vector<QRect> reaches;
+    for (int band = 0; band < output_block::kBandSlots; ++band) {
+        const BandView& view = channel.bands[static_cast<std::size_t>(band)];
+        if (!BandShownOnGraph(view, band, selectedBand)) {
+            continue;
+        }
+        const PlotPoint point = BandMarkerPositions(BandShape(view), plot).point;
+        reaches.emplace_back(point.x - kPointReachPx, point.y - kPointReachPx, 2 * kPointReachPx,
+                             2 * kPointReachPx);
+    }
+    return reaches;
+}
+
+bool MeetsAny(const QRect& place, const std::vector<QRect>& others) {
+    return std::any_of(others.begin(), others.end(),
+                       [&](const QRect& other) { return place.intersects(other); });
+}
+
+// The first place clear of everything, else the first clear of `texts` alone, else the first.
+QRect FirstClearPlace(const std::vector<QRect>& places, const std::vector<QRect>& texts,
+                      const std::vector<QRect>& points) {
+    for (const QRect& place : places) {
+        if (!MeetsAny(place, texts) && !MeetsAny(place, points)) {
+            return place;
+        }
+    }
+    for (const QRect& place : places) {
+        if (!MeetsAny(place, texts)) {
+            return place;
+        }
+    }
+    return places.front();
+}
+
+}  // namespace
+
+CrossoverLabelRects CrossoverLabels(const OutputView& channel, int selectedBand, PlotSize plot) {
     const QFontMetrics metrics(PixelFont(kLabelFontPx));
-    const auto place = [&](const CrossoverView& filter, FilterType type) {
+    const std::vector<QRect> points = BandPointReaches(channel, selectedBand, plot);
+    const auto place = [&](const CrossoverView& filter, FilterType type,
+                           const std::vector<QRect>& texts) {
         const PlotPoint point = BandMarkerPositions(CrossoverShape(filter, type), plot).point;
         const int width = metrics.horizontalAdvance(CrossoverText(filter, type));
-        const int left = type == FilterType::HighPass ? point.x + 3 : point.x - 3 - width;
-        return QRect{left, point.y + 6, width, metrics.height()};
+        const int height = metrics.height();
+        const int right = point.x + 3;
+        const int left = point.x - 3 - width;
+        const int ownSide = type == FilterType::HighPass ? right : left;
+        const int otherSide = type == FilterType::HighPass ? left : right;
+        const int below = point.y + 6;
+        const int above = point.y - 6 - height;
+        std::vector<QRect> places;
+        for (const int top : {below, above}) {
+            places.emplace_back(ownSide, top, width, height);
+            places.emplace_back(otherSide, top, width, height);
+        }
+        constexpr int kLowerLines = 4;
+        for (int line = 1; line <= kLowerLines; ++line) {
+            places.emplace_back(ownSide, below + line * (height + 2), width, height);
+        }
+        return FirstClearPlace(places, texts, points);
     };
-    CrossoverLabelRects labels{place(channel.highPass, FilterType::HighPass),
-                               place(channel.lowPass, FilterType::LowPass)};
-    if (labels.lowPass.intersects(labels.highPass)) {
-        labels.lowPass.moveTop(labels.highPass.bottom() + 2);
-    }
+    CrossoverLabelRects labels;
+    labels.highPass = place(channel.highPass, FilterType::HighPass, {});
+    labels.lowPass = place(channel.lowPass, FilterType::LowPass, {labels.highPass});
     return labels;
 }
 
 QRect CaptionRect(const OutputView& channel, int selectedBand, const QRect& captionSize,
-                  PlotSize plot) {
-    QRect box = captionSize;
-    box.moveTopLeft({kPlotLeftMargin + 6, kPlotTopMargin + 4});
-    const auto covers = [&](const QRect& place) {
-        constexpr int kPointReachPx = kNumberedPointRadiusPx + 2;
-        for (int band = 0; band < output_block::kBandSlots; ++band) {
-            const BandView& view = channel.bands[static_cast<std::size_t>(band)];
-            if (!BandShownOnGraph(view, band, selectedBand)) {
-                continue;
-            }
-            const PlotPoint point = BandMarkerPositions(BandShape(view), plot).point;
-            const QRect reach{point.x - kPointReachPx, point.y - kPointReachPx,
-                              2 * kPointReachPx, 2 * kPointReachPx};
-            if (place.intersects(reach)) {
-                return true;
-            }
-        }
-        const CrossoverLabelRects labels = CrossoverLabels(channel, plot);
-        return place.intersects(labels.highPass) || place.intersects(labels.lowPass);
-    };
-    if (covers(box)) {
-        QRect bottom = box;
-        bottom.moveBottom(kPlotTopMargin + plot.height - 4);
-        if (!covers(bottom)) {
-            return bottom;
-        }
-    }
-    return box;
+                  const QRect& legend, PlotSize plot) {
+    const CrossoverLabelRects labels = CrossoverLabels(channel, selectedBand, plot);
+    const std::vector<QRect> texts{labels.highPass, labels.lowPass, legend};
+    std::vector<QRect> places(3, captionSize);
+    places[0].moveTopLeft({kPlotLeftMargin + 6, kPlotTopMargin + 4});
+    places[1].moveBottomLeft({kPlotLeftMargin + 6, kPlotTopMargin + plot.height - 4});
+    places[2].moveTopLeft({kPlotLeftMargin + 6, legend.bottom() + 4});
+    return FirstClearPlace(places, texts, BandPointReaches(channel, selectedBand, plot));
 }
 
 void PaintSelectedBand(QPainter& painter, const OutputView& channel, int selectedBand,
-                       const QColor& colour, PlotSize plot) {
+                       const QColor& colour, const QRect& legend, PlotSize plot) {
     const BandView& band = channel.bands[static_cast<std::size_t>(selectedBand)];
     const BandMarkers markers = BandMarkerPositions(BandShape(band), plot);
     painter.save();
@@ -270,18 +315,19 @@ void PaintSelectedBand(QPainter& painter, const OutputView& channel, int selecte
     painter.setFont(PixelFont(kTextFontPx, QFont::DemiBold));
     const QString caption = CaptionText(band, channel.geqMode);
     const QRect box =
-        CaptionRect(channel, selectedBand, PanelFor(painter.fontMetrics(), caption), plot);
+        CaptionRect(channel, selectedBand, PanelFor(painter.fontMetrics(), caption), legend, plot);
     PaintPanelText(painter, box, caption, colour.darker(130));
     painter.restore();
 }
 
-void PaintCrossovers(QPainter& painter, const OutputView& channel, PlotSize plot) {
+void PaintCrossovers(QPainter& painter, const OutputView& channel, int selectedBand,
+                     PlotSize plot) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(PixelFont(kLabelFontPx));
     const int top = kPlotTopMargin;
     const int bottom = kPlotTopMargin + plot.height;
-    const CrossoverLabelRects labels = CrossoverLabels(channel, plot);
+    const CrossoverLabelRects labels = CrossoverLabels(channel, selectedBand, plot);
     const auto paintOne = [&](const CrossoverView& filter, FilterType type, const QRect& label) {
         const PlotPoint point = BandMarkerPositions(CrossoverShape(filter, type), plot).point;
         painter.setPen(QPen(graph_colour::kCrossover, 1.0, Qt::DashLine));
@@ -302,19 +348,28 @@ void PaintCrossovers(QPainter& painter, const OutputView& channel, PlotSize plot
     painter.restore();
 }
 
-void PaintLegend(QPainter& painter, const std::array<QString, kOutputChannelCount>& names,
-                 int currentChannel, PlotSize plot) {
+namespace {
+
+constexpr int kLegendGapPx = 10;
+
+}  // namespace
+
+QRect LegendRect(const ChannelNames& names, PlotSize plot) {
+    const QFontMetrics boldMetrics(PixelFont(kTextFontPx, QFont::Bold));
+    int width = kPanelPaddingPx;
+    for (const QString& name : names) {
+        width += kSwatchPx + 4 + boldMetrics.horizontalAdvance(name) + kLegendGapPx;
+    }
+    const int height = boldMetrics.height() + kPanelPaddingPx;
+    return {kPlotLeftMargin + plot.width - width - 6, kPlotTopMargin + 4, width, height};
+}
+
+void PaintLegend(QPainter& painter, const ChannelNames& names, int currentChannel, PlotSize plot) {
     painter.save();
     const QFont normal = PixelFont(kTextFontPx);
     const QFont bold = PixelFont(kTextFontPx, QFont::Bold);
     const QFontMetrics boldMetrics(bold);
-    constexpr int kGapPx = 10;
-    int width = kPanelPaddingPx;
-    for (const QString& name : names) {
-        width += kSwatchPx + 4 + boldMetrics.horizontalAdvance(name) + kGapPx;
-    }
-    const int height = boldMetrics.height() + kPanelPaddingPx;
-    const QRect box{kPlotLeftMargin + plot.width - width - 6, kPlotTopMargin + 4, width, height};
+    const QRect box = LegendRect(names, plot);
     painter.setPen(Qt::NoPen);
     painter.setBrush(graph_colour::kPanel);
     painter.drawRoundedRect(box, 3, 3);
@@ -332,7 +387,7 @@ void PaintLegend(QPainter& painter, const std::array<QString, kOutputChannelCoun
         const int textWidth = boldMetrics.horizontalAdvance(names[index]);
         painter.drawText(QRect{x, box.top(), textWidth, box.height()},
                          Qt::AlignLeft | Qt::AlignVCenter, names[index]);
-        x += textWidth + kGapPx;
+        x += textWidth + kLegendGapPx;
     }
     painter.restore();
 }

@@ -34,30 +34,36 @@ void PaintCurve(QPainter& painter, const QPolygon& curve, const QColor& colour,
 void PaintBandPoints(QPainter& painter, const OutputView& channel, int selectedBand,
                      const QColor& colour, PlotSize plot);
 
-// Where the selected band's caption goes: the plot's top left corner, or its bottom left
-// corner when a band point or a crossover label lies under the top one.
-QRect CaptionRect(const OutputView& channel, int selectedBand, const QRect& captionSize,
-                  PlotSize plot);
-
-// The selected band's numbered point, its bandwidth handles (peaking bands) and its caption.
-void PaintSelectedBand(QPainter& painter, const OutputView& channel, int selectedBand,
-                       const QColor& colour, PlotSize plot);
-
 // Where the crossover frequency labels go: beside their markers, the high-pass's to the
-// right and the low-pass's to the left; a low-pass label that would meet the high-pass's
-// moves one line down.
+// right and the low-pass's to the left, below the 0 dB line. A label that would cover a band
+// point or the other label tries the other side, then above the line, then lower lines; the
+// points stay where the values put them.
 struct CrossoverLabelRects {
     QRect highPass;
     QRect lowPass;
 };
-CrossoverLabelRects CrossoverLabels(const OutputView& channel, PlotSize plot);
+CrossoverLabelRects CrossoverLabels(const OutputView& channel, int selectedBand, PlotSize plot);
+
+// Where the selected band's caption goes: the plot's top left corner, else its bottom left
+// corner, else under the legend, whichever first keeps clear of the band points, the crossover
+// labels and the legend. Text never goes over text, even when every place covers a point.
+QRect CaptionRect(const OutputView& channel, int selectedBand, const QRect& captionSize,
+                  const QRect& legend, PlotSize plot);
+
+// The selected band's numbered point, its bandwidth handles (peaking bands) and its caption.
+void PaintSelectedBand(QPainter& painter, const OutputView& channel, int selectedBand,
+                       const QColor& colour, const QRect& legend, PlotSize plot);
 
 // A dashed vertical line and a marker on the 0 dB line for each crossover, with its frequency.
-void PaintCrossovers(QPainter& painter, const OutputView& channel, PlotSize plot);
+void PaintCrossovers(QPainter& painter, const OutputView& channel, int selectedBand, PlotSize plot);
 
-// Channel names in their colours, in the plot's top right corner; the current one in bold.
-void PaintLegend(QPainter& painter, const std::array<QString, kOutputChannelCount>& names,
-                 int currentChannel, PlotSize plot);
+using ChannelNames = std::array<QString, kOutputChannelCount>;
+
+// The legend's panel: the plot's top right corner, as wide as the names need.
+QRect LegendRect(const ChannelNames& names, PlotSize plot);
+
+// Channel names in their colours, in the legend's panel; the current one in bold.
+void PaintLegend(QPainter& painter, const ChannelNames& names, int currentChannel, PlotSize plot);
 
 // The names of the measurement's curves: measured, target, predicted.
 using OverlayKey = std::array<QString, 3>;

@@ -1,5 +1,7 @@
 #include "pages/MainVolumePanel.h"
 
+#include <vector>
+
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -8,6 +10,7 @@
 #include "controls/TypedNumber.h"
 #include "controls/ValueField.h"
 #include "controls/VerticalFader.h"
+#include "dsp/values/EntryLimits.h"
 #include "dsp/values/ValueLabels.h"
 #include "model/ChannelEditor.h"
 #include "pages/EditGestures.h"
@@ -37,6 +40,13 @@ MainVolumePanel::MainVolumePanel(ChannelEditor& editor, QWidget* parent)
     fader_->setRange(0, kVolumeCodeMax);
     fader_->setSingleStep(1);
     fader_->setPageStep(kVolumeFaderPageStep);
+    // dB marks every 10 dB and at the top, like the channel strips' faders; code 0 is OFF.
+    std::vector<controls::VerticalFader::ScaleMark> scale;
+    for (int code = kVolumeCodeMax; code > 0; code -= code == kVolumeCodeMax ? 6 : 10) {
+        const int db = MainVolumeDb(code);
+        scale.emplace_back(code, db > 0 ? QStringLiteral("+%1").arg(db) : QString::number(db));
+    }
+    fader_->SetScale(std::move(scale));
     field_->setAccessibleName(QStringLiteral("Main volume"));
     fader_->setAccessibleName(QStringLiteral("Main volume fader"));
     mute_->setAccessibleName(QStringLiteral("Master mute"));

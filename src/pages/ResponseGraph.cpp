@@ -90,11 +90,17 @@ void ResponseGraph::SetLanguage(UiLanguage language) {
 }
 
 void ResponseGraph::SetChannelNames(const std::array<QString, kOutputChannelCount>& names) {
+    bool changed = false;
     for (std::size_t c = 0; c < names_.size(); ++c) {
-        names_[c] = names[c].isEmpty() ? QString::fromLatin1(kDefaultChannelNames[c]) : names[c];
+        const QString name =
+            names[c].isEmpty() ? QString::fromLatin1(kDefaultChannelNames[c]) : names[c];
+        changed = changed || name != names_[c];
+        names_[c] = name;
     }
-    backLayerStale_ = true;
-    update();
+    if (changed) {  // the legend is part of the cached layer
+        backLayerStale_ = true;
+        update();
+    }
 }
 
 const QString& ResponseGraph::legendName(int channel) const {
@@ -179,12 +185,15 @@ void ResponseGraph::RebuildBackLayer() {
         }
     }
     PaintLegend(painter, names_, channel_, plot_);
+    legend_ = LegendRect(names_, plot_);
     backLayerStale_ = false;
 }
 
 void ResponseGraph::paintEvent(QPaintEvent* /*event*/) {
-    if (gridLayer_.isNull() || gridLayer_.deviceIndependentSize().toSize() != size()) {
-        plot_ = PlotSizeFor(size());  // a widget rendered before it was ever resized
+    // A widget rendered before it was ever resized, or moved to a screen of another scale.
+    if (gridLayer_.isNull() || gridLayer_.deviceIndependentSize().toSize() != size() ||
+        gridLayer_.devicePixelRatio() != devicePixelRatioF()) {
+        plot_ = PlotSizeFor(size());
         RebuildGridLayer();
         RebuildCurves();
     }
@@ -201,11 +210,11 @@ void ResponseGraph::paintEvent(QPaintEvent* /*event*/) {
         }
     }
     const auto index = static_cast<std::size_t>(channel_);
-    PaintCrossovers(painter, current(), plot_);
+    PaintCrossovers(painter, current(), band_, plot_);
     PaintOverlay(painter);
     PaintCurve(painter, curves_[index], kChannelColours[index], CurveEmphasis::Current, plot_);
     PaintBandPoints(painter, current(), band_, kChannelColours[index], plot_);
-    PaintSelectedBand(painter, current(), band_, kChannelColours[index], plot_);
+    PaintSelectedBand(painter, current(), band_, kChannelColours[index], legend_, plot_);
     if (pointer_) {
         PaintReadout(painter, ReadoutFor(*pointer_), plot_);
     }

@@ -117,6 +117,7 @@ private:
     QPixmap gridLayer_;
     QPixmap backLayer_;
     bool backLayerStale_ = true;
+    QRect legend_;  // where the back layer put the legend, for the caption to keep clear of
     std::array<QPolygon, kOutputChannelCount> curves_{};
     std::array<std::optional<MeasurementOverlay>, kOutputChannelCount> overlays_{};
     OverlayKey overlayKey_;

@@ -1,5 +1,7 @@
 #include "shell/MainWindow.h"
 
+#include "pages/ChannelSettingsDialog.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -11,6 +13,7 @@
 #include <QScreen>
 
 #include "controls/LockButton.h"
+#include "pages/ChannelSettingsDialog.h"
 #include "pages/DelayPanel.h"
 #include "pages/FullInterfacePage.h"
 #include "shell/AlignDialog.h"
@@ -138,6 +141,8 @@ QWidget* MainWindow::OpenForScreenshot(ScreenshotPanel panel) {
             return view_->panels().panel(PanelSlot::Open);
         case ScreenshotPanel::Program:
             return view_->OpenProgramDialog();
+        case ScreenshotPanel::Settings:
+            return &view_->pageArea().page().OpenChannelSettings();
         case ScreenshotPanel::Password:
             break;
     }

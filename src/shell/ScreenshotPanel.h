@@ -16,6 +16,7 @@ enum class ScreenshotPanel {
     Save,      // the save panel with the preset strip
     Open,      // the open panel
     Program,   // the Program dialog of the stored presets
+    Settings,  // the channel settings window of the current channel
 };
 
 struct ScreenshotPanelName {
@@ -29,6 +30,7 @@ inline constexpr std::array kScreenshotPanels{
     ScreenshotPanelName{"save", ScreenshotPanel::Save},
     ScreenshotPanelName{"open", ScreenshotPanel::Open},
     ScreenshotPanelName{"program", ScreenshotPanel::Program},
+    ScreenshotPanelName{"settings", ScreenshotPanel::Settings},
 };
 
 inline std::optional<ScreenshotPanel> ScreenshotPanelNamed(const QString& name) {

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTest>
+#include <algorithm>
+#include <array>
 #include <functional>
 
 #include "ShellTestSupport.h"
@@ -41,6 +43,15 @@ protected:
             value = memory.Block(0, BlockType::Output, kChannel)[static_cast<std::size_t>(slot * 8 + byte)];
         });
         return value;
+    }
+    std::array<std::uint8_t, kListeningTableSize> ProcessorTable() {
+        EXPECT_TRUE(WaitFor([this] { return session().NothingLeftToSend(); }));
+        std::array<std::uint8_t, kListeningTableSize> table{};
+        program.devices().Device(shell::kDemoDevicePath)->WithMemory([&](ParameterImage& memory) {
+            const auto bytes = memory.ListeningPositions();
+            std::copy(bytes.begin(), bytes.end(), table.begin());
+        });
+        return table;
     }
     // Runs `edit`, checks the processor's byte took `edited`, undoes, checks it is back.
     void ExpectSentAndUndone(const char* what, int slot, int byte, std::uint8_t edited,
@@ -104,15 +115,30 @@ TEST_F(ChannelSettingsTest, EveryControlReachesTheProcessorAndUndoes) {
     ExpectSentAndUndone("shelf slope", 3, 6, static_cast<std::uint8_t>(otherSlope),
                         [&] { settings.shelfSlopeList(3)->setCurrentIndex(otherSlope); });
 
-    // The listening-position table: a delay typed in the delay page's unit, the position in use.
+    // The listening-position table: a delay typed in the delay page's unit, the position in use;
+    // each is one undo step that puts the processor's table back byte for byte.
+    const auto before = ProcessorTable();
+    const QString shownBefore = settings.positionField(2, kChannel)->text();
     settings.positionField(2, kChannel)->setText(QStringLiteral("2.5"));
     settings.positionField(2, kChannel)->setModified(true);
     emit settings.positionField(2, kChannel)->editingFinished();
+    const auto afterDelay = ProcessorTable();
+    ASSERT_NE(afterDelay, before);
     settings.positionInUseList()->setCurrentIndex(2);
     const PositionsView positions = session().Snapshot().positions;
     EXPECT_EQ(positions.delayCodes[2][kChannel], 120);
     EXPECT_EQ(positions.current, 2);
     EXPECT_EQ(settings.positionField(2, kChannel)->text(), QStringLiteral("2.500"));
+    EXPECT_EQ(ProcessorTable()[listening_table::kCurrentPosition], 2);
+
+    program.view().history().Undo();
+    EXPECT_EQ(ProcessorTable(), afterDelay);
+    program.view().history().Undo();
+    EXPECT_EQ(ProcessorTable(), before);
+    EXPECT_TRUE(
+        WaitFor([&] { return settings.positionField(2, kChannel)->text() == shownBefore; }));
+    program.view().history().Redo();
+    EXPECT_EQ(ProcessorTable(), afterDelay);
 }
 
 }  // namespace

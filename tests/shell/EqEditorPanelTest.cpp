@@ -20,6 +20,7 @@
 #include "model/ChannelEditor.h"
 #include "pages/EqBandColumn.h"
 #include "pages/EqEditorPanel.h"
+#include "pages/EqTexts.h"
 #include "protocol/FrameLayout.h"
 #include "shell/NoticePoster.h"
 #include "sim/SimulatedProcessor.h"
@@ -117,7 +118,7 @@ TEST_F(EqEditorPanelTest, TypedValuesReachTheProcessorAsTheBandsSlotFrames) {
     processor()->ClearReceivedFrames();
 
     Type(column().gainField(), QStringLiteral("6.5"));
-    EXPECT_EQ(column().gainField()->text(), QStringLiteral("6.5dB"));
+    EXPECT_EQ(column().gainField()->text(), QStringLiteral("6.5"));
     EXPECT_EQ(column().fader()->value(), 265);
     EXPECT_FALSE(column().bypassButton()->isChecked());
     EXPECT_TRUE(Sent(2, kBand, [](const BandRecord& r) { return r.gainField == 665; }));
@@ -125,7 +126,7 @@ TEST_F(EqEditorPanelTest, TypedValuesReachTheProcessorAsTheBandsSlotFrames) {
     // Downwards a frequency goes out in one frame.
     const int lowerHz = std::max(20, Band().frequencyHz / 2);
     Type(column().frequencyField(), QString::number(lowerHz));
-    EXPECT_EQ(column().frequencyField()->text(), QStringLiteral("%1Hz").arg(lowerHz));
+    EXPECT_EQ(column().frequencyField()->text(), QString::number(lowerHz));
     EXPECT_TRUE(Sent(2, kBand, [&](const BandRecord& r) { return r.frequencyHz == lowerHz; }));
 
     Type(column().qField(), QStringLiteral("5.0"));
@@ -137,26 +138,26 @@ TEST_F(EqEditorPanelTest, TypedValuesReachTheProcessorAsTheBandsSlotFrames) {
 
 TEST_F(EqEditorPanelTest, FieldsShowTheValueAsApplied) {
     Type(column().frequencyField(), QStringLiteral("25000"));
-    EXPECT_EQ(column().frequencyField()->text(), QStringLiteral("20000Hz"));
+    EXPECT_EQ(column().frequencyField()->text(), QStringLiteral("20000"));
     EXPECT_EQ(Band().frequencyHz, 20000);
 
     // Text that is no number leaves the band as it was.
     const BandView before = Band();
     Type(column().frequencyField(), QStringLiteral("loud"));
-    EXPECT_EQ(column().frequencyField()->text(), QStringLiteral("20000Hz"));
+    EXPECT_EQ(column().frequencyField()->text(), QStringLiteral("20000"));
     EXPECT_EQ(Band().frequencyHz, before.frequencyHz);
 }
 
 TEST_F(EqEditorPanelTest, KeysWheelAndFaderEditThroughTheEditApi) {
     Type(column().gainField(), QStringLiteral("3"));
     Key(column().gainField(), Qt::Key_Up);
-    EXPECT_EQ(column().gainField()->text(), QStringLiteral("3.1dB"));
+    EXPECT_EQ(column().gainField()->text(), QStringLiteral("3.1"));
     Key(column().gainField(), Qt::Key_PageDown);
-    EXPECT_EQ(column().gainField()->text(), QStringLiteral("2.1dB"));
+    EXPECT_EQ(column().gainField()->text(), QStringLiteral("2.1"));
 
     Key(column().fader(), Qt::Key_PageUp);
     EXPECT_DOUBLE_EQ(Band().gainDb, 3.1);
-    EXPECT_EQ(column().gainField()->text(), QStringLiteral("3.1dB"));
+    EXPECT_EQ(column().gainField()->text(), QStringLiteral("3.1"));
 
     // Up on the Q field means more Q: a narrower band, a lower bandwidth index.
     Type(column().qField(), QStringLiteral("5"));
@@ -176,11 +177,11 @@ TEST_F(EqEditorPanelTest, ABandAtZeroDbStaysBypassed) {
     Type(column().gainField(), QStringLiteral("3"));
     Press(column().bypassButton());
     EXPECT_TRUE(column().bypassButton()->isChecked());
-    EXPECT_EQ(column().gainField()->text(), QStringLiteral("0.0dB"));
+    EXPECT_EQ(column().gainField()->text(), QStringLiteral("0.0"));
     EXPECT_EQ(column().fader()->value(), 200);
     Press(column().bypassButton());
     EXPECT_FALSE(column().bypassButton()->isChecked());
-    EXPECT_EQ(column().gainField()->text(), QStringLiteral("3.0dB"));
+    EXPECT_EQ(column().gainField()->text(), QStringLiteral("3.0"));
     EXPECT_EQ(column().fader()->value(), 230);
 }
 
@@ -200,15 +201,15 @@ TEST_F(EqEditorPanelTest, BypassAllAnsweredNoRestoresEveryBand) {
         EXPECT_EQ(after.bands[band].bypassed, before.bands[band].bypassed) << band;
         EXPECT_EQ(panel.column(band)->bypassButton()->isChecked(), before.bands[band].bypassed);
     }
-    EXPECT_EQ(panel.column(0)->gainField()->text(), QStringLiteral("4.0dB"));
+    EXPECT_EQ(panel.column(0)->gainField()->text(), QStringLiteral("4.0"));
 
     answerYes = true;
     Press(panel.bypassAllButton());
-    EXPECT_EQ(column().gainField()->text(), QStringLiteral("0.0dB"));
+    EXPECT_EQ(column().gainField()->text(), QStringLiteral("0.0"));
     Press(panel.bypassAllButton());
     EXPECT_EQ(questions.back(), "Whether Restore All EQ?");
     EXPECT_FALSE(panel.bypassAllButton()->isChecked());
-    EXPECT_EQ(column().gainField()->text(), QStringLiteral("-2.0dB"));
+    EXPECT_EQ(column().gainField()->text(), QStringLiteral("-2.0"));
 }
 
 TEST_F(EqEditorPanelTest, ResetAllAsksAndResetsOnlyOnYes) {
@@ -216,15 +217,33 @@ TEST_F(EqEditorPanelTest, ResetAllAsksAndResetsOnlyOnYes) {
     answerYes = false;
     Press(panel.resetAllButton());
     ASSERT_EQ(questions, std::vector<std::string>{"Whether the reset All EQ?"});
-    EXPECT_EQ(column().gainField()->text(), QStringLiteral("5.0dB"));
+    EXPECT_EQ(column().gainField()->text(), QStringLiteral("5.0"));
 
     answerYes = true;
     Press(panel.resetAllButton());
-    EXPECT_EQ(column().gainField()->text(), QStringLiteral("0.0dB"));
+    EXPECT_EQ(column().gainField()->text(), QStringLiteral("0.0"));
     EXPECT_TRUE(column().bypassButton()->isChecked());
-    EXPECT_EQ(column().frequencyField()->text(), QStringLiteral("2000Hz"));
-    EXPECT_EQ(panel.column(30)->frequencyField()->text(), QStringLiteral("20000Hz"));
+    EXPECT_EQ(column().frequencyField()->text(), QStringLiteral("2000"));
+    EXPECT_EQ(panel.column(30)->frequencyField()->text(), QStringLiteral("20000"));
     EXPECT_TRUE(panel.bypassAllButton()->isChecked());
+}
+
+TEST_F(EqEditorPanelTest, RestoringAChannelWithNoRaisedBandSaysWhyNothingChanged) {
+    ASSERT_TRUE(Synchronise());
+    Press(panel.resetAllButton());
+    ASSERT_TRUE(panel.bypassAllButton()->isChecked());
+    ASSERT_TRUE(panel.noteLabel()->isHidden());
+    questions.clear();
+
+    panel.SetLanguage(UiLanguage::Chinese);
+    Press(panel.bypassAllButton());
+    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(panel.bypassAllButton()->isChecked());
+    EXPECT_FALSE(panel.noteLabel()->isHidden());
+    EXPECT_EQ(panel.noteLabel()->text().toStdString(), eq_text::kNothingRaised.chinese);
+    const auto bands = session().Snapshot().outputs[0].bands;
+    EXPECT_TRUE(std::all_of(bands.begin(), bands.end(),
+                            [](const BandView& band) { return band.bypassed; }));
 }
 
 TEST_F(EqEditorPanelTest, AnEditBeforeTheFullReadSendsNothing) {
@@ -269,19 +288,25 @@ TEST_F(EqEditorPanelTest, ThirtyOneLabelledColumnsFitUnderTheGraphInBothLanguage
         panel.SetLanguage(language);
         EXPECT_EQ(column().label()->text(), language == UiLanguage::English
                                                 ? QStringLiteral("7\nGEQ")
-                                                : QStringLiteral("7\n图示均衡"));
+                                                : QStringLiteral("7\n图示\n均衡"));
         panel.grab();  // lays the panel out
         for (int band = 0; band < output_block::kBandSlots; ++band) {
             EqBandColumn& c = *panel.column(band);
             EXPECT_GE(c.width(), 38);
             const QFontMetrics metrics(c.gainField()->font());
-            EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("20000Hz")),
+            EXPECT_GE(c.gainField()->font().pixelSize(), 11);
+            EXPECT_GE(c.label()->font().pixelSize(), 11);
+            EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("20000")),
                       c.frequencyField()->width() - 2);
-            EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("-19.9dB")),
+            EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("-19.9")),
                       c.gainField()->width() - 2);
             EXPECT_GE(c.fader()->height(), 60);
         }
         EXPECT_LE(panel.column(30)->geometry().right(), kEqPanelWidthPx);
+        // Every column's fields sit on one line, whatever its type's label.
+        for (int band = 1; band < output_block::kBandSlots; ++band) {
+            EXPECT_EQ(panel.column(band)->gainField()->y(), panel.column(0)->gainField()->y());
+        }
     }
 }
 

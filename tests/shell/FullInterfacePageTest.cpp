@@ -44,7 +44,7 @@ TEST_F(FullInterfacePageTest, AnEditElsewhereShowsOnTheNextSessionChange) {
     page.SetCurrentChannel(2);
     ChannelEditor(session).SetBandGainDb(2, 6, 4.5);
     page.OnSessionChanged({SessionChange::Outputs, 0b100});
-    EXPECT_EQ(page.eqEditor().column(6)->gainField()->shownText(), QStringLiteral("4.5dB"));
+    EXPECT_EQ(page.eqEditor().column(6)->gainField()->shownText(), QStringLiteral("4.5"));
 }
 
 // The dashed outline of a button's style sheet, empty when it has none.

@@ -278,13 +278,18 @@ TEST_F(ResponseGraphTest, CrossoversOnOneSpotMoveTheWayTheDragGoes) {
 TEST(GraphLabelsTest, CaptionAndCrossoverLabelsNeverOverlap) {
     const PlotSize plot = PlotSizeFor({kWidthPx, kHeightPx});
     const QRect captionSize{0, 0, 260, 18};
+    ChannelNames names;
+    for (std::size_t c = 0; c < names.size(); ++c) {
+        names[c] = QString::fromLatin1(kDefaultChannelNames[c]);
+    }
+    const QRect legend = LegendRect(names, plot);
     OutputView channel;
     for (const auto& [highPassHz, lowPassHz] :
          {std::pair{100, 100}, {100, 112}, {1000, 1300}, {20, 20000}, {20, 25}}) {
         channel.highPass.frequencyHz = highPassHz;
         channel.lowPass.frequencyHz = lowPassHz;
-        const CrossoverLabelRects labels = CrossoverLabels(channel, plot);
-        const QRect caption = CaptionRect(channel, 0, captionSize, plot);
+        const CrossoverLabelRects labels = CrossoverLabels(channel, 0, plot);
+        const QRect caption = CaptionRect(channel, 0, captionSize, legend, plot);
         EXPECT_FALSE(labels.highPass.intersects(labels.lowPass)) << highPassHz << " " << lowPassHz;
         EXPECT_FALSE(caption.intersects(labels.highPass)) << highPassHz;
         EXPECT_FALSE(caption.intersects(labels.lowPass)) << lowPassHz;
@@ -295,7 +300,43 @@ TEST(GraphLabelsTest, CaptionAndCrossoverLabelsNeverOverlap) {
     channel.bands[5].gainDb = 18.0;
     channel.bands[5].gainCode = 380;
     const PlotPoint point = BandMarkerPositions(BandShape(channel.bands[5]), plot).point;
-    EXPECT_FALSE(CaptionRect(channel, 0, captionSize, plot).contains(point.x, point.y));
+    EXPECT_FALSE(CaptionRect(channel, 0, captionSize, legend, plot).contains(point.x, point.y));
+
+    // On a narrow graph a long caption in the top left corner would run into the legend.
+    const PlotSize narrow = PlotSizeFor({560, kHeightPx});
+    const QRect narrowLegend = LegendRect(names, narrow);
+    const QRect longCaption{0, 0, 320, 18};
+    EXPECT_FALSE(
+        CaptionRect(channel, 0, longCaption, narrowLegend, narrow).intersects(narrowLegend));
+}
+
+TEST(GraphLabelsTest, ACrossoverLabelMovesOffABandPointThatStaysPut) {
+    const PlotSize plot = PlotSizeFor({kWidthPx, kHeightPx});
+    OutputView channel;
+    channel.highPass.frequencyHz = 100;
+    channel.lowPass.frequencyHz = 2000;
+    const CrossoverLabelRects before = CrossoverLabels(channel, 0, plot);
+    // Bands 3 and 4 sit under the labels where they would go with no points on the graph.
+    for (const auto& [band, label] : {std::pair{3, before.highPass}, {4, before.lowPass}}) {
+        BandView& view = channel.bands[static_cast<std::size_t>(band)];
+        view.bypassed = false;
+        view.frequencyHz = XToFrequency(label.center().x(), plot);
+        view.gainDb = -std::abs(YToDb(label.center().y(), plot));
+        view.gainCode = 200 + static_cast<int>(view.gainDb * 10);
+    }
+    for (const int selected : {0, 3}) {
+        const CrossoverLabelRects after = CrossoverLabels(channel, selected, plot);
+        EXPECT_FALSE(after.highPass.intersects(after.lowPass));
+        for (const int band : {3, 4}) {
+            const PlotPoint point =
+                BandMarkerPositions(BandShape(channel.bands[static_cast<std::size_t>(band)]), plot)
+                    .point;
+            const QRect handle{point.x - 7, point.y - 7, 15, 15};
+            ASSERT_TRUE((band == 3 ? before.highPass : before.lowPass).intersects(handle));
+            EXPECT_FALSE(after.highPass.intersects(handle)) << band << " selected " << selected;
+            EXPECT_FALSE(after.lowPass.intersects(handle)) << band << " selected " << selected;
+        }
+    }
 }
 
 // ---- Wheel ----

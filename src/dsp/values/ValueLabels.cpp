@@ -42,6 +42,14 @@ std::string BandGainLabel(double gainDb, bool bypassed) {
     return bypassed ? std::string{"0.0dB"} : DbText(gainDb);
 }
 
+std::string FrequencyNumber(int frequencyHz) {
+    return detail::IntText(frequencyHz);
+}
+
+std::string BandGainNumber(double gainDb, bool bypassed) {
+    return bypassed ? std::string{"0.0"} : detail::FixedText(gainDb, 1);
+}
+
 std::string BandwidthLabel(double octaves) {
     return detail::FixedText(octaves, 2) + "Oct";
 }

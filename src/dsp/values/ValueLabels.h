@@ -11,6 +11,9 @@ namespace corva {
 // ---- Equaliser bands and crossovers ----
 std::string FrequencyLabel(int frequencyHz);                 // "%dHz"
 std::string BandGainLabel(double gainDb, bool bypassed);     // "%0.1fdB"; "0.0dB" when bypassed
+// The same numbers without their units, for narrow columns that name the unit once.
+std::string FrequencyNumber(int frequencyHz);                // "%d"
+std::string BandGainNumber(double gainDb, bool bypassed);    // "%0.1f"; "0.0" when bypassed
 std::string BandwidthLabel(double octaves);                  // "%0.2fOct"
 // type 0: "PEQ"/"GEQ" (参量均衡/图示均衡 by EQ mode), 1 "Lo_Shf" (低架), 2 "Hi_Shf" (高架).
 UiText BandTypeLabel(int type, bool geqMode);
