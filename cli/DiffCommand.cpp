@@ -1,6 +1,5 @@
 #include "DiffCommand.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -9,7 +8,7 @@
 #include "CommandSupport.h"
 #include "JsonText.h"
 #include "commands/StoredPresetTable.h"
-#include "files/ParameterTableDiff.h"
+#include "files/ParameterDifferenceLines.h"
 #include "text/CodePage.h"
 
 namespace corva::cli {
@@ -37,40 +36,7 @@ std::optional<Source> ParseSource(const std::string& text) {
     return source;
 }
 
-// Terminal columns of a UTF-8 text: East Asian characters take two.
-std::size_t DisplayWidth(const std::string& text) {
-    std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        width += length >= 3 ? 2 : 1;
-        i += length;
-    }
-    return width;
-}
-
-using DiffLine = std::array<std::string, 4>;  // channel, parameter, A, B
-
-std::string PlainText(const std::vector<DiffLine>& lines) {
-    std::array<std::size_t, 4> widths{};
-    for (const auto& line : lines) {
-        for (std::size_t c = 0; c < line.size(); ++c) {
-            widths[c] = std::max(widths[c], DisplayWidth(line[c]));
-        }
-    }
-    std::string text;
-    for (const auto& line : lines) {
-        std::string cells;
-        for (std::size_t c = 0; c < line.size(); ++c) {
-            cells += line[c];
-            if (c + 1 < line.size()) {
-                cells.append(widths[c] - DisplayWidth(line[c]) + 2, ' ');
-            }
-        }
-        text += cells.substr(0, cells.find_last_not_of(' ') + 1) + "\n";
-    }
-    return text;
-}
+using DiffLine = DifferenceLine;  // channel, parameter, A, B
 
 std::string JsonOf(const Source& a, const Source& b, const std::vector<DiffLine>& lines) {
     JsonText json;
@@ -85,15 +51,6 @@ std::string JsonOf(const Source& a, const Source& b, const std::vector<DiffLine>
         item.Field("b", line[3]);
     });
     return json.Text();
-}
-
-// The differing cells of two tables; `prefix` names the stored preset they belong to.
-void AddDifferences(std::vector<DiffLine>& lines, UiLanguage language, const std::string& prefix,
-                    const ParameterTable& first, const ParameterTable& second) {
-    for (const ParameterDifference& d : DiffParameterTables(first, second)) {
-        lines.push_back({prefix + d.channel.In(language), d.parameter.In(language),
-                         d.first.In(language), d.second.In(language)});
-    }
 }
 
 std::string PresetName(const TuningSession& session, int preset) {
@@ -112,9 +69,9 @@ void AddStoredPresetDifferences(std::vector<DiffLine>& lines, UiLanguage languag
         if (firstName != secondName) {
             lines.push_back({prefix, nameLabel.In(language), firstName, secondName});
         }
-        AddDifferences(lines, language, prefix + " ",
-                       StoredPresetTable(first, preset, DelayUnit::Milliseconds),
-                       StoredPresetTable(second, preset, DelayUnit::Milliseconds));
+        AddDifferenceLines(lines, language, prefix + " ",
+                           StoredPresetTable(first, preset, DelayUnit::Milliseconds),
+                           StoredPresetTable(second, preset, DelayUnit::Milliseconds));
     }
 }
 
@@ -123,10 +80,11 @@ ExitCode Compare(CliDevice& device, const CliOptions& options, const Source& a, 
                  const std::vector<DiffLine>& more = {}) {
     std::vector<DiffLine> lines;
     const UiLanguage language = device.language();
-    AddDifferences(lines, language, "", first, second);
+    AddDifferenceLines(lines, language, "", first, second);
     lines.insert(lines.end(), more.begin(), more.end());
-    std::fputs(options.json ? (JsonOf(a, b, lines) + "\n").c_str() : PlainText(lines).c_str(),
-               stdout);
+    std::fputs(
+        options.json ? (JsonOf(a, b, lines) + "\n").c_str() : AlignedColumnsText(lines).c_str(),
+        stdout);
     return lines.empty() ? kDone : kDifferent;
 }
 
@@ -202,8 +160,8 @@ ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
         }
         if (!device.WaitUntilSent()) {
             if (!device.failed()) {
-                device.PrintError({"Time-out: the stored preset did not arrive.",
-                                   "超时：未收到机器预置。"});
+                device.PrintError(
+                    {"Time-out: the stored preset did not arrive.", "超时：未收到机器预置。"});
             }
             return kLinkError;
         }
@@ -211,8 +169,8 @@ ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
             if (sources[i].kind == Source::Kind::Live) {
                 tables[i] = BuildParameterTable(device.session(), DelayUnit::Milliseconds);
             } else if (sources[i].kind == Source::Kind::Preset) {
-                tables[i] = StoredPresetTable(device.session(), sources[i].preset,
-                                              DelayUnit::Milliseconds);
+                tables[i] =
+                    StoredPresetTable(device.session(), sources[i].preset, DelayUnit::Milliseconds);
             }
         }
         return Compare(device, options, sources[0], sources[1], *tables[0], *tables[1]);

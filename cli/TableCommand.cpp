@@ -10,6 +10,7 @@
 #include "CommandSupport.h"
 #include "JsonText.h"
 #include "commands/TuningFiles.h"
+#include "files/ParameterDifferenceLines.h"
 #include "files/ParameterTable.h"
 #include "files/export/ParameterTableExport.h"
 #include "files/export/ReportFacts.h"
@@ -106,41 +107,12 @@ std::optional<TableRequest> ParseRequest(const std::vector<std::string>& args) {
     return request;
 }
 
-// Terminal columns of a UTF-8 text: East Asian characters take two.
-std::size_t DisplayWidth(const std::string& text) {
-    std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        width += length >= 3 ? 2 : 1;
-        i += length;
-    }
-    return width;
-}
-
 std::string PlainText(const ParameterTableText& table) {
-    std::array<std::size_t, kParameterTableColumns> widths{};
-    const auto measure = [&](const ParameterTextRow& row) {
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], DisplayWidth(row[c]));
-        }
-    };
-    measure(table.headings);
-    std::for_each(table.rows.begin(), table.rows.end(), measure);
-    std::string text;
-    const auto line = [&](const ParameterTextRow& row) {
-        std::string cells;
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            cells += row[c];
-            if (c + 1 < row.size()) {
-                cells.append(widths[c] - DisplayWidth(row[c]) + 2, ' ');
-            }
-        }
-        text += cells.substr(0, cells.find_last_not_of(' ') + 1) + "\n";
-    };
-    line(table.headings);
-    std::for_each(table.rows.begin(), table.rows.end(), line);
-    return text;
+    std::vector<std::vector<std::string>> rows{{table.headings.begin(), table.headings.end()}};
+    for (const ParameterTextRow& row : table.rows) {
+        rows.emplace_back(row.begin(), row.end());
+    }
+    return AlignedColumnsText(rows);
 }
 
 std::string JsonOf(const ParameterTableText& table) {
