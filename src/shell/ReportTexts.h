@@ -43,7 +43,6 @@ inline const UiText kReportPresets{"Stored preset", "机器预置"};
 inline const UiText kReportPresetsTip{
     "A stored preset: of the processor, or of the complete file shown",
     "机器预置：来自机器，或来自显示中的整机文件"};
-inline const UiText kReportPresetEntry{"%1 %2", "%1 %2"};
 inline const UiText kReportComparePreset{"Compare with preset", "与机器预置对比"};
 inline const UiText kReportComparePresetTip{
     "Mark and list every value that differs from the chosen stored preset",
