@@ -1,6 +1,5 @@
 #include "DiffCommand.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -8,9 +7,8 @@
 
 #include "CommandSupport.h"
 #include "JsonText.h"
-#include "TextColumns.h"
 #include "commands/StoredPresetTable.h"
-#include "files/ParameterTableDiff.h"
+#include "files/ParameterDifferenceLines.h"
 #include "text/CodePage.h"
 
 namespace corva::cli {
@@ -38,15 +36,7 @@ std::optional<Source> ParseSource(const std::string& text) {
     return source;
 }
 
-using DiffLine = std::array<std::string, 4>;  // channel, parameter, A, B
-
-std::string PlainText(const std::vector<DiffLine>& lines) {
-    std::vector<std::vector<std::string>> rows;
-    for (const auto& line : lines) {
-        rows.emplace_back(line.begin(), line.end());
-    }
-    return AlignedColumns(rows);
-}
+using DiffLine = DifferenceLine;  // channel, parameter, A, B
 
 std::string JsonOf(const Source& a, const Source& b, const std::vector<DiffLine>& lines) {
     JsonText json;
@@ -61,15 +51,6 @@ std::string JsonOf(const Source& a, const Source& b, const std::vector<DiffLine>
         item.Field("b", line[3]);
     });
     return json.Text();
-}
-
-// The differing cells of two tables; `prefix` names the stored preset they belong to.
-void AddDifferences(std::vector<DiffLine>& lines, UiLanguage language, const std::string& prefix,
-                    const ParameterTable& first, const ParameterTable& second) {
-    for (const ParameterDifference& d : DiffParameterTables(first, second)) {
-        lines.push_back({prefix + d.channel.In(language), d.parameter.In(language),
-                         d.first.In(language), d.second.In(language)});
-    }
 }
 
 std::string PresetName(const TuningSession& session, int preset) {
@@ -88,9 +69,9 @@ void AddStoredPresetDifferences(std::vector<DiffLine>& lines, UiLanguage languag
         if (firstName != secondName) {
             lines.push_back({prefix, nameLabel.In(language), firstName, secondName});
         }
-        AddDifferences(lines, language, prefix + " ",
-                       StoredPresetTable(first, preset, DelayUnit::Milliseconds),
-                       StoredPresetTable(second, preset, DelayUnit::Milliseconds));
+        AddDifferenceLines(lines, language, prefix + " ",
+                           StoredPresetTable(first, preset, DelayUnit::Milliseconds),
+                           StoredPresetTable(second, preset, DelayUnit::Milliseconds));
     }
 }
 
@@ -99,10 +80,11 @@ ExitCode Compare(CliDevice& device, const CliOptions& options, const Source& a, 
                  const std::vector<DiffLine>& more = {}) {
     std::vector<DiffLine> lines;
     const UiLanguage language = device.language();
-    AddDifferences(lines, language, "", first, second);
+    AddDifferenceLines(lines, language, "", first, second);
     lines.insert(lines.end(), more.begin(), more.end());
-    std::fputs(options.json ? (JsonOf(a, b, lines) + "\n").c_str() : PlainText(lines).c_str(),
-               stdout);
+    std::fputs(
+        options.json ? (JsonOf(a, b, lines) + "\n").c_str() : AlignedColumnsText(lines).c_str(),
+        stdout);
     return lines.empty() ? kDone : kDifferent;
 }
 
@@ -171,8 +153,8 @@ ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
         }
         if (!device.WaitUntilSent()) {
             if (!device.failed()) {
-                device.PrintError({"Time-out: the stored preset did not arrive.",
-                                   "超时：未收到机器预置。"});
+                device.PrintError(
+                    {"Time-out: the stored preset did not arrive.", "超时：未收到机器预置。"});
             }
             return kLinkError;
         }
@@ -180,8 +162,8 @@ ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
             if (sources[i].kind == Source::Kind::Live) {
                 tables[i] = BuildParameterTable(device.session(), DelayUnit::Milliseconds);
             } else if (sources[i].kind == Source::Kind::Preset) {
-                tables[i] = StoredPresetTable(device.session(), sources[i].preset,
-                                              DelayUnit::Milliseconds);
+                tables[i] =
+                    StoredPresetTable(device.session(), sources[i].preset, DelayUnit::Milliseconds);
             }
         }
         return Compare(device, options, sources[0], sources[1], *tables[0], *tables[1]);

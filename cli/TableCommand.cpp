@@ -9,8 +9,8 @@
 
 #include "CommandSupport.h"
 #include "JsonText.h"
-#include "TextColumns.h"
 #include "commands/TuningFiles.h"
+#include "files/ParameterDifferenceLines.h"
 #include "files/ParameterTable.h"
 #include "files/export/ParameterTableExport.h"
 #include "files/export/ReportFacts.h"
@@ -108,11 +108,11 @@ std::optional<TableRequest> ParseRequest(const std::vector<std::string>& args) {
 }
 
 std::string PlainText(const ParameterTableText& table) {
-    std::vector<std::vector<std::string>> rows = {{table.headings.begin(), table.headings.end()}};
-    for (const auto& row : table.rows) {
+    std::vector<std::vector<std::string>> rows{{table.headings.begin(), table.headings.end()}};
+    for (const ParameterTextRow& row : table.rows) {
         rows.emplace_back(row.begin(), row.end());
     }
-    return AlignedColumns(rows);
+    return AlignedColumnsText(rows);
 }
 
 std::string JsonOf(const ParameterTableText& table) {

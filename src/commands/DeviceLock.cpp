@@ -14,6 +14,11 @@ bool DeviceLock::isProtected() const {
     return session_.protection.isProtected;
 }
 
+bool DeviceLock::PasswordMatches(std::string_view password) const {
+    std::lock_guard lock(session_.sendLock);
+    return session_.protection.isProtected && password == session_.protection.password;
+}
+
 bool DeviceLock::unfinished() const {
     std::lock_guard lock(session_.sendLock);
     return session_.protection.unfinished;

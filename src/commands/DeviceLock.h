@@ -26,6 +26,8 @@ public:
     // The processor's tuning was read back partly protected (a protect or unlock stopped
     // midway); Protect, Unlock and Reset all send every block again and repair it.
     bool unfinished() const;
+    // True when the tuning is protected with exactly `password`.
+    bool PasswordMatches(std::string_view password) const;
 
     // A password must be exactly six characters (six blanks are fine); the timed message
     // otherwise.

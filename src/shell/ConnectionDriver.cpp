@@ -130,9 +130,13 @@ void ConnectionDriver::StartHotPlugPolling(int intervalMs) {
 }
 
 void ConnectionDriver::PollDevices() {
+    const bool wasOnline = online_;
     auto message = context_.controller().PollDevices();
     EndStrandedUpdate();
     Refresh();
+    if (wasOnline && !online_ && message) {
+        emit DeviceRemoved();  // the windows over the processor close before the message
+    }
     Show(message);
 }
 

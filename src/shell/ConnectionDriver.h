@@ -80,6 +80,8 @@ signals:
     void ProgressMoved(int progressIndex);
     // A firmware update ended: with the completion (true) or a failure (false).
     void FirmwareUpdateEnded(bool succeeded);
+    // The processor in use went away (unplugged); its message follows.
+    void DeviceRemoved();
     // Every notice, once the controller has handled it (pages refresh from the image here).
     void NoticeHandled(corva::Notice notice);
 

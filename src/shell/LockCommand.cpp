@@ -59,9 +59,28 @@ void LockCommand::Protect(const QString& password) {
 void LockCommand::Unlock(const QString& password) {
     DeviceLock lock(context_.session(), context_.controller());
     if (!lock.isProtected()) {
+        if (dialog_) {
+            dialog_->accept();
+        }
         return;
     }
-    Finish(lock.Unlock(password.toStdString()));
+    const std::string typed = password.toStdString();
+    const bool matches = lock.PasswordMatches(typed);
+    if (matches && dialog_) {
+        dialog_->accept();  // closed first, so what follows shows on its own
+    }
+    const std::optional<UserMessage> refusal = lock.Unlock(typed);
+    if (!matches && lock.isProtected()) {
+        // The refusal, then the dialog again with an empty entry for another try.
+        if (refusal) {
+            Present(context_.messages(), context_.language(), *refusal);
+        }
+        if (dialog_) {
+            dialog_->TryAgain();
+        }
+        return;
+    }
+    Finish(refusal);
 }
 
 void LockCommand::Reset() {

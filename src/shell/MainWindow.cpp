@@ -1,8 +1,12 @@
 #include "shell/MainWindow.h"
 
-#include "pages/ChannelSettingsDialog.h"
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,6 +23,7 @@
 #include "shell/AlignDialog.h"
 #include "shell/AppContext.h"
 #include "shell/AutoEqDialog.h"
+#include "shell/ConnectionDriver.h"
 #include "shell/HistoryControls.h"
 #include "shell/ImportFiltersDialog.h"
 #include "shell/LockCommand.h"
@@ -65,6 +70,8 @@ MainWindow::MainWindow(AppContext& context)
         QTimer::singleShot(0, this, &MainWindow::KeepOnScreen);
     });
     SwitchToFullLayout();
+    connect(&view_->connection(), &ConnectionDriver::DeviceRemoved, this,
+            &MainWindow::CloseSubWindows);
     WireLockAndReport();
     WireMeasurementTools();
 }
@@ -127,6 +134,34 @@ ReportWindow* MainWindow::OpenReport() {
         new ReportWindow(context_, view().pageArea().page().delayPanel().unit(), this);
     report->open();
     return report;
+}
+
+void MainWindow::CloseSubWindows() {
+    // Each open window over this one with its depth below it, so inner windows close first.
+    std::vector<std::pair<int, QPointer<QWidget>>> open;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget == this || !widget->isVisible()) {
+            continue;
+        }
+        int depth = 0;
+        for (QWidget* above = widget->parentWidget(); above != nullptr;
+             above = above->parentWidget()) {
+            ++depth;
+            if (above == this) {
+                open.emplace_back(depth, widget);
+                break;
+            }
+        }
+    }
+    std::stable_sort(open.begin(), open.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (auto& [depth, widget] : open) {
+        if (auto* dialog = qobject_cast<QDialog*>(widget.data())) {
+            dialog->reject();  // ends a dialog's own event loop too
+        } else if (widget) {
+            widget->close();
+        }
+    }
 }
 
 QWidget* MainWindow::OpenForScreenshot(ScreenshotPanel panel) {

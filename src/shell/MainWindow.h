@@ -44,6 +44,9 @@ public:
     AutoEqDialog* OpenAutoEq();
     ImportFiltersDialog* OpenImportFilters();
     AlignDialog* OpenAlign();
+    // Closes every window opened over this one (dialogs, tools, panels), the innermost first:
+    // an unplugged processor leaves nothing open that would act on it.
+    void CloseSubWindows();
     // Opens a window for a --screenshot run and returns it.
     QWidget* OpenForScreenshot(ScreenshotPanel panel);
 

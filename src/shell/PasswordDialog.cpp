@@ -111,9 +111,17 @@ void PasswordDialog::Confirm() {
         field_->setFocus();
         return;
     }
-    // Closed first, so what the password leads to (a message, a transfer) shows on its own.
-    accept();
+    // A new password closes the dialog first, so what it leads to (a message, a transfer)
+    // shows on its own; an unlock password may be wrong, and then the dialog stays.
+    if (mode_ == PasswordMode::Set) {
+        accept();
+    }
     emit PasswordEntered(password);
+}
+
+void PasswordDialog::TryAgain() {
+    field_->clear();
+    field_->setFocus();
 }
 
 void PasswordDialog::ChooseOther() {

@@ -33,4 +33,38 @@ inline const UiText kReportFileProtected{
     "The file's tuning is protected: its values are not shown.",
     "文件中的音效已加密：不显示其参数。"};
 
+inline const UiText kReportShowFile{"Show file...", "显示文件..."};
+inline const UiText kReportShowFileTip{
+    "Show the table of a preset file instead of the live tuning (no processor needed)",
+    "显示预置文件的参数表，而非当前音效（无需连接机器）"};
+inline const UiText kReportShowFileCaption{"Tuning to show", "要显示的音效文件"};
+inline const UiText kReportFileCaption{"Report: %1", "参数值显示: %1"};
+inline const UiText kReportPresets{"Stored preset", "机器预置"};
+inline const UiText kReportPresetsTip{
+    "A stored preset: of the processor, or of the complete file shown",
+    "机器预置：来自机器，或来自显示中的整机文件"};
+inline const UiText kReportComparePreset{"Compare with preset", "与机器预置对比"};
+inline const UiText kReportComparePresetTip{
+    "Mark and list every value that differs from the chosen stored preset",
+    "标出并列出与所选机器预置不同的每个参数"};
+inline const UiText kReportPresetName{"preset %1", "预置 %1"};
+inline const UiText kReportReadFailed{"The stored preset could not be read.", "无法读取机器预置。"};
+inline const UiText kReportExtract{"Extract preset...", "提取预置..."};
+inline const UiText kReportExtractTip{
+    "Save the chosen stored preset of the complete file shown as a single preset file (.qvms)",
+    "将显示中整机文件的所选预置另存为单个预置文件 (.qvms)"};
+inline const UiText kReportExtractCaption{"Save the stored preset as", "预置另存为"};
+inline const UiText kReportExtractFailed{"The preset cannot be extracted!", "预置提取失败!"};
+inline const UiText kReportCsv{"Export CSV", "导出CSV"};
+inline const UiText kReportCsvTip{"Save the table as a CSV file beside the workbook",
+                                  "将参数表保存为 CSV 文件"};
+inline const UiText kReportPdf{"Export PDF", "导出PDF"};
+inline const UiText kReportPdfTip{"Save the table as a PDF file of A4 pages",
+                                  "将参数表保存为 A4 页面的 PDF 文件"};
+inline const UiText kReportExportFailed{"The table cannot be exported!", "参数表导出失败!"};
+inline const UiText kReportDifferenceList{"Differences", "差异"};
+inline const UiText kReportDifferenceListTip{
+    "One line per differing value: channel, parameter, the table's value, the other value",
+    "每个不同参数一行：通道、参数、表中的值、对比的值"};
+
 }  // namespace corva::shell::text

@@ -1,12 +1,16 @@
 #include "shell/ReportWindow.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -14,23 +18,30 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "commands/FileFailureReason.h"
 #include "commands/ReportFiles.h"
+#include "commands/StoredPresetTable.h"
 #include "commands/TuningFiles.h"
-#include "files/ParameterTableDiff.h"
+#include "files/ParameterDifferenceLines.h"
 #include "files/export/ParameterTableExport.h"
 #include "files/export/ReportFacts.h"
 #include "files/export/TablePageLayout.h"
 #include "shell/AppContext.h"
 #include "shell/FileChooser.h"
+#include "shell/MessagePresenter.h"
+#include "shell/ReplaceQuestion.h"
 #include "shell/ReportTexts.h"
 #include "shell/ShellTexts.h"
+#include "shell/StoredPresetCopy.h"
+#include "text/CodePage.h"
 
 namespace corva::shell {
 namespace {
 
 constexpr int kColumnWidthPx = 100;
 constexpr int kRowHeightPx = 22;
-constexpr int kTableHeightPx = 520;
+constexpr int kTableHeightPx = 400;
+constexpr int kDifferenceListHeightPx = 96;
 const QColor kTableInk{0, 0, 255};
 const QColor kTableBackground{247, 247, 255};
 
@@ -47,10 +58,22 @@ void NameAndTip(QWidget* widget, const QString& name, const QString& tip) {
 // the time.
 ParameterTable LiveTable(AppContext& context, DelayUnit delayUnit) {
     ParameterTable table = BuildParameterTable(context.session(), delayUnit);
-    table.facts =
-        ProcessorReportFacts(context.session(), context.controller().linkDescription());
+    table.facts = ProcessorReportFacts(context.session(), context.controller().linkDescription());
     return table;
 }
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// Where the exports start: the workbook's folder, under the workbook's first name.
+QString ExportStart(const QString& startupFolder, std::string_view extension) {
+    return QDir(startupFolder)
+        .filePath(FromUtf8(std::string(kWorkbookFolderName) + "/" +
+                           std::string(kWorkbookFirstName) + std::string(extension)));
+}
+
+const QString kPresetFileFilter = QStringLiteral("*.qvms *.qvma *.wkcs *.kpdm");
 
 }  // namespace
 
@@ -58,14 +81,21 @@ ReportWindow::ReportWindow(AppContext& context, DelayUnit delayUnit, QWidget* pa
     : QDialog(parent),
       context_{context},
       language_{context.language().current()},
-      live_{LiveTable(context, delayUnit)},
-      text_{TableText(live_, language_)},
+      delayUnit_{delayUnit},
+      shown_{LiveTable(context, delayUnit)},
+      text_{TableText(shown_, language_)},
       table_{new QTableWidget(this)},
       print_{new QPushButton(this)},
       export_{new QPushButton(this)},
+      csv_{new QPushButton(this)},
+      pdf_{new QPushButton(this)},
+      showFile_{new QPushButton(this)},
       compare_{new QPushButton(this)},
+      presets_{new QComboBox(this)},
+      comparePreset_{new QPushButton(this)},
+      extract_{new QPushButton(this)},
       comparison_{new QLabel(this)},
-      delayUnit_{delayUnit} {
+      differenceList_{new QPlainTextEdit(this)} {
     setObjectName(QStringLiteral("reportWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::WindowModal);
@@ -95,34 +125,67 @@ ReportWindow::ReportWindow(AppContext& context, DelayUnit delayUnit, QWidget* pa
                              table_->verticalScrollBar()->sizeHint().width(),
                          kTableHeightPx);
 
-    print_->setObjectName(QStringLiteral("reportPrint"));
-    print_->setText(language.Pick(text::kReportPrint));
-    NameAndTip(print_, print_->text(), language.Pick(text::kReportPrintTip));
-    export_->setObjectName(QStringLiteral("reportExport"));
-    export_->setText(language.Pick(text::kReportExport));
-    NameAndTip(export_, export_->text(), language.Pick(text::kReportExportTip));
-    compare_->setObjectName(QStringLiteral("reportCompare"));
-    compare_->setText(language.Pick(text::kReportCompare));
-    NameAndTip(compare_, compare_->text(), language.Pick(text::kReportCompareTip));
+    const auto button = [&](QPushButton* b, const char* name, const UiText& label,
+                            const UiText& tip) {
+        b->setObjectName(QString::fromLatin1(name));
+        b->setText(language.Pick(label));
+        NameAndTip(b, b->text(), language.Pick(tip));
+        b->setAutoDefault(false);
+    };
+    button(print_, "reportPrint", text::kReportPrint, text::kReportPrintTip);
+    button(export_, "reportExport", text::kReportExport, text::kReportExportTip);
+    button(csv_, "reportCsv", text::kReportCsv, text::kReportCsvTip);
+    button(pdf_, "reportPdf", text::kReportPdf, text::kReportPdfTip);
+    button(showFile_, "reportShowFile", text::kReportShowFile, text::kReportShowFileTip);
+    button(compare_, "reportCompare", text::kReportCompare, text::kReportCompareTip);
+    button(comparePreset_, "reportComparePreset", text::kReportComparePreset,
+           text::kReportComparePresetTip);
+    button(extract_, "reportExtract", text::kReportExtract, text::kReportExtractTip);
+    presets_->setObjectName(QStringLiteral("reportPresets"));
+    NameAndTip(presets_, language.Pick(text::kReportPresets),
+               language.Pick(text::kReportPresetsTip));
+    FillPresetChoice();
     comparison_->setWordWrap(true);
-    comparison_->setMaximumWidth(table_->width() - 360);
+    comparison_->setMaximumWidth(table_->width() - 420);
     comparison_->setAccessibleName(QStringLiteral("Comparison"));
-    for (QPushButton* button : {print_, export_, compare_}) {
-        button->setAutoDefault(false);
-    }
+    differenceList_->setObjectName(QStringLiteral("reportDifferences"));
+    NameAndTip(differenceList_, language.Pick(text::kReportDifferenceList),
+               language.Pick(text::kReportDifferenceListTip));
+    differenceList_->setReadOnly(true);
+    differenceList_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    differenceList_->setTabChangesFocus(true);
+    differenceList_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    differenceList_->setFixedSize(table_->width(), kDifferenceListHeightPx);
+    differenceList_->hide();  // until a comparison finds differences
+
     connect(print_, &QPushButton::clicked, this, &ReportWindow::ChoosePrinter);
     connect(export_, &QPushButton::clicked, this, &ReportWindow::ChooseWorkbook);
+    connect(csv_, &QPushButton::clicked, this, [this] { ChooseTableFile(TableFileFormat::Csv); });
+    connect(pdf_, &QPushButton::clicked, this, [this] { ChooseTableFile(TableFileFormat::Pdf); });
+    connect(showFile_, &QPushButton::clicked, this, &ReportWindow::ChooseFileToShow);
     connect(compare_, &QPushButton::clicked, this, &ReportWindow::ChooseComparison);
+    connect(comparePreset_, &QPushButton::clicked, this,
+            [this] { CompareWithPreset(presets_->currentIndex() + 1); });
+    connect(extract_, &QPushButton::clicked, this, &ReportWindow::ChooseExtract);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(compare_);
-    buttons->addWidget(comparison_, 1);
-    buttons->addWidget(print_);
-    buttons->addWidget(export_);
+    auto* sources = new QHBoxLayout;
+    sources->addWidget(showFile_);
+    sources->addWidget(compare_);
+    sources->addWidget(presets_, 1);
+    sources->addWidget(comparePreset_);
+    sources->addWidget(extract_);
+    auto* outputs = new QHBoxLayout;
+    outputs->addWidget(comparison_, 1);
+    outputs->addWidget(print_);
+    outputs->addWidget(export_);
+    outputs->addWidget(csv_);
+    outputs->addWidget(pdf_);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(table_);
-    layout->addLayout(buttons);
+    layout->addWidget(differenceList_);
+    layout->addLayout(sources);
+    layout->addLayout(outputs);
     table_->setFocus();
 }
 
@@ -146,46 +209,124 @@ void ReportWindow::Fill() {
     }
 }
 
+void ReportWindow::FillPresetChoice() {
+    const TuningSession& source = file_ ? *file_ : context_.session();
+    const auto names = source.Snapshot().presetNames;
+    presets_->clear();
+    for (int preset = 1; preset <= kPresetCount; ++preset) {
+        const std::string name = DecodeRecordText(names[static_cast<std::size_t>(preset - 1)]);
+        presets_->addItem(QStringLiteral("%1 %2").arg(preset).arg(FromUtf8(name)).trimmed());
+    }
+    const bool complete =
+        file_ && TuningFileKindOf(LocalPath(filePath_)) == TuningFileKind::Complete;
+    extract_->setEnabled(complete);
+}
+
+void ReportWindow::ChooseFileToShow() {
+    const QPointer<ReportWindow> self(this);  // an unplugged processor closes the window
+    const QString chosen = context_.fileChooser().ChooseOpenPath(
+        this, context_.language().Pick(text::kReportShowFileCaption),
+        context_.settings().DataFolder(), kPresetFileFilter);
+    if (!chosen.isEmpty() && self) {
+        ShowFile(chosen);
+    }
+}
+
+bool ReportWindow::ShowFile(const QString& path) {
+    auto file = std::make_unique<TuningSession>();
+    const TuningFileLoad load = LoadTuningFile(*file, LocalPath(path));
+    if (!load.status.ok()) {
+        const UiText unreadable = ReadFailureReason(LocalPath(path));
+        ShowFailure(load.status.message(),
+                    unreadable.english.empty() ? WrongContentReason() : unreadable);
+        return false;
+    }
+    if (file->IsProtected()) {
+        ShowFailure(Status::Fail(text::kReportFileProtected));
+        return false;
+    }
+    shown_ = BuildParameterTable(*file, delayUnit_);
+    shown_.facts = FileReportFacts(*file, LocalPath(path), load.header);
+    text_ = TableText(shown_, language_);
+    file_ = std::move(file);
+    filePath_ = path;
+    printer_.reset();  // its document name was the live tuning's
+    Fill();
+    ClearMarks();
+    comparison_->clear();
+    differenceList_->clear();
+    differenceList_->hide();
+    FillPresetChoice();
+    setWindowTitle(
+        context_.language().Pick(text::kReportFileCaption).arg(QFileInfo(path).fileName()));
+    return true;
+}
+
 void ReportWindow::ChooseComparison() {
+    const QPointer<ReportWindow> self(this);  // an unplugged processor closes the window
     const QString chosen = context_.fileChooser().ChooseOpenPath(
         this, context_.language().Pick(text::kReportCompareCaption),
-        context_.settings().DataFolder(), QStringLiteral("*.qvms *.qvma *.wkcs *.kpdm"));
-    if (!chosen.isEmpty()) {
+        context_.settings().DataFolder(), kPresetFileFilter);
+    if (!chosen.isEmpty() && self) {
         CompareWith(chosen);
     }
 }
 
 std::optional<int> ReportWindow::CompareWith(const QString& path) {
-    ClearMarks();
-    comparison_->clear();
-    const Language& language = context_.language();
     TuningSession file;
-    const TuningFileLoad load = LoadTuningFile(file, QFile::encodeName(path).toStdString());
+    const TuningFileLoad load = LoadTuningFile(file, LocalPath(path));
     if (!load.status.ok()) {
-        ShowFailure(load.status);
+        const UiText unreadable = ReadFailureReason(LocalPath(path));
+        ShowFailure(load.status.message(),
+                    unreadable.english.empty() ? WrongContentReason() : unreadable);
         return std::nullopt;
     }
     if (file.IsProtected()) {
         ShowFailure(Status::Fail(text::kReportFileProtected));
         return std::nullopt;
     }
-    const auto differences = DiffParameterTables(live_, BuildParameterTable(file, delayUnit_));
+    return ShowDifferences(BuildParameterTable(file, delayUnit_), QFileInfo(path).fileName());
+}
+
+bool ReportWindow::CompareWithPreset(int preset) {
+    const QString name = context_.language().Pick(text::kReportPresetName).arg(preset);
+    if (file_) {
+        ShowDifferences(StoredPresetTable(*file_, preset, delayUnit_), name);
+        return true;
+    }
+    const bool reading = ReadStoredPresetThen(context_, preset, this, [this, preset, name] {
+        ShowDifferences(StoredPresetTable(context_.session(), preset, delayUnit_), name);
+    });
+    if (!reading) {
+        const UserMessage refusal = NoConnectionMessage();
+        ShowFailure(text::kReportReadFailed, refusal.text);
+    }
+    return reading;
+}
+
+int ReportWindow::ShowDifferences(const ParameterTable& other, const QString& otherName) {
+    ClearMarks();
+    const Language& language = context_.language();
+    const auto differences = DiffParameterTables(shown_, other);
     const QColor marked{255, 226, 150};
     for (const ParameterDifference& difference : differences) {
-        QTableWidgetItem* cell = table_->item(static_cast<int>(difference.row),
-                                              static_cast<int>(difference.column));
+        QTableWidgetItem* cell =
+            table_->item(static_cast<int>(difference.row), static_cast<int>(difference.column));
         if (cell != nullptr) {
             cell->setBackground(marked);
-            cell->setToolTip(
-                language.Pick(text::kReportFileValue).arg(FromUtf8(difference.second.In(language_))));
+            cell->setToolTip(language.Pick(text::kReportFileValue)
+                                 .arg(FromUtf8(difference.second.In(language_))));
         }
     }
-    const QString name = QFileInfo(path).fileName();
-    comparison_->setText(differences.empty()
-                             ? language.Pick(text::kReportSame).arg(name)
-                             : language.Pick(text::kReportDifferences)
-                                   .arg(differences.size())
-                                   .arg(name));
+    // The same lines as the command line's diff of the two.
+    std::vector<DifferenceLine> lines;
+    AddDifferenceLines(lines, language_, "", shown_, other);
+    differenceList_->setPlainText(FromUtf8(AlignedColumnsText(lines)));
+    differenceList_->setVisible(!lines.empty());
+    comparison_->setText(
+        differences.empty()
+            ? language.Pick(text::kReportSame).arg(otherName)
+            : language.Pick(text::kReportDifferences).arg(differences.size()).arg(otherName));
     return static_cast<int>(differences.size());
 }
 
@@ -217,9 +358,69 @@ void ReportWindow::ChooseWorkbook() {
 }
 
 Status ReportWindow::ExportWorkbook(const QString& chosenPath) {
-    const std::string path = WorkbookPath(QFile::encodeName(chosenPath).toStdString());
-    const Status status = ExportXlsx(text_, path);
-    ShowFailure(status);
+    const std::string path = WorkbookPath(LocalPath(chosenPath));
+    return WriteChosen(text::kReportExportFailed, chosenPath, QFile::decodeName(path.c_str()),
+                       [this](const std::string& to) { return ExportXlsx(text_, to); });
+}
+
+void ReportWindow::ChooseTableFile(TableFileFormat format) {
+    const bool csv = format == TableFileFormat::Csv;
+    const std::string_view extension = csv ? kCsvExtension : kPdfExtension;
+    const QPointer<ReportWindow> self(this);  // an unplugged processor closes the window
+    const QString chosen = context_.fileChooser().ChooseSavePath(
+        this, context_.language().Pick(csv ? text::kReportCsv : text::kReportPdf),
+        ExportStart(context_.settings().folders().startup, extension),
+        csv ? QStringLiteral("CSV (*.csv)") : QStringLiteral("PDF (*.pdf)"));
+    if (!chosen.isEmpty() && self) {
+        static_cast<void>(ExportTable(format, chosen));
+    }
+}
+
+Status ReportWindow::ExportTable(TableFileFormat format, const QString& chosenPath) {
+    const bool csv = format == TableFileFormat::Csv;
+    const std::string path =
+        PathWithExtension(LocalPath(chosenPath), csv ? kCsvExtension : kPdfExtension);
+    return WriteChosen(text::kReportExportFailed, chosenPath, QFile::decodeName(path.c_str()),
+                       [this, csv](const std::string& to) {
+                           return csv ? ExportCsv(text_, to) : RenderPdf(shown_, to, language_);
+                       });
+}
+
+void ReportWindow::ChooseExtract() {
+    const QPointer<ReportWindow> self(this);  // an unplugged processor closes the window
+    const QString chosen = context_.fileChooser().ChooseSavePath(
+        this, context_.language().Pick(text::kReportExtractCaption),
+        context_.settings().DataFolder(), QStringLiteral("*.qvms"));
+    if (!chosen.isEmpty() && self) {
+        static_cast<void>(ExtractPreset(presets_->currentIndex() + 1, chosen));
+    }
+}
+
+Status ReportWindow::ExtractPreset(int preset, const QString& chosenPath) {
+    if (!extract_->isEnabled()) {
+        return Status::Fail(text::kReportExtractFailed);  // no complete file is shown
+    }
+    const std::string path = PathWithExtension(LocalPath(chosenPath), ".qvms");
+    const std::string complete = LocalPath(filePath_);
+    return WriteChosen(
+        text::kReportExtractFailed, chosenPath, QFile::decodeName(path.c_str()),
+        [&](const std::string& to) { return ExtractStoredPreset(complete, preset, to).status; });
+}
+
+Status ReportWindow::WriteChosen(const UiText& failure, const QString& chosenPath,
+                                 const QString& path,
+                                 const std::function<Status(const std::string&)>& write) {
+    // The save dialog asked about the name as chosen; a name the program completed is asked
+    // about here.
+    if (path != QDir::cleanPath(chosenPath) && !MayReplace(context_, path)) {
+        return Status::Fail(failure);
+    }
+    const Status status = write(LocalPath(path));
+    if (status.ok()) {
+        ShowWritten(context_, path);
+    } else {
+        ShowFailure(failure, status.message());
+    }
     return status;
 }
 
@@ -257,10 +458,13 @@ TablePrintResult ReportWindow::PrintTo(QPrinter& printer) {
 
 void ReportWindow::ShowFailure(const Status& status) {
     if (!status.ok()) {
-        const Language& language = context_.language();
-        context_.messages().ShowPlain(language.Pick(status.message()),
-                                      language.Pick(text::kWindowTitle));
+        ShowFailure(status.message(), {});
     }
+}
+
+void ReportWindow::ShowFailure(const UiText& failure, const UiText& reason) {
+    Present(context_.messages(), context_.language(),
+            UserMessage{failure, MessageStyle::Plain, {}, reason});
 }
 
 }  // namespace corva::shell

@@ -13,22 +13,18 @@ namespace {
 constexpr int kLookEveryMs = 20;
 }  // namespace
 
-void KeepStoredPresetThen(AppContext& context, int preset, QObject* owner,
-                          std::function<void()> store) {
+bool ReadStoredPresetThen(AppContext& context, int preset, QObject* owner,
+                          std::function<void()> arrived) {
     TuningSession& session = context.session();
-    const bool named =
-        !MachinePresets(session, context.controller()).Name(preset).empty();
-    if (!named || !session.Snapshot().synchronised ||
-        !ReadStoredPresetOutputs(session, preset)) {
-        store();
-        return;
+    if (!session.Snapshot().synchronised || !ReadStoredPresetOutputs(session, preset)) {
+        return false;
     }
     auto* timer = new QTimer(owner);
     timer->setInterval(kLookEveryMs);
-    QObject::connect(timer, &QTimer::timeout, timer, [&context, preset, timer, store] {
+    QObject::connect(timer, &QTimer::timeout, timer, [&context, timer, arrived] {
         if (!context.controller().online()) {
             timer->stop();
-            timer->deleteLater();  // the link ended: nothing to copy or store; it said why
+            timer->deleteLater();  // the link ended: it said why
             return;
         }
         if (!context.session().NothingLeftToSend()) {
@@ -36,13 +32,26 @@ void KeepStoredPresetThen(AppContext& context, int preset, QObject* owner,
         }
         timer->stop();
         timer->deleteLater();
+        arrived();
+    });
+    timer->start();
+    return true;
+}
+
+void KeepStoredPresetThen(AppContext& context, int preset, QObject* owner,
+                          std::function<void()> store) {
+    const bool named =
+        !MachinePresets(context.session(), context.controller()).Name(preset).empty();
+    const auto keepThenStore = [&context, preset, store] {
         const Status kept = TuningSnapshots(SnapshotFolder())
                                 .KeepStoredPreset(context.session(), preset, SnapshotReason::Store);
         if (kept.ok() || GoOnWithoutCopy(context, SnapshotReason::Store, kept)) {
             store();
         }
-    });
-    timer->start();
+    };
+    if (!named || !ReadStoredPresetThen(context, preset, owner, keepThenStore)) {
+        store();
+    }
 }
 
 }  // namespace corva::shell

@@ -15,6 +15,13 @@ class AppContext;
 // screen (the store then refuses itself). Otherwise reads the preset, keeps it, then runs
 // `store`; nothing runs when the link ends meanwhile, when `owner` goes away, or when the
 // copy fails and the user does not choose to go on.
+// Reads stored preset `preset`'s outputs into the image and runs `arrived` once they are in,
+// waiting with a timer. False (and nothing runs) when the read cannot start: disconnected, or
+// the processor's tuning not yet on screen. Nothing runs either when the link ends meanwhile
+// or `owner` goes away.
+bool ReadStoredPresetThen(AppContext& context, int preset, QObject* owner,
+                          std::function<void()> arrived);
+
 void KeepStoredPresetThen(AppContext& context, int preset, QObject* owner,
                           std::function<void()> store);
 

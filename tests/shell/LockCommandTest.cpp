@@ -200,11 +200,15 @@ TEST_F(LockCommandTest, ProtectShowsTheLockedLookAndUnlockNeedsTheRightPassword)
     EXPECT_TRUE(bar().lockButton()->locked());
     EXPECT_FALSE(PageEditable());
     EXPECT_FALSE(WriteSent());
+    // The dialog stays open, its entry emptied for another try.
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->field()->text().isEmpty());
 
-    // The right one: open again, the processor stores it plain, the page edits again.
-    dialog = OpenDialog();
-    ASSERT_NE(dialog, nullptr);
+    // The right one in the same dialog: it closes, the processor stores the tuning plain, the
+    // page edits again.
+    ASSERT_EQ(OpenDialog(), dialog);
     Enter(dialog, QStringLiteral("abc123"));
+    EXPECT_TRUE(WaitFor([this] { return lock().dialog() == nullptr; }));
     ASSERT_TRUE(Settled());
     EXPECT_TRUE(WaitFor([this] { return !bar().lockButton()->locked() && PageEditable(); }));
     EXPECT_FALSE(program.context->session().IsProtected());

@@ -8,13 +8,21 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTableWidget>
 
 #include "ShellTestSupport.h"
 #include "export/ExportTestSupport.h"
 #include "commands/TuningFiles.h"
+#include "commands/StoredPresetTable.h"
+#include "files/JsonPresetWriter.h"
+#include "files/ParameterTableDiff.h"
+#include "files/export/ParameterTableExport.h"
+#include "protocol/ParameterImage.h"
 #include "model/ChannelEditor.h"
 #include "pages/DelayPanel.h"
 #include "pages/FullInterfacePage.h"
@@ -29,6 +37,7 @@ namespace {
 using corva::test::RunCommand;
 using corva::test::ShellQuoted;
 using test::Program;
+using test::ShownMessage;
 using test::WaitFor;
 
 class ReportWindowTest : public ::testing::Test {
@@ -81,6 +90,71 @@ TEST_F(ReportWindowTest, ComparingWithAFileMarksTheValuesThatDiffer) {
     EXPECT_EQ(report->CompareWith(QString::fromStdString(now)), 0);
     EXPECT_TRUE(report->table()->item(gainRow, 1)->toolTip().isEmpty());  // marks cleared
     EXPECT_FALSE(report->CompareWith(QStringLiteral("/nonexistent/x.qvms")));
+}
+
+// A stored preset of the processor is read, then its differing cells are marked and listed one
+// per line as the command line's diff prints them; an unplugged processor closes the window
+// before its message.
+TEST_F(ReportWindowTest, AStoredPresetIsComparedAndListedAndUnpluggingClosesTheWindow) {
+    ChannelEditor(program.context->session()).SetBandGainDb(0, 6, 4.5);
+    ReportWindow* report = Open();
+    ASSERT_NE(report, nullptr);
+    ASSERT_TRUE(report->CompareWithPreset(1));
+    ASSERT_TRUE(WaitFor([&] { return !report->comparisonLabel()->text().isEmpty(); }));
+    EXPECT_TRUE(report->differenceList()->isVisibleTo(report));
+    EXPECT_TRUE(report->differenceList()->toPlainText().contains(
+        QRegularExpression(QStringLiteral("^Front\\.Left +EQ7 Gain +4\\.5dB +0\\.0dB$"),
+                           QRegularExpression::MultilineOption)));
+
+    const QPointer<ReportWindow> open(report);
+    program.devices().Unplug(kDemoDevicePath);
+    program.connection().PollDevices();
+    EXPECT_TRUE(open.isNull() || !open->isVisible());
+    ASSERT_FALSE(program.messages->shown.empty());
+    EXPECT_EQ(program.messages->shown.back().text, QStringLiteral("Connection failure!"));
+}
+
+// Without a processor a complete file is opened into the window: its stored presets are
+// compared from the file, one is extracted into a preset file (asking before it replaces one),
+// and the table's CSV is the one the command line's table writes for that file.
+TEST_F(ReportWindowTest, AFileShownOfflineIsComparedExtractedAndExportedAsCsv) {
+    program.connection().Disconnect();
+    ParameterImage image;
+    constexpr std::size_t kDelayWord = 252;
+    image.Block(2, BlockType::Output, 0)[kDelayWord] = 40;
+    const std::string complete = PathOf(QStringLiteral("car.qvma"));
+    ASSERT_TRUE(WriteCompleteJson(complete, image, JsonHeaderRecord{}).ok());
+    ReportWindow* report = Open();
+    ASSERT_NE(report, nullptr);
+    EXPECT_FALSE(report->extractButton()->isEnabled());
+    ASSERT_TRUE(report->ShowFile(QString::fromStdString(complete)));
+    EXPECT_EQ(report->windowTitle(), QStringLiteral("Report: car.qvma"));
+    EXPECT_TRUE(report->extractButton()->isEnabled());
+    ASSERT_TRUE(report->CompareWithPreset(2));
+    EXPECT_TRUE(report->differenceList()->toPlainText().startsWith(QStringLiteral("Front.Left")));
+    EXPECT_TRUE(report->comparisonLabel()->text().contains(QStringLiteral("preset 2")));
+
+    const QString single = program.folders.filePath(QStringLiteral("two"));
+    ASSERT_TRUE(report->ExtractPreset(2, single).ok());
+    EXPECT_EQ(program.messages->shown.back().text, QStringLiteral("Saved ") + single + ".qvms");
+    TuningSession file;
+    ASSERT_TRUE(LoadTuningFile(file, complete).status.ok());
+    TuningSession extracted;
+    ASSERT_TRUE(LoadTuningFile(extracted, PathOf(QStringLiteral("two.qvms"))).status.ok());
+    EXPECT_TRUE(DiffParameterTables(BuildParameterTable(extracted, DelayUnit::Milliseconds),
+                                    StoredPresetTable(file, 2, DelayUnit::Milliseconds))
+                    .empty());
+    program.messages->answerYes = false;
+    EXPECT_FALSE(report->ExtractPreset(2, single).ok());
+    EXPECT_EQ(program.messages->shown.back().kind, ShownMessage::Kind::Question);
+
+    const QString csv = program.folders.filePath(QStringLiteral("table.csv"));
+    ASSERT_TRUE(report->ExportTable(TableFileFormat::Csv, csv).ok());
+    const std::string expected =
+        CsvText(TableText(BuildParameterTable(file, DelayUnit::Milliseconds), UiLanguage::English));
+    QFile written(csv);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().toStdString(), expected);
 }
 
 // The delay page's centimetres setting prints inches in the table (the delays of the listening
@@ -177,7 +251,8 @@ TEST_F(ReportWindowTest, TheExportedWorkbookReadsBackWithTheHeadingsAnd172Rows) 
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("EQ1 Type|PEQ|")));
     EXPECT_EQ(lines[4], QStringLiteral("||||||"));  // a separator row stays empty
     EXPECT_EQ(lines[5], QStringLiteral("||||||"));
-    EXPECT_TRUE(program.messages->shown.empty());
+    ASSERT_EQ(program.messages->shown.size(), 1u);  // the success names the file
+    EXPECT_TRUE(program.messages->shown[0].text.startsWith(QStringLiteral("Saved ")));
     report->close();
 }
 

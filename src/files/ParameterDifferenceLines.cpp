@@ -1,8 +1,17 @@
-#include "TextColumns.h"
+#include "files/ParameterDifferenceLines.h"
 
 #include <algorithm>
 
-namespace corva::cli {
+namespace corva {
+
+void AddDifferenceLines(std::vector<DifferenceLine>& lines, UiLanguage language,
+                        const std::string& prefix, const ParameterTable& first,
+                        const ParameterTable& second) {
+    for (const ParameterDifference& d : DiffParameterTables(first, second)) {
+        lines.push_back({prefix + d.channel.In(language), d.parameter.In(language),
+                         d.first.In(language), d.second.In(language)});
+    }
+}
 
 std::size_t DisplayWidth(const std::string& text) {
     std::size_t width = 0;
@@ -15,7 +24,7 @@ std::size_t DisplayWidth(const std::string& text) {
     return width;
 }
 
-std::string AlignedColumns(const std::vector<std::vector<std::string>>& rows) {
+std::string AlignedColumnsText(const std::vector<std::vector<std::string>>& rows) {
     std::vector<std::size_t> widths;
     for (const auto& row : rows) {
         widths.resize(std::max(widths.size(), row.size()), 0);
@@ -37,4 +46,13 @@ std::string AlignedColumns(const std::vector<std::vector<std::string>>& rows) {
     return text;
 }
 
-}  // namespace corva::cli
+std::string AlignedColumnsText(const std::vector<DifferenceLine>& lines) {
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(lines.size());
+    for (const DifferenceLine& line : lines) {
+        rows.emplace_back(line.begin(), line.end());
+    }
+    return AlignedColumnsText(rows);
+}
+
+}  // namespace corva

@@ -1,0 +1,34 @@
+#include "shell/ReplaceQuestion.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "shell/AppContext.h"
+#include "shell/ShellTexts.h"
+
+namespace corva::shell {
+namespace {
+
+const UiText kReplaceQuestion{"%1 already exists.\nReplace it?", "%1 已存在。\n是否替换？"};
+const UiText kWritten{"Saved %1", "已保存 %1"};
+
+}  // namespace
+
+bool MayReplace(AppContext& context, const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        return true;
+    }
+    const Language& language = context.language();
+    return context.messages().AskYesNo(
+        language.Pick(kReplaceQuestion).arg(QDir::toNativeSeparators(path)),
+        language.Pick(text::kWindowTitle));
+}
+
+void ShowWritten(AppContext& context, const QString& path) {
+    const Language& language = context.language();
+    context.messages().ShowBox(BoxKind::Information,
+                               language.Pick(kWritten).arg(QDir::toNativeSeparators(path)),
+                               language.Pick(text::kWindowTitle));
+}
+
+}  // namespace corva::shell
