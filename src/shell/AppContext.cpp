@@ -1,9 +1,11 @@
 #include "shell/AppContext.h"
 
+#include "audio/PortAudioSystem.h"
 #include "protocol/MemoryInUseMarkers.h"
 #include "protocol/links/HidDeviceEnumerator.h"
 #include "protocol/links/SettingsInUseMarkers.h"
 #include "sim/InProcessLink.h"
+#include "sim/VirtualCarAudio.h"
 
 namespace corva::shell {
 
@@ -37,6 +39,23 @@ LinkMaker AppContext::BuiltInDemoLinks() {
     }
     // Shared: a reconnection may ask for a link while the program shuts down.
     return [devices = builtInDemo_] { return devices->MakeLink(kBuiltInDemoPath); };
+}
+
+std::unique_ptr<audio::AudioSystem> AppContext::MakeAudio() {
+    std::shared_ptr<sim::SimulatedProcessor> simulated;
+    if (controller_->online()) {
+        const std::string& path = controller_->devicePath();
+        if (demoDevices_ != nullptr && !path.empty()) {
+            simulated = demoDevices_->Device(path);
+        } else if (builtInDemo_ && path.empty() && controller_->linkKind() == LinkKind::Usb) {
+            // The built-in demo is the one link reached like USB without a device path.
+            simulated = builtInDemo_->Device(kBuiltInDemoPath);
+        }
+    }
+    if (simulated) {
+        return std::make_unique<sim::VirtualCarAudio>(std::move(simulated));
+    }
+    return std::make_unique<audio::PortAudioSystem>();
 }
 
 AppContext::~AppContext() {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "audio/AudioSystem.h"
 #include "model/TuningSession.h"
 #include "protocol/DeviceEnumerator.h"
 #include "protocol/InUseMarkers.h"
@@ -68,6 +69,9 @@ public:
     // Links to the built-in simulated processor, so a user without hardware can try
     // everything. It is made on first use and keeps its memory while the program runs.
     LinkMaker BuiltInDemoLinks();
+    // The sound devices a measurement uses: the virtual car of the simulated processor the
+    // connection reaches, otherwise the computer's sound cards.
+    std::unique_ptr<audio::AudioSystem> MakeAudio();
 
     // Set while a firmware update or a factory reset is being started or runs: the window
     // will not close and panels stay open.

@@ -17,6 +17,7 @@ class AutoEqDialog;
 class ImportFiltersDialog;
 class LockCommand;
 class MainView;
+class MeasureWindow;
 class ReportWindow;
 
 // The smallest window: fits the work area of a 1280 × 720 screen.
@@ -44,6 +45,8 @@ public:
     AutoEqDialog* OpenAutoEq();
     ImportFiltersDialog* OpenImportFilters();
     AlignDialog* OpenAlign();
+    // "Measure...": the measurement window, over the lower part of this window at first.
+    MeasureWindow* OpenMeasure();
     // Opens a window for a --screenshot run and returns it.
     QWidget* OpenForScreenshot(ScreenshotPanel panel);
 
@@ -71,6 +74,7 @@ private:
     QPointer<AutoEqDialog> autoEq_;
     QPointer<ImportFiltersDialog> importFilters_;
     QPointer<AlignDialog> align_;
+    QPointer<MeasureWindow> measure_;
     bool fullLayout_ = false;
     // A resize by hand where the platform does not resize frameless windows itself.
     Qt::Edges resizing_;
