@@ -15,6 +15,7 @@ namespace {
 constexpr double kBeforeArrivalMs = 3.0;
 constexpr double kAfterArrivalMs = 12.0;
 constexpr int kMarginPx = 6;
+constexpr int kLabelRowPx = 12;  // names of marks close together go on three rows
 
 }  // namespace
 
@@ -76,7 +77,8 @@ void ImpulseView::paintEvent(QPaintEvent* /*event*/) {
     if (toMs <= fromMs) {
         return;
     }
-    const QRectF area = QRectF(rect()).adjusted(kMarginPx, kMarginPx + 12, -kMarginPx, -kMarginPx);
+    const QRectF area =
+        QRectF(rect()).adjusted(kMarginPx, kMarginPx + 3 * kLabelRowPx, -kMarginPx, -kMarginPx);
     const auto x = [&](double ms) {
         return area.left() + (ms - fromMs) / (toMs - fromMs) * area.width();
     };
@@ -90,7 +92,16 @@ void ImpulseView::paintEvent(QPaintEvent* /*event*/) {
         small.setPixelSize(11);
         return small;
     }());
-    int labelRow = 0;
+    // Rows by arrival, so marks next to each other put their names on different rows.
+    std::vector<std::size_t> byArrival;
+    for (std::size_t c = 0; c < traces_.size(); ++c) {
+        if (traces_[c]) {
+            byArrival.push_back(c);
+        }
+    }
+    std::sort(byArrival.begin(), byArrival.end(), [this](std::size_t a, std::size_t b) {
+        return traces_[a]->arrivalMs < traces_[b]->arrivalMs;
+    });
     for (std::size_t c = 0; c < traces_.size(); ++c) {
         const auto& trace = traces_[c];
         if (!trace) {
@@ -115,9 +126,9 @@ void ImpulseView::paintEvent(QPaintEvent* /*event*/) {
         const double markX = x(trace->arrivalMs);
         painter.drawLine(QPointF(markX, area.top()), QPointF(markX, area.bottom()));
         painter.setPen(colour);
-        painter.drawText(QPointF(markX + 2, kMarginPx + 10 + (labelRow % 2) * 11),
+        const auto rank = std::find(byArrival.begin(), byArrival.end(), c) - byArrival.begin();
+        painter.drawText(QPointF(markX + 2, kMarginPx + 10 + (rank % 3) * kLabelRowPx),
                          QString::fromLatin1(DefaultsOfOutput(static_cast<int>(c)).name));
-        ++labelRow;
     }
 }
 

@@ -132,6 +132,8 @@ MeasureWindow::MeasureWindow(AppContext& context, pages::FullInterfacePage& page
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
+    // Room for the table's columns in both languages; still fits a 1280 x 720 screen.
+    setMinimumSize(1000, 420);
 
     run_->onSweepStarting = [this](int channel, int position) {
         OnSweepStarting(channel, position);
@@ -265,7 +267,9 @@ QWidget* MeasureWindow::BuildResults() {
     table_->verticalHeader()->setVisible(false);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->verticalHeader()->setDefaultSectionSize(22);
     table_->setMinimumHeight(22 * kOutputChannelCount + 30);
     BindNameAndTip(language, table_, text::kResultsTable, text::kResultsTableTip);
@@ -397,14 +401,14 @@ void MeasureWindow::StartLevelTest(bool thenMeasure) {
                          });
 }
 
-void MeasureWindow::StartMeasure(Phase phase) {
+std::optional<CalibrationRequest> MeasureWindow::BeginRun(Phase phase, int rounds) {
     if (!MayRun()) {
-        return;
+        return std::nullopt;
     }
     auto request = phase == Phase::Checking && request_ ? request_ : ReadRequest();
     if (!request) {
         emit RunEnded();
-        return;
+        return std::nullopt;
     }
     request_ = request;
     phase_ = phase;
@@ -419,37 +423,25 @@ void MeasureWindow::StartMeasure(Phase phase) {
     }
     checkCurves_.clear();
     ShowCurves();
-    progress_->setRange(0, kOutputChannelCount * runPositions_);
+    progress_->setRange(0, rounds * kOutputChannelCount * runPositions_);
     progress_->setValue(0);
     SetRunning(true);
-    run_->StartMeasure(context_.MakeAudio(), *request,
-                       [this, phase](const MeasuredCar& car) { OnMeasured(phase, car); });
+    return request;
+}
+
+void MeasureWindow::StartMeasure(Phase phase) {
+    if (const auto request = BeginRun(phase, 1)) {
+        run_->StartMeasure(context_.MakeAudio(), *request,
+                           [this, phase](const MeasuredCar& car) { OnMeasured(phase, car); });
+    }
 }
 
 void MeasureWindow::StartCalibrateAll() {
-    if (!MayRun()) {
-        return;
+    // Measured, then measured again after the apply.
+    if (const auto request = BeginRun(Phase::Measuring, 2)) {
+        run_->StartCalibrate(context_.MakeAudio(), *request,
+                             [this](const CalibrationOutcome& outcome) { OnCalibrated(outcome); });
     }
-    auto request = ReadRequest();
-    if (!request) {
-        emit RunEnded();
-        return;
-    }
-    request_ = request;
-    phase_ = Phase::Measuring;
-    runPositions_ = request->measure.positions;
-    heard_.fill({});
-    errorAfterDb_.fill(std::nullopt);
-    measuredCurves_.clear();
-    checkCurves_.clear();
-    impulses_->Clear();
-    ShowCurves();
-    FillTable();
-    progress_->setRange(0, 2 * kOutputChannelCount * runPositions_);
-    progress_->setValue(0);
-    SetRunning(true);
-    run_->StartCalibrate(context_.MakeAudio(), *request,
-                         [this](const CalibrationOutcome& outcome) { OnCalibrated(outcome); });
 }
 
 void MeasureWindow::ApplyPart(CalibrationParts parts) {

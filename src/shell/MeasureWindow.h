@@ -80,6 +80,9 @@ private:
     void FillDevices();
     std::optional<CalibrationRequest> ReadRequest();
     bool MayRun();
+    // Clears what a new run replaces and shows it running; nothing when it may not run.
+    // `rounds`: how many times the run measures every output at every position.
+    std::optional<CalibrationRequest> BeginRun(Phase phase, int rounds);
     void StartLevelTest(bool thenMeasure);
     void StartMeasure(Phase phase);
     void StartCalibrateAll();

@@ -139,6 +139,9 @@ TEST_F(MeasureWindowTest, ACancelledRunLeavesTheProcessorByteIdenticalAndApplies
     EXPECT_FALSE(window->measureButton()->isEnabled());
     EXPECT_EQ(page().graph().measuredCurves().size(), std::size_t{kOutputChannelCount});
     Shoot(QStringLiteral("measure-during-en"));
+    program.context->language().Set(UiLanguage::Chinese);
+    Shoot(QStringLiteral("measure-during-zh"));
+    program.context->language().Set(UiLanguage::English);
     ASSERT_TRUE(window->cancelButton()->isEnabled());
     window->cancelButton()->click();
     ASSERT_TRUE(WaitFor([&] { return ended.count() > 0; }) && Settled());
