@@ -660,9 +660,9 @@ void MeasureWindow::ShowSaved() {
 }
 
 void MeasureWindow::SetRunning(bool running) {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{input_, output_, micFile_, sweep_, positions_, target_,
-                                         levelTest_, measure_, calibrateAll_, showSaved_}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             input_, output_, micFile_->parentWidget(), sweep_, positions_, target_, levelTest_,
+             measure_, calibrateAll_, showSaved_}) {
         control->setEnabled(!running);
     }
     applyAlignment_->setEnabled(!running && car_.has_value());
