@@ -80,18 +80,29 @@ MeasureOutcome MeasureChannels(TuningSession& session, audio::AudioSystem& audio
             if (position == 0 || level.level != audio::InputLevel::Good) {
                 result.level = level;
             }
+            SweepReport report{channel, position, level, std::nullopt};
+            const auto tell = [&hooks, &report] {
+                if (hooks.swept) {
+                    hooks.swept(report);
+                }
+            };
             if (level.level != audio::InputLevel::Good) {
+                tell();
                 return finish(MeasureEnd::Failed, Status::Fail(level.message));
             }
             measure::SweepResult analysed =
                 measure::AnalyseSweep(deconvolver, recorded.recorded, request.smoothingFraction);
             if (!analysed.arrivalMs) {
+                tell();
                 return finish(MeasureEnd::Failed, NoResponse(channel));
             }
+            if (request.microphone) {
+                analysed.levelsDb = measure::Calibrated(analysed.levelsDb, *request.microphone);
+            }
             result.arrivalMs.push_back(*analysed.arrivalMs);
-            levels[i].push_back(request.microphone
-                                    ? measure::Calibrated(analysed.levelsDb, *request.microphone)
-                                    : analysed.levelsDb);
+            levels[i].push_back(analysed.levelsDb);
+            report.analysed = std::move(analysed);
+            tell();
         }
     }
     for (std::size_t i = 0; i < results.size(); ++i) {

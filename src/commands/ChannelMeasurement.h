@@ -14,6 +14,7 @@
 #include "measure/ExponentialSweep.h"
 #include "measure/MicCalibration.h"
 #include "measure/PositionAverage.h"
+#include "measure/SweepAnalysis.h"
 #include "model/TuningSession.h"
 
 namespace corva {
@@ -28,6 +29,15 @@ struct MeasureRequest {
     int smoothingFraction = 6;  // of the responses (0: none)
 };
 
+// One sweep as it was heard: the microphone's level and, when the level was good and the
+// recording held a response, its analysis (the microphone's calibration applied to the levels).
+struct SweepReport {
+    int channel = 0;
+    int position = 0;
+    audio::InputLevelReport level;
+    std::optional<measure::SweepResult> analysed;
+};
+
 // What the front end provides while a run goes on.
 struct MeasureHooks {
     // Returns once the processor has answered every queued frame; false when the link is lost.
@@ -38,6 +48,8 @@ struct MeasureHooks {
     std::function<bool(int position)> nextPosition;
     // Told before each sweep: channel, position (both from 0).
     std::function<void(int channel, int position)> progress;
+    // Told after each sweep, so a front end shows curves and levels as they arrive.
+    std::function<void(const SweepReport& report)> swept;
 };
 
 struct ChannelMeasurement {

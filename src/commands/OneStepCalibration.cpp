@@ -96,6 +96,40 @@ std::array<ChannelCalibration, kOutputChannelCount> PlanCalibration(
     return plan;
 }
 
+void ApplyCalibration(TuningSession& session,
+                      const std::array<ChannelCalibration, kOutputChannelCount>& plan,
+                      CalibrationParts parts) {
+    static const std::array<UiText, 3> kStepNames = {
+        UiText{"Align by arrival times", "按到达时间对齐"},
+        UiText{"Measured EQ", "测量均衡"},
+        UiText{"Calibrate the car", "车辆校准"},
+    };
+    SessionState& state = session.engine();
+    {
+        std::lock_guard lock(state.sendLock);
+        state.history.Begin(state.model, state.image);
+    }
+    {
+        ChannelEditor editor(session);
+        if (parts != CalibrationParts::Equalizer) {
+            std::array<std::optional<int>, kOutputChannelCount> delays{};
+            for (const ChannelCalibration& c : plan) {
+                delays[static_cast<std::size_t>(c.channel)] = c.delayCode;
+            }
+            editor.CommitDelays(delays);
+        }
+        if (parts != CalibrationParts::Alignment) {
+            for (const ChannelCalibration& c : plan) {
+                editor.ApplyEqualizer(c.channel, c.equalizer);
+            }
+        }
+    }
+    {
+        std::lock_guard lock(state.sendLock);
+        state.history.End(state.model, state.image, kStepNames[static_cast<std::size_t>(parts)]);
+    }
+}
+
 CalibrationOutcome CalibrateCar(TuningSession& session, audio::AudioSystem& audio,
                                 const CalibrationRequest& request, const MeasureHooks& hooks) {
     CalibrationOutcome outcome;
@@ -110,6 +144,7 @@ CalibrationOutcome CalibrateCar(TuningSession& session, audio::AudioSystem& audi
         return outcome;
     }
     outcome.channels = PlanCalibration(before, first.channels, request);
+    outcome.measured = std::move(first.channels);
     if (request.dryRun) {
         outcome.end = CalibrationEnd::Planned;
         return outcome;
@@ -119,27 +154,7 @@ CalibrationOutcome CalibrateCar(TuningSession& session, audio::AudioSystem& audi
         return outcome;
     }
 
-    // Delays and bands of all six outputs: one undo step.
-    SessionState& state = session.engine();
-    {
-        std::lock_guard lock(state.sendLock);
-        state.history.Begin(state.model, state.image);
-    }
-    {
-        ChannelEditor editor(session);
-        std::array<std::optional<int>, kOutputChannelCount> delays{};
-        for (const ChannelCalibration& c : outcome.channels) {
-            delays[static_cast<std::size_t>(c.channel)] = c.delayCode;
-        }
-        editor.CommitDelays(delays);
-        for (const ChannelCalibration& c : outcome.channels) {
-            editor.ApplyEqualizer(c.channel, c.equalizer);
-        }
-    }
-    {
-        std::lock_guard lock(state.sendLock);
-        state.history.End(state.model, state.image, UiText{"Calibrate the car", "车辆校准"});
-    }
+    ApplyCalibration(session, outcome.channels, CalibrationParts::Both);
     outcome.end = CalibrationEnd::Applied;
 
     // The result as the microphone hears it.
@@ -153,6 +168,7 @@ CalibrationOutcome CalibrateCar(TuningSession& session, audio::AudioSystem& audi
             c.after = tuning::ErrorsOver(m.response.levelsDb, request.target, span);
             c.arrivalAfterMs = m.meanArrivalMs;
         }
+        outcome.verification = second.channels;
     } else {
         outcome.status = second.status;
     }

@@ -41,13 +41,23 @@ struct CalibrationOutcome {
     Status status = Status::Ok();
     std::array<ChannelCalibration, kOutputChannelCount> channels{};
     bool muteStateRestored = true;
-    bool verified = false;  // the second measurement ran to its end
+    bool verified = false;                         // the second measurement ran to its end
+    std::vector<ChannelMeasurement> measured;      // the first measurement
+    std::vector<ChannelMeasurement> verification;  // the second (once verified)
 };
+
+// Which parts of a plan an apply sends.
+enum class CalibrationParts { Alignment, Equalizer, Both };
 
 // The plan from one measurement of all six outputs, computed without the send lock.
 std::array<ChannelCalibration, kOutputChannelCount> PlanCalibration(
     const TuningSnapshot& before, const std::vector<ChannelMeasurement>& measured,
     const CalibrationRequest& request);
+
+// The plan's delays, bands or both on every channel it holds, as one undo step.
+void ApplyCalibration(TuningSession& session,
+                      const std::array<ChannelCalibration, kOutputChannelCount>& plan,
+                      CalibrationParts parts);
 
 CalibrationOutcome CalibrateCar(TuningSession& session, audio::AudioSystem& audio,
                                 const CalibrationRequest& request, const MeasureHooks& hooks);

@@ -212,6 +212,7 @@ void ResponseGraph::paintEvent(QPaintEvent* /*event*/) {
     const auto index = static_cast<std::size_t>(channel_);
     PaintCrossovers(painter, current(), band_, plot_);
     PaintOverlay(painter);
+    PaintMeasuredCurves(painter, measured_, plot_);
     PaintCurve(painter, curves_[index], kChannelColours[index], CurveEmphasis::Current, plot_);
     PaintBandPoints(painter, current(), band_, kChannelColours[index], plot_);
     PaintSelectedBand(painter, current(), band_, kChannelColours[index], legend_, plot_);
@@ -230,6 +231,11 @@ void ResponseGraph::SetMeasurementOverlay(int channel, std::optional<Measurement
         return;
     }
     overlays_[static_cast<std::size_t>(channel)] = std::move(overlay);
+    update();
+}
+
+void ResponseGraph::SetMeasuredCurves(std::vector<MeasuredCurve> curves) {
+    measured_ = std::move(curves);
     update();
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include <QPixmap>
 #include <QPolygon>
@@ -17,6 +18,7 @@
 #include "dsp/response/ResponseGrid.h"
 #include "pages/GraphHitTest.h"
 #include "pages/GraphPainter.h"
+#include "pages/MeasuredCurves.h"
 
 namespace corva::pages {
 
@@ -53,6 +55,10 @@ public:
     const std::optional<MeasurementOverlay>& measurementOverlay(int channel) const {
         return overlays_.at(static_cast<std::size_t>(channel));
     }
+
+    // Curves measured with the microphone, over every channel (an empty list removes them).
+    void SetMeasuredCurves(std::vector<MeasuredCurve> curves);
+    const std::vector<MeasuredCurve>& measuredCurves() const { return measured_; }
 
     QSize sizeHint() const override { return {1280, 330}; }
     QSize minimumSizeHint() const override { return {320, 160}; }
@@ -121,6 +127,7 @@ private:
     std::array<QPolygon, kOutputChannelCount> curves_{};
     std::array<std::optional<MeasurementOverlay>, kOutputChannelCount> overlays_{};
     OverlayKey overlayKey_;
+    std::vector<MeasuredCurve> measured_;
 
     DragTarget drag_ = DragTarget::None;
     std::optional<PlotPoint> pressPoint_;  // where the last press was

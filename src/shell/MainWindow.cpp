@@ -28,6 +28,7 @@
 #include "shell/ImportFiltersDialog.h"
 #include "shell/LockCommand.h"
 #include "shell/MainView.h"
+#include "shell/MeasureWindow.h"
 #include "shell/PageArea.h"
 #include "shell/PanelHost.h"
 #include "shell/ProgramDialog.h"
@@ -87,6 +88,7 @@ void MainWindow::WireMeasurementTools() {
     wire(MoreCommand::AutoEq, [this] { OpenAutoEq(); });
     wire(MoreCommand::AlignDistances, [this] { OpenAlign(); });
     wire(MoreCommand::Snapshots, [this] { view_->history().ShowSnapshots(); });
+    wire(MoreCommand::Measure, [this] { OpenMeasure(); });
 }
 
 template <class Dialog>
@@ -111,6 +113,22 @@ ImportFiltersDialog* MainWindow::OpenImportFilters() {
 
 AlignDialog* MainWindow::OpenAlign() {
     return OpenTool(align_);
+}
+
+MeasureWindow* MainWindow::OpenMeasure() {
+    if (!measure_) {
+        // Kept when closed: its results stay until the next run.
+        measure_ = new MeasureWindow(context_, view().pageArea().page(), view_->connection(), this);
+        measure_->adjustSize();
+        const QRect frame = geometry();
+        const QSize size = measure_->size().boundedTo(frame.size());
+        measure_->move(frame.left() + (frame.width() - size.width()) / 2,
+                       frame.bottom() - size.height() - 8);
+    }
+    measure_->show();
+    measure_->raise();
+    measure_->activateWindow();
+    return measure_;
 }
 
 void MainWindow::WireLockAndReport() {

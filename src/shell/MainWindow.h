@@ -17,6 +17,7 @@ class AutoEqDialog;
 class ImportFiltersDialog;
 class LockCommand;
 class MainView;
+class MeasureWindow;
 class ReportWindow;
 
 // The smallest window: fits the work area of a 1280 × 720 screen.
@@ -47,6 +48,8 @@ public:
     // Closes every window opened over this one (dialogs, tools, panels), the innermost first:
     // an unplugged processor leaves nothing open that would act on it.
     void CloseSubWindows();
+    // "Measure...": the measurement window, over the lower part of this window at first.
+    MeasureWindow* OpenMeasure();
     // Opens a window for a --screenshot run and returns it.
     QWidget* OpenForScreenshot(ScreenshotPanel panel);
 
@@ -74,6 +77,7 @@ private:
     QPointer<AutoEqDialog> autoEq_;
     QPointer<ImportFiltersDialog> importFilters_;
     QPointer<AlignDialog> align_;
+    QPointer<MeasureWindow> measure_;
     bool fullLayout_ = false;
     // A resize by hand where the platform does not resize frameless windows itself.
     Qt::Edges resizing_;

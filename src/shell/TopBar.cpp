@@ -14,6 +14,7 @@
 #include "shell/Language.h"
 #include "shell/LockTexts.h"
 #include "shell/ShellStyle.h"
+#include "shell/MeasureTexts.h"
 #include "shell/MeasurementTexts.h"
 #include "shell/ShellTexts.h"
 
@@ -89,7 +90,7 @@ TopBar::TopBar(Language& language, QWidget* parent)
     for (const UiText* label :
          {&text::kProgramDialog, &text::kMusicFiles, &text::kModeFiles, &text::kParameterReport,
           &text::kProtectUnlock, &text::kImportFiltersEntry, &text::kAutoEqEntry,
-          &text::kAlignEntry, &text::kSnapshotsEntry}) {
+          &text::kAlignEntry, &text::kSnapshotsEntry, &text::kMeasureEntry}) {
         QAction* action = moreMenu_->addAction(QString());
         action->setEnabled(false);
         language_.BindText(action, *label);

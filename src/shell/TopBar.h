@@ -42,6 +42,7 @@ enum class MoreCommand {
     AutoEq,
     AlignDistances,
     Snapshots,
+    Measure,
 };
 
 class TopBar : public QWidget {

@@ -167,11 +167,12 @@ TEST_F(MainWindowTest, APanelClosesWhenItLosesTheActivationUnlessTheProgramIsBus
 
 TEST_F(MainWindowTest, TheMoreMenuListsItsCommandsAllEnabled) {
     QMenu* menu = bar().moreMenu();
-    ASSERT_EQ(menu->actions().size(), 9);
+    ASSERT_EQ(menu->actions().size(), 10);
     for (const MoreCommand command :
          {MoreCommand::ProgramDialog, MoreCommand::MusicFiles, MoreCommand::ModeFiles,
           MoreCommand::ParameterReport, MoreCommand::ProtectUnlock, MoreCommand::ImportFilters,
-          MoreCommand::AutoEq, MoreCommand::AlignDistances, MoreCommand::Snapshots}) {
+          MoreCommand::AutoEq, MoreCommand::AlignDistances, MoreCommand::Snapshots,
+          MoreCommand::Measure}) {
         EXPECT_TRUE(bar().moreAction(command)->isEnabled());
     }
     EXPECT_EQ(bar().moreAction(MoreCommand::MusicFiles)->menu()->actions().size(), 2);
@@ -180,6 +181,7 @@ TEST_F(MainWindowTest, TheMoreMenuListsItsCommandsAllEnabled) {
               QStringLiteral("Protect or unlock..."));
     EXPECT_EQ(bar().moreAction(MoreCommand::AlignDistances)->text(),
               QStringLiteral("Align from distances..."));
+    EXPECT_EQ(bar().moreAction(MoreCommand::Measure)->text(), QStringLiteral("Measure..."));
 }
 
 // A field that counts the keys it is given (not the modifier keys pressed on their own).
