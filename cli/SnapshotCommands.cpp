@@ -92,15 +92,7 @@ ExitCode List(CliDevice& device, const CliOptions& options) {
         return kDone;
     }
     for (const SnapshotInfo& info : list) {
-        std::string what = SnapshotReasonText(info.reason).In(language);
-        if (info.complete) {
-            what += language == UiLanguage::Chinese ? "，当前音效和全部15组预置"
-                                                    : ", live tuning and all 15 presets";
-        } else if (info.preset > 0) {
-            what += language == UiLanguage::Chinese
-                        ? "，预置" + std::to_string(info.preset)
-                        : ", preset " + std::to_string(info.preset);
-        }
+        const std::string what = SnapshotListText(info).In(language);
         std::printf("%s  %s  %s  %s\n", info.id.c_str(), info.time.c_str(), what.c_str(),
                     EscapedExcerpt(DecodeRecordText(info.presetName)).c_str());
     }

@@ -172,4 +172,16 @@ int NamedStoredPresetCount(const TuningSession& session) {
     return named;
 }
 
+UiText SnapshotListText(const SnapshotInfo& info) {
+    UiText text = SnapshotReasonText(info.reason);
+    if (info.complete) {
+        text.english += ", live tuning and all 15 presets";
+        text.chinese += "，当前音效和全部15组预置";
+    } else if (info.preset > 0) {
+        text.english += ", preset " + std::to_string(info.preset);
+        text.chinese += "，预置" + std::to_string(info.preset);
+    }
+    return text;
+}
+
 }  // namespace corva

@@ -30,6 +30,10 @@ std::vector<SnapshotInfo> ListCompleteCopies(const std::string& folder);
 std::vector<SnapshotInfo> ListAllSnapshots(const std::string& folder);
 std::optional<SnapshotInfo> FindAnySnapshot(const std::string& folder, const std::string& id);
 
+// What a copy holds as the lists show it: its reason, then what a complete copy holds or which
+// stored preset it was ("before opening a file, preset 3").
+UiText SnapshotListText(const SnapshotInfo& info);
+
 // How many of the processor's stored presets carry a name: the ones a complete file replaces
 // that the user would miss.
 int NamedStoredPresetCount(const TuningSession& session);

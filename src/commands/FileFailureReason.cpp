@@ -37,4 +37,9 @@ UiText WrongContentReason() {
             "文件类型不符，或文件不完整、已损坏。"};
 }
 
+UiText UnreadableFileReason(const std::string& path) {
+    UiText reason = ReadFailureReason(path);
+    return reason.english.empty() ? WrongContentReason() : reason;
+}
+
 }  // namespace corva

@@ -15,4 +15,7 @@ UiText ReadFailureReason(const std::string& path);
 // A file that opens but whose content is not of the kind asked for.
 UiText WrongContentReason();
 
+// Why a file could not be loaded: the reason it does not open, else its content.
+UiText UnreadableFileReason(const std::string& path);
+
 }  // namespace corva

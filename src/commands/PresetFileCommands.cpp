@@ -136,12 +136,10 @@ PresetFileOutcome PresetFileCommands::SaveUnderName(const std::string& dataFolde
         outcome.message = std::move(refused);
         return outcome;
     }
+    const std::string path = NamedFilePath(dataFolder, name, mode);
     if (mode == SaveMode::All) {
-        return QueueStoreAll(
-            InFolder(dataFolder, StorePathWithExtension(name, kCompleteFileExtension)),
-            StoreReads::WithMusicInput);
+        return QueueStoreAll(path, StoreReads::WithMusicInput);
     }
-    const auto path = InFolder(dataFolder, StorePathWithExtension(name, kSingleFileExtension));
     if (const Status written = WriteSingleFile(path); !written) {
         return Failed(SaveNamedFailedMessage(), written, path);
     }
@@ -149,6 +147,13 @@ PresetFileOutcome PresetFileCommands::SaveUnderName(const std::string& dataFolde
     outcome.path = path;
     outcome.message = SaveNamedSucceededMessage();
     return outcome;
+}
+
+std::string PresetFileCommands::NamedFilePath(const std::string& dataFolder,
+                                              const std::string& name, SaveMode mode) {
+    return InFolder(dataFolder,
+                    StorePathWithExtension(name, mode == SaveMode::All ? kCompleteFileExtension
+                                                                       : kSingleFileExtension));
 }
 
 // ---- Store all ----

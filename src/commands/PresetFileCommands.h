@@ -46,6 +46,10 @@ public:
     // complete file when they have arrived (WritePendingCompleteFile).
     PresetFileOutcome SaveUnderName(const std::string& dataFolder, const std::string& name,
                                     SaveMode mode);
+    // The file SaveUnderName writes for a typed name, so the front end can ask before
+    // replacing it.
+    static std::string NamedFilePath(const std::string& dataFolder, const std::string& name,
+                                     SaveMode mode);
 
     // The connection-failure message when no processor is attached: the front end asks before
     // it shows the dialog of a store-all.

@@ -260,14 +260,18 @@ void TuningSnapshots::DropOldest(const std::string& written, const std::string& 
     }
 }
 
-Status TuningSnapshots::KeepLiveBeforeRestore(TuningSession& session, const SnapshotInfo& copy) {
+Status TuningSnapshots::CheckRestorable(const SnapshotInfo& copy) {
     const auto bytes = ReadDocumentFile(copy.path, kDocumentReadLimitBytes);
     if (!bytes) {
         return Status::Fail(MusicFileReadError());
     }
     ArchiveReader archive(*bytes);
-    if (const MusicFileRead read = ReadMusicFile(archive); !read.status.ok()) {
-        return read.status;
+    return ReadMusicFile(archive).status;
+}
+
+Status TuningSnapshots::KeepLiveBeforeRestore(TuningSession& session, const SnapshotInfo& copy) {
+    if (const Status readable = CheckRestorable(copy); !readable.ok()) {
+        return readable;
     }
     ArchiveWriter live;
     CaptureLive(session, live);

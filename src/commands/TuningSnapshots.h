@@ -57,6 +57,8 @@ public:
     // only then keeps a copy of the live tuning, which never makes room by removing `copy`.
     // The failure says why (the copy unreadable, or the safety copy not written).
     Status KeepLiveBeforeRestore(TuningSession& session, const SnapshotInfo& copy);
+    // Whether `copy` reads as a music file, before anything is kept for its restore.
+    static Status CheckRestorable(const SnapshotInfo& copy);
 
     // Newest first by the time each was written. Files of other names in the folder are left
     // out.

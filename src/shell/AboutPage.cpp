@@ -6,21 +6,33 @@
 #include <QVBoxLayout>
 
 #include "controls/FlatButton.h"
+#include "core/ProgramVersion.h"
 #include "shell/AppContext.h"
 #include "shell/ConnectionDriver.h"
 #include "shell/ShellStyle.h"
 #include "shell/ShellTexts.h"
 
 namespace corva::shell {
+namespace {
+
+const UiText kBuildLabel{"Program: ", "程序: "};
+
+}  // namespace
 
 AboutPage::AboutPage(AppContext& context, ConnectionDriver& connection, QWidget* parent)
-    : QWidget(parent), context_{context}, device_{new QLabel(this)}, software_{new QLabel(this)} {
+    : QWidget(parent),
+      context_{context},
+      device_{new QLabel(this)},
+      software_{new QLabel(this)},
+      build_{new QLabel(this)} {
     device_->setObjectName(QStringLiteral("deviceVersion"));
     software_->setObjectName(QStringLiteral("softwareVersion"));
     device_->setFont(ShellFont(FontSize::Large));
     software_->setFont(ShellFont(FontSize::Large));
     device_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     software_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    build_->setObjectName(QStringLiteral("programVersion"));
+    build_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* close = new controls::FlatButton(controls::ButtonTone::Raised, this);
     close->setObjectName(QStringLiteral("aboutClose"));
@@ -32,6 +44,7 @@ AboutPage::AboutPage(AppContext& context, ConnectionDriver& connection, QWidget*
     layout->setSpacing(12);
     layout->addWidget(device_);
     layout->addWidget(software_);
+    layout->addWidget(build_);
     layout->addStretch();
     layout->addWidget(close, 0, Qt::AlignRight);
 
@@ -46,6 +59,9 @@ QString AboutPage::deviceLine() const {
 }
 QString AboutPage::softwareLine() const {
     return software_->text();
+}
+QString AboutPage::buildLine() const {
+    return build_->text();
 }
 
 void AboutPage::showEvent(QShowEvent* event) {
@@ -64,6 +80,7 @@ void AboutPage::Refresh() {
     device_->setText(language.Pick(text::kDeviceVersion) + DeviceVersionTag());
     software_->setText(language.Pick(text::kSoftwareVersionLabel) +
                        QString::fromLatin1(text::kSoftwareVersion));
+    build_->setText(language.Pick(kBuildLabel) + QString::fromUtf8(ProgramNameAndVersion()));
 }
 
 }  // namespace corva::shell

@@ -1,4 +1,6 @@
-// The About page of the settings panel: the processor's version tag and the program's own.
+// The About page of the settings panel: the processor's version tag, the program's software
+// version text and, below them, the version this program was built as (the one --version
+// prints and reports carry).
 #pragma once
 
 #include <QWidget>
@@ -18,6 +20,7 @@ public:
 
     QString deviceLine() const;
     QString softwareLine() const;
+    QString buildLine() const;
 
 signals:
     void CloseRequested();
@@ -32,6 +35,7 @@ private:
     AppContext& context_;
     QLabel* device_;
     QLabel* software_;
+    QLabel* build_;
 };
 
 }  // namespace corva::shell

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "commands/DocumentFileIo.h"
+#include "commands/PresetFilePaths.h"
 #include "controls/FlatButton.h"
 #include "controls/PresetButton.h"
 #include "shell/AppContext.h"
@@ -15,6 +17,7 @@
 #include "shell/NameAndTip.h"
 #include "shell/PresetNameField.h"
 #include "shell/PresetStrip.h"
+#include "shell/ReplaceQuestion.h"
 #include "shell/ShellStyle.h"
 #include "shell/ShellTexts.h"
 #include "shell/TuningFileActions.h"
@@ -144,8 +147,12 @@ void SavePanel::SaveWithDialog() {
         return;
     }
     settings.PutPath(PathKind::SinglePreset, QFileInfo(chosen).absolutePath());
-    const PresetFileOutcome saved =
-        files_.presetFiles().SaveCurrentAs(QFile::encodeName(chosen).toStdString());
+    const std::string path =
+        StorePathWithExtension(QFile::encodeName(chosen).toStdString(), kSingleFileExtension);
+    if (!MayReplaceCompleted(context(), chosen, QFile::decodeName(path.c_str()))) {
+        return;
+    }
+    const PresetFileOutcome saved = files_.presetFiles().SaveCurrentAs(path);
     if (saved.ok) {
         emit CloseRequested(slot());
         return;
@@ -160,8 +167,13 @@ void SavePanel::SaveWithName() {
     }
     const Hold hold(*this);
     const std::string folder = QFile::encodeName(context().settings().DataFolder()).toStdString();
-    const PresetFileOutcome outcome = files_.presetFiles().SaveUnderName(
-        folder, QFile::encodeName(name_->text()).toStdString(), mode());
+    const std::string name = QFile::encodeName(name_->text()).toStdString();
+    // No dialog asked about a typed name: an existing file of that name is asked about here.
+    const std::string path = PresetFileCommands::NamedFilePath(folder, name, mode());
+    if (!MayReplace(context(), QFile::decodeName(path.c_str()))) {
+        return;
+    }
+    const PresetFileOutcome outcome = files_.presetFiles().SaveUnderName(folder, name, mode());
     files_.Report(outcome);
 }
 

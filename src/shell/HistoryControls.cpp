@@ -33,10 +33,11 @@ controls::FlatButton* Button(QWidget* parent, const char* name) {
 }  // namespace
 
 HistoryControls::HistoryControls(AppContext& context, ConnectionDriver& connection,
-                                 QWidget* window, QWidget* parent)
+                                 TuningFileActions& files, QWidget* window, QWidget* parent)
     : QWidget(parent),
       context_{context},
       connection_{connection},
+      files_{files},
       history_{context.session()},
       snapshots_{SnapshotFolder()},
       ab_{context.session(), context.controller().bulk(), &snapshots_},
@@ -125,7 +126,7 @@ void HistoryControls::SwitchAb() {
 }
 
 void HistoryControls::ShowSnapshots() {
-    SnapshotsDialog dialog(context_, snapshots_, window());
+    SnapshotsDialog dialog(context_, snapshots_, files_, window());
     if (dialog.exec() == QDialog::Accepted) {
         connection_.NoteBulkTransfer();  // the restored tuning is on its way
     }

@@ -21,14 +21,16 @@ namespace corva::shell {
 
 class AppContext;
 class ConnectionDriver;
+class TuningFileActions;
 
 class HistoryControls : public QWidget {
     Q_OBJECT
 
 public:
-    // The shortcuts act anywhere in `window`; the connection shows the progress of a switch.
-    HistoryControls(AppContext& context, ConnectionDriver& connection, QWidget* window,
-                    QWidget* parent);
+    // The shortcuts act anywhere in `window`; the connection shows the progress of a switch;
+    // complete copies are restored through the main view's file commands.
+    HistoryControls(AppContext& context, ConnectionDriver& connection, TuningFileActions& files,
+                    QWidget* window, QWidget* parent);
 
     void Undo();
     void Redo();
@@ -46,6 +48,7 @@ public:
 private:
     AppContext& context_;
     ConnectionDriver& connection_;
+    TuningFileActions& files_;
     TuningHistory history_;
     TuningSnapshots snapshots_;
     AbCompare ab_;

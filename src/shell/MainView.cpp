@@ -39,7 +39,7 @@ MainView::MainView(AppContext& context, QWidget* parent)
       chooser_{
           new ConnectionChooser(context, *connection_, *topBar_->connectionChooserButton(), *this)},
       fileActions_{new TuningFileActions(context, *connection_, this)},
-      history_{new HistoryControls(context, *connection_, this, topBar_)} {
+      history_{new HistoryControls(context, *connection_, *fileActions_, this, topBar_)} {
     setObjectName(QStringLiteral("mainView"));
     topBar_->PlaceHistoryControls(history_);
     // The page area takes whatever room the window has beyond the top bar.

@@ -24,6 +24,10 @@ bool MayReplace(AppContext& context, const QString& path) {
         language.Pick(text::kWindowTitle));
 }
 
+bool MayReplaceCompleted(AppContext& context, const QString& chosen, const QString& written) {
+    return QDir::cleanPath(written) == QDir::cleanPath(chosen) || MayReplace(context, written);
+}
+
 void ShowWritten(AppContext& context, const QString& path) {
     const Language& language = context.language();
     context.messages().ShowBox(BoxKind::Information,

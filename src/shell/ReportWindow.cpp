@@ -236,9 +236,7 @@ bool ReportWindow::ShowFile(const QString& path) {
     auto file = std::make_unique<TuningSession>();
     const TuningFileLoad load = LoadTuningFile(*file, LocalPath(path));
     if (!load.status.ok()) {
-        const UiText unreadable = ReadFailureReason(LocalPath(path));
-        ShowFailure(load.status.message(),
-                    unreadable.english.empty() ? WrongContentReason() : unreadable);
+        ShowFailure(load.status.message(), UnreadableFileReason(LocalPath(path)));
         return false;
     }
     if (file->IsProtected()) {
@@ -276,9 +274,7 @@ std::optional<int> ReportWindow::CompareWith(const QString& path) {
     TuningSession file;
     const TuningFileLoad load = LoadTuningFile(file, LocalPath(path));
     if (!load.status.ok()) {
-        const UiText unreadable = ReadFailureReason(LocalPath(path));
-        ShowFailure(load.status.message(),
-                    unreadable.english.empty() ? WrongContentReason() : unreadable);
+        ShowFailure(load.status.message(), UnreadableFileReason(LocalPath(path)));
         return std::nullopt;
     }
     if (file.IsProtected()) {
@@ -412,7 +408,7 @@ Status ReportWindow::WriteChosen(const UiText& failure, const QString& chosenPat
                                  const std::function<Status(const std::string&)>& write) {
     // The save dialog asked about the name as chosen; a name the program completed is asked
     // about here.
-    if (path != QDir::cleanPath(chosenPath) && !MayReplace(context_, path)) {
+    if (!MayReplaceCompleted(context_, chosenPath, path)) {
         return Status::Fail(failure);
     }
     const Status status = write(LocalPath(path));

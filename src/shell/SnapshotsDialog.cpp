@@ -6,7 +6,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "commands/CompleteSnapshots.h"
+#include "commands/FileFailureReason.h"
 #include "shell/AppContext.h"
+#include "shell/MessagePresenter.h"
+#include "shell/TuningFileActions.h"
 #include "text/CodePage.h"
 
 namespace corva::shell {
@@ -22,8 +26,12 @@ const UiText kQuestion{"Replace the live tuning by this snapshot? A copy of the 
 }  // namespace
 
 SnapshotsDialog::SnapshotsDialog(AppContext& context, TuningSnapshots& snapshots,
-                                 QWidget* parent)
-    : QDialog(parent), context_{context}, snapshots_{snapshots}, table_{new QTableWidget(this)} {
+                                 TuningFileActions& files, QWidget* parent)
+    : QDialog(parent),
+      context_{context},
+      snapshots_{snapshots},
+      files_{files},
+      table_{new QTableWidget(this)} {
     Language& language = context_.language();
     setWindowTitle(language.Pick(kTitle));
     resize(620, 420);
@@ -55,16 +63,12 @@ SnapshotsDialog::SnapshotsDialog(AppContext& context, TuningSnapshots& snapshots
 
 void SnapshotsDialog::Fill() {
     const Language& language = context_.language();
-    list_ = snapshots_.List();
+    list_ = ListAllSnapshots(snapshots_.folder());
     table_->setRowCount(static_cast<int>(list_.size()));
     for (int row = 0; row < static_cast<int>(list_.size()); ++row) {
         const SnapshotInfo& info = list_[static_cast<std::size_t>(row)];
-        QString reason = language.Pick(SnapshotReasonText(info.reason));
-        if (info.preset > 0) {
-            reason += language.Pick({", preset ", "，预置"}) + QString::number(info.preset);
-        }
         table_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(info.time)));
-        table_->setItem(row, 1, new QTableWidgetItem(reason));
+        table_->setItem(row, 1, new QTableWidgetItem(language.Pick(SnapshotListText(info))));
         table_->setItem(row, 2, new QTableWidgetItem(ToQString(DecodeRecordText(info.presetName))));
     }
     table_->resizeColumnsToContents();
@@ -77,25 +81,43 @@ bool SnapshotsDialog::RestoreRow(int row) {
     if (row < 0 || row >= static_cast<int>(list_.size())) {
         return false;
     }
-    const Language& language = context_.language();
-    const QString caption = language.Pick(kTitle);
-    if (!context_.messages().AskYesNo(language.Pick(kQuestion), caption)) {
-        return false;
-    }
-    const SnapshotInfo& copy = list_[static_cast<std::size_t>(row)];
-    if (const Status kept = snapshots_.KeepLiveBeforeRestore(context_.session(), copy);
-        !kept.ok()) {
-        context_.messages().ShowPlain(language.Pick(kept.message()), caption);
-        return false;
-    }
-    const MusicFileLoadResult loaded = LoadMusicFile(
-        context_.session(), context_.controller().bulk(), list_[static_cast<std::size_t>(row)].path);
-    if (!loaded.status.ok()) {
-        context_.messages().ShowPlain(language.Pick(loaded.status.message()), caption);
+    const SnapshotInfo copy = list_[static_cast<std::size_t>(row)];
+    // A complete copy asks its own question, naming how many named presets it replaces.
+    if (copy.complete ? !files_.RestoreCompleteCopy(copy) : !RestoreLive(copy)) {
         return false;
     }
     accept();
     return true;
+}
+
+bool SnapshotsDialog::RestoreLive(const SnapshotInfo& copy) {
+    const Language& language = context_.language();
+    if (!context_.messages().AskYesNo(language.Pick(kQuestion), language.Pick(kTitle))) {
+        return false;
+    }
+    if (const Status readable = TuningSnapshots::CheckRestorable(copy); !readable.ok()) {
+        ShowFailure(readable.message(), UnreadableFileReason(copy.path));
+        return false;
+    }
+    if (const Status kept = snapshots_.KeepLiveBeforeRestore(context_.session(), copy);
+        !kept.ok()) {
+        ShowFailure(kept.message(), {});  // its text says why the copy could not be written
+        return false;
+    }
+    const MusicFileLoadResult loaded =
+        LoadMusicFile(context_.session(), context_.controller().bulk(), copy.path);
+    if (!loaded.status.ok()) {
+        ShowFailure(loaded.status.message(), UnreadableFileReason(copy.path));
+        return false;
+    }
+    return true;
+}
+
+void SnapshotsDialog::ShowFailure(const UiText& failure, const UiText& why) {
+    const Language& language = context_.language();
+    const UserMessage message{failure, MessageStyle::Plain, {}, why};
+    context_.messages().ShowBox(BoxKind::Error, MessageBody(language, message),
+                                language.Pick(kTitle));
 }
 
 }  // namespace corva::shell

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "commands/CompleteSnapshots.h"
+#include "commands/DocumentFileIo.h"
 #include "commands/FileFailureReason.h"
 #include "commands/ModeFileCommands.h"
 #include "commands/MusicFileCommands.h"
@@ -14,6 +15,7 @@
 #include "shell/AppContext.h"
 #include "shell/ConnectionDriver.h"
 #include "shell/FileTexts.h"
+#include "shell/ReplaceQuestion.h"
 #include "shell/SafetyCopy.h"
 #include "shell/ShellTexts.h"
 
@@ -32,14 +34,18 @@ QString FolderOf(const QString& chosen) {
     return QFileInfo(chosen).absolutePath();
 }
 
-UiText ReplaceAllQuestion(const QString& file, int namedPresets) {
-    const std::string name = file.toStdString();
+UiText ReplaceAllQuestion(const UiText& action, int namedPresets) {
     const std::string count = std::to_string(namedPresets);
-    return {"Opening " + name +
+    return {action.english +
                 " replaces the live tuning and all 15 presets stored in the processor (" + count +
                 " of them named).\nA safety copy of all of them is kept first. Go on?",
-            "打开 " + name + " 将替换当前音效和处理器中存储的全部15组预置（其中 " + count +
+            action.chinese + " 将替换当前音效和处理器中存储的全部15组预置（其中 " + count +
                 " 组有名称）。\n将先保存全部数据的安全副本。继续吗？"};
+}
+
+UiText OpeningAction(const std::string& path) {
+    const std::string name = QFileInfo(QFile::decodeName(path.c_str())).fileName().toStdString();
+    return {"Opening " + name, "打开 " + name};
 }
 
 const UiText kBusyMessage{"The processor is still busy with a transfer; try again when it ends.",
@@ -106,7 +112,11 @@ bool TuningFileActions::StoreAllPresets(QWidget* dialogParent) {
         return false;
     }
     context_.settings().PutPath(PathKind::AllPresets, FolderOf(chosen));
-    const PresetFileOutcome queued = presetFiles_.StoreAllPresets(LocalPath(chosen));
+    const std::string path = StorePathWithExtension(LocalPath(chosen), kCompleteFileExtension);
+    if (!MayReplaceCompleted(context_, chosen, QFile::decodeName(path.c_str()))) {
+        return false;
+    }
+    const PresetFileOutcome queued = presetFiles_.StoreAllPresets(path);
     Report(queued);
     return queued.ok;
 }
@@ -123,7 +133,7 @@ bool TuningFileActions::RecallAllPresets(QWidget* dialogParent) {
         ShowMessage(ReadCompleteFailedMessage());
         return false;
     }
-    return OpenCompleteFile(path, CompleteOpen::RecallAll);
+    return OpenCompleteFile({path, CompleteOpen::RecallAll}, OpeningAction(path));
 }
 
 bool TuningFileActions::OpenPresetFile(const QString& chosen) {
@@ -138,7 +148,7 @@ bool TuningFileActions::OpenPresetFile(const QString& chosen) {
         return false;
     }
     if (PresetFileKindOf(path) == PresetFileKind::Complete) {
-        return OpenCompleteFile(path, CompleteOpen::Panel);
+        return OpenCompleteFile({path, CompleteOpen::Panel}, OpeningAction(path));
     }
     // A file that cannot be opened leaves no safety copy behind.
     if (const auto refused = presetFiles_.CheckPresetFile(path)) {
@@ -153,22 +163,27 @@ bool TuningFileActions::OpenPresetFile(const QString& chosen) {
     return opened.ok;
 }
 
-bool TuningFileActions::OpenCompleteFile(const std::string& path, CompleteOpen kind) {
-    if (const auto refused = presetFiles_.CheckPresetFile(path)) {
+bool TuningFileActions::RestoreCompleteCopy(const SnapshotInfo& copy) {
+    return OpenCompleteFile({copy.path, CompleteOpen::RestoreCopy},
+                            {"Restoring the complete snapshot of " + copy.time,
+                             "恢复 " + copy.time + " 的完整快照"});
+}
+
+bool TuningFileActions::OpenCompleteFile(const PendingOpen& open, const UiText& action) {
+    if (const auto refused = presetFiles_.CheckPresetFile(open.path)) {
         Report(*refused);
         return false;
     }
     auto& controller = context_.controller();
     if (!context_.session().Snapshot().synchronised) {
         // No processor's presets to lose: offline the file becomes the program's, and says so.
-        const PresetFileOutcome loaded = LoadComplete({path, kind});
+        const PresetFileOutcome loaded = LoadComplete(open);
         Report(loaded);
         return loaded.ok;
     }
-    const QString name = QFileInfo(QFile::decodeName(path.c_str())).fileName();
     const Language& language = context_.language();
     if (!context_.messages().AskYesNo(
-            language.Pick(ReplaceAllQuestion(name, NamedStoredPresetCount(context_.session()))),
+            language.Pick(ReplaceAllQuestion(action, NamedStoredPresetCount(context_.session()))),
             language.Pick(text::kWindowTitle))) {
         return false;
     }
@@ -181,20 +196,23 @@ bool TuningFileActions::OpenCompleteFile(const std::string& path, CompleteOpen k
         return false;
     }
     // The file follows the presets' answers (FollowNotice).
-    pendingOpen_ = PendingOpen{path, kind};
+    pendingOpen_ = open;
     connection_.NoteBulkTransfer();
     return true;
 }
 
 PresetFileOutcome TuningFileActions::LoadComplete(const PendingOpen& open) {
-    return open.kind == CompleteOpen::Panel ? presetFiles_.OpenCompleteFile(open.path)
-                                            : presetFiles_.RecallAllPresets(open.path);
+    // Only "Recall all data from PC" gives the main view the file's header values.
+    return open.kind == CompleteOpen::RecallAll ? presetFiles_.RecallAllPresets(open.path)
+                                                : presetFiles_.OpenCompleteFile(open.path);
 }
 
 void TuningFileActions::FinishCompleteOpen(const PendingOpen& open) {
     context_.controller().EndBatch();
+    // A restored copy is never the one removed to make room for the copy kept before it.
+    const std::string spared = open.kind == CompleteOpen::RestoreCopy ? open.path : std::string();
     const Status kept =
-        KeepCompleteCopy(context_.session(), SnapshotFolder(), SnapshotReason::LoadFile);
+        KeepCompleteCopy(context_.session(), SnapshotFolder(), SnapshotReason::LoadFile, spared);
     if (!kept.ok() && !GoOnWithoutCopy(context_, SnapshotReason::LoadFile, kept)) {
         return;
     }
@@ -231,9 +249,8 @@ bool TuningFileActions::LoadMusicFile(QWidget* dialogParent) {
     const MusicFileLoadResult loaded =
         corva::LoadMusicFile(context_.session(), controller.bulk(), LocalPath(chosen));
     if (!loaded.status.ok()) {
-        const UiText unreadable = ReadFailureReason(LocalPath(chosen));
         ShowMessage({loaded.status.message(), MessageStyle::Plain, {},
-                     unreadable.english.empty() ? WrongContentReason() : unreadable});
+                     UnreadableFileReason(LocalPath(chosen))});
         return false;
     }
     if (!loaded.sent) {
@@ -270,9 +287,8 @@ bool TuningFileActions::OpenModeFile(QWidget* dialogParent) {
     }
     const ModeFileOpenResult opened = corva::OpenModeFile(context_.session(), LocalPath(chosen));
     if (!opened.status.ok()) {
-        const UiText unreadable = ReadFailureReason(LocalPath(chosen));
         ShowMessage({opened.status.message(), MessageStyle::Plain, {},
-                     unreadable.english.empty() ? WrongContentReason() : unreadable});
+                     UnreadableFileReason(LocalPath(chosen))});
         return false;
     }
     if (opened.awaitingTable) {
@@ -292,7 +308,12 @@ void TuningFileActions::FollowNotice(const Notice& notice) {
         }
     }
     if (notice.id == NoticeId::PresetsReceived && presetFiles_.pendingCompleteFile()) {
-        Report(presetFiles_.WritePendingCompleteFile());
+        // The long read ends with the file it wrote named, or with why it could not be.
+        const PresetFileOutcome written = presetFiles_.WritePendingCompleteFile();
+        Report(written);
+        if (written.ok) {
+            ShowWritten(context_, QFile::decodeName(written.path.c_str()));
+        }
     }
     // The table's read may be answered, or the link may end (then only the program's table
     // changes); asking is safe on any notice.

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "commands/PresetFileCommands.h"
+#include "commands/TuningSnapshots.h"
 #include "files/ModeFile.h"
 #include "protocol/Notice.h"
 
@@ -43,6 +44,10 @@ public:
     // and the file follows once they have arrived. Offline both load into the program only.
     // True when the file was loaded or its load is under way.
     bool OpenPresetFile(const QString& chosen);
+    // The Snapshots dialog's restore of a complete copy: as a complete file from the open
+    // panel (asked first, a complete copy of what it replaces kept first, never making room by
+    // removing the copy itself), so every stored preset comes back.
+    bool RestoreCompleteCopy(const SnapshotInfo& copy);
     bool SaveModeFile(QWidget* dialogParent);
     bool OpenModeFile(QWidget* dialogParent);
 
@@ -60,12 +65,13 @@ public:
     bool completeOpenPending() const { return pendingOpen_.has_value(); }
 
 private:
-    enum class CompleteOpen { Panel, RecallAll };
+    enum class CompleteOpen { Panel, RecallAll, RestoreCopy };
     struct PendingOpen {
         std::string path;
         CompleteOpen kind;
     };
-    bool OpenCompleteFile(const std::string& path, CompleteOpen kind);
+    // `action` names what replaces the presets in the question ("Opening name.qvma").
+    bool OpenCompleteFile(const PendingOpen& open, const UiText& action);
     void FinishCompleteOpen(const PendingOpen& open);
     PresetFileOutcome LoadComplete(const PendingOpen& open);
     void FollowNotice(const Notice& notice);

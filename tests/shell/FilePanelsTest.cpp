@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTimer>
 
 #include "ScriptedFileChooser.h"
@@ -30,12 +31,14 @@
 #include "protocol/TextField.h"
 #include "protocol/links/UserDataFolder.h"
 #include "shell/FilePanels.h"
+#include "shell/HistoryControls.h"
 #include "shell/FileTexts.h"
 #include "shell/PanelHost.h"
 #include "shell/PresetNameDialog.h"
 #include "shell/PresetNameField.h"
 #include "shell/PresetStrip.h"
 #include "shell/ProgressWindow.h"
+#include "shell/SnapshotsDialog.h"
 #include "shell/TopBar.h"
 #include "shell/TuningFileActions.h"
 
@@ -239,7 +242,51 @@ TEST_F(FilePanelsTest, StoreAllWritesTheCompleteFileOnceThePresetsHaveArrived) {
     ASSERT_TRUE(WaitFor([&] { return QFile::exists(DataFile(QStringLiteral("garage.qvma"))); }));
     EXPECT_EQ(program.view().progress().maximum(), 105);
     EXPECT_TRUE(WaitIdle());
-    EXPECT_EQ(program.messages->shown.size(), 1u);  // only the refusal while disconnected
+    // Besides the refusal while disconnected, each store-all ends naming the file it wrote.
+    ASSERT_EQ(program.messages->shown.size(), 3u);
+    EXPECT_EQ(program.messages->shown[1].text,
+              QStringLiteral("Saved ") + QDir::toNativeSeparators(chosen + QStringLiteral(".qvma")));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Saved ") +
+                                 QDir::toNativeSeparators(DataFile(QStringLiteral("garage.qvma"))));
+}
+
+// A name typed into the panel, or completed with its extension after the file dialog, that is
+// already a file is asked about: No leaves the file as it was.
+TEST_F(FilePanelsTest, AnExistingFileIsReplacedOnlyAfterTheQuestion) {
+    const QByteArray old("earlier tuning");
+    const auto writeOld = [&](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(old) == old.size();
+    };
+    const auto bytesOf = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString typed = DataFile(QStringLiteral("Street.qvms"));
+    QTemporaryDir elsewhere;
+    const QString completed = elsewhere.filePath(QStringLiteral("door.qvms"));
+    ASSERT_TRUE(writeOld(typed) && writeOld(completed));
+
+    SavePanel* panel = OpenSavePanel();
+    ASSERT_NE(panel, nullptr);
+    panel->nameField()->TakeFocus();
+    panel->nameField()->setText(QStringLiteral("Street"));
+    program.messages->answerYes = false;
+    Click(panel->saveButton());
+    EXPECT_EQ(program.messages->shown.back().kind, ShownMessage::Kind::Question);
+    EXPECT_TRUE(LastMessage().startsWith(QDir::toNativeSeparators(typed) +
+                                         QStringLiteral(" already exists.")));
+    EXPECT_EQ(bytesOf(typed), old);
+    files->answers.push_back(elsewhere.filePath(QStringLiteral("door")));
+    Click(panel->browseButton());
+    EXPECT_TRUE(LastMessage().startsWith(QDir::toNativeSeparators(completed)));
+    EXPECT_EQ(bytesOf(completed), old);
+    EXPECT_NE(panels().panel(PanelSlot::Save), nullptr);
+
+    program.messages->answerYes = true;
+    Click(panel->saveButton());
+    EXPECT_EQ(LastMessage(), QStringLiteral("Save music file successfully!"));
+    EXPECT_NE(bytesOf(typed), old);
 }
 
 TEST_F(FilePanelsTest, ProtectedTuningIsNotSavedToFiles) {
@@ -612,6 +659,41 @@ TEST_F(FilePanelsTest, ACompleteFileAsksFirstAndItsSafetyCopyBringsEveryPresetBa
     EXPECT_TRUE(program.view().fileActions().presetFiles().RecallAllPresets(copy.path).ok);
     ASSERT_TRUE(WaitIdle());
     EXPECT_TRUE(StoredPresetBytes(*processor) == before);
+}
+
+// The Snapshots dialog lists a complete copy as such and restores it whole: its question names
+// how many named presets go, and every stored preset comes back.
+TEST_F(FilePanelsTest, ACompleteCopyInTheSnapshotsDialogBringsEveryPresetBack) {
+    auto processor = program.devices().Device(kDemoDevicePath);
+    processor->WithMemory([](ParameterImage& memory) { MarkStoredPresets(memory, 20); });
+    ASSERT_TRUE(Synchronise());
+    const std::vector<std::uint8_t> before = StoredPresetBytes(*processor);
+    ParameterImage other;
+    MarkStoredPresets(other, 70);
+    QTemporaryDir elsewhere;
+    const QString file = elsewhere.filePath(QStringLiteral("other.qvma"));
+    ASSERT_TRUE(WriteCompleteJson(file.toStdString(), other, JsonHeaderRecord{}).ok());
+    ASSERT_TRUE(program.view().fileActions().OpenPresetFile(file));
+    ASSERT_TRUE(WaitFor([&] { return StoredPresetBytes(*processor) != before; }));
+    ASSERT_TRUE(WaitIdle());
+
+    // The newest complete copy is the first row marked as one.
+    SnapshotsDialog dialog(*program.context, program.view().history().snapshots(),
+                           program.view().fileActions(), program.window.get());
+    int row = 0;
+    while (row < dialog.table()->rowCount() &&
+           !dialog.table()->item(row, 1)->text().endsWith(
+               QStringLiteral(", live tuning and all 15 presets"))) {
+        ++row;
+    }
+    ASSERT_LT(row, dialog.table()->rowCount());
+    program.messages->shown.clear();
+    ASSERT_TRUE(dialog.RestoreRow(row));
+    ASSERT_EQ(program.messages->shown.size(), 1u);
+    EXPECT_TRUE(LastMessage().contains(QStringLiteral("(%1 of them named)")
+                                           .arg(NamedStoredPresetCount(program.context->session()))));
+    ASSERT_TRUE(WaitFor([&] { return StoredPresetBytes(*processor) == before; }));
+    EXPECT_TRUE(WaitIdle());
 }
 
 // Loading a stored preset replaces the live tuning: a safety copy of it is kept first.

@@ -166,7 +166,8 @@ TEST_F(HistoryControlsTest, TheSnapshotsListRestoresOneAfterTheQuestion) {
     ASSERT_TRUE(Idle());
     ASSERT_DOUBLE_EQ(BandGain(2, 4), 6.0);
 
-    SnapshotsDialog dialog(*program.context, history().snapshots(), program.window.get());
+    SnapshotsDialog dialog(*program.context, history().snapshots(), program.view().fileActions(),
+                           program.window.get());
     ASSERT_EQ(dialog.table()->rowCount(), 1);
     EXPECT_EQ(dialog.table()->item(0, 1)->text(), QStringLiteral("before A/B switch"));
     Shoot(dialog, QStringLiteral("snapshots-en.png"));
@@ -177,11 +178,25 @@ TEST_F(HistoryControlsTest, TheSnapshotsListRestoresOneAfterTheQuestion) {
     EXPECT_TRUE(dialog.RestoreRow(0));
     EXPECT_DOUBLE_EQ(BandGain(2, 4), -2.0);
     program.context->language().Set(UiLanguage::Chinese);
-    SnapshotsDialog chinese(*program.context, history().snapshots(), program.window.get());
+    SnapshotsDialog chinese(*program.context, history().snapshots(), program.view().fileActions(),
+                            program.window.get());
     ASSERT_EQ(chinese.table()->rowCount(), 2);  // the live tuning was kept before the restore
     EXPECT_EQ(chinese.table()->item(0, 1)->text(), QStringLiteral("打开文件前"));
     EXPECT_EQ(chinese.table()->item(1, 1)->text(), QStringLiteral("A/B切换前"));
     Shoot(chinese, QStringLiteral("snapshots-zh.png"));
+}
+
+TEST_F(HistoryControlsTest, ARestoreThatFailsSaysWhyUnderItsMessage) {
+    ASSERT_TRUE(KeepSafetyCopy(*program.context, SnapshotReason::FactoryReset));
+    SnapshotsDialog dialog(*program.context, history().snapshots(), program.view().fileActions(),
+                           program.window.get());
+    ASSERT_EQ(dialog.table()->rowCount(), 1);
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(history().snapshots().List().front().path)));
+    EXPECT_FALSE(dialog.RestoreRow(0));
+    const QStringList lines = program.messages->shown.back().text.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[1], QStringLiteral("The file does not exist (or its folder is missing)."));
+    EXPECT_EQ(history().snapshots().List().size(), 0u);  // nothing kept for a restore that failed
 }
 
 TEST_F(HistoryControlsTest, AFailedSafetyCopyAsksBeforeGoingOn) {

@@ -17,6 +17,7 @@
 #include "controls/GlyphButton.h"
 #include "controls/TwoStateSwitch.h"
 #include "controls/ValueField.h"
+#include "core/ProgramVersion.h"
 #include "pages/EqBandColumn.h"
 #include "pages/EqEditorPanel.h"
 #include "pages/FullInterfacePage.h"
@@ -122,6 +123,8 @@ TEST_F(MainWindowTest, TheLanguageButtonRelabelsTheOpenPanelAndTheWindowAndStore
     panel->ShowPage(SettingsPage::About);
     EXPECT_EQ(panel->pageButton(SettingsPage::Upgrade)->text(), QStringLiteral("Upgrade"));
     EXPECT_EQ(panel->aboutPage()->softwareLine(), QStringLiteral("Software version: VIRE-RI1.02"));
+    EXPECT_EQ(panel->aboutPage()->buildLine(),
+              QStringLiteral("Program: ") + QString::fromStdString(ProgramNameAndVersion()));
     auto* language = panel->settingPage()->languageButton();
     EXPECT_TRUE(language->isChecked());  // state 1 while the interface is English
 

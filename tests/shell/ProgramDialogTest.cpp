@@ -3,6 +3,8 @@
 // files) and the mode-file commands.
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -169,6 +171,10 @@ TEST_F(ProgramDialogTest, ThePcButtonsStoreAndRecallBothKindsOfFile) {
     EXPECT_EQ(files->asked.back().filter, QStringLiteral("*.qvma"));
     ASSERT_TRUE(WaitFor([&] { return QFile::exists(all + QStringLiteral(".qvma")); }));
     ASSERT_TRUE(WaitIdle());
+    // The long read ends with a message naming the file it wrote.
+    EXPECT_EQ(LastMessage(),
+              QStringLiteral("Saved ") + QDir::toNativeSeparators(all + QStringLiteral(".qvma")));
+    program.messages->shown.clear();
 
     // Store single: a music file.
     const QString music = elsewhere.filePath(QStringLiteral("live.wkcs"));
