@@ -34,7 +34,7 @@ SnapshotsDialog::SnapshotsDialog(AppContext& context, TuningSnapshots& snapshots
       table_{new QTableWidget(this)} {
     Language& language = context_.language();
     setWindowTitle(language.Pick(kTitle));
-    resize(620, 420);
+    resize(760, 420);  // a complete copy's reason is long; the preset name stays in view
     table_->setObjectName(QStringLiteral("snapshotTable"));
     table_->setColumnCount(3);
     table_->setHorizontalHeaderLabels({language.Pick({"Time", "时间"}),

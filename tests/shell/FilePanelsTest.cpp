@@ -79,6 +79,9 @@ void AnswerNameDialog(const QString& typed, bool accept = true) {
     poll->start(5);
 }
 
+std::vector<std::uint8_t> StoredPresetBytes(sim::SimulatedProcessor& processor);
+void MarkStoredPresets(ParameterImage& image, int seed);
+
 class FilePanelsTest : public ::testing::Test {
 protected:
     FilePanelsTest() {
@@ -120,12 +123,29 @@ protected:
         const auto list = TuningSnapshots(SnapshotFolder()).List();
         return list.empty() ? std::string() : list.front().id;
     }
+    // Marks the processor's stored presets with `seed`, reads them and returns their bytes.
+    std::vector<std::uint8_t> SynchroniseMarked(int seed) {
+        program.devices().Device(kDemoDevicePath)->WithMemory([seed](ParameterImage& memory) {
+            MarkStoredPresets(memory, seed);
+        });
+        EXPECT_TRUE(Synchronise());
+        return StoredPresetBytes(*program.devices().Device(kDemoDevicePath));
+    }
+    // A complete file whose stored presets are marked with `seed`; empty when not written.
+    QString MarkedCompleteFile(int seed) {
+        ParameterImage image;
+        MarkStoredPresets(image, seed);
+        const QString file = scratch.filePath(QStringLiteral("marked-%1.qvma").arg(seed));
+        return WriteCompleteJson(file.toStdString(), image, JsonHeaderRecord{}).ok() ? file
+                                                                                      : QString();
+    }
     QString LastMessage() const {
         return program.messages->shown.empty() ? QString() : program.messages->shown.back().text;
     }
 
     Program program;
     ScriptedFileChooser* files = nullptr;
+    QTemporaryDir scratch;
 };
 
 // ---- Save panel ----
@@ -616,14 +636,9 @@ bool WroteSomething(sim::SimulatedProcessor& processor) {
 // brings every stored preset back byte for byte.
 TEST_F(FilePanelsTest, ACompleteFileAsksFirstAndItsSafetyCopyBringsEveryPresetBack) {
     auto processor = program.devices().Device(kDemoDevicePath);
-    processor->WithMemory([](ParameterImage& memory) { MarkStoredPresets(memory, 10); });
-    ASSERT_TRUE(Synchronise());
-    const std::vector<std::uint8_t> before = StoredPresetBytes(*processor);
-    ParameterImage other;
-    MarkStoredPresets(other, 50);
-    QTemporaryDir elsewhere;
-    const QString file = elsewhere.filePath(QStringLiteral("other.qvma"));
-    ASSERT_TRUE(WriteCompleteJson(file.toStdString(), other, JsonHeaderRecord{}).ok());
+    const std::vector<std::uint8_t> before = SynchroniseMarked(10);
+    const QString file = MarkedCompleteFile(50);
+    ASSERT_FALSE(file.isEmpty());
     // Copies are pruned to the newest ones: what is new is what sorts after the newest before.
     const auto newestComplete = [] {
         const auto copies = ListCompleteCopies(SnapshotFolder());
@@ -665,14 +680,9 @@ TEST_F(FilePanelsTest, ACompleteFileAsksFirstAndItsSafetyCopyBringsEveryPresetBa
 // how many named presets go, and every stored preset comes back.
 TEST_F(FilePanelsTest, ACompleteCopyInTheSnapshotsDialogBringsEveryPresetBack) {
     auto processor = program.devices().Device(kDemoDevicePath);
-    processor->WithMemory([](ParameterImage& memory) { MarkStoredPresets(memory, 20); });
-    ASSERT_TRUE(Synchronise());
-    const std::vector<std::uint8_t> before = StoredPresetBytes(*processor);
-    ParameterImage other;
-    MarkStoredPresets(other, 70);
-    QTemporaryDir elsewhere;
-    const QString file = elsewhere.filePath(QStringLiteral("other.qvma"));
-    ASSERT_TRUE(WriteCompleteJson(file.toStdString(), other, JsonHeaderRecord{}).ok());
+    const std::vector<std::uint8_t> before = SynchroniseMarked(20);
+    const QString file = MarkedCompleteFile(70);
+    ASSERT_FALSE(file.isEmpty());
     ASSERT_TRUE(program.view().fileActions().OpenPresetFile(file));
     ASSERT_TRUE(WaitFor([&] { return StoredPresetBytes(*processor) != before; }));
     ASSERT_TRUE(WaitIdle());

@@ -13,6 +13,7 @@
 #include <QPen>
 #include <QStringList>
 
+#include "core/ProgramVersion.h"
 #include "files/SafeFileWriter.h"
 #include "files/export/ParameterTableExport.h"
 #include "files/export/TablePageLayout.h"
@@ -188,7 +189,7 @@ TablePrintResult WriteTablePdf(const ParameterTableText& table, const std::strin
         writer.setPageLayout(QPageLayout(page.pageSize(), page.orientation(), QMarginsF(0, 0, 0, 0),
                                          QPageLayout::Point));
         writer.setTitle(QString::fromStdString(PrintDocumentName(table.facts, language)));
-        writer.setCreator(QStringLiteral("Corva DSP"));
+        writer.setCreator(QString::fromStdString(ProgramNameAndVersion()));
         result = PaintTablePages(writer, table, language, range);
     }
     if (result.status.ok()) {
