@@ -168,9 +168,11 @@ void SavePanel::SaveWithName() {
     const Hold hold(*this);
     const std::string folder = QFile::encodeName(context().settings().DataFolder()).toStdString();
     const std::string name = QFile::encodeName(name_->text()).toStdString();
-    // No dialog asked about a typed name: an existing file of that name is asked about here.
+    // No dialog asked about a typed name: an existing file of that name is asked about here
+    // (not while the tuning is protected: the save is refused then anyway).
     const std::string path = PresetFileCommands::NamedFilePath(folder, name, mode());
-    if (!MayReplace(context(), QFile::decodeName(path.c_str()))) {
+    if (!files_.presetFiles().ProtectionRefusal() &&
+        !MayReplace(context(), QFile::decodeName(path.c_str()))) {
         return;
     }
     const PresetFileOutcome outcome = files_.presetFiles().SaveUnderName(folder, name, mode());
