@@ -90,9 +90,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CORVA_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so the libraries' own dependencies do not name them: Qt's platform
-# plugins (the window does not open without one) and the fonts of the Chinese texts.
+# plugins (the window does not open without one), the fonts of the Chinese texts and Qt's
+# own Chinese texts (its standard buttons and menus).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${corva_dist}/debian/postinst)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

@@ -13,21 +13,24 @@
 #include "dsp/values/DelayCodes.h"
 #include "pages/FullInterfacePage.h"
 #include "shell/AppContext.h"
+#include "shell/Language.h"
 #include "shell/MeasurementTexts.h"
 
 namespace corva::shell {
 
 AlignDialog::AlignDialog(AppContext& context, pages::FullInterfacePage& page, QWidget* parent)
     : ToolDialog(context, page, text::kAlignTitle, parent), unit_{new QComboBox(this)} {
-    unit_->addItems({Pick(text::kCentimetres), Pick(text::kInches)});
+    BindItems(unit_, {text::kCentimetres, text::kInches});
     unit_->setAccessibleName(QStringLiteral("Distance unit"));
-    unit_->setToolTip(Pick(text::kDistanceUnitTip));
-    form()->addRow(Pick(text::kDistanceUnit), unit_);
+    BindTip(unit_, text::kDistanceUnitTip);
+    AddRow(text::kDistanceUnit, unit_);
     for (int c = 0; c < kOutputChannelCount; ++c) {
         auto* field = new QLineEdit(this);
         const QString name = page_.channelButton(c)->text();
         field->setAccessibleName(QStringLiteral("Distance to channel %1").arg(c + 1));
-        field->setToolTip(Pick(text::kDistanceTip).arg(name));
+        context_.language().Bind(field, text::kDistanceTip, [field, name](const QString& tip) {
+            field->setToolTip(tip.arg(name));
+        });
         distances_.at(static_cast<std::size_t>(c)) = field;
         form()->addRow(name, field);
     }
@@ -43,31 +46,42 @@ void AlignDialog::Preview() {
         }
         const auto distance = controls::ParseTypedNumber(typed);
         if (!distance || !std::isfinite(*distance) || *distance < 0.0) {
-            Refuse(Pick(text::kNotANumberDistance).arg(page_.channelButton(c)->text()));
+            Refuse([name = page_.channelButton(c)->text()](const Language& language) {
+                return language.Pick(text::kNotANumberDistance).arg(name);
+            });
             return;
         }
         distances[static_cast<std::size_t>(c)] = *distance;
         any = true;
     }
     if (!any) {
-        Refuse(Pick(text::kNoDistances));
+        Refuse(text::kNoDistances);
         return;
     }
     const auto unit = unit_->currentIndex() == 1 ? tuning::DistanceUnit::Inches
                                                  : tuning::DistanceUnit::Centimetres;
     const tuning::TimeAlignment alignment = PlanAlignment(distances, unit);
-    QStringList lines;
+    // One line per channel given a delay: its pattern, the channel's name and the delay.
+    std::vector<std::pair<const UiText*, QStringList>> lines;
     for (int c = 0; c < kOutputChannelCount; ++c) {
         const auto& aligned = alignment.channels[static_cast<std::size_t>(c)];
         if (!aligned.delayCode) {
             continue;
         }
-        const QString shown = QString::fromStdString(
-            DelayFieldText(*aligned.delayCode, DelayUnit::Milliseconds));
-        lines << Pick(aligned.limited ? text::kAlignedLimited : text::kAlignedDelay)
-                     .arg(page_.channelButton(c)->text(), shown);
+        const QString shown =
+            QString::fromStdString(DelayFieldText(*aligned.delayCode, DelayUnit::Milliseconds));
+        lines.emplace_back(aligned.limited ? &text::kAlignedLimited : &text::kAlignedDelay,
+                           QStringList{page_.channelButton(c)->text(), shown});
     }
-    ShowResult(lines.join(QLatin1Char('\n')), true);
+    ShowResult(
+        [lines](const Language& language) {
+            QStringList shown;
+            for (const auto& [pattern, values] : lines) {
+                shown << language.Pick(*pattern).arg(values.at(0), values.at(1));
+            }
+            return shown.join(QLatin1Char('\n'));
+        },
+        true);
     alignment_ = alignment;
     emit PreviewFinished();
 }
@@ -78,7 +92,7 @@ void AlignDialog::Apply() {
     }
     ApplyAlignment(context_.session(), *alignment_);
     page_.RefreshAll();
-    ShowResult(resultLabel()->text() + QStringLiteral("\n") + Pick(text::kApplied), false);
+    ShowApplied();
 }
 
 }  // namespace corva::shell

@@ -17,6 +17,7 @@
 #include "shell/MainView.h"
 #include "shell/MainWindow.h"
 #include "shell/PageArea.h"
+#include "shell/QtTranslations.h"
 #include "pages/FullInterfacePage.h"
 #include "shell/Screenshot.h"
 #include "shell/ShellStyle.h"
@@ -66,6 +67,7 @@ int RunProgram(QApplication& app, host::SimulatedProcessorFactory simulator) {
     const UiLanguage stored =
         StartupLanguage(context.settings(), LanguageForLocale(QLocale::system()));
     context.language().Set(options.language.value_or(stored));
+    const QtTranslations qtTexts(context.language());
 
     MainWindow window(context);
     if (options.showChannelStrips) {

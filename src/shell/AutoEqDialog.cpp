@@ -14,6 +14,7 @@
 #include "pages/ResponseGraph.h"
 #include "shell/AppContext.h"
 #include "shell/BackgroundWork.h"
+#include "shell/Language.h"
 #include "shell/MeasurementTexts.h"
 
 namespace corva::shell {
@@ -43,10 +44,10 @@ AutoEqDialog::AutoEqDialog(AppContext& context, pages::FullInterfacePage& page, 
     measurement_->setAccessibleName(QStringLiteral("Measurement file"));
     targetFile_->setAccessibleName(QStringLiteral("Target file"));
     targetList_->setAccessibleName(QStringLiteral("Target"));
-    targetList_->setToolTip(Pick(text::kTargetTip));
-    targetList_->addItems({Pick(text::kTargetFlat), Pick(text::kTargetHouse), Pick(text::kTargetFile)});
+    BindTip(targetList_, text::kTargetTip);
+    BindItems(targetList_, {text::kTargetFlat, text::kTargetHouse, text::kTargetFile});
     maxBoost_->setAccessibleName(QStringLiteral("Largest boost"));
-    maxBoost_->setToolTip(Pick(text::kMaxBoostTip));
+    BindTip(maxBoost_, text::kMaxBoostTip);
     maxBoost_->setRange(0.0, 20.0);
     maxBoost_->setDecimals(1);
     maxBoost_->setValue(defaults.maxBoostDb);
@@ -57,37 +58,37 @@ AutoEqDialog::AutoEqDialog(AppContext& context, pages::FullInterfacePage& page, 
     high_->setValue(static_cast<int>(defaults.highHz));
     low_->setAccessibleName(QStringLiteral("Fit range low"));
     high_->setAccessibleName(QStringLiteral("Fit range high"));
-    low_->setToolTip(Pick(text::kRangeLowTip));
-    high_->setToolTip(Pick(text::kRangeHighTip));
+    BindTip(low_, text::kRangeLowTip);
+    BindTip(high_, text::kRangeHighTip);
     smoothing_->setRange(0, kSmoothingFractionMax);
     smoothing_->setValue(0);
     smoothing_->setAccessibleName(QStringLiteral("Smoothing"));
-    smoothing_->setToolTip(Pick(text::kSmoothingTip));
-    hide_->setText(Pick(text::kHideMeasurement));
-    hide_->setToolTip(Pick(text::kHideMeasurementTip));
+    BindTip(smoothing_, text::kSmoothingTip);
+    context_.language().BindText(hide_, text::kHideMeasurement);
+    BindTip(hide_, text::kHideMeasurementTip);
     hide_->setAccessibleName(QStringLiteral("Hide measurement"));
 
-    auto* range = new QHBoxLayout;
-    range->addWidget(low_);
-    range->addWidget(new QLabel(QStringLiteral("–"), this));
-    range->addWidget(high_);
-    range->addStretch();
-    form()->addRow(Pick(text::kFile),
-                   FileChooser(measurement_, text::kMeasurementFileTip, kMeasurementFilter));
-    form()->addRow(Pick(text::kTarget), targetList_);
+    auto* range = new QWidget(this);
+    auto* rangeLayout = new QHBoxLayout(range);
+    rangeLayout->setContentsMargins(0, 0, 0, 0);
+    rangeLayout->addWidget(low_);
+    rangeLayout->addWidget(new QLabel(QStringLiteral("–"), range));
+    rangeLayout->addWidget(high_);
+    rangeLayout->addStretch();
+    AddRow(text::kFile, FileChooser(measurement_, text::kMeasurementFileTip, kMeasurementFilter));
+    AddRow(text::kTarget, targetList_);
     form()->addRow(QString(), FileChooser(targetFile_, text::kTargetFileTip, kMeasurementFilter));
-    form()->addRow(Pick(text::kMaxBoost), maxBoost_);
-    form()->addRow(Pick(text::kRange), range);
-    form()->addRow(Pick(text::kSmoothing), smoothing_);
+    AddRow(text::kMaxBoost, maxBoost_);
+    AddRow(text::kRange, range);
+    AddRow(text::kSmoothing, smoothing_);
     form()->addRow(QString(), hide_);
     targetFile_->parentWidget()->setEnabled(false);
     connect(targetList_, &QComboBox::currentIndexChanged, this,
             [this](int index) { targetFile_->parentWidget()->setEnabled(index == kFromFile); });
-    connect(hide_, &QPushButton::clicked, this,
-            [this] {
-                page_.graph().SetMeasurementOverlay(plan_ ? plan_->channel : page_.currentChannel(),
-                                                    std::nullopt);
-            });
+    connect(hide_, &QPushButton::clicked, this, [this] {
+        page_.graph().SetMeasurementOverlay(plan_ ? plan_->channel : page_.currentChannel(),
+                                            std::nullopt);
+    });
 }
 
 AutoEqRequest AutoEqDialog::Request() const {
@@ -116,21 +117,21 @@ AutoEqRequest AutoEqDialog::Request() const {
 void AutoEqDialog::Preview() {
     const AutoEqRequest request = Request();
     if (const Status checked = CheckAutoEqRequest(request); !checked.ok()) {
-        Refuse(Pick(checked.message()));
+        Refuse(checked.message());
         return;
     }
     if (request.measurementFile.empty() ||
         (request.target == AutoEqTarget::File && request.targetFile.empty())) {
-        Refuse(Pick(text::kChooseFileFirst));
+        Refuse(text::kChooseFileFirst);
         return;
     }
     const AutoEqInputs inputs = ReadAutoEqInputs(request);
     if (!inputs.status.ok()) {
-        Refuse(Pick(inputs.status.message()));
+        Refuse(inputs.status.message());
         return;
     }
     const TuningSnapshot snapshot = context_.session().Snapshot();
-    ShowResult(Pick(text::kWorking), false);
+    ShowResult(text::kWorking, false);
     previewButton()->setEnabled(false);
     // A fit takes a moment: the window goes on meanwhile.
     RunInBackground(
@@ -141,15 +142,21 @@ void AutoEqDialog::Preview() {
         [this](AutoEqPlan plan) {
             previewButton()->setEnabled(true);
             page_.graph().SetMeasurementOverlay(
-                plan.channel, pages::MeasurementOverlay{plan.measured, plan.target, plan.predicted});
+                plan.channel,
+                pages::MeasurementOverlay{plan.measured, plan.target, plan.predicted});
             const tuning::AutoEqResult& result = plan.result;
-            ShowResult(Pick(text::kForChannel).arg(page_.channelButton(plan.channel)->text()) +
-                           QStringLiteral("\n") +
-                           Pick(text::kFitFigures)
-                               .arg(Decibels(result.before.rmsDb), Decibels(result.before.largestDb),
-                                    Decibels(result.after.rmsDb), Decibels(result.after.largestDb))
-                               .arg(result.bandsUsed),
-                       true);
+            ShowResult(
+                [name = page_.channelButton(plan.channel)->text(),
+                 figures =
+                     QStringList{Decibels(result.before.rmsDb), Decibels(result.before.largestDb),
+                                 Decibels(result.after.rmsDb), Decibels(result.after.largestDb)},
+                 bands = result.bandsUsed](const Language& language) {
+                    return language.Pick(text::kForChannel).arg(name) + QStringLiteral("\n") +
+                           language.Pick(text::kFitFigures)
+                               .arg(figures.at(0), figures.at(1), figures.at(2), figures.at(3))
+                               .arg(bands);
+                },
+                true);
             plan_ = std::move(plan);
             emit PreviewFinished();
         });
@@ -164,7 +171,7 @@ void AutoEqDialog::Apply() {
     page_.graph().SetMeasurementOverlay(
         plan_->channel, pages::MeasurementOverlay{plan_->measured, plan_->target, std::nullopt});
     page_.RefreshAll();
-    ShowResult(resultLabel()->text() + QStringLiteral("\n") + Pick(text::kApplied), false);
+    ShowApplied();
 }
 
 }  // namespace corva::shell

@@ -78,7 +78,7 @@ void FirmwareUpdateRunner::Start(const QString& path) {
         Launch();
         return;
     }
-    emit StatusChanged(language.Pick(text::kConnectingUsb));
+    emit StatusChanged(text::kConnectingUsb);
     waited_.start();
     waitTimer_.start();
 }

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include "core/UiText.h"
 #include "firmware/FirmwareFile.h"
 
 namespace corva::shell {
@@ -33,7 +34,7 @@ signals:
     // Nothing was started; `storedName` is the firmware file the settings now remember.
     void NotStarted(QString storedName);
     // A status line of the runner's own ("Connected Usb" while waiting for the processor).
-    void StatusChanged(QString status);
+    void StatusChanged(corva::UiText status);
 
 private:
     bool ProcessorPresent();

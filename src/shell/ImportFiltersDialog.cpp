@@ -8,21 +8,21 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "commands/FilterImportJob.h"
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/ValueLabels.h"
-#include "commands/FilterImportJob.h"
 #include "pages/FullInterfacePage.h"
 #include "pages/ResponseGraph.h"
 #include "shell/AppContext.h"
 #include "shell/BackgroundWork.h"
+#include "shell/Language.h"
 #include "shell/MeasurementTexts.h"
 #include "tuning/FilterFile.h"
 
 namespace corva::shell {
 namespace {
 
-const QString kFilterFileFilter =
-    QStringLiteral("Filter files (*.txt *.cfg);;All files (*)");
+const QString kFilterFileFilter = QStringLiteral("Filter files (*.txt *.cfg);;All files (*)");
 
 }  // namespace
 
@@ -33,22 +33,25 @@ ImportFiltersDialog::ImportFiltersDialog(AppContext& context, pages::FullInterfa
       applyRest_{new QCheckBox(this)},
       list_{new QPlainTextEdit(this)} {
     file_->setAccessibleName(QStringLiteral("Filter file"));
-    applyRest_->setText(Pick(text::kApplyRest));
-    applyRest_->setToolTip(Pick(text::kApplyRestTip));
+    context_.language().BindText(applyRest_, text::kApplyRest);
+    BindTip(applyRest_, text::kApplyRestTip);
     applyRest_->setAccessibleName(QStringLiteral("Apply the rest"));
     list_->setReadOnly(true);
     list_->setMinimumHeight(160);
     list_->setAccessibleName(QStringLiteral("Imported filters"));
-    list_->setToolTip(Pick(text::kPreviewTip));
-    form()->addRow(Pick(text::kFile), FileChooser(file_, text::kFilterFileTip, kFilterFileFilter));
+    BindTip(list_, text::kPreviewTip);
+    listText_ = new ComposedText(
+        context_.language(), [this](const QString& value) { list_->setPlainText(value); }, this);
+    AddRow(text::kFile, FileChooser(file_, text::kFilterFileTip, kFilterFileFilter));
     form()->addRow(QString(), applyRest_);
     form()->addRow(list_);
 }
 
-QString ImportFiltersDialog::Describe(const tuning::ImportedFilter& imported) const {
+QString ImportFiltersDialog::Describe(const Language& language,
+                                      const tuning::ImportedFilter& imported) {
     const QString from = QString::fromStdString(tuning::DescribeFileFilter(imported.filter));
     if (imported.outcome != tuning::ImportOutcome::Applied) {
-        const QString why = Pick(imported.note);
+        const QString why = language.Pick(imported.note);
         return why.isEmpty() ? from : from + QStringLiteral("  —  ") + why;
     }
     QString became;
@@ -74,21 +77,21 @@ QString ImportFiltersDialog::Describe(const tuning::ImportedFilter& imported) co
 void ImportFiltersDialog::Preview() {
     const QString path = file_->text().trimmed();
     if (path.isEmpty()) {
-        Refuse(Pick(text::kChooseFileFirst));
+        Refuse(text::kChooseFileFirst);
         return;
     }
     const tuning::FilterFileRead read =
         tuning::ReadFilterFile(QFile::encodeName(path).toStdString());
     if (!read.status.ok()) {
-        list_->clear();
-        Refuse(Pick(read.status.message()));
+        listText_->Clear();
+        Refuse(read.status.message());
         return;
     }
     channel_ = page_.currentChannel();
     const TuningSnapshot snapshot = context_.session().Snapshot();
     const auto policy =
         applyRest_->isChecked() ? tuning::RestPolicy::ApplyRest : tuning::RestPolicy::RefuseAll;
-    ShowResult(Pick(text::kWorking), false);
+    ShowResult(text::kWorking, false);
     previewButton()->setEnabled(false);
     RunInBackground(
         this,
@@ -98,28 +101,36 @@ void ImportFiltersDialog::Preview() {
         [this](FilterImportPlan job) {
             const tuning::FilterImport& plan = job.import;
             previewButton()->setEnabled(true);
-            QStringList lines;
-            for (const tuning::ImportedFilter& imported : plan.filters) {
-                lines << Describe(imported);
-            }
-            list_->setPlainText(lines.join(QLatin1Char('\n')));
+            listText_->Show([filters = plan.filters](const Language& language) {
+                QStringList lines;
+                for (const tuning::ImportedFilter& imported : filters) {
+                    lines << Describe(language, imported);
+                }
+                return lines.join(QLatin1Char('\n'));
+            });
             page_.graph().SetMeasurementOverlay(
-                channel_, pages::MeasurementOverlay{std::nullopt, plan.fileResponse,
-                                                    plan.processorResponse});
-            QString summary = Pick(text::kForChannel).arg(page_.channelButton(channel_)->text());
-            if (plan.refused) {
-                summary += QStringLiteral("\n") + Pick(plan.refusal);
-            } else {
-                summary += QStringLiteral("\n") +
-                           Pick(text::kImportSummary)
-                               .arg(plan.bandsUsed)
-                               .arg(plan.largestDeviationDb, 0, 'f', 2);
-            }
-            if (plan.preampDb) {
-                summary += QStringLiteral("\n") +
-                           Pick(text::kImportPreamp).arg(*plan.preampDb, 0, 'f', 1);
-            }
-            ShowResult(summary, !plan.refused);
+                channel_,
+                pages::MeasurementOverlay{std::nullopt, plan.fileResponse, plan.processorResponse});
+            ShowResult(
+                [name = page_.channelButton(channel_)->text(), refused = plan.refused,
+                 refusal = plan.refusal, bands = plan.bandsUsed,
+                 deviationDb = plan.largestDeviationDb,
+                 preampDb = plan.preampDb](const Language& language) {
+                    QString summary = language.Pick(text::kForChannel).arg(name);
+                    if (refused) {
+                        summary += QStringLiteral("\n") + language.Pick(refusal);
+                    } else {
+                        summary += QStringLiteral("\n") + language.Pick(text::kImportSummary)
+                                                              .arg(bands)
+                                                              .arg(deviationDb, 0, 'f', 2);
+                    }
+                    if (preampDb) {
+                        summary += QStringLiteral("\n") +
+                                   language.Pick(text::kImportPreamp).arg(*preampDb, 0, 'f', 1);
+                    }
+                    return summary;
+                },
+                !plan.refused);
             plan_ = std::move(job.import);
             emit PreviewFinished();
         });
@@ -132,7 +143,7 @@ void ImportFiltersDialog::Apply() {
     page_.graph().SetMeasurementOverlay(
         channel_, pages::MeasurementOverlay{std::nullopt, plan_->fileResponse, std::nullopt});
     page_.RefreshAll();
-    ShowResult(resultLabel()->text() + QStringLiteral("\n") + Pick(text::kApplied), false);
+    ShowApplied();
 }
 
 }  // namespace corva::shell

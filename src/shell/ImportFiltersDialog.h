@@ -14,6 +14,8 @@ class QPlainTextEdit;
 
 namespace corva::shell {
 
+class Language;
+
 class ImportFiltersDialog : public ToolDialog {
     Q_OBJECT
 
@@ -30,11 +32,12 @@ protected:
     void Apply() override;
 
 private:
-    QString Describe(const tuning::ImportedFilter& imported) const;
+    static QString Describe(const Language& language, const tuning::ImportedFilter& imported);
 
     QLineEdit* file_;
     QCheckBox* applyRest_;
     QPlainTextEdit* list_;
+    ComposedText* listText_ = nullptr;
     int channel_ = 0;
     std::optional<tuning::FilterImport> plan_;
 };

@@ -1,7 +1,8 @@
 // The language the interface speaks, and the bindings that put every text on screen into it:
 // a bound text is applied at once and again after every switch, for as long as the widget
-// that shows it lives. Texts shown once (message boxes, status lines) are picked with Pick()
-// and keep the language they were shown in.
+// that shows it lives. Texts shown once (message boxes) are picked with Pick() and keep the
+// language they were shown in; status lines and results made of texts and values stay on
+// screen and follow a switch through ComposedText.
 #pragma once
 
 #include <functional>

@@ -30,6 +30,7 @@
 #include "pages/GraphPalette.h"
 #include "pages/ResponseGraph.h"
 #include "shell/AppContext.h"
+#include "shell/ComposedText.h"
 #include "shell/ConnectionDriver.h"
 #include "shell/ImpulseView.h"
 #include "shell/MeasureTexts.h"
@@ -96,6 +97,12 @@ MeasureWindow::MeasureWindow(AppContext& context, pages::FullInterfacePage& page
       cancel_{nullptr},
       next_{nullptr},
       status_{new QLabel(this)},
+      statusText_{new ComposedText(
+          context.language(), [this](const QString& text) { status_->setText(text); }, this)},
+      meterText_{new ComposedText(
+          context.language(), [this](const QString& text) { meter_->setFormat(text); }, this)},
+      levelReading_{new ComposedText(
+          context.language(), [this](const QString& text) { levelText_->setText(text); }, this)},
       progress_{new QProgressBar(this)},
       table_{new QTableWidget(kOutputChannelCount, kColumnCount, this)},
       impulses_{new ImpulseView(this)},
@@ -140,7 +147,9 @@ MeasureWindow::MeasureWindow(AppContext& context, pages::FullInterfacePage& page
     };
     run_->onSwept = [this](const SweepReport& report) { OnSwept(report); };
     run_->onMoveMicrophone = [this](int position) {
-        status_->setText(context_.language().Pick(text::kMoveMicrophone).arg(position + 1));
+        statusText_->Show([position](const Language& language) {
+            return language.Pick(text::kMoveMicrophone).arg(position + 1);
+        });
         next_->setEnabled(true);
         next_->setFocus();
     };
@@ -342,9 +351,8 @@ std::optional<CalibrationRequest> MeasureWindow::ReadRequest() {
         measure::MicCalibration microphone =
             measure::ReadMicCalibration(QFile::encodeName(path).toStdString());
         if (!microphone.status.ok()) {
-            const QString why = context_.language().Pick(microphone.status.message());
-            status_->setText(why);
-            context_.messages().ShowPlain(why, windowTitle());
+            statusText_->Show(microphone.status.message());
+            context_.messages().ShowPlain(status_->text(), windowTitle());
             return std::nullopt;
         }
         measure.microphone = std::move(microphone);
@@ -365,7 +373,7 @@ bool MeasureWindow::MayRun() {
         refusal = &text::kMeasureProtected;
     }
     if (refusal != nullptr) {
-        status_->setText(context_.language().Pick(*refusal));
+        statusText_->Show(*refusal);
         emit RunEnded();
         return false;
     }
@@ -381,12 +389,12 @@ void MeasureWindow::StartLevelTest(bool thenMeasure) {
         emit RunEnded();
         return;
     }
-    status_->setText(context_.language().Pick(text::kTestingLevel));
+    statusText_->Show(text::kTestingLevel);
     SetRunning(true);
     run_->StartLevelTest(context_.host().MakeAudio(), request->measure,
                          [this, thenMeasure](const LevelTestOutcome& outcome) {
                              SetRunning(false);
-                             status_->clear();
+                             statusText_->Clear();
                              if (outcome.end != MeasureEnd::Done) {
                                  ShowRunEnd(outcome.end, outcome.status, outcome.muteStateRestored);
                                  return;
@@ -450,18 +458,25 @@ void MeasureWindow::ApplyPart(CalibrationParts parts) {
     }
     ApplyCalibration(context_.session(), car_->plan, parts);
     page_.RefreshAll();
-    status_->setText(context_.language().Pick(text::kVerifying));
+    statusText_->Show(text::kVerifying);
     StartMeasure(Phase::Checking);
 }
 
 void MeasureWindow::ShowLevel(const audio::InputLevelReport& level, int channel) {
     const int peak = std::clamp(static_cast<int>(std::lround(level.peakDbfs)), kMeterFloorDbfs, 0);
     meter_->setValue(peak);
-    meter_->setFormat(context_.language().Pick(text::kMeterText).arg(Fixed(level.peakDbfs, 1)));
+    meterText_->Show([peak = Fixed(level.peakDbfs, 1)](const Language& language) {
+        return language.Pick(text::kMeterText).arg(peak);
+    });
     const bool good = level.level == audio::InputLevel::Good;
-    levelText_->setText(good ? context_.language().Pick(text::kLevelGood)
-                             : ChannelName(channel) + QStringLiteral(": ") +
-                                   context_.language().Pick(level.message));
+    if (good) {
+        levelReading_->Show(text::kLevelGood);
+    } else {
+        levelReading_->Show(
+            [name = ChannelName(channel), why = level.message](const Language& language) {
+                return name + QStringLiteral(": ") + language.Pick(why);
+            });
+    }
     QPalette palette = levelText_->palette();
     palette.setColor(QPalette::WindowText, good ? QColor(40, 130, 60) : QColor(200, 40, 40));
     levelText_->setPalette(palette);
@@ -473,11 +488,10 @@ void MeasureWindow::OnSweepStarting(int channel, int position) {
         phase_ = Phase::Checking;
         heard_.fill({});
     }
-    status_->setText(context_.language()
-                         .Pick(text::kPlaying)
-                         .arg(ChannelName(channel))
-                         .arg(position + 1)
-                         .arg(runPositions_));
+    statusText_->Show([name = ChannelName(channel), position,
+                       positions = runPositions_](const Language& language) {
+        return language.Pick(text::kPlaying).arg(name).arg(position + 1).arg(positions);
+    });
 }
 
 void MeasureWindow::OnSwept(const SweepReport& report) {
@@ -519,7 +533,7 @@ void MeasureWindow::OnMeasured(Phase phase, const MeasuredCar& car) {
                 errorAfterDb_[static_cast<std::size_t>(m.channel)] =
                     tuning::ErrorsOver(m.response.levelsDb, request_->target, span).rmsDb;
             }
-            status_->setText(context_.language().Pick(text::kVerified));
+            statusText_->Show(text::kVerified);
         }
         FillTable();
     }
@@ -541,7 +555,7 @@ void MeasureWindow::OnCalibrated(const CalibrationOutcome& outcome) {
         page_.RefreshAll();
         FillTable();
         if (outcome.verified) {
-            status_->setText(context_.language().Pick(text::kVerified));
+            statusText_->Show(text::kVerified);
         }
     }
     const MeasureEnd end = outcome.end == CalibrationEnd::Cancelled ? MeasureEnd::Cancelled
@@ -552,16 +566,15 @@ void MeasureWindow::OnCalibrated(const CalibrationOutcome& outcome) {
 
 void MeasureWindow::ShowRunEnd(MeasureEnd end, const Status& status, bool mutesRestored) {
     SetRunning(false);
-    Language& language = context_.language();
     if (end == MeasureEnd::Cancelled) {
-        status_->setText(language.Pick(text::kRunCancelled));
+        statusText_->Show(text::kRunCancelled);
     } else if (end == MeasureEnd::Failed) {
-        status_->setText(language.Pick(status.message()));
+        statusText_->Show(status.message());
     }
     if (!mutesRestored) {
-        const QString why = language.Pick(text::kMutesNotRestored);
-        status_->setText(status_->text() + QStringLiteral("\n") + why);
-        context_.messages().ShowPlain(why, windowTitle());
+        statusText_->AddLine(text::kMutesNotRestored);
+        context_.messages().ShowPlain(context_.language().Pick(text::kMutesNotRestored),
+                                      windowTitle());
     }
     emit RunEnded();
 }
@@ -620,14 +633,14 @@ void MeasureWindow::SaveMeasurements(const std::vector<ChannelMeasurement>& chan
     const QString folder = measurementFolder();
     const MeasurementSetWrite written =
         SaveMeasurementSet(QFile::encodeName(folder).toStdString(), channels, runPositions_);
-    Language& language = context_.language();
     if (!written.status.ok()) {
-        const QString why = language.Pick(written.status.message());
-        status_->setText(why);
-        context_.messages().ShowPlain(why, windowTitle());
+        statusText_->Show(written.status.message());
+        context_.messages().ShowPlain(status_->text(), windowTitle());
         return;
     }
-    status_->setText(language.Pick(text::kRunDone).arg(QDir::toNativeSeparators(folder)));
+    statusText_->Show([shown = QDir::toNativeSeparators(folder)](const Language& language) {
+        return language.Pick(text::kRunDone).arg(shown);
+    });
 }
 
 void MeasureWindow::ShowSaved() {
@@ -640,9 +653,8 @@ void MeasureWindow::ShowSaved() {
     const tuning::MeasurementRead read =
         tuning::ReadMeasurementFile(QFile::encodeName(chosen).toStdString());
     if (!read.status.ok()) {
-        const QString why = context_.language().Pick(read.status.message());
-        status_->setText(why);
-        context_.messages().ShowPlain(why, windowTitle());
+        statusText_->Show(read.status.message());
+        context_.messages().ShowPlain(status_->text(), windowTitle());
         return;
     }
     // A file named after a channel goes with it; any other with the channel on the page.

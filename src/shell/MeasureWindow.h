@@ -32,6 +32,7 @@ class FullInterfacePage;
 namespace corva::shell {
 
 class AppContext;
+class ComposedText;
 class ConnectionDriver;
 class ImpulseView;
 
@@ -116,6 +117,10 @@ private:
     QPushButton* cancel_;
     QPushButton* next_;
     QLabel* status_;
+    // What stays on screen after a run, in the language of the moment.
+    ComposedText* statusText_;
+    ComposedText* meterText_;
+    ComposedText* levelReading_;
     QProgressBar* progress_;
     QTableWidget* table_;
     ImpulseView* impulses_;

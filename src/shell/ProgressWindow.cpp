@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "shell/ComposedText.h"
 #include "shell/Language.h"
 #include "shell/ShellStyle.h"
 #include "shell/ShellTexts.h"
@@ -23,6 +24,8 @@ ProgressWindow::ProgressWindow(Language& language, std::function<bool()> transfe
       language_{language},
       transferBusy_{std::move(transferBusy)},
       text_{new QLabel(this)},
+      shown_{new ComposedText(
+          language, [this](const QString& value) { text_->setText(value); }, this)},
       bar_{new QProgressBar(this)} {
     setObjectName(QStringLiteral("progressWindow"));
     setFixedSize(360, 110);
@@ -48,7 +51,7 @@ void ProgressWindow::Start(int frameCount) {
     bar_->setRange(0, std::max(frameCount, 1));
     bar_->setValue(0);
     alert_ = false;
-    text_->setText(language_.Pick(text::kTransferRunning));
+    shown_->Show(text::kTransferRunning);
     PaintText();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -92,7 +95,7 @@ void ProgressWindow::Tick() {
         }
         return;
     }
-    text_->setText(language_.Pick(text::kTransferEnded));
+    shown_->Show(text::kTransferEnded);
     alert_ = false;
     PaintText();
     Stop();

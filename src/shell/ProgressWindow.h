@@ -13,6 +13,7 @@ class QProgressBar;
 
 namespace corva::shell {
 
+class ComposedText;
 class Language;
 
 inline constexpr int kProgressTickMs = 200;
@@ -50,6 +51,7 @@ private:
     Language& language_;
     std::function<bool()> transferBusy_;
     QLabel* text_;
+    ComposedText* shown_;  // running or ended, in the language of the moment
     QProgressBar* bar_;
     QTimer timer_;
     bool alert_ = false;

@@ -3,10 +3,14 @@
 // Non-modal, so the graph can be looked at and the page used while it is open.
 #pragma once
 
+#include <vector>
+
 #include <QDialog>
 
 #include "core/UiText.h"
+#include "shell/ComposedText.h"
 
+class QComboBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
@@ -41,9 +45,17 @@ protected:
 
     QFormLayout* form() const { return form_; }
     QString Pick(const UiText& text) const;
+    // Every text the tool keeps on screen follows a language switch while it is open.
+    void AddRow(const UiText& label, QWidget* field);
+    void BindTip(QWidget* widget, const UiText& tip);
+    void BindItems(QComboBox* list, std::vector<UiText> items);
     // The message box for a file or a value that cannot be used.
-    void Refuse(const QString& why);
-    void ShowResult(const QString& text, bool applicable);
+    void Refuse(const UiText& why);
+    void Refuse(const ComposedText::Compose& why);
+    void ShowResult(ComposedText::Compose text, bool applicable);
+    void ShowResult(const UiText& text, bool applicable);
+    // Says below the result that it went into the tuning.
+    void ShowApplied();
     // A line edit with a browse button that fills it from an open-file dialog.
     QWidget* FileChooser(QLineEdit* field, const UiText& fieldTip, const QString& filter);
 
@@ -53,6 +65,7 @@ protected:
 private:
     QFormLayout* form_;
     QLabel* result_;
+    ComposedText* resultText_;
     QPushButton* preview_;
     QPushButton* apply_;
     QPushButton* close_;

@@ -12,6 +12,7 @@
 
 #include "controls/FlatButton.h"
 #include "shell/AppContext.h"
+#include "shell/ComposedText.h"
 #include "shell/ConnectionDriver.h"
 #include "shell/FirmwareUpdateRunner.h"
 #include "shell/FloatingPanel.h"
@@ -29,7 +30,9 @@ UpgradePage::UpgradePage(AppContext& context, ConnectionDriver& connection, Floa
       browse_{new controls::FlatButton(controls::ButtonTone::Raised, this)},
       update_{new controls::FlatButton(controls::ButtonTone::Accent, this)},
       bar_{new QProgressBar(this)},
-      status_{new QLabel(this)} {
+      status_{new QLabel(this)},
+      statusText_{new ComposedText(
+          context.language(), [this](const QString& text) { status_->setText(text); }, this)} {
     Language& language = context_.language();
     auto* fileLabel = new QLabel(this);
     language.BindText(fileLabel, text::kFirmwareFile);
@@ -62,7 +65,8 @@ UpgradePage::UpgradePage(AppContext& context, ConnectionDriver& connection, Floa
 
     connect(browse_, &QAbstractButton::clicked, this, &UpgradePage::Browse);
     connect(update_, &QAbstractButton::clicked, this, [this] { runner_->Start(path_->text()); });
-    connect(runner_, &FirmwareUpdateRunner::StatusChanged, status_, &QLabel::setText);
+    connect(runner_, &FirmwareUpdateRunner::StatusChanged, statusText_,
+            [this](const UiText& status) { statusText_->Show(status); });
     connect(runner_, &FirmwareUpdateRunner::NotStarted, path_, &QLineEdit::setText);
     connect(runner_, &FirmwareUpdateRunner::Started, this, [this](int plannedSteps) {
         bar_->setRange(0, std::max(plannedSteps, 1));
@@ -74,14 +78,14 @@ UpgradePage::UpgradePage(AppContext& context, ConnectionDriver& connection, Floa
     connect(&poster, &NoticePoster::FirmwareStepDone, this,
             [this] { bar_->setValue(std::min(bar_->value() + 1, bar_->maximum())); });
     connect(&poster, &NoticePoster::FirmwareStatusArrived, this,
-            [this](const UiText& status) { status_->setText(context_.language().Pick(status)); });
+            [this](const UiText& status) { statusText_->Show(status); });
     connect(&connection, &ConnectionDriver::FirmwareUpdateEnded, this,
             [this, &connection](bool succeeded) {
                 SetControlsEnabled(true);
                 const Language& language = context_.language();
                 if (!succeeded) {
                     // Never left saying the update succeeded when it did not.
-                    status_->setText(language.Pick(text::kFirmwareNotFinished));
+                    statusText_->Show(text::kFirmwareNotFinished);
                     return;
                 }
                 bar_->setValue(bar_->maximum());

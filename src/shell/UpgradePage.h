@@ -15,6 +15,7 @@ class FlatButton;
 namespace corva::shell {
 
 class AppContext;
+class ComposedText;
 class ConnectionDriver;
 class FirmwareUpdateRunner;
 class FloatingPanel;
@@ -48,6 +49,7 @@ private:
     controls::FlatButton* update_;
     QProgressBar* bar_;
     QLabel* status_;
+    ComposedText* statusText_;  // in the language of the moment
 };
 
 }  // namespace corva::shell

@@ -266,6 +266,14 @@ TEST_F(FirmwareUpdateTest, CloseDoesNothingWhileAnUpdateRuns) {
     EXPECT_TRUE(program.devices().Device(kDemoDevicePath)->Firmware().finished);
     EXPECT_EQ(bar().connectionLook(), ConnectionLook::Disconnected);  // the update ends offline
     EXPECT_EQ(program.context->settings().firmwareSettings().name, page->pathField()->text());
+    // The status line left on the page follows a language switch.
+    const QString english = page->statusLine()->text();
+    ASSERT_FALSE(english.isEmpty());
+    program.context->language().Set(UiLanguage::Chinese);
+    EXPECT_NE(page->statusLine()->text(), english);
+    EXPECT_FALSE(page->statusLine()->text().isEmpty());
+    program.context->language().Set(UiLanguage::English);
+    EXPECT_EQ(page->statusLine()->text(), english);
 
     Click(bar().closeButton());
     EXPECT_FALSE(program.window->isVisible());

@@ -140,8 +140,13 @@ TEST_F(MeasureWindowTest, ACancelledRunLeavesTheProcessorByteIdenticalAndApplies
     EXPECT_EQ(page().graph().measuredCurves().size(), std::size_t{kOutputChannelCount});
     Shoot(QStringLiteral("measure-during-en"));
     program.context->language().Set(UiLanguage::Chinese);
+    // The status line on screen follows the switch.
+    EXPECT_EQ(window->statusLabel()->text(),
+              QStringLiteral("请将麦克风移到位置 2，然后按“下一位置”。"));
+    EXPECT_EQ(window->levelLabel()->text(), QStringLiteral("电平合适。"));
     Shoot(QStringLiteral("measure-during-zh"));
     program.context->language().Set(UiLanguage::English);
+    EXPECT_TRUE(window->statusLabel()->text().contains(QStringLiteral("position 2")));
     ASSERT_TRUE(window->cancelButton()->isEnabled());
     window->cancelButton()->click();
     ASSERT_TRUE(WaitFor([&] { return ended.count() > 0; }) && Settled());
@@ -149,6 +154,9 @@ TEST_F(MeasureWindowTest, ACancelledRunLeavesTheProcessorByteIdenticalAndApplies
     EXPECT_EQ(LiveOfProcessor(), before);
     EXPECT_EQ(session().engine().history.undoCount(), stepsBefore);
     EXPECT_TRUE(window->statusLabel()->text().startsWith(QStringLiteral("Stopped")));
+    program.context->language().Set(UiLanguage::Chinese);
+    EXPECT_EQ(window->statusLabel()->text(),
+              QStringLiteral("已停止；静音状态已恢复，未做任何更改。"));
     EXPECT_FALSE(window->applyAlignmentButton()->isEnabled());
 }
 

@@ -163,6 +163,14 @@ TEST_F(MeasurementToolsTest, AlignmentGivesTheFarthestSpeakerNoDelay) {
     ASSERT_TRUE(PreviewAndWait(*dialog));
     EXPECT_EQ(Output(4).delayCode, 0);  // a preview sends nothing
     dialog->applyButton()->click();
+    // The open window, its result included, follows a language switch.
+    program.context->language().Set(UiLanguage::Chinese);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("按距离对齐"));
+    EXPECT_EQ(dialog->previewButton()->text(), QStringLiteral("预览"));
+    EXPECT_TRUE(dialog->resultLabel()->text().contains(QStringLiteral("毫秒")));
+    EXPECT_TRUE(dialog->resultLabel()->text().endsWith(QStringLiteral("\n已应用。")));
+    program.context->language().Set(UiLanguage::English);
+    EXPECT_TRUE(dialog->resultLabel()->text().endsWith(QStringLiteral(" ms\nApplied.")));
     EXPECT_EQ(Output(2).delayCode, 0);
     EXPECT_EQ(Output(3).delayCode, 0);
     EXPECT_EQ(Output(4).delayCode, DelayCodeFromText("80", DelayUnit::Centimetres));

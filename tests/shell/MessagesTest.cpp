@@ -1,10 +1,13 @@
 // The self-closing notice, the language bindings, and the notice hand-over between threads.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <thread>
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -12,7 +15,9 @@
 
 #include "ShellTestSupport.h"
 #include "shell/Language.h"
+#include "shell/MessagePresenter.h"
 #include "shell/NoticePoster.h"
+#include "shell/QtTranslations.h"
 #include "shell/TimedMessage.h"
 
 namespace corva::shell {
@@ -109,6 +114,58 @@ TEST(NoticePosterTest, NoticesFromAWorkerThreadArriveInOrderOnTheGuiThread) {
     EXPECT_EQ(ids, (std::vector<int>{1185, 1186, 1134}));
     ASSERT_EQ(progress.count(), 1);
     EXPECT_EQ(progress.at(0).at(0).toInt(), 7);
+}
+
+// The texts on a question's buttons, answered No, and on a notice's button.
+struct BoxButtonTexts {
+    QString yes;
+    QString no;
+    QString ok;
+};
+
+BoxButtonTexts AskAndNotify(MessagePresenter& presenter) {
+    BoxButtonTexts texts;
+    WhenBoxShows([&texts](QMessageBox& box) {
+        texts.yes = box.button(QMessageBox::Yes)->text();
+        texts.no = box.button(QMessageBox::No)->text();
+        box.button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(presenter.AskYesNo(QStringLiteral("?"), QStringLiteral("Corva DSP")));
+    WhenBoxShows([&texts](QMessageBox& box) {
+        texts.ok = box.button(QMessageBox::Ok)->text();
+        box.button(QMessageBox::Ok)->click();
+    });
+    presenter.ShowPlain(QStringLiteral("!"), QStringLiteral("Corva DSP"));
+    return texts;
+}
+
+TEST(QtTranslationsTest, QtsOwnButtonsAndMenusFollowTheLanguageAndStayEnglishWithoutACatalogue) {
+    DialogPresenter presenter;
+    Language language;
+    language.Set(UiLanguage::Chinese);
+    {
+        const QtTranslations qtTexts(language);
+        ASSERT_TRUE(qtTexts.chineseAvailable()) << "Qt's Chinese catalogue is missing (./setup)";
+        const BoxButtonTexts chinese = AskAndNotify(presenter);
+        EXPECT_TRUE(chinese.yes.startsWith(QStringLiteral("是"))) << chinese.yes.toStdString();
+        EXPECT_TRUE(chinese.no.startsWith(QStringLiteral("否"))) << chinese.no.toStdString();
+        EXPECT_EQ(chinese.ok, QStringLiteral("确定"));
+        QLineEdit field;
+        const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+        EXPECT_TRUE(menu->actions().constFirst()->text().startsWith(QStringLiteral("撤消")))
+            << menu->actions().constFirst()->text().toStdString();
+
+        language.Set(UiLanguage::English);
+        EXPECT_EQ(AskAndNotify(presenter).yes, QStringLiteral("&Yes"));
+        language.Set(UiLanguage::Chinese);
+        EXPECT_TRUE(AskAndNotify(presenter).no.startsWith(QStringLiteral("否")));
+    }
+    // Gone with its owner, and a machine without the catalogue keeps Qt's English.
+    const QtTranslations missing(language, {QStringLiteral("/nonexistent")});
+    EXPECT_FALSE(missing.chineseAvailable());
+    const BoxButtonTexts english = AskAndNotify(presenter);
+    EXPECT_EQ(english.yes, QStringLiteral("&Yes"));
+    EXPECT_EQ(english.ok, QStringLiteral("OK"));
 }
 
 }  // namespace

@@ -1,0 +1,102 @@
+// Every open window speaks both languages: after a switch no control that showed a text, a
+// tooltip or a name is left without one, and none gains one that it lacked.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+
+#include "ShellTestSupport.h"
+#include "controls/FlatButton.h"
+#include "shell/PanelHost.h"
+#include "shell/TopBar.h"
+
+namespace corva::shell {
+namespace {
+
+struct ShownTexts {
+    QString text;
+    QString tip;
+    QString name;
+};
+
+QString TextOf(const QObject* object) {
+    if (const auto* label = qobject_cast<const QLabel*>(object)) {
+        return label->text();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(object)) {
+        return button->text();
+    }
+    if (const auto* action = qobject_cast<const QAction*>(object)) {
+        return action->text();
+    }
+    return {};
+}
+
+ShownTexts TextsOf(QObject* object) {
+    ShownTexts shown{TextOf(object), {}, {}};
+    if (auto* widget = qobject_cast<QWidget*>(object)) {
+        shown.tip = widget->toolTip();
+        shown.name = widget->accessibleName();
+    } else if (auto* action = qobject_cast<QAction*>(object)) {
+        shown.tip = action->toolTip();
+    }
+    return shown;
+}
+
+// The texts of every widget and action of every visible window.
+std::map<QPointer<QObject>, ShownTexts> OnScreen() {
+    std::map<QPointer<QObject>, ShownTexts> shown;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible()) {
+            continue;
+        }
+        shown[window] = TextsOf(window);
+        for (QObject* child : window->findChildren<QObject*>()) {
+            if (child->isWidgetType() || qobject_cast<QAction*>(child) != nullptr) {
+                shown[child] = TextsOf(child);
+            }
+        }
+    }
+    return shown;
+}
+
+std::string Describe(const QObject* object, const ShownTexts& english) {
+    return (QString::fromLatin1(object->metaObject()->className()) + QLatin1Char(' ') +
+            object->objectName() + QStringLiteral(" \"") + english.text +
+            QStringLiteral("\" tip \"") + english.tip + QLatin1Char('"'))
+        .toStdString();
+}
+
+TEST(WindowTextsTest, EveryTextOfEveryOpenWindowHasItsTwin) {
+    test::Program program;
+    program.window->OpenMeasure();
+    program.window->OpenAutoEq();
+    program.window->OpenImportFilters();
+    program.window->OpenAlign();
+    test::Click(program.view().topBar().settingsButton());
+    ASSERT_NE(program.view().panels().panel(PanelSlot::Settings), nullptr);
+
+    const auto english = OnScreen();
+    program.context->language().Set(UiLanguage::Chinese);
+    int changed = 0;
+    for (const auto& [object, before] : english) {
+        if (object.isNull()) {
+            continue;
+        }
+        const ShownTexts after = TextsOf(object.data());
+        EXPECT_EQ(before.text.isEmpty(), after.text.isEmpty()) << Describe(object, before);
+        EXPECT_EQ(before.tip.isEmpty(), after.tip.isEmpty()) << Describe(object, before);
+        EXPECT_EQ(before.name.isEmpty(), after.name.isEmpty()) << Describe(object, before);
+        changed += before.text != after.text ? 1 : 0;
+    }
+    // The windows really were relabelled, not just left alone.
+    EXPECT_GT(changed, 100);
+}
+
+}  // namespace
+}  // namespace corva::shell
