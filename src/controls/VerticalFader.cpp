@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QFontMetrics>
 #include <QPainter>
 
 #include "controls/ControlColours.h"
@@ -33,12 +33,13 @@ VerticalFader::VerticalFader(QWidget* parent) : QAbstractSlider(parent) {
 
 void VerticalFader::SetScale(std::vector<ScaleMark> marks) {
     scale_ = std::move(marks);
+    scaleWidthPx_ = MeasureScaleWidth();
     staticLayer_ = QPixmap();
     updateGeometry();
     update();
 }
 
-int VerticalFader::ScaleWidth() const {
+int VerticalFader::MeasureScaleWidth() const {
     if (scale_.empty()) {
         return 0;
     }
@@ -72,7 +73,7 @@ int VerticalFader::ValueAt(double centreY) const {
 
 QRectF VerticalFader::HandleRect() const {
     const double centre = CentreOf(sliderPosition());
-    const double left = ScaleWidth() + 1.0;
+    const double left = scaleWidthPx_ + 1.0;
     return {left, centre - kHandleHeight / 2.0, width() - left - 1.0, kHandleHeight};
 }
 
@@ -113,6 +114,9 @@ void VerticalFader::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::EnabledChange) {
         staticLayer_ = QPixmap();
     }
+    if (event->type() == QEvent::FontChange && !scale_.empty()) {
+        scaleWidthPx_ = MeasureScaleWidth();
+    }
     QAbstractSlider::changeEvent(event);
 }
 
@@ -125,7 +129,7 @@ void VerticalFader::sliderChange(SliderChange change) {
 
 void VerticalFader::PaintStaticLayer(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing);
-    const int scaleWidth = ScaleWidth();
+    const int scaleWidth = scaleWidthPx_;
     const double middleX = scaleWidth + (width() - scaleWidth) / 2.0;
     if (!scale_.empty()) {
         painter.setFont(ScaleFont(font()));
@@ -133,8 +137,9 @@ void VerticalFader::PaintStaticLayer(QPainter& painter) const {
         const int lineHeight = painter.fontMetrics().height();
         for (const auto& [value, label] : scale_) {
             const double y = CentreOf(value);
-            painter.drawText(QRectF(0.0, y - lineHeight / 2.0, scaleWidth - kScaleGapPx, lineHeight),
-                             Qt::AlignRight | Qt::AlignVCenter, label);
+            painter.drawText(
+                QRectF(0.0, y - lineHeight / 2.0, scaleWidth - kScaleGapPx, lineHeight),
+                Qt::AlignRight | Qt::AlignVCenter, label);
         }
     }
     const QRectF groove(middleX - kGrooveWidth / 2.0, TravelTop(), kGrooveWidth,

@@ -28,8 +28,8 @@ public:
     using ScaleMark = std::pair<int, QString>;
     void SetScale(std::vector<ScaleMark> marks);
 
-    QSize sizeHint() const override { return {22 + ScaleWidth(), 120}; }
-    QSize minimumSizeHint() const override { return {16 + ScaleWidth(), 48}; }
+    QSize sizeHint() const override { return {22 + scaleWidthPx_, 120}; }
+    QSize minimumSizeHint() const override { return {16 + scaleWidthPx_, 48}; }
 
     // The y of the handle's centre at `value`, for scales drawn beside the fader.
     double CentreOf(int value) const;
@@ -57,7 +57,7 @@ private:
     double TravelBottom() const;
     int ValueAt(double centreY) const;
     QRectF HandleRect() const;
-    int ScaleWidth() const;
+    int MeasureScaleWidth() const;
     void PaintStaticLayer(QPainter& painter) const;
     void StartGesture();
     void FinishGesture();
@@ -65,6 +65,9 @@ private:
     double grabOffset_ = 0.0;  // pointer minus handle centre while dragging
     bool gestureOpen_ = false;
     std::vector<ScaleMark> scale_;
+    // The widest label plus its gap, measured when the scale or the font changes: every paint
+    // and every size hint needs it.
+    int scaleWidthPx_ = 0;
     // The scale, the groove and the middle mark, redrawn only when the size, the resolution,
     // the font or the scale change: a step of the value repaints the handle alone.
     QPixmap staticLayer_;

@@ -9,6 +9,7 @@
 
 #include "controls/ControlColours.h"
 #include "controls/LatchButton.h"
+#include "controls/PaintCachedPushButton.h"
 #include "controls/TypedNumber.h"
 #include "controls/ValueField.h"
 #include "controls/VerticalFader.h"
@@ -42,7 +43,7 @@ ChannelStrip::ChannelStrip(int channel, ChannelEditor& editor, QWidget* parent)
     : QWidget(parent),
       channel_{channel},
       editor_{editor},
-      button_{new QPushButton(this)},
+      button_{new controls::PaintCachedPushButton(this)},
       fader_{new controls::VerticalFader(this)},
       gain_{new controls::ValueField(this)},
       up_{SpinButton(Qt::UpArrow, this)},

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "controls/PaintCachedPushButton.h"
 #include "controls/TypedNumber.h"
 #include "controls/ValueField.h"
 #include "model/ChannelEditor.h"
@@ -53,7 +54,7 @@ DelayPanel::DelayPanel(ChannelEditor& editor, QWidget* parent)
     grid->addWidget(unitList_, 0, 2, 1, 2);
     // One row per pair: left channel, then right channel.
     for (int c = 0; c < kOutputChannelCount; ++c) {
-        auto* button = new QPushButton(this);
+        auto* button = new controls::PaintCachedPushButton(this);
         button->setCheckable(true);
         button->setStyleSheet(ButtonStyle(c));
         button->setFocusPolicy(Qt::StrongFocus);

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "controls/PaintCachedPushButton.h"
 #include "controls/ValueField.h"
 #include "pages/ChannelSettingsDialog.h"
 #include "pages/ChannelSettingsTexts.h"
@@ -72,7 +73,7 @@ QShortcut* AltShortcut(Qt::Key key, QWidget* parent) {
 }
 
 QPushButton* LowerAreaButton(QWidget* parent) {
-    auto* button = new QPushButton(parent);
+    auto* button = new controls::PaintCachedPushButton(parent);
     button->setCheckable(true);
     button->setFocusPolicy(Qt::StrongFocus);
     button->setStyleSheet(QStringLiteral(
@@ -98,7 +99,7 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
       lowerButtons_{new QButtonGroup(this)},
       chooserLabel_{new QLabel(this)},
       lockedNotice_{new QLabel(this)},
-      settingsButton_{new QPushButton(this)},
+      settingsButton_{new controls::PaintCachedPushButton(this)},
       graph_{new ResponseGraph(session, this)},
       crossover_{new CrossoverControls(editor_, this)},
       delay_{new DelayPanel(editor_, this)},
@@ -120,7 +121,7 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
     chooser->setSpacing(6);
     chooser->addWidget(chooserLabel_);
     for (int c = 0; c < kOutputChannelCount; ++c) {
-        auto* button = new QPushButton(this);
+        auto* button = new controls::PaintCachedPushButton(this);
         button->setCheckable(true);
         button->setMinimumWidth(kChooserMinimumWidthPx);
         button->setMaximumWidth(kChooserMaximumWidthPx);
@@ -129,7 +130,7 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
         channels_->addButton(button, c);
         chooser->addWidget(button);
         if (c % 2 == 0) {
-            auto* link = new QPushButton(this);
+            auto* link = new controls::PaintCachedPushButton(this);
             link->setCheckable(true);
             link->setFocusPolicy(Qt::StrongFocus);
             link->setStyleSheet(QStringLiteral(

@@ -191,20 +191,40 @@ QString CaptionText(const BandView& band, bool geqMode) {
 
 }  // namespace
 
+void NumberedPointSprites::Paint(QPainter& painter, PlotPoint point, int number,
+                                 const QColor& colour, const QFont& font) {
+    // Room for the ring, its antialiased edge and a number wider than the ring.
+    constexpr int kReachPx = kNumberedPointRadiusPx + 6;
+    if (font != font_) {
+        sprites_.clear();
+        font_ = font;
+    }
+    const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
+    auto [entry, added] = sprites_.try_emplace(Key{number, colour.rgba(), ratio});
+    if (added) {
+        QPixmap sprite(QSize(2 * kReachPx + 1, 2 * kReachPx + 1) * ratio);
+        sprite.setDevicePixelRatio(ratio);
+        sprite.fill(Qt::transparent);
+        QPainter spritePainter(&sprite);
+        spritePainter.setRenderHint(QPainter::Antialiasing);
+        spritePainter.setFont(font);
+        PaintNumberedPoint(spritePainter, PlotPoint{kReachPx, kReachPx}, number, colour, false);
+        entry->second = sprite;
+    }
+    painter.drawPixmap(point.x - kReachPx, point.y - kReachPx, entry->second);
+}
+
 void PaintBandPoints(QPainter& painter, const OutputView& channel, int selectedBand,
-                     const QColor& colour, PlotSize plot) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(PixelFont(kNumberFontPx, QFont::DemiBold));
+                     const QColor& colour, PlotSize plot, NumberedPointSprites& sprites) {
+    const QFont font = PixelFont(kNumberFontPx, QFont::DemiBold);
     for (int band = 0; band < output_block::kBandSlots; ++band) {
         const BandView& view = channel.bands[static_cast<std::size_t>(band)];
         if (band == selectedBand || !BandShownOnGraph(view, band, selectedBand)) {
             continue;
         }
-        PaintNumberedPoint(painter, BandMarkerPositions(BandShape(view), plot).point, band + 1,
-                           colour, false);
+        sprites.Paint(painter, BandMarkerPositions(BandShape(view), plot).point, band + 1, colour,
+                      font);
     }
-    painter.restore();
 }
 
 namespace {

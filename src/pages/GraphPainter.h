@@ -4,8 +4,11 @@
 #pragma once
 
 #include <array>
+#include <map>
 
 #include <QColor>
+#include <QFont>
+#include <QPixmap>
 #include <QPolygon>
 #include <QSize>
 #include <QString>
@@ -29,10 +32,28 @@ QPolygon CurvePolygon(const Response& response, PlotSize plot);
 void PaintCurve(QPainter& painter, const QPolygon& curve, const QColor& colour,
                 CurveEmphasis emphasis, PlotSize plot);
 
+// The band points drawn once per number, colour, font and resolution and copied afterwards:
+// an antialiased circle with its number costs many times a copy, and a paint draws up to 31.
+class NumberedPointSprites {
+public:
+    void Paint(QPainter& painter, PlotPoint point, int number, const QColor& colour,
+               const QFont& font);
+
+private:
+    struct Key {
+        int number = 0;
+        QRgb colour = 0;
+        qreal ratio = 0.0;
+        auto operator<=>(const Key&) const = default;
+    };
+    std::map<Key, QPixmap> sprites_;
+    QFont font_;  // the font every kept sprite was drawn with
+};
+
 // A numbered point for every band that shapes the sound, in the channel's colour; the
 // selected band is left to PaintSelectedBand.
 void PaintBandPoints(QPainter& painter, const OutputView& channel, int selectedBand,
-                     const QColor& colour, PlotSize plot);
+                     const QColor& colour, PlotSize plot, NumberedPointSprites& sprites);
 
 // Where the crossover frequency labels go: beside their markers, the high-pass's to the
 // right and the low-pass's to the left, below the 0 dB line. A label that would cover a band

@@ -214,7 +214,7 @@ void ResponseGraph::paintEvent(QPaintEvent* /*event*/) {
     PaintOverlay(painter);
     PaintMeasuredCurves(painter, measured_, plot_);
     PaintCurve(painter, curves_[index], kChannelColours[index], CurveEmphasis::Current, plot_);
-    PaintBandPoints(painter, current(), band_, kChannelColours[index], plot_);
+    PaintBandPoints(painter, current(), band_, kChannelColours[index], plot_, pointSprites_);
     PaintSelectedBand(painter, current(), band_, kChannelColours[index], legend_, plot_);
     if (pointer_) {
         PaintReadout(painter, ReadoutFor(*pointer_), plot_);
@@ -248,7 +248,8 @@ void ResponseGraph::PaintOverlay(QPainter& painter) const {
     }
     const tuning::OverlayCurves curves = tuning::MakeOverlayCurves(
         overlay->measurement, overlay->preview.value_or(current().response), overlay->target);
-    PaintOverlayCurves(painter, curves.measured ? CurvePolygon(*curves.measured, plot_) : QPolygon(),
+    PaintOverlayCurves(painter,
+                       curves.measured ? CurvePolygon(*curves.measured, plot_) : QPolygon(),
                        curves.target ? CurvePolygon(*curves.target, plot_) : QPolygon(),
                        CurvePolygon(curves.predicted, plot_), overlayKey_, plot_);
 }

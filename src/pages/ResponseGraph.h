@@ -13,9 +13,9 @@
 #include <QWidget>
 
 #include "core/UiText.h"
+#include "dsp/response/ResponseGrid.h"
 #include "model/ChannelEditor.h"
 #include "model/TuningSession.h"
-#include "dsp/response/ResponseGrid.h"
 #include "pages/GraphHitTest.h"
 #include "pages/GraphPainter.h"
 #include "pages/MeasuredCurves.h"
@@ -122,6 +122,7 @@ private:
     // changes), and every channel's curve as points.
     QPixmap gridLayer_;
     QPixmap backLayer_;
+    NumberedPointSprites pointSprites_;
     bool backLayerStale_ = true;
     QRect legend_;  // where the back layer put the legend, for the caption to keep clear of
     std::array<QPolygon, kOutputChannelCount> curves_{};
