@@ -65,18 +65,13 @@ std::optional<ExitCode> TakePassword(CliDevice& device, const CliOptions& option
     return std::nullopt;
 }
 
-ExitCode FinishLockChange(CliDevice& device, const UiText& change) {
+ExitCode FinishLockChange(CliDevice& device, LockChange change) {
     device.ShowProgress(device.controller().bulk().progressCount());
     // A lost link empties the queue too: only a wait that ends without a failure means sent.
     if (device.WaitUntilSent() && !device.failed()) {
         return kDone;
     }
-    device.PrintError(
-        {change.english + " did not finish: the processor may hold its tuning partly protected. "
-                          "Once it answers again, protect, unlock or reset-lock sends every "
-                          "block again and repairs it.",
-         change.chinese + "未完成：处理器中的音效可能部分加密。处理器恢复应答后，再次执行 "
-                          "protect、unlock 或 reset-lock 会重新发送全部数据块并修复。"});
+    device.PrintError(LockChangeUnfinishedMessage(change).text);
     return kLinkError;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "CliDevice.h"
+#include "commands/DeviceLock.h"
 
 namespace corva::cli {
 
@@ -18,6 +19,6 @@ std::optional<ExitCode> TakePassword(CliDevice& device, const CliOptions& option
 
 // Waits until the lock change's blocks have reached the processor. When they did not, says
 // that the change did not finish and how to repair it, and returns kLinkError.
-ExitCode FinishLockChange(CliDevice& device, const UiText& change);
+ExitCode FinishLockChange(CliDevice& device, LockChange change);
 
 }  // namespace corva::cli

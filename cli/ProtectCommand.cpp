@@ -24,7 +24,7 @@ ExitCode RunProtect(CliDevice& device, const CliOptions& options) {
             return ReportMessage(device, *refused);
         }
         device.SayWhenSent({"The tuning is protected", "音效已加密"});
-        return FinishLockChange(device, {"The protect", "加密"});
+        return FinishLockChange(device, LockChange::Protect);
     });
 }
 

@@ -29,7 +29,7 @@ ExitCode RunResetLock(CliDevice& device, const CliOptions& options) {
         }
         device.SayWhenSent({"The protected tuning was replaced by the default output settings",
                             "已清除加密音效，输出恢复为默认设置"});
-        return FinishLockChange(device, {"The reset of the lock", "清除加密"});
+        return FinishLockChange(device, LockChange::Reset);
     });
 }
 

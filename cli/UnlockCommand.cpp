@@ -23,7 +23,7 @@ ExitCode RunUnlock(CliDevice& device, const CliOptions& options) {
             return ReportMessage(device, *refused);
         }
         device.SayWhenSent({"The tuning is unlocked", "音效已解锁"});
-        return FinishLockChange(device, {"The unlock", "解锁"});
+        return FinishLockChange(device, LockChange::Unlock);
     });
 }
 

@@ -6,6 +6,20 @@
 
 namespace corva {
 
+UserMessage LockChangeUnfinishedMessage(LockChange change) {
+    const UiText name = change == LockChange::Protect  ? UiText{"The protect", "加密"}
+                        : change == LockChange::Unlock ? UiText{"The unlock", "解锁"}
+                                                       : UiText{"The reset of the lock", "清除加密"};
+    return {{name.english + " did not finish: the processor may hold its tuning partly "
+                            "protected. Once it answers again, protect, unlock or reset the "
+                            "lock once more: that sends every block again and repairs it.",
+             name.chinese + "未完成：处理器中的音效可能部分加密。处理器恢复应答后，再次加密、"
+                            "解锁或清除加密会重新发送全部数据块并修复。"},
+            MessageStyle::Plain,
+            {},
+            {}};
+}
+
 DeviceLock::DeviceLock(TuningSession& session, ConnectionController& connection)
     : session_{session.engine()}, connection_{connection} {}
 

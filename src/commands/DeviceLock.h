@@ -15,6 +15,13 @@ namespace corva {
 
 inline constexpr std::size_t kPasswordLength = 6;
 
+enum class LockChange { Protect, Unlock, Reset };
+
+// Said when a lock change's blocks did not all reach the processor (the link failed or a
+// transfer limit ran out): its tuning may be partly protected until the next protect, unlock
+// or reset sends every block again.
+UserMessage LockChangeUnfinishedMessage(LockChange change);
+
 class DeviceLock {
 public:
     // The connection queues the frames and knows the link in use (for its failure message).

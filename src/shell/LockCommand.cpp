@@ -1,6 +1,5 @@
 #include "shell/LockCommand.h"
 
-#include "commands/DeviceLock.h"
 #include "shell/AppContext.h"
 #include "shell/ConnectionDriver.h"
 #include "shell/LockTexts.h"
@@ -22,6 +21,7 @@ LockCommand::LockCommand(AppContext& context, ConnectionDriver& connection, QWid
             emit ProtectionChanged(nowProtected);
         }
     });
+    connect(&connection_, &ConnectionDriver::NoticeHandled, this, &LockCommand::FollowNotice);
 }
 
 bool LockCommand::tuningProtected() const {
@@ -53,7 +53,7 @@ void LockCommand::Protect(const QString& password) {
     if (lock.isProtected()) {
         return;
     }
-    Finish(lock.Protect(password.toStdString()));
+    Finish(LockChange::Protect, lock.Protect(password.toStdString()));
 }
 
 void LockCommand::Unlock(const QString& password) {
@@ -80,7 +80,7 @@ void LockCommand::Unlock(const QString& password) {
         }
         return;
     }
-    Finish(refusal);
+    Finish(LockChange::Unlock, refusal);
 }
 
 void LockCommand::Reset() {
@@ -94,15 +94,29 @@ void LockCommand::Reset() {
                                       language.Pick(text::kPasswordCaption))) {
         return;
     }
-    Finish(lock.Reset());
+    Finish(LockChange::Reset, lock.Reset());
 }
 
-void LockCommand::Finish(const std::optional<UserMessage>& refusal) {
+void LockCommand::Finish(LockChange change, const std::optional<UserMessage>& refusal) {
     if (refusal) {
         Present(context_.messages(), context_.language(), *refusal);
         return;
     }
+    sending_ = change;
     connection_.NoteBulkTransfer();
+}
+
+void LockCommand::FollowNotice(const Notice& notice) {
+    if (!sending_) {
+        return;
+    }
+    if (notice.id == NoticeId::BatchDone) {
+        sending_.reset();
+    } else if (notice.id == NoticeId::LinkFailed || notice.id == NoticeId::TransferStopped) {
+        const LockChange stopped = *sending_;
+        sending_.reset();
+        Present(context_.messages(), context_.language(), LockChangeUnfinishedMessage(stopped));
+    }
 }
 
 }  // namespace corva::shell

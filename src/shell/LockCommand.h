@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include "commands/DeviceLock.h"
+#include "protocol/Notice.h"
 #include "transfer/ConnectionMessages.h"
 
 namespace corva::shell {
@@ -39,14 +41,18 @@ private:
     void Protect(const QString& password);
     void Unlock(const QString& password);
     void Reset();
-    // Shows a refusal, or notes the transfer that was started so its progress shows.
-    void Finish(const std::optional<UserMessage>& refusal);
+    // Shows a refusal, or notes the transfer that was started so its progress shows and its
+    // end (or failure) is followed.
+    void Finish(LockChange change, const std::optional<UserMessage>& refusal);
+    // A lock change whose blocks stopped on the way says so once the link's failure is shown.
+    void FollowNotice(const Notice& notice);
 
     AppContext& context_;
     ConnectionDriver& connection_;
     QWidget* window_;
     QPointer<PasswordDialog> dialog_;
     bool shownProtected_ = false;
+    std::optional<LockChange> sending_;  // a lock change whose blocks are on their way
 };
 
 }  // namespace corva::shell

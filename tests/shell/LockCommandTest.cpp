@@ -253,6 +253,28 @@ TEST_F(LockCommandTest, WhileDisconnectedTheFailureIsShownAndNothingChanges) {
     EXPECT_FALSE(bar().lockButton()->locked());
 }
 
+// A processor that stops answering midway through a protect: after the link's failure the
+// window says the protect did not finish and how to repair it; a protect that arrives says
+// nothing of the kind.
+TEST_F(LockCommandTest, AProtectCutOffMidwaySaysItDidNotFinish) {
+    const auto unfinished = [this] {
+        for (const auto& message : program.messages->shown) {
+            if (message.text.startsWith(QStringLiteral("The protect did not finish"))) {
+                return true;
+            }
+        }
+        return false;
+    };
+    sim::SimFaults faults = processor->Faults();
+    faults.writesBeforeSilence = 3;  // the name and two output blocks
+    processor->SetFaults(faults);
+    PasswordDialog* dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    Enter(dialog, QStringLiteral("abc123"));
+    EXPECT_TRUE(WaitFor(unfinished));
+    EXPECT_TRUE(program.messages->Showed(QStringLiteral("Connection failure!")));
+}
+
 TEST_F(LockCommandTest, ChineseDialogAndLookUseTheChineseTexts) {
     program.context->language().Set(UiLanguage::Chinese);
     EXPECT_EQ(bar().lockButton()->text(), QStringLiteral("未加密"));
