@@ -1,5 +1,7 @@
 #include "sim/VirtualCarAudio.h"
 
+#include "audio/InputLevelCheck.h"
+
 namespace corva::sim {
 
 VirtualCarAudio::VirtualCarAudio(std::shared_ptr<SimulatedProcessor> processor, VirtualCabin cabin)
@@ -30,7 +32,13 @@ audio::DuplexResult VirtualCarAudio::PlayAndRecord(const audio::DuplexRequest& r
     ParameterImage image;
     processor_->WithMemory([&](ParameterImage& memory) { image = memory; });
     std::lock_guard lock(mutex_);
-    return {Status::Ok(), car_.Play(image, request.play, request.recordSamples)};
+    audio::DuplexResult result{Status::Ok(), car_.Play(image, request.play, request.recordSamples)};
+    // The car answers at once; the meter still hears the recording a tenth of a second at a time.
+    const std::size_t step = kVirtualCarRateHz / 10;
+    for (std::size_t first = 0; request.inputPeak && first < result.recorded.size(); first += step) {
+        request.inputPeak(audio::PeakDbfs(result.recorded, first, first + step));
+    }
+    return result;
 }
 
 }  // namespace corva::sim

@@ -3,6 +3,7 @@
 // sound cards; the simulated processor's virtual car implements it for tests and the demo.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ struct DuplexRequest {
     int sampleRateHz = 48000;
     std::vector<double> play;  // mono, -1..1; played on every output channel
     int recordSamples = 0;  // recorded from the input's first channel, from the first sample played
+    // While the run records, about ten times a second on the calling thread: the peak level
+    // (dBFS) of what came in since the last call, for a live input meter. May be empty.
+    std::function<void(double peakDbfs)> inputPeak;
 };
 
 struct DuplexResult {

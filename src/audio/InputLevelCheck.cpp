@@ -12,13 +12,17 @@ constexpr double kQuietDbfs = -50.0;
 
 }  // namespace
 
-InputLevelReport CheckInputLevel(const std::vector<double>& recorded) {
+double PeakDbfs(const std::vector<double>& samples, std::size_t first, std::size_t last) {
     double peak = 0.0;
-    for (const double sample : recorded) {
-        peak = std::max(peak, std::abs(sample));
+    for (std::size_t i = first; i < std::min(last, samples.size()); ++i) {
+        peak = std::max(peak, std::abs(samples[i]));
     }
+    return peak > 0.0 ? 20.0 * std::log10(peak) : -200.0;
+}
+
+InputLevelReport CheckInputLevel(const std::vector<double>& recorded) {
     InputLevelReport report;
-    report.peakDbfs = peak > 0.0 ? 20.0 * std::log10(peak) : -200.0;
+    report.peakDbfs = PeakDbfs(recorded, 0, recorded.size());
     char value[32];
     std::snprintf(value, sizeof value, "%.1f", report.peakDbfs);
     if (report.peakDbfs >= kClipDbfs) {

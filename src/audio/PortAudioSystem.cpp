@@ -11,6 +11,8 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "audio/InputLevelCheck.h"
+
 namespace corva::audio {
 namespace {
 
@@ -20,6 +22,8 @@ void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 // The stream ends this long after the recording should have been complete.
 constexpr int kStreamSlackMs = 5000;
+// How often the input meter hears of a recording in progress.
+constexpr std::chrono::milliseconds kMeterStep{100};
 // Silence played first: sound servers drop the first part of a new stream (on a busy machine
 // for most of a second). The recording of that time is dropped too, so both still start with
 // the first sample asked to be played (the sound card's clock is the same for both).
@@ -73,6 +77,7 @@ struct Run {
     std::vector<double> recorded;
     std::size_t played = 0;
     std::size_t filled = 0;
+    std::atomic<std::size_t> published{0};  // samples of `recorded` the meter may read
     int outputChannels = 1;
     int inputChannels = 1;
     std::mutex mutex;
@@ -99,6 +104,7 @@ int Callback(const void* input, void* output, unsigned long frames, const PaStre
                 in != nullptr ? in[f * static_cast<unsigned long>(run.inputChannels)] : 0.0f;
         }
     }
+    run.published.store(run.filled, std::memory_order_release);
     if (run.filled >= run.recorded.size()) {
         {
             std::lock_guard lock(run.mutex);
@@ -223,10 +229,23 @@ DuplexResult PortAudioSystem::PlayAndRecordOnce(const DuplexRequest& request, bo
         static_cast<long long>(1000.0 * static_cast<double>(run.recorded.size()) /
                                request.sampleRateHz) +
         kStreamSlackMs);
+    // Waits in short steps, so the meter follows what comes in while the run records.
+    const auto deadline = std::chrono::steady_clock::now() + limit;
     bool complete = false;
-    {
-        std::unique_lock lock(run.mutex);
-        complete = run.done.wait_for(lock, limit, [&] { return run.finished.load(); });
+    std::size_t metered = 0;
+    while (!complete && std::chrono::steady_clock::now() < deadline) {
+        {
+            std::unique_lock lock(run.mutex);
+            complete = run.done.wait_for(
+                lock, std::min<std::chrono::steady_clock::duration>(
+                          kMeterStep, deadline - std::chrono::steady_clock::now()),
+                [&] { return run.finished.load(); });
+        }
+        const std::size_t arrived = run.published.load(std::memory_order_acquire);
+        if (request.inputPeak && arrived > metered) {
+            request.inputPeak(PeakDbfs(run.recorded, metered, arrived));
+            metered = arrived;
+        }
     }
     Pa_StopStream(stream);
     Pa_CloseStream(stream);

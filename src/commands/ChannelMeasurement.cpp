@@ -70,6 +70,7 @@ MeasureOutcome MeasureChannels(TuningSession& session, audio::AudioSystem& audio
             play.sampleRateHz = sweep.sampleRateHz;
             play.play = deconvolver.sweep();
             play.recordSamples = recordSamples;
+            play.inputPeak = hooks.inputPeak;
             const audio::DuplexResult recorded = audio.PlayAndRecord(play);
             if (!recorded.status.ok()) {
                 return finish(MeasureEnd::Failed, recorded.status);

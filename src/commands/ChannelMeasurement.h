@@ -50,6 +50,8 @@ struct MeasureHooks {
     std::function<void(int channel, int position)> progress;
     // Told after each sweep, so a front end shows curves and levels as they arrive.
     std::function<void(const SweepReport& report)> swept;
+    // While a sweep records: the input's peak level (dBFS) as it comes in, for a live meter.
+    std::function<void(double peakDbfs)> inputPeak;
 };
 
 struct ChannelMeasurement {

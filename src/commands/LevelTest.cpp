@@ -31,6 +31,7 @@ LevelTestOutcome TestInputLevel(TuningSession& session, audio::AudioSystem& audi
     play.sampleRateHz = tone.sampleRateHz;
     play.play = measure::MakeExponentialSweep(tone);
     play.recordSamples = RecordSamplesFor(tone);
+    play.inputPeak = hooks.inputPeak;
 
     std::vector<int> channels = request.channels;
     for (int c = 0; channels.empty() && c < kOutputChannelCount; ++c) {

@@ -107,6 +107,16 @@ MeasureHooks MeasureRun::Hooks() {
             },
             Qt::QueuedConnection);
     };
+    hooks.inputPeak = [this](double peakDbfs) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, peakDbfs] {
+                if (onInputPeak) {
+                    onInputPeak(peakDbfs);
+                }
+            },
+            Qt::QueuedConnection);
+    };
     return hooks;
 }
 

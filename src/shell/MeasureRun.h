@@ -41,6 +41,8 @@ public:
     // Told on the window's thread.
     std::function<void(int channel, int position)> onSweepStarting;
     std::function<void(const SweepReport& report)> onSwept;
+    // The input's peak level (dBFS) while a sweep records.
+    std::function<void(double peakDbfs)> onInputPeak;
     // Before each position after the first; the run waits for Continue() or Cancel().
     std::function<void(int position)> onMoveMicrophone;
 

@@ -146,6 +146,7 @@ MeasureWindow::MeasureWindow(AppContext& context, pages::FullInterfacePage& page
         OnSweepStarting(channel, position);
     };
     run_->onSwept = [this](const SweepReport& report) { OnSwept(report); };
+    run_->onInputPeak = [this](double peakDbfs) { ShowMeter(peakDbfs); };
     run_->onMoveMicrophone = [this](int position) {
         statusText_->Show([position](const Language& language) {
             return language.Pick(text::kMoveMicrophone).arg(position + 1);
@@ -462,12 +463,15 @@ void MeasureWindow::ApplyPart(CalibrationParts parts) {
     StartMeasure(Phase::Checking);
 }
 
-void MeasureWindow::ShowLevel(const audio::InputLevelReport& level, int channel) {
-    const int peak = std::clamp(static_cast<int>(std::lround(level.peakDbfs)), kMeterFloorDbfs, 0);
-    meter_->setValue(peak);
-    meterText_->Show([peak = Fixed(level.peakDbfs, 1)](const Language& language) {
+void MeasureWindow::ShowMeter(double peakDbfs) {
+    meter_->setValue(std::clamp(static_cast<int>(std::lround(peakDbfs)), kMeterFloorDbfs, 0));
+    meterText_->Show([peak = Fixed(peakDbfs, 1)](const Language& language) {
         return language.Pick(text::kMeterText).arg(peak);
     });
+}
+
+void MeasureWindow::ShowLevel(const audio::InputLevelReport& level, int channel) {
+    ShowMeter(level.peakDbfs);
     const bool good = level.level == audio::InputLevel::Good;
     if (good) {
         levelReading_->Show(text::kLevelGood);

@@ -88,6 +88,8 @@ private:
     void StartMeasure(Phase phase);
     void StartCalibrateAll();
     void ApplyPart(CalibrationParts parts);
+    // The live input meter: the peak that came in last.
+    void ShowMeter(double peakDbfs);
     void ShowLevel(const audio::InputLevelReport& level, int channel);
     void OnSweepStarting(int channel, int position);
     void OnSwept(const SweepReport& report);

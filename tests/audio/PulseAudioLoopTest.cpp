@@ -12,7 +12,9 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <thread>
 
+#include "audio/InputLevelCheck.h"
 #include "audio/PortAudioSystem.h"
 #include "measure/SweepAnalysis.h"
 
@@ -95,11 +97,23 @@ std::optional<double> FlatnessOfOneRun(PortAudioSystem& audio) {
     request.outputName = "pulse";
     request.play = deconvolver.sweep();
     request.recordSamples = recordSamples;
+    // The live meter hears the recording while it runs, on the calling thread, and its
+    // loudest reading is the recording's peak.
+    int meterReadings = 0;
+    double loudestReading = -1000.0;
+    const auto caller = std::this_thread::get_id();
+    request.inputPeak = [&](double peakDbfs) {
+        EXPECT_EQ(std::this_thread::get_id(), caller);
+        ++meterReadings;
+        loudestReading = std::max(loudestReading, peakDbfs);
+    };
     const DuplexResult recorded = audio.PlayAndRecord(request);
     if (!recorded.status.ok()) {
         std::printf("the duplex stream failed: %s\n", recorded.status.message().english.c_str());
         return std::nullopt;
     }
+    EXPECT_GE(meterReadings, 5);  // 2.2 s of recording, a reading every 0.1 s
+    EXPECT_NEAR(loudestReading, CheckInputLevel(recorded.recorded).peakDbfs, 0.01);
     const measure::SweepResult result = measure::AnalyseSweep(deconvolver, recorded.recorded, 0);
     if (!result.arrivalMs.has_value()) {
         ADD_FAILURE() << "no arrival found in the recording";
