@@ -6,7 +6,7 @@
 
 #include "CliDevice.h"
 #include "commands/TuningSnapshots.h"
-#include "protocol/links/UserDataFolder.h"
+#include "platform/settings/UserDataFolder.h"
 
 namespace corva::cli {
 

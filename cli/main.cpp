@@ -11,7 +11,7 @@
 #include "TableCommand.h"
 #include "core/ProgramVersion.h"
 #include "files/SafeFileWriter.h"
-#include "protocol/links/SharedSettings.h"
+#include "platform/settings/SharedSettings.h"
 #include "sim/SimulatedProcessorKit.h"
 
 namespace {

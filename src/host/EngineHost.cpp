@@ -1,9 +1,9 @@
 #include "host/EngineHost.h"
 
 #include "audio/PortAudioSystem.h"
+#include "platform/settings/SettingsInUseMarkers.h"
 #include "protocol/MemoryInUseMarkers.h"
 #include "protocol/links/HidDeviceEnumerator.h"
-#include "protocol/links/SettingsInUseMarkers.h"
 
 namespace corva::host {
 namespace {

@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 
-#include "shell/AppOptions.h"
-#include "shell/Application.h"
+#include "shell/app/AppOptions.h"
+#include "shell/app/Application.h"
 #include "sim/SimulatedProcessorKit.h"
 
 int main(int argc, char** argv) {

@@ -1,4 +1,4 @@
-#include "protocol/links/SettingsInUseMarkers.h"
+#include "platform/settings/SettingsInUseMarkers.h"
 
 #include <fstream>
 #include <sstream>

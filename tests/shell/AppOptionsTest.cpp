@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ProgramVersion.h"
-#include "shell/AppOptions.h"
+#include "shell/app/AppOptions.h"
 
 namespace corva::shell {
 namespace {

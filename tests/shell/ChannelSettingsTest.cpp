@@ -19,9 +19,9 @@
 #include "pages/EqBandColumn.h"
 #include "pages/EqEditorPanel.h"
 #include "pages/FullInterfacePage.h"
-#include "shell/HistoryControls.h"
-#include "shell/PageArea.h"
-#include "shell/ProgressWindow.h"
+#include "shell/app/HistoryControls.h"
+#include "shell/app/PageArea.h"
+#include "shell/dialogs/ProgressWindow.h"
 #include "sim/SimulatedProcessor.h"
 
 namespace corva::pages {

@@ -14,11 +14,11 @@
 
 #include "ShellTestSupport.h"
 #include "controls/FlatButton.h"
-#include "shell/AddressDialog.h"
-#include "shell/ConnectionChooser.h"
-#include "shell/ScreenshotRule.h"
-#include "shell/ShellTexts.h"
-#include "shell/TopBar.h"
+#include "shell/app/ScreenshotRule.h"
+#include "shell/app/ShellTexts.h"
+#include "shell/app/TopBar.h"
+#include "shell/dialogs/AddressDialog.h"
+#include "shell/dialogs/ConnectionChooser.h"
 #include "sim/StreamServer.h"
 
 namespace corva::shell {

@@ -17,13 +17,13 @@
 #include "controls/FlatButton.h"
 #include "controls/GlyphButton.h"
 #include "model/ChannelEditor.h"
-#include "shell/PanelHost.h"
-#include "shell/ProgressWindow.h"
-#include "shell/SettingPage.h"
-#include "shell/SettingsPanel.h"
-#include "shell/ShellTexts.h"
-#include "shell/TopBar.h"
-#include "shell/UpgradePage.h"
+#include "shell/app/ShellTexts.h"
+#include "shell/app/TopBar.h"
+#include "shell/dialogs/ProgressWindow.h"
+#include "shell/panels/PanelHost.h"
+#include "shell/panels/SettingPage.h"
+#include "shell/panels/SettingsPanel.h"
+#include "shell/panels/UpgradePage.h"
 
 namespace corva::shell {
 namespace {

@@ -22,7 +22,7 @@
 #include "pages/EqEditorPanel.h"
 #include "pages/EqTexts.h"
 #include "protocol/FrameLayout.h"
-#include "shell/NoticePoster.h"
+#include "shell/app/NoticePoster.h"
 #include "sim/SimulatedProcessor.h"
 
 namespace corva::pages {

@@ -17,10 +17,10 @@
 #include "pages/EqBandColumn.h"
 #include "pages/EqEditorPanel.h"
 #include "pages/FullInterfacePage.h"
-#include "shell/HistoryControls.h"
-#include "shell/PageArea.h"
-#include "shell/SafetyCopy.h"
-#include "shell/SnapshotsDialog.h"
+#include "shell/app/HistoryControls.h"
+#include "shell/app/PageArea.h"
+#include "shell/dialogs/SnapshotsDialog.h"
+#include "shell/panels/SafetyCopy.h"
 
 namespace corva::shell {
 namespace {

@@ -13,11 +13,11 @@
 #include "controls/LockButton.h"
 #include "model/ChannelEditor.h"
 #include "pages/FullInterfacePage.h"
-#include "shell/LockCommand.h"
-#include "shell/PageArea.h"
-#include "shell/PasswordDialog.h"
-#include "shell/ProgressWindow.h"
-#include "shell/TopBar.h"
+#include "shell/app/PageArea.h"
+#include "shell/app/TopBar.h"
+#include "shell/dialogs/LockCommand.h"
+#include "shell/dialogs/PasswordDialog.h"
+#include "shell/dialogs/ProgressWindow.h"
 
 namespace corva::shell {
 namespace {

@@ -20,12 +20,12 @@
 #include "model/ChannelEditor.h"
 #include "pages/FullInterfacePage.h"
 #include "pages/ResponseGraph.h"
-#include "shell/HistoryControls.h"
-#include "shell/ImpulseView.h"
-#include "shell/MeasureWindow.h"
-#include "shell/PageArea.h"
-#include "shell/ProgressWindow.h"
-#include "shell/TopBar.h"
+#include "shell/app/HistoryControls.h"
+#include "shell/app/PageArea.h"
+#include "shell/app/TopBar.h"
+#include "shell/dialogs/ProgressWindow.h"
+#include "shell/tools/ImpulseView.h"
+#include "shell/tools/MeasureWindow.h"
 #include "sim/VirtualCarAudio.h"
 
 namespace corva::shell {

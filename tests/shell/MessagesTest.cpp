@@ -14,11 +14,11 @@
 #include <QTimer>
 
 #include "ShellTestSupport.h"
-#include "shell/Language.h"
-#include "shell/MessagePresenter.h"
-#include "shell/NoticePoster.h"
-#include "shell/QtTranslations.h"
-#include "shell/TimedMessage.h"
+#include "shell/app/Language.h"
+#include "shell/app/MessagePresenter.h"
+#include "shell/app/NoticePoster.h"
+#include "shell/app/QtTranslations.h"
+#include "shell/app/TimedMessage.h"
 
 namespace corva::shell {
 namespace {

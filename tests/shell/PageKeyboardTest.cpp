@@ -9,19 +9,19 @@
 #include <cmath>
 
 #include "ShellTestSupport.h"
+#include "controls/ValueField.h"
 #include "dsp/values/BandCodes.h"
 #include "model/ChannelEditor.h"
-#include "protocol/FrameLayout.h"
-#include "sim/SimulatedProcessor.h"
-#include "controls/ValueField.h"
+#include "pages/CompactGainsRow.h"
 #include "pages/CrossoverControls.h"
 #include "pages/EqBandColumn.h"
 #include "pages/EqEditorPanel.h"
-#include "pages/CompactGainsRow.h"
 #include "pages/FullInterfacePage.h"
 #include "pages/MainVolumePanel.h"
 #include "pages/ResponseGraph.h"
-#include "shell/PageArea.h"
+#include "protocol/FrameLayout.h"
+#include "shell/app/PageArea.h"
+#include "sim/SimulatedProcessor.h"
 
 namespace corva::shell {
 namespace {

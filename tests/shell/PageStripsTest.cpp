@@ -25,14 +25,14 @@
 #include "pages/ChannelStrip.h"
 #include "pages/CrossoverControls.h"
 #include "pages/DelayPanel.h"
-#include "pages/FullInterfacePage.h"
 #include "pages/EqEditorPanel.h"
-#include "pages/ResponseGraph.h"
+#include "pages/FullInterfacePage.h"
 #include "pages/LinkDirectionDialog.h"
 #include "pages/MainVolumePanel.h"
+#include "pages/ResponseGraph.h"
 #include "protocol/FrameLayout.h"
-#include "shell/PageArea.h"
-#include "shell/ProgressWindow.h"
+#include "shell/app/PageArea.h"
+#include "shell/dialogs/ProgressWindow.h"
 #include "sim/SimulatedProcessor.h"
 
 namespace corva::pages {

@@ -15,11 +15,11 @@
 #include "ScriptedFileChooser.h"
 #include "ShellTestSupport.h"
 #include "controls/FlatButton.h"
-#include "shell/PresetNameField.h"
-#include "shell/ProgramDialog.h"
-#include "shell/ProgressWindow.h"
-#include "shell/TopBar.h"
-#include "shell/TuningFileActions.h"
+#include "shell/app/TopBar.h"
+#include "shell/dialogs/PresetNameField.h"
+#include "shell/dialogs/ProgramDialog.h"
+#include "shell/dialogs/ProgressWindow.h"
+#include "shell/panels/TuningFileActions.h"
 
 namespace corva::shell {
 namespace {

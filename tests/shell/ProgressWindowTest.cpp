@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 
 #include "ShellTestSupport.h"
-#include "shell/Language.h"
-#include "shell/ProgressWindow.h"
+#include "shell/app/Language.h"
+#include "shell/dialogs/ProgressWindow.h"
 
 namespace corva::shell {
 namespace {

@@ -16,20 +16,20 @@
 #include <QTableWidget>
 
 #include "ShellTestSupport.h"
-#include "export/ExportTestSupport.h"
-#include "commands/TuningFiles.h"
 #include "commands/StoredPresetTable.h"
+#include "commands/TuningFiles.h"
+#include "export/ExportTestSupport.h"
 #include "files/JsonPresetWriter.h"
 #include "files/ParameterTableDiff.h"
 #include "files/export/ParameterTableExport.h"
-#include "protocol/ParameterImage.h"
 #include "model/ChannelEditor.h"
 #include "pages/DelayPanel.h"
 #include "pages/FullInterfacePage.h"
-#include "shell/PageArea.h"
-#include "shell/ProgressWindow.h"
-#include "shell/ReportWindow.h"
-#include "shell/TopBar.h"
+#include "protocol/ParameterImage.h"
+#include "shell/app/PageArea.h"
+#include "shell/app/TopBar.h"
+#include "shell/dialogs/ProgressWindow.h"
+#include "shell/dialogs/ReportWindow.h"
 
 namespace corva::shell {
 namespace {

@@ -5,7 +5,7 @@
 #include <deque>
 #include <vector>
 
-#include "shell/FileChooser.h"
+#include "shell/panels/FileChooser.h"
 
 namespace corva::shell::test {
 

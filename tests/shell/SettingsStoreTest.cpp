@@ -7,11 +7,11 @@
 #include <QTemporaryDir>
 
 #include "ShellTestSupport.h"
-#include "protocol/links/SettingsInUseMarkers.h"
-#include "shell/Language.h"
-#include "shell/LanguageSetting.h"
-#include "shell/FileChooser.h"
-#include "shell/SettingsStore.h"
+#include "platform/settings/SettingsInUseMarkers.h"
+#include "shell/app/Language.h"
+#include "shell/app/LanguageSetting.h"
+#include "shell/app/SettingsStore.h"
+#include "shell/panels/FileChooser.h"
 
 namespace corva::shell {
 namespace {

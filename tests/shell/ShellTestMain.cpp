@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "controls/AccessibleControls.h"
-#include "shell/ShellStyle.h"
+#include "shell/app/ShellStyle.h"
 
 namespace {
 

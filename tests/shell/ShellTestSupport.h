@@ -12,12 +12,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "protocol/links/SettingsInUseMarkers.h"
-#include "protocol/links/SharedSettings.h"
-#include "shell/AppContext.h"
-#include "shell/ConnectionDriver.h"
-#include "shell/MainView.h"
-#include "shell/MainWindow.h"
+#include "platform/settings/SettingsInUseMarkers.h"
+#include "platform/settings/SharedSettings.h"
+#include "shell/app/AppContext.h"
+#include "shell/app/ConnectionDriver.h"
+#include "shell/app/MainView.h"
+#include "shell/app/MainWindow.h"
 #include "sim/InProcessLink.h"
 #include "sim/SimulatedProcessorKit.h"
 

@@ -18,9 +18,9 @@
 #include "pages/EqEditorPanel.h"
 #include "pages/FullInterfacePage.h"
 #include "pages/ResponseGraph.h"
-#include "shell/PageArea.h"
-#include "shell/TopBar.h"
-#include "shell/WindowPlacement.h"
+#include "shell/app/PageArea.h"
+#include "shell/app/TopBar.h"
+#include "shell/app/WindowPlacement.h"
 
 namespace corva::shell {
 namespace {

@@ -12,8 +12,8 @@
 
 #include "ShellTestSupport.h"
 #include "controls/FlatButton.h"
-#include "shell/PanelHost.h"
-#include "shell/TopBar.h"
+#include "shell/app/TopBar.h"
+#include "shell/panels/PanelHost.h"
 
 namespace corva::shell {
 namespace {
