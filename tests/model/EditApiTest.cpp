@@ -174,7 +174,7 @@ TEST_F(EditApiTest, LimiterAndRoutingStayWithTheChannelWhileEqModeFollowsTheLink
     const int centreShare3 = session.engine().model.output(5).routing().share3;
     editor.SetLimiterThresholdDbu(4, -10.0);
     editor.SetRoutingShare(4, 3, 40.0);
-    editor.SetEqMode(4, 1);
+    editor.SetEqMode(4, EqMode::Graphic);
     const auto& sub = session.engine().model.output(4);
     const auto& centre = session.engine().model.output(5);
     EXPECT_EQ(sub.limiterThresholdCode(), 200);

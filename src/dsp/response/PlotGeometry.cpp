@@ -106,12 +106,16 @@ BandMarkers BandMarkerPositions(const FilterShape& shape, PlotSize plot) {
             {FrequencyToX(f0 * spread, plot), edgeY}};
 }
 
-BandDrag DragBandPoint(FilterType type, bool geqMode, int currentHz, PlotPoint pointer,
-                       PlotSize plot) {
+PlotValue PointerValue(PlotPoint pointer, PlotSize plot) {
     const PlotPoint p = LimitToPlot(pointer, plot);
+    return {XToFrequency(p.x, plot), static_cast<double>(YToDb(p.y, plot))};
+}
+
+BandDrag DragBandPoint(FilterType type, bool geqMode, int currentHz, int pointerHz,
+                       double pointerDb) {
     BandDrag drag;
-    drag.frequencyHz = geqMode ? currentHz : XToFrequency(p.x, plot);
-    drag.gainDb = std::clamp(static_cast<double>(YToDb(p.y, plot)), -kGainLimitDb, kGainLimitDb);
+    drag.frequencyHz = geqMode ? currentHz : pointerHz;
+    drag.gainDb = std::clamp(pointerDb, -kGainLimitDb, kGainLimitDb);
     if (type == FilterType::LowShelf) {
         drag.frequencyHz = std::min(drag.frequencyHz, kShelfSplitHz);
     } else if (type == FilterType::HighShelf) {
@@ -120,14 +124,34 @@ BandDrag DragBandPoint(FilterType type, bool geqMode, int currentHz, PlotPoint p
     return drag;
 }
 
+BandDrag DragBandPoint(FilterType type, bool geqMode, int currentHz, PlotPoint pointer,
+                       PlotSize plot) {
+    const PlotValue value = PointerValue(pointer, plot);
+    return DragBandPoint(type, geqMode, currentHz, value.frequencyHz, value.gainDb);
+}
+
 // The handles are drawn around the grid-snapped centre, so the bandwidth is measured from the
 // same centre: the handle then stays under the pointer.
-double DragBandwidth(int centreHz, BandwidthHandle handle, int x, PlotSize plot) {
+double DragBandwidth(int centreHz, BandwidthHandle handle, int pointerHz) {
     const double f0 = SnappedCentreHz(centreHz);
-    const double fx = XToFrequency(LimitToPlot({x, kPlotTopMargin}, plot).x, plot);
+    const double fx = pointerHz;
     const double octaves =
         handle == BandwidthHandle::Lower ? std::log2(f0 / fx) : std::log2(fx / f0);
     return std::clamp(octaves, kMinBandwidthOctaves, kMaxBandwidthOctaves);
+}
+
+double DragBandwidth(int centreHz, BandwidthHandle handle, int x, PlotSize plot) {
+    return DragBandwidth(centreHz, handle, PointerValue({x, kPlotTopMargin}, plot).frequencyHz);
+}
+
+int DragCrossover(FilterType type, int pointerHz, int highPassHz, int lowPassHz) {
+    int hz = pointerHz;
+    if (type == FilterType::HighPass) {
+        hz = std::min(hz, lowPassHz);
+    } else if (type == FilterType::LowPass) {
+        hz = std::max(hz, highPassHz);
+    }
+    return std::clamp(hz, kLowestFrequencyHz, kHighestFrequencyHz);
 }
 
 // With the pointer limited to the plot, the left edge already maps to 20 Hz for every role;
@@ -138,13 +162,8 @@ int DragCrossover(FilterType type, int filterRole, int x, int highPassHz, int lo
         x < kPlotLeftMargin) {
         return kLowestFrequencyHz;
     }
-    int hz = XToFrequency(LimitToPlot({x, kPlotTopMargin}, plot).x, plot);
-    if (type == FilterType::HighPass) {
-        hz = std::min(hz, lowPassHz);
-    } else if (type == FilterType::LowPass) {
-        hz = std::max(hz, highPassHz);
-    }
-    return std::clamp(hz, kLowestFrequencyHz, kHighestFrequencyHz);
+    return DragCrossover(type, PointerValue({x, kPlotTopMargin}, plot).frequencyHz, highPassHz,
+                         lowPassHz);
 }
 
 }  // namespace corva
