@@ -196,5 +196,14 @@ TEST_F(EditApiTest, LimiterAndRoutingStayWithTheChannelWhileEqModeFollowsTheLink
     EXPECT_EQ(events.back().change, SessionChange::Outputs);
 }
 
+// A code from a file or the command line that lies outside a choice never yields a value the
+// processor does not know: a band cannot become a high-pass, a slope past "off" stays off.
+TEST(EditChoicesTest, CodesOutsideAChoiceAreLimitedToIt) {
+    EXPECT_EQ(ChoiceOfCode<FilterType>(CodeOf(FilterType::HighPass)), FilterType::HighShelf);
+    EXPECT_EQ(ChoiceOfCode<CrossoverSlope>(kCrossoverSlopeOff + 1), CrossoverSlope::Off);
+    EXPECT_EQ(ChoiceOfCode<EqMode>(-1), EqMode::Parametric);
+    EXPECT_EQ(ChoiceOfCode<Polarity>(CodeOf(Polarity::Inverted)), Polarity::Inverted);
+}
+
 }  // namespace
 }  // namespace corva

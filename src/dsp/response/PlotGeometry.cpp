@@ -13,7 +13,6 @@ constexpr int kShelfSplitHz = 2000;  // low shelves stay at or below it, high sh
 constexpr double kGainLimitDb = 20.0;
 constexpr double kMinBandwidthOctaves = 0.05;
 constexpr double kMaxBandwidthOctaves = 3.0;
-constexpr int kRoleHighPassToLowest = 7;
 
 // Truncation toward zero that saturates instead of overflowing, so that extreme or
 // non-finite values (a log of 0, a deep stop band on a tall plot) stay defined.
@@ -124,12 +123,6 @@ BandDrag DragBandPoint(FilterType type, bool geqMode, int currentHz, int pointer
     return drag;
 }
 
-BandDrag DragBandPoint(FilterType type, bool geqMode, int currentHz, PlotPoint pointer,
-                       PlotSize plot) {
-    const PlotValue value = PointerValue(pointer, plot);
-    return DragBandPoint(type, geqMode, currentHz, value.frequencyHz, value.gainDb);
-}
-
 // The handles are drawn around the grid-snapped centre, so the bandwidth is measured from the
 // same centre: the handle then stays under the pointer.
 double DragBandwidth(int centreHz, BandwidthHandle handle, int pointerHz) {
@@ -140,10 +133,6 @@ double DragBandwidth(int centreHz, BandwidthHandle handle, int pointerHz) {
     return std::clamp(octaves, kMinBandwidthOctaves, kMaxBandwidthOctaves);
 }
 
-double DragBandwidth(int centreHz, BandwidthHandle handle, int x, PlotSize plot) {
-    return DragBandwidth(centreHz, handle, PointerValue({x, kPlotTopMargin}, plot).frequencyHz);
-}
-
 int DragCrossover(FilterType type, int pointerHz, int highPassHz, int lowPassHz) {
     int hz = pointerHz;
     if (type == FilterType::HighPass) {
@@ -152,18 +141,6 @@ int DragCrossover(FilterType type, int pointerHz, int highPassHz, int lowPassHz)
         hz = std::max(hz, highPassHz);
     }
     return std::clamp(hz, kLowestFrequencyHz, kHighestFrequencyHz);
-}
-
-// With the pointer limited to the plot, the left edge already maps to 20 Hz for every role;
-// role 7 states it explicitly for a pointer left of the plot.
-int DragCrossover(FilterType type, int filterRole, int x, int highPassHz, int lowPassHz,
-                  PlotSize plot) {
-    if (type == FilterType::HighPass && filterRole == kRoleHighPassToLowest &&
-        x < kPlotLeftMargin) {
-        return kLowestFrequencyHz;
-    }
-    return DragCrossover(type, PointerValue({x, kPlotTopMargin}, plot).frequencyHz, highPassHz,
-                         lowPassHz);
 }
 
 }  // namespace corva

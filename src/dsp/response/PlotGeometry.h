@@ -39,8 +39,8 @@ struct BandMarkers {
 };
 BandMarkers BandMarkerPositions(const FilterShape& shape, PlotSize plot);
 
-// --- Drag rules. They take the values under the pointer; the pixel forms below first limit
-// the pointer (widget coordinates) to the plot and read those values. ---
+// --- Drag rules. The graph limits the pointer (widget coordinates) to the plot and reads the
+// values under it; the rules take those values. ---
 
 // The frequency (whole Hz, 20..20000) and gain (whole dB) under a pointer limited to the plot.
 struct PlotValue {
@@ -58,20 +58,15 @@ struct BandDrag {
 };
 BandDrag DragBandPoint(FilterType type, bool geqMode, int currentHz, int pointerHz,
                        double pointerDb);
-BandDrag DragBandPoint(FilterType type, bool geqMode, int currentHz, PlotPoint pointer,
-                       PlotSize plot);
 
 enum class BandwidthHandle { Lower, Upper };
 // New bandwidth in octaves (0.05..3.0) of a peaking band whose handle is dragged to the
-// pointer's frequency (or to x).
+// pointer's frequency.
 double DragBandwidth(int centreHz, BandwidthHandle handle, int pointerHz);
-double DragBandwidth(int centreHz, BandwidthHandle handle, int x, PlotSize plot);
 
-// New frequency of a crossover marker dragged to the pointer's frequency (or to x): 20..20000,
-// a high-pass never above the low-pass and a low-pass never below the high-pass; role 7 pulls
-// a high-pass left of the plot to 20 Hz, as the left edge itself does for every role.
+// New frequency of a crossover marker dragged to the pointer's frequency: 20..20000, a
+// high-pass never above the low-pass and a low-pass never below the high-pass. A pointer left
+// of the plot reads 20 Hz, so it pulls a high-pass to 20 Hz whatever the channel's role.
 int DragCrossover(FilterType type, int pointerHz, int highPassHz, int lowPassHz);
-int DragCrossover(FilterType type, int filterRole, int x, int highPassHz, int lowPassHz,
-                  PlotSize plot);
 
 }  // namespace corva
