@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <type_traits>
 
 #include "dsp/response/FilterResponse.h"
 #include "dsp/values/EntryLimits.h"
@@ -29,22 +30,20 @@ enum class CrossoverSlope : int {
 
 // The highest code of each choice; codes outside 0..highest are limited to that range.
 template <class Choice>
-inline constexpr Choice kHighestChoice = Choice{};
-template <>
-inline constexpr OnOff kHighestChoice<OnOff> = OnOff::On;
-template <>
-inline constexpr Polarity kHighestChoice<Polarity> = Polarity::Inverted;
-template <>
-inline constexpr EqMode kHighestChoice<EqMode> = EqMode::Graphic;
-template <>
-inline constexpr ShelfSlope kHighestChoice<ShelfSlope> = ShelfSlope::Db12PerOctave;
-template <>
-inline constexpr CrossoverSlope kHighestChoice<CrossoverSlope> = CrossoverSlope::Off;
-template <>
-inline constexpr CrossoverKind kHighestChoice<CrossoverKind> = CrossoverKind::Bessel;
-// Only the band types: a band is never a high- or low-pass.
-template <>
-inline constexpr FilterType kHighestChoice<FilterType> = static_cast<FilterType>(kHighestBandType);
+constexpr Choice HighestChoice() {
+    if constexpr (std::is_same_v<Choice, CrossoverSlope>) {
+        return CrossoverSlope::Off;
+    } else if constexpr (std::is_same_v<Choice, CrossoverKind>) {
+        return CrossoverKind::Bessel;
+    } else if constexpr (std::is_same_v<Choice, FilterType>) {
+        return static_cast<FilterType>(kHighestBandType);  // a band is never a high- or low-pass
+    } else {
+        static_assert(std::is_same_v<Choice, OnOff> || std::is_same_v<Choice, Polarity> ||
+                          std::is_same_v<Choice, EqMode> || std::is_same_v<Choice, ShelfSlope>,
+                      "a choice of more than two values names its highest code here");
+        return static_cast<Choice>(1);  // the two-way choices
+    }
+}
 
 template <class Choice>
 constexpr int CodeOf(Choice choice) {
@@ -53,7 +52,7 @@ constexpr int CodeOf(Choice choice) {
 
 template <class Choice>
 constexpr Choice ChoiceOfCode(int code) {
-    return static_cast<Choice>(std::clamp(code, 0, CodeOf(kHighestChoice<Choice>)));
+    return static_cast<Choice>(std::clamp(code, 0, CodeOf(HighestChoice<Choice>())));
 }
 
 constexpr OnOff OnOffOf(bool on) {
