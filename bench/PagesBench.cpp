@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 
 #include "commands/TuningFiles.h"
-#include "model/ChannelEditor.h"
 #include "controls/VerticalFader.h"
+#include "model/ChannelEditor.h"
 #include "pages/ChannelStrip.h"
 #include "pages/FullInterfacePage.h"
 #include "pages/ResponseGraph.h"
@@ -43,10 +43,7 @@ struct GraphBench {
 
     // Alternates between two pointer positions so every step really changes the band.
     void DragStep(std::int64_t step) {
-        const PlotSize plot = graph.plotSize();
-        const PlotPoint pointer{FrequencyToX(step % 2 == 0 ? 900 : 1100, plot),
-                                DbToY(step % 2 == 0 ? 6 : -6, plot)};
-        editor.DragBandPoint(0, kDraggedBand, pointer, plot);
+        editor.DragBandPoint(0, kDraggedBand, step % 2 == 0 ? 900 : 1100, step % 2 == 0 ? 6 : -6);
         graph.Refresh(session.Snapshot());
         graph.render(&image);
     }

@@ -15,7 +15,7 @@ ExitCode RunMasterMute(CliDevice& device, const CliOptions& options) {
                           options.args[0]);
     }
     return WithProcessor(device, [&] {
-        ChannelEditor(device.session()).SetMasterOn(!*mute);
+        ChannelEditor(device.session()).SetMasterOn(OnOffOf(!*mute));
         device.SayWhenSent(*mute ? UiText{"Master output muted", "主输出已静音"}
                                  : UiText{"Master output on", "主输出已开启"});
         return kDone;

@@ -41,7 +41,7 @@ void Apply(ChannelEditor& editor, int channel, const SetEdit& edit) {
             editor.SetMuted(channel, edit.value != 0);
             break;
         case SetKey::Polarity:
-            editor.SetPolarity(channel, edit.value);
+            editor.SetPolarity(channel, ChoiceOfCode<Polarity>(edit.value));
             break;
         case SetKey::Name:
             // Checked while the pairs were read, so it fits.
@@ -51,10 +51,11 @@ void Apply(ChannelEditor& editor, int channel, const SetEdit& edit) {
             editor.SetCrossoverFrequency(channel, edit.filter, edit.number);
             break;
         case SetKey::CrossoverKind:
-            editor.SetCrossoverKind(channel, edit.filter, edit.value);
+            editor.SetCrossoverKind(channel, edit.filter, ChoiceOfCode<CrossoverKind>(edit.value));
             break;
         case SetKey::CrossoverSlope:
-            editor.SetCrossoverSlope(channel, edit.filter, edit.value, CrossoverEditor::FullPage);
+            editor.SetCrossoverSlope(channel, edit.filter, ChoiceOfCode<CrossoverSlope>(edit.value),
+                                     SixDbSlopeRule::ForcesLinkwitzRiley);
             break;
         case SetKey::BandFrequency:
             editor.SetBandFrequency(channel, edit.band, edit.number);
@@ -69,7 +70,7 @@ void Apply(ChannelEditor& editor, int channel, const SetEdit& edit) {
             editor.SetBandBypass(channel, edit.band, edit.value != 0);
             break;
         case SetKey::EqMode:
-            editor.SetEqMode(channel, edit.value);
+            editor.SetEqMode(channel, ChoiceOfCode<EqMode>(edit.value));
             break;
         case SetKey::LimiterThreshold:
             editor.SetLimiterThresholdDbu(channel, edit.number);

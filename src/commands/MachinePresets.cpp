@@ -78,55 +78,56 @@ std::string MachinePresets::Name(int preset) const {
     return TextFromField(session_.image.Record(preset).first(kNameFieldSize));
 }
 
-std::optional<UserMessage> MachinePresets::Load(int preset, PresetFront front) {
+std::optional<UserMessage> MachinePresets::Load(int preset, PresetRules rules) {
     if (preset < 1 || preset > kPresetCount) {
         return std::nullopt;
     }
     BulkTransfers::SendLockHold lock(session_.sendLock);
     if (!SynchronisedLocked()) {
         // The Program dialog's Recall silently does nothing.
-        return front == PresetFront::Strip ? std::optional{NotConnected()} : std::nullopt;
+        return rules == PresetRules::SynchronisedWithNotice ? std::optional{NotConnected()}
+                                                            : std::nullopt;
     }
     // One step, though the recalled tuning arrives later: undo goes back to the tuning before.
     session_.history.Begin(session_.model, session_.image);
     const auto stored = session_.image.Record(preset).first(kNameFieldSize);
     std::copy(stored.begin(), stored.end(), session_.image.Live().begin());
-    session_.history.End(session_.model, session_.image,
-                         UiText{"Recall preset " + std::to_string(preset),
-                                "调用预置" + std::to_string(preset)});
+    session_.history.End(
+        session_.model, session_.image,
+        UiText{"Recall preset " + std::to_string(preset), "调用预置" + std::to_string(preset)});
     connection_.bulk().RecallPreset(preset, lock);
     return std::nullopt;
 }
 
 std::optional<UserMessage> MachinePresets::SaveAs(int preset, std::string_view name,
-                                                  PresetFront front) {
-    return SaveAsChecked(preset, name, front, /*commit=*/true);
+                                                  PresetRules rules) {
+    return SaveAsChecked(preset, name, rules, /*commit=*/true);
 }
 
 std::optional<UserMessage> MachinePresets::SaveAsRefusal(int preset, std::string_view name,
-                                                         PresetFront front) {
-    return SaveAsChecked(preset, name, front, /*commit=*/false);
+                                                         PresetRules rules) {
+    return SaveAsChecked(preset, name, rules, /*commit=*/false);
 }
 
 std::optional<UserMessage> MachinePresets::SaveAsChecked(int preset, std::string_view name,
-                                                         PresetFront front, bool commit) {
+                                                         PresetRules rules, bool commit) {
     if (preset < 1 || preset > kPresetCount) {
         return std::nullopt;
     }
-    const bool strip = front == PresetFront::Strip;
-    if (strip && !Synchronised()) {
+    const bool withNotice = rules == PresetRules::SynchronisedWithNotice;
+    if (withNotice && !Synchronised()) {
         return NotConnected();
     }
     if (name.empty()) {
-        return strip ? UserMessage{{"Please enter a name for the scene!", "请输入音效名!"},
-                                   MessageStyle::Timed,
-                                   {}}
-                     : Plain({"The name can not be empty!", "组名不能为空!"});
+        return withNotice ? UserMessage{{"Please enter a name for the scene!", "请输入音效名!"},
+                                        MessageStyle::Timed,
+                                        {}}
+                          : Plain({"The name can not be empty!", "组名不能为空!"});
     }
     if (AllBlanks(name)) {
-        return strip ? Plain({"The machine preset name can not be all spaces!",
-                              "机器预置音效名不能全为空格!"})
-                     : Plain({"The name can not be all spaces!", "组名不能全为空格!"});
+        return withNotice ? Plain({"The machine preset name can not be all spaces!",
+                                   "机器预置音效名不能全为空格!"})
+                          : Plain({"The name can not be all spaces!", "组名不能全为空格!"});
     }
     EventsOnExit events(session_.events);
     BulkTransfers::SendLockHold lock(session_.sendLock);
@@ -139,12 +140,12 @@ std::optional<UserMessage> MachinePresets::SaveAsChecked(int preset, std::string
     const std::string_view candidateText(reinterpret_cast<const char*>(candidate.data()),
                                          candidate.size());
     if (NameTakenLocked(preset, candidateText)) {
-        return strip
+        return withNotice
                    ? Plain({"Have been the same machine preset name!", "已有相同的机器预置音效名!"})
                    : Plain({"Have been the same name!", "已有相同的组名称!"});
     }
     // Checked again under this hold: the link may have gone while the name was checked.
-    if (strip && !SynchronisedLocked()) {
+    if (withNotice && !SynchronisedLocked()) {
         return NotConnected();
     }
     if (!session_.connected) {
@@ -163,22 +164,22 @@ std::optional<UserMessage> MachinePresets::SaveAsChecked(int preset, std::string
 
 std::optional<UserMessage> MachinePresets::Delete(int preset,
                                                   const std::function<bool(const UiText&)>& confirm,
-                                                  PresetFront front) {
+                                                  PresetRules rules) {
     if (preset < 1 || preset > kPresetCount) {
         return std::nullopt;
     }
-    const bool strip = front == PresetFront::Strip;
-    if (strip && !Synchronised()) {
+    const bool withNotice = rules == PresetRules::SynchronisedWithNotice;
+    if (withNotice && !Synchronised()) {
         return NotConnected();
     }
-    if (!confirm(DeleteQuestion(preset, front))) {
+    if (!confirm(DeleteQuestion(preset, rules))) {
         return std::nullopt;
     }
     EventsOnExit events(session_.events);
     std::lock_guard lock(session_.sendLock);
     // The link may have gone while the question was open.
     if (!SynchronisedLocked()) {
-        return strip ? std::optional{NotConnected()} : std::nullopt;
+        return withNotice ? std::optional{NotConnected()} : std::nullopt;
     }
     auto stored = session_.image.Record(preset).first(kNameFieldSize);
     std::fill(stored.begin(), stored.end(), 0);
@@ -195,8 +196,8 @@ UiText MachinePresets::StripLabel(int preset, const std::string& name) {
     return {"Preset" + std::to_string(preset), "预置" + std::to_string(preset)};
 }
 
-UiText MachinePresets::DeleteQuestion(int preset, PresetFront front) {
-    if (front == PresetFront::ProgramDialog) {
+UiText MachinePresets::DeleteQuestion(int preset, PresetRules rules) {
+    if (rules == PresetRules::ConnectedQuietly) {
         return {"Are you delete this Data?", "是否删除本组数据?"};
     }
     const std::string number = std::to_string(preset);

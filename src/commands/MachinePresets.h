@@ -20,8 +20,11 @@ namespace corva {
 
 inline constexpr std::size_t kPresetNameLimit = 13;  // what a name field accepts
 
-// Which front end acts: their messages and checks differ slightly.
-enum class PresetFront { Strip, ProgramDialog };
+// The rules a preset action follows. With notice (the preset strip): only while synchronised,
+// saying "Not connected to device!" otherwise, in words about machine presets and scenes.
+// Quietly (the Program dialog): saving needs only a connection, refusals for want of one stay
+// silent, and the words speak of named data.
+enum class PresetRules { SynchronisedWithNotice, ConnectedQuietly };
 
 class MachinePresets {
 public:
@@ -31,20 +34,21 @@ public:
     // Each returns a message to show, or nothing when the action was taken (or, where the
     // Program dialog stays silent, refused).
     // Load: only while synchronised; "Not connected to device!" on the strip otherwise.
-    std::optional<UserMessage> Load(int preset, PresetFront front = PresetFront::Strip);
+    std::optional<UserMessage> Load(int preset,
+                                    PresetRules rules = PresetRules::SynchronisedWithNotice);
     // Save as: on the strip only while synchronised; from the Program dialog while connected
     // (the connection-failure message of the link in use otherwise). The name checks come
     // first there.
     std::optional<UserMessage> SaveAs(int preset, std::string_view name,
-                                      PresetFront front = PresetFront::Strip);
+                                      PresetRules rules = PresetRules::SynchronisedWithNotice);
     // What SaveAs would refuse (connection, empty, blank or taken name), without doing
     // anything: checked before a named preset is read for its safety copy.
-    std::optional<UserMessage> SaveAsRefusal(int preset, std::string_view name,
-                                             PresetFront front = PresetFront::Strip);
+    std::optional<UserMessage> SaveAsRefusal(
+        int preset, std::string_view name, PresetRules rules = PresetRules::SynchronisedWithNotice);
     // `confirm` is asked the delete question first; nothing happens on no. Only while
     // synchronised (the strip says so, the dialog stays silent).
     std::optional<UserMessage> Delete(int preset, const std::function<bool(const UiText&)>& confirm,
-                                      PresetFront front = PresetFront::Strip);
+                                      PresetRules rules = PresetRules::SynchronisedWithNotice);
 
     // "Not connected to device!" while the strip may not act (not synchronised): the strip
     // asks before it opens a dialog of its own.
@@ -55,7 +59,7 @@ public:
 
     // The label under a preset button: its name, or "Preset%d" / "预置%d".
     static UiText StripLabel(int preset, const std::string& name);
-    static UiText DeleteQuestion(int preset, PresetFront front);
+    static UiText DeleteQuestion(int preset, PresetRules rules);
 
     // Name fields with the double-byte switch on: a double-byte character whose lead byte
     // would sit at an odd offset gets a blank before it. The result keeps at most `limit`
@@ -67,7 +71,7 @@ public:
 
 private:
     // SaveAs, or only its checks when `commit` is false.
-    std::optional<UserMessage> SaveAsChecked(int preset, std::string_view name, PresetFront front,
+    std::optional<UserMessage> SaveAsChecked(int preset, std::string_view name, PresetRules rules,
                                              bool commit);
     // Caller holds the send lock.
     bool SynchronisedLocked() const;

@@ -157,14 +157,15 @@ void ChannelEditor::SetBandBandwidthIndex(int channel, int band, int bandwidthIn
     });
 }
 
-int ChannelEditor::SetBandShape(int channel, int band, int type, int shelfSlope) {
-    const auto shape = static_cast<FilterType>(std::clamp(type, 0, kHighestBandType));
-    const int slope = std::clamp(shelfSlope, 0, kHighestShelfSlope);
+FilterType ChannelEditor::SetBandShape(int channel, int band, FilterType type,
+                                       ShelfSlope shelfSlope) {
+    const auto shape = ChoiceOfCode<FilterType>(CodeOf(type));
+    const int slope = CodeOf(ChoiceOfCode<ShelfSlope>(CodeOf(shelfSlope)));
     return EditGroup(channel, [&] {
         for (const int c : GroupOf(channel)) {
             ApplyBandShape(out(c).eq().Band(band), shape, slope);
         }
-        return static_cast<int>(out(channel).eq().Band(band).type());
+        return out(channel).eq().Band(band).type();
     });
 }
 
@@ -274,10 +275,10 @@ void ChannelEditor::ApplyEqualizer(int channel, const EqualizerSettings& setting
 
 // A peaking band has no slope: its stored slope byte stays as it is. An unchanged shape costs
 // no frame.
-void ChannelEditor::ApplyBandShape(ChannelFilter& band, FilterType type, int shelfSlope) {
+void ChannelEditor::ApplyBandShape(ChannelFilter& band, FilterType type, int shelfSlopeCode) {
     const bool shelf = type != FilterType::Peaking;
-    if (band.type() != type || (shelf && band.slope() != shelfSlope)) {
-        band.SetBandShape(type, shelf ? shelfSlope : band.slope());
+    if (band.type() != type || (shelf && band.slope() != shelfSlopeCode)) {
+        band.SetBandShape(type, shelf ? shelfSlopeCode : band.slope());
     }
 }
 
@@ -330,14 +331,14 @@ void ChannelEditor::CopyBandToLinked(int channel, int band) {
 
 // ---- Dragging ----
 
-void ChannelEditor::DragBandPoint(int channel, int band, PlotPoint pointer, PlotSize plot) {
-    EditGroup(channel, [&] { DragBandPointLocked(channel, band, pointer, plot); });
+void ChannelEditor::DragBandPoint(int channel, int band, int pointerHz, double pointerDb) {
+    EditGroup(channel, [&] { DragBandPointLocked(channel, band, pointerHz, pointerDb); });
 }
 
-void ChannelEditor::DragBandPointLocked(int channel, int band, PlotPoint pointer, PlotSize plot) {
+void ChannelEditor::DragBandPointLocked(int channel, int band, int pointerHz, double pointerDb) {
     auto& filter = out(channel).eq().Band(band);
-    const auto drag =
-        corva::DragBandPoint(filter.type(), filter.geqMode(), filter.targetHz(), pointer, plot);
+    const auto drag = corva::DragBandPoint(filter.type(), filter.geqMode(), filter.targetHz(),
+                                           pointerHz, pointerDb);
     const int gainCode = BandGainCode(drag.gainDb);
     if (drag.frequencyHz != filter.targetHz() || gainCode != BandGainCode(filter.gainDb())) {
         filter.SetFrequency(drag.frequencyHz, EditOrigin::User);
@@ -346,27 +347,25 @@ void ChannelEditor::DragBandPointLocked(int channel, int band, PlotPoint pointer
     CopyBandToLinked(channel, band);
 }
 
-void ChannelEditor::DragBandwidth(int channel, int band, BandwidthHandle handle, int x,
-                                  PlotSize plot) {
-    EditGroup(channel, [&] { DragBandwidthLocked(channel, band, handle, x, plot); });
+void ChannelEditor::DragBandwidth(int channel, int band, BandwidthHandle handle, int pointerHz) {
+    EditGroup(channel, [&] { DragBandwidthLocked(channel, band, handle, pointerHz); });
 }
 
-void ChannelEditor::DragBandwidthLocked(int channel, int band, BandwidthHandle handle, int x,
-                                        PlotSize plot) {
+void ChannelEditor::DragBandwidthLocked(int channel, int band, BandwidthHandle handle,
+                                        int pointerHz) {
     auto& filter = out(channel).eq().Band(band);
     const double centreHz =
         GridFrequencies()[static_cast<std::size_t>(NearestGridIndex(filter.targetHz()))];
-    const double octaves = corva::DragBandwidth(static_cast<int>(centreHz), handle, x, plot);
+    const double octaves = corva::DragBandwidth(static_cast<int>(centreHz), handle, pointerHz);
     filter.SetBandwidthIndex(BandwidthIndex(octaves));
     CopyBandToLinked(channel, band);
 }
 
-void ChannelEditor::DragCrossover(int channel, CrossoverFilter which, int x, PlotSize plot) {
+void ChannelEditor::DragCrossover(int channel, CrossoverFilter which, int pointerHz) {
     EditGroup(channel, [&] {
-        auto& filter = Crossover(channel, which);
-        const int frequencyHz = corva::DragCrossover(filter.type(), filter.filterRole(), x,
+        const int frequencyHz = corva::DragCrossover(Crossover(channel, which).type(), pointerHz,
                                                      out(channel).eq().HighPass().targetHz(),
-                                                     out(channel).eq().LowPass().targetHz(), plot);
+                                                     out(channel).eq().LowPass().targetHz());
         for (const int c : GroupOf(channel)) {
             Crossover(c, which).SetFrequency(frequencyHz, EditOrigin::User);
         }
@@ -399,32 +398,37 @@ int ChannelEditor::SetCrossoverFrequency(int channel, CrossoverFilter which, dou
     });
 }
 
-int ChannelEditor::SetCrossoverKind(int channel, CrossoverFilter which, int kind) {
+CrossoverKind ChannelEditor::SetCrossoverKind(int channel, CrossoverFilter which,
+                                              CrossoverKind kind) {
+    const int code = CodeOf(kind);
     return EditGroup(channel, [&] {
-        if (kind != Crossover(channel, which).crossoverKind()) {
+        if (code != Crossover(channel, which).crossoverKind()) {
             for (const int c : GroupOf(channel)) {
-                Crossover(c, which).SetCrossoverKind(kind);
+                Crossover(c, which).SetCrossoverKind(code);
             }
         }
-        return Crossover(channel, which).crossoverKind();
+        return ChoiceOfCode<CrossoverKind>(Crossover(channel, which).crossoverKind());
     });
 }
 
-int ChannelEditor::SetCrossoverSlope(int channel, CrossoverFilter which, int slope,
-                                     CrossoverEditor editor) {
+CrossoverSlope ChannelEditor::SetCrossoverSlope(int channel, CrossoverFilter which,
+                                                CrossoverSlope slope, SixDbSlopeRule rule) {
+    const int code = CodeOf(slope);
     return EditGroup(channel, [&] {
-        if (slope == Crossover(channel, which).slope()) {
+        if (code == Crossover(channel, which).slope()) {
             return slope;
         }
-        const bool forceLinkwitzRiley = slope == 0 && editor == CrossoverEditor::FullPage;
+        const bool forceLinkwitzRiley =
+            slope == CrossoverSlope::Db6PerOctave && rule == SixDbSlopeRule::ForcesLinkwitzRiley;
+        const int linkwitzRiley = CodeOf(CrossoverKind::LinkwitzRiley);
         for (const int c : GroupOf(channel)) {
             auto& filter = Crossover(c, which);
-            filter.SetSlope(slope);
-            if (forceLinkwitzRiley && filter.crossoverKind() != 0) {
-                filter.SetCrossoverKind(static_cast<int>(CrossoverKind::LinkwitzRiley));
+            filter.SetSlope(code);
+            if (forceLinkwitzRiley && filter.crossoverKind() != linkwitzRiley) {
+                filter.SetCrossoverKind(linkwitzRiley);
             }
         }
-        return Crossover(channel, which).slope();
+        return ChoiceOfCode<CrossoverSlope>(Crossover(channel, which).slope());
     });
 }
 
@@ -437,8 +441,8 @@ void ChannelEditor::SetGain(int channel, int gainCode) {
             auto& strip = out(c);
             strip.SetGain(c == channel ? gainCode
                                        : ShiftedChannelGainCode(strip.gainCode(), difference));
-            if (strip.on() == 0) {
-                strip.SetOn(1);
+            if (strip.on() == CodeOf(OnOff::Off)) {
+                strip.SetOn(CodeOf(OnOff::On));
             }
         }
     });
@@ -450,7 +454,8 @@ double ChannelEditor::SetGainDb(int channel, double gainDb) {
     return ChannelGainDb(out(channel).gainCode());
 }
 
-void ChannelEditor::SetOn(int channel, int on) {
+void ChannelEditor::SetOn(int channel, OnOff choice) {
+    const int on = CodeOf(choice);
     EditGroup(channel, [&] {
         out(channel).SetOn(on);
         if (IsSubChannel(channel)) {
@@ -464,12 +469,13 @@ void ChannelEditor::SetOn(int channel, int on) {
 }
 
 bool ChannelEditor::SetMuted(int channel, bool muted) {
-    SetOn(channel, muted ? 0 : 1);
+    SetOn(channel, OnOffOf(!muted));
     Lock lock(session_.sendLock);
-    return out(channel).on() == 0;
+    return out(channel).on() == CodeOf(OnOff::Off);
 }
 
-void ChannelEditor::SetPolarity(int channel, int polarity) {
+void ChannelEditor::SetPolarity(int channel, Polarity choice) {
+    const int polarity = CodeOf(choice);
     EditGroup(channel, [&] {
         out(channel).SetPolarity(polarity);
         if (IsSubChannel(channel)) {
@@ -542,13 +548,13 @@ Status ChannelEditor::SetName(int channel, std::string_view recordText) {
     return EditGroup(channel, [&] { return out(channel).SetName(recordText); });
 }
 
-int ChannelEditor::SetEqMode(int channel, int eqMode) {
-    const int mode = eqMode != 0 ? 1 : 0;
+EqMode ChannelEditor::SetEqMode(int channel, EqMode mode) {
+    const int code = CodeOf(mode);
     return EditGroup(channel, [&] {
         for (const int c : GroupOf(channel)) {
-            out(c).SetEqMode(mode);
+            out(c).SetEqMode(code);
         }
-        return out(channel).eqMode();
+        return ChoiceOfCode<EqMode>(out(channel).eqMode());
     });
 }
 
@@ -625,11 +631,11 @@ int ChannelEditor::SetMainVolumeDb(std::optional<double> volumeDb) {
     return SetMainVolume(MainVolumeCodeForDb(volumeDb));
 }
 
-void ChannelEditor::SetMasterOn(bool on) {
+void ChannelEditor::SetMasterOn(OnOff on) {
     {
         Lock lock(session_.sendLock);
         const UndoStepWhileLocked step(session_);
-        session_.image.MainVolume()[kMainVolumeBulkByte] = on ? 1 : 0;
+        session_.image.MainVolume()[kMainVolumeBulkByte] = static_cast<std::uint8_t>(CodeOf(on));
         QueueMainVolume();
     }
     session_.events.Raise({SessionChange::MainVolume});

@@ -13,6 +13,7 @@
 #include "core/UiText.h"
 #include "dsp/response/PlotGeometry.h"
 #include "dsp/values/DelayCodes.h"
+#include "model/EditChoices.h"
 #include "model/EqualizerSettings.h"
 #include "model/TuningSession.h"
 
@@ -23,8 +24,9 @@ using ConfirmQuestion = std::function<bool(const UiText& question)>;
 
 enum class CrossoverFilter { HighPass, LowPass };
 
-// Where a crossover slope is chosen: on the full page 6 dB/oct forces Linkwitz-Riley.
-enum class CrossoverEditor { FullPage, EqPanel };
+// What choosing 6 dB/oct does to a crossover's kind: the full page's slope list makes such a
+// crossover Linkwitz-Riley, the EQ panel's list leaves the kind as it is.
+enum class SixDbSlopeRule { ForcesLinkwitzRiley, KeepsKind };
 
 // Which channel of a pair is copied onto the other when the pair is linked.
 enum class LinkDirection { LeftToRight, RightToLeft };
@@ -53,10 +55,9 @@ public:
     // The typed-Q rule: the nearest bandwidth step whose Q is not above it; returns that Q.
     double SetBandQ(int channel, int band, double q);
     void SetBandBandwidthIndex(int channel, int band, int bandwidthIndex);
-    // The band's type (0 peaking, 1 low shelf, 2 high shelf) and, for a shelf, its slope
-    // (0 = 6 dB/oct, 1 = 12 dB/oct), both limited; a peaking band keeps its stored slope.
-    // Returns the type as set.
-    int SetBandShape(int channel, int band, int type, int shelfSlope);
+    // The band's type (peaking, low or high shelf; other types are limited to those) and, for a
+    // shelf, its slope; a peaking band keeps its stored slope. Returns the type as set.
+    FilterType SetBandShape(int channel, int band, FilterType type, ShelfSlope shelfSlope);
     // Toggles the band's bypass; returns whether every band of the channel is now bypassed.
     bool ToggleBandBypass(int channel, int band);
     // Asks for a bypass state; a band at 0 dB stays bypassed whatever is asked. Returns the
@@ -73,18 +74,26 @@ public:
     void ApplyEqualizer(int channel, const EqualizerSettings& settings);
 
     // ---- Dragging on the graph (then copied to linked channels) ----
-    void DragBandPoint(int channel, int band, PlotPoint pointer, PlotSize plot);
-    void DragBandwidth(int channel, int band, BandwidthHandle handle, int x, PlotSize plot);
-    void DragCrossover(int channel, CrossoverFilter filter, int x, PlotSize plot);
+    // The page turns the pointer into values; the drag rules are applied here.
+    // A band point at the pointer's frequency and gain: whole dB within -20..+20, the
+    // frequency kept in GEQ mode, a low shelf at or below 2000 Hz and a high shelf at or above.
+    void DragBandPoint(int channel, int band, int pointerHz, double pointerDb);
+    // A bandwidth handle at the pointer's frequency; its distance from the band's grid-snapped
+    // centre sets the bandwidth (0.05..3 octaves).
+    void DragBandwidth(int channel, int band, BandwidthHandle handle, int pointerHz);
+    // A crossover marker at the pointer's frequency: the high-pass stays at or below the
+    // low-pass and the low-pass at or above the high-pass.
+    void DragCrossover(int channel, CrossoverFilter filter, int pointerHz);
 
     // ---- Crossovers (repeated on every linked channel) ----
     // Returns the frequency actually set: limited to 20..20000 Hz, a high-pass never above the
     // low-pass and a low-pass never below the high-pass.
     int SetCrossoverFrequency(int channel, CrossoverFilter filter, double frequencyHz);
-    // Returns the kind as set (a CrossoverKind value).
-    int SetCrossoverKind(int channel, CrossoverFilter filter, int kind);
-    // Returns the slope index as set; 6 dB/oct on the full page also makes it Linkwitz-Riley.
-    int SetCrossoverSlope(int channel, CrossoverFilter filter, int slope, CrossoverEditor editor);
+    // Returns the kind as set.
+    CrossoverKind SetCrossoverKind(int channel, CrossoverFilter filter, CrossoverKind kind);
+    // Returns the slope as set; `rule` says whether 6 dB/oct also makes it Linkwitz-Riley.
+    CrossoverSlope SetCrossoverSlope(int channel, CrossoverFilter filter, CrossoverSlope slope,
+                                     SixDbSlopeRule rule);
 
     // ---- Channel strip ----
     // Linked channels keep their offsets (limited to 0..600); muted channels are switched on.
@@ -92,10 +101,10 @@ public:
     // Limited to -60..0 dB in 0.1 dB steps; returns the channel's gain as set.
     double SetGainDb(int channel, double gainDb);
     // Mute and polarity are shared only between channels 5 and 6 when they are linked.
-    void SetOn(int channel, int on);
+    void SetOn(int channel, OnOff on);
     // Returns whether the channel is muted afterwards.
     bool SetMuted(int channel, bool muted);
-    void SetPolarity(int channel, int polarity);
+    void SetPolarity(int channel, Polarity polarity);
     // The delay page: channels 5 and 6, when linked, move by the same difference. Returns the
     // channel's delay code as set.
     int CommitDelay(int channel, int delayCode);
@@ -108,9 +117,9 @@ public:
     // In the record's code page; a name too long for the channel is refused unchanged.
     Status SetName(int channel, std::string_view recordText);
 
-    // EQ mode, 0 PEQ or 1 GEQ (repeated on linked channels, whose equalisers are kept equal).
-    // Returns the mode as set.
-    int SetEqMode(int channel, int eqMode);
+    // EQ mode (repeated on linked channels, whose equalisers are kept equal). Returns the mode
+    // as set.
+    EqMode SetEqMode(int channel, EqMode mode);
 
     // ---- Limiter and routing (this channel only: linking never copies them) ----
     // Limited to -30..+6 dBu in 0.1 dB steps; returns the threshold code as set.
@@ -130,7 +139,7 @@ public:
     int SetMainVolume(int volumeCode);
     // No value is OFF; dB values are limited to -60..+6. Returns the code as set.
     int SetMainVolumeDb(std::optional<double> volumeDb);
-    void SetMasterOn(bool on);
+    void SetMasterOn(OnOff on);
 
     // ---- Linking ----
     bool IsLinked(int channel) const;
@@ -160,12 +169,12 @@ private:
     OutputChannel& out(int channel) { return session_.model.output(channel); }
     ChannelFilter& Crossover(int channel, CrossoverFilter filter);
     std::vector<int> LinkedLocked(int channel) const;
-    void DragBandPointLocked(int channel, int band, PlotPoint pointer, PlotSize plot);
-    void DragBandwidthLocked(int channel, int band, BandwidthHandle handle, int x, PlotSize plot);
+    void DragBandPointLocked(int channel, int band, int pointerHz, double pointerDb);
+    void DragBandwidthLocked(int channel, int band, BandwidthHandle handle, int pointerHz);
     std::vector<int> GroupOf(int channel) const;  // the channel, then its linked channels
     void CopyBandToLinked(int channel, int band);
     static void ApplyBandSetting(ChannelFilter& band, const BandSetting& setting);
-    static void ApplyBandShape(ChannelFilter& band, FilterType type, int shelfSlope);
+    static void ApplyBandShape(ChannelFilter& band, FilterType type, int shelfSlopeCode);
     void ApplyCrossoverSetting(ChannelFilter& filter, const CrossoverSetting& setting);
     void SendChannelBlockMutedLocked(int channel);
     void CopyChannelLocked(int source, int target);

@@ -34,8 +34,8 @@ QLabel* BoldLabel(QWidget* parent) {
 }
 
 QString UnitName(DelayUnit unit, UiLanguage language) {
-    return Text((unit == DelayUnit::Centimetres ? page_text::kDelayCm : page_text::kDelayMs)
-                    .In(language));
+    return Text(
+        (unit == DelayUnit::Centimetres ? page_text::kDelayCm : page_text::kDelayMs).In(language));
 }
 
 }  // namespace
@@ -50,7 +50,8 @@ ChannelSettingsDialog::ChannelSettingsDialog(TuningSession& session, ChannelEdit
     setObjectName(QStringLiteral("channelSettings"));
     setAccessibleName(QStringLiteral("Channel settings"));
     readOnly_->setWordWrap(true);
-    readOnly_->setStyleSheet(QStringLiteral("QLabel{background:#fbe3e3;color:#7a1010;padding:3px;}"));
+    readOnly_->setStyleSheet(
+        QStringLiteral("QLabel{background:#fbe3e3;color:#7a1010;padding:3px;}"));
     readOnly_->hide();
     tabs_->addTab(BuildChannelTab(), QString());
     tabs_->addTab(BuildBandsTab(), QString());
@@ -150,7 +151,7 @@ QWidget* ChannelSettingsDialog::BuildChannelTab() {
     connect(name_, &QLineEdit::editingFinished, this, &ChannelSettingsDialog::CommitName);
     connect(eqMode_, &QComboBox::currentIndexChanged, this, [this](int mode) {
         if (!showing_ && mode >= 0) {
-            editor_.SetEqMode(channel_, mode);
+            editor_.SetEqMode(channel_, ChoiceOfCode<EqMode>(mode));
             AfterEdit();
         }
     });
@@ -207,8 +208,9 @@ QWidget* ChannelSettingsDialog::BuildBandsTab() {
                 return;
             }
             const BandRow& edited = bandRows_.at(static_cast<std::size_t>(band));
-            editor_.SetBandShape(channel_, band, edited.type->currentData().toInt(),
-                                 edited.slope->currentData().toInt());
+            editor_.SetBandShape(channel_, band,
+                                 ChoiceOfCode<FilterType>(edited.type->currentData().toInt()),
+                                 ChoiceOfCode<ShelfSlope>(edited.slope->currentData().toInt()));
             AfterEdit();
         };
         connect(row.type, &QComboBox::currentIndexChanged, this, commit);
@@ -350,8 +352,7 @@ void ChannelSettingsDialog::ShowValues() {
     // Channel 1's name slot carries the password while protected: no name then.
     const bool hideName = channel_ == 0 && shown_.isProtected;
     if (!name_->hasFocus() || !name_->isModified()) {
-        name_->setText(hideName ? QString()
-                                : Text(DecodeRecordText(view.name)).trimmed());
+        name_->setText(hideName ? QString() : Text(DecodeRecordText(view.name)).trimmed());
         name_->setModified(false);
     }
     eqMode_->setCurrentIndex(view.geqMode ? 1 : 0);
@@ -452,16 +453,16 @@ void ChannelSettingsDialog::ShowTexts() {
     positionInUseLabel_->setText(pick(kCurrentPosition));
     positionInUse_->setToolTip(pick(kCurrentPositionTip));
     for (int position = 0; position < kPositionCount; ++position) {
-        const QString name = pick(ListeningPositionName(position)).replace(
-            QStringLiteral("&&"), QStringLiteral("&"));
+        const QString name = pick(ListeningPositionName(position))
+                                 .replace(QStringLiteral("&&"), QStringLiteral("&"));
         positionInUse_->setItemText(position, name);
         positionRowLabels_.at(static_cast<std::size_t>(position))->setText(name);
         for (int c = 0; c < kOutputChannelCount; ++c) {
             positionField(position, c)
-                ->setToolTip(pick(kPositionDelayTip)
-                                 .arg(QString::fromLatin1(
-                                     kDefaultChannelNames[static_cast<std::size_t>(c)]))
-                                 .arg(name, unit));
+                ->setToolTip(
+                    pick(kPositionDelayTip)
+                        .arg(QString::fromLatin1(kDefaultChannelNames[static_cast<std::size_t>(c)]))
+                        .arg(name, unit));
         }
     }
     for (int c = 0; c < kOutputChannelCount; ++c) {

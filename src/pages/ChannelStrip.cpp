@@ -109,7 +109,7 @@ ChannelStrip::ChannelStrip(int channel, ChannelEditor& editor, QWidget* parent)
     ConnectGesture(up_, editor_);
     ConnectGesture(down_, editor_);
     connect(polarity_, &QAbstractButton::clicked, this, [this](bool inverted) {
-        editor_.SetPolarity(channel_, inverted ? 1 : 0);
+        editor_.SetPolarity(channel_, PolarityOf(inverted));
         emit Edited();
     });
     connect(mute_, &QAbstractButton::clicked, this, [this](bool muted) {

@@ -7,9 +7,9 @@
 #include "controls/LatchButton.h"
 #include "controls/TypedNumber.h"
 #include "controls/ValueField.h"
-#include "pages/EditGestures.h"
 #include "dsp/values/EntryLimits.h"
 #include "dsp/values/ValueLabels.h"
+#include "pages/EditGestures.h"
 #include "pages/GraphPalette.h"
 #include "pages/PageTexts.h"
 
@@ -56,7 +56,7 @@ CompactGainsRow::CompactGainsRow(ChannelEditor& editor, QWidget* parent)
         connect(cell.gain, &controls::ValueField::ValueStepped, this, commitDb);
         ConnectGesture(cell.gain, editor_);  // a held arrow key is one undo step
         connect(cell.polarity, &QAbstractButton::clicked, this, [this, c](bool inverted) {
-            editor_.SetPolarity(c, inverted ? 1 : 0);
+            editor_.SetPolarity(c, PolarityOf(inverted));
             emit Edited();
         });
         connect(cell.mute, &QAbstractButton::clicked, this, [this, c](bool muted) {

@@ -109,15 +109,19 @@ void CrossoverControls::BuildRow(CrossoverFilter filter, int gridRow) {
         if (index < 0) {
             return;
         }
-        editor_.SetCrossoverKind(channel_, filter, Row(filter).kind->itemData(index).toInt());
+        editor_.SetCrossoverKind(
+            channel_, filter,
+            ChoiceOfCode<CrossoverKind>(Row(filter).kind->itemData(index).toInt()));
         emit Edited();
     });
     connect(row.slope, &QComboBox::currentIndexChanged, this, [this, filter](int index) {
         if (index < 0) {
             return;
         }
-        editor_.SetCrossoverSlope(channel_, filter, Row(filter).slope->itemData(index).toInt(),
-                                  CrossoverEditor::FullPage);
+        editor_.SetCrossoverSlope(
+            channel_, filter,
+            ChoiceOfCode<CrossoverSlope>(Row(filter).slope->itemData(index).toInt()),
+            SixDbSlopeRule::ForcesLinkwitzRiley);
         emit Edited();
     });
 }

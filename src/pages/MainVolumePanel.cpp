@@ -67,7 +67,7 @@ MainVolumePanel::MainVolumePanel(ChannelEditor& editor, QWidget* parent)
     ConnectGesture(fader_, editor_);
     connect(mute_, &QAbstractButton::clicked, this, [this] {
         // The button is pressed while the master output is muted; a press turns it over.
-        editor_.SetMasterOn(!masterOn_);
+        editor_.SetMasterOn(OnOffOf(!masterOn_));
         emit Edited();
     });
     ShowVolume(code_, masterOn_);

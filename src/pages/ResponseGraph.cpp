@@ -356,21 +356,22 @@ void ResponseGraph::ApplyDrag(PlotPoint pointer) {
         drag_ = pointer.x < pressPoint_->x ? DragTarget::HighPass : DragTarget::LowPass;
     }
     lastDragPoint_ = pointer;
+    const PlotValue value = PointerValue(pointer, plot_);
     switch (drag_) {
         case DragTarget::BandPoint:
-            editor_.DragBandPoint(channel_, band_, pointer, plot_);
+            editor_.DragBandPoint(channel_, band_, value.frequencyHz, value.gainDb);
             break;
         case DragTarget::LowerHandle:
-            editor_.DragBandwidth(channel_, band_, BandwidthHandle::Lower, pointer.x, plot_);
+            editor_.DragBandwidth(channel_, band_, BandwidthHandle::Lower, value.frequencyHz);
             break;
         case DragTarget::UpperHandle:
-            editor_.DragBandwidth(channel_, band_, BandwidthHandle::Upper, pointer.x, plot_);
+            editor_.DragBandwidth(channel_, band_, BandwidthHandle::Upper, value.frequencyHz);
             break;
         case DragTarget::HighPass:
-            editor_.DragCrossover(channel_, CrossoverFilter::HighPass, pointer.x, plot_);
+            editor_.DragCrossover(channel_, CrossoverFilter::HighPass, value.frequencyHz);
             break;
         case DragTarget::LowPass:
-            editor_.DragCrossover(channel_, CrossoverFilter::LowPass, pointer.x, plot_);
+            editor_.DragCrossover(channel_, CrossoverFilter::LowPass, value.frequencyHz);
             break;
         case DragTarget::CrossoverPair:
         case DragTarget::None:

@@ -1,11 +1,11 @@
 // Locking the tuning and the processor's stored presets, against the simulated processor.
 #include <gtest/gtest.h>
 
-#include "commands/MachinePresets.h"
 #include "commands/DeviceLock.h"
+#include "commands/MachinePresets.h"
+#include "files/JsonTestSupport.h"
 #include "model/ChannelEditor.h"
 #include "protocol/FrameLayout.h"
-#include "files/JsonTestSupport.h"
 #include "transfer/EngineHarness.h"
 
 namespace corva {
@@ -60,9 +60,11 @@ TEST_F(LockAndPresetsTest, ProtectReadBackUnlock) {
     engine.session.engine().protection = ProtectionState{};
     ASSERT_TRUE(Reconnect());
     EXPECT_TRUE(lock.isProtected());
-    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().protection.password; }), "246810");
+    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().protection.password; }),
+              "246810");
     EXPECT_EQ(Locked<int>([&] { return engine.session.engine().model.output(3).gainCode(); }), 420);
-    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().model.output(2).name(); }), "SL");
+    EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().model.output(2).name(); }),
+              "SL");
 
     EXPECT_EQ(lock.Unlock("000000")->text.english,
               "Password and enter the password to encrypt the file does not match!");
@@ -88,7 +90,8 @@ TEST_F(LockAndPresetsTest, ResetRestoresDefaultOutputsOnly) {
     EXPECT_FALSE(lock.isProtected());
     EXPECT_EQ(Locked<int>([&] { return engine.session.engine().model.output(1).gainCode(); }), 600);
     EXPECT_EQ(Locked<std::vector<std::uint8_t>>([&] {
-                  const auto block = engine.session.engine().image.Block(0, BlockType::SecondInput, 2);
+                  const auto block =
+                      engine.session.engine().image.Block(0, BlockType::SecondInput, 2);
                   return std::vector<std::uint8_t>(block.begin(), block.end());
               }),
               inputBefore);
@@ -103,7 +106,7 @@ TEST_F(LockAndPresetsTest, ANameThatReadsTheSameIsTakenWhateverPadsIt) {
     EXPECT_EQ(presets.Name(7), "Preset7");
     EXPECT_EQ(presets.SaveAs(3, "Preset7")->text.english,
               "Have been the same machine preset name!");
-    EXPECT_EQ(presets.SaveAs(3, "Preset7", PresetFront::ProgramDialog)->text.english,
+    EXPECT_EQ(presets.SaveAs(3, "Preset7", PresetRules::ConnectedQuietly)->text.english,
               "Have been the same name!");
     EXPECT_EQ(presets.Name(3), "Preset3");
     EXPECT_FALSE(presets.SaveAs(7, "Preset7")) << "a preset may keep its own name";
@@ -121,7 +124,7 @@ TEST_F(LockAndPresetsTest, SaveLoadAndDeleteStoredPresets) {
               "The machine preset name can not be all spaces!");
     ASSERT_FALSE(presets.SaveAs(7, "Rock"));
     EXPECT_EQ(presets.SaveAs(3, "Rock")->text.english, "Have been the same machine preset name!");
-    EXPECT_EQ(presets.SaveAs(3, "Rock", PresetFront::ProgramDialog)->text.english,
+    EXPECT_EQ(presets.SaveAs(3, "Rock", PresetRules::ConnectedQuietly)->text.english,
               "Have been the same name!");
     EXPECT_FALSE(presets.SaveAs(7, "Rock")) << "a preset may keep its own name";
 
@@ -153,7 +156,7 @@ TEST_F(LockAndPresetsTest, SaveLoadAndDeleteStoredPresets) {
 TEST_F(LockAndPresetsTest, NotSynchronisedRefusesOnTheStrip) {
     engine.controller.Disconnect();
     EXPECT_EQ(presets.Load(2)->text.chinese, "未连接设备!");
-    EXPECT_FALSE(presets.Load(2, PresetFront::ProgramDialog));
+    EXPECT_FALSE(presets.Load(2, PresetRules::ConnectedQuietly));
     EXPECT_EQ(presets.SaveAs(2, "x")->text.english, "Not connected to device!");
 }
 
@@ -207,11 +210,11 @@ TEST_F(LockAndPresetsTest, EveryPresetAndLockOperationWhileDisconnectedChangesNo
     const auto yes = [](const UiText&) { return true; };
 
     EXPECT_EQ(presets.SaveAs(6, "New")->text, kNotConnected);
-    EXPECT_EQ(presets.SaveAs(6, "New", PresetFront::ProgramDialog)->text, kUsbFailure);
+    EXPECT_EQ(presets.SaveAs(6, "New", PresetRules::ConnectedQuietly)->text, kUsbFailure);
     EXPECT_EQ(presets.Load(4)->text, kNotConnected);
-    EXPECT_FALSE(presets.Load(4, PresetFront::ProgramDialog));
+    EXPECT_FALSE(presets.Load(4, PresetRules::ConnectedQuietly));
     EXPECT_EQ(presets.Delete(4, yes)->text, kNotConnected);
-    EXPECT_FALSE(presets.Delete(4, yes, PresetFront::ProgramDialog));
+    EXPECT_FALSE(presets.Delete(4, yes, PresetRules::ConnectedQuietly));
     EXPECT_EQ(lock.Unlock("112233")->text, kUsbFailure);
     EXPECT_EQ(lock.Reset()->text, kUsbFailure);
     EXPECT_EQ(Capture(engine.session), before);
@@ -246,11 +249,12 @@ TEST_F(LockAndPresetsTest, AConnectionWhoseTuningIsStillBeingReadRefusesToo) {
 
 TEST_F(LockAndPresetsTest, ALinkLostWhileTheDeleteQuestionIsOpenDeletesNothing) {
     const SessionBytes connected = Capture(engine.session);
-    EXPECT_EQ(presets.Delete(2,
-                             [&](const UiText&) {
-                                 engine.controller.Disconnect();
-                                 return true;
-                             })
+    EXPECT_EQ(presets
+                  .Delete(2,
+                          [&](const UiText&) {
+                              engine.controller.Disconnect();
+                              return true;
+                          })
                   ->text,
               kNotConnected);
     const SessionBytes after = Capture(engine.session);

@@ -39,7 +39,7 @@ protected:
         EXPECT_EQ(unlock->text, expected.text);
         EXPECT_EQ(unlock->style, expected.style);
         EXPECT_EQ(lock.Reset()->text, expected.text);
-        EXPECT_EQ(presets.SaveAs(2, "Linked", PresetFront::ProgramDialog)->text, expected.text);
+        EXPECT_EQ(presets.SaveAs(2, "Linked", PresetRules::ConnectedQuietly)->text, expected.text);
         EXPECT_EQ(files.StoreAllPresets(folder.File("all")).message->text, expected.text);
 
         EXPECT_TRUE(test::Snapshot(engine.session.engine().image) == before);

@@ -44,7 +44,8 @@ TEST_F(UndoRedoTest, EditsDragLinkAndLoadUndoneAndRedoneLeaveTheProcessorByteIde
     editor.SetGain(2, 500);
     history.BeginStep();  // a drag: press, moves, release
     for (int x = 100; x <= 300; x += 20) {
-        editor.DragBandPoint(3, 2, {x, 80}, {600, 300});
+        const PlotValue value = PointerValue({x, 80}, {600, 300});
+        editor.DragBandPoint(3, 2, value.frequencyHz, value.gainDb);
     }
     history.EndStep();
     editor.LinkPair(0, LinkDirection::LeftToRight);

@@ -45,7 +45,7 @@ ParameterImage SoloImage(int channel, const std::function<void(ChannelEditor&)>&
     ChannelEditor editor(session);
     edit(editor);
     for (int c = 0; c < kOutputChannelCount; ++c) {
-        editor.SetOn(c, c == channel ? 1 : 0);
+        editor.SetOn(c, OnOffOf(c == channel));
     }
     state.model.WriteAllToImage(state.image);
     return state.image;

@@ -36,7 +36,8 @@ protected:
     }
     static ConfirmQuestion Answer(bool yes, std::vector<std::string>* asked = nullptr) {
         return [=](const UiText& question) {
-            if (asked) asked->push_back(question.english);
+            if (asked)
+                asked->push_back(question.english);
             return yes;
         };
     }
@@ -94,14 +95,14 @@ TEST_F(ChannelEditorTest, LinkFlagInFramesFollowsTheTable) {
     editor.SetGain(0, 500);
     std::vector<std::pair<int, int>> slotAndFlag;
     for (int i = 0; i < 6; ++i) {
-        const auto frame = session.engine().model.NextChangedFrame(session.engine().image, session.engine().protection);
+        const auto frame = session.engine().model.NextChangedFrame(session.engine().image,
+                                                                   session.engine().protection);
         const auto bytes = frame->data();
         if (bytes[frame::kBlockType] == 4) {
             slotAndFlag.emplace_back(bytes[frame::kSlot], bytes[frame::kLinkFlag]);
         }
     }
-    EXPECT_EQ(slotAndFlag,
-              (std::vector<std::pair<int, int>>{{31, 0}, {4, 1}, {31, 0}, {4, 1}}));
+    EXPECT_EQ(slotAndFlag, (std::vector<std::pair<int, int>>{{31, 0}, {4, 1}, {31, 0}, {4, 1}}));
 }
 
 TEST_F(ChannelEditorTest, BandEditsRepeatOnLinkedChannelsOnly) {
@@ -192,15 +193,18 @@ TEST_F(ChannelEditorTest, CrossoverOrderAndSlopeRules) {
     editor.SetCrossoverFrequency(1, CrossoverFilter::HighPass, 80);
     EXPECT_EQ(editor.SetCrossoverFrequency(1, CrossoverFilter::LowPass, 50), 80);
 
-    editor.SetCrossoverSlope(2, CrossoverFilter::HighPass, 0, CrossoverEditor::EqPanel);
+    editor.SetCrossoverSlope(2, CrossoverFilter::HighPass, CrossoverSlope::Db6PerOctave,
+                             SixDbSlopeRule::KeepsKind);
     EXPECT_EQ(out(2).eq().HighPass().crossoverKind(), 1) << "the EQ panel only hides the kind";
-    editor.SetCrossoverSlope(2, CrossoverFilter::HighPass, 3, CrossoverEditor::FullPage);
-    editor.SetCrossoverSlope(2, CrossoverFilter::HighPass, 0, CrossoverEditor::FullPage);
+    editor.SetCrossoverSlope(2, CrossoverFilter::HighPass, CrossoverSlope::Db24PerOctave,
+                             SixDbSlopeRule::ForcesLinkwitzRiley);
+    editor.SetCrossoverSlope(2, CrossoverFilter::HighPass, CrossoverSlope::Db6PerOctave,
+                             SixDbSlopeRule::ForcesLinkwitzRiley);
     EXPECT_EQ(out(2).eq().HighPass().crossoverKind(), 0);
 
     editor.LinkPair(2, LinkDirection::LeftToRight);
     editor.SetCrossoverFrequency(4, CrossoverFilter::LowPass, 120);
-    editor.SetCrossoverKind(4, CrossoverFilter::LowPass, 2);
+    editor.SetCrossoverKind(4, CrossoverFilter::LowPass, CrossoverKind::Bessel);
     EXPECT_EQ(out(5).eq().LowPass().targetHz(), 120);
     EXPECT_EQ(out(5).eq().LowPass().crossoverKind(), 2);
 }
@@ -225,10 +229,10 @@ TEST_F(ChannelEditorTest, LinkedGainsKeepTheirOffsetsAndUnmute) {
 TEST_F(ChannelEditorTest, MutePolarityAndDelayFollowOnlyBetweenTheSubChannels) {
     editor.LinkPair(0, LinkDirection::LeftToRight);
     editor.LinkPair(2, LinkDirection::LeftToRight);
-    editor.SetPolarity(0, 1);
+    editor.SetPolarity(0, Polarity::Inverted);
     EXPECT_EQ(out(1).polarity(), 0);
-    editor.SetPolarity(4, 1);
-    editor.SetOn(5, 0);
+    editor.SetPolarity(4, Polarity::Inverted);
+    editor.SetOn(5, OnOff::Off);
     EXPECT_EQ(out(5).polarity(), 1);
     EXPECT_EQ(out(4).on(), 0);
 
@@ -248,10 +252,10 @@ TEST_F(ChannelEditorTest, MutePolarityAndDelayFollowOnlyBetweenTheSubChannels) {
 
 TEST_F(ChannelEditorTest, MainVolumeUnmutesAndEveryChangeIsSentWhileConnected) {
     session.engine().connected = true;
-    editor.SetMasterOn(false);
-    editor.SetMasterOn(true);
+    editor.SetMasterOn(OnOff::Off);
+    editor.SetMasterOn(OnOff::On);
     EXPECT_EQ(Queued(), (std::vector<std::string>{"9/5/0", "9/5/1"}));
-    editor.SetMasterOn(false);
+    editor.SetMasterOn(OnOff::Off);
     Queued();
     editor.SetMainVolume(80);  // limited to +6 dB, and unmuted
     EXPECT_EQ(ReadLe16(session.engine().image.MainVolume(), 0), 66);

@@ -174,7 +174,7 @@ TEST_F(EditApiTest, LimiterAndRoutingStayWithTheChannelWhileEqModeFollowsTheLink
     const int centreShare3 = session.engine().model.output(5).routing().share3;
     editor.SetLimiterThresholdDbu(4, -10.0);
     editor.SetRoutingShare(4, 3, 40.0);
-    editor.SetEqMode(4, 1);
+    editor.SetEqMode(4, EqMode::Graphic);
     const auto& sub = session.engine().model.output(4);
     const auto& centre = session.engine().model.output(5);
     EXPECT_EQ(sub.limiterThresholdCode(), 200);
@@ -194,6 +194,15 @@ TEST_F(EditApiTest, LimiterAndRoutingStayWithTheChannelWhileEqModeFollowsTheLink
     EXPECT_TRUE(sub.pending().strip);
     EXPECT_FALSE(centre.pending().limiter);
     EXPECT_EQ(events.back().change, SessionChange::Outputs);
+}
+
+// A code from a file or the command line that lies outside a choice never yields a value the
+// processor does not know: a band cannot become a high-pass, a slope past "off" stays off.
+TEST(EditChoicesTest, CodesOutsideAChoiceAreLimitedToIt) {
+    EXPECT_EQ(ChoiceOfCode<FilterType>(CodeOf(FilterType::HighPass)), FilterType::HighShelf);
+    EXPECT_EQ(ChoiceOfCode<CrossoverSlope>(kCrossoverSlopeOff + 1), CrossoverSlope::Off);
+    EXPECT_EQ(ChoiceOfCode<EqMode>(-1), EqMode::Parametric);
+    EXPECT_EQ(ChoiceOfCode<Polarity>(CodeOf(Polarity::Inverted)), Polarity::Inverted);
 }
 
 }  // namespace

@@ -204,8 +204,8 @@ TEST_F(PageStripsTest, CrossoverControlsKeepTheOrderAndTheSixDbRule) {
     EXPECT_TRUE(kind->isEnabled());
 
     // A slope the page does not offer is still shown as the channel holds it.
-    ChannelEditor(session()).SetCrossoverSlope(1, CrossoverFilter::LowPass, kCrossoverSlopeOff,
-                                               CrossoverEditor::EqPanel);
+    ChannelEditor(session()).SetCrossoverSlope(1, CrossoverFilter::LowPass, CrossoverSlope::Off,
+                                               SixDbSlopeRule::KeepsKind);
     page().RefreshAll();
     EXPECT_EQ(crossover.slopeList(CrossoverFilter::LowPass)->currentText(), QStringLiteral("OFF"));
 }
@@ -256,9 +256,8 @@ TEST_F(PageStripsTest, LinkingCopiesTheChosenSideWithTheMasterOutputMutedAroundT
         };
     };
     const auto muted = static_cast<std::size_t>(find(volumeWith(0)));
-    const auto block = static_cast<std::size_t>(
-        find([](const Frame& f) { return IsWrite(f, kOutputBlock, 0) && PayloadSize(f) > 8; },
-             muted));
+    const auto block = static_cast<std::size_t>(find(
+        [](const Frame& f) { return IsWrite(f, kOutputBlock, 0) && PayloadSize(f) > 8; }, muted));
     const auto restored = static_cast<std::size_t>(find(volumeWith(1), block));
     EXPECT_LT(muted, frames.size());
     EXPECT_LT(block, frames.size());
@@ -380,8 +379,7 @@ TEST_F(PageStripsTest, TheLowerAreaSwitchesFromTheKeyboardAndEveryControlIsNamed
                 continue;
             }
             EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
-            EXPECT_FALSE(control->toolTip().isEmpty())
-                << control->accessibleName().toStdString();
+            EXPECT_FALSE(control->toolTip().isEmpty()) << control->accessibleName().toStdString();
             // Nothing is squeezed below its own size: texts are not cut.
             EXPECT_GE(control->width(), control->minimumSizeHint().width())
                 << control->accessibleName().toStdString();

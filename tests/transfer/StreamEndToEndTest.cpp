@@ -44,7 +44,7 @@ protected:
         ASSERT_TRUE(engine.controller.ConnectStream(std::move(link)).ok());
         ASSERT_TRUE(engine.WaitSynchronised());
         EXPECT_EQ(CountOf(processor->ReceivedFrames(), 4, 5), 1);  // the six blocks were read
-        ChannelEditor(engine.session).SetPolarity(3, 1);
+        ChannelEditor(engine.session).SetPolarity(3, Polarity::Inverted);
         ASSERT_TRUE(engine.PumpUntil([&] {
             for (const auto& frame : processor->ReceivedFrames()) {
                 if (frame[frame::kCommand] == 0xA1 && frame[frame::kSlot] == 31 &&

@@ -13,7 +13,6 @@ constexpr int kShelfSplitHz = 2000;  // low shelves stay at or below it, high sh
 constexpr double kGainLimitDb = 20.0;
 constexpr double kMinBandwidthOctaves = 0.05;
 constexpr double kMaxBandwidthOctaves = 3.0;
-constexpr int kRoleHighPassToLowest = 7;
 
 // Truncation toward zero that saturates instead of overflowing, so that extreme or
 // non-finite values (a log of 0, a deep stop band on a tall plot) stay defined.
@@ -106,12 +105,16 @@ BandMarkers BandMarkerPositions(const FilterShape& shape, PlotSize plot) {
             {FrequencyToX(f0 * spread, plot), edgeY}};
 }
 
-BandDrag DragBandPoint(FilterType type, bool geqMode, int currentHz, PlotPoint pointer,
-                       PlotSize plot) {
+PlotValue PointerValue(PlotPoint pointer, PlotSize plot) {
     const PlotPoint p = LimitToPlot(pointer, plot);
+    return {XToFrequency(p.x, plot), static_cast<double>(YToDb(p.y, plot))};
+}
+
+BandDrag DragBandPoint(FilterType type, bool geqMode, int currentHz, int pointerHz,
+                       double pointerDb) {
     BandDrag drag;
-    drag.frequencyHz = geqMode ? currentHz : XToFrequency(p.x, plot);
-    drag.gainDb = std::clamp(static_cast<double>(YToDb(p.y, plot)), -kGainLimitDb, kGainLimitDb);
+    drag.frequencyHz = geqMode ? currentHz : pointerHz;
+    drag.gainDb = std::clamp(pointerDb, -kGainLimitDb, kGainLimitDb);
     if (type == FilterType::LowShelf) {
         drag.frequencyHz = std::min(drag.frequencyHz, kShelfSplitHz);
     } else if (type == FilterType::HighShelf) {
@@ -122,23 +125,16 @@ BandDrag DragBandPoint(FilterType type, bool geqMode, int currentHz, PlotPoint p
 
 // The handles are drawn around the grid-snapped centre, so the bandwidth is measured from the
 // same centre: the handle then stays under the pointer.
-double DragBandwidth(int centreHz, BandwidthHandle handle, int x, PlotSize plot) {
+double DragBandwidth(int centreHz, BandwidthHandle handle, int pointerHz) {
     const double f0 = SnappedCentreHz(centreHz);
-    const double fx = XToFrequency(LimitToPlot({x, kPlotTopMargin}, plot).x, plot);
+    const double fx = pointerHz;
     const double octaves =
         handle == BandwidthHandle::Lower ? std::log2(f0 / fx) : std::log2(fx / f0);
     return std::clamp(octaves, kMinBandwidthOctaves, kMaxBandwidthOctaves);
 }
 
-// With the pointer limited to the plot, the left edge already maps to 20 Hz for every role;
-// role 7 states it explicitly for a pointer left of the plot.
-int DragCrossover(FilterType type, int filterRole, int x, int highPassHz, int lowPassHz,
-                  PlotSize plot) {
-    if (type == FilterType::HighPass && filterRole == kRoleHighPassToLowest &&
-        x < kPlotLeftMargin) {
-        return kLowestFrequencyHz;
-    }
-    int hz = XToFrequency(LimitToPlot({x, kPlotTopMargin}, plot).x, plot);
+int DragCrossover(FilterType type, int pointerHz, int highPassHz, int lowPassHz) {
+    int hz = pointerHz;
     if (type == FilterType::HighPass) {
         hz = std::min(hz, lowPassHz);
     } else if (type == FilterType::LowPass) {

@@ -39,26 +39,34 @@ struct BandMarkers {
 };
 BandMarkers BandMarkerPositions(const FilterShape& shape, PlotSize plot);
 
-// --- Drag rules. Pointer positions are widget coordinates; they are limited to the plot. ---
+// --- Drag rules. The graph limits the pointer (widget coordinates) to the plot and reads the
+// values under it; the rules take those values. ---
 
-// New frequency and gain of a band point dragged to (x, y). In GEQ mode the frequency keeps
-// `currentHz`. The gain is whole dB limited to -20..+20; a low shelf stays at or below
-// 2000 Hz and a high shelf at or above it.
+// The frequency (whole Hz, 20..20000) and gain (whole dB) under a pointer limited to the plot.
+struct PlotValue {
+    int frequencyHz = 0;
+    double gainDb = 0.0;
+};
+PlotValue PointerValue(PlotPoint pointer, PlotSize plot);
+
+// New frequency and gain of a band point dragged to the pointer's frequency and gain. In GEQ
+// mode the frequency keeps `currentHz`. The gain is limited to -20..+20 dB; a low shelf stays
+// at or below 2000 Hz and a high shelf at or above it.
 struct BandDrag {
     int frequencyHz = 0;
     double gainDb = 0.0;
 };
-BandDrag DragBandPoint(FilterType type, bool geqMode, int currentHz, PlotPoint pointer,
-                       PlotSize plot);
+BandDrag DragBandPoint(FilterType type, bool geqMode, int currentHz, int pointerHz,
+                       double pointerDb);
 
 enum class BandwidthHandle { Lower, Upper };
-// New bandwidth in octaves (0.05..3.0) of a peaking band whose handle is dragged to x.
-double DragBandwidth(int centreHz, BandwidthHandle handle, int x, PlotSize plot);
+// New bandwidth in octaves (0.05..3.0) of a peaking band whose handle is dragged to the
+// pointer's frequency.
+double DragBandwidth(int centreHz, BandwidthHandle handle, int pointerHz);
 
-// New frequency of a crossover marker dragged to x: 20..20000, a high-pass never above the
-// low-pass and a low-pass never below the high-pass; role 7 pulls a high-pass left of the
-// plot to 20 Hz.
-int DragCrossover(FilterType type, int filterRole, int x, int highPassHz, int lowPassHz,
-                  PlotSize plot);
+// New frequency of a crossover marker dragged to the pointer's frequency: 20..20000, a
+// high-pass never above the low-pass and a low-pass never below the high-pass. A pointer left
+// of the plot reads 20 Hz, so it pulls a high-pass to 20 Hz whatever the channel's role.
+int DragCrossover(FilterType type, int pointerHz, int highPassHz, int lowPassHz);
 
 }  // namespace corva

@@ -216,7 +216,7 @@ void ProgramDialog::Store() {
     // The field accepts single-byte characters only, so the text is already the record's.
     const std::string name = name_->text().toStdString();
     const int preset = selected_;
-    if (presets_.SaveAsRefusal(preset, name, PresetFront::ProgramDialog)) {
+    if (presets_.SaveAsRefusal(preset, name, PresetRules::ConnectedQuietly)) {
         StoreAs(preset, name);  // refused: says why at once
         return;
     }
@@ -225,7 +225,7 @@ void ProgramDialog::Store() {
 }
 
 void ProgramDialog::StoreAs(int preset, const std::string& name) {
-    const auto refused = presets_.SaveAs(preset, name, PresetFront::ProgramDialog);
+    const auto refused = presets_.SaveAs(preset, name, PresetRules::ConnectedQuietly);
     if (refused) {
         Show(refused);
         // A blank or taken name is cleared for a new one; an empty one stays as it is.
@@ -244,7 +244,7 @@ void ProgramDialog::Recall() {
         return;
     }
     // Silent while the processor is not read: the list is not the processor's then.
-    if (!presets_.Load(selected_, PresetFront::ProgramDialog)) {
+    if (!presets_.Load(selected_, PresetRules::ConnectedQuietly)) {
         connection_.NoteBulkTransfer();
     }
 }
@@ -256,13 +256,14 @@ void ProgramDialog::Delete() {
             // The second line names the preset, so the right one goes.
             const Language& language = context_.language();
             const QString name = list_->item(selected_ - 1, 1)->text();
-            const QString which =
-                language.Pick(UiText{"No. ", "第"}) + QString::number(selected_) +
-                language.Pick(UiText{"", "组"}) + (name.isEmpty() ? QString() : QStringLiteral("  ") + name);
-            return context_.messages().AskOkCancel(language.Pick(question) + QLatin1Char('\n') + which,
-                                                   language.Pick(text::kWindowTitle));
+            const QString which = language.Pick(UiText{"No. ", "第"}) + QString::number(selected_) +
+                                  language.Pick(UiText{"", "组"}) +
+                                  (name.isEmpty() ? QString() : QStringLiteral("  ") + name);
+            return context_.messages().AskOkCancel(
+                language.Pick(question) + QLatin1Char('\n') + which,
+                language.Pick(text::kWindowTitle));
         },
-        PresetFront::ProgramDialog);
+        PresetRules::ConnectedQuietly);
     Show(refused);
     FillNames();
     SelectPreset(selected_);

@@ -11,6 +11,20 @@ namespace {
 constexpr PlotSize kPlot{601, 400};
 constexpr int kZeroDbY = 210;
 
+// The graph's path: the pointer becomes plot values, then the drag rule applies.
+BandDrag BandDraggedTo(FilterType type, bool geqMode, int currentHz, PlotPoint pointer,
+                       PlotSize plot) {
+    const PlotValue value = PointerValue(pointer, plot);
+    return DragBandPoint(type, geqMode, currentHz, value.frequencyHz, value.gainDb);
+}
+double BandwidthDraggedTo(int centreHz, BandwidthHandle handle, int x) {
+    return DragBandwidth(centreHz, handle, PointerValue({x, kPlotTopMargin}, kPlot).frequencyHz);
+}
+int CrossoverDraggedTo(FilterType type, int x, int highPassHz, int lowPassHz) {
+    return DragCrossover(type, PointerValue({x, kPlotTopMargin}, kPlot).frequencyHz, highPassHz,
+                         lowPassHz);
+}
+
 TEST(PlotMappingTest, FrequencyAxis) {
     EXPECT_EQ(FrequencyToX(20.0, kPlot), 40);
     EXPECT_EQ(FrequencyToX(20000.0, kPlot), 640);
@@ -75,28 +89,28 @@ TEST(BandMarkerTest, PeakingHandlesSitAtTheBandEdges) {
 TEST(BandDragTest, OntoTheZeroLineGivesZeroDb) {
     for (const PlotSize plot : {kPlot, PlotSize{500, 301}, PlotSize{450, 75}, PlotSize{90, 2}}) {
         const PlotPoint pointer{300, DbToY(0.0, plot)};
-        EXPECT_EQ(DragBandPoint(FilterType::Peaking, false, 1000, pointer, plot).gainDb, 0.0)
+        EXPECT_EQ(BandDraggedTo(FilterType::Peaking, false, 1000, pointer, plot).gainDb, 0.0)
             << plot.height;
     }
 }
 
 TEST(BandDragTest, PointerIsLimitedToThePlot) {
-    const BandDrag above = DragBandPoint(FilterType::Peaking, false, 1000, {-50, -50}, kPlot);
+    const BandDrag above = BandDraggedTo(FilterType::Peaking, false, 1000, {-50, -50}, kPlot);
     EXPECT_EQ(above.frequencyHz, 20);
     EXPECT_EQ(above.gainDb, 20.0);
-    const BandDrag below = DragBandPoint(FilterType::Peaking, false, 1000, {2000, 999}, kPlot);
+    const BandDrag below = BandDraggedTo(FilterType::Peaking, false, 1000, {2000, 999}, kPlot);
     EXPECT_EQ(below.frequencyHz, 20000);
     EXPECT_EQ(below.gainDb, -20.0);
 }
 
 TEST(BandDragTest, GraphicModeKeepsTheFrequencyAndShelvesKeepTheirSide) {
-    const BandDrag geq = DragBandPoint(FilterType::Peaking, true, 630, {500, 130}, kPlot);
+    const BandDrag geq = BandDraggedTo(FilterType::Peaking, true, 630, {500, 130}, kPlot);
     EXPECT_EQ(geq.frequencyHz, 630);
     EXPECT_EQ(geq.gainDb, 8.0);
     const int x5000 = FrequencyToX(5000.0, kPlot);
     const int x500 = FrequencyToX(500.0, kPlot);
-    EXPECT_EQ(DragBandPoint(FilterType::LowShelf, false, 100, {x5000, 0}, kPlot).frequencyHz, 2000);
-    EXPECT_EQ(DragBandPoint(FilterType::HighShelf, false, 8000, {x500, 0}, kPlot).frequencyHz,
+    EXPECT_EQ(BandDraggedTo(FilterType::LowShelf, false, 100, {x5000, 0}, kPlot).frequencyHz, 2000);
+    EXPECT_EQ(BandDraggedTo(FilterType::HighShelf, false, 8000, {x500, 0}, kPlot).frequencyHz,
               2000);
 }
 
@@ -104,27 +118,26 @@ TEST(BandwidthDragTest, HandlesMeasureOctavesFromTheSnappedCentre) {
     const int x2000 = FrequencyToX(2000.0, kPlot);
     const int x500 = FrequencyToX(500.0, kPlot);
     constexpr double kOnePixelOctaves = 3.33 / 200;  // marker x positions are truncated
-    EXPECT_NEAR(DragBandwidth(1000, BandwidthHandle::Upper, x2000, kPlot), 1.0, kOnePixelOctaves);
-    EXPECT_NEAR(DragBandwidth(1000, BandwidthHandle::Lower, x500, kPlot), 1.0, kOnePixelOctaves);
-    EXPECT_EQ(DragBandwidth(1010, BandwidthHandle::Upper, x2000, kPlot),
-              DragBandwidth(1000, BandwidthHandle::Upper, x2000, kPlot));
-    EXPECT_EQ(DragBandwidth(1000, BandwidthHandle::Upper, x500, kPlot), 0.05);  // past centre
-    EXPECT_EQ(DragBandwidth(1000, BandwidthHandle::Lower, 0, kPlot), 3.0);
+    EXPECT_NEAR(BandwidthDraggedTo(1000, BandwidthHandle::Upper, x2000), 1.0, kOnePixelOctaves);
+    EXPECT_NEAR(BandwidthDraggedTo(1000, BandwidthHandle::Lower, x500), 1.0, kOnePixelOctaves);
+    EXPECT_EQ(BandwidthDraggedTo(1010, BandwidthHandle::Upper, x2000),
+              BandwidthDraggedTo(1000, BandwidthHandle::Upper, x2000));
+    EXPECT_EQ(BandwidthDraggedTo(1000, BandwidthHandle::Upper, x500), 0.05);  // past centre
+    EXPECT_EQ(BandwidthDraggedTo(1000, BandwidthHandle::Lower, 0), 3.0);
 }
 
 TEST(CrossoverDragTest, HighPassAndLowPassNeverCross) {
     const int x5000 = FrequencyToX(5000.0, kPlot);
-    EXPECT_EQ(DragCrossover(FilterType::HighPass, 9, x5000, 100, 500, kPlot), 500);
-    EXPECT_EQ(DragCrossover(FilterType::HighPass, 9, 240, 100, 500, kPlot), 200);
-    EXPECT_EQ(DragCrossover(FilterType::LowPass, 8, 40, 80, 20000, kPlot), 80);
-    EXPECT_EQ(DragCrossover(FilterType::LowPass, 8, 9999, 80, 500, kPlot), 20000);
+    EXPECT_EQ(CrossoverDraggedTo(FilterType::HighPass, x5000, 100, 500), 500);
+    EXPECT_EQ(CrossoverDraggedTo(FilterType::HighPass, 240, 100, 500), 200);
+    EXPECT_EQ(CrossoverDraggedTo(FilterType::LowPass, 40, 80, 20000), 80);
+    EXPECT_EQ(CrossoverDraggedTo(FilterType::LowPass, 9999, 80, 500), 20000);
 }
 
 TEST(CrossoverDragTest, LeftOfThePlotPullsAHighPassTo20Hz) {
-    EXPECT_EQ(DragCrossover(FilterType::HighPass, 7, 10, 300, 20000, kPlot), 20);
-    EXPECT_EQ(DragCrossover(FilterType::HighPass, 7, -400, 300, 20000, kPlot), 20);
-    // The pointer is limited to the plot, whose left edge is 20 Hz for the other roles too.
-    EXPECT_EQ(DragCrossover(FilterType::HighPass, 9, 10, 300, 20000, kPlot), 20);
+    // The pointer is limited to the plot, whose left edge is 20 Hz whatever the channel's role.
+    EXPECT_EQ(CrossoverDraggedTo(FilterType::HighPass, 10, 300, 20000), 20);
+    EXPECT_EQ(CrossoverDraggedTo(FilterType::HighPass, -400, 300, 20000), 20);
 }
 
 }  // namespace
