@@ -22,22 +22,23 @@ std::string TextReport(const TimeAlignment& alignment, const ChannelDistances& d
         if (!aligned.delayCode) {
             continue;
         }
-        const std::string name = ChannelArgumentName(c);
-        report += name + " " + detail::FixedText(*distances[static_cast<std::size_t>(c)], 1) + " " +
-                  unit +
-                  " -> delay=" + DelayFieldText(*aligned.delayCode, DelayUnit::Milliseconds) +
-                  "ms (code " + std::to_string(*aligned.delayCode) + ")";
+        report += Tr("CommandLine", "%1 %2 %3 -> delay=%4ms (code %5)")
+                      .Arg(ChannelArgumentName(c))
+                      .Arg(detail::FixedText(*distances[static_cast<std::size_t>(c)], 1))
+                      .Arg(unit)
+                      .Arg(DelayFieldText(*aligned.delayCode, DelayUnit::Milliseconds))
+                      .Arg(std::to_string(*aligned.delayCode))
+                      .In(language);
         if (aligned.limited) {
-            const std::string wanted = detail::FixedText(aligned.wantedDistance, 1);
-            report += UiText{" limited: " + wanted + " " + unit + " is beyond the longest delay",
-                             " 已限制：" + wanted + " " + unit + " 超出最大延时"}
+            report += Tr("CommandLine", " limited: %1 %2 is beyond the longest delay")
+                          .Arg(detail::FixedText(aligned.wantedDistance, 1))
+                          .Arg(unit)
                           .In(language);
         }
         report += "\n";
     }
     if (!applied) {
-        report +=
-            UiText{"dry run: nothing was changed", "试运行：未做任何更改"}.In(language) + "\n";
+        report += Tr("CommandLine", "dry run: nothing was changed").In(language) + "\n";
     }
     return report;
 }
@@ -73,14 +74,14 @@ std::string JsonReport(const TimeAlignment& alignment, const ChannelDistances& d
 
 ExitCode RunAlign(CliDevice& device, const CliOptions& options) {
     const TuningArguments arguments = ParseTuningArguments(options.args, {"--unit"}, {});
-    const UiText usage{"usage: align CH=DIST ... [--unit cm|in] [--dry-run] [--file PRESET]",
-                       "用法: align CH=DIST ... [--unit cm|in] [--dry-run] [--file PRESET]"};
+    const UiText usage =
+        Tr("CommandLine", "usage: align CH=DIST ... [--unit cm|in] [--dry-run] [--file PRESET]");
     if (!arguments.error.empty() || arguments.positional.empty()) {
         return UsageError(device, usage, arguments.error);
     }
     const std::string unitText = arguments.Value("--unit").value_or("cm");
     if (unitText != "cm" && unitText != "in") {
-        return UsageError(device, {"--unit takes cm or in", "--unit 取值为 cm 或 in"}, unitText);
+        return UsageError(device, Tr("CommandLine", "--unit takes cm or in"), unitText);
     }
     const DistanceUnit unit = unitText == "in" ? DistanceUnit::Inches : DistanceUnit::Centimetres;
     ChannelDistances distances;
@@ -91,13 +92,13 @@ ExitCode RunAlign(CliDevice& device, const CliOptions& options) {
         const auto distance =
             equals == std::string::npos ? std::nullopt : ParseNumber(pair.substr(equals + 1));
         if (!channel || !distance || *distance < 0.0 || *distance > 100000.0) {
-            return UsageError(device,
-                              {"each pair is CHANNEL=DISTANCE with a distance of 0 or more",
-                               "每一项为 CHANNEL=DISTANCE，距离不小于 0"},
-                              pair);
+            return UsageError(
+                device,
+                Tr("CommandLine", "each pair is CHANNEL=DISTANCE with a distance of 0 or more"),
+                pair);
         }
         if (distances[static_cast<std::size_t>(*channel)]) {
-            return UsageError(device, {"a channel is given twice", "声道重复"}, pair);
+            return UsageError(device, Tr("CommandLine", "a channel is given twice"), pair);
         }
         distances[static_cast<std::size_t>(*channel)] = *distance;
     }

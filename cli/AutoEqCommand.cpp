@@ -31,11 +31,12 @@ std::optional<std::pair<double, double>> ParseRange(const std::string& text) {
     return std::make_pair(*low, *high);
 }
 
-std::string ErrorsText(const AutoEqResult& result) {
-    return "RMS " + detail::FixedText(result.before.rmsDb, 2) + " -> " +
-           detail::FixedText(result.after.rmsDb, 2) + " dB, largest " +
-           detail::FixedText(result.before.largestDb, 2) + " -> " +
-           detail::FixedText(result.after.largestDb, 2) + " dB";
+UiText ErrorsText(const AutoEqResult& result) {
+    return Tr("CommandLine", "RMS %1 -> %2 dB, largest %3 -> %4 dB")
+        .Arg(detail::FixedText(result.before.rmsDb, 2))
+        .Arg(detail::FixedText(result.after.rmsDb, 2))
+        .Arg(detail::FixedText(result.before.largestDb, 2))
+        .Arg(detail::FixedText(result.after.largestDb, 2));
 }
 
 std::string TextReport(const AutoEqResult& result, int channel, const Target& target,
@@ -43,22 +44,24 @@ std::string TextReport(const AutoEqResult& result, int channel, const Target& ta
     const std::string name = ChannelArgumentName(channel);
     const std::string range =
         detail::FixedText(fit.lowHz, 0) + "-" + detail::FixedText(fit.highHz, 0);
-    std::string report;
-    report +=
-        UiText{
-            name + " auto-EQ to " + target.name + " over " + range + " Hz, boost at most " +
-                detail::FixedText(fit.maxBoostDb, 1) + " dB: " + std::to_string(result.bandsUsed) +
-                " band(s) " + (applied ? "applied" : "planned (dry run)"),
-            name + " 自动均衡，目标 " + target.name + "，范围 " + range + " Hz，最大提升 " +
-                detail::FixedText(fit.maxBoostDb, 1) + " dB：" + std::to_string(result.bandsUsed) +
-                " 个频段" + (applied ? "已应用" : "（试运行，未应用）")}
-            .In(language) +
-        "\n";
-    report += name + " " + ErrorsText(result) + "\n";
+    const UiText headline =
+        applied ? Tr("CommandLine",
+                     "%1 auto-EQ to %2 over %3 Hz, boost at most %4 dB: %5 band(s) applied")
+                : Tr("CommandLine",
+                     "%1 auto-EQ to %2 over %3 Hz, boost at most %4 dB: %5 band(s) planned "
+                     "(dry run)");
+    std::string report = headline.Arg(name)
+                             .Arg(target.name)
+                             .Arg(range)
+                             .Arg(detail::FixedText(fit.maxBoostDb, 1))
+                             .Arg(std::to_string(result.bandsUsed))
+                             .In(language) +
+                         "\n";
+    report += name + " " + ErrorsText(result).In(language) + "\n";
     for (std::size_t j = 0; j < result.bands.size(); ++j) {
         if (result.bands[j].gainCode != kBandGainCodeFlat) {
             report += name + " eq" + std::to_string(j + 1) + " " +
-                      BandSettingText(result.bands[j]) + "\n";
+                      BandSettingText(result.bands[j]).In(language) + "\n";
         }
     }
     return report;
@@ -96,11 +99,10 @@ std::string JsonReport(const AutoEqResult& result, int channel, const Target& ta
 ExitCode RunAutoEq(CliDevice& device, const CliOptions& options) {
     const TuningArguments arguments =
         ParseTuningArguments(options.args, {"--target", "--max-boost", "--range", "--smooth"}, {});
-    const UiText usage{
-        "usage: auto-eq MEASUREMENT CHANNEL [--target flat|house|FILE] [--max-boost DB] "
-        "[--range LOW-HIGH] [--smooth N] [--dry-run] [--file PRESET]",
-        "用法: auto-eq MEASUREMENT CHANNEL [--target flat|house|FILE] [--max-boost DB] "
-        "[--range LOW-HIGH] [--smooth N] [--dry-run] [--file PRESET]"};
+    const UiText usage =
+        Tr("CommandLine",
+           "usage: auto-eq MEASUREMENT CHANNEL [--target flat|house|FILE] [--max-boost DB] "
+           "[--range LOW-HIGH] [--smooth N] [--dry-run] [--file PRESET]");
     if (!arguments.error.empty() || arguments.positional.size() != 2) {
         return UsageError(device, usage, arguments.error);
     }
@@ -115,16 +117,15 @@ ExitCode RunAutoEq(CliDevice& device, const CliOptions& options) {
     if (const auto boost = arguments.Value("--max-boost")) {
         const auto db = ParseNumber(*boost);
         if (!db) {
-            return UsageError(
-                device, {"--max-boost takes a number of dB", "--max-boost 需要 dB 数值"}, *boost);
+            return UsageError(device, Tr("CommandLine", "--max-boost takes a number of dB"),
+                              *boost);
         }
         fit.maxBoostDb = *db;
     }
     if (const auto range = arguments.Value("--range")) {
         const auto hz = ParseRange(*range);
         if (!hz) {
-            return UsageError(
-                device, {"--range takes LOW-HIGH in Hz", "--range 需要 LOW-HIGH（Hz）"}, *range);
+            return UsageError(device, Tr("CommandLine", "--range takes LOW-HIGH in Hz"), *range);
         }
         fit.lowHz = hz->first;
         fit.highHz = hz->second;
@@ -154,8 +155,9 @@ ExitCode RunAutoEq(CliDevice& device, const CliOptions& options) {
             if (apply) {
                 ApplyAutoEq(session, plan);
             }
-            report = json ? JsonReport(plan.result, *channel, target, fit, apply, !apply)
-                          : TextReport(plan.result, *channel, target, fit, apply, device.language());
+            report = json
+                         ? JsonReport(plan.result, *channel, target, fit, apply, !apply)
+                         : TextReport(plan.result, *channel, target, fit, apply, device.language());
             return kDone;
         });
 }

@@ -22,8 +22,7 @@ ExitCode RunBackup(CliDevice& device, const CliOptions& options) {
         }
     }
     if (path.empty()) {
-        return UsageError(device, {"usage: backup FILE.qvma [--with-inputs]",
-                                   "用法: backup FILE.qvma [--with-inputs]"});
+        return UsageError(device, Tr("CommandLine", "usage: backup FILE.qvma [--with-inputs]"));
     }
     if (auto refused = RefuseOutputPath(device, path)) {
         return *refused;
@@ -54,7 +53,7 @@ ExitCode RunBackup(CliDevice& device, const CliOptions& options) {
         if (!arrived) {
             if (!device.failed()) {
                 device.PrintError(
-                    {"Time-out: the stored presets did not arrive.", "超时：未收到全部预置。"});
+                    Tr("CommandLine", "Time-out: the stored presets did not arrive."));
             }
             return kLinkError;
         }

@@ -46,11 +46,10 @@ CliDevice::CliDevice(const CliOptions& options, UiLanguage language,
       host_{SetupFor(options, std::move(simulator))},
       // A bar drawn in place only on a terminal; a script's log gets percentages on request.
       progress_{isatty(STDERR_FILENO) != 0 ? ProgressStyle::Bar
-                : options.progress          ? ProgressStyle::Lines
-                                            : ProgressStyle::Quiet} {
-    if (auto* simulated = host_.simulated();
-        simulated != nullptr && !options_.simState.empty() &&
-        access(options_.simState.c_str(), F_OK) == 0) {
+                : options.progress         ? ProgressStyle::Lines
+                                           : ProgressStyle::Quiet} {
+    if (auto* simulated = host_.simulated(); simulated != nullptr && !options_.simState.empty() &&
+                                             access(options_.simState.c_str(), F_OK) == 0) {
         if (Status loaded = simulated->LoadState(options_.simState); !loaded.ok()) {
             PrintError(loaded.message(), options_.simState);
             setupFailed_ = true;
@@ -62,7 +61,7 @@ CliDevice::CliDevice(const CliOptions& options, UiLanguage language,
         if (const Status opened = trace_.Open(options_.traceFile); opened.ok()) {
             host_.SetTraceHook(trace_.Hook());
         } else {
-            PrintError({"Cannot open the trace file.", "无法打开跟踪文件。"},
+            PrintError(Tr("CommandLine", "Cannot open the trace file."),
                        FileWriteDetail(options_.traceFile, opened.message()).In(language_));
             setupFailed_ = true;
         }
@@ -82,7 +81,7 @@ ExitCode CliDevice::Close() {
     ExitCode result = kDone;
     // The worker has stopped: no more lines arrive.
     if (const Status written = trace_.Close(); !written.ok()) {
-        PrintError({"The trace file cannot be written.", "无法写入跟踪文件。"},
+        PrintError(Tr("CommandLine", "The trace file cannot be written."),
                    FileWriteDetail(options_.traceFile, written.message()).In(language_));
         result = kFileError;
     }
@@ -121,7 +120,8 @@ ExitCode CliDevice::Connect() {
     }
     if (!RunUntil([this] { return controller().synchronised(); }, kSynchroniseTimeoutMs)) {
         if (!failed_) {
-            PrintError({"Connection failure!", "连接失败!"}, "no full read from the processor");
+            PrintError(Tr("CommandLine", "Connection failure!"),
+                       Tr("CommandLine", "no full read from the processor").In(language_));
         }
         return kLinkError;
     }
@@ -175,8 +175,7 @@ bool CliDevice::WaitUntilSent(int timeoutMs) {
 ExitCode CliDevice::Finish() {
     const bool sent = WaitUntilSent();
     if (!sent && !failed_) {
-        PrintError({"Time-out: the processor did not answer everything sent.",
-                    "超时：处理器未应答全部发送的数据。"},
+        PrintError(Tr("CommandLine", "Time-out: the processor did not answer everything sent."),
                    controller().linkDescription());
     }
     Disconnect();

@@ -76,10 +76,12 @@ ExitCode UsageError(const CliDevice& device, const UiText& text, const std::stri
     return kUsage;
 }
 
+ExitCode UsageError(const CliDevice& device, const UiText& text, const UiText& detail) {
+    return UsageError(device, text, detail.In(device.language()));
+}
+
 ExitCode ChannelUsageError(const CliDevice& device, const std::string& given) {
-    return UsageError(device,
-                      {"CHANNEL is 1..6 or FL, FR, SL, SR, ULF, Center",
-                       "CHANNEL 为 1..6 或 FL、FR、SL、SR、ULF、Center"},
+    return UsageError(device, Tr("CommandLine", "CHANNEL is 1..6 or FL, FR, SL, SR, ULF, Center"),
                       given);
 }
 
@@ -88,8 +90,7 @@ std::optional<ExitCode> RequireArguments(const CliDevice& device, const CliOptio
     if (options.args.size() == expected) {
         return std::nullopt;
     }
-    return UsageError(device,
-                      {std::string("usage: ") + synopsis, std::string("用法: ") + synopsis});
+    return UsageError(device, Tr("CommandLine", "usage: %1").Arg(synopsis));
 }
 
 ExitCode WithProcessor(CliDevice& device, const std::function<ExitCode()>& work) {
@@ -110,8 +111,8 @@ bool ReadListeningTable(CliDevice& device) {
     // The answer is filed before its request leaves the queue.
     if (!device.WaitUntilSent()) {
         if (!device.failed()) {
-            device.PrintError({"Time-out: the listening-position table did not arrive.",
-                               "超时：未收到听音位置表。"});
+            device.PrintError(
+                Tr("CommandLine", "Time-out: the listening-position table did not arrive."));
         }
         return false;
     }
@@ -137,19 +138,18 @@ bool TuningProtected(CliDevice& device) {
 }
 
 ExitCode RefuseProtectedValues(const CliDevice& device) {
-    device.PrintError({"The tuning is protected: its channel values are not shown.",
-                       "音效已加密：不显示通道参数。"});
+    device.PrintError(
+        Tr("CommandLine", "The tuning is protected: its channel values are not shown."));
     return kRefused;
 }
 
 std::optional<ExitCode> RefuseOutputPath(const CliDevice& device, const std::string& path) {
     if (path.empty()) {
-        return UsageError(device, {"an output file needs a name", "输出文件需要文件名"});
+        return UsageError(device, Tr("CommandLine", "an output file needs a name"));
     }
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-        return UsageError(
-            device, {"the output is a folder, not a file", "输出路径是文件夹，不是文件"}, path);
+        return UsageError(device, Tr("CommandLine", "the output is a folder, not a file"), path);
     }
     return std::nullopt;
 }
@@ -161,7 +161,7 @@ ExitCode ReportWriteFailure(const CliDevice& device, const UiText& headline,
 }
 
 UiText WroteMessage(const std::string& path) {
-    return {"Wrote " + path, "已写入 " + path};
+    return Tr("CommandLine", "Wrote %1").Arg(path);
 }
 
 ExitCode FinishPresetFileWrite(CliDevice& device, const PresetFileOutcome& written) {
@@ -169,9 +169,9 @@ ExitCode FinishPresetFileWrite(CliDevice& device, const PresetFileOutcome& writt
         if (!written.message) {
             return kFileError;
         }
-        const std::string& detail = written.message->detail;
+        // The reason is the writer's own message: its path and the system's reason.
         return ReportWriteFailure(device, written.message->text, written.path,
-                                  Status::Fail({detail, detail}));
+                                  Status::Fail(written.message->reason));
     }
     device.SayWhenSent(WroteMessage(written.path));
     return kDone;
@@ -190,17 +190,16 @@ std::string ReadFailureDetail(const std::string& path, UiLanguage language) {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (!std::filesystem::exists(status)) {
-        return UiText{path + ": no such file", path + "：文件不存在"}.In(language);
+        return Tr("CommandLine", "%1: no such file").Arg(path).In(language);
     }
     if (std::filesystem::is_directory(status)) {
-        return UiText{path + ": it is a folder", path + "：这是一个文件夹"}.In(language);
+        return Tr("CommandLine", "%1: it is a folder").Arg(path).In(language);
     }
     return path;
 }
 
 UiText TuningFileKindError(const char* accepted) {
-    return {std::string("FILE must end in ") + accepted,
-            std::string("FILE 的扩展名须为 ") + accepted};
+    return Tr("CommandLine", "FILE must end in %1").Arg(accepted);
 }
 
 }  // namespace corva::cli

@@ -9,9 +9,9 @@
 #include <string_view>
 
 #include "CliDevice.h"
+#include "ExitCode.h"
 #include "commands/DocumentFileIo.h"
 #include "commands/PresetFileCommands.h"
-#include "ExitCode.h"
 #include "commands/TuningFiles.h"
 #include "transfer/ConnectionMessages.h"
 
@@ -34,6 +34,7 @@ std::optional<int> ParsePresetNumber(std::string_view text);
 
 // Prints one error line about the command line and returns kUsage.
 ExitCode UsageError(const CliDevice& device, const UiText& text, const std::string& detail = {});
+ExitCode UsageError(const CliDevice& device, const UiText& text, const UiText& detail);
 // The usage error of a CHANNEL argument that names no output channel (`given`).
 ExitCode ChannelUsageError(const CliDevice& device, const std::string& given);
 

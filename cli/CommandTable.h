@@ -13,10 +13,11 @@ namespace corva::cli {
 
 struct CliCommand {
     std::string_view name;
-    // The help's heading over this command; empty: the heading of the command before it.
-    std::string_view heading;
-    // The command's lines of the help, each ending in a line break.
-    std::string_view synopsis;
+    // The help's heading over this command, a catalogue entry; empty: the heading of the
+    // command before it.
+    const char* heading;
+    // The command's lines of the help, each ending in a line break: a catalogue entry.
+    const char* synopsis;
     ExitCode (*run)(CliDevice&, const CliOptions&);
 };
 
@@ -26,6 +27,6 @@ std::span<const CliCommand> Commands();
 const CliCommand* FindCommand(std::string_view name);
 
 // What --help prints: the options, every command under its heading, the exit codes.
-std::string HelpText();
+std::string HelpText(UiLanguage language);
 
 }  // namespace corva::cli

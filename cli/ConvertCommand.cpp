@@ -7,7 +7,7 @@ namespace corva::cli {
 namespace {
 
 UiText ConvertWriteError() {
-    return {"The converted file cannot be written!", "无法写入转换后的文件!"};
+    return {Tr("CommandLine", "The converted file cannot be written!")};
 }
 
 }  // namespace
@@ -24,10 +24,9 @@ ExitCode RunConvert(CliDevice& device, const CliOptions& options) {
     const bool singleToMusic = from == TuningFileKind::Single && to == TuningFileKind::Music;
     if (!musicToSingle && !singleToMusic) {
         return UsageError(device,
-                          {"convert takes a music file (.wkcs, .kpdm) and a single preset "
-                           "file (.qvms), in either order",
-                           "convert 用于音乐文件 (.wkcs, .kpdm) 与单组预置文件 (.qvms) "
-                           "之间的转换"},
+                          Tr("CommandLine",
+                             "convert takes a music file (.wkcs, .kpdm) and a single preset "
+                             "file (.qvms), in either order"),
                           in + " " + out);
     }
     if (auto refused = RefuseOutputPath(device, out)) {

@@ -11,8 +11,7 @@ ExitCode RunDelete(CliDevice& device, const CliOptions& options) {
     }
     const auto preset = ParsePresetNumber(options.args[0]);
     if (!preset) {
-        return UsageError(device, {"N is a preset number 1..15", "N 为预置编号 1..15"},
-                          options.args[0]);
+        return UsageError(device, Tr("CommandLine", "N is a preset number 1..15"), options.args[0]);
     }
     return WithProcessor(device, [&] {
         MachinePresets presets(device.session(), device.controller());
@@ -21,8 +20,7 @@ ExitCode RunDelete(CliDevice& device, const CliOptions& options) {
             return ReportMessage(device, *refused);
         }
         const std::string number = std::to_string(*preset);
-        device.SayWhenSent(
-            {"Deleted the name of preset " + number, "已删除预置 " + number + " 的名称"});
+        device.SayWhenSent(Tr("CommandLine", "Deleted the name of preset %1").Arg(number));
         return kDone;
     });
 }

@@ -61,7 +61,7 @@ std::string PresetName(const TuningSession& session, int preset) {
 // compared, its name too, one line per differing cell named "preset:N".
 void AddStoredPresetDifferences(std::vector<DiffLine>& lines, UiLanguage language,
                                 const TuningSession& first, const TuningSession& second) {
-    const UiText nameLabel{"Name", "名称"};
+    const UiText nameLabel = Tr("CommandLine", "Name");
     for (int preset = 1; preset <= kPresetCount; ++preset) {
         const std::string prefix = "preset:" + std::to_string(preset);
         const std::string firstName = PresetName(first, preset);
@@ -91,8 +91,8 @@ ExitCode Compare(CliDevice& device, const CliOptions& options, const Source& a, 
 }  // namespace
 
 ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
-    const UiText usage{"usage: diff A B (each a preset file, live or preset:N)",
-                       "用法: diff A B (预置文件、live 或 preset:N)"};
+    const UiText usage =
+        Tr("CommandLine", "usage: diff A B (each a preset file, live or preset:N)");
     if (options.args.size() != 2) {
         return UsageError(device, usage);
     }
@@ -147,14 +147,13 @@ ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
         for (std::size_t i = 0; i < 2; ++i) {
             if (sources[i].kind == Source::Kind::Preset &&
                 !ReadStoredPresetOutputs(device.session(), sources[i].preset)) {
-                device.PrintError({"Not connected: nothing was read.", "未连接：未读取任何数据。"});
+                device.PrintError(Tr("CommandLine", "Not connected: nothing was read."));
                 return kLinkError;
             }
         }
         if (!device.WaitUntilSent()) {
             if (!device.failed()) {
-                device.PrintError(
-                    {"Time-out: the stored preset did not arrive.", "超时：未收到机器预置。"});
+                device.PrintError(Tr("CommandLine", "Time-out: the stored preset did not arrive."));
             }
             return kLinkError;
         }

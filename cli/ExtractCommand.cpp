@@ -17,14 +17,13 @@ ExitCode RunExtract(CliDevice& device, const CliOptions& options) {
     }
     const auto preset = ParsePresetNumber(options.args[1]);
     if (!preset) {
-        return UsageError(device, {"N is a preset number 1..15", "N 为预置编号 1..15"},
-                          options.args[1]);
+        return UsageError(device, Tr("CommandLine", "N is a preset number 1..15"), options.args[1]);
     }
     if (auto refused = RefuseOutputPath(device, out)) {
         return *refused;
     }
     if (TuningFileKindOf(out) != TuningFileKind::Single) {
-        return UsageError(device, {"OUT must end in .qvms", "OUT 的扩展名须为 .qvms"}, out);
+        return UsageError(device, Tr("CommandLine", "OUT must end in .qvms"), out);
     }
     const ExtractResult extracted = ExtractStoredPreset(in, *preset, out);
     if (extracted.failedAt == ExtractStage::Reading) {

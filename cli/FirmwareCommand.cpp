@@ -17,7 +17,7 @@ ExitCode RunFirmware(CliDevice& device, const CliOptions& options) {
         return *usage;
     }
     if (options.link == LinkChoice::Tcp || options.link == LinkChoice::Serial) {
-        return UsageError(device, {"Firmware updates run over USB only.", "固件只能通过USB更新。"});
+        return UsageError(device, Tr("CommandLine", "Firmware updates run over USB only."));
     }
     FirmwareParse parse = LoadFirmwareFile(options.args[0]);
     if (!parse.status.ok()) {
@@ -46,8 +46,7 @@ ExitCode RunFirmware(CliDevice& device, const CliOptions& options) {
     if (!finished) {
         progress.Finish(false);
         if (!device.failed()) {
-            device.PrintError(
-                {"Time-out: the firmware update did not finish.", "超时：固件更新未完成。"});
+            device.PrintError(Tr("CommandLine", "Time-out: the firmware update did not finish."));
         }
         device.Disconnect();
         return kLinkError;

@@ -6,9 +6,9 @@
 #include "CommandSupport.h"
 #include "TuningCommandSupport.h"
 #include "TuningReportText.h"
+#include "commands/FilterImportJob.h"
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/NumberText.h"
-#include "commands/FilterImportJob.h"
 #include "tuning/FilterImport.h"
 
 namespace corva::cli {
@@ -39,30 +39,28 @@ UiText OutcomeText(const ImportedFilter& entry) {
         case ImportOutcome::Applied:
             break;
         case ImportOutcome::Flat:
-            return {"0 dB, nothing to apply", "0 dB，无需应用"};
+            return {Tr("CommandLine", "0 dB, nothing to apply")};
         case ImportOutcome::Off:
-            return {"off in the file", "文件中已关闭"};
+            return {Tr("CommandLine", "off in the file")};
         case ImportOutcome::Empty:
-            return {"empty", "空"};
+            return {Tr("CommandLine", "empty")};
         case ImportOutcome::Unsupported:
         case ImportOutcome::NoRoom:
-            return {"not applied: " + entry.note.english, "未应用：" + entry.note.chinese};
+            return Tr("CommandLine", "not applied: %1").Arg(entry.note);
     }
-    const std::string deviation = " (deviation " + detail::FixedText(entry.deviationDb, 2) + " dB)";
-    const std::string deviationZh = "（偏差 " + detail::FixedText(entry.deviationDb, 2) + " dB）";
+    const std::string deviation = detail::FixedText(entry.deviationDb, 2);
     switch (entry.target) {
-        case ImportTarget::Band: {
-            const std::string band = "band " + std::to_string(entry.band + 1) + ": " +
-                                     BandSettingText(entry.bandSetting);
-            return {band + deviation, "频段 " + std::to_string(entry.band + 1) + "：" +
-                                          BandSettingText(entry.bandSetting) + deviationZh};
-        }
+        case ImportTarget::Band:
+            return Tr("CommandLine", "band %1: %2 (deviation %3 dB)")
+                .Arg(std::to_string(entry.band + 1))
+                .Arg(BandSettingText(entry.bandSetting))
+                .Arg(deviation);
         case ImportTarget::HighPass:
-        case ImportTarget::LowPass: {
-            const std::string text = CrossoverSettingText(entry.target == ImportTarget::HighPass,
-                                                          entry.crossoverSetting);
-            return {text + deviation, text + deviationZh};
-        }
+        case ImportTarget::LowPass:
+            return Tr("CommandLine", "%1 (deviation %2 dB)")
+                .Arg(CrossoverSettingText(entry.target == ImportTarget::HighPass,
+                                          entry.crossoverSetting))
+                .Arg(deviation);
         case ImportTarget::None:
             break;
     }
@@ -73,27 +71,29 @@ std::string TextReport(const FilterImport& plan, int channel, bool applied, UiLa
     const std::string name = ChannelArgumentName(channel);
     std::string report;
     for (const auto& entry : plan.filters) {
-        report += name + " line " + std::to_string(entry.filter.lineNumber) + " " +
-                  DescribeFileFilter(entry.filter) + " -> " + OutcomeText(entry).In(language) +
+        report += Tr("CommandLine", "%1 line %2 %3 -> %4")
+                      .Arg(name)
+                      .Arg(std::to_string(entry.filter.lineNumber))
+                      .Arg(DescribeFileFilter(entry.filter))
+                      .Arg(OutcomeText(entry))
+                      .In(language) +
                   "\n";
     }
     if (plan.preampDb) {
         const std::string preamp = SignedDbText(*plan.preampDb);
-        report += UiText{name + " preamp " + preamp + " dB not applied: the channel gain stays",
-                         name + " 前级 " + preamp + " dB 未应用：声道增益保持不变"}
+        report += Tr("CommandLine", "%1 preamp %2 dB not applied: the channel gain stays")
+                      .Arg(name)
+                      .Arg(preamp)
                       .In(language) +
                   "\n";
     }
     const std::string bands = std::to_string(plan.bandsUsed);
     const std::string deviation = detail::FixedText(plan.largestDeviationDb, 2);
     if (!plan.refused) {
-        report +=
-            UiText{name + " " + bands + " band(s) " + (applied ? "applied" : "planned (dry run)") +
-                       ", largest deviation " + deviation + " dB",
-                   name + " " + bands + " 个频段" + (applied ? "已应用" : "（试运行，未应用）") +
-                       "，最大偏差 " + deviation + " dB"}
-                .In(language) +
-            "\n";
+        const UiText summary =
+            applied ? Tr("CommandLine", "%1 %2 band(s) applied, largest deviation %3 dB")
+                    : Tr("CommandLine", "%1 %2 band(s) planned (dry run), largest deviation %3 dB");
+        report += summary.Arg(name).Arg(bands).Arg(deviation).In(language) + "\n";
     }
     return report;
 }
@@ -135,7 +135,7 @@ std::string JsonReport(const FilterImport& plan, int channel, bool applied, bool
                 cJSON_AddItemToObject(item, "setting",
                                       CrossoverSettingJson(entry.crossoverSetting));
             }
-        } else if (!entry.note.english.empty()) {
+        } else if (!entry.note.empty()) {
             cJSON_AddStringToObject(item, "note", entry.note.In(language).c_str());
         }
         cJSON_AddItemToArray(filters, item);
@@ -155,10 +155,13 @@ void PrintWarnings(const CliDevice& device, const FilterImport& plan, int channe
         const std::string line = std::to_string(entry.filter.lineNumber);
         const std::string wanted = SignedDbText(entry.filter.gainDb);
         const std::string got = SignedDbText(BandGainDb(entry.bandSetting.gainCode));
-        device.PrintError({name + " line " + line + ": the gain " + wanted +
-                               " dB is beyond the band's range and was limited to " + got + " dB.",
-                           name + " 第 " + line + " 行：增益 " + wanted +
-                               " dB 超出频段范围，已限制为 " + got + " dB。"});
+        device.PrintError(Tr("CommandLine",
+                             "%1 line %2: the gain %3 dB is beyond the band's "
+                             "range and was limited to %4 dB.")
+                              .Arg(name)
+                              .Arg(line)
+                              .Arg(wanted)
+                              .Arg(got));
     }
     if (!plan.refused) {
         return;
@@ -169,11 +172,13 @@ void PrintWarnings(const CliDevice& device, const FilterImport& plan, int channe
             return entry.outcome == ImportOutcome::Applied;
         });
     if (restWouldApply) {
-        device.PrintError(
-            {name + " " + plan.refusal.english + " Use --apply-rest to import the others.",
-             name + " " + plan.refusal.chinese + "使用 --apply-rest 可导入其余滤波器。"});
+        device.PrintError(Tr("CommandLine", "%1 %2 Use --apply-rest to import the others.")
+                              .Arg(name)
+                              .Arg(plan.refusal));
     } else {
-        device.PrintError({name + " " + plan.refusal.english, name + " " + plan.refusal.chinese});
+        device.PrintError(Tr("CommandLine", "%1 %2", "a channel, then why its filters were refused")
+                              .Arg(name)
+                              .Arg(plan.refusal));
     }
 }
 
@@ -181,8 +186,8 @@ void PrintWarnings(const CliDevice& device, const FilterImport& plan, int channe
 
 ExitCode RunImportEq(CliDevice& device, const CliOptions& options) {
     const TuningArguments arguments = ParseTuningArguments(options.args, {}, {"--apply-rest"});
-    const UiText usage{"usage: import-eq FILE CHANNEL [--apply-rest] [--dry-run] [--file PRESET]",
-                       "用法: import-eq FILE CHANNEL [--apply-rest] [--dry-run] [--file PRESET]"};
+    const UiText usage = Tr(
+        "CommandLine", "usage: import-eq FILE CHANNEL [--apply-rest] [--dry-run] [--file PRESET]");
     if (!arguments.error.empty() || arguments.positional.size() != 2) {
         return UsageError(device, usage, arguments.error);
     }

@@ -12,7 +12,7 @@ namespace corva::cli {
 namespace {
 
 void PrintPresetList(const std::vector<std::string>& presets, UiLanguage language) {
-    std::printf("%s\n", UiText{"Presets:", "预置："}.In(language).c_str());
+    std::printf("%s\n", Tr("CommandLine", "Presets:").In(language).c_str());
     for (std::size_t i = 0; i < presets.size(); ++i) {
         std::printf("  %2zu  %s\n", i + 1, presets[i].c_str());
     }
@@ -45,24 +45,20 @@ ExitCode RunInfo(CliDevice& device, const CliOptions& options) {
             return kDone;
         }
         const UiLanguage language = device.language();
-        const auto line = [language](const char* english, const char* chinese,
-                                     const std::string& value) {
-            std::printf("%s%s\n", UiText{english, chinese}.In(language).c_str(), value.c_str());
+        const auto line = [language](const UiText& label, const std::string& value) {
+            std::printf("%s%s\n", label.In(language).c_str(), value.c_str());
         };
-        const UiText yesNo = tuning.isProtected ? UiText{"yes", "是"} : UiText{"no", "否"};
-        const int volumeDb = MainVolumeDb(tuning.mainVolumeCode);
-        const std::string code = std::to_string(tuning.mainVolumeCode);
-        const UiText volume =
-            tuning.masterOn
-                ? UiText{std::to_string(volumeDb) + " dB (code " + code + "), master on",
-                         std::to_string(volumeDb) + " dB（代码 " + code + "），总输出开"}
-                : UiText{std::to_string(volumeDb) + " dB (code " + code + "), master muted",
-                         std::to_string(volumeDb) + " dB（代码 " + code + "），总输出静音"};
-        line("Version:     ", "版本：    ", tuning.versionTag);
-        line("Link:        ", "连接：    ", link);
-        line("Live preset: ", "当前音效：", DecodeRecordText(tuning.liveName));
-        line("Protected:   ", "加密：    ", yesNo.In(language));
-        line("Main volume: ", "主音量：  ", volume.In(language));
+        const UiText yesNo =
+            tuning.isProtected ? Tr("CommandLine", "yes") : Tr("CommandLine", "no");
+        const UiText volume = (tuning.masterOn ? Tr("CommandLine", "%1 dB (code %2), master on")
+                                               : Tr("CommandLine", "%1 dB (code %2), master muted"))
+                                  .Arg(std::to_string(MainVolumeDb(tuning.mainVolumeCode)))
+                                  .Arg(std::to_string(tuning.mainVolumeCode));
+        line(Tr("CommandLine", "Version:     "), tuning.versionTag);
+        line(Tr("CommandLine", "Link:        "), link);
+        line(Tr("CommandLine", "Live preset: "), DecodeRecordText(tuning.liveName));
+        line(Tr("CommandLine", "Protected:   "), yesNo.In(language));
+        line(Tr("CommandLine", "Main volume: "), volume.In(language));
         PrintPresetList(presets, language);
         return kDone;
     });

@@ -26,18 +26,16 @@ std::optional<int> ParsePair(std::string_view text) {
 }
 
 UiText PairError() {
-    return {"PAIR is 1-2, 3-4, 5-6 or FL-FR, SL-SR, ULF-Center",
-            "PAIR 为 1-2、3-4、5-6 或 FL-FR、SL-SR、ULF-Center"};
+    return {Tr("CommandLine", "PAIR is 1-2, 3-4, 5-6 or FL-FR, SL-SR, ULF-Center")};
 }
 
 UiText LinkUsage() {
-    return {"usage: link PAIR --from left|right", "用法: link PAIR --from left|right"};
+    return {Tr("CommandLine", "usage: link PAIR --from left|right")};
 }
 
 // The pages are read-only while the tuning is protected.
 ExitCode RefuseProtectedEdit(const CliDevice& device) {
-    device.PrintError(
-        {"The tuning is protected: unlock it before editing.", "音效已加密：请先解锁再编辑。"});
+    device.PrintError(Tr("CommandLine", "The tuning is protected: unlock it before editing."));
     return kRefused;
 }
 
@@ -69,8 +67,8 @@ ExitCode RunLink(CliDevice& device, const CliOptions& options) {
         const std::string source = ChannelArgumentName(fromLeft ? left : left + 1);
         const std::string target = ChannelArgumentName(fromLeft ? left + 1 : left);
         const std::string names = kPairNames[static_cast<std::size_t>(*pair)].names;
-        device.SayWhenSent({names + " linked: " + source + " copied onto " + target,
-                            names + " 已联动：" + source + " 已复制到 " + target});
+        device.SayWhenSent(
+            Tr("CommandLine", "%1 linked: %2 copied onto %3").Arg(names).Arg(source).Arg(target));
         return kDone;
     });
 }
@@ -87,7 +85,7 @@ ExitCode RunUnlink(CliDevice& device, const CliOptions& options) {
         // Nothing is sent: the processor learns of links only through the frames of edits.
         ChannelEditor(device.session()).UnlinkPair(*pair);
         const std::string names = kPairNames[static_cast<std::size_t>(*pair)].names;
-        device.SayWhenSent({names + " unlinked", names + " 已取消联动"});
+        device.SayWhenSent(Tr("CommandLine", "%1 unlinked").Arg(names));
         return kDone;
     });
 }

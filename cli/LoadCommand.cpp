@@ -75,7 +75,7 @@ ExitCode RunLoad(CliDevice& device, const CliOptions& options) {
             device.ShowProgress(outcome.progressRange);
             limited = outcome.valuesLimited;
         }
-        device.SayWhenSent({"Loaded " + path, "已加载 " + path});
+        device.SayWhenSent(Tr("CommandLine", "Loaded %1").Arg(path));
         if (const auto note = LimitedValuesNote(limited)) {
             device.SayWhenSent(*note);
         }

@@ -25,7 +25,7 @@ std::optional<std::string> ReadPasswordLine(UiLanguage language) {
         (void)::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
     }
     if (terminal) {
-        const UiText prompt{"Password (6 characters): ", "密码（6位）："};
+        const UiText prompt = Tr("CommandLine", "Password (6 characters): ");
         std::fprintf(stderr, "%s", prompt.In(language).c_str());
         std::fflush(stderr);
     }
@@ -48,7 +48,7 @@ std::optional<std::string> ReadPasswordLine(UiLanguage language) {
 
 std::optional<ExitCode> TakePassword(CliDevice& device, const CliOptions& options,
                                      const char* synopsis, std::string& password) {
-    const UiText usage{std::string("usage: ") + synopsis, std::string("用法: ") + synopsis};
+    const UiText usage = Tr("CommandLine", "usage: %1").Arg(synopsis);
     if (options.args.size() > 1) {
         return UsageError(device, usage);
     }

@@ -11,13 +11,13 @@ ExitCode RunMasterMute(CliDevice& device, const CliOptions& options) {
     }
     const auto mute = ParseOnOff(options.args[0]);
     if (!mute) {
-        return UsageError(device, {"master-mute takes on or off", "master-mute 取值为 on 或 off"},
+        return UsageError(device, Tr("CommandLine", "master-mute takes on or off"),
                           options.args[0]);
     }
     return WithProcessor(device, [&] {
         ChannelEditor(device.session()).SetMasterOn(OnOffOf(!*mute));
-        device.SayWhenSent(*mute ? UiText{"Master output muted", "主输出已静音"}
-                                 : UiText{"Master output on", "主输出已开启"});
+        device.SayWhenSent(*mute ? UiText{Tr("CommandLine", "Master output muted")}
+                                 : UiText{Tr("CommandLine", "Master output on")});
         return kDone;
     });
 }

@@ -64,8 +64,7 @@ SweepOptions ReadSweepOptions(CliDevice& device, const TuningArguments& argument
     if (const auto sweep = arguments.Value("--sweep")) {
         const auto seconds = ParseNumber(*sweep);
         if (!seconds || *seconds < kShortestSweepS || *seconds > kLongestSweepS) {
-            failed = UsageError(
-                device, {"--sweep takes 0.1..30 seconds", "--sweep 取值 0.1..30 秒"}, *sweep);
+            failed = UsageError(device, Tr("CommandLine", "--sweep takes 0.1..30 seconds"), *sweep);
             return options;
         }
         request.sweep.durationS = *seconds;
@@ -73,8 +72,7 @@ SweepOptions ReadSweepOptions(CliDevice& device, const TuningArguments& argument
     if (const auto positions = arguments.Value("--positions")) {
         const auto count = ParseInteger(*positions);
         if (!count || *count < 1 || *count > kMostPositions) {
-            failed = UsageError(device, {"--positions takes 1..16", "--positions 取值 1..16"},
-                                *positions);
+            failed = UsageError(device, Tr("CommandLine", "--positions takes 1..16"), *positions);
             return options;
         }
         request.positions = *count;
@@ -100,9 +98,8 @@ MeasureHooks HooksFor(CliDevice& device) {
         if (isatty(STDIN_FILENO) == 0) {
             return gInterrupted == 0;
         }
-        device.PrintError({"Move the microphone to position " + std::to_string(position + 1) +
-                               " and press Enter.",
-                           "请将麦克风移到位置 " + std::to_string(position + 1) + " 后按回车。"});
+        device.PrintError(Tr("CommandLine", "Move the microphone to position %1 and press Enter.")
+                              .Arg(std::to_string(position + 1)));
         std::string line;
         return static_cast<bool>(std::getline(std::cin, line)) && gInterrupted == 0;
     };
@@ -138,12 +135,11 @@ ExitCode WithAudioRun(CliDevice& device,
 
 ExitCode ReportEnd(CliDevice& device, MeasureEnd end, const Status& status, bool restored) {
     if (!restored) {
-        device.PrintError({"The processor's mute state could not be put back: check the mutes.",
-                           "无法恢复处理器的静音状态：请检查静音设置。"});
+        device.PrintError(Tr("CommandLine",
+                             "The processor's mute state could not be put back: check the mutes."));
     }
     if (end == MeasureEnd::Cancelled) {
-        device.PrintError(
-            {"The measurement was stopped; nothing was changed.", "测量已停止；未做任何更改。"});
+        device.PrintError(Tr("CommandLine", "The measurement was stopped; nothing was changed."));
         return kRefused;
     }
     if (end == MeasureEnd::Failed) {
@@ -157,7 +153,7 @@ ExitCode ReportEnd(CliDevice& device, MeasureEnd end, const Status& status, bool
 
 ExitCode RunAudioDevices(CliDevice& device, const CliOptions& options) {
     if (!options.args.empty()) {
-        return UsageError(device, {"usage: audio-devices", "用法: audio-devices"});
+        return UsageError(device, Tr("CommandLine", "usage: audio-devices"));
     }
     const auto audio = device.MakeAudio();
     const auto devices = audio->Devices();
@@ -177,15 +173,19 @@ ExitCode RunAudioDevices(CliDevice& device, const CliOptions& options) {
         std::fputs((PrintAndDelete(root) + "\n").c_str(), stdout);
         return kDone;
     }
+    const UiLanguage language = device.language();
     for (const auto& d : devices) {
-        std::string line = d.name + " (in " + std::to_string(d.inputChannels) + ", out " +
-                           std::to_string(d.outputChannels) + ", " +
-                           detail::FixedText(d.defaultRateHz, 0) + " Hz)";
+        std::string line = Tr("CommandLine", "%1 (in %2, out %3, %4 Hz)")
+                               .Arg(d.name)
+                               .Arg(std::to_string(d.inputChannels))
+                               .Arg(std::to_string(d.outputChannels))
+                               .Arg(detail::FixedText(d.defaultRateHz, 0))
+                               .In(language);
         if (d.defaultInput) {
-            line += " default input";
+            line += Tr("CommandLine", " default input").In(language);
         }
         if (d.defaultOutput) {
-            line += " default output";
+            line += Tr("CommandLine", " default output").In(language);
         }
         std::puts(line.c_str());
     }
@@ -196,11 +196,10 @@ ExitCode RunMeasure(CliDevice& device, const CliOptions& options) {
     const TuningArguments arguments = ParseTuningArguments(
         options.args,
         {"--input", "--output", "--sweep", "--positions", "--cal", "--out", "--smooth"}, {});
-    const UiText usage{
-        "usage: measure CHANNEL... [--input DEV] [--output DEV] [--sweep SECONDS] "
-        "[--positions N] [--cal FILE] [--out DIR] [--smooth N]",
-        "用法: measure CHANNEL... [--input DEV] [--output DEV] [--sweep SECONDS] "
-        "[--positions N] [--cal FILE] [--out DIR] [--smooth N]"};
+    const UiText usage =
+        Tr("CommandLine",
+           "usage: measure CHANNEL... [--input DEV] [--output DEV] [--sweep SECONDS] "
+           "[--positions N] [--cal FILE] [--out DIR] [--smooth N]");
     if (!arguments.error.empty() || arguments.positional.empty() || arguments.dryRun ||
         !arguments.file.empty()) {
         return UsageError(device, usage, arguments.error);
@@ -216,10 +215,10 @@ ExitCode RunMeasure(CliDevice& device, const CliOptions& options) {
         const auto channel = ParseChannel(text);
         if (!channel || std::find(request.channels.begin(), request.channels.end(), *channel) !=
                             request.channels.end()) {
-            return UsageError(device,
-                              {"CHANNEL is 1..6 or FL, FR, SL, SR, ULF, Center, each once",
-                               "CHANNEL 为 1..6 或 FL、FR、SL、SR、ULF、Center，各一次"},
-                              text);
+            return UsageError(
+                device,
+                Tr("CommandLine", "CHANNEL is 1..6 or FL, FR, SL, SR, ULF, Center, each once"),
+                text);
         }
         request.channels.push_back(*channel);
     }
@@ -228,8 +227,7 @@ ExitCode RunMeasure(CliDevice& device, const CliOptions& options) {
     }
     const std::string outDir = arguments.Value("--out").value_or("");
     if (!outDir.empty() && !std::filesystem::is_directory(outDir)) {
-        return UsageError(device, {"--out takes an existing folder", "--out 需要已有的文件夹"},
-                          outDir);
+        return UsageError(device, Tr("CommandLine", "--out takes an existing folder"), outDir);
     }
     return WithAudioRun(device, [&](audio::AudioSystem& audio) {
         const MeasureOutcome outcome =
@@ -257,7 +255,7 @@ ExitCode RunMeasure(CliDevice& device, const CliOptions& options) {
                         cJSON_Delete(root);
                     }
                     return ReportWriteFailure(
-                        device, {"The measurement cannot be written.", "无法写入测量结果。"}, path,
+                        device, Tr("CommandLine", "The measurement cannot be written."), path,
                         written);
                 }
             }
@@ -275,12 +273,17 @@ ExitCode RunMeasure(CliDevice& device, const CliOptions& options) {
                 }
                 cJSON_AddItemToArray(list, item);
             } else {
-                std::string line = name + " arrival " + Ms(c.meanArrivalMs) + " ms (+" +
-                                   Ms(c.meanArrivalMs - earliest) + " ms), peak " +
-                                   detail::FixedText(c.level.peakDbfs, 1) + " dBFS";
+                const UiLanguage language = device.language();
+                std::string line = Tr("CommandLine", "%1 arrival %2 ms (+%3 ms), peak %4 dBFS")
+                                       .Arg(name)
+                                       .Arg(Ms(c.meanArrivalMs))
+                                       .Arg(Ms(c.meanArrivalMs - earliest))
+                                       .Arg(detail::FixedText(c.level.peakDbfs, 1))
+                                       .In(language);
                 if (request.positions > 1) {
-                    line += ", spread up to " +
-                            detail::FixedText(LargestSpread(c.response.spreadDb), 1) + " dB";
+                    line += Tr("CommandLine", ", spread up to %1 dB")
+                                .Arg(detail::FixedText(LargestSpread(c.response.spreadDb), 1))
+                                .In(language);
                 }
                 if (!path.empty()) {
                     line += " -> " + path;
@@ -302,11 +305,10 @@ ExitCode RunCalibrate(CliDevice& device, const CliOptions& options) {
                              {"--target", "--max-boost", "--range", "--input", "--output",
                               "--sweep", "--positions", "--cal"},
                              {});
-    const UiText usage{
+    const UiText usage = Tr(
+        "CommandLine",
         "usage: calibrate [--target flat|house|FILE] [--max-boost DB] [--range LOW-HIGH] "
-        "[--sweep SECONDS] [--positions N] [--input DEV] [--output DEV] [--cal FILE] [--dry-run]",
-        "用法: calibrate [--target flat|house|FILE] [--max-boost DB] [--range LOW-HIGH] "
-        "[--sweep SECONDS] [--positions N] [--input DEV] [--output DEV] [--cal FILE] [--dry-run]"};
+        "[--sweep SECONDS] [--positions N] [--input DEV] [--output DEV] [--cal FILE] [--dry-run]");
     if (!arguments.error.empty() || !arguments.positional.empty() || !arguments.file.empty()) {
         return UsageError(device, usage, arguments.error);
     }
@@ -323,8 +325,8 @@ ExitCode RunCalibrate(CliDevice& device, const CliOptions& options) {
     if (const auto boost = arguments.Value("--max-boost")) {
         const auto db = ParseNumber(*boost);
         if (!db) {
-            return UsageError(
-                device, {"--max-boost takes a number of dB", "--max-boost 需要 dB 数值"}, *boost);
+            return UsageError(device, Tr("CommandLine", "--max-boost takes a number of dB"),
+                              *boost);
         }
         request.fit.maxBoostDb = *db;
     }
@@ -335,8 +337,7 @@ ExitCode RunCalibrate(CliDevice& device, const CliOptions& options) {
         const auto high =
             dash == std::string::npos ? std::nullopt : ParseNumber(range->substr(dash + 1));
         if (!low || !high) {
-            return UsageError(
-                device, {"--range takes LOW-HIGH in Hz", "--range 需要 LOW-HIGH（Hz）"}, *range);
+            return UsageError(device, Tr("CommandLine", "--range takes LOW-HIGH in Hz"), *range);
         }
         request.fit.lowHz = *low;
         request.fit.highHz = *high;
@@ -400,21 +401,24 @@ ExitCode RunCalibrate(CliDevice& device, const CliOptions& options) {
                 cJSON_AddItemToArray(list, item);
                 continue;
             }
-            std::string line = name + " delay " + Ms(DelayMilliseconds(c.delayCode)) + " ms" +
-                               (c.delayLimited ? " (limited)" : "") + ", " +
-                               std::to_string(c.bandsUsed) + " band(s), RMS error " +
-                               detail::FixedText(c.before.rmsDb, 2) + " -> " +
-                               detail::FixedText(c.after ? c.after->rmsDb : c.predicted.rmsDb, 2) +
-                               " dB" + (c.after ? "" : " (predicted)");
-            device.PrintWhenSent(line);
+            device.SayWhenSent(
+                Tr("CommandLine", "%1 delay %2 ms%3, %4 band(s), RMS error %5 -> %6 dB%7")
+                    .Arg(name)
+                    .Arg(Ms(DelayMilliseconds(c.delayCode)))
+                    .Arg(c.delayLimited ? Tr("CommandLine", " (limited)") : UiText{})
+                    .Arg(std::to_string(c.bandsUsed))
+                    .Arg(detail::FixedText(c.before.rmsDb, 2))
+                    .Arg(detail::FixedText(c.after ? c.after->rmsDb : c.predicted.rmsDb, 2))
+                    .Arg(c.after ? UiText{} : Tr("CommandLine", " (predicted)")));
         }
         if (root != nullptr) {
             device.PrintWhenSent(PrintAndDelete(root));
         } else {
-            device.PrintWhenSent(applied ? (outcome.verified
-                                                ? "calibration applied (one undo step)"
-                                                : "calibration applied, not measured again")
-                                         : "calibration planned (dry run)");
+            device.SayWhenSent(
+                applied ? (outcome.verified
+                               ? Tr("CommandLine", "calibration applied (one undo step)")
+                               : Tr("CommandLine", "calibration applied, not measured again"))
+                        : Tr("CommandLine", "calibration planned (dry run)"));
         }
         if (applied && !outcome.verified && !outcome.status.ok()) {
             device.PrintError(outcome.status.message());

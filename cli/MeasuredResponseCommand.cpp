@@ -72,8 +72,8 @@ ExitCode RunResponseOrPrediction(CliDevice& device, const CliOptions& options) {
         !smoothing || *smoothing < 0 || *smoothing > 48) {
         return UsageError(
             device,
-            {"usage: response [FILE] CHANNEL [--measurement FILE [--smooth N]] [--csv OUT]",
-             "用法: response [FILE] CHANNEL [--measurement FILE [--smooth N]] [--csv OUT]"});
+            Tr("CommandLine",
+               "usage: response [FILE] CHANNEL [--measurement FILE [--smooth N]] [--csv OUT]"));
     }
     const auto channel = ParseChannel(positional.back());
     if (!channel) {

@@ -27,14 +27,14 @@ ExitCode RunModeOpen(CliDevice& device, const CliOptions& options) {
                 [&] { return CompleteModeFileOpen(session, opened.content) == ModeFileStep::Done; },
                 kTableTimeoutMs)) {
             if (!device.failed()) {
-                device.PrintError({"Time-out: the listening-position table did not arrive.",
-                                   "超时：未收到听音位置表。"});
+                device.PrintError(
+                    Tr("CommandLine", "Time-out: the listening-position table did not arrive."));
             }
             return kLinkError;
         }
         const UiText position = ListeningPositionName(opened.content.position);
-        device.SayWhenSent({"Listening position " + position.english + " loaded from " + path,
-                            "已从 " + path + " 加载听音位置 " + position.chinese});
+        device.SayWhenSent(
+            Tr("CommandLine", "Listening position %1 loaded from %2").Arg(position).Arg(path));
         return kDone;
     });
 }

@@ -13,8 +13,7 @@ namespace corva::cli {
 namespace {
 
 UiText Usage() {
-    return {"usage: positions | positions set P CH=DELAY... | positions use P",
-            "用法: positions | positions set P CH=DELAY... | positions use P"};
+    return {Tr("CommandLine", "usage: positions | positions set P CH=DELAY... | positions use P")};
 }
 
 // "120" is a delay code; "2.5ms", "80cm" and "31in" go through the delay page's entry
@@ -71,7 +70,7 @@ void PrintTable(const CliDevice& device, const CliOptions& options, const Positi
         }
         std::printf("%s\n", line.c_str());
     }
-    device.Say({"(* the current position)", "（* 为当前听音位置）"});
+    device.Say(Tr("CommandLine", "(* the current position)"));
 }
 
 }  // namespace
@@ -94,7 +93,7 @@ ExitCode RunPositions(CliDevice& device, const CliOptions& options) {
     }
     const auto position = ParseInteger(args[1]);
     if (!position) {
-        return UsageError(device, {"P is a position 0..3", "P 为听音位置 0..3"}, args[1]);
+        return UsageError(device, Tr("CommandLine", "P is a position 0..3"), args[1]);
     }
     std::vector<PositionDelay> delays;
     for (std::size_t i = 2; i < args.size(); ++i) {
@@ -106,10 +105,9 @@ ExitCode RunPositions(CliDevice& device, const CliOptions& options) {
                               : ParsePositionDelay(std::string_view(args[i]).substr(equals + 1));
         if (!channel || !code) {
             return UsageError(device,
-                              {"expected CH=DELAY: CH 1..6 or FL..Center, DELAY a code 0..259, "
-                               "2.5ms or 80cm",
-                               "应为 CH=DELAY：CH 为 1..6 或 FL..Center，DELAY 为代码 0..259、"
-                               "2.5ms 或 80cm"},
+                              Tr("CommandLine",
+                                 "expected CH=DELAY: CH 1..6 or FL..Center, DELAY a code 0..259, "
+                                 "2.5ms or 80cm"),
                               args[i]);
         }
         delays.push_back({*channel, *code});
@@ -124,13 +122,13 @@ ExitCode RunPositions(CliDevice& device, const CliOptions& options) {
         const PositionsView table = device.session().Snapshot().positions;
         const std::string title = PositionTitle(applied, device.language());
         if (use) {
-            device.SayWhenSent({"Current position " + title, "当前听音位置 " + title});
+            device.SayWhenSent(Tr("CommandLine", "Current position %1").Arg(title));
             return kDone;
         }
         const auto& row = table.delayCodes[static_cast<std::size_t>(applied)];
         for (const PositionDelay& delay : delays) {
-            device.PrintWhenSent(UiText{"Position ", "听音位置 "}.In(device.language()) + title +
-                                 " " + ChannelArgumentName(delay.channel) + "=" +
+            device.PrintWhenSent(UiText{Tr("CommandLine", "Position ")}.In(device.language()) +
+                                 title + " " + ChannelArgumentName(delay.channel) + "=" +
                                  DelayText(row[static_cast<std::size_t>(delay.channel)]));
         }
         return kDone;

@@ -17,13 +17,13 @@ ExitCode RunProtect(CliDevice& device, const CliOptions& options) {
         // Protecting again would replace the password without knowing the old one.
         if (lock.isProtected()) {
             device.PrintError(
-                {"The tuning is already protected: unlock it first.", "音效已加密：请先解锁。"});
+                Tr("CommandLine", "The tuning is already protected: unlock it first."));
             return kRefused;
         }
         if (auto refused = lock.Protect(password)) {
             return ReportMessage(device, *refused);
         }
-        device.SayWhenSent({"The tuning is protected", "音效已加密"});
+        device.SayWhenSent(Tr("CommandLine", "The tuning is protected"));
         return FinishLockChange(device, LockChange::Protect);
     });
 }

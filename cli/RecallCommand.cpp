@@ -16,8 +16,7 @@ ExitCode RunRecall(CliDevice& device, const CliOptions& options) {
     }
     const auto preset = ParsePresetNumber(options.args[0]);
     if (!preset) {
-        return UsageError(device, {"N is a preset number 1..15", "N 为预置编号 1..15"},
-                          options.args[0]);
+        return UsageError(device, Tr("CommandLine", "N is a preset number 1..15"), options.args[0]);
     }
     return WithProcessor(device, [&] {
         if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::Recall); kept != kDone) {
@@ -33,14 +32,13 @@ ExitCode RunRecall(CliDevice& device, const CliOptions& options) {
         if (!device.RunUntil([&] { return controller.synchronised(); }, kRecallTimeoutMs)) {
             if (!device.failed()) {
                 device.PrintError(
-                    {"Time-out: the recalled preset did not arrive.", "超时：未收到调用的预置。"});
+                    Tr("CommandLine", "Time-out: the recalled preset did not arrive."));
             }
             return kLinkError;
         }
         const std::string name = DecodeRecordText(presets.Name(*preset));
         const std::string number = std::to_string(*preset);
-        device.SayWhenSent(
-            {"Recalled preset " + number + " " + name, "已调用预置 " + number + " " + name});
+        device.SayWhenSent(Tr("CommandLine", "Recalled preset %1 %2").Arg(number).Arg(name));
         return kDone;
     });
 }

@@ -20,15 +20,15 @@ ExitCode RunResetLock(CliDevice& device, const CliOptions& options) {
         // The reset is the way out of a forgotten password, offered only for protected tuning:
         // it must not wipe open tuning (but repairs tuning an unfinished lock change left).
         if (!lock.isProtected() && !lock.unfinished()) {
-            device.PrintError({"The tuning is not protected: there is no lock to reset.",
-                               "音效未加密：无需清除。"});
+            device.PrintError(
+                Tr("CommandLine", "The tuning is not protected: there is no lock to reset."));
             return kRefused;
         }
         if (auto refused = lock.Reset()) {
             return ReportMessage(device, *refused);
         }
-        device.SayWhenSent({"The protected tuning was replaced by the default output settings",
-                            "已清除加密音效，输出恢复为默认设置"});
+        device.SayWhenSent(
+            Tr("CommandLine", "The protected tuning was replaced by the default output settings"));
         return FinishLockChange(device, LockChange::Reset);
     });
 }

@@ -40,7 +40,7 @@ ExitCode Emit(const CliDevice& device, const std::string& lines,
         return kDone;
     }
     if (const Status written = WriteFileSafely(*csvPath, lines); !written.ok()) {
-        return ReportWriteFailure(device, {"The response cannot be written!", "无法写入响应曲线!"},
+        return ReportWriteFailure(device, Tr("CommandLine", "The response cannot be written!"),
                                   *csvPath, written);
     }
     return kDone;
@@ -62,8 +62,7 @@ ExitCode RunResponse(CliDevice& device, const CliOptions& options) {
         }
     }
     if (badOption || positional.empty() || positional.size() > 2) {
-        return UsageError(device, {"usage: response [FILE] CHANNEL [--csv OUT]",
-                                   "用法: response [FILE] CHANNEL [--csv OUT]"});
+        return UsageError(device, Tr("CommandLine", "usage: response [FILE] CHANNEL [--csv OUT]"));
     }
     const auto channel = ParseChannel(positional.back());
     if (!channel) {
@@ -74,9 +73,10 @@ ExitCode RunResponse(CliDevice& device, const CliOptions& options) {
             return *refused;
         }
     }
-    return WithResponseTuning(
-        device, positional.size() == 2 ? positional.front() : std::string(),
-        [&](TuningSession& session) { return Emit(device, ResponseLines(session, *channel), csvPath); });
+    return WithResponseTuning(device, positional.size() == 2 ? positional.front() : std::string(),
+                              [&](TuningSession& session) {
+                                  return Emit(device, ResponseLines(session, *channel), csvPath);
+                              });
 }
 
 ExitCode WithResponseTuning(CliDevice& device, const std::string& path, const ResponseWork& work) {

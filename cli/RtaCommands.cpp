@@ -39,8 +39,7 @@ std::optional<double> ReadSeconds(const std::string& text, double lowest, double
 
 ExitCode RunPinkNoise(CliDevice& device, const CliOptions& options) {
     const TuningArguments arguments = ParseTuningArguments(options.args, {"--seconds"}, {});
-    const UiText usage{"usage: pink-noise FILE.wav [--seconds S]",
-                       "用法: pink-noise FILE.wav [--seconds S]"};
+    const UiText usage = Tr("CommandLine", "usage: pink-noise FILE.wav [--seconds S]");
     if (!arguments.error.empty() || arguments.positional.size() != 1 || arguments.dryRun ||
         !arguments.file.empty()) {
         return UsageError(device, usage, arguments.error);
@@ -53,26 +52,24 @@ ExitCode RunPinkNoise(CliDevice& device, const CliOptions& options) {
     if (const auto text = arguments.Value("--seconds")) {
         const auto read = ReadSeconds(*text, 1.0, kLongestNoiseS);
         if (!read) {
-            return UsageError(device, {"--seconds takes 1..3600", "--seconds 取值 1..3600"},
-                              *text);
+            return UsageError(device, Tr("CommandLine", "--seconds takes 1..3600"), *text);
         }
         seconds = *read;
     }
     if (const Status written = measure::WritePinkNoiseFile(path, seconds); !written.ok()) {
-        return ReportWriteFailure(
-            device, {"The noise file cannot be written.", "无法写入噪声文件。"}, path, written);
+        return ReportWriteFailure(device, Tr("CommandLine", "The noise file cannot be written."),
+                                  path, written);
     }
-    std::puts(("Wrote " + path).c_str());
+    device.Say(Tr("CommandLine", "Wrote %1").Arg(path));
     return kDone;
 }
 
 ExitCode RunRta(CliDevice& device, const CliOptions& options) {
-    const TuningArguments arguments =
-        ParseTuningArguments(options.args, {"--input", "--seconds", "--fraction", "--out"},
-                             {"--play"});
-    const UiText usage{
-        "usage: rta [--input DEV] [--seconds S] [--fraction 6|12] [--out FILE] [--play]",
-        "用法: rta [--input DEV] [--seconds S] [--fraction 6|12] [--out FILE] [--play]"};
+    const TuningArguments arguments = ParseTuningArguments(
+        options.args, {"--input", "--seconds", "--fraction", "--out"}, {"--play"});
+    const UiText usage =
+        Tr("CommandLine",
+           "usage: rta [--input DEV] [--seconds S] [--fraction 6|12] [--out FILE] [--play]");
     if (!arguments.error.empty() || !arguments.positional.empty() || arguments.dryRun ||
         !arguments.file.empty()) {
         return UsageError(device, usage, arguments.error);
@@ -81,16 +78,14 @@ ExitCode RunRta(CliDevice& device, const CliOptions& options) {
     if (const auto text = arguments.Value("--seconds")) {
         const auto read = ReadSeconds(*text, kShortestRecordS, kLongestRecordS);
         if (!read) {
-            return UsageError(device, {"--seconds takes 4.1..120", "--seconds 取值 4.1..120"},
-                              *text);
+            return UsageError(device, Tr("CommandLine", "--seconds takes 4.1..120"), *text);
         }
         seconds = *read;
     }
     int fraction = 6;
     if (const auto text = arguments.Value("--fraction")) {
         if (*text != "6" && *text != "12") {
-            return UsageError(device, {"--fraction takes 6 or 12", "--fraction 取值 6 或 12"},
-                              *text);
+            return UsageError(device, Tr("CommandLine", "--fraction takes 6 or 12"), *text);
         }
         fraction = std::stoi(*text);
     }
@@ -114,7 +109,7 @@ ExitCode RunRta(CliDevice& device, const CliOptions& options) {
     const auto audio = device.MakeAudio();
     const audio::DuplexResult recorded = audio->PlayAndRecord(request);
     if (!recorded.status.ok()) {
-        device.PrintError({"The microphone could not be recorded.", "无法录制麦克风。"},
+        device.PrintError(Tr("CommandLine", "The microphone could not be recorded."),
                           recorded.status.message().In(device.language()));
         return kLinkError;
     }
@@ -124,8 +119,7 @@ ExitCode RunRta(CliDevice& device, const CliOptions& options) {
         if (const Status written = measure::WriteMeasurementExport(out, levels, title);
             !written.ok()) {
             return ReportWriteFailure(
-                device, {"The measurement cannot be written.", "无法写入测量结果。"}, out,
-                written);
+                device, Tr("CommandLine", "The measurement cannot be written."), out, written);
         }
     }
     const auto& grid = GridFrequencies();
@@ -147,9 +141,9 @@ ExitCode RunRta(CliDevice& device, const CliOptions& options) {
         return kDone;
     }
     for (std::size_t i = 0; i < grid.size(); i += kThirdOctaveStep) {
-        std::puts((detail::FixedText(grid[i], 0) + " Hz  " + detail::FixedText(levels[i], 1) +
-                   " dB")
-                      .c_str());
+        std::puts(
+            (detail::FixedText(grid[i], 0) + " Hz  " + detail::FixedText(levels[i], 1) + " dB")
+                .c_str());
     }
     if (!out.empty()) {
         std::puts(("-> " + out).c_str());

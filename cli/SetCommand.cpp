@@ -149,8 +149,7 @@ std::string Readback(const OutputView& out, const SetEdit& edit) {
 
 ExitCode RunSet(CliDevice& device, const CliOptions& options) {
     if (options.args.empty()) {
-        return UsageError(device,
-                          {"usage: set CHANNEL KEY=VALUE...", "用法: set CHANNEL KEY=VALUE..."});
+        return UsageError(device, Tr("CommandLine", "usage: set CHANNEL KEY=VALUE..."));
     }
     const auto channel = ParseChannel(options.args.front());
     if (!channel) {
@@ -164,8 +163,8 @@ ExitCode RunSet(CliDevice& device, const CliOptions& options) {
     return WithProcessor(device, [&] {
         // The pages are read-only while the tuning is protected.
         if (TuningProtected(device)) {
-            device.PrintError({"The tuning is protected: unlock it before editing.",
-                               "音效已加密：请先解锁再编辑。"});
+            device.PrintError(
+                Tr("CommandLine", "The tuning is protected: unlock it before editing."));
             return kRefused;
         }
         ChannelEditor editor(device.session());

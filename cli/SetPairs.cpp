@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QtGlobal>
+
 #include "CommandSupport.h"
 #include "dsp/values/BandCodes.h"
 #include "dsp/values/DelayCodes.h"
@@ -17,8 +19,8 @@ namespace {
 
 constexpr int kSlopeStepDb = 6;  // slope index i is (i + 1) * 6 dB/oct
 
-UiText BadValue(const std::string& key, const char* expected, const char* expectedChinese) {
-    return {key + " takes " + expected, key + " 取值为 " + expectedChinese};
+UiText BadValue(const std::string& key, const char* expected) {
+    return Tr("CommandLine", "%1 takes %2").Arg(key).Arg(UiText::Entry("CommandLine", expected));
 }
 
 // "2.5", "2.5ms", "120cm", "40in": the delay page's entry conversion in its unit.
@@ -179,48 +181,49 @@ struct KeyRule {
     std::string_view name;  // the plain key, or the field after the family's dot
     SetKey key;
     ValueReader read;
-    const char* expected;
-    const char* expectedChinese;
+    const char* expected;  // a catalogue entry of the command line
 };
 
 constexpr KeyRule kKeyRules[] = {
-    {KeyFamily::Plain, "gain", SetKey::Gain, &ReadDb, "a level in dB (-60..0)",
-     "dB 电平 (-60..0)"},
+    {KeyFamily::Plain, "gain", SetKey::Gain, &ReadDb,
+     QT_TRANSLATE_NOOP("CommandLine", "a level in dB (-60..0)")},
     {KeyFamily::Plain, "delay", SetKey::Delay, &ReadDelay,
-     "milliseconds, or a distance such as 120cm or 40in", "毫秒，或距离如 120cm、40in"},
-    {KeyFamily::Plain, "mute", SetKey::Mute, &ReadOnOff, "on or off", "on 或 off"},
-    {KeyFamily::Plain, "polarity", SetKey::Polarity, &ReadPolarity, "normal or inverted",
-     "normal 或 inverted"},
-    {KeyFamily::Plain, "eq_mode", SetKey::EqMode, &ReadEqMode, "peq or geq", "peq 或 geq"},
+     QT_TRANSLATE_NOOP("CommandLine", "milliseconds, or a distance such as 120cm or 40in")},
+    {KeyFamily::Plain, "mute", SetKey::Mute, &ReadOnOff,
+     QT_TRANSLATE_NOOP("CommandLine", "on or off")},
+    {KeyFamily::Plain, "polarity", SetKey::Polarity, &ReadPolarity,
+     QT_TRANSLATE_NOOP("CommandLine", "normal or inverted")},
+    {KeyFamily::Plain, "eq_mode", SetKey::EqMode, &ReadEqMode,
+     QT_TRANSLATE_NOOP("CommandLine", "peq or geq")},
     {KeyFamily::Limiter, "threshold", SetKey::LimiterThreshold, &ReadDbu,
-     "a level in dBu (-30..6)", "dBu 电平 (-30..6)"},
-    {KeyFamily::Limiter, "attack", SetKey::LimiterAttack, &ReadMs, "a time in ms (0.3..100)",
-     "毫秒 (0.3..100)"},
+     QT_TRANSLATE_NOOP("CommandLine", "a level in dBu (-30..6)")},
+    {KeyFamily::Limiter, "attack", SetKey::LimiterAttack, &ReadMs,
+     QT_TRANSLATE_NOOP("CommandLine", "a time in ms (0.3..100)")},
     {KeyFamily::Limiter, "release", SetKey::LimiterRelease, &ReadRelease,
-     "2, 4, 6, 8, 16 or 32 (times the attack)", "2、4、6、8、16 或 32（响应时间的倍数）"},
-    {KeyFamily::Route, "", SetKey::RoutingShare, &ReadPercent, "a share in percent (0..100)",
-     "百分比 (0..100)"},
+     QT_TRANSLATE_NOOP("CommandLine", "2, 4, 6, 8, 16 or 32 (times the attack)")},
+    {KeyFamily::Route, "", SetKey::RoutingShare, &ReadPercent,
+     QT_TRANSLATE_NOOP("CommandLine", "a share in percent (0..100)")},
     {KeyFamily::Crossover, "freq", SetKey::CrossoverFrequency, &ReadHz,
-     "a frequency in Hz (20..20000)", "频率 Hz (20..20000)"},
-    {KeyFamily::Crossover, "kind", SetKey::CrossoverKind, &ReadCrossoverKind, "lr, bw or bessel",
-     "lr、bw 或 bessel"},
+     QT_TRANSLATE_NOOP("CommandLine", "a frequency in Hz (20..20000)")},
+    {KeyFamily::Crossover, "kind", SetKey::CrossoverKind, &ReadCrossoverKind,
+     QT_TRANSLATE_NOOP("CommandLine", "lr, bw or bessel")},
     {KeyFamily::Crossover, "slope", SetKey::CrossoverSlope, &ReadCrossoverSlope,
-     "6, 12, 18, 24, 30, 36, 42, 48 or off", "6、12、18、24、30、36、42、48 或 off"},
-    {KeyFamily::Band, "freq", SetKey::BandFrequency, &ReadHz, "a frequency in Hz (20..20000)",
-     "频率 Hz (20..20000)"},
-    {KeyFamily::Band, "gain", SetKey::BandGain, &ReadDb, "a gain in dB (-20..20)",
-     "dB 增益 (-20..20)"},
-    {KeyFamily::Band, "q", SetKey::BandQ, &ReadQ, "a Q above 0 (0.404..28.852)",
-     "大于 0 的 Q 值 (0.404..28.852)"},
-    {KeyFamily::Band, "bypass", SetKey::BandBypass, &ReadOnOff, "on or off", "on 或 off"},
+     QT_TRANSLATE_NOOP("CommandLine", "6, 12, 18, 24, 30, 36, 42, 48 or off")},
+    {KeyFamily::Band, "freq", SetKey::BandFrequency, &ReadHz,
+     QT_TRANSLATE_NOOP("CommandLine", "a frequency in Hz (20..20000)")},
+    {KeyFamily::Band, "gain", SetKey::BandGain, &ReadDb,
+     QT_TRANSLATE_NOOP("CommandLine", "a gain in dB (-20..20)")},
+    {KeyFamily::Band, "q", SetKey::BandQ, &ReadQ,
+     QT_TRANSLATE_NOOP("CommandLine", "a Q above 0 (0.404..28.852)")},
+    {KeyFamily::Band, "bypass", SetKey::BandBypass, &ReadOnOff,
+     QT_TRANSLATE_NOOP("CommandLine", "on or off")},
 };
 
 // The name: in the record's code page, within the channel object's own length rule.
 std::optional<UiText> ParseName(int channel, const std::string& value, SetEdit& edit) {
     const auto recordText = EncodeRecordText(value);
     if (!recordText) {
-        return UiText{"name has characters the processor cannot store",
-                      "name 含有处理器无法保存的字符"};
+        return UiText{Tr("CommandLine", "name has characters the processor cannot store")};
     }
     const bool notSynchronised = false;
     OutputChannel scratch(notSynchronised, channel);
@@ -250,8 +253,7 @@ std::optional<UiText> ParsePair(int channel, const std::string& key, const std::
         } else if (EqualsIgnoringCase(group, "route") && !name.empty()) {
             const auto input = ParseRouteInput(name);
             if (!input) {
-                return UiText{"route takes an input 1..4: route.1 .. route.4",
-                              "route 的输入为 1..4：route.1 .. route.4"};
+                return UiText{Tr("CommandLine", "route takes an input 1..4: route.1 .. route.4")};
             }
             family = KeyFamily::Route;
             edit.band = *input;
@@ -264,19 +266,19 @@ std::optional<UiText> ParsePair(int channel, const std::string& key, const std::
             family = KeyFamily::Band;
             edit.band = *band;
         } else {
-            return UiText{"unknown key " + key, "未知参数 " + key};
+            return Tr("CommandLine", "unknown key %1").Arg(key);
         }
     }
     for (const KeyRule& rule : kKeyRules) {
         if (rule.family == family && EqualsIgnoringCase(name, rule.name)) {
             edit.key = rule.key;
             if (!rule.read(value, edit)) {
-                return BadValue(key, rule.expected, rule.expectedChinese);
+                return BadValue(key, rule.expected);
             }
             return std::nullopt;
         }
     }
-    return UiText{"unknown key " + key, "未知参数 " + key};
+    return Tr("CommandLine", "unknown key %1").Arg(key);
 }
 
 }  // namespace
@@ -291,12 +293,12 @@ SetParse ParseSetPairs(int channel, const std::vector<std::string>& pairs) {
         return parse;
     };
     if (pairs.empty()) {
-        return fail({"set needs at least one KEY=VALUE", "set 至少需要一个 KEY=VALUE"}, {});
+        return fail(Tr("CommandLine", "set needs at least one KEY=VALUE"), {});
     }
     for (const auto& pair : pairs) {
         const auto equals = pair.find('=');
         if (equals == std::string::npos || equals == 0) {
-            return fail({"expected KEY=VALUE", "应为 KEY=VALUE"}, pair);
+            return fail(Tr("CommandLine", "expected KEY=VALUE"), pair);
         }
         SetEdit edit;
         if (auto error =

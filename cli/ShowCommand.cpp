@@ -32,15 +32,14 @@ void ShowModeFile(const CliDevice& device, const CliOptions& options, const Mode
         return;
     }
     const UiLanguage language = device.language();
-    std::printf("%s%s\n", UiText{"Position:  ", "听音位置："}.In(language).c_str(),
+    std::printf("%s%s\n", Tr("CommandLine", "Position:  ").In(language).c_str(),
                 ListeningPositionName(mode.position).In(language).c_str());
     for (std::size_t channel = 0; channel < delays.size(); ++channel) {
         const std::string number = std::to_string(channel + 1);
         const std::string delay = DelayFieldText(delays[channel], DelayUnit::Milliseconds) + "ms";
-        std::printf("%s\n", UiText{"Channel " + number + " delay " + delay,
-                                   "通道 " + number + " 延时 " + delay}
-                                .In(language)
-                                .c_str());
+        std::printf(
+            "%s\n",
+            Tr("CommandLine", "Channel %1 delay %2").Arg(number).Arg(delay).In(language).c_str());
     }
 }
 
@@ -78,7 +77,7 @@ ExitCode RunShow(CliDevice& device, const CliOptions& options) {
     }
     std::fputs(TuningText(tuning, device.language()).c_str(), stdout);
     if (complete) {
-        std::printf("%s\n", UiText{"Presets:", "预置："}.In(device.language()).c_str());
+        std::printf("%s\n", Tr("CommandLine", "Presets:").In(device.language()).c_str());
         const auto names = PresetNames(tuning);
         for (std::size_t i = 0; i < names.size(); ++i) {
             std::printf("  %2zu  %s\n", i + 1, names[i].c_str());

@@ -26,8 +26,7 @@ ExitCode KeepSnapshot(CliDevice& device, SnapshotReason reason, int overwritten)
         !MachinePresets(device.session(), device.controller()).Name(overwritten).empty()) {
         if (!ReadStoredPresetOutputs(device.session(), overwritten) || !device.WaitUntilSent()) {
             if (!device.failed()) {
-                device.PrintError({"Time-out: the stored preset did not arrive.",
-                                   "超时：未收到机器预置。"});
+                device.PrintError(Tr("CommandLine", "Time-out: the stored preset did not arrive."));
             }
             return kLinkError;
         }
@@ -40,24 +39,21 @@ ExitCode KeepSnapshot(CliDevice& device, SnapshotReason reason, int overwritten)
     return kDone;
 }
 
-ExitCode KeepCompleteSnapshot(CliDevice& device, SnapshotReason reason,
-                              const std::string& spared) {
+ExitCode KeepCompleteSnapshot(CliDevice& device, SnapshotReason reason, const std::string& spared) {
     constexpr int kReadTimeoutMs = 120000;  // 105 blocks, about 20 ms each on USB
     auto& controller = device.controller();
     if (!ReadPresetsForCompleteCopy(controller)) {
         return ReportMessage(device, ConnectionFailureMessage(controller.linkKind()));
     }
     bool arrived = false;
-    device.SetNoticeObserver([&](const Notice& notice) {
-        arrived = arrived || notice.id == NoticeId::PresetsReceived;
-    });
+    device.SetNoticeObserver(
+        [&](const Notice& notice) { arrived = arrived || notice.id == NoticeId::PresetsReceived; });
     const bool done = device.RunUntil([&] { return arrived; }, kReadTimeoutMs);
     device.SetNoticeObserver({});
     controller.EndBatch();
     if (!done) {
         if (!device.failed()) {
-            device.PrintError(
-                {"Time-out: the stored presets did not arrive.", "超时：未收到全部预置。"});
+            device.PrintError(Tr("CommandLine", "Time-out: the stored presets did not arrive."));
         }
         return kLinkError;
     }
@@ -118,14 +114,14 @@ ExitCode RestoreComplete(CliDevice& device, const SnapshotInfo& found) {
         return kFileError;
     }
     device.ShowProgress(outcome.progressRange);
-    device.SayWhenSent({"Restored " + found.id, "已恢复 " + found.id});
+    device.SayWhenSent(Tr("CommandLine", "Restored %1").Arg(found.id));
     return kDone;
 }
 
 ExitCode Restore(CliDevice& device, const std::string& id) {
     const auto found = FindAnySnapshot(SnapshotFolder(), id);
     if (!found) {
-        device.PrintError({"No such snapshot", "没有这个快照"}, EscapedExcerpt(id));
+        device.PrintError(Tr("CommandLine", "No such snapshot"), EscapedExcerpt(id));
         return kFileError;
     }
     return WithProcessor(device, [&] {
@@ -150,7 +146,7 @@ ExitCode Restore(CliDevice& device, const std::string& id) {
             return ReportMessage(device, ConnectionFailureMessage(controller.linkKind()));
         }
         device.ShowProgress(controller.bulk().progressCount());
-        device.SayWhenSent({"Restored " + id, "已恢复 " + id});
+        device.SayWhenSent(Tr("CommandLine", "Restored %1").Arg(id));
         return kDone;
     });
 }
@@ -164,7 +160,7 @@ ExitCode RunSnapshots(CliDevice& device, const CliOptions& options) {
     if (options.args.size() == 2 && options.args[0] == "restore") {
         return Restore(device, options.args[1]);
     }
-    return UsageError(device, {"usage: snapshots [restore ID]", "用法: snapshots [restore ID]"});
+    return UsageError(device, Tr("CommandLine", "usage: snapshots [restore ID]"));
 }
 
 }  // namespace corva::cli

@@ -17,32 +17,28 @@ ExitCode RunStore(CliDevice& device, const CliOptions& options) {
     }
     const auto preset = ParsePresetNumber(options.args[0]);
     if (!preset) {
-        return UsageError(device, {"N is a preset number 1..15", "N 为预置编号 1..15"},
-                          options.args[0]);
+        return UsageError(device, Tr("CommandLine", "N is a preset number 1..15"), options.args[0]);
     }
     const std::string& typed = options.args[1];
     if (typed.find_first_not_of(' ') == std::string::npos) {
-        return UsageError(device,
-                          {"NAME must not be empty or only blanks", "NAME 不能为空或全为空格"});
+        return UsageError(device, Tr("CommandLine", "NAME must not be empty or only blanks"));
     }
     const auto recordText = EncodeRecordText(typed);
     if (!recordText) {
         return UsageError(
-            device,
-            {"NAME has characters the processor cannot store", "NAME 含有处理器无法保存的字符"},
-            typed);
+            device, Tr("CommandLine", "NAME has characters the processor cannot store"), typed);
     }
     // As the preset-name field takes it: double-byte characters start at even offsets, and
     // what does not fit is refused here rather than cut off.
     const std::string aligned = MachinePresets::AlignDoubleByteNames(*recordText, kUnlimited);
     if (aligned.size() > kPresetNameLimit) {
         return UsageError(
-            device,
-            {"NAME is longer than 13 bytes in the processor's code page", "NAME 超过 13 字节"},
+            device, Tr("CommandLine", "NAME is longer than 13 bytes in the processor's code page"),
             typed);
     }
     return WithProcessor(device, [&] {
-        if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::Store, *preset); kept != kDone) {
+        if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::Store, *preset);
+            kept != kDone) {
             return kept;
         }
         auto& controller = device.controller();
@@ -54,8 +50,7 @@ ExitCode RunStore(CliDevice& device, const CliOptions& options) {
         const std::string number = std::to_string(*preset);
         // As stored: the alignment may have put a blank before a double-byte character.
         const std::string stored = DecodeRecordText(aligned);
-        device.SayWhenSent(
-            {"Stored as preset " + number + " " + stored, "已保存为预置 " + number + " " + stored});
+        device.SayWhenSent(Tr("CommandLine", "Stored as preset %1 %2").Arg(number).Arg(stored));
         return kDone;
     });
 }

@@ -135,7 +135,7 @@ ExitCode Output(CliDevice& device, const CliOptions& options, const TableRequest
     }
     const auto written = [&](const Status& status, const std::string& path) {
         if (!status.ok()) {
-            (void)ReportWriteFailure(device, {"The table cannot be exported!", "参数表导出失败!"},
+            (void)ReportWriteFailure(device, Tr("CommandLine", "The table cannot be exported!"),
                                      path, status);
             return false;
         }
@@ -164,10 +164,10 @@ bool TableNeedsGui(const CliOptions& options) {
 ExitCode RunTable(CliDevice& device, const CliOptions& options) {
     const auto request = ParseRequest(options.args);
     if (!request) {
-        return UsageError(device, {"usage: table [FILE] [--unit ms|cm|in] [--xlsx OUT] [--csv OUT] "
-                                   "[--pdf OUT]",
-                                   "用法: table [FILE] [--unit ms|cm|in] [--xlsx OUT] [--csv OUT] "
-                                   "[--pdf OUT]"});
+        return UsageError(device,
+                          Tr("CommandLine",
+                             "usage: table [FILE] [--unit ms|cm|in] [--xlsx OUT] [--csv OUT] "
+                             "[--pdf OUT]"));
     }
     for (const auto* output : {&request->csv, &request->xlsx, &request->pdf}) {
         if (*output) {

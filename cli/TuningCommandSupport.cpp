@@ -45,7 +45,7 @@ TuningArguments ParseTuningArguments(const std::vector<std::string>& args,
         } else if (arg == "--file" || known(valueOptions, arg)) {
             if (i + 1 >= args.size() || parsed.Value(arg) ||
                 (arg == "--file" && !parsed.file.empty())) {
-                parsed.error = arg + " takes one value";
+                parsed.error = Tr("CommandLine", "%1 takes one value").Arg(arg);
                 return parsed;
             }
             if (arg == "--file") {
@@ -57,7 +57,7 @@ TuningArguments ParseTuningArguments(const std::vector<std::string>& args,
         } else if (known(flagOptions, arg)) {
             parsed.flags.push_back(arg);
         } else if (arg.rfind("--", 0) == 0) {
-            parsed.error = "unknown option " + arg;
+            parsed.error = Tr("CommandLine", "unknown option %1").Arg(arg);
             return parsed;
         } else {
             parsed.positional.push_back(arg);
@@ -75,8 +75,7 @@ std::optional<ExitCode> ReadSmoothing(const CliDevice& device, const TuningArgum
     const auto value = ParseInteger(*smooth);
     if (!value || *value < 1 || *value > 48) {
         return UsageError(device,
-                          {"--smooth takes N = 1..48 for 1/N-octave smoothing",
-                           "--smooth 取值 N = 1..48（1/N 倍频程平滑）"},
+                          Tr("CommandLine", "--smooth takes N = 1..48 for 1/N-octave smoothing"),
                           *smooth);
     }
     fraction = *value;
@@ -84,7 +83,7 @@ std::optional<ExitCode> ReadSmoothing(const CliDevice& device, const TuningArgum
 }
 
 UiText ProtectedRefusal() {
-    return {"The tuning is protected: unlock it before editing.", "音效已加密：请先解锁再编辑。"};
+    return {Tr("CommandLine", "The tuning is protected: unlock it before editing.")};
 }
 
 namespace {

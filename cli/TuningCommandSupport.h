@@ -21,7 +21,7 @@ struct TuningArguments {
     std::string file;  // --file: a .qvms or .wkcs/.kpdm preset instead of the processor
     std::vector<std::pair<std::string, std::string>> values;  // --name VALUE
     std::vector<std::string> flags;                           // other --name
-    std::string error;                                        // when the line is wrong
+    UiText error;                                             // when the line is wrong
 
     std::optional<std::string> Value(const std::string& name) const;
     bool Flag(const std::string& name) const;

@@ -49,23 +49,32 @@ std::string SignedDbText(double db) {
     return db >= 0.0 && text.front() != '-' ? "+" + text : text;
 }
 
-std::string BandSettingText(const BandSetting& band) {
-    const std::string gain = SignedDbText(BandGainDb(band.gainCode)) + "dB";
-    const std::string hz = std::to_string(band.frequencyHz) + "Hz";
+UiText BandSettingText(const BandSetting& band) {
+    const std::string gain = SignedDbText(BandGainDb(band.gainCode));
+    const std::string hz = std::to_string(band.frequencyHz);
     switch (band.type) {
         case FilterType::LowShelf:
         case FilterType::HighShelf:
-            return std::string(band.type == FilterType::LowShelf ? "Lo_Shf " : "Hi_Shf ") + hz +
-                   (band.slope == 0 ? " 6dB/Oct " : " 12dB/Oct ") + gain;
+            return (band.type == FilterType::LowShelf
+                        ? Tr("CommandLine", "Lo_Shf %1Hz %2dB/Oct %3dB")
+                        : Tr("CommandLine", "Hi_Shf %1Hz %2dB/Oct %3dB"))
+                .Arg(hz)
+                .Arg(band.slope == 0 ? "6" : "12")
+                .Arg(gain);
         default:
-            return "PEQ " + hz + " Q " + QText(band.bandwidthIndex) + " " + gain;
+            return Tr("CommandLine", "PEQ %1Hz Q %2 %3dB")
+                .Arg(hz)
+                .Arg(QText(band.bandwidthIndex))
+                .Arg(gain);
     }
 }
 
-std::string CrossoverSettingText(bool highPass, const CrossoverSetting& crossover) {
-    return std::string(highPass ? "high-pass " : "low-pass ") +
-           std::to_string(crossover.frequencyHz) + "Hz " + KindText(crossover.kind) + " " +
-           std::to_string((crossover.slope + 1) * 6) + "dB/Oct";
+UiText CrossoverSettingText(bool highPass, const CrossoverSetting& crossover) {
+    return (highPass ? Tr("CommandLine", "high-pass %1Hz %2 %3dB/Oct")
+                     : Tr("CommandLine", "low-pass %1Hz %2 %3dB/Oct"))
+        .Arg(std::to_string(crossover.frequencyHz))
+        .Arg(KindText(crossover.kind))
+        .Arg(std::to_string((crossover.slope + 1) * 6));
 }
 
 cJSON* BandSettingJson(const BandSetting& band) {

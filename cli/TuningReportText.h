@@ -6,14 +6,15 @@
 
 #include <string>
 
+#include "core/UiText.h"
 #include "model/EqualizerSettings.h"
 
 namespace corva::cli {
 
 // "PEQ 1000Hz Q 4.966 -3.0dB", "Lo_Shf 80Hz 12dB/Oct +5.0dB".
-std::string BandSettingText(const BandSetting& band);
+UiText BandSettingText(const BandSetting& band);
 // "high-pass 40Hz Butter_W 12dB/Oct".
-std::string CrossoverSettingText(bool highPass, const CrossoverSetting& crossover);
+UiText CrossoverSettingText(bool highPass, const CrossoverSetting& crossover);
 
 // JSON objects of the same values (codes and engineering units side by side).
 cJSON* BandSettingJson(const BandSetting& band);

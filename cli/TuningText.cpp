@@ -17,48 +17,59 @@ std::string CrossoverText(const CrossoverView& filter, UiLanguage language) {
 
 std::string ChannelText(const TuningSnapshot& tuning, int channel, UiLanguage language) {
     const OutputView& out = tuning.outputs[static_cast<std::size_t>(channel)];
-    const auto say = [language](const char* english, const char* chinese) {
-        return UiText{english, chinese}.In(language);
-    };
-    std::string text =
-        say("Channel ", "通道 ") + std::to_string(channel + 1) + " " +
-        ChannelNameOfRecord(tuning, channel) + say(": ", "：") +
-        OnLabel(out.on ? 1 : 0).In(language) + ", " + PolarityLabel(out.polarity).In(language) +
-        ", " + ChannelGainLabel(out.gainCode) + say(", delay ", ", 延时 ") +
-        DelayFieldText(out.delayCode, DelayUnit::Milliseconds) + "ms, " +
-        say("EQ mode ", "均衡模式 ") + BandTypeLabel(0, out.geqMode).In(language) + "\n";
-    text += say("  HPF ", "  低切 ") + CrossoverText(out.highPass, language) +
-            say("; LPF ", "；高切 ") + CrossoverText(out.lowPass, language) + "\n";
-    text += say("  Limiter ", "  限幅 ") + LimiterThresholdLabel(out.limiterThresholdCode) +
-            say(", attack ", ", 响应时间 ") + LimiterAttackLabel(out.limiterAttackCode) +
-            say(", release ", ", 释放时间 ") + LimiterReleaseLabel(out.limiterReleaseCode) + "\n";
+    std::string text = Tr("CommandLine", "Channel %1 %2: %3, %4, %5, delay %6ms, EQ mode %7")
+                           .Arg(std::to_string(channel + 1))
+                           .Arg(ChannelNameOfRecord(tuning, channel))
+                           .Arg(OnLabel(out.on ? 1 : 0))
+                           .Arg(PolarityLabel(out.polarity))
+                           .Arg(ChannelGainLabel(out.gainCode))
+                           .Arg(DelayFieldText(out.delayCode, DelayUnit::Milliseconds))
+                           .Arg(BandTypeLabel(0, out.geqMode))
+                           .In(language) +
+                       "\n";
+    text += Tr("CommandLine", "  HPF %1; LPF %2")
+                .Arg(CrossoverText(out.highPass, language))
+                .Arg(CrossoverText(out.lowPass, language))
+                .In(language) +
+            "\n";
+    text += Tr("CommandLine", "  Limiter %1, attack %2, release %3")
+                .Arg(LimiterThresholdLabel(out.limiterThresholdCode))
+                .Arg(LimiterAttackLabel(out.limiterAttackCode))
+                .Arg(LimiterReleaseLabel(out.limiterReleaseCode))
+                .In(language) +
+            "\n";
     const RoutingShares& routing = out.routing;
-    text += say("  Routing ", "  输入分配 ") + ShareLabel(routing.share1, routing.off1) + " " +
-            ShareLabel(routing.share2, routing.off2) + " " +
-            ShareLabel(routing.share3, routing.off3) + " " +
-            ShareLabel(routing.share4, routing.off4) + "\n";
+    text += Tr("CommandLine", "  Routing %1 %2 %3 %4")
+                .Arg(ShareLabel(routing.share1, routing.off1))
+                .Arg(ShareLabel(routing.share2, routing.off2))
+                .Arg(ShareLabel(routing.share3, routing.off3))
+                .Arg(ShareLabel(routing.share4, routing.off4))
+                .In(language) +
+            "\n";
     std::string bands;
     for (std::size_t j = 0; j < out.bands.size(); ++j) {
         const BandView& band = out.bands[j];
         if (band.bypassed) {
             continue;
         }
-        bands += "  EQ" + std::to_string(j + 1) + " " +
-                 BandCaption(band.type, out.geqMode, band.frequencyHz, band.bandwidthIndex,
-                             band.gainDb, false, band.slope) +
+        bands += Tr("CommandLine", "  EQ%1 %2")
+                     .Arg(std::to_string(j + 1))
+                     .Arg(BandCaption(band.type, out.geqMode, band.frequencyHz, band.bandwidthIndex,
+                                      band.gainDb, false, band.slope))
+                     .In(language) +
                  "\n";
     }
-    return text + (bands.empty() ? say("  EQ flat\n", "  均衡平直\n") : bands);
+    return text + (bands.empty() ? Tr("CommandLine", "  EQ flat").In(language) + "\n" : bands);
 }
 
 }  // namespace
 
 std::string TuningText(const TuningSnapshot& tuning, UiLanguage language) {
-    const UiText yesNo = tuning.isProtected ? UiText{"yes", "是"} : UiText{"no", "否"};
-    std::string text = UiText{"Name:      ", "名称：  "}.In(language) +
+    const UiText yesNo = tuning.isProtected ? Tr("CommandLine", "yes") : Tr("CommandLine", "no");
+    std::string text = Tr("CommandLine", "Name:      ").In(language) +
                        DecodeRecordText(tuning.liveName) + "\n" +
-                       UiText{"Protected: ", "加密：  "}.In(language) + yesNo.In(language) + "\n" +
-                       UiText{"Position:  ", "听音位置："}.In(language) +
+                       Tr("CommandLine", "Protected: ").In(language) + yesNo.In(language) + "\n" +
+                       Tr("CommandLine", "Position:  ").In(language) +
                        ListeningPositionName(tuning.positions.current).In(language) + "\n";
     for (int channel = 0; channel < kOutputChannelCount; ++channel) {
         text += ChannelText(tuning, channel, language);

@@ -16,13 +16,13 @@ ExitCode RunUnlock(CliDevice& device, const CliOptions& options) {
         DeviceLock lock(device.session(), controller);
         // Open tuning left partly scrambled by an unfinished lock change is sent again.
         if (!lock.isProtected() && !lock.unfinished()) {
-            device.SayWhenSent({"The tuning is not protected", "音效未加密"});
+            device.SayWhenSent(Tr("CommandLine", "The tuning is not protected"));
             return kDone;
         }
         if (auto refused = lock.Unlock(password)) {
             return ReportMessage(device, *refused);
         }
-        device.SayWhenSent({"The tuning is unlocked", "音效已解锁"});
+        device.SayWhenSent(Tr("CommandLine", "The tuning is unlocked"));
         return FinishLockChange(device, LockChange::Unlock);
     });
 }

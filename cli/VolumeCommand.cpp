@@ -33,14 +33,13 @@ ExitCode RunVolume(CliDevice& device, const CliOptions& options) {
     }
     const auto volumeDb = ParseVolumeDb(options.args[0]);
     if (!volumeDb) {
-        return UsageError(device,
-                          {"DB is a volume in dB (-60..6) or off", "DB 为音量 dB (-60..6) 或 off"},
+        return UsageError(device, Tr("CommandLine", "DB is a volume in dB (-60..6) or off"),
                           options.args[0]);
     }
     return WithProcessor(device, [&] {
         const int stored = ChannelEditor(device.session()).SetMainVolumeDb(*volumeDb);
         const std::string db = std::to_string(MainVolumeDb(stored));
-        device.SayWhenSent({"Main volume " + db + " dB", "主音量 " + db + " dB"});
+        device.SayWhenSent(Tr("CommandLine", "Main volume %1 dB").Arg(db));
         return kDone;
     });
 }

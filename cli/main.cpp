@@ -39,22 +39,31 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv, bool g
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// One line, so scripts can show it as it is; --help has the whole usage.
+ExitCode WrongCommandLine(const UiText& error, UiLanguage language) {
+    std::fprintf(stderr, "corva-dsp-cli: %s\n",
+                 Tr("CommandLine", "%1 (corva-dsp-cli --help lists the commands)")
+                     .Arg(error)
+                     .In(language)
+                     .c_str());
+    return kUsage;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(DropQtDiagnostics);
     LetOversizedWritesFail();
     std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        std::fputs(HelpText().c_str(), stdout);
+    if (const auto help = HelpRequest(arguments)) {
+        const QCoreApplication application(argc, argv);
+        std::fputs(HelpText(help->value_or(StoredLanguage())).c_str(), stdout);
         return kDone;
     }
     const ParsedOptions parsed = ParseCliOptions(arguments);
     if (!parsed.options) {
-        // One line, so scripts can show it as it is; --help has the whole usage.
-        std::fprintf(stderr, "corva-dsp-cli: %s (corva-dsp-cli --help lists the commands)\n",
-                     parsed.error.c_str());
-        return kUsage;
+        const QCoreApplication application(argc, argv);
+        return WrongCommandLine(parsed.error, parsed.language.value_or(StoredLanguage()));
     }
     const CliOptions& options = *parsed.options;
     if (options.version) {
@@ -63,15 +72,13 @@ int main(int argc, char** argv) {
     }
     const auto application = MakeApplication(argc, argv, TableNeedsGui(options));
     const CliCommand* command = FindCommand(options.command);
+    const UiLanguage language = options.language.value_or(StoredLanguage());
     if (!command) {
-        std::fprintf(
-            stderr, "corva-dsp-cli: unknown command %s (corva-dsp-cli --help lists the commands)\n",
-            options.command.c_str());
-        return kUsage;
+        return WrongCommandLine(Tr("CommandLine", "unknown command %1").Arg(options.command),
+                                language);
     }
     // --sim's processor is handed to the engine from here only.
-    CliDevice device(options, options.language.value_or(StoredLanguage()),
-                     sim::SimulatedProcessorKit::Factory());
+    CliDevice device(options, language, sim::SimulatedProcessorKit::Factory());
     if (device.setupFailed()) {
         return kFileError;
     }

@@ -12,17 +12,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 UiText NoDevice(const std::string& path) {
-    return {"No simulated device at " + path, "没有模拟设备: " + path};
+    return Tr("Simulator", "No simulated device at %1").Arg(path);
 }
 UiText DeviceInUse(const std::string& path) {
-    return {"The simulated device " + path + " is open on another link",
-            "模拟设备 " + path + " 已被另一连接打开"};
+    return Tr("Simulator", "The simulated device %1 is open on another link").Arg(path);
 }
 UiText DeviceRemoved(const std::string& path) {
-    return {"The simulated device " + path + " was removed", "模拟设备 " + path + " 已移除"};
+    return Tr("Simulator", "The simulated device %1 was removed").Arg(path);
 }
 UiText LinkClosed(const std::string& path) {
-    return {"The link to " + path + " is not open", "到 " + path + " 的连接未打开"};
+    return Tr("Simulator", "The link to %1 is not open").Arg(path);
 }
 
 }  // namespace
@@ -107,7 +106,7 @@ bool InProcessLink::IsOpen() const {
 
 Status InProcessLink::Write(std::span<const std::uint8_t> bytes, int /*timeoutMs*/) {
     if (bytes.size() > kHidReportSize) {
-        return Status::Fail({"A report has at most 65 bytes", "报告最多65字节"});
+        return Status::Fail(Tr("Simulator", "A report has at most 65 bytes"));
     }
     {
         std::lock_guard lock(channel_->mutex);

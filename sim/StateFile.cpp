@@ -77,9 +77,8 @@ void ApplyBody(std::span<const std::uint8_t> body, ParameterImage& image) {
     }
 }
 
-Status Refused(const std::string& path, const std::string& why, const std::string& whyChinese) {
-    return Status::Fail(UiText{"Simulator state file " + path + ": " + why,
-                               "模拟器状态文件 " + path + ": " + whyChinese});
+Status Refused(const std::string& path, UiText why) {
+    return Status::Fail(Tr("Simulator", "Simulator state file %1: %2").Arg(path).Arg(std::move(why)));
 }
 
 }  // namespace
@@ -100,7 +99,7 @@ Status SaveImageFile(const ParameterImage& image, const std::string& path) {
 Status LoadImageFile(const std::string& path, ParameterImage& image) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        return Refused(path, "cannot be opened", "无法打开");
+        return Refused(path, Tr("Simulator", "cannot be opened"));
     }
     // Read one byte more than a valid file has, to tell an over-long file from ours.
     constexpr std::size_t kFileSize = kPrefixSize + BodySize() + kChecksumSize;
@@ -109,17 +108,17 @@ Status LoadImageFile(const std::string& path, ParameterImage& image) {
     file.resize(static_cast<std::size_t>(in.gcount()));
 
     if (file.size() < kPrefixSize || !std::equal(kMagic.begin(), kMagic.end(), file.begin())) {
-        return Refused(path, "not a simulator state file", "不是模拟器状态文件");
+        return Refused(path, Tr("Simulator", "not a simulator state file"));
     }
     if (ReadLe16(file, kMagic.size()) != kFormatVersion) {
-        return Refused(path, "written by another version of the simulator", "版本不符");
+        return Refused(path, Tr("Simulator", "written by another version of the simulator"));
     }
     if (ReadLe32(file, kMagic.size() + 4) != BodySize() || file.size() != kFileSize) {
-        return Refused(path, "wrong length (damaged file)", "长度错误（文件已损坏）");
+        return Refused(path, Tr("Simulator", "wrong length (damaged file)"));
     }
     const auto body = std::span<const std::uint8_t>(file).subspan(kPrefixSize, BodySize());
     if (ReadLe32(file, kPrefixSize + BodySize()) != BodyChecksum(body)) {
-        return Refused(path, "checksum mismatch (damaged file)", "校验错误（文件已损坏）");
+        return Refused(path, Tr("Simulator", "checksum mismatch (damaged file)"));
     }
     ApplyBody(body, image);
     return Status::Ok();

@@ -27,7 +27,7 @@ constexpr std::size_t kReadChunk = 4096;
 
 Status Failed(const std::string& what) {
     const std::string reason = std::strerror(errno);
-    return Status::Fail({what + ": " + reason, what + ": " + reason});
+    return Status::Fail(UiText::Literal(what + ": " + reason));
 }
 
 void CloseFd(int& fd) {
@@ -60,7 +60,7 @@ std::string StreamServer::Describe() const {
 
 Status StreamServer::StartTcp(const std::string& host, std::uint16_t port) {
     if (running()) {
-        return Status::Fail({"The server is already running", "服务器已在运行"});
+        return Status::Fail(Tr("Simulator", "The server is already running"));
     }
     addrinfo hints{};
     hints.ai_family = AF_INET;
@@ -69,7 +69,7 @@ Status StreamServer::StartTcp(const std::string& host, std::uint16_t port) {
     addrinfo* found = nullptr;
     const std::string service = std::to_string(port);
     if (::getaddrinfo(host.c_str(), service.c_str(), &hints, &found) != 0 || !found) {
-        return Status::Fail({"Unknown address " + host, "未知地址 " + host});
+        return Status::Fail(Tr("Simulator", "Unknown address %1").Arg(host));
     }
     sockaddr_in address{};
     std::memcpy(&address, found->ai_addr, sizeof address);
@@ -100,7 +100,7 @@ Status StreamServer::StartTcp(const std::string& host, std::uint16_t port) {
 Status StreamServer::StartPty() {
 #if defined(__unix__)
     if (running()) {
-        return Status::Fail({"The server is already running", "服务器已在运行"});
+        return Status::Fail(Tr("Simulator", "The server is already running"));
     }
     std::array<char, 256> name{};
     if (::openpty(&ptyMaster_, &ptySlave_, name.data(), nullptr, nullptr) != 0) {
@@ -120,7 +120,7 @@ Status StreamServer::StartPty() {
     ptyPath_ = name.data();
     return StartThread(&StreamServer::ServePty);
 #else
-    return Status::Fail({"No pseudo-terminals on this system", "此系统不支持伪终端"});
+    return Status::Fail(Tr("Simulator", "No pseudo-terminals on this system"));
 #endif
 }
 

@@ -20,13 +20,12 @@ audio::DuplexResult VirtualCarAudio::PlayAndRecord(const audio::DuplexRequest& r
         !matches(request.outputName, kVirtualOutputName)) {
         const std::string& name =
             matches(request.inputName, kVirtualInputName) ? request.outputName : request.inputName;
-        return {Status::Fail({"No single audio device matches \"" + name + "\".",
-                              "没有唯一匹配“" + name + "”的音频设备。"}),
+        return {Status::Fail(Tr("Simulator", "No single audio device matches \"%1\".").Arg(name)),
                 {}};
     }
     if (request.sampleRateHz != kVirtualCarRateHz) {
         return {
-            Status::Fail({"The virtual car runs at 48000 Hz only.", "虚拟车辆仅支持 48000 Hz。"}),
+            Status::Fail(Tr("Simulator", "The virtual car runs at 48000 Hz only.")),
             {}};
     }
     ParameterImage image;

@@ -27,16 +27,16 @@ InputLevelReport CheckInputLevel(const std::vector<double>& recorded) {
     std::snprintf(value, sizeof value, "%.1f", report.peakDbfs);
     if (report.peakDbfs >= kClipDbfs) {
         report.level = InputLevel::Clipped;
-        report.message = {
-            "The microphone input clipped (peak " + std::string(value) +
-                " dBFS): lower the input gain or the volume.",
-            "麦克风输入削波（峰值 " + std::string(value) + " dBFS）：请降低输入增益或音量。"};
+        report.message = Tr("Measuring",
+                            "The microphone input clipped (peak %1 dBFS): lower the input gain "
+                            "or the volume.")
+                             .Arg(value);
     } else if (report.peakDbfs < kQuietDbfs) {
         report.level = InputLevel::TooQuiet;
-        report.message = {
-            "The microphone signal is too quiet (peak " + std::string(value) +
-                " dBFS): raise the input gain or the volume.",
-            "麦克风信号太弱（峰值 " + std::string(value) + " dBFS）：请提高输入增益或音量。"};
+        report.message = Tr("Measuring",
+                            "The microphone signal is too quiet (peak %1 dBFS): raise the input "
+                            "gain or the volume.")
+                             .Arg(value);
     }
     return report;
 }

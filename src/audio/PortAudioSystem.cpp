@@ -32,7 +32,7 @@ constexpr int kAttempts = 3;
 
 UiText PortAudioError(const char* what, PaError error) {
     const std::string text = Pa_GetErrorText(error);
-    return {std::string(what) + ": " + text, std::string(what) + "：" + text};
+    return Tr("Measuring", "%1: %2").Arg(what).Arg(text);
 }
 
 bool EqualsNoCase(const std::string& a, const std::string& b) {
@@ -163,8 +163,7 @@ DuplexResult PortAudioSystem::PlayAndRecord(const DuplexRequest& request) {
             return result;
         }
     }
-    return {Status::Fail({"The sound card kept losing samples; close other programs and try again.",
-                          "声卡持续丢失采样；请关闭其他程序后重试。"}),
+    return {Status::Fail(Tr("Measuring", "The sound card kept losing samples; close other programs and try again.")),
             {}};
 }
 
@@ -198,8 +197,7 @@ DuplexResult PortAudioSystem::PlayAndRecordOnce(const DuplexRequest& request, bo
     const PaDeviceIndex output = FindDevice(request.outputName, false);
     if (input == paNoDevice || output == paNoDevice) {
         const std::string& name = input == paNoDevice ? request.inputName : request.outputName;
-        return {Status::Fail({"No single audio device matches \"" + name + "\".",
-                              "没有唯一匹配“" + name + "”的音频设备。"}),
+        return {Status::Fail(Tr("Measuring", "No single audio device matches \"%1\".").Arg(name)),
                 {}};
     }
     const auto leadIn = static_cast<std::size_t>(kLeadInS * request.sampleRateHz);
@@ -251,7 +249,7 @@ DuplexResult PortAudioSystem::PlayAndRecordOnce(const DuplexRequest& request, bo
     Pa_CloseStream(stream);
     if (!complete) {
         return {
-            Status::Fail({"The audio device stopped delivering sound.", "音频设备停止传送声音。"}),
+            Status::Fail(Tr("Measuring", "The audio device stopped delivering sound.")),
             {}};
     }
     glitched = run.glitched;

@@ -6,13 +6,12 @@ namespace corva {
 namespace {
 
 UiText ProtectedRefusal() {
-    return {"The tuning is protected: unlock it first.", "音效已加密：请先解锁。"};
+    return {Tr("Commands", "The tuning is protected: unlock it first.")};
 }
 
 UiText EmptySlot(AbSlot slot) {
-    const std::string name = slot == AbSlot::A ? "A" : "B";
-    return {"Slot " + name + " is empty: keep a tuning there first.",
-            name + " 槽为空：请先保存一个音效。"};
+    return Tr("Commands", "Slot %1 is empty: keep a tuning there first.")
+        .Arg(slot == AbSlot::A ? "A" : "B");
 }
 
 }  // namespace
@@ -56,7 +55,7 @@ std::optional<UiText> AbCompare::SwitchRefusalLocked() const {
         return ProtectedRefusal();
     }
     if (state_.connected && !state_.model.synchronised()) {
-        return UiText{"Not connected to device!", "未连接设备!"};
+        return UiText{Tr("Commands", "Not connected to device!")};
     }
     return std::nullopt;
 }
@@ -73,8 +72,8 @@ AbSwitchResult AbCompare::Switch() {
     if (snapshots_) {
         if (const Status kept = snapshots_->KeepLive(session_, SnapshotReason::AbSwitch);
             !kept.ok()) {
-            result.status = Status::Fail(SnapshotFailedMessage(SnapshotReason::AbSwitch,
-                                                               kept.message()));
+            result.status =
+                Status::Fail(SnapshotFailedMessage(SnapshotReason::AbSwitch, kept.message()));
             return result;
         }
     }
@@ -98,7 +97,7 @@ AbSwitchResult AbCompare::Switch() {
     std::copy(wanted->linkGroups.begin(), wanted->linkGroups.end(), groups.begin());
     auto name = state_.image.Live().first(kNameFieldSize);
     std::copy(wanted->liveName.begin(), wanted->liveName.end(), name.begin());
-    state_.history.End(state_.model, state_.image, UiText{"A/B switch", "A/B切换"});
+    state_.history.End(state_.model, state_.image, UiText{Tr("Commands", "A/B switch")});
     live_ = target;
     events.Add({SessionChange::Outputs, kAllOutputChannels});
     if (state_.connected) {

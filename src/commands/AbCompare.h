@@ -36,9 +36,7 @@ public:
     AbSwitchResult Switch();
 
 private:
-    std::optional<TuningState>& SlotOf(AbSlot slot) {
-        return slot == AbSlot::A ? a_ : b_;
-    }
+    std::optional<TuningState>& SlotOf(AbSlot slot) { return slot == AbSlot::A ? a_ : b_; }
     // Empties both slots when the lock has changed since they were kept; the caller holds the
     // send lock.
     void ForgetAcrossLockChangesLocked() const;

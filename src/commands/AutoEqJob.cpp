@@ -9,8 +9,7 @@ namespace corva {
 
 Status CheckAutoEqRequest(const AutoEqRequest& request) {
     if (request.smoothingFraction < 0 || request.smoothingFraction > kSmoothingFractionMax) {
-        return Status::Fail(
-            {"Smoothing is 1/N octave with N = 1..48.", "平滑为 1/N 倍频程，N = 1..48。"});
+        return Status::Fail(Tr("Commands", "Smoothing is 1/N octave with N = 1..48."));
     }
     return tuning::CheckAutoEqOptions(request.fit);
 }

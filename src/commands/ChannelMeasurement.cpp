@@ -15,14 +15,13 @@ bool Asked(const std::function<bool()>& cancelled) {
 }
 
 Status LinkLost() {
-    return Status::Fail({"The connection to the processor was lost during the measurement.",
-                         "测量过程中与处理器的连接中断。"});
+    return Status::Fail(
+        Tr("Commands", "The connection to the processor was lost during the measurement."));
 }
 
 Status NoResponse(int channel) {
-    const std::string number = std::to_string(channel + 1);
-    return Status::Fail({"Output " + number + " gave no response at the microphone.",
-                         "输出 " + number + " 在麦克风处没有响应。"});
+    return Status::Fail(Tr("Commands", "Output %1 gave no response at the microphone.")
+                            .Arg(std::to_string(channel + 1)));
 }
 
 }  // namespace

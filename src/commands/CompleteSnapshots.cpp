@@ -26,9 +26,9 @@ constexpr std::size_t kStampSize = 19;  // "20261209-165040-123"
 // Complete copies are large beside the live ones; the newest of them are enough to go back.
 constexpr std::size_t kCompleteCopiesKept = 50;
 
-constexpr std::array kReasons{SnapshotReason::Recall,       SnapshotReason::LoadFile,
-                              SnapshotReason::Store,        SnapshotReason::FactoryReset,
-                              SnapshotReason::ResetLock,    SnapshotReason::Firmware,
+constexpr std::array kReasons{SnapshotReason::Recall,    SnapshotReason::LoadFile,
+                              SnapshotReason::Store,     SnapshotReason::FactoryReset,
+                              SnapshotReason::ResetLock, SnapshotReason::Firmware,
                               SnapshotReason::AbSwitch};
 
 std::optional<SnapshotInfo> ParseCompleteName(const fs::path& path) {
@@ -106,9 +106,9 @@ Status KeepCompleteCopy(TuningSession& session, const std::string& folder, Snaps
     constexpr int kNameAttempts = 1000;
     for (int attempt = 0;; ++attempt) {
         const std::string path =
-            (fs::path(folder) / (SnapshotTimeStamp(attempt) + "-" + SnapshotReasonWord(reason) +
-                                 std::string(kCompleteSuffix) +
-                                 std::string(kCompleteFileExtension)))
+            (fs::path(folder) /
+             (SnapshotTimeStamp(attempt) + "-" + SnapshotReasonWord(reason) +
+              std::string(kCompleteSuffix) + std::string(kCompleteFileExtension)))
                 .string();
         bool nameTaken = false;
         const Status written = WriteNewFileSafely(path, bytes, nameTaken);
@@ -116,8 +116,7 @@ Status KeepCompleteCopy(TuningSession& session, const std::string& folder, Snaps
             break;
         }
         if (!nameTaken || attempt + 1 == kNameAttempts) {
-            return Status::Fail({path + ": " + written.message().english,
-                                 path + ": " + written.message().chinese});
+            return Status::Fail(Tr("Commands", "%1: %2").Arg(path).Arg(written.message()));
         }
     }
     DropOldestCompleteCopies(folder, spared);
@@ -127,8 +126,7 @@ Status KeepCompleteCopy(TuningSession& session, const std::string& folder, Snaps
 std::vector<SnapshotInfo> ListCompleteCopies(const std::string& folder) {
     std::vector<SnapshotInfo> list;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         if (!it->is_regular_file(error)) {
             continue;
         }
@@ -173,15 +171,14 @@ int NamedStoredPresetCount(const TuningSession& session) {
 }
 
 UiText SnapshotListText(const SnapshotInfo& info) {
-    UiText text = SnapshotReasonText(info.reason);
+    const UiText reason = SnapshotReasonText(info.reason);
     if (info.complete) {
-        text.english += ", live tuning and all 15 presets";
-        text.chinese += "，当前音效和全部15组预置";
-    } else if (info.preset > 0) {
-        text.english += ", preset " + std::to_string(info.preset);
-        text.chinese += "，预置" + std::to_string(info.preset);
+        return Tr("Commands", "%1, live tuning and all 15 presets").Arg(reason);
     }
-    return text;
+    if (info.preset > 0) {
+        return Tr("Commands", "%1, preset %2").Arg(reason).Arg(std::to_string(info.preset));
+    }
+    return reason;
 }
 
 }  // namespace corva

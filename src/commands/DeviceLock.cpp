@@ -7,14 +7,14 @@
 namespace corva {
 
 UserMessage LockChangeUnfinishedMessage(LockChange change) {
-    const UiText name = change == LockChange::Protect  ? UiText{"The protect", "加密"}
-                        : change == LockChange::Unlock ? UiText{"The unlock", "解锁"}
-                                                       : UiText{"The reset of the lock", "清除加密"};
-    return {{name.english + " did not finish: the processor may hold its tuning partly "
-                            "protected. Once it answers again, protect, unlock or reset the "
-                            "lock once more: that sends every block again and repairs it.",
-             name.chinese + "未完成：处理器中的音效可能部分加密。处理器恢复应答后，再次加密、"
-                            "解锁或清除加密会重新发送全部数据块并修复。"},
+    const UiText name = change == LockChange::Protect  ? Tr("Commands", "The protect")
+                        : change == LockChange::Unlock ? Tr("Commands", "The unlock")
+                                                       : Tr("Commands", "The reset of the lock");
+    return {Tr("Commands",
+               "%1 did not finish: the processor may hold its tuning partly protected. Once it "
+               "answers again, protect, unlock or reset the lock once more: that sends every "
+               "block again and repairs it.")
+                .Arg(name),
             MessageStyle::Plain,
             {},
             {}};
@@ -46,10 +46,10 @@ std::optional<UserMessage> DeviceLock::CheckPasswordLength(std::string_view pass
     if (password.size() == kPasswordLength) {
         return std::nullopt;
     }
-    return UserMessage{{"the password length is incorrect! Please enter a 6-digit password!",
-                        "输入密码格式不正确!请输入6位数密码!"},
-                       MessageStyle::Timed,
-                       {}};
+    return UserMessage{
+        Tr("Commands", "the password length is incorrect! Please enter a 6-digit password!"),
+        MessageStyle::Timed,
+        {}};
 }
 
 std::optional<UserMessage> DeviceLock::RefusalLocked() const {
@@ -58,7 +58,7 @@ std::optional<UserMessage> DeviceLock::RefusalLocked() const {
     }
     if (!session_.model.synchronised()) {
         // The model does not hold the processor's tuning yet: sending it would overwrite that.
-        return UserMessage{{"Not connected to device!", "未连接设备!"}, MessageStyle::Plain, {}};
+        return UserMessage{Tr("Commands", "Not connected to device!"), MessageStyle::Plain, {}};
     }
     return std::nullopt;
 }
@@ -106,10 +106,10 @@ std::optional<UserMessage> DeviceLock::Unlock(std::string_view password) {
         return std::nullopt;
     }
     if (password != session_.protection.password) {
-        return UserMessage{{"Password and enter the password to encrypt the file does not match!",
-                            "输入密码与加密文件密码不匹配!"},
-                           MessageStyle::Timed,
-                           {}};
+        return UserMessage{
+            Tr("Commands", "Password and enter the password to encrypt the file does not match!"),
+            MessageStyle::Timed,
+            {}};
     }
     if (auto refused = RefusalLocked()) {
         return refused;

@@ -13,11 +13,10 @@ UiText ReadFailureReason(const std::string& path) {
     std::error_code error;
     const auto status = fs::status(path, error);
     if (!fs::exists(status)) {
-        return {"The file does not exist (or its folder is missing).",
-                "文件不存在（或其文件夹不存在）。"};
+        return {Tr("Commands", "The file does not exist (or its folder is missing).")};
     }
     if (fs::is_directory(status)) {
-        return {"It is a folder, not a file.", "这是一个文件夹，不是文件。"};
+        return {Tr("Commands", "It is a folder, not a file.")};
     }
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file != nullptr) {
@@ -26,20 +25,18 @@ UiText ReadFailureReason(const std::string& path) {
     }
     const int code = errno;
     if (code == EACCES || code == EPERM) {
-        return {"You may not read this file.", "没有读取此文件的权限。"};
+        return {Tr("Commands", "You may not read this file.")};
     }
-    const std::string system = std::strerror(code);
-    return {"It cannot be read: " + system + ".", "无法读取：" + system + "。"};
+    return Tr("Commands", "It cannot be read: %1.").Arg(std::strerror(code));
 }
 
 UiText WrongContentReason() {
-    return {"The file is not of this kind, or it is cut short or damaged.",
-            "文件类型不符，或文件不完整、已损坏。"};
+    return {Tr("Commands", "The file is not of this kind, or it is cut short or damaged.")};
 }
 
 UiText UnreadableFileReason(const std::string& path) {
     UiText reason = ReadFailureReason(path);
-    return reason.english.empty() ? WrongContentReason() : reason;
+    return reason.empty() ? WrongContentReason() : reason;
 }
 
 }  // namespace corva

@@ -50,9 +50,9 @@ LevelTestOutcome TestInputLevel(TuningSession& session, audio::AudioSystem& audi
             return finish(MeasureEnd::Cancelled, Status::Ok());
         }
         if (!mutes.Solo(channel)) {
-            return finish(MeasureEnd::Failed,
-                          Status::Fail({"The connection to the processor was lost.",
-                                        "与处理器的连接中断。"}));
+            return finish(
+                MeasureEnd::Failed,
+                Status::Fail(Tr("Commands", "The connection to the processor was lost.")));
         }
         audio::DuplexResult heard = audio.PlayAndRecord(play);
         if (!heard.status.ok()) {

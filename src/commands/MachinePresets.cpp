@@ -14,7 +14,7 @@ UserMessage Plain(UiText text) {
 }
 
 UserMessage NotConnected() {
-    return Plain({"Not connected to device!", "未连接设备!"});
+    return Plain(Tr("Commands", "Not connected to device!"));
 }
 
 bool IsLeadByte(unsigned char byte) {
@@ -92,9 +92,8 @@ std::optional<UserMessage> MachinePresets::Load(int preset, PresetRules rules) {
     session_.history.Begin(session_.model, session_.image);
     const auto stored = session_.image.Record(preset).first(kNameFieldSize);
     std::copy(stored.begin(), stored.end(), session_.image.Live().begin());
-    session_.history.End(
-        session_.model, session_.image,
-        UiText{"Recall preset " + std::to_string(preset), "调用预置" + std::to_string(preset)});
+    session_.history.End(session_.model, session_.image,
+                         Tr("Commands", "Recall preset %1").Arg(std::to_string(preset)));
     connection_.bulk().RecallPreset(preset, lock);
     return std::nullopt;
 }
@@ -119,15 +118,14 @@ std::optional<UserMessage> MachinePresets::SaveAsChecked(int preset, std::string
         return NotConnected();
     }
     if (name.empty()) {
-        return withNotice ? UserMessage{{"Please enter a name for the scene!", "请输入音效名!"},
+        return withNotice ? UserMessage{Tr("Commands", "Please enter a name for the scene!"),
                                         MessageStyle::Timed,
                                         {}}
-                          : Plain({"The name can not be empty!", "组名不能为空!"});
+                          : Plain(Tr("Commands", "The name can not be empty!"));
     }
     if (AllBlanks(name)) {
-        return withNotice ? Plain({"The machine preset name can not be all spaces!",
-                                   "机器预置音效名不能全为空格!"})
-                          : Plain({"The name can not be all spaces!", "组名不能全为空格!"});
+        return withNotice ? Plain(Tr("Commands", "The machine preset name can not be all spaces!"))
+                          : Plain(Tr("Commands", "The name can not be all spaces!"));
     }
     EventsOnExit events(session_.events);
     BulkTransfers::SendLockHold lock(session_.sendLock);
@@ -140,9 +138,8 @@ std::optional<UserMessage> MachinePresets::SaveAsChecked(int preset, std::string
     const std::string_view candidateText(reinterpret_cast<const char*>(candidate.data()),
                                          candidate.size());
     if (NameTakenLocked(preset, candidateText)) {
-        return withNotice
-                   ? Plain({"Have been the same machine preset name!", "已有相同的机器预置音效名!"})
-                   : Plain({"Have been the same name!", "已有相同的组名称!"});
+        return withNotice ? Plain(Tr("Commands", "Have been the same machine preset name!"))
+                          : Plain(Tr("Commands", "Have been the same name!"));
     }
     // Checked again under this hold: the link may have gone while the name was checked.
     if (withNotice && !SynchronisedLocked()) {
@@ -191,17 +188,16 @@ std::optional<UserMessage> MachinePresets::Delete(int preset,
 
 UiText MachinePresets::StripLabel(int preset, const std::string& name) {
     if (!name.empty()) {
-        return {name, name};
+        return UiText::Literal(name);
     }
-    return {"Preset" + std::to_string(preset), "预置" + std::to_string(preset)};
+    return Tr("Commands", "Preset%1").Arg(std::to_string(preset));
 }
 
 UiText MachinePresets::DeleteQuestion(int preset, PresetRules rules) {
     if (rules == PresetRules::ConnectedQuietly) {
-        return {"Are you delete this Data?", "是否删除本组数据?"};
+        return {Tr("Commands", "Are you delete this Data?")};
     }
-    const std::string number = std::to_string(preset);
-    return {"Are you delete No." + number + " preset?", "是否删除第" + number + "组音效?"};
+    return Tr("Commands", "Are you delete No.%1 preset?").Arg(std::to_string(preset));
 }
 
 std::string MachinePresets::AlignDoubleByteNames(std::string_view text, std::size_t limit) {

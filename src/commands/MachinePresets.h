@@ -57,7 +57,7 @@ public:
     // The stored name of preset p, trimmed (empty when unnamed).
     std::string Name(int preset) const;
 
-    // The label under a preset button: its name, or "Preset%d" / "预置%d".
+    // The label under a preset button: its name, or "Preset" and its number.
     static UiText StripLabel(int preset, const std::string& name);
     static UiText DeleteQuestion(int preset, PresetRules rules);
 

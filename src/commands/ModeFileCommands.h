@@ -16,9 +16,9 @@
 #include <string>
 #include <string_view>
 
+#include "commands/DocumentFileIo.h"
 #include "core/Status.h"
 #include "files/ModeFile.h"
-#include "commands/DocumentFileIo.h"
 #include "model/TuningSession.h"
 
 namespace corva {

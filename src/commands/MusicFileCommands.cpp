@@ -65,7 +65,7 @@ MusicFileLoadResult LoadMusicFile(TuningSession& session, BulkTransfers& bulk,
     ChannelEditor(session).UnlinkAll();
     {
         std::lock_guard lock(state.sendLock);
-        state.history.End(state.model, state.image, UiText{"Load music file", "打开音乐文件"});
+        state.history.End(state.model, state.image, UiText{Tr("Commands", "Load music file")});
     }
     result.sent = bulk.SendPreset(0, PresetSource::Image).has_value();
     return result;

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/Status.h"
 #include "commands/DocumentFileIo.h"
+#include "core/Status.h"
 #include "model/TuningSession.h"
 #include "transfer/BulkTransfers.h"
 

@@ -100,9 +100,9 @@ void ApplyCalibration(TuningSession& session,
                       const std::array<ChannelCalibration, kOutputChannelCount>& plan,
                       CalibrationParts parts) {
     static const std::array<UiText, 3> kStepNames = {
-        UiText{"Align by arrival times", "按到达时间对齐"},
-        UiText{"Measured EQ", "测量均衡"},
-        UiText{"Calibrate the car", "车辆校准"},
+        UiText{Tr("Commands", "Align by arrival times")},
+        UiText{Tr("Commands", "Measured EQ")},
+        UiText{Tr("Commands", "Calibrate the car")},
     };
     SessionState& state = session.engine();
     {

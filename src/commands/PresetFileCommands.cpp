@@ -31,7 +31,7 @@ std::string InFolder(const std::string& folder, const std::string& name) {
 }
 
 PresetFileOutcome Failed(UserMessage message, const Status& status, std::string path) {
-    message.detail = status.message().english;
+    message.detail = status.message().In(UiLanguage::English);  // for logs and the command line
     message.reason = status.message();
     PresetFileOutcome outcome;
     outcome.message = std::move(message);
@@ -45,9 +45,8 @@ template <class File, class Parse>
 Status ReadPresetFile(const std::string& path, std::string_view extension, Parse parse,
                       File& file) {
     if (!EndsWithExtension(path, extension)) {
-        const std::string ending(extension);
         return Status::Fail(
-            {"The name does not end in " + ending + ".", "文件名不以" + ending + "结尾。"});
+            Tr("Commands", "The name does not end in %1.").Arg(std::string(extension)));
     }
     std::vector<std::uint8_t> bytes;
     if (Status read = ReadJsonFileBytes(path, bytes); !read) {
@@ -57,7 +56,7 @@ Status ReadPresetFile(const std::string& path, std::string_view extension, Parse
 }
 
 UiText LoadStepName() {
-    return {"Load preset file", "打开预置文件"};
+    return {Tr("Commands", "Load preset file")};
 }
 
 void LimitCurrentPosition(ParameterImage& image) {

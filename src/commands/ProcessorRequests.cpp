@@ -11,8 +11,7 @@ Status QueueWhenConnected(TuningSession& session, Direction direction, int syste
     SessionState& state = session.engine();
     std::lock_guard lock(state.sendLock);
     if (!state.connected) {
-        return Status::Fail({"Not connected: nothing was sent to the processor.",
-                             "未连接：没有向处理器发送任何数据。"});
+        return Status::Fail(Tr("Commands", "Not connected: nothing was sent to the processor."));
     }
     const FrameBuilder builder(state.image, state.protection);
     auto frame = direction == Direction::Read ? builder.BuildSystemReadFrame(systemId)

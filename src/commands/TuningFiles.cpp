@@ -85,7 +85,7 @@ TuningFileLoad LoadTuningFile(TuningSession& session, const std::string& path) {
             break;
         }
         case TuningFileKind::Other:
-            load.status = Status::Fail({"not a preset file", "不是预置文件"});
+            load.status = Status::Fail(Tr("Commands", "not a preset file"));
             break;
     }
     return load;
@@ -114,12 +114,12 @@ ExtractResult ExtractStoredPreset(const std::string& completePath, int preset,
                                   const std::string& singlePath) {
     ExtractResult result;
     if (preset < 1 || preset > kPresetCount) {
-        result.status = Status::Fail({"The preset number must be 1..15.", "预置编号须为 1..15。"});
+        result.status = Status::Fail(Tr("Commands", "The preset number must be 1..15."));
         result.failedAt = ExtractStage::Reading;
         return result;
     }
     if (TuningFileKindOf(completePath) != TuningFileKind::Complete) {
-        result.status = Status::Fail({"not a complete preset file", "不是完整预置文件"});
+        result.status = Status::Fail(Tr("Commands", "not a complete preset file"));
         result.failedAt = ExtractStage::Reading;
         return result;
     }
@@ -143,8 +143,9 @@ ExtractResult ExtractStoredPreset(const std::string& completePath, int preset,
 }
 
 UiText ProtectedTuningRefusal() {
-    return {"The tuning is protected: unlock it first, a preset file would carry it unprotected.",
-            "音效已加密：请先解锁，预置文件会以未加密形式保存音效。"};
+    return {
+        Tr("Commands",
+           "The tuning is protected: unlock it first, a preset file would carry it unprotected.")};
 }
 
 }  // namespace corva

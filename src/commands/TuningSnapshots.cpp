@@ -31,13 +31,13 @@ struct ReasonEntry {
 
 const std::array<ReasonEntry, 7>& Reasons() {
     static const std::array<ReasonEntry, 7> kReasons{{
-        {SnapshotReason::Recall, "recall", {"before recall", "调用预置前"}},
-        {SnapshotReason::LoadFile, "load-file", {"before loading a file", "打开文件前"}},
-        {SnapshotReason::Store, "store", {"before store", "保存预置前"}},
-        {SnapshotReason::FactoryReset, "factory-reset", {"before factory reset", "恢复出厂前"}},
-        {SnapshotReason::ResetLock, "reset-lock", {"before reset of the lock", "重置加密前"}},
-        {SnapshotReason::Firmware, "firmware", {"before firmware update", "固件更新前"}},
-        {SnapshotReason::AbSwitch, "ab-switch", {"before A/B switch", "A/B切换前"}},
+        {SnapshotReason::Recall, "recall", Tr("Commands", "before recall")},
+        {SnapshotReason::LoadFile, "load-file", Tr("Commands", "before loading a file")},
+        {SnapshotReason::Store, "store", Tr("Commands", "before store")},
+        {SnapshotReason::FactoryReset, "factory-reset", Tr("Commands", "before factory reset")},
+        {SnapshotReason::ResetLock, "reset-lock", Tr("Commands", "before reset of the lock")},
+        {SnapshotReason::Firmware, "firmware", Tr("Commands", "before firmware update")},
+        {SnapshotReason::AbSwitch, "ab-switch", Tr("Commands", "before A/B switch")},
     }};
     return kReasons;
 }
@@ -119,10 +119,10 @@ UiText SnapshotReasonText(SnapshotReason reason) {
 }
 
 UiText SnapshotFailedMessage(SnapshotReason reason, const UiText& why) {
-    const UiText what = SnapshotReasonText(reason);
-    return {"The safety copy of the tuning (" + what.english +
-                ") could not be written, so nothing was sent: " + why.english,
-            "无法写入音效的安全副本（" + what.chinese + "），未发送任何数据：" + why.chinese};
+    return Tr("Commands",
+              "The safety copy of the tuning (%1) could not be written, so nothing was sent: %2")
+        .Arg(SnapshotReasonText(reason))
+        .Arg(why);
 }
 
 TuningSnapshots::TuningSnapshots(std::string folder, std::size_t keep)
@@ -175,8 +175,7 @@ Status TuningSnapshots::Keep(std::span<const std::uint8_t> bytes, SnapshotReason
             return Status::Ok();
         }
         if (!nameTaken) {
-            return Status::Fail(
-                {path + ": " + written.message().english, path + ": " + written.message().chinese});
+            return Status::Fail(Tr("Commands", "%1: %2").Arg(path).Arg(written.message()));
         }
     }
     return Status::Fail(FileWriteError(path, "every name of this second is taken"));

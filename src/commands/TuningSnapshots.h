@@ -30,14 +30,14 @@ std::string SnapshotReasonWord(SnapshotReason reason);
 UiText SnapshotReasonText(SnapshotReason reason);
 
 struct SnapshotInfo {
-    std::string id;    // the file name without its extension; sorts by time
+    std::string id;  // the file name without its extension; sorts by time
     std::string path;
     std::string time;  // "2026-12-09 16:50:40", local time
     SnapshotReason reason = SnapshotReason::LoadFile;
     int preset = 0;          // 0: the live tuning; N: stored preset N before it was overwritten
     std::string presetName;  // the record's name, in its code page
     std::filesystem::file_time_type stored{};  // when the copy was written (orders the list)
-    bool complete = false;   // the live tuning and all 15 stored presets, a complete file
+    bool complete = false;  // the live tuning and all 15 stored presets, a complete file
 };
 
 class TuningSnapshots {

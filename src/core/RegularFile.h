@@ -22,9 +22,8 @@ inline bool IsRegularOrMissing(const std::string& path) {
 
 inline UiText NotARegularFileMessage(const std::string& path) {
     const std::string shown = EscapedExcerpt(path, 200);
-    return {
-        "\"" + shown + "\" is not a regular file (a folder, a pipe or a device): it is not read.",
-        "“" + shown + "”不是普通文件（文件夹、管道或设备），不予读取。"};
+    return Tr("Common", "\"%1\" is not a regular file (a folder, a pipe or a device): it is not read.")
+        .Arg(shown);
 }
 
 }  // namespace corva

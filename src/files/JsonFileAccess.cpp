@@ -16,7 +16,7 @@ fs::path PathFromUtf8(const std::string& path) {
 }
 
 Status CannotOpen() {
-    return Status::Fail({"The file cannot be opened.", "无法打开文件。"});
+    return Status::Fail(Tr("Files", "The file cannot be opened."));
 }
 
 }  // namespace
@@ -35,8 +35,7 @@ Status ReadJsonFileBytes(const std::string& path, std::vector<std::uint8_t>& byt
         return CannotOpen();
     }
     if (size > kMaxJsonFileSize) {
-        return Status::Fail(
-            {"The file is too large to be a preset file.", "文件太大，不是音效文件。"});
+        return Status::Fail(Tr("Files", "The file is too large to be a preset file."));
     }
     std::ifstream in(file, std::ios::binary);
     if (!in) {
@@ -45,7 +44,7 @@ Status ReadJsonFileBytes(const std::string& path, std::vector<std::uint8_t>& byt
     std::vector<std::uint8_t> content(static_cast<std::size_t>(size));
     in.read(reinterpret_cast<char*>(content.data()), static_cast<std::streamsize>(content.size()));
     if (static_cast<std::size_t>(in.gcount()) != content.size()) {
-        return Status::Fail({"The file cannot be read completely.", "无法完整读取文件。"});
+        return Status::Fail(Tr("Files", "The file cannot be read completely."));
     }
     bytes = std::move(content);
     return Status::Ok();

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 
+#include "files/JsonHeaderRecord.h"
 #include "protocol/ImageLayout.h"
 
 namespace corva::json_key {
@@ -37,5 +38,51 @@ inline constexpr std::size_t kZeroArraySize = 8;  // the four arrays that are al
 
 // A complete file holds the live record and the 15 stored presets.
 inline constexpr std::size_t kCompleteGroups = kPresetCount + 1;
+
+// The texts of a company block ("dnm" and "client"), in file order.
+struct CompanyText {
+    const char* key;
+    std::string JsonCompanyBlock::*field;
+};
+inline constexpr CompanyText kCompanyTexts[] = {
+    {"company_brand", &JsonCompanyBlock::brand},
+    {"company_briefing_en", &JsonCompanyBlock::briefingEn},
+    {"company_briefing_zh", &JsonCompanyBlock::briefingZh},
+    {"company_contacts", &JsonCompanyBlock::contacts},
+    {"company_name", &JsonCompanyBlock::name},
+    {"company_qq", &JsonCompanyBlock::qq},
+    {"company_tel", &JsonCompanyBlock::tel},
+    {"company_web", &JsonCompanyBlock::web},
+    {"company_weixin", &JsonCompanyBlock::weixin},
+};
+
+// The members of "data_info", in file order; each is a text, a number or a flag.
+struct DataInfoMember {
+    const char* key;
+    std::string JsonDataInfo::*text = nullptr;
+    int JsonDataInfo::*number = nullptr;
+    bool JsonDataInfo::*flag = nullptr;
+};
+inline constexpr DataInfoMember kDataInfoMembers[] = {
+    {"data_android_version", &JsonDataInfo::androidVersion},
+    {"data_car_brand", &JsonDataInfo::carBrand},
+    {"data_car_type", &JsonDataInfo::carType},
+    {"data_eff_briefing", &JsonDataInfo::effBriefing},
+    {"data_encryption_bool", nullptr, nullptr, &JsonDataInfo::encryption},
+    {"data_encryption_byte", nullptr, &JsonDataInfo::encryptionByte},
+    {"data_group_name", &JsonDataInfo::groupName},
+    {"data_group_num", nullptr, &JsonDataInfo::groupNum},
+    {"data_head_data", nullptr, &JsonDataInfo::headData},
+    {"data_ios_version", &JsonDataInfo::iosVersion},
+    {"data_json_version", &JsonDataInfo::jsonVersion},
+    {"data_machine_type", &JsonDataInfo::machineType},
+    {"data_mcu_version", &JsonDataInfo::mcuVersion},
+    {"data_pc_version", &JsonDataInfo::pcVersion},
+    {"data_upload_time", &JsonDataInfo::uploadTime},
+    {"data_user_info", &JsonDataInfo::userInfo},
+    {"data_user_mailbox", &JsonDataInfo::userMailbox},
+    {"data_user_name", &JsonDataInfo::userName},
+    {"data_user_tel", &JsonDataInfo::userTel},
+};
 
 }  // namespace corva::json_key

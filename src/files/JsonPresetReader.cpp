@@ -18,34 +18,32 @@ using Tree = JsonTree;
 // ---- Messages ----
 
 Status NotAPresetFile() {
-    return Status::Fail({"The file is damaged or incomplete: it is not valid JSON.",
-                         "文件已损坏或不完整：不是有效的JSON。"});
+    return Status::Fail(Tr("Files", "The file is damaged or incomplete: it is not valid JSON."));
 }
 Status Missing(const std::string& key) {
-    return Status::Fail({"The file has no \"" + key + "\".", "文件缺少“" + key + "”。"});
+    return Status::Fail(Tr("Files", "The file has no \"%1\".").Arg(key));
 }
 Status WrongType(const std::string& key) {
-    return Status::Fail(
-        {"\"" + key + "\" in the file has the wrong type.", "文件中的“" + key + "”类型错误。"});
+    return Status::Fail(Tr("Files", "\"%1\" in the file has the wrong type.").Arg(key));
 }
 Status TooLong(const std::string& key) {
-    return Status::Fail({"\"" + key + "\" in the file is longer than its place in the tuning.",
-                         "文件中的“" + key + "”超出了参数的长度。"});
+    return Status::Fail(
+        Tr("Files", "\"%1\" in the file is longer than its place in the tuning.").Arg(key));
 }
 Status OtherBrand() {
-    return Status::Fail({"The file belongs to another brand.", "该文件属于其他品牌。"});
+    return Status::Fail(Tr("Files", "The file belongs to another brand."));
 }
 Status OtherMachineType() {
-    return Status::Fail({"The file was made for another machine type.", "该文件属于其他机型。"});
+    return Status::Fail(Tr("Files", "The file was made for another machine type."));
 }
 Status OtherFileType(const char* expected) {
     if (std::string_view(expected) == json_key::kSingleType) {
-        return Status::Fail({"The file is not a single preset file.", "该文件不是单个音效文件。"});
+        return Status::Fail(Tr("Files", "The file is not a single preset file."));
     }
-    return Status::Fail({"The file is not a complete preset file.", "该文件不是完整音效文件。"});
+    return Status::Fail(Tr("Files", "The file is not a complete preset file."));
 }
 Status TooManyGroups() {
-    return Status::Fail({"The file holds more than 16 presets.", "文件中的音效超过16组。"});
+    return Status::Fail(Tr("Files", "The file holds more than 16 presets."));
 }
 
 // ---- Text and members ----
@@ -150,28 +148,12 @@ Status ByteArray(const cJSON* array, const char* key, std::size_t capacity,
 
 // ---- Header ----
 
-struct CompanyText {
-    const char* key;
-    std::string JsonCompanyBlock::*field;
-};
-constexpr CompanyText kCompanyTexts[] = {
-    {"company_brand", &JsonCompanyBlock::brand},
-    {"company_briefing_en", &JsonCompanyBlock::briefingEn},
-    {"company_briefing_zh", &JsonCompanyBlock::briefingZh},
-    {"company_contacts", &JsonCompanyBlock::contacts},
-    {"company_name", &JsonCompanyBlock::name},
-    {"company_qq", &JsonCompanyBlock::qq},
-    {"company_tel", &JsonCompanyBlock::tel},
-    {"company_web", &JsonCompanyBlock::web},
-    {"company_weixin", &JsonCompanyBlock::weixin},
-};
-
 Status ReadCompanyBlock(const cJSON* root, const char* key, JsonCompanyBlock& block) {
     const cJSON* object = nullptr;
     if (Status found = ObjectMember(root, key, object); !found) {
         return found;
     }
-    for (const auto& text : kCompanyTexts) {
+    for (const auto& text : json_key::kCompanyTexts) {
         if (Status read = TextMember(object, text.key, block.*text.field); !read) {
             return read;
         }
@@ -181,36 +163,18 @@ Status ReadCompanyBlock(const cJSON* root, const char* key, JsonCompanyBlock& bl
 
 Status ReadDataInfo(const cJSON* root, JsonDataInfo& info) {
     const cJSON* object = nullptr;
-    Status status = ObjectMember(root, json_key::kDataInfo, object);
-    const auto text = [&](const char* key, std::string& field) {
-        if (status)
-            status = TextMember(object, key, field);
-    };
-    const auto number = [&](const char* key, int& field) {
-        if (status)
-            status = NumberMember(object, key, field);
-    };
-    text("data_android_version", info.androidVersion);
-    text("data_car_brand", info.carBrand);
-    text("data_car_type", info.carType);
-    text("data_eff_briefing", info.effBriefing);
-    if (status)
-        status = BoolMember(object, "data_encryption_bool", info.encryption);
-    number("data_encryption_byte", info.encryptionByte);
-    text("data_group_name", info.groupName);
-    number("data_group_num", info.groupNum);
-    number("data_head_data", info.headData);
-    text("data_ios_version", info.iosVersion);
-    text("data_json_version", info.jsonVersion);
-    text("data_machine_type", info.machineType);
-    text("data_mcu_version", info.mcuVersion);
-    text("data_pc_version", info.pcVersion);
-    text("data_upload_time", info.uploadTime);
-    text("data_user_info", info.userInfo);
-    text("data_user_mailbox", info.userMailbox);
-    text("data_user_name", info.userName);
-    text("data_user_tel", info.userTel);
-    return status;
+    if (Status found = ObjectMember(root, json_key::kDataInfo, object); !found) {
+        return found;
+    }
+    for (const auto& member : json_key::kDataInfoMembers) {
+        const Status read = member.text     ? TextMember(object, member.key, info.*member.text)
+                            : member.number ? NumberMember(object, member.key, info.*member.number)
+                                            : BoolMember(object, member.key, info.*member.flag);
+        if (!read) {
+            return read;
+        }
+    }
+    return Status::Ok();
 }
 
 // The header objects, then the brand code, the machine type and the file type.

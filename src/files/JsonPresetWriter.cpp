@@ -59,38 +59,25 @@ private:
 void AddCompanyBlock(TreeBuilder& build, cJSON* root, const char* key,
                      const JsonCompanyBlock& block) {
     cJSON* object = build.Add(root, key, cJSON_CreateObject());
-    build.AddText(object, "company_brand", block.brand);
-    build.AddText(object, "company_briefing_en", block.briefingEn);
-    build.AddText(object, "company_briefing_zh", block.briefingZh);
-    build.AddText(object, "company_contacts", block.contacts);
-    build.AddText(object, "company_name", block.name);
-    build.AddText(object, "company_qq", block.qq);
-    build.AddText(object, "company_tel", block.tel);
-    build.AddText(object, "company_web", block.web);
-    build.AddText(object, "company_weixin", block.weixin);
+    for (const auto& text : json_key::kCompanyTexts) {
+        build.AddText(object, text.key, block.*text.field);
+    }
 }
 
+// The upload time is the time of writing; the encryption flag is always written as false.
 void AddDataInfo(TreeBuilder& build, cJSON* root, const JsonDataInfo& info, std::time_t now) {
     cJSON* object = build.Add(root, json_key::kDataInfo, cJSON_CreateObject());
-    build.AddText(object, "data_android_version", info.androidVersion);
-    build.AddText(object, "data_car_brand", info.carBrand);
-    build.AddText(object, "data_car_type", info.carType);
-    build.AddText(object, "data_eff_briefing", info.effBriefing);
-    build.Add(object, "data_encryption_bool", cJSON_CreateFalse());
-    build.AddNumber(object, "data_encryption_byte", info.encryptionByte);
-    build.AddText(object, "data_group_name", info.groupName);
-    build.AddNumber(object, "data_group_num", info.groupNum);
-    build.AddNumber(object, "data_head_data", info.headData);
-    build.AddText(object, "data_ios_version", info.iosVersion);
-    build.AddText(object, "data_json_version", info.jsonVersion);
-    build.AddText(object, "data_machine_type", info.machineType);
-    build.AddText(object, "data_mcu_version", info.mcuVersion);
-    build.AddText(object, "data_pc_version", info.pcVersion);
-    build.AddText(object, "data_upload_time", JsonUploadTime(now));
-    build.AddText(object, "data_user_info", info.userInfo);
-    build.AddText(object, "data_user_mailbox", info.userMailbox);
-    build.AddText(object, "data_user_name", info.userName);
-    build.AddText(object, "data_user_tel", info.userTel);
+    for (const auto& member : json_key::kDataInfoMembers) {
+        if (member.text == &JsonDataInfo::uploadTime) {
+            build.AddText(object, member.key, JsonUploadTime(now));
+        } else if (member.text) {
+            build.AddText(object, member.key, info.*member.text);
+        } else if (member.number) {
+            build.AddNumber(object, member.key, info.*member.number);
+        } else {
+            build.Add(object, member.key, cJSON_CreateFalse());
+        }
+    }
 }
 
 void AddHeader(TreeBuilder& build, cJSON* root, const JsonHeaderRecord& header, std::time_t now) {
@@ -134,8 +121,7 @@ void AddGroup(TreeBuilder& build, cJSON* group, std::span<const std::uint8_t, kR
 // Prints the tree with the formatted printer and scrambles the text into the file bytes.
 Status PrintScrambled(const TreeBuilder& build, const Tree& root,
                       std::vector<std::uint8_t>& fileBytes) {
-    const Status outOfMemory =
-        Status::Fail({"Not enough memory to build the file.", "内存不足，无法生成文件。"});
+    const Status outOfMemory = Status::Fail(Tr("Files", "Not enough memory to build the file."));
     if (!root || !build.ok()) {
         return outOfMemory;
     }
@@ -191,22 +177,30 @@ Status BuildCompleteJson(const ParameterImage& image, const JsonHeaderRecord& he
     return PrintScrambled(build, root, fileBytes);
 }
 
-Status WriteSingleJson(const std::string& path, const ParameterImage& image,
-                       const JsonHeaderRecord& header, std::time_t now) {
+namespace {
+
+using JsonBuilder = Status (*)(const ParameterImage&, const JsonHeaderRecord&, std::time_t,
+                               std::vector<std::uint8_t>&);
+
+Status WriteBuilt(JsonBuilder buildJson, const std::string& path, const ParameterImage& image,
+                  const JsonHeaderRecord& header, std::time_t now) {
     std::vector<std::uint8_t> bytes;
-    if (Status built = BuildSingleJson(image, header, now, bytes); !built) {
+    if (Status built = buildJson(image, header, now, bytes); !built) {
         return built;
     }
     return WriteFileSafely(path, bytes);
 }
 
+}  // namespace
+
+Status WriteSingleJson(const std::string& path, const ParameterImage& image,
+                       const JsonHeaderRecord& header, std::time_t now) {
+    return WriteBuilt(BuildSingleJson, path, image, header, now);
+}
+
 Status WriteCompleteJson(const std::string& path, const ParameterImage& image,
                          const JsonHeaderRecord& header, std::time_t now) {
-    std::vector<std::uint8_t> bytes;
-    if (Status built = BuildCompleteJson(image, header, now, bytes); !built) {
-        return built;
-    }
-    return WriteFileSafely(path, bytes);
+    return WriteBuilt(BuildCompleteJson, path, image, header, now);
 }
 
 }  // namespace corva

@@ -13,19 +13,19 @@ namespace corva {
 namespace {
 
 UiText Same(const std::string& text) {
-    return UiText{text, text};
+    return UiText::Literal(text);
 }
 
 const ParameterRow& Headings() {
     static const ParameterRow kHeadings{{
-        {"Args", "参数"},
-        {"Front.Left", "前左"},
-        {"Front.Right", "前右"},
-        {"Rear.Left", "后左"},
-        {"Rear.Right", "后右"},
+        Tr("Files", "Args"),
+        Tr("Files", "Front.Left"),
+        Tr("Files", "Front.Right"),
+        Tr("Files", "Rear.Left"),
+        Tr("Files", "Rear.Right"),
         // Output 5 is the sub and output 6 the centre: each heading names the channel below it.
-        {"Sub", "超低"},
-        {"Center", "中置"},
+        Tr("Files", "Sub"),
+        Tr("Files", "Center"),
     }};
     return kHeadings;
 }
@@ -39,19 +39,19 @@ struct FixedRowLabel {
 const std::array<FixedRowLabel, 13>& FixedRowLabels() {
     using namespace table_row;
     static const std::array<FixedRowLabel, 13> kLabels{{
-        {kHighPassType, {"HPF_Type", "低切类型"}},
-        {kHighPassFrequency, {"HPF_Freq", "低切频率"}},
-        {kHighPassSlope, {"HPF_Oct", "低切斜率"}},
-        {kLowPassType, {"LPF_Type", "高切类型"}},
-        {kLowPassFrequency, {"LPF_Freq", "高切频率"}},
-        {kLowPassSlope, {"LPF_Oct", "高切斜率"}},
-        {kPolarity, {"POL", "相  位"}},
-        {kDelay, {"Delay", "延  时"}},
-        {kGain, {"Gain", "增益"}},
-        {kMute, {"Mute", "静  音"}},
-        {kLimiterThreshold, {"Threshold", "限幅电平"}},
-        {kLimiterAttack, {"Attach", "响应时间"}},
-        {kLimiterRelease, {"Release", "释放时间"}},
+        {kHighPassType, Tr("Files", "HPF_Type")},
+        {kHighPassFrequency, Tr("Files", "HPF_Freq")},
+        {kHighPassSlope, Tr("Files", "HPF_Oct")},
+        {kLowPassType, Tr("Files", "LPF_Type")},
+        {kLowPassFrequency, Tr("Files", "LPF_Freq")},
+        {kLowPassSlope, Tr("Files", "LPF_Oct")},
+        {kPolarity, Tr("Files", "POL")},
+        {kDelay, Tr("Files", "Delay")},
+        {kGain, Tr("Files", "Gain")},
+        {kMute, Tr("Files", "Mute")},
+        {kLimiterThreshold, Tr("Files", "Threshold")},
+        {kLimiterAttack, Tr("Files", "Attach")},
+        {kLimiterRelease, Tr("Files", "Release")},
     }};
     return kLabels;
 }
@@ -60,10 +60,10 @@ void FillRowLabels(std::vector<ParameterRow>& rows) {
     using namespace table_row;
     for (int j = 0; j < kBandCount; ++j) {
         const std::string number = std::to_string(j + 1);
-        rows[BandRow(j, kBandType)][0] = {"EQ" + number + " Type", "均衡" + number + "类型"};
-        rows[BandRow(j, kBandGain)][0] = {"EQ" + number + " Gain", "均衡" + number + "增益"};
-        rows[BandRow(j, kBandFrequency)][0] = {"EQ" + number + " Freq", "均衡" + number + "频率"};
-        rows[BandRow(j, kBandQ)][0] = {"EQ" + number + " Q", "均衡" + number + "Q值"};
+        rows[BandRow(j, kBandType)][0] = Tr("Files", "EQ%1 Type").Arg(number);
+        rows[BandRow(j, kBandGain)][0] = Tr("Files", "EQ%1 Gain").Arg(number);
+        rows[BandRow(j, kBandFrequency)][0] = Tr("Files", "EQ%1 Freq").Arg(number);
+        rows[BandRow(j, kBandQ)][0] = Tr("Files", "EQ%1 Q").Arg(number);
     }
     for (const FixedRowLabel& fixed : FixedRowLabels()) {
         rows[static_cast<std::size_t>(fixed.row)][0] = fixed.label;

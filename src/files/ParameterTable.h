@@ -55,7 +55,7 @@ using ParameterRow = std::array<UiText, kParameterTableColumns>;
 // filled in. Empty fields are left out of the report.
 struct ReportFacts {
     std::string tuningName;
-    UiText source;       // "File car.qvma" / "文件 car.qvma", "Processor (USB …)"
+    UiText source;       // "File car.qvma", "Processor (USB …)"
     std::string madeAt;  // local date and time, "2026-12-09 16:40"
     std::string clientName;
     std::string vehicle;  // the car's brand and model

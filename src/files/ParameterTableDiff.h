@@ -9,11 +9,11 @@
 namespace corva {
 
 struct ParameterDifference {
-    UiText channel;    // the column heading
-    UiText parameter;  // the row label
-    UiText first;      // the first table's text
-    UiText second;     // the second table's text
-    std::size_t row = 0;     // where the cell is in the tables
+    UiText channel;       // the column heading
+    UiText parameter;     // the row label
+    UiText first;         // the first table's text
+    UiText second;        // the second table's text
+    std::size_t row = 0;  // where the cell is in the tables
     std::size_t column = 0;
 };
 

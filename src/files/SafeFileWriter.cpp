@@ -223,45 +223,53 @@ Status SyncAndReplace(platform::FileHandle fd, const std::string& temporary, con
 
 }  // namespace
 
+namespace {
+
+// The sentence of a failed write that carries the system's reason: FileWriteDetail picks the
+// reason out of it again.
+UiText CannotWriteBecause() {
+    return Tr("Files", "The file \"%1\" cannot be written: %2.");
+}
+
+}  // namespace
+
 UiText FileWriteError(const std::string& path, std::string reason) {
-    const std::string english = "The file \"" + path + "\" cannot be written";
-    const std::string chinese = "无法写入文件“" + path + "”";
     while (!reason.empty() && (reason.back() == '.' || reason.back() == ' ')) {
         reason.pop_back();  // the sentence ends once
     }
     if (reason.empty()) {
-        return {english + ".", chinese + "。"};
+        return Tr("Files", "The file \"%1\" cannot be written.").Arg(path);
     }
-    return {english + ": " + reason + ".", chinese + "：" + reason + "。"};
+    return CannotWriteBecause().Arg(path).Arg(std::move(reason));
 }
 
 UiText FileWriteDetail(const std::string& path, const UiText& writeError) {
-    const std::string prefix = "The file \"" + path + "\" cannot be written: ";
+    // The reason only when the error is the write sentence about this very path.
     std::string reason;
-    if (writeError.english.rfind(prefix, 0) == 0) {
-        reason = writeError.english.substr(prefix.size());
-        while (!reason.empty() && reason.back() == '.') {
-            reason.pop_back();
-        }
+    const std::vector<UiText>& places = writeError.arguments();
+    if (writeError.source() == CannotWriteBecause().source() &&
+        writeError.context() == CannotWriteBecause().context() && places.size() == 2 &&
+        places[0].literal() && places[0].source() == path && places[1].literal()) {
+        reason = places[1].source();
     }
     // A write of a new file fails with "no such file" only when its folder is missing.
     const struct {
         int error;
         UiText words;
     } kShortReasons[] = {
-        {ENOENT, {"no such folder", "文件夹不存在"}},
-        {ENOTDIR, {"no such folder", "文件夹不存在"}},
-        {ENOSPC, {"the disk is full", "磁盘已满"}},
+        {ENOENT, Tr("Files", "no such folder")},
+        {ENOTDIR, Tr("Files", "no such folder")},
+        {ENOSPC, Tr("Files", "the disk is full")},
 #ifdef EDQUOT  // not on Windows
-        {EDQUOT, {"the disk quota is used up", "磁盘配额已用完"}},
+        {EDQUOT, Tr("Files", "the disk quota is used up")},
 #endif
-        {EFBIG, {"file too large", "文件过大"}},
-        {EACCES, {"permission denied", "没有写入权限"}},
-        {EPERM, {"permission denied", "没有写入权限"}},
-        {EROFS, {"read-only file system", "只读文件系统"}},
-        {EISDIR, {"it is a folder", "这是一个文件夹"}},
+        {EFBIG, Tr("Files", "file too large")},
+        {EACCES, Tr("Files", "permission denied")},
+        {EPERM, Tr("Files", "permission denied")},
+        {EROFS, Tr("Files", "read-only file system")},
+        {EISDIR, Tr("Files", "it is a folder")},
     };
-    UiText words{reason, reason};
+    UiText words = UiText::Literal(reason);
     for (const auto& known : kShortReasons) {
         if (reason == Reason(known.error)) {
             words = known.words;
@@ -269,12 +277,12 @@ UiText FileWriteDetail(const std::string& path, const UiText& writeError) {
         }
     }
     if (reason == "it is not a regular file") {
-        words = {"not a regular file", "不是普通文件"};
+        words = Tr("Files", "not a regular file");
     }
-    if (words.english.empty()) {
-        return {path, path};
+    if (words.empty()) {
+        return UiText::Literal(path);
     }
-    return {path + ": " + words.english, path + "：" + words.chinese};
+    return Tr("Files", "%1: %2", "a path and why it cannot be written").Arg(path).Arg(words);
 }
 
 namespace {

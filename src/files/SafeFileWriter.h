@@ -15,14 +15,14 @@
 
 namespace corva {
 
-// "The file "…" cannot be written: <reason>." / "无法写入文件“…”：<reason>。" (the reason in the
-// system's words; without one the sentence ends after "written").
+// "The file "…" cannot be written: <reason>." (the reason in the system's words, shown as it
+// stands in every language; without one the sentence ends after "written").
 UiText FileWriteError(const std::string& path, std::string reason);
 
 // The path and the reason of a failed write in a few words, for the line after a command's
-// own message: "out/x.qvms: no such folder" / "out/x.qvms：文件夹不存在". `writeError` is the
-// message a write of this file returned (FileWriteError); a reason without short words of
-// its own is kept as the system gave it.
+// own message: "out/x.qvms: no such folder". `writeError` is the message a write of this file
+// returned (FileWriteError); a reason without short words of its own is kept as the system
+// gave it.
 UiText FileWriteDetail(const std::string& path, const UiText& writeError);
 
 // Makes `bytes` the whole content of the file at `path`. In order: a new file with a unique

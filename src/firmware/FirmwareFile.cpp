@@ -25,9 +25,9 @@ bool TagAt(std::span<const std::uint8_t> file, std::size_t offset, const char* t
     return file.size() >= offset + kTagSize && std::memcmp(file.data() + offset, tag, kTagSize) == 0;
 }
 
-UiText UpdateFileError() { return {"Update file error!", "更新文件错误!"}; }
+UiText UpdateFileError() { return Tr("Firmware", "Update file error!"); }
 
-UiText BinFileError() { return {"Bin File error!", "Bin文件错误!"}; }
+UiText BinFileError() { return Tr("Firmware", "Bin File error!"); }
 
 void TakeMcu(std::span<const std::uint8_t> part, FirmwareImage& image) {
     image.hasMcu = true;
@@ -69,8 +69,7 @@ FirmwareParse ParseFirmware(std::span<const std::uint8_t> file) {
 
 UiText FirmwareFileTooLarge() {
     const std::string limit = std::to_string(kMaxFirmwareFileBytes);
-    return {"The firmware file is too large (more than " + limit + " bytes)!",
-            "固件文件太大（超过 " + limit + " 字节）!"};
+    return Tr("Firmware", "The firmware file is too large (more than %1 bytes)!").Arg(limit);
 }
 
 FirmwareParse LoadFirmwareFile(const std::string& path) {

@@ -112,16 +112,16 @@ void UpdateSequencer::McuPass(std::vector<std::unique_ptr<QueuedFrame>>& steps) 
 
 std::optional<UiText> UpdateSequencer::StatusAfter(int code) {
     switch (code) {
-        case firmware_step::kStart: return UiText{"Firmware update begins!", "固件开始更新"};
-        case firmware_step::kErase: return UiText{"Dsp update begins!", "数据传输"};
-        case firmware_step::kDspBlock: return UiText{"Programming......", "DSP更新开始"};
+        case firmware_step::kStart: return Tr("Firmware", "Firmware update begins!");
+        case firmware_step::kErase: return Tr("Firmware", "Dsp update begins!");
+        case firmware_step::kDspBlock: return Tr("Firmware", "Programming......", "DSP block starts");
         case firmware_step::kMcuBlock:
             if (firstMcuBlockAcknowledged_) {
                 return std::nullopt;
             }
             firstMcuBlockAcknowledged_ = true;
-            return UiText{"Programming......", "数据传输"};
-        case firmware_step::kFinish: return UiText{"Update successfully!", "更新完成!"};
+            return Tr("Firmware", "Programming......", "data transfer");
+        case firmware_step::kFinish: return Tr("Firmware", "Update successfully!");
         default: return std::nullopt;
     }
 }

@@ -9,7 +9,7 @@ namespace corva::host {
 namespace {
 
 Status NothingToOpen() {
-    return Status::Fail({"No connection can be opened", "没有连接可以打开"});
+    return Status::Fail(Tr("Connection", "No connection can be opened"));
 }
 
 }  // namespace

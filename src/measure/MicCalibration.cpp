@@ -62,8 +62,9 @@ MicCalibration ReadMicCalibration(const std::string& path) {
     if (!calibration.status.ok()) {
         const UiText& why = calibration.status.message();
         calibration.status = Status::Fail(
-            {"The microphone calibration \"" + path + "\" cannot be used. " + why.english,
-             "麦克风校准文件“" + path + "”无法使用。" + why.chinese});
+            Tr("Measuring", "The microphone calibration \"%1\" cannot be used. %2")
+                .Arg(path)
+                .Arg(why));
     }
     return calibration;
 }

@@ -106,13 +106,13 @@ Status WritePinkNoiseFile(const std::string& path, double seconds, std::uint64_t
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
     SNDFILE* file = sf_open_virtual(&io, SFM_WRITE, &info, &memory);
     if (file == nullptr) {
-        return Status::Fail({"The noise file cannot be made.", "无法生成噪声文件。"});
+        return Status::Fail(Tr("Measuring", "The noise file cannot be made."));
     }
     const sf_count_t written =
         sf_write_double(file, samples.data(), static_cast<sf_count_t>(samples.size()));
     sf_close(file);
     if (written != static_cast<sf_count_t>(samples.size())) {
-        return Status::Fail({"The noise file cannot be made.", "无法生成噪声文件。"});
+        return Status::Fail(Tr("Measuring", "The noise file cannot be made."));
     }
     return WriteFileSafely(path,
                            std::span<const std::uint8_t>(memory.bytes.data(), memory.bytes.size()));

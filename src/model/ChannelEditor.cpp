@@ -21,13 +21,13 @@ bool IsSubChannel(int channel) {
 }
 
 UiText BypassAllQuestion() {
-    return {"Whether ByPass All EQ?", "是否直通所有均衡?"};
+    return Tr("Edits", "Whether ByPass All EQ?");
 }
 UiText RestoreAllQuestion() {
-    return {"Whether Restore All EQ?", "是否恢复所有均衡?"};
+    return Tr("Edits", "Whether Restore All EQ?");
 }
 UiText ResetAllQuestion() {
-    return {"Whether the reset All EQ?", "是否重置所有均衡?"};
+    return Tr("Edits", "Whether the reset All EQ?");
 }
 
 }  // namespace

@@ -127,11 +127,9 @@ std::optional<UiText> LimitedValuesNote(int count) {
     }
     const std::string number = std::to_string(count);
     if (count == 1) {
-        return UiText{"1 value was outside its limits and was limited.",
-                      "1 个数值超出范围，已限制在范围内。"};
+        return Tr("Edits", "1 value was outside its limits and was limited.");
     }
-    return UiText{number + " values were outside their limits and were limited.",
-                  number + " 个数值超出范围，已限制在范围内。"};
+    return Tr("Edits", "%1 values were outside their limits and were limited.").Arg(number);
 }
 
 }  // namespace corva

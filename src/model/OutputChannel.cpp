@@ -110,27 +110,9 @@ void OutputChannel::SetLimiterRelease(int releaseCode) {
 }
 
 void OutputChannel::SetRoutingShare(int input, int share) {
-    switch (input) {
-        case 1:
-            settings_.routing.share1 = share;
-            settings_.routing.off1 = share == 0;
-            break;
-        case 2:
-            settings_.routing.share2 = share;
-            settings_.routing.off2 = share == 0;
-            break;
-        case 3:
-            settings_.routing.share3 = share;
-            settings_.routing.off3 = share == 0;
-            break;
-        case 4:
-            settings_.routing.share4 = share;
-            settings_.routing.off4 = share == 0;
-            break;
-        default:
-            return;
+    if (settings_.routing.SetShare(input, share)) {
+        pending_.routing = *synchronised_;
     }
-    pending_.routing = *synchronised_;
 }
 
 bool OutputChannel::AllBypassed() {

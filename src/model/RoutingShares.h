@@ -23,6 +23,8 @@ struct RoutingShares {
     void Load(std::span<const std::uint8_t> slot);
     // Writes bytes 0 and 1; the other bytes keep what the slot holds.
     void Write(std::span<std::uint8_t> slot) const;
+    // Sets input 1..4's share, its off flag following; false for any other input.
+    bool SetShare(int input, int share);
     // Construction routing of a channel: even indexes take input 1, odd ones input 2.
     void SetChannelIndex(int channel);
 

@@ -11,7 +11,7 @@ UiText Tip(UiText action, const std::optional<UiText>& name) {
     if (!name) {
         return action;
     }
-    return {action.english + ": " + name->english, action.chinese + ": " + name->chinese};
+    return Tr("Edits", "%1: %2").Arg(std::move(action)).Arg(*name);
 }
 
 }  // namespace
@@ -43,9 +43,9 @@ std::optional<UiText> TuningHistory::RedoName() const {
     return session_.history.RedoName();
 }
 
-UiText TuningHistory::UndoTip() const { return Tip({"Undo", "撤销"}, UndoName()); }
+UiText TuningHistory::UndoTip() const { return Tip(Tr("Edits", "Undo"), UndoName()); }
 
-UiText TuningHistory::RedoTip() const { return Tip({"Redo", "重做"}, RedoName()); }
+UiText TuningHistory::RedoTip() const { return Tip(Tr("Edits", "Redo"), RedoName()); }
 
 bool TuningHistory::Undo() { return Move(Direction::Back); }
 

@@ -21,7 +21,7 @@ public:
     // The step's name ("FL band 7 gain"), nothing when there is none.
     std::optional<UiText> UndoName() const;
     std::optional<UiText> RedoName() const;
-    // "Undo: FL band 7 gain" / "撤销: FL 频段7 增益", or just "Undo" when there is nothing.
+    // "Undo: FL band 7 gain", or just "Undo" when there is nothing.
     UiText UndoTip() const;
     UiText RedoTip() const;
     // Grows each time a read of the processor's tuning cleared steps.

@@ -7,46 +7,40 @@
 namespace corva {
 namespace {
 
-struct Part {
-    const char* english;
-    const char* chinese;
-};
+UiText Frequency() { return Tr("Edits", "frequency"); }
+UiText Gain() { return Tr("Edits", "gain"); }
+UiText Quality() { return Tr("Edits", "Q"); }
+UiText Bypass() { return Tr("Edits", "bypass"); }
+UiText Type() { return Tr("Edits", "type"); }
+UiText Slope() { return Tr("Edits", "slope"); }
 
-constexpr Part kFrequency{"frequency", "频率"};
-constexpr Part kGain{"gain", "增益"};
-constexpr Part kQ{"Q", "Q值"};
-constexpr Part kBypass{"bypass", "直通"};
-constexpr Part kType{"type", "类型"};
-constexpr Part kSlope{"slope", "斜率"};
-
-UiText Joined(const std::string& who, const UiText& what) {
-    return {who + " " + what.english, who + " " + what.chinese};
+// "FL gain", "band 7 Q": who or what, then what changed.
+UiText Joined(UiText who, UiText what) {
+    return Tr("Edits", "%1 %2").Arg(std::move(who)).Arg(std::move(what));
 }
 
-UiText Of(Part part) { return {part.english, part.chinese}; }
-
 // What changed in one filter, or nothing when several of its values changed.
-std::optional<Part> FilterPart(const ChannelFilter::Values& a, const ChannelFilter::Values& b,
+std::optional<UiText> FilterPart(const ChannelFilter::Values& a, const ChannelFilter::Values& b,
                                bool crossover) {
-    std::vector<Part> parts;
+    std::vector<UiText> parts;
     if (a.targetHz != b.targetHz) {
-        parts.push_back(kFrequency);
+        parts.push_back(Frequency());
     }
     if (a.gainDb != b.gainDb) {
-        parts.push_back(kGain);
+        parts.push_back(Gain());
     }
     if (a.bandwidthOctaves != b.bandwidthOctaves) {
-        parts.push_back(kQ);
+        parts.push_back(Quality());
     }
     if (a.kind != b.kind || a.type != b.type) {
-        parts.push_back(kType);
+        parts.push_back(Type());
     }
     if (a.slope != b.slope) {
-        parts.push_back(kSlope);
+        parts.push_back(Slope());
     }
     if (parts.empty() && !crossover &&
         (a.bandBypass != b.bandBypass || a.allBypass != b.allBypass)) {
-        parts.push_back(kBypass);
+        parts.push_back(Bypass());
     }
     // A gain moved off or onto 0 dB also switches the band's bypass: still a gain edit.
     if (parts.size() == 1) {
@@ -77,42 +71,40 @@ UiText ChannelChange(const OutputChannel::Values& a, const OutputChannel::Values
         UiText filter;
         if (!crossover) {
             const std::string number = std::to_string(j + 1);
-            filter = {"band " + number, "频段" + number};
+            filter = Tr("Edits", "band %1").Arg(number);
         } else if (j == bandCount) {
-            filter = {"high-pass", "高通"};
+            filter = Tr("Edits", "high-pass");
         } else {
-            filter = {"low-pass", "低通"};
+            filter = Tr("Edits", "low-pass");
         }
-        return part ? UiText{filter.english + " " + part->english,
-                             filter.chinese + " " + part->chinese}
-                    : filter;
+        return part ? Joined(std::move(filter), std::move(*part)) : filter;
     }
     if (!filters.empty() && !strip && !other) {
-        return {"EQ", "均衡"};
+        return Tr("Edits", "EQ");
     }
     if (filters.empty() && strip && !other) {
         int changes = 0;
-        UiText what{"strip", "通道"};
+        UiText what = Tr("Edits", "strip");
         const auto note = [&](bool changed, UiText text) {
             if (changed) {
                 ++changes;
                 what = std::move(text);
             }
         };
-        note(a.gainCode != b.gainCode, Of(kGain));
-        note(a.on != b.on, {"mute", "静音"});
-        note(a.polarity != b.polarity, {"polarity", "相位"});
-        note(a.delayCode != b.delayCode, {"delay", "延时"});
+        note(a.gainCode != b.gainCode, Gain());
+        note(a.on != b.on, Tr("Edits", "mute"));
+        note(a.polarity != b.polarity, Tr("Edits", "polarity"));
+        note(a.delayCode != b.delayCode, Tr("Edits", "delay"));
         // A gain change also switches a muted channel on: still a gain edit.
         if (changes == 2 && a.gainCode != b.gainCode && a.on != b.on) {
-            return Of(kGain);
+            return Gain();
         }
-        return changes == 1 ? what : UiText{"strip", "通道"};
+        return changes == 1 ? what : Tr("Edits", "strip");
     }
     if (filters.empty() && !strip && a.name != b.name) {
-        return {"name", "名称"};
+        return Tr("Edits", "name");
     }
-    return {"settings", "设置"};
+    return Tr("Edits", "settings");
 }
 
 }  // namespace
@@ -127,26 +119,26 @@ UiText NameOfChange(const TuningState& before, const TuningState& after) {
     }
     const bool links = before.linkGroups != after.linkGroups;
     if (links) {
-        return {"Link", "链接"};
+        return Tr("Edits", "Link");
     }
     if (channels.empty()) {
         if (before.listeningPositions != after.listeningPositions) {
-            return {"Listening position", "听音位置"};
+            return Tr("Edits", "Listening position");
         }
         if (before.mainVolume != after.mainVolume) {
-            return {"Main volume", "主音量"};
+            return Tr("Edits", "Main volume");
         }
-        return {"Preset name", "预置名称"};
+        return Tr("Edits", "Preset name");
     }
     if (channels.size() > 2) {
-        return {"Outputs", "输出通道"};
+        return Tr("Edits", "Outputs");
     }
     std::string who;
     for (const int c : channels) {
         who += (who.empty() ? "" : "+") + std::string(DefaultsOfOutput(c).name);
     }
     const auto first = static_cast<std::size_t>(channels.front());
-    return Joined(who, ChannelChange(before.outputs[first], after.outputs[first]));
+    return Joined(UiText::Literal(who), ChannelChange(before.outputs[first], after.outputs[first]));
 }
 
 }  // namespace corva

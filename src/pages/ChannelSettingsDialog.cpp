@@ -25,7 +25,6 @@ namespace corva::pages {
 namespace {
 
 constexpr int kPositionCount = listening_table::kPositionCount;
-constexpr std::array<const char*, 2> kEqModes{"PEQ", "GEQ"};
 
 QLabel* BoldLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -48,7 +47,6 @@ ChannelSettingsDialog::ChannelSettingsDialog(TuningSession& session, ChannelEdit
       tabs_{new QTabWidget(this)},
       readOnly_{new QLabel(this)} {
     setObjectName(QStringLiteral("channelSettings"));
-    setAccessibleName(QStringLiteral("Channel settings"));
     readOnly_->setWordWrap(true);
     readOnly_->setStyleSheet(
         QStringLiteral("QLabel{background:#fbe3e3;color:#7a1010;padding:3px;}"));
@@ -68,17 +66,15 @@ QWidget* ChannelSettingsDialog::BuildChannelTab() {
     auto* tab = new QWidget(this);
     nameLabel_ = new QLabel(tab);
     name_ = new QLineEdit(tab);
-    name_->setAccessibleName(QStringLiteral("Channel name"));
     nameProblem_ = new QLabel(tab);
     nameProblem_->setStyleSheet(QStringLiteral("color:#a01010;"));
     nameProblem_->setWordWrap(true);
     nameProblem_->hide();
     eqModeLabel_ = new QLabel(tab);
     eqMode_ = new QComboBox(tab);
-    for (const char* mode : kEqModes) {
-        eqMode_->addItem(QString::fromLatin1(mode));
+    for (std::size_t mode = 0; mode < settings_text::kEqModes.size(); ++mode) {
+        eqMode_->addItem(QString());  // named by ShowTexts
     }
-    eqMode_->setAccessibleName(QStringLiteral("EQ mode"));
 
     limiterTitle_ = BoldLabel(tab);
     thresholdLabel_ = new QLabel(tab);
@@ -88,25 +84,21 @@ QWidget* ChannelSettingsDialog::BuildChannelTab() {
     threshold_->setSingleStep(0.1);
     threshold_->setSuffix(QStringLiteral(" dBu"));
     threshold_->setKeyboardTracking(false);
-    threshold_->setAccessibleName(QStringLiteral("Limiter threshold"));
     attackLabel_ = new QLabel(tab);
     attack_ = new QComboBox(tab);
     for (int code = 0; code <= kHighestLimiterAttackCode; ++code) {
         attack_->addItem(Text(LimiterAttackLabel(code)), code);
     }
-    attack_->setAccessibleName(QStringLiteral("Limiter attack"));
     releaseLabel_ = new QLabel(tab);
     release_ = new QComboBox(tab);
     for (int code = 0; code <= kHighestLimiterReleaseCode; ++code) {
         release_->addItem(Text(LimiterReleaseLabel(code)), code);
     }
-    release_->setAccessibleName(QStringLiteral("Limiter release"));
 
     routingTitle_ = BoldLabel(tab);
     routingWarning_ = new QLabel(tab);
     routingWarning_->setWordWrap(true);
     routingSwitch_ = new QCheckBox(tab);
-    routingSwitch_->setAccessibleName(QStringLiteral("Edit the input routing"));
 
     auto* form = new QFormLayout;
     form->addRow(nameLabel_, name_);
@@ -123,7 +115,6 @@ QWidget* ChannelSettingsDialog::BuildChannelTab() {
         share->setRange(0, kHighestRoutingShare);
         share->setSuffix(QStringLiteral(" %"));
         share->setKeyboardTracking(false);
-        share->setAccessibleName(QStringLiteral("Share of input %1").arg(input));
         shareLabels_.at(static_cast<std::size_t>(input - 1)) = label;
         shares_.at(static_cast<std::size_t>(input - 1)) = share;
         routing->addWidget(label, (input - 1) / 2, 2 * ((input - 1) % 2));
@@ -193,12 +184,10 @@ QWidget* ChannelSettingsDialog::BuildBandsTab() {
         for (int type = 0; type <= kHighestBandType; ++type) {
             row.type->addItem(QString(), type);
         }
-        row.type->setAccessibleName(QStringLiteral("Band %1 type").arg(band + 1));
         row.slope = new QComboBox(inner);
         for (int slope = 0; slope <= kHighestShelfSlope; ++slope) {
             row.slope->addItem(Text(ShelfSlopeLabel(slope)), slope);
         }
-        row.slope->setAccessibleName(QStringLiteral("Band %1 shelf slope").arg(band + 1));
         grid->addWidget(row.number, band + 1, 0);
         grid->addWidget(row.frequency, band + 1, 1);
         grid->addWidget(row.type, band + 1, 2);
@@ -232,7 +221,6 @@ QWidget* ChannelSettingsDialog::BuildPositionsTab() {
     for (int position = 0; position < kPositionCount; ++position) {
         positionInUse_->addItem(QString(), position);
     }
-    positionInUse_->setAccessibleName(QStringLiteral("Listening position in use"));
     auto* grid = new QGridLayout;
     for (int c = 0; c < kOutputChannelCount; ++c) {
         auto* heading = BoldLabel(tab);
@@ -245,8 +233,6 @@ QWidget* ChannelSettingsDialog::BuildPositionsTab() {
         grid->addWidget(label, position + 1, 0);
         for (int c = 0; c < kOutputChannelCount; ++c) {
             auto* field = new QLineEdit(tab);
-            field->setAccessibleName(
-                QStringLiteral("Position %1 channel %2 delay").arg(position).arg(c + 1));
             field->setMaximumWidth(80);
             positionFields_.push_back(field);
             grid->addWidget(field, position + 1, c + 1);
@@ -408,6 +394,39 @@ void ChannelSettingsDialog::ApplyEditable() {
     }
 }
 
+void ChannelSettingsDialog::ShowAccessibleNames() {
+    const auto name = [this](const UiText& text) { return Text(text.In(language_)); };
+    setAccessibleName(name(Tr("Page", "Channel settings", "accessible name")));
+    name_->setAccessibleName(name(Tr("Page", "Channel name", "accessible name")));
+    eqMode_->setAccessibleName(name(Tr("Page", "EQ mode", "accessible name")));
+    threshold_->setAccessibleName(name(Tr("Page", "Limiter threshold", "accessible name")));
+    attack_->setAccessibleName(name(Tr("Page", "Limiter attack", "accessible name")));
+    release_->setAccessibleName(name(Tr("Page", "Limiter release", "accessible name")));
+    routingSwitch_->setAccessibleName(name(Tr("Page", "Edit the input routing", "accessible name")));
+    for (int input = 1; input <= kRoutingInputs; ++input) {
+        shares_.at(static_cast<std::size_t>(input - 1))
+            ->setAccessibleName(name(
+                Tr("Page", "Share of input %1", "accessible name").Arg(std::to_string(input))));
+    }
+    for (int band = 0; band < output_block::kBandSlots; ++band) {
+        const BandRow& row = bandRows_.at(static_cast<std::size_t>(band));
+        const std::string number = std::to_string(band + 1);
+        row.type->setAccessibleName(name(Tr("Page", "Band %1 type", "accessible name").Arg(number)));
+        row.slope->setAccessibleName(
+            name(Tr("Page", "Band %1 shelf slope", "accessible name").Arg(number)));
+    }
+    positionInUse_->setAccessibleName(
+        name(Tr("Page", "Listening position in use", "accessible name")));
+    for (int position = 0; position < kPositionCount; ++position) {
+        for (int c = 0; c < kOutputChannelCount; ++c) {
+            positionField(position, c)
+                ->setAccessibleName(name(Tr("Page", "Position %1 channel %2 delay", "accessible name")
+                                             .Arg(std::to_string(position))
+                                             .Arg(std::to_string(c + 1))));
+        }
+    }
+}
+
 void ChannelSettingsDialog::ShowTexts() {
     const auto pick = [this](const UiText& text) { return Text(text.In(language_)); };
     using namespace settings_text;
@@ -416,9 +435,13 @@ void ChannelSettingsDialog::ShowTexts() {
     tabs_->setTabText(1, pick(kBandsTab));
     tabs_->setTabText(2, pick(kPositionsTab));
     readOnly_->setText(pick(kReadOnly));
+    ShowAccessibleNames();
     nameLabel_->setText(pick(kName));
     name_->setToolTip(pick(kNameTip));
     eqModeLabel_->setText(pick(kEqMode));
+    for (std::size_t mode = 0; mode < kEqModes.size(); ++mode) {
+        eqMode_->setItemText(static_cast<int>(mode), pick(kEqModes[mode]));
+    }
     eqMode_->setToolTip(pick(kEqModeTip));
     limiterTitle_->setText(pick(kLimiter));
     thresholdLabel_->setText(pick(kThreshold));

@@ -73,6 +73,7 @@ private:
     void CommitPositionDelay(int position, int channel);
     void ShowValues();
     void ShowTexts();
+    void ShowAccessibleNames();
     void ApplyEditable();
     void AfterEdit();
 

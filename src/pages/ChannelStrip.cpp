@@ -166,14 +166,16 @@ void ChannelStrip::ShowTexts() {
     polarity_->setToolTip(pick(page_text::kStripPolarityTip));
     mute_->setToolTip(pick(page_text::kStripMuteTip));
 
-    const QString who = QStringLiteral("Channel %1 %2").arg(channel_ + 1).arg(name_);
-    button_->setAccessibleName(QStringLiteral("Strip %1 %2").arg(channel_ + 1).arg(name_));
-    gain_->setAccessibleName(who + QStringLiteral(" gain"));
-    fader_->setAccessibleName(who + QStringLiteral(" gain fader"));
-    up_->setAccessibleName(who + QStringLiteral(" gain up"));
-    down_->setAccessibleName(who + QStringLiteral(" gain down"));
-    polarity_->setAccessibleName(who + QStringLiteral(" polarity"));
-    mute_->setAccessibleName(who + QStringLiteral(" mute"));
+    const auto name = [this](const UiText& text) {
+        return ChannelAccessibleName(text, channel_, name_, language_);
+    };
+    button_->setAccessibleName(name(Tr("Page", "Strip %1 %2", "accessible name")));
+    gain_->setAccessibleName(name(Tr("Page", "Channel %1 %2 gain", "accessible name")));
+    fader_->setAccessibleName(name(Tr("Page", "Channel %1 %2 gain fader", "accessible name")));
+    up_->setAccessibleName(name(Tr("Page", "Channel %1 %2 gain up", "accessible name")));
+    down_->setAccessibleName(name(Tr("Page", "Channel %1 %2 gain down", "accessible name")));
+    polarity_->setAccessibleName(name(Tr("Page", "Channel %1 %2 polarity", "accessible name")));
+    mute_->setAccessibleName(name(Tr("Page", "Channel %1 %2 mute", "accessible name")));
 }
 
 void ChannelStrip::ShowGain(int gainCode) {

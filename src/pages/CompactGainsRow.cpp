@@ -101,10 +101,15 @@ void CompactGainsRow::ShowTexts() {
         cell.gain->setToolTip(pick(page_text::kStripGainTip));
         cell.polarity->setToolTip(pick(page_text::kStripPolarityTip));
         cell.mute->setToolTip(pick(page_text::kStripMuteTip));
-        const QString who = QStringLiteral("Channel %1 %2").arg(c + 1).arg(name);
-        cell.gain->setAccessibleName(who + QStringLiteral(" gain (EQ row)"));
-        cell.polarity->setAccessibleName(who + QStringLiteral(" polarity (EQ row)"));
-        cell.mute->setAccessibleName(who + QStringLiteral(" mute (EQ row)"));
+        const auto accessible = [this, c, &name](const UiText& text) {
+            return ChannelAccessibleName(text, c, name, language_);
+        };
+        cell.gain->setAccessibleName(
+            accessible(Tr("Page", "Channel %1 %2 gain (EQ row)", "accessible name")));
+        cell.polarity->setAccessibleName(
+            accessible(Tr("Page", "Channel %1 %2 polarity (EQ row)", "accessible name")));
+        cell.mute->setAccessibleName(
+            accessible(Tr("Page", "Channel %1 %2 mute (EQ row)", "accessible name")));
     }
 }
 

@@ -27,6 +27,22 @@ const UiText& FilterName(CrossoverFilter filter) {
     return filter == CrossoverFilter::HighPass ? page_text::kHighPass : page_text::kLowPass;
 }
 
+struct CrossoverNames {
+    UiText frequency;
+    UiText kind;
+    UiText slope;
+};
+
+const CrossoverNames& AccessibleNames(CrossoverFilter filter) {
+    static const CrossoverNames kHighPass{Tr("Page", "High pass frequency", "accessible name"),
+                                          Tr("Page", "High pass kind", "accessible name"),
+                                          Tr("Page", "High pass slope", "accessible name")};
+    static const CrossoverNames kLowPass{Tr("Page", "Low pass frequency", "accessible name"),
+                                         Tr("Page", "Low pass kind", "accessible name"),
+                                         Tr("Page", "Low pass slope", "accessible name")};
+    return filter == CrossoverFilter::HighPass ? kHighPass : kLowPass;
+}
+
 }  // namespace
 
 CrossoverControls::CrossoverControls(ChannelEditor& editor, QWidget* parent)
@@ -87,10 +103,6 @@ void CrossoverControls::BuildRow(CrossoverFilter filter, int gridRow) {
     grid->addWidget(row.kind, gridRow, 2);
     grid->addWidget(row.slope, gridRow, 3);
 
-    const QString english = Text(FilterName(filter).english);
-    row.frequency->setAccessibleName(english + QStringLiteral(" frequency"));
-    row.kind->setAccessibleName(english + QStringLiteral(" kind"));
-    row.slope->setAccessibleName(english + QStringLiteral(" slope"));
 
     connect(row.frequency, &controls::ValueField::TextCommitted, this,
             [this, filter](const QString& text) {
@@ -172,6 +184,10 @@ void CrossoverControls::ShowTexts() {
         row.frequency->setToolTip(Text(page_text::kCrossoverFrequencyTip.In(language_)).arg(name));
         row.kind->setToolTip(Text(page_text::kCrossoverKindTip.In(language_)).arg(name));
         row.slope->setToolTip(Text(page_text::kCrossoverSlopeTip.In(language_)).arg(name));
+        const CrossoverNames& names = AccessibleNames(filter);
+        row.frequency->setAccessibleName(Text(names.frequency.In(language_)));
+        row.kind->setAccessibleName(Text(names.kind.In(language_)));
+        row.slope->setAccessibleName(Text(names.slope.In(language_)));
         for (int kind = 0; kind < kKindCount; ++kind) {
             row.kind->setItemText(kind, Text(CrossoverKindLabel(kind).In(language_)));
         }

@@ -43,8 +43,6 @@ DelayPanel::DelayPanel(ChannelEditor& editor, QWidget* parent)
     FocusedWheel::Apply(unitList_);
     unitList_->addItem(QString(), static_cast<int>(DelayUnit::Milliseconds));
     unitList_->addItem(QString(), static_cast<int>(DelayUnit::Centimetres));
-    unitList_->setAccessibleName(QStringLiteral("Delay unit"));
-    position_->setAccessibleName(QStringLiteral("Listening position in use"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -145,6 +143,8 @@ void DelayPanel::ShowTexts() {
     unitList_->setItemText(0, pick(page_text::kDelayMs));
     unitList_->setItemText(1, pick(page_text::kDelayCm));
     unitList_->setToolTip(pick(page_text::kDelayUnitTip));
+    unitList_->setAccessibleName(pick(Tr("Page", "Delay unit", "accessible name")));
+    position_->setAccessibleName(pick(Tr("Page", "Listening position in use", "accessible name")));
     position_->setText(pick(page_text::kListeningPosition)
                            .arg(Text(ListeningPositionName(positionInUse_).In(language_))));
     position_->setToolTip(pick(page_text::kListeningPositionTip));
@@ -157,10 +157,12 @@ void DelayPanel::ShowTexts() {
         bold.setBold(true);
         button->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(name) + kButtonFramePx);
         button->setToolTip(pick(page_text::kDelayButtonTip).arg(name));
-        button->setAccessibleName(QStringLiteral("Delay channel %1 %2").arg(c + 1).arg(name));
+        button->setAccessibleName(ChannelAccessibleName(
+            Tr("Page", "Delay channel %1 %2", "accessible name"), c, name, language_));
         controls::ValueField* field = fields_.at(static_cast<std::size_t>(c));
         field->setToolTip(pick(page_text::kDelayFieldTip).arg(name));
-        field->setAccessibleName(QStringLiteral("Channel %1 %2 delay").arg(c + 1).arg(name));
+        field->setAccessibleName(ChannelAccessibleName(
+            Tr("Page", "Channel %1 %2 delay", "accessible name"), c, name, language_));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "pages/EqBandColumn.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -33,6 +35,17 @@ QString Numbered(const UiText& text, UiLanguage language, int number) {
     return Text(text.In(language)).arg(number);
 }
 
+// Four Han characters are wider than a column at a readable size: they go on two lines of two.
+QString WrappedTypeLabel(QString label) {
+    const bool fourHan = label.size() == 4 && std::all_of(label.cbegin(), label.cend(), [](QChar c) {
+                             return c.script() == QChar::Script_Han;
+                         });
+    if (fourHan) {
+        label.insert(2, QLatin1Char('\n'));
+    }
+    return label;
+}
+
 }  // namespace
 
 EqBandColumn::EqBandColumn(int band, ChannelEditor& editor, std::function<int()> currentChannel,
@@ -61,14 +74,7 @@ EqBandColumn::EqBandColumn(int band, ChannelEditor& editor, std::function<int()>
 
     bypass_ = new controls::LatchButton(this);
     bypass_->SetQuietWhenOn(true);  // an active band's "BY" is lit, a bypassed one grey
-    bypass_->setText(Text(eq_text::kBandBypass.english));
-
-    const int number = band_ + 1;
-    gain_->setAccessibleName(QStringLiteral("Band %1 gain").arg(number));
-    fader_->setAccessibleName(QStringLiteral("Band %1 gain fader").arg(number));
-    frequency_->setAccessibleName(QStringLiteral("Band %1 frequency").arg(number));
-    q_->setAccessibleName(QStringLiteral("Band %1 Q").arg(number));
-    bypass_->setAccessibleName(QStringLiteral("Band %1 bypass").arg(number));
+    bypass_->setText(Text(eq_text::kBandBypass.In(language_)));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -144,27 +150,36 @@ void EqBandColumn::SetLanguage(UiLanguage language) {
     frequency_->setToolTip(Numbered(eq_text::kFrequencyTip, language, number));
     q_->setToolTip(Numbered(eq_text::kQTip, language, number));
     bypass_->setToolTip(Numbered(eq_text::kBypassTip, language, number));
+    gain_->setAccessibleName(Numbered(Tr("Page", "Band %1 gain", "accessible name"), language, number));
+    fader_->setAccessibleName(
+        Numbered(Tr("Page", "Band %1 gain fader", "accessible name"), language, number));
+    frequency_->setAccessibleName(
+        Numbered(Tr("Page", "Band %1 frequency", "accessible name"), language, number));
+    q_->setAccessibleName(Numbered(Tr("Page", "Band %1 Q", "accessible name"), language, number));
+    bypass_->setAccessibleName(
+        Numbered(Tr("Page", "Band %1 bypass", "accessible name"), language, number));
     bypass_->setText(Text(eq_text::kBandBypass.In(language)));
+    // Every column of a language keeps the height of the language's tallest label, so the
+    // fields and faders of all 31 columns stay on one line. Measured on the labels themselves:
+    // Han lines come from a fallback font taller than the column font's own line spacing.
+    int tallest = 0;
+    for (const FilterType kind : {FilterType::Peaking, FilterType::LowShelf, FilterType::HighShelf}) {
+        for (const bool geq : {false, true}) {
+            const QString label = Text(BandTypeLabel(static_cast<int>(kind), geq).In(language));
+            const QString sample = QStringLiteral("31\n") + WrappedTypeLabel(label);
+            tallest = std::max(tallest, label_->fontMetrics().size(0, sample).height());
+        }
+    }
+    label_->setFixedHeight(tallest);
     ShowLabel();
 }
 
 void EqBandColumn::ShowLabel() {
     const QString type = Text(BandTypeLabel(shown_.type, geqMode_).In(language_));
-    // Four Chinese characters are wider than a column at a readable size: they go on two
-    // lines of two. Every column of a language keeps the same label height, so the fields
-    // and faders of all 31 columns stay on one line.
-    QString shownType = type;
-    if (language_ == UiLanguage::Chinese && shownType.size() == 4) {
-        shownType.insert(2, QLatin1Char('\n'));
-    }
-    // Measured on a sample of the language's tallest label: Chinese lines come from a fallback
-    // font taller than the column font's own line spacing.
-    const QString tallest = language_ == UiLanguage::Chinese ? QStringLiteral("31\n参量\n均衡")
-                                                             : QStringLiteral("31\nPEQ");
-    label_->setFixedHeight(label_->fontMetrics().size(0, tallest).height());
-    label_->setText(QStringLiteral("%1\n%2").arg(band_ + 1).arg(shownType));
+    label_->setText(QStringLiteral("%1\n%2").arg(band_ + 1).arg(WrappedTypeLabel(type)));
     label_->setToolTip(type + QLatin1Char(' ') + QString::number(band_ + 1));
-    label_->setAccessibleName(QStringLiteral("Band %1 type").arg(band_ + 1));
+    label_->setAccessibleName(
+        Numbered(Tr("Page", "Band %1 type", "accessible name"), language_, band_ + 1));
 }
 
 // A bypassed band reads 0.0 dB with the fader in the middle, whatever gain it keeps.

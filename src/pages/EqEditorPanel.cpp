@@ -39,7 +39,6 @@ QFont ColumnFont(const QFont& base) {
 EqEditorPanel::EqEditorPanel(TuningSession& session, ChannelEditor& editor, ConfirmQuestion confirm,
                              QWidget* parent)
     : QWidget(parent), session_{session}, editor_{editor}, confirm_{std::move(confirm)} {
-    setAccessibleName(QStringLiteral("Output EQ"));
 
     title_ = new QLabel(this);
     QFont headerFont = font();
@@ -51,11 +50,9 @@ EqEditorPanel::EqEditorPanel(TuningSession& session, ChannelEditor& editor, Conf
     note_->hide();
     bypassAll_ = new controls::LatchButton(this);
     bypassAll_->setFont(headerFont);
-    bypassAll_->setAccessibleName(QStringLiteral("Bypass all bands"));
     resetAll_ = new controls::FlatButton(controls::ButtonTone::Raised, this);
     resetAll_->setFont(headerFont);
     resetAll_->setFixedHeight(20);
-    resetAll_->setAccessibleName(QStringLiteral("Reset all bands"));
 
     auto* header = new QHBoxLayout;
     header->setContentsMargins(4, 0, 0, 0);
@@ -78,9 +75,9 @@ EqEditorPanel::EqEditorPanel(TuningSession& session, ChannelEditor& editor, Conf
         connect(column, &EqBandColumn::Edited, this, [this, band] { emit BandEdited(band); });
         columns_.at(static_cast<std::size_t>(band)) = column;
     }
-    auto* units = new EqUnitColumn(*columns_.front(), this);
-    units->setFont(columnFont);
-    bands->insertWidget(0, units);
+    units_ = new EqUnitColumn(*columns_.front(), this);
+    units_->setFont(columnFont);
+    bands->insertWidget(0, units_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 4, 2, 2);
@@ -133,6 +130,10 @@ void EqEditorPanel::SetLanguage(UiLanguage language) {
     bypassAll_->setToolTip(Text(eq_text::kBypassAllTip.In(language)));
     resetAll_->setText(Text(eq_text::kResetAll.In(language)));
     resetAll_->setToolTip(Text(eq_text::kResetAllTip.In(language)));
+    setAccessibleName(Text(Tr("Page", "Output EQ", "accessible name").In(language)));
+    bypassAll_->setAccessibleName(Text(Tr("Page", "Bypass all bands", "accessible name").In(language)));
+    resetAll_->setAccessibleName(Text(Tr("Page", "Reset all bands", "accessible name").In(language)));
+    units_->setAccessibleName(Text(Tr("Page", "EQ units", "accessible name").In(language)));
     for (auto* column : columns_) {
         column->SetLanguage(language);
     }

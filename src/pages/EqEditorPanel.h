@@ -27,6 +27,7 @@ class ValueField;
 namespace corva::pages {
 
 class EqBandColumn;
+class EqUnitColumn;
 
 inline constexpr int kEqPanelWidthPx = 1260;
 inline constexpr int kEqPanelHeightPx = 260;
@@ -78,6 +79,7 @@ private:
     controls::LatchButton* bypassAll_ = nullptr;
     controls::FlatButton* resetAll_ = nullptr;
     std::array<EqBandColumn*, output_block::kBandSlots> columns_{};
+    EqUnitColumn* units_ = nullptr;
 };
 
 }  // namespace corva::pages

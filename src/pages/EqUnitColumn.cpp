@@ -17,7 +17,6 @@ namespace corva::pages {
 
 EqUnitColumn::EqUnitColumn(const EqBandColumn& firstColumn, QWidget* parent)
     : QWidget(parent), firstColumn_{firstColumn} {
-    setAccessibleName(QStringLiteral("EQ units"));
     setAccessibleDescription(QStringLiteral("Gain in dB from -20 to +20, frequency in Hz, Q"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -39,12 +39,13 @@ constexpr int kEditorColumnWidthPx = 352;
 constexpr int kVolumeColumnWidthPx = 76;
 constexpr std::array<std::array<int, 2>, kPairCount> kPairs{{{0, 1}, {2, 3}, {4, 5}}};
 
-const UiText kChooserLabel{"Output channel", "输出通道"};
-const UiText kChannelButtonTip{"Show and edit output channel %1 (Alt+%1)",
-                               "显示并编辑输出通道 %1（Alt+%1）"};
-const UiText kLinkedWith{"Linked with %1", "与%1联动"};
-const UiText kNotLinked{"Not linked", "未联动"};
-const UiText kChannelNamed{"channel %1 (%2)", "通道 %1（%2）"};
+const UiText kPageName = Tr("Page", "Full interface page");
+const UiText kChannelName = Tr("Page", "Channel %1 %2", "accessible name");
+const UiText kChooserLabel = Tr("Page", "Output channel");
+const UiText kChannelButtonTip = Tr("Page", "Show and edit output channel %1 (Alt+%1)");
+const UiText kLinkedWith = Tr("Page", "Linked with %1");
+const UiText kNotLinked = Tr("Page", "Not linked");
+const UiText kChannelNamed = Tr("Page", "channel %1 (%2)");
 
 constexpr int kUnlinked = -1;  // no group lead: the button has no outline
 
@@ -63,7 +64,7 @@ QString ChooserStyle(int channel, int groupLead) {
                "QPushButton:checked{background:%2;font-weight:bold;}")
         .arg(colour.name(), colour.lighter(185).name(), outline);
 }
-const UiText kLinkButton{"Link", "联动"};
+const UiText kLinkButton = Tr("Page", "Link");
 
 // Alt plus a letter, for the window as a whole.
 QShortcut* AltShortcut(Qt::Key key, QWidget* parent) {
@@ -82,11 +83,8 @@ QPushButton* LowerAreaButton(QWidget* parent) {
     return button;
 }
 
-const UiText kLockedNotice{
-    "The tuning is protected: its values are shown read-only. To edit them, press the padlock "
-    "button \"Locked\" in the top bar (or More, \"Protect or unlock...\") and enter the password.",
-    "音效已加密：参数只读显示。如需编辑，请按顶栏的锁按钮\"已加密\"（或 更多 → "
-    "\"加密或解锁...\"）并输入密码。"};
+const UiText kLockedNotice = Tr("Page", "The tuning is protected: its values are shown read-only. To edit them, press the padlock "
+    "button \"Locked\" in the top bar (or More, \"Protect or unlock...\") and enter the password.");
 
 }  // namespace
 
@@ -136,7 +134,6 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
             link->setStyleSheet(QStringLiteral(
                 "QPushButton{padding:3px 6px;min-width:36px;}"
                 "QPushButton:checked{background:#d9ddf2;font-weight:bold;}"));
-            link->setAccessibleName(QStringLiteral("Link pair %1").arg(c / 2 + 1));
             links_.at(static_cast<std::size_t>(c / 2)) = link;
             chooser->addWidget(link);
             connect(link, &QPushButton::clicked, this, [this, c] { TogglePairLink(c / 2); });
@@ -163,12 +160,9 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
         shortcuts_.at(static_cast<std::size_t>(kOutputChannelCount) +
                       static_cast<std::size_t>(area)) = shortcut;
     }
-    lowerAreaButton(LowerArea::EqEditor)->setAccessibleName(QStringLiteral("Show output EQ"));
-    lowerAreaButton(LowerArea::ChannelStrips)->setAccessibleName(QStringLiteral("Show channel strips"));
     connect(lowerButtons_, &QButtonGroup::idClicked, this,
             [this](int area) { ShowLowerArea(static_cast<LowerArea>(area)); });
     settingsButton_->setObjectName(QStringLiteral("channelSettingsButton"));
-    settingsButton_->setAccessibleName(QStringLiteral("Channel settings"));
     settingsButton_->setFocusPolicy(Qt::StrongFocus);
     chooser->addWidget(settingsButton_);
     connect(settingsButton_, &QPushButton::clicked, this, [this] { OpenChannelSettings(); });
@@ -456,7 +450,6 @@ void FullInterfacePage::Show(const TuningSnapshot& snapshot) {
         button->setFixedWidth(std::clamp(
             QFontMetrics(bold).horizontalAdvance(name + QStringLiteral(" ∞")) + kChooserFramePx,
             kChooserMinimumWidthPx, kChooserMaximumWidthPx));
-        button->setAccessibleName(QStringLiteral("Channel %1 %2").arg(c + 1).arg(name));
     }
     for (int pair = 0; pair < kPairCount; ++pair) {
         links_.at(static_cast<std::size_t>(pair))->setChecked(editor_.IsPairLinked(pair));
@@ -514,11 +507,20 @@ void FullInterfacePage::ShowTexts() {
     lockedNotice_->setText(pick(kLockedNotice));
     for (int c = 0; c < kOutputChannelCount; ++c) {
         channels_->button(c)->setToolTip(pick(kChannelButtonTip).arg(c + 1));
+        channels_->button(c)->setAccessibleName(ChannelAccessibleName(
+            kChannelName, c, names_.at(static_cast<std::size_t>(c)), language_));
     }
+    lowerAreaButton(LowerArea::EqEditor)
+        ->setAccessibleName(pick(Tr("Page", "Show output EQ", "accessible name")));
+    lowerAreaButton(LowerArea::ChannelStrips)
+        ->setAccessibleName(pick(Tr("Page", "Show channel strips", "accessible name")));
+    settingsButton_->setAccessibleName(pick(Tr("Page", "Channel settings", "accessible name")));
     for (int pair = 0; pair < kPairCount; ++pair) {
         QAbstractButton* link = links_.at(static_cast<std::size_t>(pair));
         const auto& [left, right] = kPairs.at(static_cast<std::size_t>(pair));
         link->setText(pick(kLinkButton));
+        link->setAccessibleName(
+            pick(Tr("Page", "Link pair %1", "accessible name").Arg(std::to_string(pair + 1))));
         link->setToolTip(pick(link->isChecked() ? page_text::kUnlinkTip : page_text::kLinkTip)
                              .arg(names_.at(static_cast<std::size_t>(left)),
                                   names_.at(static_cast<std::size_t>(right))));
@@ -530,8 +532,7 @@ void FullInterfacePage::ShowTexts() {
     settingsButton_->setText(pick(settings_text::kOpenButton));
     settingsButton_->setToolTip(pick(settings_text::kOpenButtonTip));
     ShowLinkMarks();
-    setAccessibleName(language_ == UiLanguage::Chinese ? QStringLiteral("完整界面")
-                                                       : QStringLiteral("Full interface page"));
+    setAccessibleName(pick(kPageName));
 }
 
 // The style sheet is set only when a button's mark changes: restyling is the costly part of a

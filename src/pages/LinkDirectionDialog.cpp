@@ -25,11 +25,11 @@ LinkDirectionDialog::LinkDirectionDialog(const QString& left, const QString& rig
       rightToLeft_{new QRadioButton(Text(page_text::kCopyRightToLeft, language).arg(left, right),
                                     this)} {
     setWindowTitle(Text(page_text::kLinkDialogTitle, language));
-    setAccessibleName(QStringLiteral("Link channels"));
+    setAccessibleName(Text(Tr("Page", "Link channels", "accessible name"), language));
     auto* question = new QLabel(Text(page_text::kLinkDialogText, language).arg(left, right), this);
     question->setWordWrap(true);
-    leftToRight_->setAccessibleName(QStringLiteral("Copy left to right"));
-    rightToLeft_->setAccessibleName(QStringLiteral("Copy right to left"));
+    leftToRight_->setAccessibleName(Text(Tr("Page", "Copy left to right", "accessible name"), language));
+    rightToLeft_->setAccessibleName(Text(Tr("Page", "Copy right to left", "accessible name"), language));
     leftToRight_->setChecked(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -37,8 +37,8 @@ LinkDirectionDialog::LinkDirectionDialog(const QString& left, const QString& rig
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
     ok->setText(Text(page_text::kOk, language));
     cancel->setText(Text(page_text::kCancel, language));
-    ok->setAccessibleName(QStringLiteral("OK"));
-    cancel->setAccessibleName(QStringLiteral("Cancel"));
+    ok->setAccessibleName(Text(Tr("Page", "OK", "accessible name"), language));
+    cancel->setAccessibleName(Text(Tr("Page", "Cancel", "accessible name"), language));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -47,9 +47,6 @@ MainVolumePanel::MainVolumePanel(ChannelEditor& editor, QWidget* parent)
         scale.emplace_back(code, db > 0 ? QStringLiteral("+%1").arg(db) : QString::number(db));
     }
     fader_->SetScale(std::move(scale));
-    field_->setAccessibleName(QStringLiteral("Main volume"));
-    fader_->setAccessibleName(QStringLiteral("Main volume fader"));
-    mute_->setAccessibleName(QStringLiteral("Master mute"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -88,7 +85,7 @@ void MainVolumePanel::SetLanguage(UiLanguage language) {
 // button (a new volume also unmutes).
 void MainVolumePanel::CommitText(const QString& text) {
     std::optional<int> applied;
-    if (IsMainVolumeOffText(text.toStdString())) {
+    if (IsMainVolumeOffText(text.toStdString(), MainVolumeLabel(0).In(language_))) {
         applied = editor_.SetMainVolumeDb(std::nullopt);
     } else if (const auto volumeDb = controls::ParseTypedNumber(text)) {
         applied = editor_.SetMainVolumeDb(*volumeDb);
@@ -126,6 +123,9 @@ void MainVolumePanel::ShowTexts() {
     fader_->setToolTip(pick(page_text::kVolumeTip));
     mute_->setText(pick(page_text::kMasterMute));
     mute_->setToolTip(pick(page_text::kMasterMuteTip));
+    field_->setAccessibleName(pick(Tr("Page", "Main volume", "accessible name")));
+    fader_->setAccessibleName(pick(Tr("Page", "Main volume fader", "accessible name")));
+    mute_->setAccessibleName(pick(Tr("Page", "Master mute", "accessible name")));
 }
 
 }  // namespace corva::pages

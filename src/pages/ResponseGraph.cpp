@@ -23,15 +23,12 @@ constexpr int kWheelNotch = 120;    // eighths of a degree per notch of a common
 constexpr int kPageGainSteps = 10;  // Page Up/Down: 1 dB in 0.1 dB steps
 
 UiText AccessibleNameText() {
-    return {"Output response graph", "输出响应曲线图"};
+    return {Tr("Page", "Output response graph")};
 }
 
 UiText ToolTipText() {
-    return {
-        "Drag the band point, its bandwidth handles or a crossover marker. Click to select "
-        "the nearest band. Wheel: gain; Shift+wheel: Q. Left/Right: band; Up/Down: gain.",
-        "拖动频段点、带宽手柄或分频标记。单击选择最近的频段。滚轮：增益；Shift+滚轮：Q。"
-        "左/右：频段；上/下：增益。"};
+    return {Tr("Page", "Drag the band point, its bandwidth handles or a crossover marker. Click to select "
+        "the nearest band. Wheel: gain; Shift+wheel: Q. Left/Right: band; Up/Down: gain.")};
 }
 
 QString ToQString(const std::string& utf8) {
@@ -461,9 +458,9 @@ void ResponseGraph::StepBandwidth(int qSteps) {
 void ResponseGraph::ApplyLanguage() {
     setAccessibleName(ToQString(AccessibleNameText().In(language_)));
     setToolTip(ToQString(ToolTipText().In(language_)));
-    overlayKey_ = {ToQString(UiText{"Measured", "测量"}.In(language_)),
-                   ToQString(UiText{"Target", "目标"}.In(language_)),
-                   ToQString(UiText{"Predicted", "预测"}.In(language_))};
+    overlayKey_ = {ToQString(UiText{Tr("Page", "Measured")}.In(language_)),
+                   ToQString(UiText{Tr("Page", "Target")}.In(language_)),
+                   ToQString(UiText{Tr("Page", "Predicted")}.In(language_))};
 }
 
 }  // namespace corva::pages

@@ -19,7 +19,7 @@ std::string TextFromField(std::span<const std::uint8_t> field) {
     return text.substr(first, last - first + 1);
 }
 
-UiText TextLengthError() { return UiText{"char Len error!", "字符长度错误!"}; }
+UiText TextLengthError() { return Tr("Connection", "char Len error!"); }
 
 Status TextToField(std::span<std::uint8_t> field, std::string_view text, FieldForm form,
                    FieldPadding padding) {

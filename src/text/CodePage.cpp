@@ -35,8 +35,7 @@ Status Utf8ToField(std::span<std::uint8_t> field, std::string_view utf8, FieldFo
                    FieldPadding padding) {
     const auto bytes = EncodeRecordText(utf8);
     if (!bytes) {
-        return Status::Fail(UiText{"The text contains characters the processor cannot store.",
-                                   "文本中有设备无法保存的字符。"});
+        return Status::Fail(UiText{Tr("Common", "The text contains characters the processor cannot store.")});
     }
     return TextToField(field, *bytes, form, padding);
 }

@@ -315,7 +315,7 @@ std::optional<UserMessage> ConnectionController::Dispatch(const Notice& notice) 
             return OnFirmwareStep(notice.value);
         case NoticeId::FirmwareErasing:
             if (updating() && firmwareHooks_.status) {
-                firmwareHooks_.status({"Erasing......", "擦除中......"});
+                firmwareHooks_.status(Tr("Connection", "Erasing......"));
             }
             return std::nullopt;
         case NoticeId::UpdateStep:
@@ -465,7 +465,7 @@ std::optional<UserMessage> ConnectionController::PollDevices() {
 
 Status ConnectionController::StartFirmwareUpdate(FirmwareImage image, FirmwareHooks hooks) {
     if (updating()) {
-        return Status::Fail({"An update is already running.", "固件正在更新。"});
+        return Status::Fail(Tr("Connection", "An update is already running."));
     }
     Disconnect();
     firmwareHooks_ = std::move(hooks);
@@ -482,7 +482,7 @@ Status ConnectionController::StartFirmwareUpdate(FirmwareImage image, FirmwareHo
     } else {
         // The worker looks for the processor; the window stays free meanwhile.
         if (firmwareHooks_.status) {
-            firmwareHooks_.status({"Connected Usb", "连接Usb"});
+            firmwareHooks_.status(Tr("Connection", "Connected Usb"));
         }
         devicePath_.clear();
         report = TransferWorker::OpenReport::LinkFailed;
@@ -533,7 +533,7 @@ std::optional<UserMessage> ConnectionController::OnUpdateFinished() {
     CloseTransport();
     command_.ResetAssembler();
     sequencer_.reset();
-    return UserMessage{{"Update successfully!", "固件更新完成!"}, MessageStyle::Plain, {}};
+    return UserMessage{Tr("Connection", "Update successfully!"), MessageStyle::Plain, {}};
 }
 
 }  // namespace corva

@@ -162,11 +162,11 @@ void TransferWorker::Run(StartDelays delays, OpenReport report,
         predecessor.wait();
     }
     if (delays.beforeOpenMs > 0 && !Pause(delays.beforeOpenMs)) {
-        opened.set_value(Status::Fail({"Stopped.", "已停止。"}));
+        opened.set_value(Status::Fail(Tr("Connection", "Stopped.")));
         return;
     }
     if (!link_ && !FindLink()) {
-        failOpen(Status::Fail({"Connection failure!", "连接失败!"}));
+        failOpen(Status::Fail(Tr("Connection", "Connection failure!")));
         return;
     }
     Status status = Status::Ok();

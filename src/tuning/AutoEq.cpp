@@ -538,18 +538,17 @@ void KeepRiseWithinLimit(std::array<BandSetting, kBands>& bands, const Response&
 Status CheckAutoEqOptions(const AutoEqOptions& options) {
     if (!(options.maxBoostDb >= 0.0 && options.maxBoostDb <= kHighestGainDb)) {
         return Status::Fail(
-            {"The boost limit must be between 0 and 20 dB.", "最大提升必须在 0 到 20 dB 之间。"});
+            Tr("Measuring", "The boost limit must be between 0 and 20 dB."));
     }
     if (!(options.maxCutDb >= 0.0 && options.maxCutDb <= kHighestGainDb)) {
         return Status::Fail(
-            {"The cut limit must be between 0 and 20 dB.", "最大衰减必须在 0 到 20 dB 之间。"});
+            Tr("Measuring", "The cut limit must be between 0 and 20 dB."));
     }
     if (!(options.lowHz >= 20.0 && options.highHz <= 20000.0 &&
           options.highHz >= options.lowHz * std::exp2(1.0 / 3.0))) {
         return Status::Fail(
-            {"The fit range must lie within 20 Hz..20 kHz and span at least a "
-             "third of an octave.",
-             "拟合范围必须在 20 Hz 到 20 kHz 之内，且至少为三分之一倍频程。"});
+            Tr("Measuring", "The fit range must lie within 20 Hz..20 kHz and span at least a "
+             "third of an octave."));
     }
     return Status::Ok();
 }

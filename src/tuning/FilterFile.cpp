@@ -141,8 +141,7 @@ struct Reader {
 };
 
 UiText Unreadable(std::string_view what) {
-    return {"the filter cannot be read (" + std::string(what) + ").",
-            "无法读取该滤波器（" + std::string(what) + "）。"};
+    return Tr("Measuring", "the filter cannot be read (%1).").Arg(std::string(what));
 }
 
 struct LineResult {
@@ -324,7 +323,7 @@ FilterFileRead ParseFilterFile(std::string_view text) {
             const auto gain = reader.Number("dB");
             if (!gain || !reader.done() || std::abs(*gain) > kGainLimitDb) {
                 return RefusedFilterLine(lineNumber,
-                                         {"the preamp gain cannot be read.", "无法读取前级增益。"});
+                                         Tr("Measuring", "the preamp gain cannot be read."));
             }
             read.preampDb = read.preampDb.value_or(0.0) + *gain;  // APO adds them up
         } else if (EqualsNoCase(label, "Channel")) {
@@ -335,7 +334,7 @@ FilterFileRead ParseFilterFile(std::string_view text) {
                 channels.emplace_back(word);
             }
             if (channels.empty()) {
-                return RefusedFilterLine(lineNumber, {"no channel is named.", "未指定声道。"});
+                return RefusedFilterLine(lineNumber, Tr("Measuring", "no channel is named."));
             }
         } else if (IsOneOf(label, kApoSoundCommands)) {
             apoLines = true;
@@ -351,7 +350,7 @@ FilterFileRead ParseFilterFile(std::string_view text) {
         // Anything else with a colon is a header of REW's ("Dated:", "Notes:", "Equaliser:").
     }
     if (read.filters.empty()) {
-        read.status = Status::Fail({"The text holds no filters.", "文本中没有滤波器。"});
+        read.status = Status::Fail(Tr("Measuring", "The text holds no filters."));
         return read;
     }
     read.format = apoLines ? FilterFileFormat::Apo : FilterFileFormat::Rew;
@@ -369,8 +368,7 @@ FilterFileRead ReadFilterFile(const std::string& path) {
     if (!read.status.ok()) {
         const UiText& why = read.status.message();
         read.status =
-            Status::Fail({"The filter file \"" + path + "\" cannot be used. " + why.english,
-                          "滤波器文件“" + path + "”无法使用。" + why.chinese});
+            Status::Fail(Tr("Measuring", "The filter file \"%1\" cannot be used. %2").Arg(path).Arg(why));
     }
     return read;
 }

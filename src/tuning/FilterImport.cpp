@@ -50,8 +50,7 @@ void Add(Response& sum, const Response& part) {
 }
 
 UiText UnsupportedNote(const FileFilter& filter) {
-    return {"the processor has no " + filter.typeText + " filter",
-            "处理器没有 " + filter.typeText + " 类型的滤波器"};
+    return Tr("Measuring", "the processor has no %1 filter").Arg(filter.typeText);
 }
 
 }  // namespace
@@ -89,7 +88,7 @@ FilterImport PlanFilterImport(const FilterFileRead& file, int channel, const Out
         } else if (HasGain(filter.type)) {
             if (nextBand >= output_block::kBandSlots) {
                 entry.outcome = ImportOutcome::NoRoom;
-                entry.note = {"all 31 bands are taken", "31 个频段已全部占用"};
+                entry.note = Tr("Measuring", "all 31 bands are taken");
                 ++surplus;
             } else {
                 const BandFit fit =
@@ -113,9 +112,8 @@ FilterImport PlanFilterImport(const FilterFileRead& file, int channel, const Out
                 ideal, high ? FilterType::HighPass : FilterType::LowPass, filter.frequencyHz);
             if (taken) {
                 entry.outcome = ImportOutcome::NoRoom;
-                entry.note = {
-                    high ? "the high-pass is already taken" : "the low-pass is already taken",
-                    high ? "高通已被占用" : "低通已被占用"};
+                entry.note = high ? Tr("Measuring", "the high-pass is already taken")
+                                  : Tr("Measuring", "the low-pass is already taken");
                 ++surplus;
             } else {
                 taken = fit.crossover.frequencyHz;
@@ -139,7 +137,7 @@ FilterImport PlanFilterImport(const FilterFileRead& file, int channel, const Out
         }
         (it->target == ImportTarget::HighPass ? highPassHz : lowPassHz).reset();
         it->outcome = ImportOutcome::NoRoom;
-        it->note = {"the high-pass would sit above the low-pass", "高通频率将高于低通频率"};
+        it->note = Tr("Measuring", "the high-pass would sit above the low-pass");
         it->target = ImportTarget::None;
         ++surplus;
     }
@@ -176,20 +174,17 @@ FilterImport PlanFilterImport(const FilterFileRead& file, int channel, const Out
                     [](const auto& e) { return e.outcome == ImportOutcome::Applied; });
     if (plan.filters.empty()) {
         plan.refused = true;
-        plan.refusal = {"The file has no filters for this channel.", "文件中没有该声道的滤波器。"};
+        plan.refusal = Tr("Measuring", "The file has no filters for this channel.");
     } else if ((unsupported > 0 || surplus > 0) && policy == RestPolicy::RefuseAll) {
         plan.refused = true;
         const std::string counts = std::to_string(unsupported + surplus);
-        plan.refusal = {counts +
-                            " filter(s) cannot be placed on the processor; nothing was "
-                            "applied. Ask to apply the rest to import the others.",
-                        counts +
-                            " 个滤波器无法放到处理器上；未应用任何设置。"
-                            "如需导入其余滤波器，请选择应用其余部分。"};
+        plan.refusal = Tr("Measuring",
+                          "%1 filter(s) cannot be placed on the processor; nothing was "
+                          "applied. Ask to apply the rest to import the others.")
+                           .Arg(counts);
     } else if (!applicable && unsupported + surplus > 0) {
         plan.refused = true;
-        plan.refusal = {"None of the file's filters can be placed on the processor.",
-                        "文件中的滤波器都无法放到处理器上。"};
+        plan.refusal = Tr("Measuring", "None of the file's filters can be placed on the processor.");
     }
     return plan;
 }

@@ -97,10 +97,10 @@ bool LooksBinary(std::string_view text) {
 // bytes are not quoted at all.
 UiText NotANumber(std::string_view column) {
     if (LooksBinary(column)) {
-        return {"the line is not text of numbers.", "该行不是数字文本。"};
+        return Tr("Measuring", "the line is not text of numbers.");
     }
     const std::string shown = EscapedExcerpt(column);
-    return {"\"" + shown + "\" is not a number.", "“" + shown + "”不是数字。"};
+    return Tr("Measuring", "\"%1\" is not a number.").Arg(shown);
 }
 
 }  // namespace
@@ -126,7 +126,7 @@ MeasurementRead ParseMeasurement(std::string_view text) {
                 return RefusedLine(lineNumber, NotANumber(columns[0]));
             }
             return RefusedLine(lineNumber,
-                               {"expected a frequency and a level.", "应为频率和电平两列。"});
+                               Tr("Measuring", "expected a frequency and a level."));
         }
         // The frequency and the level; further columns (phase, other curves) are not needed.
         std::array<double, 2> values{};
@@ -140,26 +140,24 @@ MeasurementRead ParseMeasurement(std::string_view text) {
         const double frequencyHz = values[0];
         if (frequencyHz < 0.0) {
             return RefusedLine(lineNumber,
-                               {"the frequency must be above 0 Hz.", "频率必须大于 0 Hz。"});
+                               Tr("Measuring", "the frequency must be above 0 Hz."));
         }
         if (std::abs(values[1]) > 1000.0) {
             return RefusedLine(lineNumber,
-                               {"the level is not a level in dB.", "电平不是以 dB 表示的值。"});
+                               Tr("Measuring", "the level is not a level in dB."));
         }
         // Rows outside the audible range (a linear export starts at 0 Hz) are not used.
         if (frequencyHz < kLowestAudibleHz || frequencyHz > kHighestAudibleHz) {
             continue;
         }
         if (!points.empty() && frequencyHz <= points.back().frequencyHz) {
-            return RefusedLine(lineNumber, {"the frequencies must increase from line to line.",
-                                            "频率必须逐行递增。"});
+            return RefusedLine(lineNumber, Tr("Measuring", "the frequencies must increase from line to line."));
         }
         ++audible;
         points.push_back({frequencyHz, values[1]});
     }
     if (audible < 2) {
-        return {Status::Fail({"The measurement has fewer than two points between 20 Hz and 20 kHz.",
-                              "测量数据在 20 Hz 到 20 kHz 之间少于两个点。"}),
+        return {Status::Fail(Tr("Measuring", "The measurement has fewer than two points between 20 Hz and 20 kHz.")),
                 {}};
     }
     return {Status::Ok(), std::move(points)};
@@ -174,8 +172,7 @@ MeasurementRead ReadMeasurementFile(const std::string& path) {
     if (!read.status.ok()) {
         const UiText& why = read.status.message();
         read.status =
-            Status::Fail({"The measurement \"" + path + "\" cannot be used. " + why.english,
-                          "测量文件“" + path + "”无法使用。" + why.chinese});
+            Status::Fail(Tr("Measuring", "The measurement \"%1\" cannot be used. %2").Arg(path).Arg(why));
     }
     return read;
 }

@@ -19,18 +19,16 @@ std::optional<UiText> UnreadableEncoding(const std::string& path, std::string_vi
     const bool utf16 = text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF") ||
                        text.find('\0') != std::string_view::npos;
     if (utf16) {
-        return UiText{"The file \"" + shown +
-                          "\" is UTF-16 text (or holds zero bytes): save it as UTF-8 or "
-                          "ASCII text.",
-                      "文件“" + shown +
-                          "”是 UTF-16 文本（或含有零字节）：请另存为 UTF-8 或 ASCII 文本。"};
+        return Tr("Measuring",
+                  "The file \"%1\" is UTF-16 text (or holds zero bytes): save it as UTF-8 or "
+                  "ASCII text.")
+            .Arg(shown);
     }
     if (text.find('\r') != std::string_view::npos && text.find('\n') == std::string_view::npos) {
-        return UiText{"The file \"" + shown +
-                          "\" ends its lines with CR alone (old Mac text): save it with LF or "
-                          "CR LF line ends.",
-                      "文件“" + shown +
-                          "”仅以 CR 作为行尾（旧 Mac 文本）：请以 LF 或 CR LF 行尾另存。"};
+        return Tr("Measuring",
+                  "The file \"%1\" ends its lines with CR alone (old Mac text): save it with LF "
+                  "or CR LF line ends.")
+            .Arg(shown);
     }
     return std::nullopt;
 }
@@ -43,8 +41,7 @@ TextFileRead ReadTuningText(const std::string& path) {
     }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        return {Status::Fail({"The file \"" + path + "\" cannot be opened.",
-                              "无法打开文件“" + path + "”。"}),
+        return {Status::Fail(Tr("Measuring", "The file \"%1\" cannot be opened.").Arg(path)),
                 {}};
     }
     std::string text;
@@ -52,14 +49,13 @@ TextFileRead ReadTuningText(const std::string& path) {
     while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
         text.append(buffer, static_cast<std::size_t>(file.gcount()));
         if (text.size() > kMaxTuningTextBytes) {
-            return {Status::Fail({"The file \"" + path + "\" is too large (more than 8 MB).",
-                                  "文件“" + path + "”太大（超过 8 MB）。"}),
+            return {Status::Fail(
+                        Tr("Measuring", "The file \"%1\" is too large (more than 8 MB).").Arg(path)),
                     {}};
         }
     }
     if (file.bad()) {
-        return {Status::Fail(
-                    {"The file \"" + path + "\" cannot be read.", "无法读取文件“" + path + "”。"}),
+        return {Status::Fail(Tr("Measuring", "The file \"%1\" cannot be read.").Arg(path)),
                 {}};
     }
     if (auto encoding = UnreadableEncoding(path, text)) {
@@ -141,7 +137,7 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 
 UiText LinePrefixed(int lineNumber, const UiText& message) {
     const std::string number = std::to_string(lineNumber);
-    return {"Line " + number + ": " + message.english, "第 " + number + " 行：" + message.chinese};
+    return Tr("Measuring", "Line %1: %2").Arg(number).Arg(message);
 }
 
 }  // namespace corva::tuning

@@ -33,7 +33,7 @@ std::optional<double> ParseDecimal(std::string_view text);
 
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
-// "Line 12: " / "第 12 行："
+// "Line 12: " and the message
 UiText LinePrefixed(int lineNumber, const UiText& message);
 
 }  // namespace corva::tuning

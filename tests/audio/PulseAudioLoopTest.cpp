@@ -109,7 +109,8 @@ std::optional<double> FlatnessOfOneRun(PortAudioSystem& audio) {
     };
     const DuplexResult recorded = audio.PlayAndRecord(request);
     if (!recorded.status.ok()) {
-        std::printf("the duplex stream failed: %s\n", recorded.status.message().english.c_str());
+        std::printf("the duplex stream failed: %s\n",
+                    recorded.status.message().In(UiLanguage::English).c_str());
         return std::nullopt;
     }
     EXPECT_GE(meterReadings, 5);  // 2.2 s of recording, a reading every 0.1 s
@@ -145,7 +146,7 @@ TEST(PulseAudioLoop, ASweepThroughANullSinkComesBackFlat) {
         GTEST_SKIP() << "no PulseAudio server for the real sound path: " << server.why();
     }
     PortAudioSystem audio;
-    ASSERT_TRUE(audio.started().ok()) << audio.started().message().english;
+    ASSERT_TRUE(audio.started().ok()) << audio.started().message().In(UiLanguage::English);
 
     // A sound server on a busy machine may drop a block without saying so; such a run is not
     // flat for a reason the analysis cannot mend. A fault of the analysis fails every try.

@@ -167,7 +167,8 @@ TEST_F(CliFilesTest, EveryFileCommandReportsAWriteThatFailsAndKeepsTheOldFile) {
             if (run.exitCode == 0) {
                 return Status::Ok();
             }
-            return Status::Fail({"exit " + std::to_string(run.exitCode) + ": " + run.err, {}});
+            return Status::Fail(
+                UiText::Literal("exit " + std::to_string(run.exitCode) + ": " + run.err));
         });
         EXPECT_EQ(message.rfind("exit 2: ", 0), 0u) << message;
         // One error line (after any progress lines): the command's message, then the file and

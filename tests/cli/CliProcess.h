@@ -142,15 +142,15 @@ inline bool Drain(int fd, std::string& text) {
 
 }  // namespace detail
 
-// Runs corva-dsp-cli with `args` in `folder` and waits for it, at most `limitMs`. `onError`
-// sees standard error as it grows (a test answering a prompt).
-inline CliRun RunCli(const std::vector<std::string>& args, const std::string& folder,
-                     int limitMs = 60000, int inFd = -1,
-                     const std::function<void(const std::string& err)>& onError = {}) {
+// Runs `program` with `args` in `folder` and waits for it, at most `limitMs`. `onError` sees
+// standard error as it grows (a test answering a prompt).
+inline CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& folder, int limitMs = 60000, int inFd = -1,
+                         const std::function<void(const std::string& err)>& onError = {}) {
     CliRun run;
     int outFd = -1;
     int errFd = -1;
-    const pid_t pid = detail::Spawn(CORVA_CLI_PATH, args, folder, outFd, errFd, inFd);
+    const pid_t pid = detail::Spawn(program, args, folder, outFd, errFd, inFd);
     if (pid < 0) {
         return run;
     }
@@ -178,6 +178,13 @@ inline CliRun RunCli(const std::vector<std::string>& args, const std::string& fo
     ::close(errFd);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+// Runs corva-dsp-cli (see RunProgram).
+inline CliRun RunCli(const std::vector<std::string>& args, const std::string& folder,
+                     int limitMs = 60000, int inFd = -1,
+                     const std::function<void(const std::string& err)>& onError = {}) {
+    return RunProgram(CORVA_CLI_PATH, args, folder, limitMs, inFd, onError);
 }
 
 // A stand-alone simulated processor on a free loopback port and a pseudo-terminal, stopped

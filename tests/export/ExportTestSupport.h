@@ -23,7 +23,7 @@ namespace corva::test {
 inline ReportFacts SampleFacts() {
     ReportFacts facts;
     facts.tuningName = "Street";
-    facts.source = {"File car.qvma", "文件 car.qvma"};
+    facts.source = Tr("Files", "File %1").Arg("car.qvma");
     facts.madeAt = "2026-12-09 16:40";
     facts.clientName = "Li Lei";
     facts.vehicle = "Geely Boyue";

@@ -62,8 +62,10 @@ TEST(TableExportFileTest, ABadPathFailsInBothLanguagesAndLeavesNothing) {
         };
         for (const auto& [kind, status] : results) {
             EXPECT_FALSE(status.ok()) << kind << " " << path;
-            EXPECT_NE(status.message().english.find(path), std::string::npos) << kind;
-            EXPECT_NE(status.message().chinese.find("无法写入"), std::string::npos) << kind;
+            EXPECT_NE(status.message().In(UiLanguage::English).find(path), std::string::npos)
+                << kind;
+            EXPECT_NE(status.message().In(UiLanguage::Chinese).find("无法写入"), std::string::npos)
+                << kind;
         }
         EXPECT_EQ(test::NamesIn(folder.PathOf("")), std::set<std::string>{"taken.out"}) << path;
     }
@@ -130,7 +132,7 @@ TEST(TableXlsxTest, ReadsBackAsTheTableOnTheSheetDnmWithEveryCellAsText) {
     ParameterTableText text = TableText(test::ModelTable(), UiLanguage::Chinese);
     text.rows[1] = {"=1+1", "6.864", "a,b", "say \"hi\"", "", "-5.0dB", "均衡"};
     const Status status = ExportXlsx(text, path);
-    ASSERT_TRUE(status.ok()) << status.message().english;
+    ASSERT_TRUE(status.ok()) << status.message().In(UiLanguage::English);
     EXPECT_EQ(test::NamesIn(folder.PathOf("")), std::set<std::string>{"参数 table.xlsx"});
 
     const auto read =

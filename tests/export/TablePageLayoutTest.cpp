@@ -94,7 +94,7 @@ TEST(TablePageLayoutTest, ChineseTitleAndPageLabels) {
 TEST(TablePageLayoutTest, TheHeaderLeavesOutWhatTheReportDoesNotKnow) {
     ParameterTableText table = NumberedTable(3);
     table.facts = {};
-    table.facts.source = {"Processor (USB sim:processor)", "处理器（USB sim:processor）"};
+    table.facts.source = Tr("Files", "Processor (%1)").Arg("USB sim:processor");
     EXPECT_EQ(TextsIn(LayOutPrintout(table, UiLanguage::English, {}).pages.at(0), PrintFont::Title),
               (std::vector<std::string>{"Parameter report: (no name)",
                                         "Source: Processor (USB sim:processor)", "Page 1 of 1"}));

@@ -27,7 +27,7 @@ protected:
     std::vector<std::string> RenderedPages(UiLanguage language) {
         const std::string path = folder_.PathOf("参数 table.pdf");
         const Status status = RenderPdf(table_, path, language);
-        EXPECT_TRUE(status.ok()) << status.message().english;
+        EXPECT_TRUE(status.ok()) << status.message().In(UiLanguage::English);
         const auto text = test::RunCommand("pdftotext -layout " + test::ShellQuoted(path) + " -");
         EXPECT_TRUE(text.ok);
         std::vector<std::string> pages;
@@ -65,10 +65,10 @@ TEST_F(TablePdfTest, EveryRowInOrderUnderTitleHeadingsAndPageLabel) {
     }
     std::size_t previous = 0;
     for (const ParameterRow& row : table_.rows) {
-        if (!row[0].english.empty()) {
-            const std::size_t at = all.find(row[0].english, previous);
-            ASSERT_NE(at, std::string::npos) << row[0].english;
-            previous = at + row[0].english.size();
+        if (!row[0].In(UiLanguage::English).empty()) {
+            const std::size_t at = all.find(row[0].In(UiLanguage::English), previous);
+            ASSERT_NE(at, std::string::npos) << row[0].In(UiLanguage::English);
+            previous = at + row[0].In(UiLanguage::English).size();
         }
     }
     // The rows near the end (the very last, a separator, may stand alone on the last page).

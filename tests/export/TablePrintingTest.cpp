@@ -38,7 +38,7 @@ protected:
 
 TEST_F(TablePrintingTest, FullLastPageAddsNoEmptyPage) {
     const TablePrintResult first = Print(172, "probe.pdf");
-    ASSERT_TRUE(first.status.ok()) << first.status.message().english;
+    ASSERT_TRUE(first.status.ok()) << first.status.message().In(UiLanguage::English);
     const int perPage = first.rowsPerPage;
     ASSERT_GT(perPage, 1);
 

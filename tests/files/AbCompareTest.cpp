@@ -47,8 +47,8 @@ TEST_F(AbCompareTest, ASwitchSendsOneWholeTransferAndFlipsBackExactly) {
     ASSERT_TRUE(toA.status.ok());
     EXPECT_EQ(toA.progressRange, 7);
     Settle();
-    EXPECT_EQ(WritesSent(), (std::vector<std::string>{"9/0", "4/1", "4/2", "4/3", "4/4", "4/5",
-                                                      "4/0"}));
+    EXPECT_EQ(WritesSent(),
+              (std::vector<std::string>{"9/0", "4/1", "4/2", "4/3", "4/4", "4/5", "4/0"}));
     EXPECT_EQ(ab.live(), AbSlot::A);
     EXPECT_EQ(LiveOfProcessor(), tuningA);
     EXPECT_FALSE(editor.IsPairLinked(1));
@@ -68,7 +68,7 @@ TEST_F(AbCompareTest, ASwitchIsOneUndoStep) {
     ASSERT_TRUE(ab.Switch().status.ok());
     Settle();
     TuningHistory history(engine.session);
-    EXPECT_EQ(history.UndoName()->english, "A/B switch");
+    EXPECT_EQ(history.UndoName()->In(UiLanguage::English), "A/B switch");
     ASSERT_TRUE(history.Undo());
     Settle();
     EXPECT_EQ(LiveOfProcessor(), tuningB);
@@ -87,7 +87,8 @@ TEST_F(AbCompareTest, AnEmptySlotOrAFailedSafetyCopySendsNothing) {
     processor->ClearReceivedFrames();
     const auto refused = ab.Switch();
     EXPECT_FALSE(refused.status.ok());
-    EXPECT_NE(refused.status.message().english.find("safety copy"), std::string::npos);
+    EXPECT_NE(refused.status.message().In(UiLanguage::English).find("safety copy"),
+              std::string::npos);
     Settle();
     EXPECT_TRUE(WritesSent().empty());
     EXPECT_EQ(ab.live(), AbSlot::B);

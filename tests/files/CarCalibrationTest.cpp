@@ -51,7 +51,8 @@ TEST_F(CarCalibrationTest, AlignsAndFitsEveryChannelInOneUndoStepAndKeepsTheMute
 
     sim::VirtualCarAudio audio(processor);
     const CalibrationOutcome outcome = CalibrateCar(engine.session, audio, Request(), Hooks());
-    ASSERT_EQ(outcome.end, CalibrationEnd::Applied) << outcome.status.message().english;
+    ASSERT_EQ(outcome.end, CalibrationEnd::Applied)
+        << outcome.status.message().In(UiLanguage::English);
     ASSERT_TRUE(outcome.verified);
     EXPECT_TRUE(outcome.muteStateRestored);
     Settle();
@@ -97,7 +98,7 @@ TEST_F(CarCalibrationTest, ACancelledCalibrationLeavesTheProcessorByteIdentical)
     struct FailingAudio : audio::AudioSystem {
         std::vector<audio::AudioDeviceInfo> Devices() override { return {}; }
         audio::DuplexResult PlayAndRecord(const audio::DuplexRequest&) override {
-            return {Status::Fail({"unplugged", "unplugged"}), {}};
+            return {Status::Fail(UiText::Literal("unplugged")), {}};
         }
     } failing;
     const CalibrationOutcome failed = CalibrateCar(engine.session, failing, Request(), Hooks());
@@ -114,7 +115,7 @@ TEST_F(CarCalibrationTest, ASoundCardWithoutFortyEightKilohertzIsMeasuredAtItsOw
         int RateFor(const std::string&, const std::string&) override { return 44100; }
         audio::DuplexResult PlayAndRecord(const audio::DuplexRequest& request) override {
             if (request.sampleRateHz != 44100) {
-                return {Status::Fail({"48 kHz is not supported", "48 kHz is not supported"}), {}};
+                return {Status::Fail(UiText::Literal("48 kHz is not supported")), {}};
             }
             // 10 ms of cable and air, at half the level.
             std::vector<double> recorded(static_cast<std::size_t>(request.recordSamples), 0.0);
@@ -128,7 +129,7 @@ TEST_F(CarCalibrationTest, ASoundCardWithoutFortyEightKilohertzIsMeasuredAtItsOw
     request.channels = {0};
     request.sweep.durationS = 0.5;
     const MeasureOutcome outcome = MeasureChannels(engine.session, card, request, Hooks());
-    ASSERT_EQ(outcome.end, MeasureEnd::Done) << outcome.status.message().english;
+    ASSERT_EQ(outcome.end, MeasureEnd::Done) << outcome.status.message().In(UiLanguage::English);
     EXPECT_NEAR(outcome.channels[0].meanArrivalMs, 10.0, 0.05);
     const auto& grid = GridFrequencies();
     for (std::size_t i = 0; i < grid.size(); ++i) {

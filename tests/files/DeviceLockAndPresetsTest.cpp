@@ -6,6 +6,7 @@
 #include "files/JsonTestSupport.h"
 #include "model/ChannelEditor.h"
 #include "protocol/FrameLayout.h"
+#include "support/Rendered.h"
 #include "transfer/EngineHarness.h"
 
 namespace corva {
@@ -46,7 +47,7 @@ protected:
 TEST_F(LockAndPresetsTest, ProtectReadBackUnlock) {
     ChannelEditor(engine.session).SetGain(3, 420);
     ASSERT_TRUE(engine.WaitQueueIdle());
-    EXPECT_EQ(DeviceLock::CheckPasswordLength("12345")->text.english,
+    EXPECT_EQ(DeviceLock::CheckPasswordLength("12345")->text.In(UiLanguage::English),
               "the password length is incorrect! Please enter a 6-digit password!");
     EXPECT_FALSE(DeviceLock::CheckPasswordLength("      "));
 
@@ -66,7 +67,7 @@ TEST_F(LockAndPresetsTest, ProtectReadBackUnlock) {
     EXPECT_EQ(Locked<std::string>([&] { return engine.session.engine().model.output(2).name(); }),
               "SL");
 
-    EXPECT_EQ(lock.Unlock("000000")->text.english,
+    EXPECT_EQ(lock.Unlock("000000")->text.In(UiLanguage::English),
               "Password and enter the password to encrypt the file does not match!");
     EXPECT_TRUE(lock.isProtected());
     EXPECT_FALSE(lock.Unlock("246810"));
@@ -104,10 +105,11 @@ TEST_F(LockAndPresetsTest, ResetRestoresDefaultOutputsOnly) {
 TEST_F(LockAndPresetsTest, ANameThatReadsTheSameIsTakenWhateverPadsIt) {
     // The processor's own names are padded with blanks; the program's with zeros.
     EXPECT_EQ(presets.Name(7), "Preset7");
-    EXPECT_EQ(presets.SaveAs(3, "Preset7")->text.english,
+    EXPECT_EQ(presets.SaveAs(3, "Preset7")->text.In(UiLanguage::English),
               "Have been the same machine preset name!");
-    EXPECT_EQ(presets.SaveAs(3, "Preset7", PresetRules::ConnectedQuietly)->text.english,
-              "Have been the same name!");
+    EXPECT_EQ(
+        presets.SaveAs(3, "Preset7", PresetRules::ConnectedQuietly)->text.In(UiLanguage::English),
+        "Have been the same name!");
     EXPECT_EQ(presets.Name(3), "Preset3");
     EXPECT_FALSE(presets.SaveAs(7, "Preset7")) << "a preset may keep its own name";
     ASSERT_TRUE(engine.WaitQueueIdle());
@@ -120,12 +122,14 @@ TEST_F(LockAndPresetsTest, ANameThatReadsTheSameIsTakenWhateverPadsIt) {
 
 TEST_F(LockAndPresetsTest, SaveLoadAndDeleteStoredPresets) {
     EXPECT_EQ(presets.SaveAs(3, "")->style, MessageStyle::Timed);
-    EXPECT_EQ(presets.SaveAs(3, "   ")->text.english,
+    EXPECT_EQ(presets.SaveAs(3, "   ")->text.In(UiLanguage::English),
               "The machine preset name can not be all spaces!");
     ASSERT_FALSE(presets.SaveAs(7, "Rock"));
-    EXPECT_EQ(presets.SaveAs(3, "Rock")->text.english, "Have been the same machine preset name!");
-    EXPECT_EQ(presets.SaveAs(3, "Rock", PresetRules::ConnectedQuietly)->text.english,
-              "Have been the same name!");
+    EXPECT_EQ(presets.SaveAs(3, "Rock")->text.In(UiLanguage::English),
+              "Have been the same machine preset name!");
+    EXPECT_EQ(
+        presets.SaveAs(3, "Rock", PresetRules::ConnectedQuietly)->text.In(UiLanguage::English),
+        "Have been the same name!");
     EXPECT_FALSE(presets.SaveAs(7, "Rock")) << "a preset may keep its own name";
 
     ChannelEditor(engine.session).SetGain(0, 333);
@@ -143,11 +147,11 @@ TEST_F(LockAndPresetsTest, SaveLoadAndDeleteStoredPresets) {
 
     bool asked = false;
     ASSERT_FALSE(presets.Delete(5, [&](const UiText& question) {
-        asked = question.english == "Are you delete No.5 preset?";
+        asked = question.In(UiLanguage::English) == "Are you delete No.5 preset?";
         return true;
     }));
     EXPECT_TRUE(asked);
-    EXPECT_EQ(MachinePresets::StripLabel(5, presets.Name(5)).chinese, "预置5");
+    EXPECT_EQ(MachinePresets::StripLabel(5, presets.Name(5)).In(UiLanguage::Chinese), "预置5");
     ASSERT_TRUE(engine.WaitQueueIdle());
     ASSERT_TRUE(Reconnect());
     EXPECT_EQ(presets.Name(5), "");
@@ -155,9 +159,9 @@ TEST_F(LockAndPresetsTest, SaveLoadAndDeleteStoredPresets) {
 
 TEST_F(LockAndPresetsTest, NotSynchronisedRefusesOnTheStrip) {
     engine.controller.Disconnect();
-    EXPECT_EQ(presets.Load(2)->text.chinese, "未连接设备!");
+    EXPECT_EQ(presets.Load(2)->text.In(UiLanguage::Chinese), "未连接设备!");
     EXPECT_FALSE(presets.Load(2, PresetRules::ConnectedQuietly));
-    EXPECT_EQ(presets.SaveAs(2, "x")->text.english, "Not connected to device!");
+    EXPECT_EQ(presets.SaveAs(2, "x")->text.In(UiLanguage::English), "Not connected to device!");
 }
 
 // Everything a refused operation must leave as it was, as bytes.
@@ -192,9 +196,9 @@ SessionBytes Capture(TuningSession& session) {
     return bytes;
 }
 
-const UiText kNotConnected{"Not connected to device!", "未连接设备!"};
-const UiText kUsbFailure{"Connection failure!",
-                         "连接失败  请检查USB线缆是否插好或重启计算机和设备后再尝试连接!"};
+const test::BothLanguages kNotConnected{"Not connected to device!", "未连接设备!"};
+const test::BothLanguages kUsbFailure{
+    "Connection failure!", "连接失败  请检查USB线缆是否插好或重启计算机和设备后再尝试连接!"};
 
 TEST_F(LockAndPresetsTest, EveryPresetAndLockOperationWhileDisconnectedChangesNothing) {
     // Tuning that differs from every default, protected, then the link goes.
@@ -209,14 +213,15 @@ TEST_F(LockAndPresetsTest, EveryPresetAndLockOperationWhileDisconnectedChangesNo
     ASSERT_TRUE(before.isProtected);
     const auto yes = [](const UiText&) { return true; };
 
-    EXPECT_EQ(presets.SaveAs(6, "New")->text, kNotConnected);
-    EXPECT_EQ(presets.SaveAs(6, "New", PresetRules::ConnectedQuietly)->text, kUsbFailure);
-    EXPECT_EQ(presets.Load(4)->text, kNotConnected);
+    EXPECT_EQ(test::Rendered(presets.SaveAs(6, "New")->text), kNotConnected);
+    EXPECT_EQ(test::Rendered(presets.SaveAs(6, "New", PresetRules::ConnectedQuietly)->text),
+              kUsbFailure);
+    EXPECT_EQ(test::Rendered(presets.Load(4)->text), kNotConnected);
     EXPECT_FALSE(presets.Load(4, PresetRules::ConnectedQuietly));
-    EXPECT_EQ(presets.Delete(4, yes)->text, kNotConnected);
+    EXPECT_EQ(test::Rendered(presets.Delete(4, yes)->text), kNotConnected);
     EXPECT_FALSE(presets.Delete(4, yes, PresetRules::ConnectedQuietly));
-    EXPECT_EQ(lock.Unlock("112233")->text, kUsbFailure);
-    EXPECT_EQ(lock.Reset()->text, kUsbFailure);
+    EXPECT_EQ(test::Rendered(lock.Unlock("112233")->text), kUsbFailure);
+    EXPECT_EQ(test::Rendered(lock.Reset()->text), kUsbFailure);
     EXPECT_EQ(Capture(engine.session), before);
     EXPECT_EQ(presets.Name(4), "Stored");
     EXPECT_TRUE(lock.isProtected());
@@ -224,7 +229,7 @@ TEST_F(LockAndPresetsTest, EveryPresetAndLockOperationWhileDisconnectedChangesNo
     // The same for a plain tuning: protecting it while disconnected sets no password.
     engine.session.engine().protection = ProtectionState{};
     const SessionBytes plain = Capture(engine.session);
-    EXPECT_EQ(lock.Protect("445566")->text, kUsbFailure);
+    EXPECT_EQ(test::Rendered(lock.Protect("445566")->text), kUsbFailure);
     EXPECT_EQ(Capture(engine.session), plain);
     EXPECT_FALSE(lock.isProtected());
 }
@@ -238,24 +243,25 @@ TEST_F(LockAndPresetsTest, AConnectionWhoseTuningIsStillBeingReadRefusesToo) {
         engine.session.engine().model.SetSynchronised(false);
     }
     const SessionBytes before = Capture(engine.session);
-    EXPECT_EQ(presets.Load(3)->text, kNotConnected);
-    EXPECT_EQ(presets.SaveAs(3, "Half")->text, kNotConnected);
-    EXPECT_EQ(presets.Delete(3, [](const UiText&) { return true; })->text, kNotConnected);
-    EXPECT_EQ(lock.Protect("778899")->text, kNotConnected);
-    EXPECT_EQ(lock.Reset()->text, kNotConnected);
+    EXPECT_EQ(test::Rendered(presets.Load(3)->text), kNotConnected);
+    EXPECT_EQ(test::Rendered(presets.SaveAs(3, "Half")->text), kNotConnected);
+    EXPECT_EQ(test::Rendered(presets.Delete(3, [](const UiText&) { return true; })->text),
+              kNotConnected);
+    EXPECT_EQ(test::Rendered(lock.Protect("778899")->text), kNotConnected);
+    EXPECT_EQ(test::Rendered(lock.Reset()->text), kNotConnected);
     EXPECT_EQ(Capture(engine.session), before);
     engine.session.engine().connected = false;
 }
 
 TEST_F(LockAndPresetsTest, ALinkLostWhileTheDeleteQuestionIsOpenDeletesNothing) {
     const SessionBytes connected = Capture(engine.session);
-    EXPECT_EQ(presets
-                  .Delete(2,
-                          [&](const UiText&) {
-                              engine.controller.Disconnect();
-                              return true;
-                          })
-                  ->text,
+    EXPECT_EQ(test::Rendered(presets
+                                 .Delete(2,
+                                         [&](const UiText&) {
+                                             engine.controller.Disconnect();
+                                             return true;
+                                         })
+                                 ->text),
               kNotConnected);
     const SessionBytes after = Capture(engine.session);
     EXPECT_EQ(after.image, connected.image);

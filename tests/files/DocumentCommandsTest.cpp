@@ -3,11 +3,11 @@
 // file while connected.
 #include <gtest/gtest.h>
 
+#include "commands/ModeFileCommands.h"
+#include "commands/MusicFileCommands.h"
 #include "core/ByteOrder.h"
 #include "files/DocumentMessages.h"
 #include "files/FileTestSupport.h"
-#include "commands/ModeFileCommands.h"
-#include "commands/MusicFileCommands.h"
 #include "protocol/FrameLayout.h"
 
 namespace corva {
@@ -57,10 +57,10 @@ TEST_F(DocumentCommandsTest, StoringWhereNoFileCanBeCreatedFailsAndLeavesTheReco
     session.engine().image.Live()[696] = 0;
     const Bytes before = LiveBytes(session);
     const auto music = StoreMusicFile(session, folder.PathOf("missing/front"));
-    EXPECT_EQ(music.status.message().english, "Save MusicFile Error!");
+    EXPECT_EQ(music.status.message().In(UiLanguage::English), "Save MusicFile Error!");
     EXPECT_EQ(LiveBytes(session), before);
     const auto mode = SaveModeFile(session, folder.PathOf("missing/seat"));
-    EXPECT_EQ(mode.status.message().english, "Save Mode File Error!");
+    EXPECT_EQ(mode.status.message().In(UiLanguage::English), "Save Mode File Error!");
 }
 
 TEST_F(DocumentCommandsTest, MusicLoadWhileDisconnectedResetsLinksTakesThePasswordSendsNothing) {
@@ -103,7 +103,8 @@ TEST_F(DocumentCommandsTest, MusicFilesThatCannotBeLoadedChangeNothing) {
     for (const auto& [path, message] : cases) {
         EXPECT_EQ(LoadMusicFile(session, bulk, path).status.message(), message) << path;
         EXPECT_EQ(LiveBytes(session), before);
-        EXPECT_EQ(session.engine().image.LinkGroups()[1], 0) << "links stay when nothing was loaded";
+        EXPECT_EQ(session.engine().image.LinkGroups()[1], 0)
+            << "links stay when nothing was loaded";
     }
 }
 

@@ -26,19 +26,19 @@ Status StoreReport(const DocumentStoreResult& stored, bool liveKept) {
     if (stored.status.ok()) {
         return stored.status;
     }
-    return Status::Fail({stored.status.message().english + " | " + stored.writeError.english +
-                             (liveKept ? "" : " | the live record changed"),
-                         {}});
+    return Status::Fail(UiText::Literal(stored.status.message().In(UiLanguage::English) + " | " +
+                                        stored.writeError.In(UiLanguage::English) +
+                                        (liveKept ? "" : " | the live record changed")));
 }
 
 Status OutcomeReport(const PresetFileOutcome& outcome) {
     if (outcome.ok) {
         return Status::Ok();
     }
-    return Status::Fail(
-        {(outcome.message ? outcome.message->text.english + " | " + outcome.message->detail
-                          : std::string("no message")),
-         {}});
+    return Status::Fail(UiText::Literal(outcome.message
+                                            ? outcome.message->text.In(UiLanguage::English) +
+                                                  " | " + outcome.message->detail
+                                            : std::string("no message")));
 }
 
 class FailedWritesTest : public ::testing::Test {
@@ -78,7 +78,8 @@ TEST_F(FailedWritesTest, MusicAndModeFilesInAFolderThatDoesNotExist) {
     const auto missing = folder.PathOf("missing");
     test::ExpectMissingFolderFails(missing, [&] {
         const auto stored = StoreMusicFile(session, folder.PathOf("missing/front"));
-        EXPECT_NE(stored.writeError.english.find("No such file or directory"), std::string::npos);
+        EXPECT_NE(stored.writeError.In(UiLanguage::English).find("No such file or directory"),
+                  std::string::npos);
         return stored.status;
     });
     EXPECT_EQ(test::LiveBytes(session), before);

@@ -370,8 +370,9 @@ TEST(JsonRefusalTest, EveryBadFileIsRefusedAndChangesNothing) {
                                   ? ReadSingleJson(path, image, ProtectionState{}, header)
                                   : ReadCompleteJson(path, image, ProtectionState{}, header);
         ASSERT_FALSE(status.ok());
-        EXPECT_EQ(status.message().english.rfind(bad.message, 0), 0u) << status.message().english;
-        EXPECT_FALSE(status.message().chinese.empty());
+        EXPECT_EQ(status.message().In(UiLanguage::English).rfind(bad.message, 0), 0u)
+            << status.message().In(UiLanguage::English);
+        EXPECT_FALSE(status.message().In(UiLanguage::Chinese).empty());
         EXPECT_TRUE(test::Snapshot(image) == before);
         EXPECT_EQ(header, headerBefore);
     }
@@ -384,7 +385,7 @@ TEST(JsonRefusalTest, MissingFileIsReportedAndChangesNothing) {
     JsonHeaderRecord header;
     const Status status =
         ReadSingleJson(folder.File("none.qvms"), image, ProtectionState{}, header);
-    EXPECT_EQ(status.message().english, "The file cannot be opened.");
+    EXPECT_EQ(status.message().In(UiLanguage::English), "The file cannot be opened.");
     EXPECT_TRUE(test::Snapshot(image) == before);
 }
 

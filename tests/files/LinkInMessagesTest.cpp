@@ -57,7 +57,8 @@ protected:
 };
 
 TEST_F(LinkInMessagesTest, OverTcpTheMessagesAreTheNetworksOwn) {
-    EXPECT_EQ(ConnectionFailureMessage(LinkKind::Tcp).text.chinese, "     连接失败!    ");
+    EXPECT_EQ(ConnectionFailureMessage(LinkKind::Tcp).text.In(UiLanguage::Chinese),
+              "     连接失败!    ");
     ASSERT_TRUE(server.StartTcp("127.0.0.1", 0).ok());
     ExpectRefusalsName(
         [port = server.port()] { return std::make_unique<TcpLink>("127.0.0.1", port); },
@@ -66,7 +67,7 @@ TEST_F(LinkInMessagesTest, OverTcpTheMessagesAreTheNetworksOwn) {
 
 #ifdef __unix__
 TEST_F(LinkInMessagesTest, OverASerialLineTheMessagesNameTheComCable) {
-    EXPECT_EQ(ConnectionFailureMessage(LinkKind::Serial).text.chinese,
+    EXPECT_EQ(ConnectionFailureMessage(LinkKind::Serial).text.In(UiLanguage::Chinese),
               "连接失败  请检查COM线缆是否插好或重启计算机和设备后再尝试连接!");
     ASSERT_TRUE(server.StartPty().ok());
     ExpectRefusalsName([path = server.ptyPath()] { return std::make_unique<SerialLink>(path); },

@@ -82,10 +82,10 @@ TEST(ModeFileTest, BadFilesLeaveTheTableAsItWasAndSayWhy) {
         EXPECT_EQ(read.status.message(), message) << bad.size();
         EXPECT_EQ(TableOf(target), before) << bad.size();
     }
-    EXPECT_EQ(ModeFilePositionInvalid(7).english,
+    EXPECT_EQ(ModeFilePositionInvalid(7).In(UiLanguage::English),
               "The mode file names listening position 7, but only positions 0 to 3 exist; "
               "nothing was changed.");
-    EXPECT_EQ(ModeFileReadError().english, "Read Mode File  Error");
+    EXPECT_EQ(ModeFileReadError().In(UiLanguage::English), "Read Mode File  Error");
 }
 
 }  // namespace

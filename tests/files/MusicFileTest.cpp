@@ -46,7 +46,8 @@ TEST(MusicFileTest, OpenFileRoundTripsByteForByte) {
     ASSERT_TRUE(Load(target, file).ok());
     EXPECT_EQ(LiveBytes(target), LiveBytes(source));
     EXPECT_FALSE(target.engine().protection.isProtected);
-    EXPECT_EQ(target.engine().model.output(4).delayCode(), source.engine().model.output(4).delayCode());
+    EXPECT_EQ(target.engine().model.output(4).delayCode(),
+              source.engine().model.output(4).delayCode());
     EXPECT_TRUE(ApplyMusicFileProtection(target));  // editing stays on
     EXPECT_EQ(Store(target), file);
 }
@@ -66,7 +67,8 @@ TEST(MusicFileTest, ProtectedFileRoundTripsByteForByteWithFlagAndPassword) {
 
     TuningSession target;
     FillTuning(target, 1);
-    target.engine().protection.released = true;  // just unlocked: the file's protection replaces that
+    target.engine().protection.released =
+        true;  // just unlocked: the file's protection replaces that
     ASSERT_TRUE(Load(target, file).ok());
     EXPECT_EQ(LiveBytes(target), live);
     EXPECT_TRUE(target.engine().protection.isProtected);
@@ -120,8 +122,8 @@ TEST(MusicFileTest, BadFilesChangeNothingAndSayWhy) {
         EXPECT_FALSE(target.engine().protection.isProtected);
         EXPECT_TRUE(target.engine().protection.released);
     }
-    EXPECT_EQ(MusicFileReadError().english, "Read MusicFile  Error");
-    EXPECT_EQ(MusicFileReadError().chinese, "读音乐文件错误!");
+    EXPECT_EQ(MusicFileReadError().In(UiLanguage::English), "Read MusicFile  Error");
+    EXPECT_EQ(MusicFileReadError().In(UiLanguage::Chinese), "读音乐文件错误!");
 }
 
 }  // namespace

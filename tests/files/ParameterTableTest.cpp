@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "core/ByteOrder.h"
-#include "model/DefaultOutputBlock.h"
 #include "dsp/values/BandCodes.h"
 #include "files/ParameterTable.h"
+#include "model/DefaultOutputBlock.h"
 #include "model/TuningModel.h"
+#include "support/Rendered.h"
 
 namespace corva {
 namespace {
@@ -52,13 +53,13 @@ protected:
 TEST_F(ParameterTableTest, ShapeHeadingsAndRowLabels) {
     const ParameterTable table = Build();
     ASSERT_EQ(table.rows.size(), 172u);
-    EXPECT_EQ(table.headings[0], (UiText{"Args", "参数"}));
-    EXPECT_EQ(table.headings[1], (UiText{"Front.Left", "前左"}));
+    EXPECT_EQ(test::Rendered(table.headings[0]), (test::BothLanguages{"Args", "参数"}));
+    EXPECT_EQ(test::Rendered(table.headings[1]), (test::BothLanguages{"Front.Left", "前左"}));
     // Output 5 is the sub, output 6 the centre: each heading names the channel below it.
-    EXPECT_EQ(table.headings[5], (UiText{"Sub", "超低"}));
-    EXPECT_EQ(table.headings[6], (UiText{"Center", "中置"}));
+    EXPECT_EQ(test::Rendered(table.headings[5]), (test::BothLanguages{"Sub", "超低"}));
+    EXPECT_EQ(test::Rendered(table.headings[6]), (test::BothLanguages{"Center", "中置"}));
 
-    const std::vector<std::pair<int, UiText>> labels{
+    const std::vector<std::pair<int, test::BothLanguages>> labels{
         {0, {"EQ1 Type", "均衡1类型"}}, {3, {"EQ1 Q", "均衡1Q值"}},
         {5, {"EQ2 Type", "均衡2类型"}}, {152, {"EQ31 Freq", "均衡31频率"}},
         {157, {"HPF_Oct", "低切斜率"}}, {159, {"LPF_Type", "高切类型"}},
@@ -67,14 +68,16 @@ TEST_F(ParameterTableTest, ShapeHeadingsAndRowLabels) {
         {170, {"Release", "释放时间"}},
     };
     for (const auto& [row, label] : labels) {
-        EXPECT_EQ(table.rows[row][0], label) << "row " << row;
+        EXPECT_EQ(test::Rendered(table.rows[row][0]), label) << "row " << row;
     }
     // Separator rows are empty in every column; every other cell has both texts.
     for (int r = 0; r < 172; ++r) {
         const bool separator =
             (r < 155 && r % 5 == 4) || r == 158 || r == 162 || r == 167 || r == 171;
         for (const UiText& text : table.rows[r]) {
-            EXPECT_EQ(separator, text.english.empty() && text.chinese.empty()) << "row " << r;
+            EXPECT_EQ(separator,
+                      text.In(UiLanguage::English).empty() && text.In(UiLanguage::Chinese).empty())
+                << "row " << r;
         }
     }
 }
@@ -86,18 +89,24 @@ TEST_F(ParameterTableTest, BandRowsShowTypeGainFrequencyAndQOrTheShelfSlope) {
     Slot(3, output_block::kStripSlot)[6] = 1;                // channel 3 graphic
     const ParameterTable table = Build();
 
-    EXPECT_EQ(Cell(table, BandRow(2, kBandType), 1), (UiText{"Lo_Shf", "低架"}));
-    EXPECT_EQ(Cell(table, BandRow(2, kBandGain), 1).english, "6.0dB");
-    EXPECT_EQ(Cell(table, BandRow(2, kBandFrequency), 1).english, "120Hz");
-    EXPECT_EQ(Cell(table, BandRow(2, kBandQ), 1), (UiText{"6dB/Oct", "6dB/Oct"}));
+    EXPECT_EQ(test::Rendered(Cell(table, BandRow(2, kBandType), 1)),
+              (test::BothLanguages{"Lo_Shf", "低架"}));
+    EXPECT_EQ(Cell(table, BandRow(2, kBandGain), 1).In(UiLanguage::English), "6.0dB");
+    EXPECT_EQ(Cell(table, BandRow(2, kBandFrequency), 1).In(UiLanguage::English), "120Hz");
+    EXPECT_EQ(test::Rendered(Cell(table, BandRow(2, kBandQ), 1)),
+              (test::BothLanguages{"6dB/Oct", "6dB/Oct"}));
     EXPECT_EQ(Cell(table, BandRow(2, kBandQ) + 1, 1), UiText{});
-    EXPECT_EQ(Cell(table, BandRow(3, kBandType), 1), (UiText{"PEQ", "参量均衡"}));
-    EXPECT_EQ(Cell(table, BandRow(3, kBandGain), 1).chinese, "-5.0dB");
-    EXPECT_EQ(Cell(table, BandRow(3, kBandQ), 1).english, "6.864");
-    EXPECT_EQ(Cell(table, BandRow(4, kBandType), 1), (UiText{"Hi_Shf", "高架"}));
-    EXPECT_EQ(Cell(table, BandRow(4, kBandQ), 1).english, "12dB/Oct");
-    EXPECT_EQ(Cell(table, BandRow(2, kBandType), 0).english, "PEQ");  // other channels unchanged
-    EXPECT_EQ(Cell(table, BandRow(0, kBandType), 3), (UiText{"GEQ", "图示均衡"}));
+    EXPECT_EQ(test::Rendered(Cell(table, BandRow(3, kBandType), 1)),
+              (test::BothLanguages{"PEQ", "参量均衡"}));
+    EXPECT_EQ(Cell(table, BandRow(3, kBandGain), 1).In(UiLanguage::Chinese), "-5.0dB");
+    EXPECT_EQ(Cell(table, BandRow(3, kBandQ), 1).In(UiLanguage::English), "6.864");
+    EXPECT_EQ(test::Rendered(Cell(table, BandRow(4, kBandType), 1)),
+              (test::BothLanguages{"Hi_Shf", "高架"}));
+    EXPECT_EQ(Cell(table, BandRow(4, kBandQ), 1).In(UiLanguage::English), "12dB/Oct");
+    EXPECT_EQ(Cell(table, BandRow(2, kBandType), 0).In(UiLanguage::English),
+              "PEQ");  // other channels unchanged
+    EXPECT_EQ(test::Rendered(Cell(table, BandRow(0, kBandType), 3)),
+              (test::BothLanguages{"GEQ", "图示均衡"}));
 }
 
 TEST_F(ParameterTableTest, CrossoverStripAndLimiterRowsComeFromTheirChannel) {
@@ -114,15 +123,17 @@ TEST_F(ParameterTableTest, CrossoverStripAndLimiterRowsComeFromTheirChannel) {
     WriteLe16(Slot(5, output_block::kStripSlot), 2, 545);
     const ParameterTable table = Build();
 
-    EXPECT_EQ(Cell(table, kHighPassType, 4), (UiText{"Link_Ril", "宁克"}));
-    EXPECT_EQ(Cell(table, kHighPassSlope, 4).english, "24dB/Oct");
-    EXPECT_EQ(Cell(table, kLowPassType, 4), (UiText{"Bessel", "贝塞尔"}));
-    EXPECT_EQ(Cell(table, kLowPassSlope, 4).english, "OFF");
-    EXPECT_EQ(Cell(table, kPolarity, 4), (UiText{"Pol-", "反相"}));
-    EXPECT_EQ(Cell(table, kMute, 4), (UiText{"OFF", "静音"}));
-    EXPECT_EQ(Cell(table, kGain, 4).english, "-60.0dB");
-    EXPECT_EQ(Cell(table, kLimiterAttack, 4).english, "0.5ms");
-    EXPECT_EQ(Cell(table, kGain, 5).english, "-5.5dB");
+    EXPECT_EQ(test::Rendered(Cell(table, kHighPassType, 4)),
+              (test::BothLanguages{"Link_Ril", "宁克"}));
+    EXPECT_EQ(Cell(table, kHighPassSlope, 4).In(UiLanguage::English), "24dB/Oct");
+    EXPECT_EQ(test::Rendered(Cell(table, kLowPassType, 4)),
+              (test::BothLanguages{"Bessel", "贝塞尔"}));
+    EXPECT_EQ(Cell(table, kLowPassSlope, 4).In(UiLanguage::English), "OFF");
+    EXPECT_EQ(test::Rendered(Cell(table, kPolarity, 4)), (test::BothLanguages{"Pol-", "反相"}));
+    EXPECT_EQ(test::Rendered(Cell(table, kMute, 4)), (test::BothLanguages{"OFF", "静音"}));
+    EXPECT_EQ(Cell(table, kGain, 4).In(UiLanguage::English), "-60.0dB");
+    EXPECT_EQ(Cell(table, kLimiterAttack, 4).In(UiLanguage::English), "0.5ms");
+    EXPECT_EQ(Cell(table, kGain, 5).In(UiLanguage::English), "-5.5dB");
 }
 
 TEST_F(ParameterTableTest, DelayIsTheCurrentListeningPositionsInTheTablesUnit) {
@@ -133,16 +144,19 @@ TEST_F(ParameterTableTest, DelayIsTheCurrentListeningPositionsInTheTablesUnit) {
     }
     PutListeningDelay(2, 5, 259);
     image_.ListeningPositions()[48] = 2;
-    EXPECT_EQ(Cell(Build(), kDelay, 0), (UiText{"1.000MS", "1.000毫秒"}));
-    EXPECT_EQ(Cell(Build(), kDelay, 5).english, "5.396MS");
+    EXPECT_EQ(test::Rendered(Cell(Build(), kDelay, 0)),
+              (test::BothLanguages{"1.000MS", "1.000毫秒"}));
+    EXPECT_EQ(Cell(Build(), kDelay, 5).In(UiLanguage::English), "5.396MS");
     // Setting 1 (centimetres on the delay page) reads as inches here, 2 as centimetres.
-    EXPECT_EQ(Cell(Build(DelayUnit::Centimetres), kDelay, 0), (UiText{"13.62INCH", "13.62英寸"}));
-    EXPECT_EQ(Cell(Build(DelayUnit::Inches), kDelay, 0), (UiText{"34.60CM", "34.60厘米"}));
+    EXPECT_EQ(test::Rendered(Cell(Build(DelayUnit::Centimetres), kDelay, 0)),
+              (test::BothLanguages{"13.62INCH", "13.62英寸"}));
+    EXPECT_EQ(test::Rendered(Cell(Build(DelayUnit::Inches), kDelay, 0)),
+              (test::BothLanguages{"34.60CM", "34.60厘米"}));
 
     image_.ListeningPositions()[48] = 0;  // a row of zeros, whatever the channels hold
-    EXPECT_EQ(Cell(Build(), kDelay, 1).english, "0.000MS");
+    EXPECT_EQ(Cell(Build(), kDelay, 1).In(UiLanguage::English), "0.000MS");
     image_.ListeningPositions()[48] = 200;  // beyond the table: the last row
-    EXPECT_EQ(Cell(Build(), kDelay, 1).english, "2.000MS");
+    EXPECT_EQ(Cell(Build(), kDelay, 1).In(UiLanguage::English), "2.000MS");
 }
 
 }  // namespace

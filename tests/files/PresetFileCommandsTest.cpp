@@ -4,18 +4,19 @@
 
 #include <algorithm>
 
+#include "commands/DocumentFileIo.h"
+#include "commands/PresetFileCommands.h"
+#include "commands/PresetFileMessages.h"
+#include "commands/PresetFilePaths.h"
+#include "commands/TuningFiles.h"
 #include "core/ByteOrder.h"
 #include "files/JsonPresetReader.h"
 #include "files/JsonPresetWriter.h"
 #include "files/JsonTestSupport.h"
-#include "commands/PresetFileCommands.h"
-#include "commands/TuningFiles.h"
 #include "model/ChannelEditor.h"
 #include "model/OutputBlockLimits.h"
-#include "commands/PresetFileMessages.h"
-#include "commands/DocumentFileIo.h"
-#include "commands/PresetFilePaths.h"
 #include "protocol/FrameLayout.h"
+#include "support/Rendered.h"
 #include "transfer/EngineHarness.h"
 
 namespace corva {
@@ -102,27 +103,29 @@ TEST_F(PresetFileCommandsTest, SaveButtonChecksTheNameThenWritesIntoTheDataFolde
 
     auto outcome = commands.SaveUnderName(dataFolder, "", SaveMode::Current);
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message->text,
-              (UiText{"Please enter a name for the scene!", "请输入音效名!"}));
+    EXPECT_EQ(test::Rendered(outcome.message->text),
+              (test::BothLanguages{"Please enter a name for the scene!", "请输入音效名!"}));
     EXPECT_EQ(outcome.message->style, MessageStyle::Timed);
-    EXPECT_EQ(outcome.caption, (UiText{"prompt", "提示"}));
+    EXPECT_EQ(test::Rendered(outcome.caption), (test::BothLanguages{"prompt", "提示"}));
 
     outcome = commands.SaveUnderName(dataFolder, "   ", SaveMode::All);
-    EXPECT_EQ(outcome.message->text, (UiText{"The machine sound name can not be all spaces!",
-                                             "机器预置音效名不能全为空格!"}));
+    EXPECT_EQ(test::Rendered(outcome.message->text),
+              (test::BothLanguages{"The machine sound name can not be all spaces!",
+                                   "机器预置音效名不能全为空格!"}));
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 
     outcome = commands.SaveUnderName(dataFolder, "Night", SaveMode::Current);
     EXPECT_TRUE(outcome.ok);
     EXPECT_EQ(outcome.path, folder.File("Night.qvms"));
-    EXPECT_EQ(outcome.message->text,
-              (UiText{"Save music file successfully!", "成功保存音效文件！"}));
+    EXPECT_EQ(test::Rendered(outcome.message->text),
+              (test::BothLanguages{"Save music file successfully!", "成功保存音效文件！"}));
     EXPECT_EQ(commands.SaveUnderName(dataFolder, "Night.qvms", SaveMode::Current).path,
               folder.File("Night.qvms"));
 
     outcome = commands.SaveUnderName(folder.File("missing"), "Night", SaveMode::Current);
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message->text, (UiText{"Save MusicFile Error!", "保存音效文件错误 !"}));
+    EXPECT_EQ(test::Rendered(outcome.message->text),
+              (test::BothLanguages{"Save MusicFile Error!", "保存音效文件错误 !"}));
     EXPECT_FALSE(outcome.message->detail.empty());
 }
 
@@ -152,7 +155,8 @@ TEST_F(PresetFileCommandsTest, ProtectedTuningIsNeverSavedInTheClear) {
 TEST_F(PresetFileCommandsTest, BrowseSaveWritesTheModelsValuesFirst) {
     Engine engine(devices, inUse);
     PresetFileCommands commands(engine.session, engine.controller);
-    engine.session.engine().model.output(2).SetDelay(123);  // in the model only, not yet in the image
+    engine.session.engine().model.output(2).SetDelay(
+        123);  // in the model only, not yet in the image
 
     const auto outcome = commands.SaveCurrentAs(folder.File("browse"));
     ASSERT_TRUE(outcome.ok);
@@ -184,7 +188,8 @@ TEST_F(PresetFileCommandsTest, FailedWriteLeavesWhatWasThereAndNoLeftovers) {
 
     const auto outcome = commands.SaveCurrentAs(folder.File("taken.qvms"));
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message->text, (UiText{"Save MusicFile Error!", "保存音乐文件错误!"}));
+    EXPECT_EQ(test::Rendered(outcome.message->text),
+              (test::BothLanguages{"Save MusicFile Error!", "保存音乐文件错误!"}));
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "taken.qvms"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                             std::filesystem::directory_iterator()),
@@ -200,16 +205,16 @@ TEST_F(PresetFileCommandsTest, FailedWriteLeavesWhatWasThereAndNoLeftovers) {
 TEST_F(PresetFileCommandsTest, StoreAllNeedsAConnectionAndQueuesNothingWithout) {
     Engine engine(devices, inUse);
     PresetFileCommands commands(engine.session, engine.controller);
-    const UiText failure{"Connection failure!",
-                         "连接失败  请检查USB线缆是否插好或重启计算机和设备后再尝试连接!"};
+    const test::BothLanguages failure{
+        "Connection failure!", "连接失败  请检查USB线缆是否插好或重启计算机和设备后再尝试连接!"};
 
     ASSERT_TRUE(commands.RequireConnection());
-    EXPECT_EQ(commands.RequireConnection()->text, failure);
+    EXPECT_EQ(test::Rendered(commands.RequireConnection()->text), failure);
     for (const auto& outcome :
          {commands.StoreAllPresets(folder.File("all")),
           commands.SaveUnderName(folder.path().string(), "all", SaveMode::All)}) {
         EXPECT_FALSE(outcome.ok);
-        EXPECT_EQ(outcome.message->text, failure);
+        EXPECT_EQ(test::Rendered(outcome.message->text), failure);
     }
     EXPECT_FALSE(commands.pendingCompleteFile());
     EXPECT_TRUE(engine.session.engine().queue.empty());
@@ -279,15 +284,19 @@ TEST_F(PresetFileCommandsTest, OtherExtensionsDoNothingAndBadFilesChangeNothing)
     EXPECT_FALSE(ignored.ok);
     EXPECT_FALSE(ignored.message);
 
-    const UiText readSingle{"Read MusicFile  Error", "读音乐文件错误!"};
-    const UiText readAll{"Read all MusicFile Error", "读所有音乐文件错误!"};
-    EXPECT_EQ(commands.OpenPresetFile(folder.File("cut.qvms")).message->text, readSingle);
-    EXPECT_EQ(commands.OpenPresetFile(folder.File("cut.qvma")).message->text, readAll);
-    EXPECT_EQ(commands.OpenSingleFile(folder.File("cut.qvma")).message->text, readSingle);
-    EXPECT_EQ(commands.OpenPresetFile(good + ".qvma").message->text, readAll);  // no such file
+    const test::BothLanguages readSingle{"Read MusicFile  Error", "读音乐文件错误!"};
+    const test::BothLanguages readAll{"Read all MusicFile Error", "读所有音乐文件错误!"};
+    EXPECT_EQ(test::Rendered(commands.OpenPresetFile(folder.File("cut.qvms")).message->text),
+              readSingle);
+    EXPECT_EQ(test::Rendered(commands.OpenPresetFile(folder.File("cut.qvma")).message->text),
+              readAll);
+    EXPECT_EQ(test::Rendered(commands.OpenSingleFile(folder.File("cut.qvma")).message->text),
+              readSingle);
+    EXPECT_EQ(test::Rendered(commands.OpenPresetFile(good + ".qvma").message->text),
+              readAll);                                     // no such file
     const auto recalled = commands.RecallAllPresets(good);  // a single file's name
     EXPECT_FALSE(recalled.ok);
-    EXPECT_EQ(recalled.message->text, readAll);
+    EXPECT_EQ(test::Rendered(recalled.message->text), readAll);
 
     EXPECT_TRUE(test::Snapshot(engine.session.engine().image) == before);
     EXPECT_EQ(engine.session.engine().model.output(0).delayCode(), 55);
@@ -458,7 +467,8 @@ TEST_F(PresetFileCommandsTest, StoreAllReadsOutputsOnlyAndWritesWithTheMainHeade
     ASSERT_TRUE(engine.PumpUntil([&] { return PresetsReceivedCount(engine) == 2; }));
     const auto failed = commands.WritePendingCompleteFile();
     EXPECT_FALSE(failed.ok);
-    EXPECT_EQ(failed.message->text, (UiText{"save all MusicFile Error!", "保存所有音乐文件错误!"}));
+    EXPECT_EQ(test::Rendered(failed.message->text),
+              (test::BothLanguages{"save all MusicFile Error!", "保存所有音乐文件错误!"}));
     EXPECT_FALSE(engine.controller.bulk().bulkBusy);
     engine.controller.Disconnect();
 }
@@ -518,7 +528,7 @@ TEST_F(PresetFileCommandsTest, ValuesOutsideTheirLimitsAreLimitedBeforeShownOrSe
     const auto opened = commands.OpenPresetFile(path);
     ASSERT_TRUE(opened.ok);
     EXPECT_EQ(opened.valuesLimited, 3);
-    EXPECT_EQ(LimitedValuesNote(opened.valuesLimited)->english,
+    EXPECT_EQ(LimitedValuesNote(opened.valuesLimited)->In(UiLanguage::English),
               "3 values were outside their limits and were limited.");
     {
         std::lock_guard lock(engine.session.engine().sendLock);

@@ -10,6 +10,7 @@
 #include "files/FileTestSupport.h"
 #include "files/SafeFileWriter.h"
 #include "support/FailingWrites.h"
+#include "support/Rendered.h"
 
 namespace corva {
 namespace {
@@ -54,9 +55,11 @@ TEST(SafeFileWriterTest, AFolderThatDoesNotExistFailsWithTheSystemsReason) {
         folder.PathOf("missing"), [&] { return WriteFileSafely(path, std::string_view("x")); });
     EXPECT_EQ(message, "The file \"" + path + "\" cannot be written: No such file or directory.");
     const UiText text = FileWriteError(path, "No such file or directory");
-    EXPECT_EQ(text.chinese, "无法写入文件“" + path + "”：No such file or directory。");
-    EXPECT_EQ(FileWriteError(path, {}).english, "The file \"" + path + "\" cannot be written.");
-    EXPECT_EQ(FileWriteError("a", "a library's sentence.").english,
+    EXPECT_EQ(text.In(UiLanguage::Chinese),
+              "无法写入文件“" + path + "”：No such file or directory。");
+    EXPECT_EQ(FileWriteError(path, {}).In(UiLanguage::English),
+              "The file \"" + path + "\" cannot be written.");
+    EXPECT_EQ(FileWriteError("a", "a library's sentence.").In(UiLanguage::English),
               "The file \"a\" cannot be written: a library's sentence.");
 }
 
@@ -64,15 +67,19 @@ TEST(SafeFileWriterTest, TheDetailOfAFailedWriteIsThePathAndAFewWords) {
     ScratchFolder folder;
     const std::string missing = folder.PathOf("missing/file.bin");
     const Status failed = WriteFileSafely(missing, std::string_view("x"));
-    EXPECT_EQ(FileWriteDetail(missing, failed.message()),
-              (UiText{missing + ": no such folder", missing + "：文件夹不存在"}));
-    EXPECT_EQ(FileWriteDetail("/dev/full", WriteFileSafely("/dev/full", "x").message()).english,
+    EXPECT_EQ(test::Rendered(FileWriteDetail(missing, failed.message())),
+              (test::BothLanguages{missing + ": no such folder", missing + "：文件夹不存在"}));
+    EXPECT_EQ(FileWriteDetail("/dev/full", WriteFileSafely("/dev/full", "x").message())
+                  .In(UiLanguage::English),
               "/dev/full: not a regular file");
-    EXPECT_EQ(FileWriteDetail("a", FileWriteError("a", "No space left on device")).english,
+    EXPECT_EQ(FileWriteDetail("a", FileWriteError("a", "No space left on device"))
+                  .In(UiLanguage::English),
               "a: the disk is full");
     // A reason without words of its own is kept; a message of another kind gives the path.
-    EXPECT_EQ(FileWriteDetail("a", FileWriteError("a", "Zip error")).english, "a: Zip error");
-    EXPECT_EQ(FileWriteDetail("a", {"Something else", "别的"}), (UiText{"a", "a"}));
+    EXPECT_EQ(FileWriteDetail("a", FileWriteError("a", "Zip error")).In(UiLanguage::English),
+              "a: Zip error");
+    EXPECT_EQ(test::Rendered(FileWriteDetail("a", UiText::Literal("Something else"))),
+              (test::BothLanguages{"a", "a"}));
 }
 
 TEST(SafeFileWriterTest, TargetsThatAreNotFilesAreRefusedAndLeftAlone) {
@@ -84,10 +91,11 @@ TEST(SafeFileWriterTest, TargetsThatAreNotFilesAreRefusedAndLeftAlone) {
 
     const Status onFolder = WriteFileSafely(folder.PathOf("folder.bin"), std::string_view("x"));
     EXPECT_FALSE(onFolder.ok());
-    EXPECT_NE(onFolder.message().english.find("Is a directory"), std::string::npos);
+    EXPECT_NE(onFolder.message().In(UiLanguage::English).find("Is a directory"), std::string::npos);
     const Status onPipe = WriteFileSafely(folder.PathOf("pipe.bin"), std::string_view("x"));
     EXPECT_FALSE(onPipe.ok());
-    EXPECT_NE(onPipe.message().english.find("not a regular file"), std::string::npos);
+    EXPECT_NE(onPipe.message().In(UiLanguage::English).find("not a regular file"),
+              std::string::npos);
 
     EXPECT_TRUE(fs::is_directory(folder.PathOf("folder.bin")));
     EXPECT_TRUE(fs::is_fifo(folder.PathOf("pipe.bin")));
@@ -200,8 +208,8 @@ TEST(SafeFileWriterTest, AWritePastTheFileSizeLimitFailsCleanly) {
     const Status written = WriteFileSafely(folder.PathOf("big.bin"), std::string(4096, 'x'));
     ::setrlimit(RLIMIT_FSIZE, &saved);
     ASSERT_FALSE(written.ok());
-    EXPECT_NE(written.message().english.find("too large"), std::string::npos)
-        << written.message().english;
+    EXPECT_NE(written.message().In(UiLanguage::English).find("too large"), std::string::npos)
+        << written.message().In(UiLanguage::English);
     EXPECT_TRUE(NamesInFolder(folder.PathOf("")).empty());
 }
 

@@ -88,10 +88,11 @@ TEST(TuningSnapshotsTest, ACopyThatCannotBeWrittenNamesTheFileAndWhy) {
     TuningSnapshots snapshots(folder.PathOf("blocked"));
     const Status kept = snapshots.KeepLive(session, SnapshotReason::FactoryReset);
     ASSERT_FALSE(kept.ok());
-    EXPECT_NE(kept.message().english.find(folder.PathOf("blocked")), std::string::npos);
+    EXPECT_NE(kept.message().In(UiLanguage::English).find(folder.PathOf("blocked")),
+              std::string::npos);
     EXPECT_TRUE(snapshots.List().empty());
     const UiText shown = SnapshotFailedMessage(SnapshotReason::FactoryReset, kept.message());
-    EXPECT_NE(shown.english.find("before factory reset"), std::string::npos);
+    EXPECT_NE(shown.In(UiLanguage::English).find("before factory reset"), std::string::npos);
 }
 
 // A restore checks the copy first and never makes room by removing the copy it restores; the

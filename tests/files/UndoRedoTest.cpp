@@ -77,17 +77,17 @@ TEST_F(UndoRedoTest, EditsDragLinkAndLoadUndoneAndRedoneLeaveTheProcessorByteIde
 
 TEST_F(UndoRedoTest, StepsAreNamedAfterWhatChanged) {
     editor.SetBandGainDb(0, 6, 3.0);
-    EXPECT_EQ(history.UndoName()->english, "FL band 7 gain");
-    EXPECT_EQ(history.UndoTip().english, "Undo: FL band 7 gain");
+    EXPECT_EQ(history.UndoName()->In(UiLanguage::English), "FL band 7 gain");
+    EXPECT_EQ(history.UndoTip().In(UiLanguage::English), "Undo: FL band 7 gain");
     editor.LinkPair(0, LinkDirection::LeftToRight);
-    EXPECT_EQ(history.UndoName()->english, "Link");
+    EXPECT_EQ(history.UndoName()->In(UiLanguage::English), "Link");
     editor.SetBandFrequency(1, 2, 200);
-    EXPECT_EQ(history.UndoName()->english, "FL+FR band 3 frequency");
+    EXPECT_EQ(history.UndoName()->In(UiLanguage::English), "FL+FR band 3 frequency");
     editor.SetMuted(4, true);
-    EXPECT_EQ(history.UndoName()->english, "ULF mute");
+    EXPECT_EQ(history.UndoName()->In(UiLanguage::English), "ULF mute");
     ASSERT_TRUE(history.Undo());
-    EXPECT_EQ(history.RedoTip().english, "Redo: ULF mute");
-    EXPECT_EQ(history.UndoName()->english, "FL+FR band 3 frequency");
+    EXPECT_EQ(history.RedoTip().In(UiLanguage::English), "Redo: ULF mute");
+    EXPECT_EQ(history.UndoName()->In(UiLanguage::English), "FL+FR band 3 frequency");
 }
 
 TEST_F(UndoRedoTest, UndoOfOneBandEditSendsThatBandsSlotOnly) {

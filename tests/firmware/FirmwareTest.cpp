@@ -11,6 +11,7 @@
 #include "core/RegularFile.h"
 #include "firmware/UpdateSequencer.h"
 #include "protocol/FrameLayout.h"
+#include "support/Rendered.h"
 
 namespace corva {
 namespace {
@@ -66,7 +67,7 @@ std::string Codes(const std::vector<std::unique_ptr<QueuedFrame>>& steps) {
 
 TEST(FirmwareFileTest, TagsDecideTheParts) {
     EXPECT_FALSE(ParseFirmware(std::vector<std::uint8_t>{'W', 'D', 'S', 'P', 1, 2}).status.ok());
-    EXPECT_EQ(ParseFirmware(std::vector<std::uint8_t>{}).status.message().english,
+    EXPECT_EQ(ParseFirmware(std::vector<std::uint8_t>{}).status.message().In(UiLanguage::English),
               "Update file error!");
     const auto exact = ParseFirmware(TwoRegionFile(true, 0));
     ASSERT_TRUE(exact.status.ok());  // 0x40004 bytes: a DSP-only file
@@ -80,7 +81,7 @@ TEST(FirmwareFileTest, TagsDecideTheParts) {
     EXPECT_EQ(mcu.image.mcuHeader, (std::vector<std::uint8_t>{0xA0, 0xA1, 0xA2, 0xA3}));
     EXPECT_EQ(mcu.image.checkByte, 0x12 ^ 0x10 ^ 0x11 ^ 0x12);
     EXPECT_EQ(mcu.image.plannedSteps, 11 / 48 + 6);
-    EXPECT_EQ(LoadFirmwareFile("/nonexistent/update.bin").status.message().english,
+    EXPECT_EQ(LoadFirmwareFile("/nonexistent/update.bin").status.message().In(UiLanguage::English),
               "Bin File error!");
 }
 
@@ -122,17 +123,17 @@ private:
     std::size_t served_ = 0;
 };
 
-const UiText kTooLarge{"The firmware file is too large (more than 524296 bytes)!",
-                       "固件文件太大（超过 524296 字节）!"};
+const test::BothLanguages kTooLarge{"The firmware file is too large (more than 524296 bytes)!",
+                                    "固件文件太大（超过 524296 字节）!"};
 
 TEST(FirmwareFileTest, TheLargestFileIsTwoFullRegions) {
     EXPECT_EQ(kMaxFirmwareFileBytes, 0x80008u);
-    EXPECT_EQ(FirmwareFileTooLarge(), kTooLarge);
+    EXPECT_EQ(test::Rendered(FirmwareFileTooLarge()), kTooLarge);
     // An MCU part as long as a whole region still loads.
     FirmwareFileOnDisk file;
     file.Write(TwoRegionFile(true, kMaxFirmwareFileBytes - 0x40004 - 8));
     const auto largest = LoadFirmwareFile(file.path());
-    ASSERT_TRUE(largest.status.ok()) << largest.status.message().english;
+    ASSERT_TRUE(largest.status.ok()) << largest.status.message().In(UiLanguage::English);
     EXPECT_EQ(largest.image.mcu.size() + largest.image.mcuHeader.size(), 0x40000u);
 }
 
@@ -141,17 +142,17 @@ TEST(FirmwareFileTest, ALargerFileIsRefusedBeforeItIsRead) {
     auto bytes = TwoRegionFile(true, kMaxFirmwareFileBytes - 0x40004 - 8);
     bytes.push_back(0);
     file.Write(bytes);
-    EXPECT_EQ(LoadFirmwareFile(file.path()).status.message(), kTooLarge);
+    EXPECT_EQ(test::Rendered(LoadFirmwareFile(file.path()).status.message()), kTooLarge);
 
     // A gigabyte (sparse on disk) is refused as quickly, without being read into memory.
     std::filesystem::resize_file(file.path(), std::uintmax_t{1} << 30);
-    EXPECT_EQ(LoadFirmwareFile(file.path()).status.message(), kTooLarge);
+    EXPECT_EQ(test::Rendered(LoadFirmwareFile(file.path()).status.message()), kTooLarge);
 }
 
 TEST(FirmwareFileTest, NothingPastTheLimitIsRead) {
     EndlessBytes endless;
     std::istream in(&endless);
-    EXPECT_EQ(ReadFirmwareFile(in).status.message(), kTooLarge);
+    EXPECT_EQ(test::Rendered(ReadFirmwareFile(in).status.message()), kTooLarge);
     EXPECT_LE(endless.served(), kMaxFirmwareFileBytes + 1);
 
     // A device that never ends is no file of ours either: it is not even opened.
@@ -168,7 +169,8 @@ TEST(UpdateSequencerTest, DspBlocksCarryTheirAddressesAndTheLastIsZeroFilled) {
     EXPECT_EQ(Codes(steps), "H6:;9");
     std::vector<const QueuedFrame*> blocks;
     for (const auto& step : steps) {
-        if (step->code == firmware_step::kDspBlock) blocks.push_back(step.get());
+        if (step->code == firmware_step::kDspBlock)
+            blocks.push_back(step.get());
     }
     ASSERT_EQ(blocks.size(), 1490u);  // 1489 full blocks and one of 19 bytes
     for (std::size_t i = 0; i < blocks.size(); ++i) {
@@ -214,7 +216,7 @@ TEST(UpdateSequencerTest, TwoPartFileStartsAndFinishesOnce) {
     EXPECT_EQ(header->code, firmware_step::kMcuHeader);
     EXPECT_EQ(header->data().size(), 20u);
     EXPECT_EQ(steps.back()->data().size(), 17u);
-    EXPECT_EQ(sequencer.StatusAfter('8')->english, "Programming......");
+    EXPECT_EQ(sequencer.StatusAfter('8')->In(UiLanguage::English), "Programming......");
     EXPECT_FALSE(sequencer.StatusAfter('8'));  // only the first MCU block says so
 }
 

@@ -91,7 +91,7 @@ TEST(EngineHostTest, WithoutASimulatorTheBuiltInProcessorIsRefused) {
     EXPECT_EQ(host.simulated(), nullptr);
     const Status refused = host.Connect({HostLink::Kind::BuiltInSimulated, {}, {}});
     EXPECT_FALSE(refused.ok());
-    EXPECT_EQ(refused.message().english, "No connection can be opened");
+    EXPECT_EQ(refused.message().In(UiLanguage::English), "No connection can be opened");
     EXPECT_FALSE(host.controller().online());
 }
 

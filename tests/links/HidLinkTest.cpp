@@ -73,7 +73,8 @@ TEST(HidLinkTest, MissingDeviceFailsToOpenAndClosedLinkRefusesTraffic) {
 
     const Status opened = link->Open();
     EXPECT_FALSE(opened.ok());
-    EXPECT_NE(opened.message().english.find("/dev/corva-no-such-hidraw"), std::string::npos);
+    EXPECT_NE(opened.message().In(UiLanguage::English).find("/dev/corva-no-such-hidraw"),
+              std::string::npos);
     EXPECT_FALSE(link->IsOpen());
 
     std::vector<std::uint8_t> report(65);
@@ -96,7 +97,8 @@ TEST(HidLinkTest, AReportTheSystemDoesNotTakeFailsTheWriteWithinItsLimit) {
     }
     const Status stalled = link.Write(report, 20);
     EXPECT_FALSE(stalled.ok());
-    EXPECT_NE(stalled.message().english.find("took longer than 20 ms"), std::string::npos);
+    EXPECT_NE(stalled.message().In(UiLanguage::English).find("took longer than 20 ms"),
+              std::string::npos);
     EXPECT_FALSE(link.Write(report, 20).ok()) << "the stalled report is still in the way";
 
     device.Release();

@@ -125,8 +125,9 @@ TEST(SerialLinkClosedTest, MissingPortFailsToOpenAndClosedLinkRefusesTraffic) {
     test::RunOnWorker([&] {
         const Status opened = link.Open();
         EXPECT_FALSE(opened.ok());
-        EXPECT_NE(opened.message().english.find("/dev/corva-no-such-port"), std::string::npos);
-        EXPECT_FALSE(opened.message().chinese.empty());
+        EXPECT_NE(opened.message().In(UiLanguage::English).find("/dev/corva-no-such-port"),
+                  std::string::npos);
+        EXPECT_FALSE(opened.message().In(UiLanguage::Chinese).empty());
         EXPECT_FALSE(link.IsOpen());
 
         const Bytes frame = test::FromHex("71 71 71 EE");

@@ -147,8 +147,8 @@ TEST(TcpLinkTest, RefusedConnectionFailsAndLeavesTheLinkClosed) {
     test::RunOnWorker([&] {
         const Status opened = link.Open();
         EXPECT_FALSE(opened.ok());
-        EXPECT_NE(opened.message().english.find("127.0.0.1"), std::string::npos);
-        EXPECT_FALSE(opened.message().chinese.empty());
+        EXPECT_NE(opened.message().In(UiLanguage::English).find("127.0.0.1"), std::string::npos);
+        EXPECT_FALSE(opened.message().In(UiLanguage::Chinese).empty());
         EXPECT_FALSE(link.IsOpen());
 
         const Bytes frame = test::FromHex("71 71 71 EE");

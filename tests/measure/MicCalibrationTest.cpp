@@ -14,7 +14,7 @@ TEST(MicCalibration, ReadsTheSensitivityLineAndTakesTheMicrophoneOut) {
     const MicCalibration calibration = ParseMicCalibration(
         "\"Sens Factor =-1.378dB, AGain =18dB, SERNO: 7012345\"\n"
         "10.054\t-1.3106\t0\n20.0\t2.0\t0\n20000.0\t2.0\n");
-    ASSERT_TRUE(calibration.status.ok()) << calibration.status.message().english;
+    ASSERT_TRUE(calibration.status.ok()) << calibration.status.message().In(UiLanguage::English);
     ASSERT_TRUE(calibration.sensitivityDb.has_value());
     EXPECT_DOUBLE_EQ(*calibration.sensitivityDb, -1.378);
     Response levels{};
@@ -25,7 +25,7 @@ TEST(MicCalibration, ReadsTheSensitivityLineAndTakesTheMicrophoneOut) {
     // A broken line names its line number in the file.
     const MicCalibration broken = ParseMicCalibration("\"Sens Factor =-1dB\"\n20 1\n40 x\n");
     ASSERT_FALSE(broken.status.ok());
-    EXPECT_EQ(broken.status.message().english, "Line 3: \"x\" is not a number.");
+    EXPECT_EQ(broken.status.message().In(UiLanguage::English), "Line 3: \"x\" is not a number.");
 }
 
 TEST(PositionAverage, AveragesPowerAndKeepsTheSpread) {

@@ -37,7 +37,7 @@ protected:
     static ConfirmQuestion Answer(bool yes, std::vector<std::string>* asked = nullptr) {
         return [=](const UiText& question) {
             if (asked)
-                asked->push_back(question.english);
+                asked->push_back(question.In(UiLanguage::English));
             return yes;
         };
     }

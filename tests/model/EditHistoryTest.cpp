@@ -72,10 +72,10 @@ TEST(EditHistoryTest, BypassAllIsOneStepThatUndoesTheWholeSwitch) {
     ASSERT_TRUE(history.Undo());
     EXPECT_FALSE(session.Snapshot().outputs[2].allBypassed);
     EXPECT_FALSE(session.Snapshot().outputs[2].bands[0].bypassed);
-    EXPECT_EQ(history.UndoName()->english, "SL band 1 gain");
+    EXPECT_EQ(history.UndoName()->In(UiLanguage::English), "SL band 1 gain");
     // Declined: nothing changed, so no step.
     editor.SetBypassAll(2, true, [](const UiText&) { return false; });
-    EXPECT_EQ(history.UndoName()->english, "SL band 1 gain");
+    EXPECT_EQ(history.UndoName()->In(UiLanguage::English), "SL band 1 gain");
 }
 
 }  // namespace

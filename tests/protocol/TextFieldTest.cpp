@@ -27,8 +27,8 @@ TEST(TextFieldTest, TerminatedFormNeedsRoomForTheZero) {
 
     const auto refused = TextToField(field, fifteen + "P", FieldForm::Terminated);
     EXPECT_FALSE(refused.ok());
-    EXPECT_EQ(refused.message().english, "char Len error!");
-    EXPECT_EQ(refused.message().chinese, "字符长度错误!");
+    EXPECT_EQ(refused.message().In(UiLanguage::English), "char Len error!");
+    EXPECT_EQ(refused.message().In(UiLanguage::Chinese), "字符长度错误!");
     EXPECT_EQ(field[0], 'A') << "a refused text leaves the field as it was";
     EXPECT_EQ(field[15], 0);
 }
@@ -52,7 +52,7 @@ TEST(CodePageTest, ConvertsBetweenUtf8AndRecordBytes) {
     EXPECT_EQ(DecodeRecordText(*bytes), "吉利博越");
     EXPECT_EQ(DecodeRecordText("Preset1"), "Preset1");
     EXPECT_FALSE(DecodeRecordText("\x81\xff\xff").empty());  // bad bytes still decode to text
-    EXPECT_FALSE(EncodeRecordText("🎵"));               // no code in the code page
+    EXPECT_FALSE(EncodeRecordText("🎵"));                     // no code in the code page
 }
 
 TEST(CodePageTest, FieldsCountCodePageBytesNotCharacters) {

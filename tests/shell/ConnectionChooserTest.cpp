@@ -25,7 +25,7 @@ namespace corva::shell {
 namespace {
 
 QString English(const UiText& text) {
-    return QString::fromStdString(text.english);
+    return QString::fromStdString(text.In(UiLanguage::English));
 }
 
 QStringList EntryTexts(QMenu& menu) {
@@ -72,7 +72,8 @@ TEST_F(ConnectionChooserTest, ButtonIsNamedAndExplainedInBothLanguages) {
     EXPECT_FALSE(englishTip.isEmpty());
 
     program.context->language().Set(UiLanguage::Chinese);
-    EXPECT_EQ(button->accessibleName(), QString::fromStdString(text::kConnectionChooser.chinese));
+    EXPECT_EQ(button->accessibleName(),
+              QString::fromStdString(text::kConnectionChooser.In(UiLanguage::Chinese)));
     EXPECT_NE(button->toolTip(), englishTip);
     EXPECT_FALSE(button->toolTip().isEmpty());
 }

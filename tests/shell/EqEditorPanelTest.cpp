@@ -47,7 +47,7 @@ class EqEditorPanelTest : public ::testing::Test {
 protected:
     EqEditorPanelTest()
         : editor{session()}, panel{session(), editor, [this](const UiText& question) {
-                                       questions.push_back(question.english);
+                                       questions.push_back(question.In(UiLanguage::English));
                                        return answerYes;
                                    }} {
         // As on the page: the session's change event refreshes the panel.
@@ -240,7 +240,8 @@ TEST_F(EqEditorPanelTest, RestoringAChannelWithNoRaisedBandSaysWhyNothingChanged
     EXPECT_TRUE(questions.empty());
     EXPECT_TRUE(panel.bypassAllButton()->isChecked());
     EXPECT_FALSE(panel.noteLabel()->isHidden());
-    EXPECT_EQ(panel.noteLabel()->text().toStdString(), eq_text::kNothingRaised.chinese);
+    EXPECT_EQ(panel.noteLabel()->text().toStdString(),
+              eq_text::kNothingRaised.In(UiLanguage::Chinese));
     const auto bands = session().Snapshot().outputs[0].bands;
     EXPECT_TRUE(std::all_of(bands.begin(), bands.end(),
                             [](const BandView& band) { return band.bypassed; }));

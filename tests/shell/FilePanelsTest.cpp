@@ -137,7 +137,7 @@ protected:
         MarkStoredPresets(image, seed);
         const QString file = scratch.filePath(QStringLiteral("marked-%1.qvma").arg(seed));
         return WriteCompleteJson(file.toStdString(), image, JsonHeaderRecord{}).ok() ? file
-                                                                                      : QString();
+                                                                                     : QString();
     }
     QString LastMessage() const {
         return program.messages->shown.empty() ? QString() : program.messages->shown.back().text;
@@ -228,9 +228,9 @@ TEST_F(FilePanelsTest, StoreAllWritesTheCompleteFileOnceThePresetsHaveArrived) {
     // Without a processor nothing is asked and nothing is queued.
     Click(panel->browseButton());
     EXPECT_TRUE(files->asked.empty());
-    EXPECT_EQ(
-        LastMessage(),
-        ToQString(ConnectionFailureMessage(program.context->controller().linkKind()).text.english));
+    EXPECT_EQ(LastMessage(),
+              ToQString(ConnectionFailureMessage(program.context->controller().linkKind())
+                            .text.In(UiLanguage::English)));
     panels().CloseAll();
 
     ASSERT_TRUE(Synchronise());
@@ -264,8 +264,9 @@ TEST_F(FilePanelsTest, StoreAllWritesTheCompleteFileOnceThePresetsHaveArrived) {
     EXPECT_TRUE(WaitIdle());
     // Besides the refusal while disconnected, each store-all ends naming the file it wrote.
     ASSERT_EQ(program.messages->shown.size(), 3u);
-    EXPECT_EQ(program.messages->shown[1].text,
-              QStringLiteral("Saved ") + QDir::toNativeSeparators(chosen + QStringLiteral(".qvma")));
+    EXPECT_EQ(
+        program.messages->shown[1].text,
+        QStringLiteral("Saved ") + QDir::toNativeSeparators(chosen + QStringLiteral(".qvma")));
     EXPECT_EQ(LastMessage(), QStringLiteral("Saved ") +
                                  QDir::toNativeSeparators(DataFile(QStringLiteral("garage.qvma"))));
 }
@@ -314,7 +315,7 @@ TEST_F(FilePanelsTest, ProtectedTuningIsNotSavedToFiles) {
     DeviceLock lock(program.context->session(), program.context->controller());
     ASSERT_FALSE(lock.Protect("482913"));
     ASSERT_TRUE(WaitIdle());
-    const QString refusal = ToQString(ProtectedTuningRefusal().english);
+    const QString refusal = ToQString(ProtectedTuningRefusal().In(UiLanguage::English));
 
     SavePanel* panel = OpenSavePanel();
     Click(panel->browseButton());
@@ -392,7 +393,7 @@ TEST_F(FilePanelsTest, ASingleFileOpenedOfflineLoadsAndSaysTheProcessorWasNotCha
     Click(panel->openButton());
     EXPECT_TRUE(WaitFor([this] { return panels().panel(PanelSlot::Open) == nullptr; }));
     EXPECT_EQ(program.context->session().Snapshot().outputs[2].delayCode, 201);
-    EXPECT_EQ(LastMessage(), ToQString(SingleLoadedOfflineMessage().text.english));
+    EXPECT_EQ(LastMessage(), ToQString(SingleLoadedOfflineMessage().text.In(UiLanguage::English)));
     EXPECT_TRUE(program.context->session().NothingLeftToSend());
 }
 
@@ -401,8 +402,9 @@ TEST_F(FilePanelsTest, AMusicFileThatIsMissingNamesTheReason) {
     QTemporaryDir elsewhere;
     files->answers.push_back(elsewhere.filePath(QStringLiteral("gone.wkcs")));
     EXPECT_FALSE(program.view().fileActions().LoadMusicFile(nullptr));
-    EXPECT_EQ(LastMessage(), QStringLiteral("Read MusicFile  Error\n") +
-                                 ToQString(ReadFailureReason("/nothing/here.wkcs").english));
+    EXPECT_EQ(LastMessage(),
+              QStringLiteral("Read MusicFile  Error\n") +
+                  ToQString(ReadFailureReason("/nothing/here.wkcs").In(UiLanguage::English)));
 }
 
 // ---- Preset strip ----
@@ -527,14 +529,16 @@ TEST_F(FilePanelsTest, TheContextMenusDeleteStaysTheActionOfLaterClicks) {
     EXPECT_EQ(LastMessage(), QStringLiteral("Are you delete No.2 preset?"));
 
     // The mode is in sight on the strip and in the panel's hint, in both languages.
-    EXPECT_EQ(strip->modeLabel()->text(), ToQString(text::kStripModeDelete.english));
+    EXPECT_EQ(strip->modeLabel()->text(),
+              ToQString(text::kStripModeDelete.In(UiLanguage::English)));
     EXPECT_TRUE(strip->modeLabel()->isVisible());
     auto* hint = panel->findChild<QLabel*>(QStringLiteral("openHint"));
     ASSERT_NE(hint, nullptr);
-    EXPECT_EQ(hint->text(), ToQString(text::kOpenHintDelete.english));
+    EXPECT_EQ(hint->text(), ToQString(text::kOpenHintDelete.In(UiLanguage::English)));
     program.context->language().Set(UiLanguage::Chinese);
-    EXPECT_EQ(strip->modeLabel()->text(), ToQString(text::kStripModeDelete.chinese));
-    EXPECT_EQ(hint->text(), ToQString(text::kOpenHintDelete.chinese));
+    EXPECT_EQ(strip->modeLabel()->text(),
+              ToQString(text::kStripModeDelete.In(UiLanguage::Chinese)));
+    EXPECT_EQ(hint->text(), ToQString(text::kOpenHintDelete.In(UiLanguage::Chinese)));
     program.context->language().Set(UiLanguage::English);
 
     Click(strip->button(9));
@@ -700,8 +704,9 @@ TEST_F(FilePanelsTest, ACompleteCopyInTheSnapshotsDialogBringsEveryPresetBack) {
     program.messages->shown.clear();
     ASSERT_TRUE(dialog.RestoreRow(row));
     ASSERT_EQ(program.messages->shown.size(), 1u);
-    EXPECT_TRUE(LastMessage().contains(QStringLiteral("(%1 of them named)")
-                                           .arg(NamedStoredPresetCount(program.context->session()))));
+    EXPECT_TRUE(
+        LastMessage().contains(QStringLiteral("(%1 of them named)")
+                                   .arg(NamedStoredPresetCount(program.context->session()))));
     ASSERT_TRUE(WaitFor([&] { return StoredPresetBytes(*processor) == before; }));
     EXPECT_TRUE(WaitIdle());
 }

@@ -60,14 +60,14 @@ TEST(TimedMessageTest, OkClosesTheNoticeAtOnce) {
 TEST(TimedMessageTest, ANoticeOnScreenKeepsItsLanguageThroughASwitch) {
     Language language;
     QLabel label;
-    language.BindText(&label, {"No connection can be opened", "没有连接可以打开"});
+    language.BindText(&label, Tr("Connection", "No connection can be opened"));
     QString textAfterSwitch;
     WhenBoxShows([&](QMessageBox& box) {
         language.Toggle();
         textAfterSwitch = box.text();
         box.button(QMessageBox::Ok)->click();
     });
-    ShowTimedMessage(nullptr, language.Pick({"No connection can be opened", "没有连接可以打开"}),
+    ShowTimedMessage(nullptr, language.Pick(Tr("Connection", "No connection can be opened")),
                      QStringLiteral("Corva DSP"), 600000);
     EXPECT_EQ(textAfterSwitch, QStringLiteral("No connection can be opened"));
     EXPECT_EQ(label.text(), QStringLiteral("没有连接可以打开"));
@@ -77,7 +77,7 @@ TEST(LanguageTest, BoundTextsFollowEverySwitchUntilTheirWidgetIsGone) {
     Language language;
     auto* label = new QLabel;
     int refreshes = 0;
-    language.BindText(label, {"Save", "保存"});
+    language.BindText(label, Tr("Window", "Save"));
     language.OnChange(label, [&refreshes] { ++refreshes; });
     EXPECT_EQ(label->text(), QStringLiteral("Save"));
     language.Set(UiLanguage::Chinese);
@@ -87,7 +87,7 @@ TEST(LanguageTest, BoundTextsFollowEverySwitchUntilTheirWidgetIsGone) {
     delete label;
     language.Toggle();  // the bindings went with the label
     EXPECT_EQ(refreshes, 1);
-    EXPECT_EQ(language.Pick({"Save", "保存"}), QStringLiteral("Save"));
+    EXPECT_EQ(language.Pick(Tr("Window", "Save")), QStringLiteral("Save"));
 }
 
 TEST(NoticePosterTest, NoticesFromAWorkerThreadArriveInOrderOnTheGuiThread) {

@@ -249,9 +249,9 @@ TEST_F(ProgramDialogTest, LoadingAMusicFileWhileDisconnectedSaysSo) {
 
     files->answers.push_back(music + QStringLiteral(".wkcs"));
     SubmenuEntry(MoreCommand::MusicFiles, 1)->trigger();
-    EXPECT_EQ(
-        LastMessage(),
-        ToQString(ConnectionFailureMessage(program.context->controller().linkKind()).text.english));
+    EXPECT_EQ(LastMessage(),
+              ToQString(ConnectionFailureMessage(program.context->controller().linkKind())
+                            .text.In(UiLanguage::English)));
     // A cancelled dialog does nothing.
     const std::size_t shown = program.messages->shown.size();
     SubmenuEntry(MoreCommand::MusicFiles, 1)->trigger();

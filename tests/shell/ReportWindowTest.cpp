@@ -11,8 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 #include "ShellTestSupport.h"
@@ -234,7 +234,7 @@ TEST_F(ReportWindowTest, TheExportedWorkbookReadsBackWithTheHeadingsAnd172Rows) 
     ASSERT_NE(report, nullptr);
     // The extension is added to a name chosen without it.
     const Status status = report->ExportWorkbook(program.folders.filePath(QStringLiteral("DNM")));
-    ASSERT_TRUE(status.ok()) << status.message().english;
+    ASSERT_TRUE(status.ok()) << status.message().In(UiLanguage::English);
     const std::string path = PathOf(QStringLiteral("DNM.xlsx"));
     ASSERT_TRUE(QFile::exists(QString::fromStdString(path)));
 
@@ -292,7 +292,7 @@ TEST_F(ReportPrintTest, PrintingToAPdfFileGivesThePagesOfTheLayout) {
     const std::string path = PathOf(QStringLiteral("report.pdf"));
     auto printer = PdfPrinter(path);
     const TablePrintResult printed = report->PrintTo(*printer);
-    ASSERT_TRUE(printed.status.ok()) << printed.status.message().english;
+    ASSERT_TRUE(printed.status.ok()) << printed.status.message().In(UiLanguage::English);
     ASSERT_GT(printed.rowsPerPage, 0);
     // Just enough pages for the 172 rows.
     const int pages = (172 + printed.rowsPerPage - 1) / printed.rowsPerPage;

@@ -2,14 +2,7 @@
 // tooltip or a name is left without one, and none gains one that it lacked.
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QPointer>
-
+#include "OnScreenTexts.h"
 #include "ShellTestSupport.h"
 #include "controls/FlatButton.h"
 #include "shell/app/TopBar.h"
@@ -18,52 +11,9 @@
 namespace corva::shell {
 namespace {
 
-struct ShownTexts {
-    QString text;
-    QString tip;
-    QString name;
-};
-
-QString TextOf(const QObject* object) {
-    if (const auto* label = qobject_cast<const QLabel*>(object)) {
-        return label->text();
-    }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(object)) {
-        return button->text();
-    }
-    if (const auto* action = qobject_cast<const QAction*>(object)) {
-        return action->text();
-    }
-    return {};
-}
-
-ShownTexts TextsOf(QObject* object) {
-    ShownTexts shown{TextOf(object), {}, {}};
-    if (auto* widget = qobject_cast<QWidget*>(object)) {
-        shown.tip = widget->toolTip();
-        shown.name = widget->accessibleName();
-    } else if (auto* action = qobject_cast<QAction*>(object)) {
-        shown.tip = action->toolTip();
-    }
-    return shown;
-}
-
-// The texts of every widget and action of every visible window.
-std::map<QPointer<QObject>, ShownTexts> OnScreen() {
-    std::map<QPointer<QObject>, ShownTexts> shown;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible()) {
-            continue;
-        }
-        shown[window] = TextsOf(window);
-        for (QObject* child : window->findChildren<QObject*>()) {
-            if (child->isWidgetType() || qobject_cast<QAction*>(child) != nullptr) {
-                shown[child] = TextsOf(child);
-            }
-        }
-    }
-    return shown;
-}
+using test::OnScreen;
+using test::ShownTexts;
+using test::TextsOf;
 
 std::string Describe(const QObject* object, const ShownTexts& english) {
     return (QString::fromLatin1(object->metaObject()->className()) + QLatin1Char(' ') +

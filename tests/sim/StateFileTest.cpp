@@ -81,8 +81,8 @@ TEST_F(StateFileTest, DamagedOrForeignFilesAreRefusedAndMemoryIsKept) {
          {"missing.bin", "garbage.bin", "short.bin", "long.bin", "flipped.bin", "empty.bin"}) {
         const auto status = processor.LoadState(PathOf(name));
         EXPECT_FALSE(status.ok()) << name;
-        EXPECT_NE(status.message().english.find(name), std::string::npos) << name;
-        EXPECT_FALSE(status.message().chinese.empty()) << name;
+        EXPECT_NE(status.message().In(UiLanguage::English).find(name), std::string::npos) << name;
+        EXPECT_FALSE(status.message().In(UiLanguage::Chinese).empty()) << name;
     }
     processor.WithMemory([](ParameterImage& memory) {
         EXPECT_EQ(memory.Live()[0], 'Z');
@@ -99,9 +99,8 @@ TEST_F(StateFileTest, AnOverwriteThatFailsKeepsTheOldStateFile) {
         path, [&] { return processor.SaveState(path); });
     EXPECT_EQ(message, "The file \"" + path + "\" cannot be written: File too large.");
 
-    corva::test::ExpectMissingFolderFails(folder / "missing", [&] {
-        return processor.SaveState(PathOf("missing/state.bin"));
-    });
+    corva::test::ExpectMissingFolderFails(
+        folder / "missing", [&] { return processor.SaveState(PathOf("missing/state.bin")); });
 }
 
 }  // namespace

@@ -69,7 +69,8 @@ inline ChildWrite RunWithFileSizeLimit(const std::function<Status()>& write,
         int code = 1;
         if (LimitFileSizes(limitBytes)) {
             const Status status = write();
-            const std::string report = (status.ok() ? "1" : "0") + status.message().english;
+            const std::string report =
+                (status.ok() ? "1" : "0") + status.message().In(UiLanguage::English);
             code = ::write(channel[1], report.data(), report.size()) ==
                            static_cast<ssize_t>(report.size())
                        ? 0
@@ -148,11 +149,11 @@ inline std::string ExpectMissingFolderFails(const std::filesystem::path& missing
     const auto namesBefore = NamesInFolder(parent);
     const Status status = write();
     EXPECT_FALSE(status.ok());
-    EXPECT_FALSE(status.message().english.empty());
-    EXPECT_FALSE(status.message().chinese.empty());
+    EXPECT_FALSE(status.message().In(UiLanguage::English).empty());
+    EXPECT_FALSE(status.message().In(UiLanguage::Chinese).empty());
     EXPECT_FALSE(std::filesystem::exists(missingFolder));
     EXPECT_EQ(NamesInFolder(parent), namesBefore);
-    return status.message().english;
+    return status.message().In(UiLanguage::English);
 }
 
 }  // namespace corva::test

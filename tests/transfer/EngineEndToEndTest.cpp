@@ -104,7 +104,7 @@ TEST_F(EngineEndToEndTest, NewerMajorVersionNamesTheSoftwareRange) {
     Engine engine(devices, inUse);
     ASSERT_TRUE(engine.controller.ConnectToPath("newer").ok());
     ASSERT_TRUE(engine.PumpUntil([&] { return !engine.messages.empty(); }));
-    EXPECT_NE(engine.messages[0].text.english.find("VERI-ZE2.01 to VERI-ZE2.99"),
+    EXPECT_NE(engine.messages[0].text.In(UiLanguage::English).find("VERI-ZE2.01 to VERI-ZE2.99"),
               std::string::npos);
     EXPECT_FALSE(engine.controller.online());
 }
@@ -117,7 +117,7 @@ TEST_F(EngineEndToEndTest, EmptyDataAnswerAsksForFirmware) {
     Engine engine(devices, inUse);
     ASSERT_TRUE(engine.controller.ConnectToPath("old-firmware").ok());
     ASSERT_TRUE(engine.PumpUntil([&] { return !engine.messages.empty(); }));
-    EXPECT_EQ(engine.messages[0].text.english, "Please Update the Firmware!");
+    EXPECT_EQ(engine.messages[0].text.In(UiLanguage::English), "Please Update the Firmware!");
     EXPECT_FALSE(engine.controller.online());
 }
 
@@ -132,7 +132,7 @@ TEST_F(EngineEndToEndTest, SilenceOrBadChecksumsFailTheUsbLink) {
         ASSERT_TRUE(engine.controller.ConnectToPath(silent ? "silent" : "garbled").ok());
         ASSERT_TRUE(engine.PumpUntil([&] { return !engine.controller.online(); }));
         ASSERT_EQ(engine.messages.size(), 1u);
-        EXPECT_EQ(engine.messages[0].text.english, "Connection failure!");
+        EXPECT_EQ(engine.messages[0].text.In(UiLanguage::English), "Connection failure!");
         EXPECT_EQ(engine.messages[0].style, MessageStyle::Timed);
     }
 }
@@ -189,7 +189,7 @@ TEST_F(EngineEndToEndTest, TwoEnginesShareTheInUseMarks) {
     EXPECT_EQ(second.controller.devicePath(), "two");
     const auto third = Engine(devices, inUse).controller.ToggleConnection();
     EXPECT_EQ(third.kind, ConnectionController::ToggleOutcome::Kind::Failed);
-    EXPECT_EQ(third.message->text.english, "No connection can be opened");
+    EXPECT_EQ(third.message->text.In(UiLanguage::English), "No connection can be opened");
 }
 
 TEST_F(EngineEndToEndTest, SeveralFreeDevicesOfferAChoice) {
@@ -277,14 +277,13 @@ TEST_F(EngineEndToEndTest, ATrickledOrEndlesslyResentBackupStopsAtItsLimit) {
         faults.answerDelayMs = c.answerDelayMs;
         processor->SetFaults(faults);
         ASSERT_TRUE(engine.controller.bulk().StoreAllPresetsToPc());
-        ASSERT_TRUE(engine.PumpUntil([&] { return !engine.controller.online(); }, 10000))
-            << c.path;
+        ASSERT_TRUE(engine.PumpUntil([&] { return !engine.controller.online(); }, 10000)) << c.path;
         ASSERT_EQ(engine.messages.size(), 1u);
-        EXPECT_EQ(engine.messages[0].text.english, "Connection failure!");
+        EXPECT_EQ(engine.messages[0].text.In(UiLanguage::English), "Connection failure!");
         // The idle poll in flight when the resends begin may be the frame that draws them.
         const std::string detail = engine.messages[0].detail;
         EXPECT_NE(detail.find(c.detail), std::string::npos) << detail;
-        EXPECT_EQ(engine.messages[0].reason.english, "Stopped: " + detail + ".");
+        EXPECT_EQ(engine.messages[0].reason.In(UiLanguage::English), "Stopped: " + detail + ".");
         EXPECT_LT(WithoutPolls(processor->ReceivedFrames()).size(), 90u);
     }
 }

@@ -33,7 +33,7 @@ protected:
     ConnectionController::FirmwareHooks Hooks() {
         return {[this](const UiText& text) {
                     std::lock_guard lock(statusMutex);
-                    statusLines.push_back(text.english);
+                    statusLines.push_back(text.In(UiLanguage::English));
                 },
                 [this] {
                     // Hooks run once the send lock is free: reading the session is safe here.
@@ -50,7 +50,7 @@ TEST_F(FirmwareUpdateTest, TwoPartFileReachesTheLoaderWhole) {
     ASSERT_TRUE(engine.controller.StartFirmwareUpdate(image, Hooks()).ok());
     EXPECT_TRUE(engine.controller.updating());
     ASSERT_TRUE(engine.PumpUntil([&] { return !engine.messages.empty(); }, 60000));
-    EXPECT_EQ(engine.messages[0].text.english, "Update successfully!");
+    EXPECT_EQ(engine.messages[0].text.In(UiLanguage::English), "Update successfully!");
     EXPECT_FALSE(engine.controller.online());
     EXPECT_FALSE(engine.controller.updating());
 
@@ -83,7 +83,7 @@ TEST_F(FirmwareUpdateTest, AThirdStartOfAStepFailsTheUpdate) {
     std::vector<std::uint8_t> mcuOnly = {'W', 'M', 'C', 'U', 1, 2, 3, 4, 5};
     ASSERT_TRUE(engine.controller.StartFirmwareUpdate(ParseFirmware(mcuOnly).image, Hooks()).ok());
     ASSERT_TRUE(engine.PumpUntil([&] { return !engine.messages.empty(); }, 20000));
-    EXPECT_EQ(engine.messages[0].text.english, "Connection failure!");
+    EXPECT_EQ(engine.messages[0].text.In(UiLanguage::English), "Connection failure!");
     EXPECT_FALSE(engine.controller.updating());
     EXPECT_FALSE(processor->Firmware().finished);
 }
@@ -96,7 +96,7 @@ TEST_F(FirmwareUpdateTest, NoProcessorWithinTheWaitFails) {
         failFast.controller.StartFirmwareUpdate(ParseFirmware(mcuOnly).image, Hooks()).ok());
     EXPECT_TRUE(failFast.controller.updating());
     ASSERT_TRUE(failFast.PumpUntil([&] { return !failFast.messages.empty(); }));
-    EXPECT_EQ(failFast.messages[0].text.english, "Connection failure!");
+    EXPECT_EQ(failFast.messages[0].text.In(UiLanguage::English), "Connection failure!");
     EXPECT_FALSE(failFast.controller.updating());
     EXPECT_FALSE(failFast.controller.online());
     std::lock_guard lock(statusMutex);
@@ -108,7 +108,7 @@ TEST_F(FirmwareUpdateTest, AProcessorPluggedInDuringTheWaitIsUpdated) {
     ASSERT_TRUE(engine.controller.StartFirmwareUpdate(ParseFirmware(mcuOnly).image, Hooks()).ok());
     auto processor = devices.Plug("late");
     ASSERT_TRUE(engine.PumpUntil([&] { return !engine.messages.empty(); }, 60000));
-    EXPECT_EQ(engine.messages[0].text.english, "Update successfully!");
+    EXPECT_EQ(engine.messages[0].text.In(UiLanguage::English), "Update successfully!");
     EXPECT_TRUE(processor->Firmware().finished);
 }
 

@@ -71,7 +71,7 @@ TEST_F(StreamEndToEndTest, TcpReconnectsTwiceThenFails) {
     test::Engine engine(noUsb, inUse, test::FailFastTiming());
     ASSERT_TRUE(engine.controller.ConnectStream(Tcp()).ok());
     ASSERT_TRUE(engine.PumpUntil([&] { return !engine.messages.empty(); }, 15000));
-    EXPECT_EQ(engine.messages[0].text.chinese, "     连接失败!    ");
+    EXPECT_EQ(engine.messages[0].text.In(UiLanguage::Chinese), "     连接失败!    ");
     EXPECT_EQ(engine.messages[0].style, MessageStyle::Plain);
     EXPECT_FALSE(engine.controller.online());
     // The version request went out once per connection: the first and two reconnections.
@@ -102,7 +102,7 @@ TEST_F(StreamEndToEndTest, SerialResendsAGarbledAnswerThenFailsAfterTheFourthWri
     test::Engine engine(noUsb, inUse, test::FailFastTiming());
     ASSERT_TRUE(engine.controller.ConnectStream(Serial()).ok());
     ASSERT_TRUE(engine.PumpUntil([&] { return !engine.messages.empty(); }));
-    EXPECT_EQ(engine.messages[0].text.chinese,
+    EXPECT_EQ(engine.messages[0].text.In(UiLanguage::Chinese),
               "连接失败  请检查COM线缆是否插好或重启计算机和设备后再尝试连接!");
     EXPECT_EQ(CountOf(processor->ReceivedFrames(), 9, 4), 4);
 }

@@ -60,7 +60,7 @@ OutputView DefaultChannel() {
 
 TEST(FilterFile, ReadsEveryRewFilterForm) {
     const FilterFileRead read = ParseFilterFile(kRewText);
-    ASSERT_TRUE(read.status.ok()) << read.status.message().english;
+    ASSERT_TRUE(read.status.ok()) << read.status.message().In(UiLanguage::English);
     EXPECT_EQ(read.format, FilterFileFormat::Rew);
     ASSERT_EQ(read.filters.size(), 12u);
     const auto& pk = read.filters[0];
@@ -88,7 +88,7 @@ TEST(FilterFile, ReadsEveryRewFilterForm) {
 
 TEST(FilterFile, ReadsApoLinesWithTheirChannels) {
     const FilterFileRead read = ParseFilterFile(kApoText);
-    ASSERT_TRUE(read.status.ok()) << read.status.message().english;
+    ASSERT_TRUE(read.status.ok()) << read.status.message().In(UiLanguage::English);
     EXPECT_EQ(read.format, FilterFileFormat::Apo);
     EXPECT_TRUE(read.choosesChannels);
     EXPECT_DOUBLE_EQ(*read.preampDb, -6.5);
@@ -129,15 +129,15 @@ TEST(FilterFile, RefusesLinesItCannotReadNamingTheLine) {
     for (const auto& c : cases) {
         const FilterFileRead read = ParseFilterFile(c.text);
         EXPECT_FALSE(read.status.ok()) << c.text;
-        EXPECT_EQ(read.status.message().english, c.message);
-        EXPECT_FALSE(read.status.message().chinese.empty());
+        EXPECT_EQ(read.status.message().In(UiLanguage::English), c.message);
+        EXPECT_FALSE(read.status.message().In(UiLanguage::Chinese).empty());
     }
 }
 
 TEST(FilterImport, PlacesRewFiltersOnBandsAndCrossoversWithTheirDeviation) {
     const FilterFileRead read = ParseFilterFile(kRewText);
     const FilterImport plan = PlanFilterImport(read, 0, DefaultChannel(), RestPolicy::RefuseAll);
-    ASSERT_FALSE(plan.refused) << plan.refusal.english;
+    ASSERT_FALSE(plan.refused) << plan.refusal.In(UiLanguage::English);
     ASSERT_EQ(plan.filters.size(), 12u);
     const ImportOutcome expected[] = {
         ImportOutcome::Applied, ImportOutcome::Applied, ImportOutcome::Applied,
@@ -200,7 +200,7 @@ TEST(FilterImport, PlacesRewFiltersOnBandsAndCrossoversWithTheirDeviation) {
 TEST(FilterImport, ApoChannelLinesChooseTheFiltersOfEachOutput) {
     const FilterFileRead read = ParseFilterFile(kApoText);
     const FilterImport left = PlanFilterImport(read, 0, DefaultChannel(), RestPolicy::RefuseAll);
-    ASSERT_FALSE(left.refused) << left.refusal.english;
+    ASSERT_FALSE(left.refused) << left.refusal.In(UiLanguage::English);
     EXPECT_EQ(left.filters.size(), 7u);  // six for L and one for all
     EXPECT_EQ(left.bandsUsed, 6);
     ASSERT_TRUE(left.settings.highPass.has_value());
@@ -210,7 +210,7 @@ TEST(FilterImport, ApoChannelLinesChooseTheFiltersOfEachOutput) {
     EXPECT_DOUBLE_EQ(*left.preampDb, -6.5);
 
     const FilterImport sub = PlanFilterImport(read, 4, DefaultChannel(), RestPolicy::RefuseAll);
-    ASSERT_FALSE(sub.refused) << sub.refusal.english;
+    ASSERT_FALSE(sub.refused) << sub.refusal.In(UiLanguage::English);
     EXPECT_EQ(sub.filters.size(), 3u);
     EXPECT_EQ(sub.bandsUsed, 2);
     ASSERT_TRUE(sub.settings.lowPass.has_value());
@@ -230,16 +230,16 @@ TEST(FilterImport, RefusesMoreFiltersThanBandsOrUnsupportedTypesUnlessAskedToApp
     text += "Filter 35: ON HP Fc 30 Hz\n";
     text += "Filter 36: ON HP Fc 35 Hz\n";
     const FilterFileRead read = ParseFilterFile(text);
-    ASSERT_TRUE(read.status.ok()) << read.status.message().english;
+    ASSERT_TRUE(read.status.ok()) << read.status.message().In(UiLanguage::English);
 
     const FilterImport refused = PlanFilterImport(read, 0, DefaultChannel(), RestPolicy::RefuseAll);
     EXPECT_TRUE(refused.refused);
-    EXPECT_NE(refused.refusal.english.find("4 filter(s)"), std::string::npos)
-        << refused.refusal.english;
+    EXPECT_NE(refused.refusal.In(UiLanguage::English).find("4 filter(s)"), std::string::npos)
+        << refused.refusal.In(UiLanguage::English);
     EXPECT_EQ(refused.filters[31].outcome, ImportOutcome::NoRoom);
     EXPECT_EQ(refused.filters[32].outcome, ImportOutcome::NoRoom);
     EXPECT_EQ(refused.filters[33].outcome, ImportOutcome::Unsupported);
-    EXPECT_EQ(refused.filters[33].note.english, "the processor has no BP filter");
+    EXPECT_EQ(refused.filters[33].note.In(UiLanguage::English), "the processor has no BP filter");
     EXPECT_EQ(refused.filters[34].outcome, ImportOutcome::Applied);
     EXPECT_EQ(refused.filters[35].outcome, ImportOutcome::NoRoom);  // one high-pass only
 

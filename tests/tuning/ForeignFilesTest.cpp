@@ -20,7 +20,7 @@ namespace corva::tuning {
 namespace {
 
 std::string Refusal(const FilterFileRead& read) {
-    return read.status.ok() ? std::string{} : read.status.message().english;
+    return read.status.ok() ? std::string{} : read.status.message().In(UiLanguage::English);
 }
 
 TEST(ForeignFilterFiles, ReadNumbersByTheFilesOwnDecimalMarkAndRefuseAmbiguousOnes) {
@@ -75,7 +75,7 @@ TEST(ForeignFilterFiles, FixedSlopeShelvesAreFittedFromTheirCornerAndModalIsAPea
     TuningSession session;
     const FilterImport plan =
         PlanFilterImport(read, 0, session.Snapshot().outputs[0], RestPolicy::RefuseAll);
-    ASSERT_FALSE(plan.refused) << plan.refusal.english;
+    ASSERT_FALSE(plan.refused) << plan.refusal.In(UiLanguage::English);
     for (const auto& entry : plan.filters) {
         EXPECT_LT(entry.deviationDb, 1.0) << DescribeFileFilter(entry.filter);
     }
@@ -101,7 +101,7 @@ TEST(ForeignMeasurements, HeaderRowsExtraColumnsAndRowsOutsideTheAudibleRangeAre
         "20.00,-3.10,1.2,,0.5,nan\n"
         "1000.00,0.00,0.0,0.0,0.0,0.0\n"
         "20000.00,-8.50,2.0,1.0,1.0,1.0\n");
-    ASSERT_TRUE(csv.status.ok()) << csv.status.message().english;
+    ASSERT_TRUE(csv.status.ok()) << csv.status.message().In(UiLanguage::English);
     ASSERT_EQ(csv.points.size(), 3u);
     EXPECT_DOUBLE_EQ(csv.points[0].splDb, -3.1);
     // A linear export's 0 Hz row and points beyond 20 kHz are skipped.
@@ -116,7 +116,8 @@ TEST(ForeignMeasurements, HeaderRowsExtraColumnsAndRowsOutsideTheAudibleRangeAre
         14);
     const MeasurementRead refused = ParseMeasurement(binary);
     ASSERT_FALSE(refused.status.ok());
-    EXPECT_EQ(refused.status.message().english, "Line 1: the line is not text of numbers.");
+    EXPECT_EQ(refused.status.message().In(UiLanguage::English),
+              "Line 1: the line is not text of numbers.");
 }
 
 TEST(ForeignMeasurements, TheBoostLimitHoldsForTheWholePredictedResult) {

@@ -16,7 +16,7 @@ namespace {
 std::string Refusal(std::string_view text) {
     const MeasurementRead read = ParseMeasurement(text);
     EXPECT_FALSE(read.status.ok()) << text;
-    return read.status.message().english;
+    return read.status.message().In(UiLanguage::English);
 }
 
 TEST(MeasurementFile, ReadsRewExportsAndFrdFilesInEverySeparatorStyle) {
@@ -28,7 +28,7 @@ TEST(MeasurementFile, ReadsRewExportsAndFrdFilesInEverySeparatorStyle) {
         "100.000\t82.5\t3.0\r\n"
         "  1000.0   85.000  \n";
     const MeasurementRead read = ParseMeasurement(rew);
-    ASSERT_TRUE(read.status.ok()) << read.status.message().english;
+    ASSERT_TRUE(read.status.ok()) << read.status.message().In(UiLanguage::English);
     ASSERT_EQ(read.points.size(), 3u);
     EXPECT_DOUBLE_EQ(read.points[1].frequencyHz, 100.0);
     EXPECT_DOUBLE_EQ(read.points[1].splDb, 82.5);
@@ -38,7 +38,7 @@ TEST(MeasurementFile, ReadsRewExportsAndFrdFilesInEverySeparatorStyle) {
                              "20,5\t-3,25\n2000\t1,5\n", "20,5 -3,25\n2000 1,5\n",
                              "20.5, -3.25\n2000, 1.5\n", "* FRD\n20.5 -3.25 10\n2000 1.5 0\n"}) {
         const MeasurementRead other = ParseMeasurement(text);
-        ASSERT_TRUE(other.status.ok()) << text << other.status.message().english;
+        ASSERT_TRUE(other.status.ok()) << text << other.status.message().In(UiLanguage::English);
         ASSERT_EQ(other.points.size(), 2u) << text;
         EXPECT_DOUBLE_EQ(other.points[0].frequencyHz, 20.5) << text;
         EXPECT_DOUBLE_EQ(other.points[0].splDb, -3.25) << text;
@@ -60,28 +60,29 @@ TEST(MeasurementFile, RefusesWhatIsNotAMeasurementNamingTheLine) {
               "The measurement has fewer than two points between 20 Hz and 20 kHz.");
     EXPECT_EQ(Refusal(""), "The measurement has fewer than two points between 20 Hz and 20 kHz.");
     // Refusals come in both languages.
-    EXPECT_FALSE(ParseMeasurement("20 x\n").status.message().chinese.empty());
+    EXPECT_FALSE(ParseMeasurement("20 x\n").status.message().In(UiLanguage::Chinese).empty());
 }
 
 TEST(MeasurementFile, AFileThatCannotBeReadNamesItsPath) {
     const MeasurementRead read = ReadMeasurementFile("/nonexistent/fl.txt");
     EXPECT_FALSE(read.status.ok());
-    EXPECT_NE(read.status.message().english.find("/nonexistent/fl.txt"), std::string::npos);
+    EXPECT_NE(read.status.message().In(UiLanguage::English).find("/nonexistent/fl.txt"),
+              std::string::npos);
 }
 
 // Outside text that is not a measurement is refused with a reason a person can act on: a pipe
 // or a device is never opened (it would wait for ever), an encoding the reader cannot take is
 // named, and a hostile line is quoted only as a short excerpt with its control codes escaped.
 TEST(MeasurementFile, PipesEncodingsAndHostileLinesAreRefusedReadably) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("measurement-test-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("measurement-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string pipe = (folder / "pipe.txt").string();
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const auto refusal = [](const std::string& path) {
         const MeasurementRead read = ReadMeasurementFile(path);
         EXPECT_FALSE(read.status.ok()) << path;
-        return read.status.message().english;
+        return read.status.message().In(UiLanguage::English);
     };
     EXPECT_NE(refusal(pipe).find("not a regular file"), std::string::npos);
     EXPECT_NE(refusal("/dev/zero").find("not a regular file"), std::string::npos);
@@ -91,7 +92,11 @@ TEST(MeasurementFile, PipesEncodingsAndHostileLinesAreRefusedReadably) {
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     };
-    EXPECT_NE(refusal(write("utf16.txt", std::string("\xFF\xFE" "2\0" "0\0 \0" "1\0", 10)))
+    EXPECT_NE(refusal(write("utf16.txt", std::string("\xFF\xFE"
+                                                     "2\0"
+                                                     "0\0 \0"
+                                                     "1\0",
+                                                     10)))
                   .find("UTF-16"),
               std::string::npos);
     EXPECT_NE(refusal(write("mac.txt", "20 1\r40 2\r")).find("CR alone"), std::string::npos);

@@ -108,18 +108,18 @@ UiText DelayTableText(int delayCode, DelayUnit unitSetting) {
         case DelayUnit::Centimetres: {
             const std::string inches = detail::FixedText(
                 milliseconds * kDisplayMetresPerMs * kTableFeetPerMetre * 12.0, 2);
-            return UiText{inches + "INCH", inches + "英寸"};
+            return Tr("Values", "%1INCH").Arg(inches);
         }
         case DelayUnit::Inches: {
             const std::string centimetres =
                 detail::FixedText(milliseconds * kDisplayMetresPerMs * 100.0, 2);
-            return UiText{centimetres + "CM", centimetres + "厘米"};
+            return Tr("Values", "%1CM").Arg(centimetres);
         }
         case DelayUnit::Milliseconds:
             break;
     }
     const std::string text = detail::FixedText(milliseconds, 3);
-    return UiText{text + "MS", text + "毫秒"};
+    return Tr("Values", "%1MS").Arg(text);
 }
 
 std::string ChannelDelayLabel(int delayCode) {
@@ -129,10 +129,10 @@ std::string ChannelDelayLabel(int delayCode) {
 
 UiText ListeningPositionName(int position) {
     static const std::array<UiText, kListeningPositionCount> kNames{{
-        {"L&Front", "前左"},
-        {"C&Front", "前中置"},
-        {"R&Front", "前右"},
-        {"C&Rear", "后中置"},
+        Tr("Values", "L&Front"),
+        Tr("Values", "C&Front"),
+        Tr("Values", "R&Front"),
+        Tr("Values", "C&Rear"),
     }};
     if (position < 0 || position >= kListeningPositionCount) {
         return {};

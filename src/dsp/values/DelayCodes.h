@@ -25,8 +25,8 @@ std::string DelayFieldText(int delayCode, DelayUnit unit);
 // Typed text to a code, limited to 0..259 (entry speed 0.3464 m/ms); not a number reads as 0.
 int DelayCodeFromText(std::string_view text, DelayUnit unit);
 
-// Parameter-table text, unit chosen by the table's column: "%0.3fMS" / "%0.3f毫秒",
-// inches "%0.2fINCH" / "%0.2f英寸" for setting 1, centimetres "%0.2fCM" / "%0.2f厘米" for 2.
+// Parameter-table text, unit chosen by the table's column: "%0.3fMS", inches "%0.2fINCH" for
+// setting 1, centimetres "%0.2fCM" for 2.
 UiText DelayTableText(int delayCode, DelayUnit unitSetting);
 
 // The output object's own short label: "%0.1fms" of code * 0.1 below 100, of code - 90 above.

@@ -56,13 +56,13 @@ std::string BandwidthLabel(double octaves) {
 
 UiText BandTypeLabel(int type, bool geqMode) {
     if (type == kBandTypePeaking) {
-        return geqMode ? UiText{"GEQ", "图示均衡"} : UiText{"PEQ", "参量均衡"};
+        return geqMode ? Tr("Values", "GEQ") : Tr("Values", "PEQ");
     }
     if (type == kBandTypeLowShelf) {
-        return UiText{"Lo_Shf", "低架"};
+        return Tr("Values", "Lo_Shf");
     }
     if (type == kBandTypeHighShelf) {
-        return UiText{"Hi_Shf", "高架"};
+        return Tr("Values", "Hi_Shf");
     }
     return {};
 }
@@ -74,9 +74,9 @@ std::string ShelfSlopeLabel(int slope) {
 
 UiText CrossoverKindLabel(int kind) {
     static const std::array<UiText, 3> kKinds{{
-        {"Link_Ril", "宁克"},
-        {"Butter_W", "巴特沃斯"},
-        {"Bessel", "贝塞尔"},
+        Tr("Values", "Link_Ril"),
+        Tr("Values", "Butter_W"),
+        Tr("Values", "Bessel"),
     }};
     return Pick(kKinds, kind);
 }
@@ -125,11 +125,11 @@ int ShiftedChannelGainCode(int otherCode, int difference) {
 }
 
 UiText PolarityLabel(int polarity) {
-    return polarity == 0 ? UiText{"Pol+", "正相"} : UiText{"Pol-", "反相"};
+    return polarity == 0 ? Tr("Values", "Pol+") : Tr("Values", "Pol-");
 }
 
 UiText OnLabel(int on) {
-    return on != 0 ? UiText{"On", "开音"} : UiText{"OFF", "静音"};
+    return on != 0 ? Tr("Values", "On") : Tr("Values", "OFF", "mute state");
 }
 
 std::string LimiterThresholdLabel(int thresholdCode) {
@@ -153,10 +153,10 @@ std::string LimiterReleaseLabel(int releaseCode) {
 
 UiText LevelALabel(int value) {
     if (value == kLevelOffset) {
-        return UiText{"OFF", "关闭"};
+        return Tr("Values", "OFF");
     }
     const std::string text = DbText(value - kLevelOffset);
-    return UiText{text, text};
+    return UiText::Literal(text);
 }
 
 std::string LevelBLabel(int value) {
@@ -167,20 +167,20 @@ std::string LevelBLabel(int value) {
 
 UiText MainVolumeLabel(int volumeCode) {
     if (volumeCode <= 0) {
-        return UiText{"OFF", "关闭"};
+        return Tr("Values", "OFF");
     }
     const std::string text = detail::FixedText(MainVolumeDb(volumeCode), 0) + "dB";
-    return UiText{text, text};
+    return UiText::Literal(text);
 }
 
-bool IsMainVolumeOffText(std::string_view text) {
+bool IsMainVolumeOffText(std::string_view text, std::string_view shownOffWord) {
     while (!text.empty() && text.front() == ' ') {
         text.remove_prefix(1);
     }
     while (!text.empty() && text.back() == ' ') {
         text.remove_suffix(1);
     }
-    if (text == "关闭") {
+    if (!shownOffWord.empty() && text == shownOffWord) {
         return true;
     }
     return text.size() == 3 && std::equal(text.begin(), text.end(), "off", [](char a, char b) {

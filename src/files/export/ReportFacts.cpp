@@ -2,6 +2,10 @@
 
 #include <QDateTime>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "core/ProgramVersion.h"
 #include "text/CodePage.h"
 
@@ -33,7 +37,7 @@ ReportFacts FileReportFacts(const TuningSession& session, const std::string& pat
                             const JsonHeaderRecord& header) {
     ReportFacts facts;
     facts.tuningName = LiveName(session);
-    facts.source = {"File " + FileName(path), "文件 " + FileName(path)};
+    facts.source = Tr("Files", "File %1").Arg(FileName(path));
     facts.madeAt = Now();
     facts.clientName = Filled(header.client.name, DefaultClientBlock().name);
     const JsonDataInfo defaults;
@@ -46,54 +50,52 @@ ReportFacts FileReportFacts(const TuningSession& session, const std::string& pat
 ReportFacts ProcessorReportFacts(const TuningSession& session, const std::string& linkDescription) {
     ReportFacts facts;
     facts.tuningName = LiveName(session);
-    facts.source = {"Processor (" + linkDescription + ")", "处理器（" + linkDescription + "）"};
+    facts.source = Tr("Files", "Processor (%1)").Arg(linkDescription);
     facts.madeAt = Now();
     return facts;
 }
 
 UiText ReportHeaderText(const ReportFacts& facts) {
-    const UiText name = facts.tuningName.empty() ? UiText{"(no name)", "（未命名）"}
-                                                 : UiText{facts.tuningName, facts.tuningName};
-    UiText text{"Parameter report: " + name.english + "\r\n", "参数报告：" + name.chinese + "\r\n"};
-    if (!facts.source.english.empty()) {
-        text.english += "Source: " + facts.source.english;
-        text.chinese += "来源：" + facts.source.chinese;
+    std::vector<UiText> lines;
+    lines.push_back(Tr("Files", "Parameter report: %1")
+                        .Arg(facts.tuningName.empty() ? Tr("Files", "(no name)")
+                                                      : UiText::Literal(facts.tuningName)));
+    if (!facts.source.empty() && !facts.madeAt.empty()) {
+        lines.push_back(Tr("Files", "Source: %1, %2").Arg(facts.source).Arg(facts.madeAt));
+    } else if (!facts.source.empty()) {
+        lines.push_back(Tr("Files", "Source: %1").Arg(facts.source));
+    } else if (!facts.madeAt.empty()) {
+        lines.push_back(UiText::Literal(facts.madeAt));
     }
-    if (!facts.madeAt.empty()) {
-        text.english += (facts.source.english.empty() ? "" : ", ") + facts.madeAt;
-        text.chinese += (facts.source.chinese.empty() ? "" : "，") + facts.madeAt;
+    if (!facts.clientName.empty() && !facts.vehicle.empty()) {
+        lines.push_back(
+            Tr("Files", "Client: %1, Vehicle: %2").Arg(facts.clientName).Arg(facts.vehicle));
+    } else if (!facts.clientName.empty()) {
+        lines.push_back(Tr("Files", "Client: %1").Arg(facts.clientName));
+    } else if (!facts.vehicle.empty()) {
+        lines.push_back(Tr("Files", "Vehicle: %1").Arg(facts.vehicle));
     }
-    if (!facts.source.english.empty() || !facts.madeAt.empty()) {
-        text.english += "\r\n";
-        text.chinese += "\r\n";
+    // Every line ends in CR LF in every language: the lines fill a pattern of places only.
+    std::string pattern;
+    for (std::size_t k = 1; k <= lines.size(); ++k) {
+        pattern += "%" + std::to_string(k) + "\r\n";
     }
-    if (!facts.clientName.empty() || !facts.vehicle.empty()) {
-        std::string english;
-        std::string chinese;
-        if (!facts.clientName.empty()) {
-            english += "Client: " + facts.clientName;
-            chinese += "客户：" + facts.clientName;
-        }
-        if (!facts.vehicle.empty()) {
-            english += (english.empty() ? "" : ", ") + std::string("Vehicle: ") + facts.vehicle;
-            chinese += (chinese.empty() ? "" : "，") + std::string("车型：") + facts.vehicle;
-        }
-        text.english += english + "\r\n";
-        text.chinese += chinese + "\r\n";
+    UiText text = UiText::Literal(pattern);
+    for (UiText& line : lines) {
+        text = std::move(text).Arg(std::move(line));
     }
     return text;
 }
 
 UiText ReportFooterText() {
-    const std::string program = ProgramNameAndVersion();
-    return {program, program};
+    return UiText::Literal(ProgramNameAndVersion());
 }
 
 UiText ReportDocumentName(const ReportFacts& facts) {
     if (facts.tuningName.empty()) {
-        return {std::string(kProgramName) + " report", std::string(kProgramName) + " 参数报告"};
+        return Tr("Files", "%1 report").Arg(kProgramName);
     }
-    return {facts.tuningName, facts.tuningName};
+    return UiText::Literal(facts.tuningName);
 }
 
 }  // namespace corva

@@ -51,12 +51,10 @@ std::string PrintDocumentName(const ReportFacts& facts, UiLanguage language) {
 }
 
 std::string PageLabel(int page, int pageCount, UiLanguage language) {
-    const std::string number = std::to_string(page);
-    const std::string count = std::to_string(pageCount);
-    if (language == UiLanguage::Chinese) {
-        return "第 " + number + " 页，共 " + count + " 页";
-    }
-    return "Page " + number + " of " + count;
+    return Tr("Files", "Page %1 of %2")
+        .Arg(std::to_string(page))
+        .Arg(std::to_string(pageCount))
+        .In(language);
 }
 
 TablePrintout LayOutPrintout(const ParameterTableText& table, UiLanguage language,

@@ -70,7 +70,7 @@ UiText PrintTitle(const ReportFacts& facts);
 UiText PrintFooter();
 // The name the print job (and the PDF) carries: the tuning's name.
 std::string PrintDocumentName(const ReportFacts& facts, UiLanguage language);
-// "Page 2 of 3" / "第 2 页，共 3 页".
+// "Page 2 of 3" in `language`.
 std::string PageLabel(int page, int pageCount, UiLanguage language);
 
 // As many row positions per page as fit between the title block and the footer; just enough

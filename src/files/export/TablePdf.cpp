@@ -116,12 +116,11 @@ bool HaveGuiApplication() {
 }
 
 UiText NoGuiMessage() {
-    return {"The table can only be printed while the program's window is open.",
-            "只有在程序的图形界面运行时才能打印参数表。"};
+    return {Tr("Files", "The table can only be printed while the program's window is open.")};
 }
 
 UiText EmptyTableMessage() {
-    return {"The table is empty; there is nothing to print.", "参数表为空，没有可打印的内容。"};
+    return {Tr("Files", "The table is empty; there is nothing to print.")};
 }
 
 }  // namespace
@@ -153,14 +152,12 @@ TablePrintResult PaintTablePages(QPagedPaintDevice& device, const ParameterTable
     const int first = range.first > 0 ? range.first : 1;
     const int last = range.last > 0 ? std::min(range.last, result.pageCount) : result.pageCount;
     if (first > last) {
-        result.status =
-            Status::Fail({"The chosen pages are not in the printout.", "所选页码超出了打印范围。"});
+        result.status = Status::Fail(Tr("Files", "The chosen pages are not in the printout."));
         return result;
     }
     QPainter painter;
     if (!painter.begin(&device)) {
-        result.status =
-            Status::Fail({"The printed pages cannot be prepared.", "无法生成打印页面。"});
+        result.status = Status::Fail(Tr("Files", "The printed pages cannot be prepared."));
         return result;
     }
     for (int n = first; n <= last; ++n) {

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "catalogue/Catalogue.h"
+
 namespace corva {
 
 std::unique_ptr<QSettings> OpenSharedSettings() {
@@ -16,11 +18,11 @@ std::unique_ptr<QSettings> OpenSharedSettings() {
 }
 
 UiLanguage LanguageFromStoredText(const QString& stored) {
-    return stored == QStringLiteral("Chinese") ? UiLanguage::Chinese : UiLanguage::English;
+    return Catalogue::Program().ByStoredName(stored.toStdString()).value_or(UiLanguage::English);
 }
 
 QString StoredTextFor(UiLanguage language) {
-    return language == UiLanguage::Chinese ? QStringLiteral("Chinese") : QStringLiteral("English");
+    return QString::fromStdString(Catalogue::Program().Info(language).storedName);
 }
 
 UiLanguage StoredLanguage() {

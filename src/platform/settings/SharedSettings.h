@@ -30,8 +30,8 @@ inline constexpr const char* kPortValue = "Port";          // last port name typ
 
 std::unique_ptr<QSettings> OpenSharedSettings();
 
-// The stored language text means Chinese only when it is exactly "Chinese" (any case
-// difference or any other text means English).
+// The stored language text is a language's stored name from the catalogue list, "English" or
+// "Chinese" for the program's own two; it must match exactly, and any other text means English.
 UiLanguage LanguageFromStoredText(const QString& stored);
 QString StoredTextFor(UiLanguage language);
 

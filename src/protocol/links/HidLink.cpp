@@ -29,7 +29,7 @@ Status HidLink::Open() {
     std::string error;
     port_ = opener_(path_, error);
     if (!port_) {
-        return LinkFailure("Cannot open " + Describe(), "无法打开 " + Describe(),
+        return LinkFailure(Tr("Connection", "Cannot open %1").Arg(Describe()),
                            QString::fromStdString(error));
     }
     return Status::Ok();
@@ -48,12 +48,11 @@ Status HidLink::Write(std::span<const std::uint8_t> bytes, int timeoutMs) {
         return LinkNotOpen(Describe());
     }
     if (bytes.size() > kHidReportSize) {
-        return LinkFailure("A report for " + Describe() + " is too long",
-                           "发往 " + Describe() + " 的报告过长");
+        return LinkFailure(Tr("Connection", "A report for %1 is too long").Arg(Describe()));
     }
     if (!Done(pendingWrite_)) {
-        return LinkFailure(Describe() + " has not taken the previous report yet",
-                           Describe() + " 尚未接收上一个报告");
+        return LinkFailure(
+            Tr("Connection", "%1 has not taken the previous report yet").Arg(Describe()));
     }
     HidReport report{};
     std::copy(bytes.begin(), bytes.end(), report.begin());
@@ -61,12 +60,12 @@ Status HidLink::Write(std::span<const std::uint8_t> bytes, int timeoutMs) {
                                [port = port_.get(), report] { return port->Write(report); });
     if (pendingWrite_.wait_for(std::chrono::milliseconds(std::max(timeoutMs, 0))) !=
         std::future_status::ready) {
-        return LinkFailure(
-            "Writing to " + Describe() + " took longer than " + std::to_string(timeoutMs) + " ms",
-            "写入 " + Describe() + " 超时");
+        return LinkFailure(Tr("Connection", "Writing to %1 took longer than %2 ms")
+                               .Arg(Describe())
+                               .Arg(std::to_string(timeoutMs)));
     }
     if (pendingWrite_.get() < 0) {
-        return LinkFailure("Writing to " + Describe() + " failed", "写入 " + Describe() + " 失败",
+        return LinkFailure(Tr("Connection", "Writing to %1 failed").Arg(Describe()),
                            QString::fromStdString(port_->LastError()));
     }
     Trace(TraceDirection::Sent, report);

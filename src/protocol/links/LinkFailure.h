@@ -1,5 +1,5 @@
-// Status messages shared by the real links: a failure in both languages, with the system's own
-// explanation appended where there is one.
+// Status messages shared by the real links: what failed, with the system's own explanation
+// appended where there is one.
 #pragma once
 
 #include <string>
@@ -10,17 +10,15 @@
 
 namespace corva {
 
-inline Status LinkFailure(std::string english, std::string chinese, const QString& detail = {}) {
-    if (!detail.isEmpty()) {
-        const std::string text = detail.toStdString();
-        english += ": " + text;
-        chinese += "：" + text;
+inline Status LinkFailure(UiText what, const QString& detail = {}) {
+    if (detail.isEmpty()) {
+        return Status::Fail(std::move(what));
     }
-    return Status::Fail(UiText{std::move(english), std::move(chinese)});
+    return Status::Fail(Tr("Connection", "%1: %2").Arg(std::move(what)).Arg(detail.toStdString()));
 }
 
 inline Status LinkNotOpen(const std::string& description) {
-    return LinkFailure(description + " is not open", description + " 未打开");
+    return LinkFailure(Tr("Connection", "%1 is not open").Arg(description));
 }
 
 }  // namespace corva

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include <QDeadlineTimer>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
+#include "protocol/links/DeviceTransfer.h"
 #include "protocol/links/LinkFailure.h"
 
 namespace corva {
@@ -26,7 +26,7 @@ Status SerialLink::Open() {
     serial->setStopBits(QSerialPort::OneStop);
     serial->setFlowControl(QSerialPort::NoFlowControl);
     if (!serial->open(QIODevice::ReadWrite)) {
-        return LinkFailure("Cannot open " + Describe(), "无法打开 " + Describe(),
+        return LinkFailure(Tr("Connection", "Cannot open %1").Arg(Describe()),
                            serial->errorString());
     }
     // RTS stays on (there is no handshake). Lines a pseudo-terminal or a bare adapter does not
@@ -58,20 +58,9 @@ Status SerialLink::Write(std::span<const std::uint8_t> bytes, int timeoutMs) {
     if (serial_->bytesToWrite() > 0) {
         serial_->clear(QSerialPort::Output);
     }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (serial_->write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        return LinkFailure("Writing to " + Describe() + " failed", "写入 " + Describe() + " 失败",
-                           serial_->errorString());
-    }
-    const QDeadlineTimer deadline{std::max(timeoutMs, 0)};
-    while (serial_->bytesToWrite() > 0) {
-        // Every successful wait moves at least one byte, so this ends.
-        if (!serial_->waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
-            const QString reason = serial_->errorString();
-            serial_->clearError();
-            return LinkFailure("Writing to " + Describe() + " failed",
-                               "写入 " + Describe() + " 失败", reason);
-        }
+    if (const auto reason = WriteWhole(*serial_, bytes, timeoutMs)) {
+        serial_->clearError();
+        return LinkFailure(Tr("Connection", "Writing to %1 failed").Arg(Describe()), *reason);
     }
     Trace(TraceDirection::Sent, bytes);
     return Status::Ok();
@@ -90,17 +79,11 @@ ReadStatus SerialLink::Read(std::span<std::uint8_t> buffer, std::size_t& count, 
         }
         return ReadStatus::Failed;
     }
-    const qint64 got =
-        serial_->read(reinterpret_cast<char*>(buffer.data()), static_cast<qint64>(buffer.size()));
-    if (got < 0) {
-        return ReadStatus::Failed;
+    const ReadStatus status = TakeArrived(*serial_, buffer, count);
+    if (status == ReadStatus::Data) {
+        Trace(TraceDirection::Received, buffer.first(count));
     }
-    if (got == 0) {
-        return ReadStatus::Timeout;
-    }
-    count = static_cast<std::size_t>(got);
-    Trace(TraceDirection::Received, buffer.first(count));
-    return ReadStatus::Data;
+    return status;
 }
 
 void SerialLink::DiscardInput() {

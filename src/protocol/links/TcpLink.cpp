@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include <QDeadlineTimer>
 #include <QTcpSocket>
 
+#include "protocol/links/DeviceTransfer.h"
 #include "protocol/links/LinkFailure.h"
 
 namespace corva {
@@ -27,7 +27,7 @@ Status TcpLink::Open() {
     if (!socket->waitForConnected(connectLimitMs_)) {
         const QString reason = socket->errorString();
         socket->abort();
-        return LinkFailure("Cannot connect to " + Describe(), "无法连接 " + Describe(), reason);
+        return LinkFailure(Tr("Connection", "Cannot connect to %1").Arg(Describe()), reason);
     }
     // One small frame, then wait for its answer: never hold a frame back to fill a segment.
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -50,18 +50,8 @@ Status TcpLink::Write(std::span<const std::uint8_t> bytes, int timeoutMs) {
     if (!IsOpen()) {
         return LinkNotOpen(Describe());
     }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (socket_->write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        return LinkFailure("Sending to " + Describe() + " failed", "发送到 " + Describe() + " 失败",
-                           socket_->errorString());
-    }
-    const QDeadlineTimer deadline{std::max(timeoutMs, 0)};
-    while (socket_->bytesToWrite() > 0) {
-        // Every successful wait moves at least one byte, so this ends.
-        if (!socket_->waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
-            return LinkFailure("Sending to " + Describe() + " failed",
-                               "发送到 " + Describe() + " 失败", socket_->errorString());
-        }
+    if (const auto reason = WriteWhole(*socket_, bytes, timeoutMs)) {
+        return LinkFailure(Tr("Connection", "Sending to %1 failed").Arg(Describe()), *reason);
     }
     Trace(TraceDirection::Sent, bytes);
     return Status::Ok();
@@ -84,17 +74,11 @@ ReadStatus TcpLink::Read(std::span<std::uint8_t> buffer, std::size_t& count, int
             return timedOut ? ReadStatus::Timeout : ReadStatus::Failed;
         }
     }
-    const qint64 got =
-        socket_->read(reinterpret_cast<char*>(buffer.data()), static_cast<qint64>(buffer.size()));
-    if (got < 0) {
-        return ReadStatus::Failed;
+    const ReadStatus status = TakeArrived(*socket_, buffer, count);
+    if (status == ReadStatus::Data) {
+        Trace(TraceDirection::Received, buffer.first(count));
     }
-    if (got == 0) {
-        return ReadStatus::Timeout;
-    }
-    count = static_cast<std::size_t>(got);
-    Trace(TraceDirection::Received, buffer.first(count));
-    return ReadStatus::Data;
+    return status;
 }
 
 }  // namespace corva

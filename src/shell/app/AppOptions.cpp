@@ -3,10 +3,23 @@
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <optional>
 
 #include "core/ProgramVersion.h"
+#include "catalogue/Catalogue.h"
 
 namespace corva::shell {
+namespace {
+
+QString LanguageCodes() {
+    QStringList codes;
+    for (const LanguageInfo& language : Catalogue::Program().languages()) {
+        codes << QString::fromStdString(language.code);
+    }
+    return codes.join(QStringLiteral(", "));
+}
+
+}  // namespace
 
 OptionsParse ParseOptions(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -36,7 +49,7 @@ OptionsParse ParseOptions(const QStringList& arguments) {
         ScreenshotPanelNames());
     const QCommandLineOption lang(QStringLiteral("lang"),
                                   QStringLiteral("Interface language for this run: en or zh."),
-                                  QStringLiteral("en|zh"));
+                                  QStringLiteral("en|zh|CODE"));
     const QCommandLineOption lowerArea(
         QStringLiteral("lower-area"),
         QStringLiteral("Show the output EQ or the channel strips under the graph at start."),
@@ -107,13 +120,15 @@ OptionsParse ParseOptions(const QStringList& arguments) {
         }
     }
     if (parser.isSet(lang)) {
+        // "zh" is short for the Chinese catalogue; every catalogue is also taken by its code.
         const QString value = parser.value(lang);
-        if (value == QStringLiteral("en")) {
-            options.language = UiLanguage::English;
-        } else if (value == QStringLiteral("zh")) {
-            options.language = UiLanguage::Chinese;
-        } else {
-            result.error = QStringLiteral("--lang takes en or zh, not '%1'").arg(value);
+        options.language = value == QStringLiteral("zh")
+                               ? std::optional(UiLanguage::Chinese)
+                               : Catalogue::Program().ByCode(value.toStdString());
+        if (!options.language) {
+            result.error =
+                QStringLiteral("--lang takes zh or a language code (%1), not '%2'")
+                    .arg(LanguageCodes(), value);
             return result;
         }
     }

@@ -115,7 +115,7 @@ void ConnectionDriver::SwitchToLink(const host::HostLink& link, LinkKind kind) {
     Refresh();
     if (!status.ok()) {
         UserMessage message = ConnectionFailureMessage(kind);
-        message.detail = status.message().english;
+        message.detail = status.message().In(UiLanguage::English);
         Show(message);
     }
 }

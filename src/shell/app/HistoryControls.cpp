@@ -10,19 +10,18 @@
 #include "platform/settings/UserDataFolder.h"
 #include "shell/app/AppContext.h"
 #include "shell/app/ConnectionDriver.h"
+#include "shell/app/ShellTexts.h"
 #include "shell/dialogs/SnapshotsDialog.h"
 
 namespace corva::shell {
 namespace {
 
 // Short faces for the narrow bar; the tooltips and accessible names say it in full.
-const UiText kKeepA{"→A", "存A"};
-const UiText kKeepB{"→B", "存B"};
-const UiText kKeepATip{"Keep as A: copy the live tuning into slot A", "存为A：将当前音效复制到A槽"};
-const UiText kKeepBTip{"Keep as B: copy the live tuning into slot B", "存为B：将当前音效复制到B槽"};
-const UiText kCleared{"Undo history cleared: the processor's tuning was read",
-                      "撤销记录已清除：已读取处理器音效"};
-const UiText kCaption{"Corva DSP", "Corva DSP"};
+const UiText kKeepA = Tr("Window", "→A");
+const UiText kKeepB = Tr("Window", "→B");
+const UiText kKeepATip = Tr("Window", "Keep as A: copy the live tuning into slot A");
+const UiText kKeepBTip = Tr("Window", "Keep as B: copy the live tuning into slot B");
+const UiText kCleared = Tr("Window", "Undo history cleared: the processor's tuning was read");
 
 controls::FlatButton* Button(QWidget* parent, const char* name) {
     auto* button = new controls::FlatButton(controls::ButtonTone::Quiet, parent);
@@ -90,7 +89,7 @@ HistoryControls::HistoryControls(AppContext& context, ConnectionDriver& connecti
                 if (event.change == SessionChange::Synchronised && lost != readsSeen_) {
                     readsSeen_ = lost;
                     const Language& language = context_.language();
-                    context_.messages().ShowTimed(language.Pick(kCleared), language.Pick(kCaption));
+                    context_.messages().ShowTimed(language.Pick(kCleared), language.Pick(text::kWindowTitle));
                 }
             });
     Refresh();
@@ -109,7 +108,7 @@ void HistoryControls::Redo() {
 void HistoryControls::Keep(AbSlot slot) {
     if (const Status kept = ab_.KeepAs(slot); !kept.ok()) {
         context_.messages().ShowPlain(context_.language().Pick(kept.message()),
-                                      context_.language().Pick(kCaption));
+                                      context_.language().Pick(text::kWindowTitle));
     }
     Refresh();
 }
@@ -118,7 +117,7 @@ void HistoryControls::SwitchAb() {
     const AbSwitchResult result = ab_.Switch();
     if (!result.status.ok()) {
         context_.messages().ShowPlain(context_.language().Pick(result.status.message()),
-                                      context_.language().Pick(kCaption));
+                                      context_.language().Pick(text::kWindowTitle));
     } else if (result.progressRange > 0) {
         connection_.NoteBulkTransfer();
     }
@@ -147,12 +146,12 @@ void HistoryControls::Refresh() {
     const auto live = ab_.live();
     const QString slot = !live ? QStringLiteral("–") : live == AbSlot::A ? QStringLiteral("A")
                                                                          : QStringLiteral("B");
-    switch_->setText(QStringLiteral("A/B: ") + slot);
-    switch_->setAccessibleName(language.Pick({"A/B, live: ", "A/B，当前: "}) + slot);
+    const std::string shownSlot = slot.toStdString();
+    switch_->setText(language.Pick(Tr("Window", "A/B: %1").Arg(shownSlot)));
+    switch_->setAccessibleName(language.Pick(Tr("Window", "A/B, live: %1").Arg(shownSlot)));
     switch_->setEnabled(ab_.Has(AbSlot::A) && ab_.Has(AbSlot::B));
-    switch_->setToolTip(language.Pick({"Live: ", "当前: "}) + slot +
-                        language.Pick({". Switch the live tuning to the other slot",
-                                       "。将当前音效切换到另一槽"}));
+    switch_->setToolTip(
+        language.Pick(Tr("Window", "Live: %1. Switch the live tuning to the other slot").Arg(shownSlot)));
 }
 
 }  // namespace corva::shell

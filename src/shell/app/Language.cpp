@@ -1,5 +1,7 @@
 #include "shell/app/Language.h"
 
+#include "catalogue/Catalogue.h"
+
 namespace corva::shell {
 
 QString ToQString(const std::string& utf8) {
@@ -15,7 +17,7 @@ void Language::Set(UiLanguage language) {
 }
 
 void Language::Toggle() {
-    Set(current_ == UiLanguage::Chinese ? UiLanguage::English : UiLanguage::Chinese);
+    Set(Catalogue::Program().Next(current_));
 }
 
 void Language::Bind(QObject* owner, const UiText& text, std::function<void(const QString&)> apply) {

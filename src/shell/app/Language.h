@@ -24,7 +24,7 @@ public:
 
     UiLanguage current() const { return current_; }
     void Set(UiLanguage language);
-    void Toggle();
+    void Toggle();  // the next language of the program's list, after the last the first
 
     QString Pick(const UiText& text) const { return ToQString(text.In(current_)); }
 

@@ -2,13 +2,19 @@
 
 #include "shell/app/Language.h"
 #include "shell/app/SettingsStore.h"
+#include "catalogue/Catalogue.h"
 
 namespace corva::shell {
 
 UiLanguage LanguageForLocale(const QLocale& locale) {
-    return locale.language() == QLocale::Chinese && locale.territory() == QLocale::China
-               ? UiLanguage::Chinese
-               : UiLanguage::English;
+    const Catalogue& catalogue = Catalogue::Program();
+    // A catalogue named with its territory ("zh_CN") takes only that territory; one named by
+    // its language alone ("de") takes every territory of the language.
+    if (const auto exact = catalogue.ByCode(locale.name().toStdString())) {
+        return *exact;
+    }
+    const QString languageCode = QLocale::languageToCode(locale.language());
+    return catalogue.ByCode(languageCode.toStdString()).value_or(UiLanguage::English);
 }
 
 UiLanguage StartupLanguage(SettingsStore& store, UiLanguage localeLanguage) {

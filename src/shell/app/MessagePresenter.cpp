@@ -37,14 +37,14 @@ bool DialogPresenter::AskYesNo(const QString& question, const QString& caption) 
 
 QString MessageBody(const Language& language, const UserMessage& message) {
     QString body = language.Pick(message.text);
-    if (!message.reason.english.empty()) {
+    if (!message.reason.empty()) {
         body += QLatin1Char('\n') + language.Pick(message.reason);
     }
     return body;
 }
 
 BoxKind KindOf(const UserMessage& message) {
-    return message.reason.english.empty() ? BoxKind::Warning : BoxKind::Error;
+    return message.reason.empty() ? BoxKind::Warning : BoxKind::Error;
 }
 
 void Present(MessagePresenter& presenter, const Language& language, const UserMessage& message) {

@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 
 #include "shell/app/Language.h"
+#include "catalogue/Catalogue.h"
 
 namespace corva::shell {
 
@@ -15,29 +16,61 @@ QStringList QtCatalogueFolders() {
 
 QtTranslations::QtTranslations(Language& language, QStringList folders, QObject* parent)
     : QObject(parent) {
-    for (const QString& folder : folders) {
-        if (chinese_.load(QStringLiteral("qtbase_zh_CN"), folder)) {
-            chineseLoaded_ = true;
-            break;
+    const Catalogue& catalogue = Catalogue::Program();
+    for (const LanguageInfo& info : catalogue.languages()) {
+        std::unique_ptr<QTranslator> found;
+        // English is Qt's own language: there is nothing to load for it.
+        if (catalogue.ByCode(info.code) != UiLanguage::English) {
+            const QString name = QStringLiteral("qtbase_") + QString::fromStdString(info.code);
+            auto translator = std::make_unique<QTranslator>();
+            for (const QString& folder : folders) {
+                if (translator->load(name, folder)) {
+                    found = std::move(translator);
+                    break;
+                }
+            }
         }
+        qtCatalogues_.push_back(std::move(found));
     }
     connect(&language, &Language::Changed, this, [this](UiLanguage now) { Follow(now); });
     Follow(language.current());
 }
 
 QtTranslations::~QtTranslations() {
-    Follow(UiLanguage::English);
+    Uninstall();
+}
+
+QTranslator* QtTranslations::QtCatalogue(UiLanguage language) const {
+    const auto index = static_cast<std::size_t>(language);
+    return index < qtCatalogues_.size() ? qtCatalogues_[index].get() : nullptr;
 }
 
 void QtTranslations::Follow(UiLanguage language) {
-    const bool wanted = chineseLoaded_ && language == UiLanguage::Chinese;
+    std::vector<QTranslator*> wanted;
+    for (QTranslator* translator :
+         {QtCatalogue(language), Catalogue::Program().Translator(language)}) {
+        if (translator != nullptr) {
+            wanted.push_back(translator);
+        }
+    }
     if (wanted == installed_) {
         return;
     }
-    // Either call makes Qt send every widget a language-change event, so Qt's texts on
-    // screen follow at once.
-    installed_ = wanted ? QCoreApplication::installTranslator(&chinese_)
-                        : !QCoreApplication::removeTranslator(&chinese_);
+    // Every install or removal makes Qt send every widget a language-change event, so Qt's
+    // texts on screen follow at once.
+    Uninstall();
+    for (QTranslator* translator : wanted) {
+        if (QCoreApplication::installTranslator(translator)) {
+            installed_.push_back(translator);
+        }
+    }
+}
+
+void QtTranslations::Uninstall() {
+    for (QTranslator* translator : installed_) {
+        QCoreApplication::removeTranslator(translator);
+    }
+    installed_.clear();
 }
 
 }  // namespace corva::shell

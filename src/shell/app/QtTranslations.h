@@ -1,8 +1,12 @@
-// Qt's own texts (the standard buttons of message boxes and button boxes, the line edit's
-// context menu, the file dialogs) in the interface language: Qt's Chinese catalogue is
-// installed while the interface speaks Chinese and removed while it speaks English. Without
-// the catalogue on this machine Qt's texts simply stay English.
+// The interface language for texts Qt looks up itself: Qt's own catalogue (the standard buttons
+// of message boxes and button boxes, the line edit's context menu, the file dialogs) and the
+// program's catalogue for tr(). While the interface speaks a language other than English both
+// are installed into the application; a switch replaces them. Without Qt's catalogue of a
+// language on this machine Qt's texts simply stay English.
 #pragma once
+
+#include <memory>
+#include <vector>
 
 #include <QObject>
 #include <QStringList>
@@ -28,14 +32,15 @@ public:
     ~QtTranslations() override;
 
     // True when Qt's Chinese catalogue was found.
-    bool chineseAvailable() const { return chineseLoaded_; }
+    bool chineseAvailable() const { return QtCatalogue(UiLanguage::Chinese) != nullptr; }
 
 private:
+    QTranslator* QtCatalogue(UiLanguage language) const;
     void Follow(UiLanguage language);
+    void Uninstall();
 
-    QTranslator chinese_;
-    bool chineseLoaded_ = false;
-    bool installed_ = false;
+    std::vector<std::unique_ptr<QTranslator>> qtCatalogues_;  // per language, null if not found
+    std::vector<QTranslator*> installed_;
 };
 
 }  // namespace corva::shell

@@ -1,4 +1,4 @@
-// Every text the shell shows, as English/Chinese pairs, in one place.
+// Every text the shell shows, as catalogue entries, in one place.
 #pragma once
 
 #include "core/UiText.h"
@@ -6,97 +6,80 @@
 namespace corva::shell::text {
 
 // The program's name: the main window's caption and the caption of its message boxes.
-inline const UiText kWindowTitle{"Corva DSP", "Corva DSP"};
-inline const UiText kPromptCaption{"Corva DSP", "提示"};
+inline const UiText kWindowTitle = UiText::Literal("Corva DSP");
+inline const UiText kPromptCaption = Tr("Window", "Corva DSP");
 inline constexpr const char* kSoftwareVersion = "VIRE-RI1.02";
 
 // Top bar.
-inline const UiText kConnect{"Connect", "连接"};
-inline const UiText kDisconnect{"Disconnect", "断开连接"};
-inline const UiText kSettings{"Settings", "设置"};
-inline const UiText kSave{"Save", "保存"};
-inline const UiText kOpen{"Open", "打开"};
-inline const UiText kMore{"More", "更多"};
-inline const UiText kMinimise{"Minimise", "最小化"};
-inline const UiText kClose{"Close", "关闭"};
-inline const UiText kNotConnected{"Not connected", "未连接"};
-inline const UiText kReading{"Reading the processor", "正在读取设备"};
-inline const UiText kOnline{"Processor connected", "设备已连接"};
-inline const UiText kUpdatingFirmware{"Updating the firmware", "正在更新固件"};
+inline const UiText kConnect = Tr("Window", "Connect");
+inline const UiText kDisconnect = Tr("Window", "Disconnect");
+inline const UiText kSettings = Tr("Window", "Settings");
+inline const UiText kSave = Tr("Window", "Save");
+inline const UiText kOpen = Tr("Window", "Open");
+inline const UiText kMore = Tr("Window", "More");
+inline const UiText kMinimise = Tr("Window", "Minimise");
+inline const UiText kClose = Tr("Window", "Close");
+inline const UiText kNotConnected = Tr("Window", "Not connected");
+inline const UiText kReading = Tr("Window", "Reading the processor");
+inline const UiText kOnline = Tr("Window", "Processor connected");
+inline const UiText kUpdatingFirmware = Tr("Window", "Updating the firmware");
 
 // The connection chooser beside the connect button, and its address dialogs.
-inline const UiText kConnectionChooser{"Connection", "连接方式"};
-inline const UiText kConnectionChooserTip{"Connect over USB, the network or a serial line",
-                                          "通过 USB、网络或串口连接"};
-inline const UiText kNetworkEntry{"Network...", "网络..."};
-inline const UiText kSerialEntry{"Serial port...", "串口..."};
-inline const UiText kDemoEntry{"Demo processor", "演示处理器"};
-inline const UiText kNetworkTitle{"Network connection", "网络连接"};
-inline const UiText kNetworkPrompt{"Address (HOST or HOST:PORT):", "地址（主机 或 主机:端口）："};
-inline const UiText kNetworkFieldTip{
-    "The processor's network address; the port is 8989 unless given",
-    "设备的网络地址；未写端口时为 8989"};
-inline const UiText kSerialTitle{"Serial connection", "串口连接"};
-inline const UiText kSerialPrompt{"Serial port name:", "串口名称："};
-inline const UiText kSerialFieldTip{
-    "The serial port the processor is on, such as COM3 or /dev/ttyUSB0",
-    "设备所在的串口，例如 COM3 或 /dev/ttyUSB0"};
-inline const UiText kAddressConnect{"Connect", "连接"};
-inline const UiText kAddressConnectTip{"Connect to this address", "连接到此地址"};
-inline const UiText kAddressCancel{"Cancel", "取消"};
-inline const UiText kAddressCancelTip{"Close without connecting", "关闭，不连接"};
-inline const UiText kBadNetworkAddress{
-    "Enter the address as HOST or HOST:PORT, with a port from 1 to 65535.",
-    "请按 主机 或 主机:端口 输入地址，端口为 1 到 65535。"};
-inline const UiText kEmptySerialPort{"Enter the name of a serial port.", "请输入串口名称。"};
+inline const UiText kConnectionChooser = Tr("Window", "Connection");
+inline const UiText kConnectionChooserTip = Tr("Window", "Connect over USB, the network or a serial line");
+inline const UiText kNetworkEntry = Tr("Window", "Network...");
+inline const UiText kSerialEntry = Tr("Window", "Serial port...");
+inline const UiText kDemoEntry = Tr("Window", "Demo processor");
+inline const UiText kNetworkTitle = Tr("Window", "Network connection");
+inline const UiText kNetworkPrompt = Tr("Window", "Address (HOST or HOST:PORT):");
+inline const UiText kNetworkFieldTip = Tr("Window", "The processor's network address; the port is 8989 unless given");
+inline const UiText kSerialTitle = Tr("Window", "Serial connection");
+inline const UiText kSerialPrompt = Tr("Window", "Serial port name:");
+inline const UiText kSerialFieldTip = Tr("Window", "The serial port the processor is on, such as COM3 or /dev/ttyUSB0");
+inline const UiText kAddressConnect = Tr("Window", "Connect");
+inline const UiText kAddressConnectTip = Tr("Window", "Connect to this address");
+inline const UiText kAddressCancel = Tr("Window", "Cancel");
+inline const UiText kAddressCancelTip = Tr("Window", "Close without connecting");
+inline const UiText kBadNetworkAddress = Tr("Window", "Enter the address as HOST or HOST:PORT, with a port from 1 to 65535.");
+inline const UiText kEmptySerialPort = Tr("Window", "Enter the name of a serial port.");
 
 // Commands the standard layout has no control for; offered in the "More" menu.
-inline const UiText kProgramDialog{"Presets in the processor...", "设备中的音效..."};
-inline const UiText kMusicFiles{"Music files...", "音乐文件..."};
-inline const UiText kModeFiles{"Mode files...", "模式文件..."};
-inline const UiText kParameterReport{"Parameter report...", "参数报表..."};
-inline const UiText kProtectUnlock{"Protect or unlock...", "加密或解锁..."};
+inline const UiText kProgramDialog = Tr("Window", "Presets in the processor...");
+inline const UiText kMusicFiles = Tr("Window", "Music files...");
+inline const UiText kModeFiles = Tr("Window", "Mode files...");
+inline const UiText kParameterReport = Tr("Window", "Parameter report...");
+inline const UiText kProtectUnlock = Tr("Window", "Protect or unlock...");
 
 // Page area.
-inline const UiText kPageAreaTitle{"Full interface page", "完整界面"};
-inline const UiText kPageAreaHint{"Equaliser, crossover, delay and channel pages appear here.",
-                                  "均衡、分频、延时和通道页面将显示在这里。"};
+inline const UiText kPageAreaTitle = Tr("Window", "Full interface page");
+inline const UiText kPageAreaHint = Tr("Window", "Equaliser, crossover, delay and channel pages appear here.");
 
 // Settings panel.
-inline const UiText kSettingTab{"Setting", "设置"};
-inline const UiText kUpgradeTab{"Upgrade", "升级"};
-inline const UiText kAboutTab{"About", "关于"};
-inline const UiText kLanguage{"Language", "语言"};
-inline const UiText kChineseName{"中文", "中文"};
-inline const UiText kEnglishName{"English", "English"};
-inline const UiText kFactorySettings{"Factory settings", "出厂设置"};
-inline const UiText kRestore{"Restore", "恢复"};
-inline const UiText kFactoryResetQuestion{"Restore factory settings,Yes or No?",
-                                          "是否恢复出厂设置?"};
-inline const UiText kFirmwareFile{"Firmware file", "固件文件"};
-inline const UiText kBrowse{"Browse", "浏览"};
-inline const UiText kUpdate{"Update", "更新"};
-inline const UiText kSelectUpgradeFile{"Please select upgrade file!", "请选择升级文件！"};
+inline const UiText kSettingTab = Tr("Window", "Setting");
+inline const UiText kUpgradeTab = Tr("Window", "Upgrade");
+inline const UiText kAboutTab = Tr("Window", "About");
+inline const UiText kLanguage = Tr("Window", "Language");
+inline const UiText kFactorySettings = Tr("Window", "Factory settings");
+inline const UiText kRestore = Tr("Window", "Restore");
+inline const UiText kFactoryResetQuestion = Tr("Window", "Restore factory settings,Yes or No?");
+inline const UiText kFirmwareFile = Tr("Window", "Firmware file");
+inline const UiText kBrowse = Tr("Window", "Browse");
+inline const UiText kUpdate = Tr("Window", "Update");
+inline const UiText kSelectUpgradeFile = Tr("Window", "Please select upgrade file!");
 // Firmware updates: asked first, and after one the processor is offered again.
-inline const UiText kFirmwareQuestionStart{"Update the processor's firmware from ",
-                                           "用以下文件更新处理器固件："};
-inline const UiText kFirmwareQuestionVersion{"The processor runs version ", "处理器当前版本："};
-inline const UiText kFirmwareVersionUnknown{
-    "The processor's version is not known: it is not connected.", "处理器版本未知：未连接。"};
-inline const UiText kFirmwareQuestionEnd{
-    "Do not unplug it or switch it off until the update has finished. Go on?",
-    "更新完成前请勿拔出或关闭处理器。继续吗？"};
-inline const UiText kFirmwareNotFinished{"The update did not finish.", "更新未完成。"};
-inline const UiText kReconnectQuestion{
-    "The processor restarts with its new firmware. Connect to it again now?",
-    "处理器将以新固件重新启动。现在重新连接吗？"};
-inline const UiText kConnectingUsb{"Connected Usb", "连接Usb"};
-inline const UiText kDeviceVersion{"Device version: ", "设备版本: "};
-inline const UiText kSoftwareVersionLabel{"Software version: ", "软件版本: "};
+inline const UiText kFirmwareQuestionStart = Tr("Window", "Update the processor's firmware from %1?");
+inline const UiText kFirmwareQuestionVersion = Tr("Window", "The processor runs version %1.");
+inline const UiText kFirmwareVersionUnknown = Tr("Window", "The processor's version is not known: it is not connected.");
+inline const UiText kFirmwareQuestionEnd = Tr("Window", "Do not unplug it or switch it off until the update has finished. Go on?");
+inline const UiText kFirmwareNotFinished = Tr("Window", "The update did not finish.");
+inline const UiText kReconnectQuestion = Tr("Window", "The processor restarts with its new firmware. Connect to it again now?");
+inline const UiText kConnectingUsb = Tr("Window", "Connected Usb");
+inline const UiText kDeviceVersion = Tr("Window", "Device version: %1");
+inline const UiText kSoftwareVersionLabel = Tr("Window", "Software version: %1");
 
 // Progress window.
-inline const UiText kTransferTitle{"Data transmission", "数据传输"};
-inline const UiText kTransferRunning{"Data processing. Please wait", "数据处理中……请稍候"};
-inline const UiText kTransferEnded{"End of data transmission", "数据传输结束"};
+inline const UiText kTransferTitle = Tr("Window", "Data transmission");
+inline const UiText kTransferRunning = Tr("Window", "Data processing. Please wait");
+inline const UiText kTransferEnded = Tr("Window", "End of data transmission");
 
 }  // namespace corva::shell::text

@@ -74,16 +74,15 @@ ProgramDialog::ProgramDialog(AppContext& context, ConnectionDriver& connection,
     listPalette.setColor(QPalette::Text, kListInk);
     list_->setPalette(listPalette);
     BindNameAndTip(language, list_, text::kPresetList, text::kPresetListTip);
-    language.OnChange(list_, [this] {
+    const auto showHeader = [this] {
         const Language& now = context_.language();
         list_->setHorizontalHeaderLabels({now.Pick(text::kIdColumn), now.Pick(text::kNameColumn)});
         list_->setColumnWidth(0, 30);
-        list_->setColumnWidth(1, now.current() == UiLanguage::Chinese ? 180 : 176);
-    });
-    list_->setHorizontalHeaderLabels(
-        {language.Pick(text::kIdColumn), language.Pick(text::kNameColumn)});
-    list_->setColumnWidth(0, 30);
-    list_->setColumnWidth(1, language.current() == UiLanguage::Chinese ? 180 : 176);
+        // Translated headers get a few pixels more than the English one.
+        list_->setColumnWidth(1, now.current() == UiLanguage::English ? 176 : 180);
+    };
+    showHeader();
+    language.OnChange(list_, showHeader);
     for (int row = 0; row < kPresetCount; ++row) {
         list_->setItem(row, 0, new QTableWidgetItem(QString::number(row + 1)));
         list_->setItem(row, 1, new QTableWidgetItem);
@@ -256,9 +255,9 @@ void ProgramDialog::Delete() {
             // The second line names the preset, so the right one goes.
             const Language& language = context_.language();
             const QString name = list_->item(selected_ - 1, 1)->text();
-            const QString which = language.Pick(UiText{"No. ", "第"}) + QString::number(selected_) +
-                                  language.Pick(UiText{"", "组"}) +
-                                  (name.isEmpty() ? QString() : QStringLiteral("  ") + name);
+            const QString which =
+                language.Pick(Tr("Window", "No. %1").Arg(std::to_string(selected_))) +
+                (name.isEmpty() ? QString() : QStringLiteral("  ") + name);
             return context_.messages().AskOkCancel(
                 language.Pick(question) + QLatin1Char('\n') + which,
                 language.Pick(text::kWindowTitle));

@@ -1,5 +1,7 @@
 #include "shell/dialogs/ReportWindow.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -28,6 +30,7 @@
 #include "files/export/TablePageLayout.h"
 #include "shell/app/AppContext.h"
 #include "shell/app/MessagePresenter.h"
+#include "shell/app/NameAndTip.h"
 #include "shell/app/ShellTexts.h"
 #include "shell/dialogs/ReportTexts.h"
 #include "shell/panels/FileChooser.h"
@@ -47,11 +50,6 @@ const QColor kTableBackground{247, 247, 255};
 
 QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-void NameAndTip(QWidget* widget, const QString& name, const QString& tip) {
-    widget->setAccessibleName(name);
-    widget->setToolTip(tip);
 }
 
 // The live tuning, with the facts the printed header shows: its name, the processor's link and
@@ -99,11 +97,16 @@ ReportWindow::ReportWindow(AppContext& context, DelayUnit delayUnit, QWidget* pa
     setObjectName(QStringLiteral("reportWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::WindowModal);
-    const Language& language = context_.language();
-    setWindowTitle(language.Pick(text::kReportCaption));
+    // Modal, yet its texts follow a switch made elsewhere, as every window's do.
+    Language& language = context_.language();
+    ShowTitle();
+    language.OnChange(this, [this] {
+        ShowTitle();
+        FollowLanguage(context_.language().current());
+    });
 
     table_->setObjectName(QStringLiteral("reportTable"));
-    NameAndTip(table_, language.Pick(text::kReportTable), language.Pick(text::kReportTableTip));
+    BindNameAndTip(language, table_, text::kReportTable, text::kReportTableTip);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -128,8 +131,8 @@ ReportWindow::ReportWindow(AppContext& context, DelayUnit delayUnit, QWidget* pa
     const auto button = [&](QPushButton* b, const char* name, const UiText& label,
                             const UiText& tip) {
         b->setObjectName(QString::fromLatin1(name));
-        b->setText(language.Pick(label));
-        NameAndTip(b, b->text(), language.Pick(tip));
+        language.BindText(b, label);
+        BindNameAndTip(language, b, label, tip);
         b->setAutoDefault(false);
     };
     button(print_, "reportPrint", text::kReportPrint, text::kReportPrintTip);
@@ -142,15 +145,14 @@ ReportWindow::ReportWindow(AppContext& context, DelayUnit delayUnit, QWidget* pa
            text::kReportComparePresetTip);
     button(extract_, "reportExtract", text::kReportExtract, text::kReportExtractTip);
     presets_->setObjectName(QStringLiteral("reportPresets"));
-    NameAndTip(presets_, language.Pick(text::kReportPresets),
-               language.Pick(text::kReportPresetsTip));
+    BindNameAndTip(language, presets_, text::kReportPresets, text::kReportPresetsTip);
     FillPresetChoice();
     comparison_->setWordWrap(true);
     comparison_->setMaximumWidth(table_->width() - 420);
-    comparison_->setAccessibleName(QStringLiteral("Comparison"));
+    BindName(language, comparison_, Tr("Window", "Comparison", "accessible name"));
     differenceList_->setObjectName(QStringLiteral("reportDifferences"));
-    NameAndTip(differenceList_, language.Pick(text::kReportDifferenceList),
-               language.Pick(text::kReportDifferenceListTip));
+    BindNameAndTip(language, differenceList_, text::kReportDifferenceList,
+                   text::kReportDifferenceListTip);
     differenceList_->setReadOnly(true);
     differenceList_->setLineWrapMode(QPlainTextEdit::NoWrap);
     differenceList_->setTabChangesFocus(true);
@@ -191,14 +193,33 @@ ReportWindow::ReportWindow(AppContext& context, DelayUnit delayUnit, QWidget* pa
 
 ReportWindow::~ReportWindow() = default;
 
-void ReportWindow::Fill() {
-    table_->setColumnCount(kParameterTableColumns);
-    table_->setRowCount(static_cast<int>(text_.rows.size()));
+QStringList ReportWindow::Headings() const {
     QStringList headings;
     for (const std::string& heading : text_.headings) {
         headings << FromUtf8(heading);
     }
-    table_->setHorizontalHeaderLabels(headings);
+    return headings;
+}
+
+void ReportWindow::FollowLanguage(UiLanguage language) {
+    language_ = language;
+    text_ = TableText(shown_, language_);
+    table_->setHorizontalHeaderLabels(Headings());
+    const int rows = std::min(table_->rowCount(), static_cast<int>(text_.rows.size()));
+    for (int r = 0; r < rows; ++r) {
+        const ParameterTextRow& row = text_.rows[static_cast<std::size_t>(r)];
+        for (int k = 0; k < kParameterTableColumns; ++k) {
+            if (QTableWidgetItem* cell = table_->item(r, k)) {
+                cell->setText(FromUtf8(row[static_cast<std::size_t>(k)]));
+            }
+        }
+    }
+}
+
+void ReportWindow::Fill() {
+    table_->setColumnCount(kParameterTableColumns);
+    table_->setRowCount(static_cast<int>(text_.rows.size()));
+    table_->setHorizontalHeaderLabels(Headings());
     for (int r = 0; r < table_->rowCount(); ++r) {
         const ParameterTextRow& row = text_.rows[static_cast<std::size_t>(r)];
         for (int k = 0; k < kParameterTableColumns; ++k) {
@@ -255,9 +276,15 @@ bool ReportWindow::ShowFile(const QString& path) {
     differenceList_->clear();
     differenceList_->hide();
     FillPresetChoice();
-    setWindowTitle(
-        context_.language().Pick(text::kReportFileCaption).arg(QFileInfo(path).fileName()));
+    ShowTitle();
     return true;
+}
+
+void ReportWindow::ShowTitle() {
+    const Language& language = context_.language();
+    setWindowTitle(filePath_.isEmpty() ? language.Pick(text::kReportCaption)
+                                       : language.Pick(text::kReportFileCaption)
+                                             .arg(QFileInfo(filePath_).fileName()));
 }
 
 void ReportWindow::ChooseComparison() {

@@ -77,6 +77,10 @@ public:
 
 private:
     void Fill();
+    void ShowTitle();  // the live tuning's caption, or the shown file's
+    QStringList Headings() const;
+    // The table's headings and cells in the interface's new language, marks kept.
+    void FollowLanguage(UiLanguage language);
     void FillPresetChoice();
     void ClearMarks();
     // Marks and lists the differences between the table shown and `other`, named `otherName`.
@@ -91,7 +95,7 @@ private:
     void ShowFailure(const UiText& failure, const UiText& reason);
 
     AppContext& context_;
-    const UiLanguage language_;
+    UiLanguage language_;  // of the table, its exports and prints: the interface's
     const DelayUnit delayUnit_;
     ParameterTable shown_;
     ParameterTableText text_;

@@ -16,12 +16,11 @@
 namespace corva::shell {
 namespace {
 
-const UiText kTitle{"Snapshots", "快照"};
-const UiText kRestore{"Restore", "恢复"};
-const UiText kClose{"Close", "关闭"};
-const UiText kQuestion{"Replace the live tuning by this snapshot? A copy of the live tuning is "
-                       "kept first.",
-                       "用此快照替换当前音效吗？会先保存当前音效的副本。"};
+const UiText kTitle = Tr("Window", "Snapshots");
+const UiText kRestore = Tr("Window", "Restore");
+const UiText kClose = Tr("Window", "Close");
+const UiText kQuestion = Tr("Window", "Replace the live tuning by this snapshot? A copy of the live tuning is "
+                       "kept first.");
 
 }  // namespace
 
@@ -37,9 +36,9 @@ SnapshotsDialog::SnapshotsDialog(AppContext& context, TuningSnapshots& snapshots
     resize(760, 420);  // a complete copy's reason is long; the preset name stays in view
     table_->setObjectName(QStringLiteral("snapshotTable"));
     table_->setColumnCount(3);
-    table_->setHorizontalHeaderLabels({language.Pick({"Time", "时间"}),
-                                       language.Pick({"Reason", "原因"}),
-                                       language.Pick({"Preset name", "预置名称"})});
+    table_->setHorizontalHeaderLabels({language.Pick(Tr("Window", "Time")),
+                                       language.Pick(Tr("Window", "Reason")),
+                                       language.Pick(Tr("Window", "Preset name"))});
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -15,7 +15,7 @@
 namespace corva::shell {
 namespace {
 
-const UiText kBuildLabel{"Program: ", "程序: "};
+const UiText kBuildLabel = Tr("Window", "Program: %1");
 
 }  // namespace
 
@@ -77,10 +77,9 @@ QString AboutPage::DeviceVersionTag() const {
 
 void AboutPage::Refresh() {
     const Language& language = context_.language();
-    device_->setText(language.Pick(text::kDeviceVersion) + DeviceVersionTag());
-    software_->setText(language.Pick(text::kSoftwareVersionLabel) +
-                       QString::fromLatin1(text::kSoftwareVersion));
-    build_->setText(language.Pick(kBuildLabel) + QString::fromUtf8(ProgramNameAndVersion()));
+    device_->setText(language.Pick(text::kDeviceVersion.Arg(DeviceVersionTag().toStdString())));
+    software_->setText(language.Pick(text::kSoftwareVersionLabel.Arg(text::kSoftwareVersion)));
+    build_->setText(language.Pick(kBuildLabel.Arg(ProgramNameAndVersion())));
 }
 
 }  // namespace corva::shell

@@ -1,5 +1,5 @@
 // The texts of the save and open panels, the preset strip, the preset-name dialog, the
-// Program dialog and the music-file and mode-file commands, as English/Chinese pairs.
+// Program dialog and the music-file and mode-file commands, as catalogue entries.
 #pragma once
 
 #include "core/UiText.h"
@@ -7,115 +7,89 @@
 namespace corva::shell::text {
 
 // Preset strip.
-inline const UiText kPresetStrip{"Presets in the processor", "设备中的预置音效"};
-inline const UiText kPresetStripScrollTip{"Scroll through the 15 presets", "滚动查看 15 个预置"};
-inline const UiText kLoadMachinePreset{"Load Machine Preset", "加载 机器预置音效"};
-inline const UiText kSaveAsMachinePreset{"Save As Machine Preset", "另存为 机器预置音效"};
-inline const UiText kDeleteMachinePreset{"Delete Machine Preset", "删除 机器预置音效"};
-inline const UiText kPresetButtonTipLoad{
-    "Click: load this preset. Right-click or the menu key: choose what a click does",
-    "单击：加载此预置。右键或菜单键：选择单击的作用"};
-inline const UiText kPresetButtonTipSave{
-    "Click: store the current tuning here. Right-click or the menu key: choose what a click does",
-    "单击：将当前音效存储到此处。右键或菜单键：选择单击的作用"};
-inline const UiText kPresetButtonTipDelete{
-    "Click: delete this preset's name. Right-click or the menu key: choose what a click does",
-    "单击：删除此预置的名称。右键或菜单键：选择单击的作用"};
+inline const UiText kPresetStrip = Tr("Window", "Presets in the processor", "preset strip");
+inline const UiText kPresetStripScrollTip = Tr("Window", "Scroll through the 15 presets");
+inline const UiText kLoadMachinePreset = Tr("Window", "Load Machine Preset");
+inline const UiText kSaveAsMachinePreset = Tr("Window", "Save As Machine Preset");
+inline const UiText kDeleteMachinePreset = Tr("Window", "Delete Machine Preset");
+inline const UiText kPresetButtonTipLoad = Tr("Window", "Click: load this preset. Right-click or the menu key: choose what a click does");
+inline const UiText kPresetButtonTipSave = Tr("Window", "Click: store the current tuning here. Right-click or the menu key: choose what a click does");
+inline const UiText kPresetButtonTipDelete = Tr("Window", "Click: delete this preset's name. Right-click or the menu key: choose what a click does");
 
 // Preset-name dialog.
-inline const UiText kPresetNameTitle{"Please enter the preset name", "请输入音效名"};
-inline const UiText kPresetNumber{"No.", "序号:"};
-inline const UiText kPresetNameField{"Preset name", "音效名"};
-inline const UiText kPresetNameTip{"At most 13 characters (a Chinese character counts as two)",
-                                   "最多 13 个字符（一个汉字算两个）"};
-inline const UiText kOk{"OK", "确定"};
-inline const UiText kCancel{"Cancel", "取消"};
-inline const UiText kOkTip{"Store the preset under this name", "以此名称存储预置"};
-inline const UiText kCancelTip{"Close without storing", "关闭，不存储"};
+inline const UiText kPresetNameTitle = Tr("Window", "Please enter the preset name");
+inline const UiText kPresetNumber = Tr("Window", "No.");
+inline const UiText kPresetNameField = Tr("Window", "Preset name", "field label");
+inline const UiText kPresetNameTip = Tr("Window", "At most 13 characters (a Chinese character counts as two)");
+inline const UiText kOk = Tr("Window", "OK");
+inline const UiText kCancel = Tr("Window", "Cancel");
+inline const UiText kOkTip = Tr("Window", "Store the preset under this name");
+inline const UiText kCancelTip = Tr("Window", "Close without storing");
 
 // Save panel.
-inline const UiText kCurrentSoundEffects{"Current sound effects", "当前音效"};
-inline const UiText kFullSoundAndConfiguration{"Full sound and configuration information",
-                                               "全部音效和配置信息"};
-inline const UiText kCurrentChoiceTip{"Save the current tuning as a single preset file (.qvms)",
-                                      "将当前音效保存为单个音效文件（.qvms）"};
-inline const UiText kAllChoiceTip{
-    "Read every preset of the processor and save them all in one file (.qvma)",
-    "读取设备中的全部预置，并保存到一个文件（.qvma）"};
-inline const UiText kFileNamePlaceholder{"Please enter a file name", "请输入文件名称"};
-inline const UiText kFileNameField{"File name", "文件名称"};
-inline const UiText kFileNameTip{"Saved in the DataFile folder under this name",
-                                 "以此名称保存在 DataFile 文件夹中"};
-inline const UiText kBrowseSave{"Save as...", "另存为..."};
-inline const UiText kBrowseSaveTip{"Choose the file's folder and name in a file dialog",
-                                   "在文件对话框中选择文件夹和文件名"};
-inline const UiText kSaveNamed{"Save", "保存"};
-inline const UiText kSaveNamedTip{"Save under the typed name in the DataFile folder",
-                                  "以输入的名称保存到 DataFile 文件夹"};
+inline const UiText kCurrentSoundEffects = Tr("Window", "Current sound effects");
+inline const UiText kFullSoundAndConfiguration = Tr("Window", "Full sound and configuration information");
+inline const UiText kCurrentChoiceTip = Tr("Window", "Save the current tuning as a single preset file (.qvms)");
+inline const UiText kAllChoiceTip = Tr("Window", "Read every preset of the processor and save them all in one file (.qvma)");
+inline const UiText kFileNamePlaceholder = Tr("Window", "Please enter a file name");
+inline const UiText kFileNameField = Tr("Window", "File name");
+inline const UiText kFileNameTip = Tr("Window", "Saved in the DataFile folder under this name");
+inline const UiText kBrowseSave = Tr("Window", "Save as...");
+inline const UiText kBrowseSaveTip = Tr("Window", "Choose the file's folder and name in a file dialog");
+inline const UiText kSaveNamed = Tr("Window", "Save");
+inline const UiText kSaveNamedTip = Tr("Window", "Save under the typed name in the DataFile folder");
 
 // Open panel.
-inline const UiText kOpenFile{"Open file...", "打开文件..."};
-inline const UiText kOpenFileTip{"Open a preset file (.qvms or .qvma) and send it to the processor",
-                                 "打开音效文件（.qvms 或 .qvma）并发送到设备"};
+inline const UiText kOpenFile = Tr("Window", "Open file...");
+inline const UiText kOpenFileTip = Tr("Window", "Open a preset file (.qvms or .qvma) and send it to the processor");
 
 // What a click on the strip does now, shown on the strip itself.
-inline const UiText kStripModeLoad{"Click: load a preset", "单击：加载预置"};
-inline const UiText kStripModeSave{"Click: store the current tuning into a preset",
-                                   "单击：将当前音效存储到预置"};
-inline const UiText kStripModeDelete{"Click: DELETE a preset's name (right-click to change)",
-                                     "单击：删除预置名称（右键可更改）"};
-inline const UiText kOpenHintSave{
-    "Click a preset to store the current tuning into it, or open a preset file from the PC.",
-    "单击预置即可将当前音效存储到其中，或从电脑打开音效文件。"};
-inline const UiText kOpenHintDelete{
-    "Delete mode: a click deletes that preset's name. Right-click a preset to load again.",
-    "删除模式：单击将删除该预置的名称。右键单击预置可改回加载。"};
-inline const UiText kOpenHint{"Click a preset to load it, or open a preset file from the PC.",
-                              "单击预置即可加载，或从电脑打开音效文件。"};
+inline const UiText kStripModeLoad = Tr("Window", "Click: load a preset");
+inline const UiText kStripModeSave = Tr("Window", "Click: store the current tuning into a preset");
+inline const UiText kStripModeDelete = Tr("Window", "Click: DELETE a preset's name (right-click to change)");
+inline const UiText kOpenHintSave = Tr("Window", "Click a preset to store the current tuning into it, or open a preset file from the PC.");
+inline const UiText kOpenHintDelete = Tr("Window", "Delete mode: a click deletes that preset's name. Right-click a preset to load again.");
+inline const UiText kOpenHint = Tr("Window", "Click a preset to load it, or open a preset file from the PC.");
 
 // File dialogs.
-inline const UiText kSaveSingleCaption{"Save the current tuning", "保存当前音效"};
-inline const UiText kSaveAllCaption{"Save all presets", "保存所有音效"};
-inline const UiText kOpenPresetCaption{"Open a preset file", "打开音效文件"};
-inline const UiText kRecallAllCaption{"Recall all presets from a file", "从文件调用所有音效"};
-inline const UiText kStoreMusicCaption{"Store a music file", "存储音乐文件"};
-inline const UiText kLoadMusicCaption{"Load a music file", "加载音乐文件"};
-inline const UiText kSaveModeCaption{"Save a mode file", "保存模式文件"};
-inline const UiText kOpenModeCaption{"Open a mode file", "打开模式文件"};
+inline const UiText kSaveSingleCaption = Tr("Window", "Save the current tuning");
+inline const UiText kSaveAllCaption = Tr("Window", "Save all presets");
+inline const UiText kOpenPresetCaption = Tr("Window", "Open a preset file");
+inline const UiText kRecallAllCaption = Tr("Window", "Recall all presets from a file");
+inline const UiText kStoreMusicCaption = Tr("Window", "Store a music file");
+inline const UiText kLoadMusicCaption = Tr("Window", "Load a music file");
+inline const UiText kSaveModeCaption = Tr("Window", "Save a mode file");
+inline const UiText kOpenModeCaption = Tr("Window", "Open a mode file");
 
 // The "More" menu's file entries.
-inline const UiText kStoreMusicFile{"Store a music file...", "存储音乐文件..."};
-inline const UiText kLoadMusicFile{"Load a music file...", "加载音乐文件..."};
-inline const UiText kSaveModeFile{"Save a mode file...", "保存模式文件..."};
-inline const UiText kOpenModeFile{"Open a mode file...", "打开模式文件..."};
+inline const UiText kStoreMusicFile = Tr("Window", "Store a music file...");
+inline const UiText kLoadMusicFile = Tr("Window", "Load a music file...");
+inline const UiText kSaveModeFile = Tr("Window", "Save a mode file...");
+inline const UiText kOpenModeFile = Tr("Window", "Open a mode file...");
 
 // Program dialog.
-inline const UiText kProgramTitle{"File", "文件"};
-inline const UiText kIdColumn{"ID", "ID"};
-inline const UiText kNameColumn{"Name", "组名"};
-inline const UiText kPresetList{"Presets in the processor", "设备中的预置"};
-inline const UiText kPresetListTip{"Up and Down choose a preset", "上下键选择预置"};
-inline const UiText kIdLabel{"ID:", "组号："};
-inline const UiText kNameLabel{"Name:", "组名："};
-inline const UiText kProgramNameTip{"At most 13 letters, digits or signs",
-                                    "最多 13 个字母、数字或符号"};
-inline const UiText kStore{"Store", "存储"};
-inline const UiText kRecall{"Recall", "调用"};
-inline const UiText kDelete{"Delete", "删除"};
-inline const UiText kStoreTip{"Store the current tuning as the chosen preset under this name",
-                              "以此名称将当前音效存储为所选预置"};
-inline const UiText kRecallTip{"Make the chosen preset the current tuning", "调用所选预置"};
-inline const UiText kDeleteTip{"Delete the chosen preset's name", "删除所选预置的名称"};
-inline const UiText kPcProgram{"PC Program", "电脑程序"};
-inline const UiText kRecallAllFromPc{"Recall all data from PC", "从电脑调用所有组数据"};
-inline const UiText kRecallOneFromPc{"Recall data from PC", "从电脑调用单组数据"};
-inline const UiText kStoreAllToPc{"Store all data to PC", "存储所有组数据到电脑"};
-inline const UiText kStoreOneToPc{"Store data to PC", "存储单组数据到电脑"};
-inline const UiText kRecallFromPcTip{"Read the chosen kind of file from the PC",
-                                     "从电脑读取所选类型的文件"};
-inline const UiText kStoreToPcTip{"Write the chosen kind of file to the PC",
-                                  "将所选类型的文件写入电脑"};
-inline const UiText kRecallPcButton{"Recall from the PC", "从电脑调用"};
-inline const UiText kStorePcButton{"Store to the PC", "存储到电脑"};
+inline const UiText kProgramTitle = Tr("Window", "File");
+inline const UiText kIdColumn = Tr("Window", "ID");
+inline const UiText kNameColumn = Tr("Window", "Name");
+inline const UiText kPresetList = Tr("Window", "Presets in the processor", "preset list");
+inline const UiText kPresetListTip = Tr("Window", "Up and Down choose a preset");
+inline const UiText kIdLabel = Tr("Window", "ID:");
+inline const UiText kNameLabel = Tr("Window", "Name:");
+inline const UiText kProgramNameTip = Tr("Window", "At most 13 letters, digits or signs");
+inline const UiText kStore = Tr("Window", "Store");
+inline const UiText kRecall = Tr("Window", "Recall");
+inline const UiText kDelete = Tr("Window", "Delete");
+inline const UiText kStoreTip = Tr("Window", "Store the current tuning as the chosen preset under this name");
+inline const UiText kRecallTip = Tr("Window", "Make the chosen preset the current tuning");
+inline const UiText kDeleteTip = Tr("Window", "Delete the chosen preset's name");
+inline const UiText kPcProgram = Tr("Window", "PC Program");
+inline const UiText kRecallAllFromPc = Tr("Window", "Recall all data from PC");
+inline const UiText kRecallOneFromPc = Tr("Window", "Recall data from PC");
+inline const UiText kStoreAllToPc = Tr("Window", "Store all data to PC");
+inline const UiText kStoreOneToPc = Tr("Window", "Store data to PC");
+inline const UiText kRecallFromPcTip = Tr("Window", "Read the chosen kind of file from the PC");
+inline const UiText kStoreToPcTip = Tr("Window", "Write the chosen kind of file to the PC");
+inline const UiText kRecallPcButton = Tr("Window", "Recall from the PC");
+inline const UiText kStorePcButton = Tr("Window", "Store to the PC");
 
 }  // namespace corva::shell::text

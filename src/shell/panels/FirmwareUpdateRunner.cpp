@@ -56,9 +56,10 @@ void FirmwareUpdateRunner::Start(const QString& path) {
     const QString tag =
         QString::fromLatin1(context_.session().Snapshot().versionTag.c_str()).trimmed();
     const QString question =
-        language.Pick(text::kFirmwareQuestionStart) + QFileInfo(path).fileName() + QStringLiteral("?\n") +
+        language.Pick(text::kFirmwareQuestionStart.Arg(QFileInfo(path).fileName().toStdString())) +
+        QLatin1Char('\n') +
         (tag.isEmpty() ? language.Pick(text::kFirmwareVersionUnknown)
-                       : language.Pick(text::kFirmwareQuestionVersion) + tag + QLatin1Char('.')) +
+                       : language.Pick(text::kFirmwareQuestionVersion.Arg(tag.toStdString()))) +
         QLatin1Char('\n') + language.Pick(text::kFirmwareQuestionEnd);
     if (!context_.messages().AskYesNo(question, language.Pick(text::kWindowTitle))) {
         context_.busy = false;

@@ -9,8 +9,8 @@
 namespace corva::shell {
 namespace {
 
-const UiText kReplaceQuestion{"%1 already exists.\nReplace it?", "%1 已存在。\n是否替换？"};
-const UiText kWritten{"Saved %1", "已保存 %1"};
+const UiText kReplaceQuestion = Tr("Window", "%1 already exists.\nReplace it?");
+const UiText kWritten = Tr("Window", "Saved %1");
 
 }  // namespace
 

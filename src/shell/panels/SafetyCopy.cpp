@@ -2,6 +2,7 @@
 
 #include "platform/settings/UserDataFolder.h"
 #include "shell/app/AppContext.h"
+#include "shell/app/ShellTexts.h"
 
 namespace corva::shell {
 
@@ -16,16 +17,12 @@ bool KeepSafetyCopy(AppContext& context, SnapshotReason reason) {
 
 bool GoOnWithoutCopy(AppContext& context, SnapshotReason reason, const Status& failed) {
     const Language& language = context.language();
-    const UiText why = failed.message();
-    const UiText question{"The safety copy of the tuning (" +
-                              SnapshotReasonText(reason).english +
-                              ") could not be written: " + why.english +
-                              "\nGo on without it? The tuning in the processor cannot be "
-                              "brought back then.",
-                          "无法写入音效的安全副本（" + SnapshotReasonText(reason).chinese +
-                              "）：" + why.chinese + "\n不保存副本继续吗？之后将无法恢复处理器中的音效。"};
-    return context.messages().AskYesNo(language.Pick(question),
-                                       language.Pick({"Corva DSP", "Corva DSP"}));
+    const UiText question = Tr("Window",
+                               "The safety copy of the tuning (%1) could not be written: %2\nGo on "
+                               "without it? The tuning in the processor cannot be brought back then.")
+                                .Arg(SnapshotReasonText(reason))
+                                .Arg(failed.message());
+    return context.messages().AskYesNo(language.Pick(question), language.Pick(text::kWindowTitle));
 }
 
 }  // namespace corva::shell

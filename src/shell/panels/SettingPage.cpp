@@ -12,6 +12,7 @@
 #include "shell/app/ShellTexts.h"
 #include "shell/panels/FloatingPanel.h"
 #include "shell/panels/SafetyCopy.h"
+#include "catalogue/Catalogue.h"
 
 namespace corva::shell {
 
@@ -29,13 +30,18 @@ SettingPage::SettingPage(AppContext& context, ConnectionDriver& connection, Floa
     auto* resetLabel = new QLabel(this);
     language.BindText(resetLabel, text::kFactorySettings);
 
-    // The button's state 1 (the right segment) means the interface speaks English.
+    // The right segment is English and lit while the interface speaks it; the left one names
+    // the language a click moves on to from English, or the language spoken now. Each language
+    // is named in its own words.
     languageButton_->setObjectName(QStringLiteral("languageButton"));
     const auto followLanguage = [this] {
-        const Language& current = context_.language();
-        languageButton_->SetLabels(current.Pick(text::kChineseName),
-                                   current.Pick(text::kEnglishName));
-        languageButton_->setChecked(current.current() == UiLanguage::English);
+        const Catalogue& catalogue = Catalogue::Program();
+        const UiLanguage current = context_.language().current();
+        const UiLanguage other =
+            current == UiLanguage::English ? catalogue.Next(UiLanguage::English) : current;
+        languageButton_->SetLabels(ToQString(catalogue.Info(other).ownName),
+                                   ToQString(catalogue.Info(UiLanguage::English).ownName));
+        languageButton_->setChecked(current == UiLanguage::English);
     };
     followLanguage();
     language.OnChange(languageButton_, followLanguage);

@@ -35,21 +35,19 @@ QString FolderOf(const QString& chosen) {
 }
 
 UiText ReplaceAllQuestion(const UiText& action, int namedPresets) {
-    const std::string count = std::to_string(namedPresets);
-    return {action.english +
-                " replaces the live tuning and all 15 presets stored in the processor (" + count +
-                " of them named).\nA safety copy of all of them is kept first. Go on?",
-            action.chinese + " 将替换当前音效和处理器中存储的全部15组预置（其中 " + count +
-                " 组有名称）。\n将先保存全部数据的安全副本。继续吗？"};
+    return Tr("Window",
+              "%1 replaces the live tuning and all 15 presets stored in the processor (%2 of them "
+              "named).\nA safety copy of all of them is kept first. Go on?")
+        .Arg(action)
+        .Arg(std::to_string(namedPresets));
 }
 
 UiText OpeningAction(const std::string& path) {
     const std::string name = QFileInfo(QFile::decodeName(path.c_str())).fileName().toStdString();
-    return {"Opening " + name, "打开 " + name};
+    return Tr("Window", "Opening %1").Arg(name);
 }
 
-const UiText kBusyMessage{"The processor is still busy with a transfer; try again when it ends.",
-                          "处理器正在传输数据，请在传输结束后再试。"};
+const UiText kBusyMessage = Tr("Window", "The processor is still busy with a transfer; try again when it ends.");
 
 }  // namespace
 
@@ -85,7 +83,7 @@ void TuningFileActions::Report(const PresetFileOutcome& outcome) {
         return;
     }
     const Language& language = context_.language();
-    const QString caption = outcome.caption.english.empty() ? language.Pick(text::kWindowTitle)
+    const QString caption = outcome.caption.empty() ? language.Pick(text::kWindowTitle)
                                                             : language.Pick(outcome.caption);
     const QString body = MessageBody(language, *outcome.message);
     if (outcome.message->style == MessageStyle::Timed) {
@@ -165,8 +163,7 @@ bool TuningFileActions::OpenPresetFile(const QString& chosen) {
 
 bool TuningFileActions::RestoreCompleteCopy(const SnapshotInfo& copy) {
     return OpenCompleteFile({copy.path, CompleteOpen::RestoreCopy},
-                            {"Restoring the complete snapshot of " + copy.time,
-                             "恢复 " + copy.time + " 的完整快照"});
+                            Tr("Window", "Restoring the complete snapshot of %1").Arg(copy.time));
 }
 
 bool TuningFileActions::OpenCompleteFile(const PendingOpen& open, const UiText& action) {
@@ -228,7 +225,7 @@ bool TuningFileActions::StoreMusicFile(QWidget* dialogParent) {
     }
     const DocumentStoreResult stored = corva::StoreMusicFile(context_.session(), LocalPath(chosen));
     if (!stored.status.ok()) {
-        ShowMessage({stored.status.message(), MessageStyle::Plain, stored.writeError.english,
+        ShowMessage({stored.status.message(), MessageStyle::Plain, stored.writeError.In(UiLanguage::English),
                      stored.writeError});
         return false;
     }
@@ -271,7 +268,7 @@ bool TuningFileActions::SaveModeFile(QWidget* dialogParent) {
     }
     const DocumentStoreResult stored = corva::SaveModeFile(context_.session(), LocalPath(chosen));
     if (!stored.status.ok()) {
-        ShowMessage({stored.status.message(), MessageStyle::Plain, stored.writeError.english,
+        ShowMessage({stored.status.message(), MessageStyle::Plain, stored.writeError.In(UiLanguage::English),
                      stored.writeError});
         return false;
     }

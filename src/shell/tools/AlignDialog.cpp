@@ -14,20 +14,24 @@
 #include "pages/FullInterfacePage.h"
 #include "shell/app/AppContext.h"
 #include "shell/app/Language.h"
+#include "shell/app/NameAndTip.h"
 #include "shell/tools/MeasurementTexts.h"
 
 namespace corva::shell {
 
 AlignDialog::AlignDialog(AppContext& context, pages::FullInterfacePage& page, QWidget* parent)
-    : ToolDialog(context, page, text::kAlignTitle, parent), unit_{new QComboBox(this)} {
+    : ToolDialog(context, page, text::kAlignTitle,
+                 Tr("Window", "Align from distances", "accessible name"), parent),
+      unit_{new QComboBox(this)} {
     BindItems(unit_, {text::kCentimetres, text::kInches});
-    unit_->setAccessibleName(QStringLiteral("Distance unit"));
+    BindName(context_.language(), unit_, Tr("Window", "Distance unit", "accessible name"));
     BindTip(unit_, text::kDistanceUnitTip);
     AddRow(text::kDistanceUnit, unit_);
     for (int c = 0; c < kOutputChannelCount; ++c) {
         auto* field = new QLineEdit(this);
         const QString name = page_.channelButton(c)->text();
-        field->setAccessibleName(QStringLiteral("Distance to channel %1").arg(c + 1));
+        BindName(context_.language(), field,
+                 Tr("Window", "Distance to channel %1", "accessible name").Arg(std::to_string(c + 1)));
         context_.language().Bind(field, text::kDistanceTip, [field, name](const QString& tip) {
             field->setToolTip(tip.arg(name));
         });

@@ -15,6 +15,7 @@
 #include "shell/app/AppContext.h"
 #include "shell/app/BackgroundWork.h"
 #include "shell/app/Language.h"
+#include "shell/app/NameAndTip.h"
 #include "shell/tools/MeasurementTexts.h"
 
 namespace corva::shell {
@@ -31,7 +32,8 @@ QString Decibels(double value) {
 }  // namespace
 
 AutoEqDialog::AutoEqDialog(AppContext& context, pages::FullInterfacePage& page, QWidget* parent)
-    : ToolDialog(context, page, text::kAutoEqTitle, parent),
+    : ToolDialog(context, page, text::kAutoEqTitle, Tr("Window", "Auto-EQ", "accessible name"),
+                 parent),
       measurement_{new QLineEdit(this)},
       targetList_{new QComboBox(this)},
       targetFile_{new QLineEdit(this)},
@@ -41,12 +43,10 @@ AutoEqDialog::AutoEqDialog(AppContext& context, pages::FullInterfacePage& page, 
       smoothing_{new QSpinBox(this)},
       hide_{new QPushButton(this)} {
     const tuning::AutoEqOptions defaults;
-    measurement_->setAccessibleName(QStringLiteral("Measurement file"));
-    targetFile_->setAccessibleName(QStringLiteral("Target file"));
-    targetList_->setAccessibleName(QStringLiteral("Target"));
+    BindName(context_.language(), targetList_, Tr("Window", "Target", "accessible name"));
     BindTip(targetList_, text::kTargetTip);
     BindItems(targetList_, {text::kTargetFlat, text::kTargetHouse, text::kTargetFile});
-    maxBoost_->setAccessibleName(QStringLiteral("Largest boost"));
+    BindName(context_.language(), maxBoost_, Tr("Window", "Largest boost", "accessible name"));
     BindTip(maxBoost_, text::kMaxBoostTip);
     maxBoost_->setRange(0.0, 20.0);
     maxBoost_->setDecimals(1);
@@ -56,17 +56,17 @@ AutoEqDialog::AutoEqDialog(AppContext& context, pages::FullInterfacePage& page, 
     }
     low_->setValue(static_cast<int>(defaults.lowHz));
     high_->setValue(static_cast<int>(defaults.highHz));
-    low_->setAccessibleName(QStringLiteral("Fit range low"));
-    high_->setAccessibleName(QStringLiteral("Fit range high"));
+    BindName(context_.language(), low_, Tr("Window", "Fit range low", "accessible name"));
+    BindName(context_.language(), high_, Tr("Window", "Fit range high", "accessible name"));
     BindTip(low_, text::kRangeLowTip);
     BindTip(high_, text::kRangeHighTip);
     smoothing_->setRange(0, kSmoothingFractionMax);
     smoothing_->setValue(0);
-    smoothing_->setAccessibleName(QStringLiteral("Smoothing"));
+    BindName(context_.language(), smoothing_, Tr("Window", "Smoothing", "accessible name"));
     BindTip(smoothing_, text::kSmoothingTip);
     context_.language().BindText(hide_, text::kHideMeasurement);
     BindTip(hide_, text::kHideMeasurementTip);
-    hide_->setAccessibleName(QStringLiteral("Hide measurement"));
+    BindName(context_.language(), hide_, Tr("Window", "Hide measurement", "accessible name"));
 
     auto* range = new QWidget(this);
     auto* rangeLayout = new QHBoxLayout(range);
@@ -75,9 +75,11 @@ AutoEqDialog::AutoEqDialog(AppContext& context, pages::FullInterfacePage& page, 
     rangeLayout->addWidget(new QLabel(QStringLiteral("–"), range));
     rangeLayout->addWidget(high_);
     rangeLayout->addStretch();
-    AddRow(text::kFile, FileChooser(measurement_, text::kMeasurementFileTip, kMeasurementFilter));
+    AddRow(text::kFile, FileChooser(measurement_, Tr("Window", "Measurement file", "accessible name"),
+                                       text::kMeasurementFileTip, kMeasurementFilter));
     AddRow(text::kTarget, targetList_);
-    form()->addRow(QString(), FileChooser(targetFile_, text::kTargetFileTip, kMeasurementFilter));
+    form()->addRow(QString(), FileChooser(targetFile_, Tr("Window", "Target file", "accessible name"),
+                                               text::kTargetFileTip, kMeasurementFilter));
     AddRow(text::kMaxBoost, maxBoost_);
     AddRow(text::kRange, range);
     AddRow(text::kSmoothing, smoothing_);

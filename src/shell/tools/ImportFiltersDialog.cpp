@@ -16,6 +16,7 @@
 #include "shell/app/AppContext.h"
 #include "shell/app/BackgroundWork.h"
 #include "shell/app/Language.h"
+#include "shell/app/NameAndTip.h"
 #include "shell/tools/MeasurementTexts.h"
 #include "tuning/FilterFile.h"
 
@@ -28,21 +29,22 @@ const QString kFilterFileFilter = QStringLiteral("Filter files (*.txt *.cfg);;Al
 
 ImportFiltersDialog::ImportFiltersDialog(AppContext& context, pages::FullInterfacePage& page,
                                          QWidget* parent)
-    : ToolDialog(context, page, text::kImportFiltersTitle, parent),
+    : ToolDialog(context, page, text::kImportFiltersTitle,
+                 Tr("Window", "Import filters", "accessible name"), parent),
       file_{new QLineEdit(this)},
       applyRest_{new QCheckBox(this)},
       list_{new QPlainTextEdit(this)} {
-    file_->setAccessibleName(QStringLiteral("Filter file"));
     context_.language().BindText(applyRest_, text::kApplyRest);
     BindTip(applyRest_, text::kApplyRestTip);
-    applyRest_->setAccessibleName(QStringLiteral("Apply the rest"));
+    BindName(context_.language(), applyRest_, Tr("Window", "Apply the rest", "accessible name"));
     list_->setReadOnly(true);
     list_->setMinimumHeight(160);
-    list_->setAccessibleName(QStringLiteral("Imported filters"));
+    BindName(context_.language(), list_, Tr("Window", "Imported filters", "accessible name"));
     BindTip(list_, text::kPreviewTip);
     listText_ = new ComposedText(
         context_.language(), [this](const QString& value) { list_->setPlainText(value); }, this);
-    AddRow(text::kFile, FileChooser(file_, text::kFilterFileTip, kFilterFileFilter));
+    AddRow(text::kFile, FileChooser(file_, Tr("Window", "Filter file", "accessible name"),
+                                    text::kFilterFileTip, kFilterFileFilter));
     form()->addRow(QString(), applyRest_);
     form()->addRow(list_);
 }

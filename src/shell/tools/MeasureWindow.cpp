@@ -258,7 +258,7 @@ QWidget* MeasureWindow::BuildSetup() {
     status_->setWordWrap(true);
     status_->setMinimumHeight(34);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    status_->setAccessibleName(QStringLiteral("Status"));
+    BindName(language, status_, Tr("Window", "Status", "accessible name"));
 
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);

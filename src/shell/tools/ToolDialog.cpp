@@ -1,5 +1,7 @@
 #include "shell/tools/ToolDialog.h"
 
+#include "shell/app/NameAndTip.h"
+
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -17,33 +19,35 @@
 namespace corva::shell {
 namespace {
 
-QPushButton* Button(Language& language, const UiText& label, const UiText& tip, const QString& name,
+QPushButton* Button(Language& language, const UiText& label, const UiText& tip, const UiText& name,
                     QWidget* parent) {
     auto* button = new QPushButton(parent);
     language.BindText(button, label);
-    language.Bind(button, tip, [button](const QString& value) { button->setToolTip(value); });
-    button->setAccessibleName(name);
+    BindNameAndTip(language, button, name, tip);
     return button;
 }
 
 }  // namespace
 
 ToolDialog::ToolDialog(AppContext& context, pages::FullInterfacePage& page, const UiText& title,
-                       QWidget* parent)
+                       const UiText& name, QWidget* parent)
     : QDialog(parent), context_{context}, page_{page}, form_{new QFormLayout} {
     Language& language = context_.language();
     language.Bind(this, title, [this](const QString& value) { setWindowTitle(value); });
-    setAccessibleName(QString::fromStdString(title.english));
+    BindName(language, this, name);
     result_ = new QLabel(this);
     resultText_ = new ComposedText(
         language, [this](const QString& value) { result_->setText(value); }, this);
     result_->setWordWrap(true);
     result_->setMinimumHeight(48);
     result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    result_->setAccessibleName(QStringLiteral("Result"));
-    preview_ = Button(language, text::kPreview, text::kPreviewTip, QStringLiteral("Preview"), this);
-    apply_ = Button(language, text::kApply, text::kApplyTip, QStringLiteral("Apply"), this);
-    close_ = Button(language, text::kCloseTool, text::kCloseToolTip, QStringLiteral("Close"), this);
+    BindName(language, result_, Tr("Window", "Result", "accessible name"));
+    preview_ = Button(language, text::kPreview, text::kPreviewTip,
+                      Tr("Window", "Preview", "accessible name"), this);
+    apply_ = Button(language, text::kApply, text::kApplyTip, Tr("Window", "Apply", "accessible name"),
+                    this);
+    close_ = Button(language, text::kCloseTool, text::kCloseToolTip,
+                    Tr("Window", "Close", "accessible name"), this);
     preview_->setDefault(true);
     apply_->setEnabled(false);
 
@@ -123,13 +127,14 @@ void ToolDialog::ShowApplied() {
     apply_->setEnabled(false);
 }
 
-QWidget* ToolDialog::FileChooser(QLineEdit* field, const UiText& fieldTip, const QString& filter) {
+QWidget* ToolDialog::FileChooser(QLineEdit* field, const UiText& fieldName, const UiText& fieldTip,
+                                 const QString& filter) {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    BindTip(field, fieldTip);
+    BindNameAndTip(context_.language(), field, fieldName, fieldTip);
     auto* browse = Button(context_.language(), text::kBrowseFile, text::kBrowseTip,
-                          field->accessibleName() + QStringLiteral(" browse"), row);
+                          Tr("Window", "%1 browse", "accessible name").Arg(fieldName), row);
     layout->addWidget(field, 1);
     layout->addWidget(browse);
     connect(browse, &QPushButton::clicked, this, [this, field, filter] {

@@ -37,8 +37,9 @@ signals:
     void PreviewFinished();
 
 protected:
+    // `name` is the window's accessible name.
     ToolDialog(AppContext& context, pages::FullInterfacePage& page, const UiText& title,
-               QWidget* parent);
+               const UiText& name, QWidget* parent);
 
     virtual void Preview() = 0;
     virtual void Apply() = 0;
@@ -57,7 +58,8 @@ protected:
     // Says below the result that it went into the tuning.
     void ShowApplied();
     // A line edit with a browse button that fills it from an open-file dialog.
-    QWidget* FileChooser(QLineEdit* field, const UiText& fieldTip, const QString& filter);
+    QWidget* FileChooser(QLineEdit* field, const UiText& fieldName, const UiText& fieldTip,
+                         const QString& filter);
 
     AppContext& context_;
     pages::FullInterfacePage& page_;

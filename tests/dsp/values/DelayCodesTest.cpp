@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Rendered.h"
+
 namespace corva {
 namespace {
 
@@ -54,12 +56,14 @@ TEST(DelayCodesTest, ShownMillisecondsReadBackAsTheSameCode) {
 }
 
 TEST(DelayCodesTest, TableTextsReadTheUnitSettingTheOtherWayRound) {
-    EXPECT_EQ(DelayTableText(kDelayCodeMax, DelayUnit::Milliseconds),
-              (UiText{"5.396MS", "5.396毫秒"}));
-    EXPECT_EQ(DelayTableText(kDelayCodeMax, DelayUnit::Centimetres),
-              (UiText{"73.49INCH", "73.49英寸"}));
-    EXPECT_EQ(DelayTableText(kDelayCodeMax, DelayUnit::Inches), (UiText{"186.70CM", "186.70厘米"}));
-    EXPECT_EQ(DelayTableText(0, DelayUnit::Inches), (UiText{"0.00CM", "0.00厘米"}));
+    EXPECT_EQ(test::Rendered(DelayTableText(kDelayCodeMax, DelayUnit::Milliseconds)),
+              (test::BothLanguages{"5.396MS", "5.396毫秒"}));
+    EXPECT_EQ(test::Rendered(DelayTableText(kDelayCodeMax, DelayUnit::Centimetres)),
+              (test::BothLanguages{"73.49INCH", "73.49英寸"}));
+    EXPECT_EQ(test::Rendered(DelayTableText(kDelayCodeMax, DelayUnit::Inches)),
+              (test::BothLanguages{"186.70CM", "186.70厘米"}));
+    EXPECT_EQ(test::Rendered(DelayTableText(0, DelayUnit::Inches)),
+              (test::BothLanguages{"0.00CM", "0.00厘米"}));
 }
 
 TEST(DelayCodesTest, ChannelLabelSwitchesStepAtCode100) {
@@ -68,10 +72,10 @@ TEST(DelayCodesTest, ChannelLabelSwitchesStepAtCode100) {
 }
 
 TEST(DelayCodesTest, ListeningPositionNamesShowOneAmpersand) {
-    EXPECT_EQ(ListeningPositionName(0), (UiText{"L&Front", "前左"}));
-    EXPECT_EQ(ListeningPositionName(1), (UiText{"C&Front", "前中置"}));
-    EXPECT_EQ(ListeningPositionName(2), (UiText{"R&Front", "前右"}));
-    EXPECT_EQ(ListeningPositionName(3), (UiText{"C&Rear", "后中置"}));
+    EXPECT_EQ(test::Rendered(ListeningPositionName(0)), (test::BothLanguages{"L&Front", "前左"}));
+    EXPECT_EQ(test::Rendered(ListeningPositionName(1)), (test::BothLanguages{"C&Front", "前中置"}));
+    EXPECT_EQ(test::Rendered(ListeningPositionName(2)), (test::BothLanguages{"R&Front", "前右"}));
+    EXPECT_EQ(test::Rendered(ListeningPositionName(3)), (test::BothLanguages{"C&Rear", "后中置"}));
     EXPECT_EQ(ListeningPositionName(4), UiText{});
     EXPECT_EQ(ListeningPositionName(-1), UiText{});
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Rendered.h"
+
 namespace corva {
 namespace {
 
@@ -18,13 +20,13 @@ TEST(BandLabelsTest, ValueTexts) {
 }
 
 TEST(BandLabelsTest, TypeAndKindInBothLanguages) {
-    EXPECT_EQ(BandTypeLabel(0, false), (UiText{"PEQ", "参量均衡"}));
-    EXPECT_EQ(BandTypeLabel(0, true), (UiText{"GEQ", "图示均衡"}));
-    EXPECT_EQ(BandTypeLabel(1, true), (UiText{"Lo_Shf", "低架"}));
-    EXPECT_EQ(BandTypeLabel(2, false), (UiText{"Hi_Shf", "高架"}));
-    EXPECT_EQ(CrossoverKindLabel(0), (UiText{"Link_Ril", "宁克"}));
-    EXPECT_EQ(CrossoverKindLabel(1), (UiText{"Butter_W", "巴特沃斯"}));
-    EXPECT_EQ(CrossoverKindLabel(2), (UiText{"Bessel", "贝塞尔"}));
+    EXPECT_EQ(test::Rendered(BandTypeLabel(0, false)), (test::BothLanguages{"PEQ", "参量均衡"}));
+    EXPECT_EQ(test::Rendered(BandTypeLabel(0, true)), (test::BothLanguages{"GEQ", "图示均衡"}));
+    EXPECT_EQ(test::Rendered(BandTypeLabel(1, true)), (test::BothLanguages{"Lo_Shf", "低架"}));
+    EXPECT_EQ(test::Rendered(BandTypeLabel(2, false)), (test::BothLanguages{"Hi_Shf", "高架"}));
+    EXPECT_EQ(test::Rendered(CrossoverKindLabel(0)), (test::BothLanguages{"Link_Ril", "宁克"}));
+    EXPECT_EQ(test::Rendered(CrossoverKindLabel(1)), (test::BothLanguages{"Butter_W", "巴特沃斯"}));
+    EXPECT_EQ(test::Rendered(CrossoverKindLabel(2)), (test::BothLanguages{"Bessel", "贝塞尔"}));
     EXPECT_EQ(CrossoverKindLabel(3), UiText{});
 }
 
@@ -60,10 +62,10 @@ TEST(StripLabelsTest, LimiterTexts) {
 }
 
 TEST(StripLabelsTest, SwitchAndLevelTexts) {
-    EXPECT_EQ(PolarityLabel(1), (UiText{"Pol-", "反相"}));
-    EXPECT_EQ(OnLabel(0), (UiText{"OFF", "静音"}));
-    EXPECT_EQ(LevelALabel(80), (UiText{"OFF", "关闭"}));
-    EXPECT_EQ(LevelALabel(92), (UiText{"12.0dB", "12.0dB"}));
+    EXPECT_EQ(test::Rendered(PolarityLabel(1)), (test::BothLanguages{"Pol-", "反相"}));
+    EXPECT_EQ(test::Rendered(OnLabel(0)), (test::BothLanguages{"OFF", "静音"}));
+    EXPECT_EQ(test::Rendered(LevelALabel(80)), (test::BothLanguages{"OFF", "关闭"}));
+    EXPECT_EQ(test::Rendered(LevelALabel(92)), (test::BothLanguages{"12.0dB", "12.0dB"}));
     EXPECT_EQ(LevelBLabel(80), "0.0dB") << "only level A has an OFF text";
 }
 
@@ -78,16 +80,18 @@ TEST(RoutingLabelsTest, SharesBalanceAndSwitchBits) {
 }
 
 TEST(MainVolumeLabelsTest, OffAtTheBottomAndWholeDecibelsAbove) {
-    EXPECT_EQ(MainVolumeLabel(0).english, "OFF");
-    EXPECT_EQ(MainVolumeLabel(0).chinese, "关闭");
-    EXPECT_EQ(MainVolumeLabel(1).english, "-59dB");
-    EXPECT_EQ(MainVolumeLabel(60).chinese, "0dB");
-    EXPECT_EQ(MainVolumeLabel(66).english, "6dB");
+    EXPECT_EQ(MainVolumeLabel(0).In(UiLanguage::English), "OFF");
+    EXPECT_EQ(MainVolumeLabel(0).In(UiLanguage::Chinese), "关闭");
+    EXPECT_EQ(MainVolumeLabel(1).In(UiLanguage::English), "-59dB");
+    EXPECT_EQ(MainVolumeLabel(60).In(UiLanguage::Chinese), "0dB");
+    EXPECT_EQ(MainVolumeLabel(66).In(UiLanguage::English), "6dB");
+    // The field takes "OFF" in any case, and the word it shows for silence in Chinese.
+    const std::string shownOff = MainVolumeLabel(0).In(UiLanguage::Chinese);
     for (const char* off : {"OFF", "off", " Off ", "关闭"}) {
-        EXPECT_TRUE(IsMainVolumeOffText(off)) << off;
+        EXPECT_TRUE(IsMainVolumeOffText(off, shownOff)) << off;
     }
     for (const char* other : {"", "of", "offf", "-60", "关"}) {
-        EXPECT_FALSE(IsMainVolumeOffText(other)) << other;
+        EXPECT_FALSE(IsMainVolumeOffText(other, shownOff)) << other;
     }
 }
 
