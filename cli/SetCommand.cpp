@@ -38,7 +38,7 @@ void Apply(ChannelEditor& editor, int channel, const SetEdit& edit) {
             editor.CommitDelay(channel, edit.value);
             break;
         case SetKey::Mute:
-            editor.SetMuted(channel, edit.value != 0);
+            editor.SetMuted(channel, MuteStateOf(edit.value != 0));
             break;
         case SetKey::Polarity:
             editor.SetPolarity(channel, ChoiceOfCode<Polarity>(edit.value));
@@ -67,7 +67,7 @@ void Apply(ChannelEditor& editor, int channel, const SetEdit& edit) {
             editor.SetBandQ(channel, edit.band, edit.number);
             break;
         case SetKey::BandBypass:
-            editor.SetBandBypass(channel, edit.band, edit.value != 0);
+            editor.SetBandBypass(channel, edit.band, BandBypassOf(edit.value != 0));
             break;
         case SetKey::EqMode:
             editor.SetEqMode(channel, ChoiceOfCode<EqMode>(edit.value));

@@ -185,21 +185,22 @@ bool ChannelEditor::ToggleBandBypass(int channel, int band) {
     });
 }
 
-bool ChannelEditor::SetBandBypass(int channel, int band, bool bypass) {
+BandBypass ChannelEditor::SetBandBypass(int channel, int band, BandBypass bypass) {
     bool bypassed = false;
     {
         Lock lock(session_.sendLock);
         bypassed = out(channel).eq().Band(band).ReportsBypass();
     }
     // The panel's switch toggles; a band at 0 dB stays bypassed whatever is asked.
-    if (bypassed != bypass) {
+    if (bypassed != (bypass == BandBypass::Bypassed)) {
         ToggleBandBypass(channel, band);
     }
     Lock lock(session_.sendLock);
-    return out(channel).eq().Band(band).ReportsBypass();
+    return BandBypassOf(out(channel).eq().Band(band).ReportsBypass());
 }
 
-bool ChannelEditor::SetBypassAll(int channel, bool on, const ConfirmQuestion& confirm) {
+OnOff ChannelEditor::SetBypassAll(int channel, OnOff bypassAll, const ConfirmQuestion& confirm) {
+    const bool on = bypassAll == OnOff::On;
     {
         Lock lock(session_.sendLock);
         // One undo step from before the switch moves until the answer is applied.
@@ -207,7 +208,7 @@ bool ChannelEditor::SetBypassAll(int channel, bool on, const ConfirmQuestion& co
         out(channel).SetAllBypass(on);
         if (!on && out(channel).AllBypassed()) {
             session_.history.End(session_.model, session_.image);
-            return true;  // every band is bypassed on its own: the switch stays on
+            return OnOff::On;  // every band is bypassed on its own: the switch stays on
         }
     }
     // The question is asked without the lock so the transfer worker keeps running.
@@ -233,7 +234,7 @@ bool ChannelEditor::SetBypassAll(int channel, bool on, const ConfirmQuestion& co
     });
     Lock lock(session_.sendLock);
     session_.history.End(session_.model, session_.image);
-    return switched;
+    return OnOffOf(switched);
 }
 
 bool ChannelEditor::ResetAllEq(int channel, const ConfirmQuestion& confirm) {
@@ -468,10 +469,10 @@ void ChannelEditor::SetOn(int channel, OnOff choice) {
     });
 }
 
-bool ChannelEditor::SetMuted(int channel, bool muted) {
-    SetOn(channel, OnOffOf(!muted));
+MuteState ChannelEditor::SetMuted(int channel, MuteState mute) {
+    SetOn(channel, mute == MuteState::Muted ? OnOff::Off : OnOff::On);
     Lock lock(session_.sendLock);
-    return out(channel).on() == CodeOf(OnOff::Off);
+    return MuteStateOf(out(channel).on() == CodeOf(OnOff::Off));
 }
 
 void ChannelEditor::SetPolarity(int channel, Polarity choice) {

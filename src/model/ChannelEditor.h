@@ -62,9 +62,9 @@ public:
     bool ToggleBandBypass(int channel, int band);
     // Asks for a bypass state; a band at 0 dB stays bypassed whatever is asked. Returns the
     // band's bypass as it now reports it.
-    bool SetBandBypass(int channel, int band, bool bypass);
+    BandBypass SetBandBypass(int channel, int band, BandBypass bypass);
     // The bypass-all switch; returns the switch's position afterwards.
-    bool SetBypassAll(int channel, bool on, const ConfirmQuestion& confirm);
+    OnOff SetBypassAll(int channel, OnOff bypassAll, const ConfirmQuestion& confirm);
     // Resets all bands of the channel and its linked channels; false when declined.
     bool ResetAllEq(int channel, const ConfirmQuestion& confirm);
 
@@ -102,8 +102,8 @@ public:
     double SetGainDb(int channel, double gainDb);
     // Mute and polarity are shared only between channels 5 and 6 when they are linked.
     void SetOn(int channel, OnOff on);
-    // Returns whether the channel is muted afterwards.
-    bool SetMuted(int channel, bool muted);
+    // Returns the channel's mute afterwards.
+    MuteState SetMuted(int channel, MuteState mute);
     void SetPolarity(int channel, Polarity polarity);
     // The delay page: channels 5 and 6, when linked, move by the same difference. Returns the
     // channel's delay code as set.

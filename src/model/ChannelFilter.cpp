@@ -39,9 +39,9 @@ void ChannelFilter::ApplyFrequency(int frequencyHz, EditOrigin origin) {
     MarkEdited();
 }
 
-void ChannelFilter::StepTransmittedFrequency(bool keepPending) {
+void ChannelFilter::StepTransmittedFrequency() {
     if (transmittedHz_ == values_.targetHz) {
-        pending_ = keepPending;
+        pending_ = false;
         return;
     }
     if (transmittedHz_ != 0 && values_.targetHz / transmittedHz_ >= 2) {
@@ -140,7 +140,7 @@ void ChannelFilter::LoadRecord(std::span<const std::uint8_t> record) {
     values_.slope = record[6];
     values_.type = static_cast<FilterType>(record[7]);
     ApplyFrequency(ReadLe16Signed(record, 0), EditOrigin::User);
-    StepTransmittedFrequency(false);
+    StepTransmittedFrequency();
     Recompute();
 }
 
@@ -148,7 +148,7 @@ void ChannelFilter::LoadCrossover(int frequencyHz, int kind, int slope) {
     ApplyFrequency(frequencyHz, EditOrigin::Load);
     values_.kind = kind;
     values_.slope = slope;
-    StepTransmittedFrequency(false);
+    StepTransmittedFrequency();
     Recompute();
 }
 

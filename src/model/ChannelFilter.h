@@ -25,8 +25,8 @@ public:
     // ---- Edits ----
     void SetFrequency(int frequencyHz, EditOrigin origin);
     // One step of the transmitted frequency towards the target (at most a factor 2 upwards);
-    // when already there, the pending flag becomes `keepPending`.
-    void StepTransmittedFrequency(bool keepPending);
+    // the filter is pending after a step and no longer pending when already there.
+    void StepTransmittedFrequency();
     void SetGainPosition(int gainCode);  // 0..400 = -20..+20 dB; 0 dB bypasses the band
     void SetBandwidthIndex(int bandwidthIndex);
     void SetBypass(bool bypass);

@@ -1,6 +1,7 @@
 // The choices an edit offers (on/off, polarity, EQ mode, shelf and crossover slopes, band and
-// crossover kinds) as enums, and their codes in frames and files. Each enum's values are its
-// codes, so a choice converts to its code and back here and nowhere else.
+// crossover kinds, a band's bypass, a channel's mute) as enums, and their codes in frames and
+// files. Each coded enum's values are its codes, so a choice converts to its code and back here
+// and nowhere else.
 #pragma once
 
 #include <algorithm>
@@ -28,6 +29,11 @@ enum class CrossoverSlope : int {
     Off = kCrossoverSlopeOff,
 };
 
+// States with no code of their own: a bypassed band is sent as a flat gain, and a muted
+// channel is a channel whose on/off code is off.
+enum class BandBypass { Active, Bypassed };
+enum class MuteState { Unmuted, Muted };
+
 // The highest code of each choice; codes outside 0..highest are limited to that range.
 template <class Choice>
 constexpr Choice HighestChoice() {
@@ -47,6 +53,8 @@ constexpr Choice HighestChoice() {
 
 template <class Choice>
 constexpr int CodeOf(Choice choice) {
+    static_assert(!std::is_same_v<Choice, BandBypass> && !std::is_same_v<Choice, MuteState>,
+                  "a band's bypass and a channel's mute have no code");
     return static_cast<int>(choice);
 }
 
@@ -61,6 +69,15 @@ constexpr OnOff OnOffOf(bool on) {
 
 constexpr Polarity PolarityOf(bool inverted) {
     return inverted ? Polarity::Inverted : Polarity::Normal;
+}
+
+// For check buttons, whose checked state is the bypass or the mute.
+constexpr BandBypass BandBypassOf(bool bypassed) {
+    return bypassed ? BandBypass::Bypassed : BandBypass::Active;
+}
+
+constexpr MuteState MuteStateOf(bool muted) {
+    return muted ? MuteState::Muted : MuteState::Unmuted;
 }
 
 }  // namespace corva

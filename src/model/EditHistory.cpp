@@ -85,8 +85,8 @@ std::optional<TuningState> EditHistory::TakeRedo(TuningState current) {
     return std::move(step.state);
 }
 
-void EditHistory::Clear(bool byRead) {
-    if (byRead && (CanUndo() || CanRedo())) {
+void EditHistory::Clear(HistoryClearCause cause) {
+    if (cause == HistoryClearCause::ProcessorRead && (CanUndo() || CanRedo())) {
         ++stepsLostToReads_;
     }
     undo_.clear();

@@ -13,6 +13,10 @@
 
 namespace corva {
 
+// Why the steps are forgotten: steps lost to a read of the processor's tuning are counted,
+// because the front end tells the user about them.
+enum class HistoryClearCause { Other, ProcessorRead };
+
 class EditHistory {
 public:
     static constexpr std::size_t kDefaultDepth = 500;
@@ -42,9 +46,8 @@ public:
     // The tuning to go forward to, or nothing. `current` becomes the step undo returns to.
     std::optional<TuningState> TakeRedo(TuningState current);
 
-    // Forgets every step; a step still open records nothing when it closes. `byRead`: the
-    // processor's tuning was read, which the front end tells the user about.
-    void Clear(bool byRead = false);
+    // Forgets every step; a step still open records nothing when it closes.
+    void Clear(HistoryClearCause cause = HistoryClearCause::Other);
     // How many reads have cleared steps (reads with no steps to lose are not counted).
     int stepsLostToReads() const { return stepsLostToReads_; }
 

@@ -138,7 +138,7 @@ std::unique_ptr<QueuedFrame> TuningModel::NextOutputFrame(int channel, Parameter
         for (ChannelFilter* filter : {&out.eq().HighPass(), &out.eq().LowPass()}) {
             if (filter->pending()) {
                 filter->ClearPending();
-                filter->StepTransmittedFrequency(false);
+                filter->StepTransmittedFrequency();
             }
         }
         out.WriteCrossoverSlot(block);
@@ -166,7 +166,7 @@ std::unique_ptr<QueuedFrame> TuningModel::NextOutputFrame(int channel, Parameter
         auto& filter = out.eq().Band(band);
         if (filter.pending()) {
             filter.ClearPending();
-            filter.StepTransmittedFrequency(false);
+            filter.StepTransmittedFrequency();
             out.WriteBandSlot(block, band);
             return slotFrame(band);
         }

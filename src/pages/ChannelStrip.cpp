@@ -113,7 +113,7 @@ ChannelStrip::ChannelStrip(int channel, ChannelEditor& editor, QWidget* parent)
         emit Edited();
     });
     connect(mute_, &QAbstractButton::clicked, this, [this](bool muted) {
-        editor_.SetMuted(channel_, muted);
+        editor_.SetMuted(channel_, MuteStateOf(muted));
         emit Edited();
     });
     ShowTexts();

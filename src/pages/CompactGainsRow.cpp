@@ -60,7 +60,7 @@ CompactGainsRow::CompactGainsRow(ChannelEditor& editor, QWidget* parent)
             emit Edited();
         });
         connect(cell.mute, &QAbstractButton::clicked, this, [this, c](bool muted) {
-            editor_.SetMuted(c, muted);
+            editor_.SetMuted(c, MuteStateOf(muted));
             emit Edited();
         });
     }

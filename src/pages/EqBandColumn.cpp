@@ -244,7 +244,8 @@ void EqBandColumn::CommitBandwidthIndex(double bandwidthIndex) {
 }
 
 void EqBandColumn::CommitBypass(bool bypass) {
-    const bool bypassed = editor_.SetBandBypass(currentChannel_(), band_, bypass);
+    const bool bypassed = editor_.SetBandBypass(currentChannel_(), band_, BandBypassOf(bypass)) ==
+                          BandBypass::Bypassed;
     const QSignalBlocker blocker(bypass_);
     bypass_->setChecked(bypassed);
     emit Edited();

@@ -148,7 +148,7 @@ void EqEditorPanel::SetSelectedBand(int band) {
 // The switch has already flipped when this runs; the edit API asks, undoes a "No" and says
 // where the switch belongs.
 void EqEditorPanel::ToggleBypassAll(bool on) {
-    const bool position = editor_.SetBypassAll(channel_, on, confirm_);
+    const bool position = editor_.SetBypassAll(channel_, OnOffOf(on), confirm_) == OnOff::On;
     // Restoring a channel whose bands are all flat leaves every band bypassed: say so.
     const bool nothingRaised = std::none_of(shown_.bands.begin(), shown_.bands.end(),
                                             [](const BandView& band) { return !band.bypassed; });

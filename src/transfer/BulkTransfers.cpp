@@ -69,7 +69,7 @@ int BulkTransfers::ReadLiveDevice() {
     }
     session_.model.SetSynchronised(false);
     // The processor's own tuning replaces whatever the steps would go back to.
-    session_.history.Clear(/*byRead=*/true);
+    session_.history.Clear(HistoryClearCause::ProcessorRead);
     QueuedFrame* last = nullptr;
     for (int channel = 0; channel < kOutputChannelCount; ++channel) {
         last = Queue(builder.BuildBlockReadFrame(0, BlockType::Output, channel, ReadPurpose::Store));

@@ -43,7 +43,7 @@ protected:
 
 TEST_F(CarCalibrationTest, AlignsAndFitsEveryChannelInOneUndoStepAndKeepsTheMutes) {
     // A user's tuning to start from: the centre muted, a delay on the left rear.
-    editor.SetMuted(5, true);
+    editor.SetMuted(5, MuteState::Muted);
     editor.CommitDelay(2, 40);
     Settle();
     const std::vector<int> mutesBefore = OnFlags();
@@ -77,7 +77,7 @@ TEST_F(CarCalibrationTest, AlignsAndFitsEveryChannelInOneUndoStepAndKeepsTheMute
 }
 
 TEST_F(CarCalibrationTest, ACancelledCalibrationLeavesTheProcessorByteIdentical) {
-    editor.SetMuted(1, true);
+    editor.SetMuted(1, MuteState::Muted);
     Settle();
     const Bytes before = LiveOfProcessor();
     const std::size_t stepsBefore = engine.session.engine().history.undoCount();

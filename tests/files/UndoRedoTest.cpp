@@ -83,7 +83,7 @@ TEST_F(UndoRedoTest, StepsAreNamedAfterWhatChanged) {
     EXPECT_EQ(history.UndoName()->In(UiLanguage::English), "Link");
     editor.SetBandFrequency(1, 2, 200);
     EXPECT_EQ(history.UndoName()->In(UiLanguage::English), "FL+FR band 3 frequency");
-    editor.SetMuted(4, true);
+    editor.SetMuted(4, MuteState::Muted);
     EXPECT_EQ(history.UndoName()->In(UiLanguage::English), "ULF mute");
     ASSERT_TRUE(history.Undo());
     EXPECT_EQ(history.RedoTip().In(UiLanguage::English), "Redo: ULF mute");

@@ -136,21 +136,21 @@ TEST_F(ChannelEditorTest, BandAtZeroDecibelsStaysBypassed) {
 TEST_F(ChannelEditorTest, BypassAllDeclinedRestoresEverything) {
     editor.SetBandGainPosition(1, 3, 300);
     std::vector<std::string> asked;
-    EXPECT_FALSE(editor.SetBypassAll(1, true, Answer(false, &asked)));
+    EXPECT_EQ(editor.SetBypassAll(1, OnOff::On, Answer(false, &asked)), OnOff::Off);
     EXPECT_EQ(asked, (std::vector<std::string>{"Whether ByPass All EQ?"}));
     EXPECT_FALSE(out(1).eq().Band(3).ReportsBypass());
 
-    EXPECT_TRUE(editor.SetBypassAll(1, true, Answer(true)));
+    EXPECT_EQ(editor.SetBypassAll(1, OnOff::On, Answer(true)), OnOff::On);
     EXPECT_TRUE(out(1).AllBypassed());
     asked.clear();
-    EXPECT_FALSE(editor.SetBypassAll(1, false, Answer(true, &asked)));
+    EXPECT_EQ(editor.SetBypassAll(1, OnOff::Off, Answer(true, &asked)), OnOff::Off);
     EXPECT_EQ(asked, (std::vector<std::string>{"Whether Restore All EQ?"}));
     EXPECT_FALSE(out(1).eq().Band(3).ReportsBypass());
 }
 
 TEST_F(ChannelEditorTest, BypassAllOffWithEveryBandFlatAsksNothing) {
     std::vector<std::string> asked;
-    EXPECT_TRUE(editor.SetBypassAll(2, false, Answer(true, &asked)));
+    EXPECT_EQ(editor.SetBypassAll(2, OnOff::Off, Answer(true, &asked)), OnOff::On);
     EXPECT_TRUE(asked.empty());
 }
 
@@ -159,7 +159,7 @@ TEST_F(ChannelEditorTest, BypassAllConfirmedSendsTheGroupMuted) {
     editor.LinkPair(0, LinkDirection::LeftToRight);
     Queued();
     editor.SetBandGainPosition(0, 1, 300);
-    EXPECT_TRUE(editor.SetBypassAll(0, true, Answer(true)));
+    EXPECT_EQ(editor.SetBypassAll(0, OnOff::On, Answer(true)), OnOff::On);
     EXPECT_TRUE(out(1).AllBypassed());
     const std::vector<std::string> muted0 = {"4/0/31/on0", "4/0/block", "4/0/31/on1"};
     const std::vector<std::string> muted1 = {"4/1/31/on0", "4/1/block", "4/1/31/on1"};

@@ -73,16 +73,18 @@ TEST_F(EditApiTest, NonFiniteTypedValuesNeverLeaveTheLimits) {
 }
 
 TEST_F(EditApiTest, BypassIsAskedNotToggledAndAFlatBandStaysBypassed) {
-    EXPECT_TRUE(editor.SetBandBypass(0, 2, false)) << "0 dB: the band stays bypassed";
+    EXPECT_EQ(editor.SetBandBypass(0, 2, BandBypass::Active), BandBypass::Bypassed)
+        << "0 dB: the band stays bypassed";
     editor.SetBandGainDb(0, 2, 3.0);
-    EXPECT_FALSE(editor.SetBandBypass(0, 2, false));
-    EXPECT_FALSE(editor.SetBandBypass(0, 2, false)) << "asking twice does not toggle back";
-    EXPECT_TRUE(editor.SetBandBypass(0, 2, true));
+    EXPECT_EQ(editor.SetBandBypass(0, 2, BandBypass::Active), BandBypass::Active);
+    EXPECT_EQ(editor.SetBandBypass(0, 2, BandBypass::Active), BandBypass::Active)
+        << "asking twice does not toggle back";
+    EXPECT_EQ(editor.SetBandBypass(0, 2, BandBypass::Bypassed), BandBypass::Bypassed);
     EXPECT_TRUE(session.Snapshot().outputs[0].bands[2].bypassed);
 }
 
 TEST_F(EditApiTest, MuteDelayAndNameReturnWhatTheChannelHolds) {
-    EXPECT_TRUE(editor.SetMuted(3, true));
+    EXPECT_EQ(editor.SetMuted(3, MuteState::Muted), MuteState::Muted);
     EXPECT_FALSE(session.Snapshot().outputs[3].on);
     // A gain edit switches a muted channel on.
     editor.SetGainDb(3, -10.0);

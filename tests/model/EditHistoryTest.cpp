@@ -67,14 +67,14 @@ TEST(EditHistoryTest, BypassAllIsOneStepThatUndoesTheWholeSwitch) {
     ChannelEditor editor(session);
     TuningHistory history(session);
     editor.SetBandGainDb(2, 0, 5.0);
-    ASSERT_TRUE(editor.SetBypassAll(2, true, [](const UiText&) { return true; }));
+    ASSERT_EQ(editor.SetBypassAll(2, OnOff::On, [](const UiText&) { return true; }), OnOff::On);
     EXPECT_TRUE(session.Snapshot().outputs[2].allBypassed);
     ASSERT_TRUE(history.Undo());
     EXPECT_FALSE(session.Snapshot().outputs[2].allBypassed);
     EXPECT_FALSE(session.Snapshot().outputs[2].bands[0].bypassed);
     EXPECT_EQ(history.UndoName()->In(UiLanguage::English), "SL band 1 gain");
     // Declined: nothing changed, so no step.
-    editor.SetBypassAll(2, true, [](const UiText&) { return false; });
+    editor.SetBypassAll(2, OnOff::On, [](const UiText&) { return false; });
     EXPECT_EQ(history.UndoName()->In(UiLanguage::English), "SL band 1 gain");
 }
 

@@ -125,7 +125,7 @@ TEST_F(MeasureWindowTest, ARunOverSixChannelsFillsTheTableWithTheCarsArrivalTime
 }
 
 TEST_F(MeasureWindowTest, ACancelledRunLeavesTheProcessorByteIdenticalAndAppliesNothing) {
-    ChannelEditor(session()).SetMuted(2, true);
+    ChannelEditor(session()).SetMuted(2, MuteState::Muted);
     ASSERT_TRUE(Settled());
     const Bytes before = LiveOfProcessor();
     const std::size_t stepsBefore = session().engine().history.undoCount();

@@ -106,7 +106,7 @@ TEST_F(PageStripsTest, AGainEditOnALinkedChannelMovesBothStripsAndSendsBothChann
     ChannelEditor editor(session());
     editor.SetGainDb(2, -10.0);
     editor.SetGainDb(3, -4.0);
-    editor.SetMuted(3, true);
+    editor.SetMuted(3, MuteState::Muted);
     editor.LinkPair(1, LinkDirection::LeftToRight);
     page().ShowLowerArea(LowerArea::ChannelStrips);
     page().RefreshAll();
