@@ -363,8 +363,7 @@ TEST_F(PresetFileCommandsTest, StoreAllThroughTheSaveButtonThenRecallIntoAFreshP
     std::string path;
     {
         Engine engine(devices, inUse);
-        ASSERT_TRUE(engine.controller.ConnectToPath("source").ok());
-        ASSERT_TRUE(engine.WaitSynchronised());
+        ASSERT_TRUE(engine.ConnectSynchronised("source"));
         PresetFileCommands commands(engine.session, engine.controller);
         processor->ClearReceivedFrames();
 
@@ -410,8 +409,7 @@ TEST_F(PresetFileCommandsTest, StoreAllThroughTheSaveButtonThenRecallIntoAFreshP
 
     auto fresh = devices.Plug("fresh");
     Engine engine(devices, inUse);
-    ASSERT_TRUE(engine.controller.ConnectToPath("fresh").ok());
-    ASSERT_TRUE(engine.WaitSynchronised());
+    ASSERT_TRUE(engine.ConnectSynchronised("fresh"));
     PresetFileCommands commands(engine.session, engine.controller);
     const auto recalled = commands.RecallAllPresets(path);
     ASSERT_TRUE(recalled.ok);
@@ -439,8 +437,7 @@ TEST_F(PresetFileCommandsTest, StoreAllReadsOutputsOnlyAndWritesWithTheMainHeade
     FillStoredPresets(*processor, 50);
     const auto stored = MemoryOf(*processor);
     Engine engine(devices, inUse);
-    ASSERT_TRUE(engine.controller.ConnectToPath("source").ok());
-    ASSERT_TRUE(engine.WaitSynchronised());
+    ASSERT_TRUE(engine.ConnectSynchronised("source"));
     PresetFileCommands commands(engine.session, engine.controller);
     commands.mainHeader().company.name = "Main view";
     processor->ClearReceivedFrames();
@@ -476,8 +473,7 @@ TEST_F(PresetFileCommandsTest, StoreAllReadsOutputsOnlyAndWritesWithTheMainHeade
 TEST_F(PresetFileCommandsTest, OpenedFileReachesThePlainProcessorWithoutAMarker) {
     auto processor = devices.Plug("plain");
     Engine engine(devices, inUse);
-    ASSERT_TRUE(engine.controller.ConnectToPath("plain").ok());
-    ASSERT_TRUE(engine.WaitSynchronised());
+    ASSERT_TRUE(engine.ConnectSynchronised("plain"));
     PresetFileCommands commands(engine.session, engine.controller);
 
     // Saved from protected tuning: the marker "!" travels in the file.
@@ -513,8 +509,7 @@ TEST_F(PresetFileCommandsTest, OpenedFileReachesThePlainProcessorWithoutAMarker)
 TEST_F(PresetFileCommandsTest, ValuesOutsideTheirLimitsAreLimitedBeforeShownOrSent) {
     auto processor = devices.Plug("plain");
     Engine engine(devices, inUse);
-    ASSERT_TRUE(engine.controller.ConnectToPath("plain").ok());
-    ASSERT_TRUE(engine.WaitSynchronised());
+    ASSERT_TRUE(engine.ConnectSynchronised("plain"));
     PresetFileCommands commands(engine.session, engine.controller);
     ParameterImage saved = ImageOf(engine);
     constexpr std::size_t kBand3 = 3 * kSlotSize;

@@ -32,6 +32,7 @@
 #include "shell/app/MessagePresenter.h"
 #include "shell/app/NameAndTip.h"
 #include "shell/app/ShellTexts.h"
+#include "shell/dialogs/ReadOnlyRowList.h"
 #include "shell/dialogs/ReportTexts.h"
 #include "shell/panels/FileChooser.h"
 #include "shell/panels/ReplaceQuestion.h"
@@ -107,12 +108,9 @@ ReportWindow::ReportWindow(AppContext& context, DelayUnit delayUnit, QWidget* pa
 
     table_->setObjectName(QStringLiteral("reportTable"));
     BindNameAndTip(language, table_, text::kReportTable, text::kReportTableTip);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MakeReadOnlyRowList(table_);
     table_->setShowGrid(true);
     table_->setTabKeyNavigation(false);  // Tab leaves the table for the buttons
-    table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(kRowHeightPx);
     // The columns keep their width: the user cannot drag them.
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
