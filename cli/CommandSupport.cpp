@@ -174,6 +174,18 @@ std::optional<ExitCode> RefuseOutputPath(const CliDevice& device, const std::str
     return std::nullopt;
 }
 
+ExitCode WithOutputFileArgument(CliDevice& device, const CliOptions& options, const char* synopsis,
+                                const std::function<ExitCode(const std::string& path)>& write) {
+    if (auto usage = RequireArguments(device, options, 1, synopsis)) {
+        return *usage;
+    }
+    const std::string& path = options.args[0];
+    if (auto refused = RefuseOutputPath(device, path)) {
+        return *refused;
+    }
+    return WithProcessor(device, [&] { return write(path); });
+}
+
 ExitCode WithPresetFileWrite(CliDevice& device, const std::string& path,
                              const std::function<ExitCode(PresetFileCommands& files)>& write) {
     if (auto refused = RefuseOutputPath(device, path)) {

@@ -85,6 +85,12 @@ ExitCode RefuseProtectedValues(const CliDevice& device);
 // An output path that cannot be meant (empty, or an existing folder): one line and kUsage.
 std::optional<ExitCode> RefuseOutputPath(const CliDevice& device, const std::string& path);
 
+// The frame of a command whose one argument is the file it writes from the processor: a wrong
+// argument count and an output path that cannot be meant are refused, then `write` runs on
+// the path while connected.
+ExitCode WithOutputFileArgument(CliDevice& device, const CliOptions& options, const char* synopsis,
+                                const std::function<ExitCode(const std::string& path)>& write);
+
 // The frame of a command that writes a preset file (`path`) from the processor: an output path
 // that cannot be meant and protected tuning are refused (preset files carry no protection:
 // written from protected tuning they would hand it out in the clear), then `write` runs with

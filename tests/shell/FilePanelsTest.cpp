@@ -44,8 +44,6 @@
 namespace corva::shell {
 namespace {
 
-using test::Program;
-using test::ScriptedFileChooser;
 using test::ShownMessage;
 using test::WaitFor;
 
