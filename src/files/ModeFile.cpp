@@ -20,7 +20,8 @@ void WriteModeFile(ArchiveWriter& archive, ConstListeningTable table) {
 
 ModeFileRead ReadModeFile(ArchiveReader& archive) {
     ModeFileRead result;
-    result.status = TagStatus(archive.ReadTag(kModeFileTag), ModeFileReadError(), ModeFileIncomplete());
+    result.status =
+        TagStatus(archive.ReadTag(kModeFileTag), ModeFileReadError(), ModeFileIncomplete());
     if (!result.status.ok()) {
         return result;
     }

@@ -37,7 +37,8 @@ void WriteMusicFile(ArchiveWriter& archive, std::span<const std::uint8_t, kRecor
 
 MusicFileRead ReadMusicFile(ArchiveReader& archive) {
     MusicFileRead result;
-    result.status = TagStatus(archive.ReadTag(kMusicFileTag), MusicFileReadError(), MusicFileIncomplete());
+    result.status =
+        TagStatus(archive.ReadTag(kMusicFileTag), MusicFileReadError(), MusicFileIncomplete());
     if (!result.status.ok()) {
         return result;
     }
