@@ -241,14 +241,19 @@ void ReportWindow::FillPresetChoice() {
     extract_->setEnabled(complete);
 }
 
-void ReportWindow::ChooseFileToShow() {
+void ReportWindow::ChoosePresetFile(const UiText& caption,
+                                    const std::function<void(const QString&)>& use) {
     const QPointer<ReportWindow> self(this);  // an unplugged processor closes the window
-    const QString chosen = context_.fileChooser().ChooseOpenPath(
-        this, context_.language().Pick(text::kReportShowFileCaption),
-        context_.settings().DataFolder(), kPresetFileFilter);
+    const QString chosen =
+        context_.fileChooser().ChooseOpenPath(this, context_.language().Pick(caption),
+                                              context_.settings().DataFolder(), kPresetFileFilter);
     if (!chosen.isEmpty() && self) {
-        ShowFile(chosen);
+        use(chosen);
     }
+}
+
+void ReportWindow::ChooseFileToShow() {
+    ChoosePresetFile(text::kReportShowFileCaption, [this](const QString& path) { ShowFile(path); });
 }
 
 bool ReportWindow::ShowFile(const QString& path) {
@@ -286,13 +291,8 @@ void ReportWindow::ShowTitle() {
 }
 
 void ReportWindow::ChooseComparison() {
-    const QPointer<ReportWindow> self(this);  // an unplugged processor closes the window
-    const QString chosen = context_.fileChooser().ChooseOpenPath(
-        this, context_.language().Pick(text::kReportCompareCaption),
-        context_.settings().DataFolder(), kPresetFileFilter);
-    if (!chosen.isEmpty() && self) {
-        CompareWith(chosen);
-    }
+    ChoosePresetFile(text::kReportCompareCaption,
+                     [this](const QString& path) { CompareWith(path); });
 }
 
 std::optional<int> ReportWindow::CompareWith(const QString& path) {
