@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <ctime>
+#include <memory>
 
 #include "model/ChannelEditor.h"
 #include "protocol/FrameLayout.h"
@@ -26,17 +27,30 @@ void ReportFloor(benchmark::State& state) {
     state.counters["floor_ms"] = floorMs;
 }
 
+// A simulated processor on the in-process USB link and an engine with the real time limits.
+struct UsbConnection {
+    sim::SimDeviceEnumerator devices;
+    test::SharedInUseMarkers inUse;
+    std::shared_ptr<sim::SimulatedProcessor> processor = devices.Plug("bench");
+    test::Engine engine{devices, inUse, Timing{}};
+
+    // Connects and reads everything; when that fails the benchmark is skipped and false returned.
+    bool Synchronise(benchmark::State& state) {
+        if (engine.ConnectSynchronised("bench")) {
+            return true;
+        }
+        state.SkipWithError("no connection");
+        return false;
+    }
+};
+
 void BM_ConnectToSynchronisedInProcess(benchmark::State& state) {
     for (auto _ : state) {
-        sim::SimDeviceEnumerator devices;
-        test::SharedInUseMarkers inUse;
-        devices.Plug("bench");
-        test::Engine engine(devices, inUse, Timing{});
-        if (!engine.controller.ConnectToPath("bench").ok() || !engine.WaitSynchronised()) {
-            state.SkipWithError("no connection");
+        UsbConnection usb;
+        if (!usb.Synchronise(state)) {
             return;
         }
-        engine.controller.Disconnect();
+        usb.engine.controller.Disconnect();
     }
     ReportFloor(state);
 }
@@ -68,14 +82,12 @@ void BM_ConnectToSynchronisedTcp(benchmark::State& state) {
 BENCHMARK(BM_ConnectToSynchronisedTcp)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_EditToAcknowledge(benchmark::State& state) {
-    sim::SimDeviceEnumerator devices;
-    test::SharedInUseMarkers inUse;
-    auto processor = devices.Plug("bench");
-    test::Engine engine(devices, inUse, Timing{});
-    if (!engine.controller.ConnectToPath("bench").ok() || !engine.WaitSynchronised()) {
-        state.SkipWithError("no connection");
+    UsbConnection usb;
+    if (!usb.Synchronise(state)) {
         return;
     }
+    auto& engine = usb.engine;
+    auto& processor = usb.processor;
     ChannelEditor editor(engine.session);
     int gain = 100;
     for (auto _ : state) {
@@ -99,24 +111,20 @@ void BM_EditToAcknowledge(benchmark::State& state) {
 BENCHMARK(BM_EditToAcknowledge)->Iterations(50)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_IdleConnectionCpu(benchmark::State& state) {
-    sim::SimDeviceEnumerator devices;
-    test::SharedInUseMarkers inUse;
-    devices.Plug("bench");
-    test::Engine engine(devices, inUse, Timing{});
-    if (!engine.controller.ConnectToPath("bench").ok() || !engine.WaitSynchronised()) {
-        state.SkipWithError("no connection");
+    UsbConnection usb;
+    if (!usb.Synchronise(state)) {
         return;
     }
     constexpr int kIdleMs = 3000;
     double cpu = 0;
     for (auto _ : state) {
         const double before = CpuSeconds();
-        engine.PumpUntil([] { return false; }, kIdleMs);
+        usb.engine.PumpUntil([] { return false; }, kIdleMs);
         cpu = CpuSeconds() - before;
     }
     // Scaled to one idle minute; the simulator's share of the work is included.
     state.counters["cpu_s_per_idle_minute"] = cpu * 60000.0 / kIdleMs;
-    engine.controller.Disconnect();
+    usb.engine.controller.Disconnect();
 }
 BENCHMARK(BM_IdleConnectionCpu)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -24,15 +24,7 @@ ExitCode RunBackup(CliDevice& device, const CliOptions& options) {
     if (path.empty()) {
         return UsageError(device, Tr("CommandLine", "usage: backup FILE.qvma [--with-inputs]"));
     }
-    if (auto refused = RefuseOutputPath(device, path)) {
-        return *refused;
-    }
-    return WithProcessor(device, [&] {
-        if (TuningProtected(device)) {
-            device.PrintError(ProtectedTuningRefusal());
-            return kRefused;
-        }
-        PresetFileCommands files(device.session(), device.controller());
+    return WithPresetFileWrite(device, path, [&](PresetFileCommands& files) {
         // The save panel's variant reads the music inputs too; the store-all command does not.
         const PresetFileOutcome queued =
             withInputs ? files.SaveUnderName("", path, SaveMode::All) : files.StoreAllPresets(path);
@@ -51,11 +43,8 @@ ExitCode RunBackup(CliDevice& device, const CliOptions& options) {
         device.SetNoticeObserver({});
         device.progress().Finish(arrived);
         if (!arrived) {
-            if (!device.failed()) {
-                device.PrintError(
-                    Tr("CommandLine", "Time-out: the stored presets did not arrive."));
-            }
-            return kLinkError;
+            return TimedOut(device,
+                            Tr("CommandLine", "Time-out: the stored presets did not arrive."));
         }
         return FinishPresetFileWrite(device, *written);
     });

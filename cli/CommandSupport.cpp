@@ -85,12 +85,35 @@ ExitCode ChannelUsageError(const CliDevice& device, const std::string& given) {
                       given);
 }
 
+ExitCode PresetUsageError(const CliDevice& device, const std::string& given) {
+    return UsageError(device, Tr("CommandLine", "N is a preset number 1..15"), given);
+}
+
 std::optional<ExitCode> RequireArguments(const CliDevice& device, const CliOptions& options,
                                          std::size_t expected, const char* synopsis) {
     if (options.args.size() == expected) {
         return std::nullopt;
     }
     return UsageError(device, Tr("CommandLine", "usage: %1").Arg(synopsis));
+}
+
+PresetArgument RequirePresetArgument(const CliDevice& device, const CliOptions& options,
+                                     std::size_t expected, const char* synopsis) {
+    if (auto usage = RequireArguments(device, options, expected, synopsis)) {
+        return {0, usage};
+    }
+    const auto preset = ParsePresetNumber(options.args[0]);
+    if (!preset) {
+        return {0, PresetUsageError(device, options.args[0])};
+    }
+    return {*preset, std::nullopt};
+}
+
+ExitCode TimedOut(const CliDevice& device, const UiText& what) {
+    if (!device.failed()) {
+        device.PrintError(what);
+    }
+    return kLinkError;
 }
 
 ExitCode WithProcessor(CliDevice& device, const std::function<ExitCode()>& work) {
@@ -109,14 +132,11 @@ bool ReadListeningTable(CliDevice& device) {
         return false;
     }
     // The answer is filed before its request leaves the queue.
-    if (!device.WaitUntilSent()) {
-        if (!device.failed()) {
-            device.PrintError(
-                Tr("CommandLine", "Time-out: the listening-position table did not arrive."));
-        }
-        return false;
+    if (device.WaitUntilSent()) {
+        return true;
     }
-    return true;
+    TimedOut(device, Tr("CommandLine", "Time-out: the listening-position table did not arrive."));
+    return false;
 }
 
 bool IsConnectionFailure(const UserMessage& message) {
@@ -152,6 +172,33 @@ std::optional<ExitCode> RefuseOutputPath(const CliDevice& device, const std::str
         return UsageError(device, Tr("CommandLine", "the output is a folder, not a file"), path);
     }
     return std::nullopt;
+}
+
+ExitCode WithOutputFileArgument(CliDevice& device, const CliOptions& options, const char* synopsis,
+                                const std::function<ExitCode(const std::string& path)>& write) {
+    if (auto usage = RequireArguments(device, options, 1, synopsis)) {
+        return *usage;
+    }
+    const std::string& path = options.args[0];
+    if (auto refused = RefuseOutputPath(device, path)) {
+        return *refused;
+    }
+    return WithProcessor(device, [&] { return write(path); });
+}
+
+ExitCode WithPresetFileWrite(CliDevice& device, const std::string& path,
+                             const std::function<ExitCode(PresetFileCommands& files)>& write) {
+    if (auto refused = RefuseOutputPath(device, path)) {
+        return *refused;
+    }
+    return WithProcessor(device, [&] {
+        if (TuningProtected(device)) {
+            device.PrintError(ProtectedTuningRefusal());
+            return kRefused;
+        }
+        PresetFileCommands files(device.session(), device.controller());
+        return write(files);
+    });
 }
 
 ExitCode ReportWriteFailure(const CliDevice& device, const UiText& headline,

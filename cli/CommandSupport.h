@@ -38,9 +38,26 @@ ExitCode UsageError(const CliDevice& device, const UiText& text, const UiText& d
 // The usage error of a CHANNEL argument that names no output channel (`given`).
 ExitCode ChannelUsageError(const CliDevice& device, const std::string& given);
 
+// The usage error of an N argument that is no stored preset number (`given`).
+ExitCode PresetUsageError(const CliDevice& device, const std::string& given);
+
 // Checks the argument count of a command: `expected` arguments, or one line and kUsage.
 std::optional<ExitCode> RequireArguments(const CliDevice& device, const CliOptions& options,
                                          std::size_t expected, const char* synopsis);
+
+// The stored preset number of a command whose first argument is N, once the argument count
+// and the number have been checked; otherwise `refusal` holds the exit code of the one line
+// printed.
+struct PresetArgument {
+    int preset = 0;
+    std::optional<ExitCode> refusal;
+};
+PresetArgument RequirePresetArgument(const CliDevice& device, const CliOptions& options,
+                                     std::size_t expected, const char* synopsis);
+
+// The end of a wait that ran out: the time-out line `what` unless the link's failure has been
+// printed already; kLinkError either way.
+ExitCode TimedOut(const CliDevice& device, const UiText& what);
 
 // Connects (handshake and full read), runs `work`, then waits until everything is sent and
 // disconnects. The first failure decides the exit code.
@@ -67,6 +84,19 @@ ExitCode RefuseProtectedValues(const CliDevice& device);
 
 // An output path that cannot be meant (empty, or an existing folder): one line and kUsage.
 std::optional<ExitCode> RefuseOutputPath(const CliDevice& device, const std::string& path);
+
+// The frame of a command whose one argument is the file it writes from the processor: a wrong
+// argument count and an output path that cannot be meant are refused, then `write` runs on
+// the path while connected.
+ExitCode WithOutputFileArgument(CliDevice& device, const CliOptions& options, const char* synopsis,
+                                const std::function<ExitCode(const std::string& path)>& write);
+
+// The frame of a command that writes a preset file (`path`) from the processor: an output path
+// that cannot be meant and protected tuning are refused (preset files carry no protection:
+// written from protected tuning they would hand it out in the clear), then `write` runs with
+// the file commands while connected.
+ExitCode WithPresetFileWrite(CliDevice& device, const std::string& path,
+                             const std::function<ExitCode(PresetFileCommands& files)>& write);
 
 // `headline`, then the failed write's path and reason in brackets; kFileError.
 ExitCode ReportWriteFailure(const CliDevice& device, const UiText& headline,

@@ -6,20 +6,18 @@
 namespace corva::cli {
 
 ExitCode RunDelete(CliDevice& device, const CliOptions& options) {
-    if (auto usage = RequireArguments(device, options, 1, "delete N")) {
-        return *usage;
+    const PresetArgument argument = RequirePresetArgument(device, options, 1, "delete N");
+    if (argument.refusal) {
+        return *argument.refusal;
     }
-    const auto preset = ParsePresetNumber(options.args[0]);
-    if (!preset) {
-        return UsageError(device, Tr("CommandLine", "N is a preset number 1..15"), options.args[0]);
-    }
+    const int preset = argument.preset;
     return WithProcessor(device, [&] {
         MachinePresets presets(device.session(), device.controller());
         // Naming the preset on the command line is the confirmation.
-        if (auto refused = presets.Delete(*preset, [](const UiText&) { return true; })) {
+        if (auto refused = presets.Delete(preset, [](const UiText&) { return true; })) {
             return ReportMessage(device, *refused);
         }
-        const std::string number = std::to_string(*preset);
+        const std::string number = std::to_string(preset);
         device.SayWhenSent(Tr("CommandLine", "Deleted the name of preset %1").Arg(number));
         return kDone;
     });

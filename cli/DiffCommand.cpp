@@ -152,10 +152,8 @@ ExitCode RunDiff(CliDevice& device, const CliOptions& options) {
             }
         }
         if (!device.WaitUntilSent()) {
-            if (!device.failed()) {
-                device.PrintError(Tr("CommandLine", "Time-out: the stored preset did not arrive."));
-            }
-            return kLinkError;
+            return TimedOut(device,
+                            Tr("CommandLine", "Time-out: the stored preset did not arrive."));
         }
         for (std::size_t i = 0; i < 2; ++i) {
             if (sources[i].kind == Source::Kind::Live) {

@@ -17,7 +17,7 @@ ExitCode RunExtract(CliDevice& device, const CliOptions& options) {
     }
     const auto preset = ParsePresetNumber(options.args[1]);
     if (!preset) {
-        return UsageError(device, Tr("CommandLine", "N is a preset number 1..15"), options.args[1]);
+        return PresetUsageError(device, options.args[1]);
     }
     if (auto refused = RefuseOutputPath(device, out)) {
         return *refused;

@@ -45,11 +45,10 @@ ExitCode RunFirmware(CliDevice& device, const CliOptions& options) {
         device.RunUntil([&] { return device.updateFinished(); }, kUpdateTimeoutMs);
     if (!finished) {
         progress.Finish(false);
-        if (!device.failed()) {
-            device.PrintError(Tr("CommandLine", "Time-out: the firmware update did not finish."));
-        }
+        const ExitCode timedOut =
+            TimedOut(device, Tr("CommandLine", "Time-out: the firmware update did not finish."));
         device.Disconnect();
-        return kLinkError;
+        return timedOut;
     }
     return kDone;
 }

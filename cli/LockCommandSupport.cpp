@@ -65,6 +65,18 @@ std::optional<ExitCode> TakePassword(CliDevice& device, const CliOptions& option
     return std::nullopt;
 }
 
+ExitCode WithDeviceLock(CliDevice& device, const CliOptions& options, const char* synopsis,
+                        const LockChangeWork& change) {
+    std::string password;
+    if (auto usage = TakePassword(device, options, synopsis, password)) {
+        return *usage;
+    }
+    return WithProcessor(device, [&] {
+        DeviceLock lock(device.session(), device.controller());
+        return change(lock, password);
+    });
+}
+
 ExitCode FinishLockChange(CliDevice& device, LockChange change) {
     device.ShowProgress(device.controller().bulk().progressCount());
     // A lost link empties the queue too: only a wait that ends without a failure means sent.

@@ -3,6 +3,7 @@
 // processor did not take every block.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,12 @@ namespace corva::cli {
 // more arguments or no line comes, or when the password is not six characters.
 std::optional<ExitCode> TakePassword(CliDevice& device, const CliOptions& options,
                                      const char* synopsis, std::string& password);
+
+// The frame of protect and unlock: the password (as TakePassword), then `change` runs with the
+// processor's lock while connected.
+using LockChangeWork = std::function<ExitCode(DeviceLock& lock, const std::string& password)>;
+ExitCode WithDeviceLock(CliDevice& device, const CliOptions& options, const char* synopsis,
+                        const LockChangeWork& change);
 
 // Waits until the lock change's blocks have reached the processor. When they did not, says
 // that the change did not finish and how to repair it, and returns kLinkError.

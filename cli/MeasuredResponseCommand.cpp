@@ -1,33 +1,23 @@
 #include "MeasuredResponseCommand.h"
 
-#include <charconv>
 #include <cstdio>
 
 #include "ChannelArgument.h"
 #include "CommandSupport.h"
 #include "ResponseCommand.h"
-#include "dsp/values/NumberText.h"
 #include "files/SafeFileWriter.h"
 #include "tuning/Measurement.h"
 
 namespace corva::cli {
 namespace {
 
-// The shortest text that reads back as the grid frequency: "19.7", "1000".
-std::string FrequencyText(double hz) {
-    std::array<char, 32> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), hz);
-    return error == std::errc{} ? std::string(buffer.data(), end) : std::string{};
-}
-
-std::string PredictionLines(const Response& measured, const Response& channel) {
-    const auto& grid = GridFrequencies();
-    std::string lines;
-    for (std::size_t i = 0; i < grid.size(); ++i) {
-        lines +=
-            FrequencyText(grid[i]) + "," + detail::FixedText(measured[i] + channel[i], 2) + "\n";
+// The measured response as the channel's filters would change it.
+Response Prediction(const Response& measured, const Response& channel) {
+    Response predicted{};
+    for (std::size_t i = 0; i < predicted.size(); ++i) {
+        predicted[i] = measured[i] + channel[i];
     }
-    return lines;
+    return predicted;
 }
 
 ExitCode Emit(const CliDevice& device, const std::string& lines, const std::string& csvPath) {
@@ -88,7 +78,8 @@ ExitCode RunResponseOrPrediction(CliDevice& device, const CliOptions& options) {
     return WithResponseTuning(
         device, positional.size() == 2 ? positional.front() : std::string(),
         [&](TuningSession& session) {
-            return Emit(device, PredictionLines(measured, session.ChannelResponse(*channel)),
+            return Emit(device,
+                        GridResponseLines(Prediction(measured, session.ChannelResponse(*channel))),
                         csvPath);
         });
 }

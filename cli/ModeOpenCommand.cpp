@@ -26,11 +26,8 @@ ExitCode RunModeOpen(CliDevice& device, const CliOptions& options) {
             !device.RunUntil(
                 [&] { return CompleteModeFileOpen(session, opened.content) == ModeFileStep::Done; },
                 kTableTimeoutMs)) {
-            if (!device.failed()) {
-                device.PrintError(
-                    Tr("CommandLine", "Time-out: the listening-position table did not arrive."));
-            }
-            return kLinkError;
+            return TimedOut(device, Tr("CommandLine",
+                                       "Time-out: the listening-position table did not arrive."));
         }
         const UiText position = ListeningPositionName(opened.content.position);
         device.SayWhenSent(

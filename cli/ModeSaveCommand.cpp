@@ -6,19 +6,14 @@
 namespace corva::cli {
 
 ExitCode RunModeSave(CliDevice& device, const CliOptions& options) {
-    if (auto usage = RequireArguments(device, options, 1, "mode-save FILE.dat_d")) {
-        return *usage;
-    }
-    if (auto refused = RefuseOutputPath(device, options.args[0])) {
-        return *refused;
-    }
-    return WithProcessor(device, [&] {
-        // The processor's current position and row, not the program's empty copy.
-        if (!ReadListeningTable(device)) {
-            return kLinkError;
-        }
-        return FinishDocumentWrite(device, SaveModeFile(device.session(), options.args[0]));
-    });
+    return WithOutputFileArgument(
+        device, options, "mode-save FILE.dat_d", [&](const std::string& path) {
+            // The processor's current position and row, not the program's empty copy.
+            if (!ReadListeningTable(device)) {
+                return kLinkError;
+            }
+            return FinishDocumentWrite(device, SaveModeFile(device.session(), path));
+        });
 }
 
 }  // namespace corva::cli

@@ -7,25 +7,20 @@
 namespace corva::cli {
 
 ExitCode RunProtect(CliDevice& device, const CliOptions& options) {
-    std::string password;
-    if (auto usage = TakePassword(device, options, "protect [PASSWORD]", password)) {
-        return *usage;
-    }
-    return WithProcessor(device, [&] {
-        auto& controller = device.controller();
-        DeviceLock lock(device.session(), controller);
-        // Protecting again would replace the password without knowing the old one.
-        if (lock.isProtected()) {
-            device.PrintError(
-                Tr("CommandLine", "The tuning is already protected: unlock it first."));
-            return kRefused;
-        }
-        if (auto refused = lock.Protect(password)) {
-            return ReportMessage(device, *refused);
-        }
-        device.SayWhenSent(Tr("CommandLine", "The tuning is protected"));
-        return FinishLockChange(device, LockChange::Protect);
-    });
+    return WithDeviceLock(
+        device, options, "protect [PASSWORD]", [&](DeviceLock& lock, const std::string& password) {
+            // Protecting again would replace the password without knowing the old one.
+            if (lock.isProtected()) {
+                device.PrintError(
+                    Tr("CommandLine", "The tuning is already protected: unlock it first."));
+                return kRefused;
+            }
+            if (auto refused = lock.Protect(password)) {
+                return ReportMessage(device, *refused);
+            }
+            device.SayWhenSent(Tr("CommandLine", "The tuning is protected"));
+            return FinishLockChange(device, LockChange::Protect);
+        });
 }
 
 }  // namespace corva::cli

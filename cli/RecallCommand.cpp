@@ -11,33 +11,28 @@ constexpr int kRecallTimeoutMs = 30000;
 }  // namespace
 
 ExitCode RunRecall(CliDevice& device, const CliOptions& options) {
-    if (auto usage = RequireArguments(device, options, 1, "recall N")) {
-        return *usage;
+    const PresetArgument argument = RequirePresetArgument(device, options, 1, "recall N");
+    if (argument.refusal) {
+        return *argument.refusal;
     }
-    const auto preset = ParsePresetNumber(options.args[0]);
-    if (!preset) {
-        return UsageError(device, Tr("CommandLine", "N is a preset number 1..15"), options.args[0]);
-    }
+    const int preset = argument.preset;
     return WithProcessor(device, [&] {
         if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::Recall); kept != kDone) {
             return kept;
         }
         auto& controller = device.controller();
         MachinePresets presets(device.session(), controller);
-        if (auto refused = presets.Load(*preset)) {
+        if (auto refused = presets.Load(preset)) {
             return ReportMessage(device, *refused);
         }
         device.ShowProgress(controller.bulk().progressCount());
         // The recalled blocks make the tuning synchronised again once they have arrived.
         if (!device.RunUntil([&] { return controller.synchronised(); }, kRecallTimeoutMs)) {
-            if (!device.failed()) {
-                device.PrintError(
-                    Tr("CommandLine", "Time-out: the recalled preset did not arrive."));
-            }
-            return kLinkError;
+            return TimedOut(device,
+                            Tr("CommandLine", "Time-out: the recalled preset did not arrive."));
         }
-        const std::string name = DecodeRecordText(presets.Name(*preset));
-        const std::string number = std::to_string(*preset);
+        const std::string name = DecodeRecordText(presets.Name(preset));
+        const std::string number = std::to_string(preset);
         device.SayWhenSent(Tr("CommandLine", "Recalled preset %1 %2").Arg(number).Arg(name));
         return kDone;
     });

@@ -22,17 +22,6 @@ std::string FrequencyText(double hz) {
     return error == std::errc{} ? std::string(buffer.data(), end) : std::string{};
 }
 
-std::string ResponseLines(TuningSession& session, int channel) {
-    const Response response = session.ChannelResponse(channel);
-    const auto& grid = GridFrequencies();
-    std::string lines;
-    for (int i = 0; i < kGridPoints; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        lines += FrequencyText(grid[at]) + "," + detail::FixedText(response[at], 2) + "\n";
-    }
-    return lines;
-}
-
 ExitCode Emit(const CliDevice& device, const std::string& lines,
               const std::optional<std::string>& csvPath) {
     if (!csvPath) {
@@ -47,6 +36,15 @@ ExitCode Emit(const CliDevice& device, const std::string& lines,
 }
 
 }  // namespace
+
+std::string GridResponseLines(const Response& response) {
+    const auto& grid = GridFrequencies();
+    std::string lines;
+    for (std::size_t i = 0; i < grid.size(); ++i) {
+        lines += FrequencyText(grid[i]) + "," + detail::FixedText(response[i], 2) + "\n";
+    }
+    return lines;
+}
 
 ExitCode RunResponse(CliDevice& device, const CliOptions& options) {
     std::vector<std::string> positional;
@@ -73,10 +71,11 @@ ExitCode RunResponse(CliDevice& device, const CliOptions& options) {
             return *refused;
         }
     }
-    return WithResponseTuning(device, positional.size() == 2 ? positional.front() : std::string(),
-                              [&](TuningSession& session) {
-                                  return Emit(device, ResponseLines(session, *channel), csvPath);
-                              });
+    return WithResponseTuning(
+        device, positional.size() == 2 ? positional.front() : std::string(),
+        [&](TuningSession& session) {
+            return Emit(device, GridResponseLines(session.ChannelResponse(*channel)), csvPath);
+        });
 }
 
 ExitCode WithResponseTuning(CliDevice& device, const std::string& path, const ResponseWork& work) {

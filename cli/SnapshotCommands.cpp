@@ -25,10 +25,8 @@ ExitCode KeepSnapshot(CliDevice& device, SnapshotReason reason, int overwritten)
     if (overwritten > 0 &&
         !MachinePresets(device.session(), device.controller()).Name(overwritten).empty()) {
         if (!ReadStoredPresetOutputs(device.session(), overwritten) || !device.WaitUntilSent()) {
-            if (!device.failed()) {
-                device.PrintError(Tr("CommandLine", "Time-out: the stored preset did not arrive."));
-            }
-            return kLinkError;
+            return TimedOut(device,
+                            Tr("CommandLine", "Time-out: the stored preset did not arrive."));
         }
         if (const Status kept = snapshots.KeepStoredPreset(device.session(), overwritten, reason);
             !kept.ok()) {
@@ -52,10 +50,7 @@ ExitCode KeepCompleteSnapshot(CliDevice& device, SnapshotReason reason, const st
     device.SetNoticeObserver({});
     controller.EndBatch();
     if (!done) {
-        if (!device.failed()) {
-            device.PrintError(Tr("CommandLine", "Time-out: the stored presets did not arrive."));
-        }
-        return kLinkError;
+        return TimedOut(device, Tr("CommandLine", "Time-out: the stored presets did not arrive."));
     }
     if (const Status kept = KeepCompleteCopy(device.session(), SnapshotFolder(), reason, spared);
         !kept.ok()) {

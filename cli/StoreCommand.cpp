@@ -12,13 +12,11 @@ constexpr std::size_t kUnlimited = 4 * kPresetNameLimit;
 }  // namespace
 
 ExitCode RunStore(CliDevice& device, const CliOptions& options) {
-    if (auto usage = RequireArguments(device, options, 2, "store N NAME")) {
-        return *usage;
+    const PresetArgument argument = RequirePresetArgument(device, options, 2, "store N NAME");
+    if (argument.refusal) {
+        return *argument.refusal;
     }
-    const auto preset = ParsePresetNumber(options.args[0]);
-    if (!preset) {
-        return UsageError(device, Tr("CommandLine", "N is a preset number 1..15"), options.args[0]);
-    }
+    const int preset = argument.preset;
     const std::string& typed = options.args[1];
     if (typed.find_first_not_of(' ') == std::string::npos) {
         return UsageError(device, Tr("CommandLine", "NAME must not be empty or only blanks"));
@@ -37,17 +35,17 @@ ExitCode RunStore(CliDevice& device, const CliOptions& options) {
             typed);
     }
     return WithProcessor(device, [&] {
-        if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::Store, *preset);
+        if (const ExitCode kept = KeepSnapshot(device, SnapshotReason::Store, preset);
             kept != kDone) {
             return kept;
         }
         auto& controller = device.controller();
         MachinePresets presets(device.session(), controller);
-        if (auto refused = presets.SaveAs(*preset, aligned)) {
+        if (auto refused = presets.SaveAs(preset, aligned)) {
             return ReportMessage(device, *refused);
         }
         device.ShowProgress(controller.bulk().progressCount());
-        const std::string number = std::to_string(*preset);
+        const std::string number = std::to_string(preset);
         // As stored: the alignment may have put a blank before a double-byte character.
         const std::string stored = DecodeRecordText(aligned);
         device.SayWhenSent(Tr("CommandLine", "Stored as preset %1 %2").Arg(number).Arg(stored));

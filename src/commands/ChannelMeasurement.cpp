@@ -40,10 +40,7 @@ MeasureOutcome MeasureChannels(TuningSession& session, audio::AudioSystem& audio
     const measure::SweepDeconvolver deconvolver(sweep, recordSamples);
     SoloMutes mutes(session, hooks.waitUntilSent);
     const auto finish = [&](MeasureEnd end, Status status) {
-        outcome.end = end;
-        outcome.status = std::move(status);
-        outcome.muteStateRestored = mutes.Restore();
-        return outcome;
+        return EndWithMutesRestored(outcome, mutes, end, std::move(status));
     };
 
     std::vector<std::vector<Response>> levels(request.channels.size());

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "files/SafeFileWriter.h"
+
 namespace corva {
 
 std::string StorePathWithExtension(std::string_view chosenPath, std::string_view extension) {
@@ -30,6 +32,16 @@ std::optional<std::vector<std::uint8_t>> ReadDocumentFile(const std::string& pat
     }
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
+}
+
+bool WriteDocument(std::span<const std::uint8_t> bytes, const UiText& storeError,
+                   DocumentStoreResult& result) {
+    if (const Status written = WriteFileSafely(result.path, bytes); !written.ok()) {
+        result.status = Status::Fail(storeError);
+        result.writeError = written.message();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace corva

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,5 +36,10 @@ struct DocumentStoreResult {
     // ("… cannot be written: No space left on device."), for where there is room for it.
     UiText writeError;
 };
+
+// Writes `bytes` to `result.path`; when that fails `result` takes `storeError` and the writer's
+// message. True when written.
+bool WriteDocument(std::span<const std::uint8_t> bytes, const UiText& storeError,
+                   DocumentStoreResult& result);
 
 }  // namespace corva

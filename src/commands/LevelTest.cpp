@@ -39,10 +39,7 @@ LevelTestOutcome TestInputLevel(TuningSession& session, audio::AudioSystem& audi
     }
     SoloMutes mutes(session, hooks.waitUntilSent);
     const auto finish = [&](MeasureEnd end, Status status) {
-        outcome.end = end;
-        outcome.status = std::move(status);
-        outcome.muteStateRestored = mutes.Restore();
-        return outcome;
+        return EndWithMutesRestored(outcome, mutes, end, std::move(status));
     };
     bool first = true;
     for (const int channel : channels) {

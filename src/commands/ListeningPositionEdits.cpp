@@ -22,41 +22,43 @@ void QueueTableWrite(SessionState& state) {
     }
 }
 
+// One undoable edit of the table: `change` gets the table under the send lock, then the table
+// goes to the processor and the change is announced once the lock is released.
+template <typename Change>
+void EditTable(TuningSession& session, Change change) {
+    SessionState& state = session.engine();
+    EventsOnExit events(state.events);
+    std::lock_guard lock(state.sendLock);
+    const UndoStepWhileLocked step(state);
+    state.history.NotePositionsEdit();
+    change(state.image.ListeningPositions());
+    QueueTableWrite(state);
+    events.Add({SessionChange::Positions});
+}
+
 }  // namespace
 
 int SetPositionDelays(TuningSession& session, int position,
                       const std::vector<PositionDelay>& delays) {
     const int row = LimitedPosition(position);
-    SessionState& state = session.engine();
-    EventsOnExit events(state.events);
-    std::lock_guard lock(state.sendLock);
-    const UndoStepWhileLocked step(state);
-    state.history.NotePositionsEdit();
-    auto table = state.image.ListeningPositions();
-    for (const PositionDelay& delay : delays) {
-        if (delay.channel < 0 || delay.channel >= kOutputChannelCount) {
-            continue;
+    EditTable(session, [&](auto table) {
+        for (const PositionDelay& delay : delays) {
+            if (delay.channel < 0 || delay.channel >= kOutputChannelCount) {
+                continue;
+            }
+            WriteLe16(table,
+                      listening_table::RowOffset(row) + 2 * static_cast<std::size_t>(delay.channel),
+                      std::clamp(delay.delayCode, 0, kDelayCodeMax));
         }
-        WriteLe16(table,
-                  listening_table::RowOffset(row) + 2 * static_cast<std::size_t>(delay.channel),
-                  std::clamp(delay.delayCode, 0, kDelayCodeMax));
-    }
-    QueueTableWrite(state);
-    events.Add({SessionChange::Positions});
+    });
     return row;
 }
 
 int UsePosition(TuningSession& session, int position) {
     const int current = LimitedPosition(position);
-    SessionState& state = session.engine();
-    EventsOnExit events(state.events);
-    std::lock_guard lock(state.sendLock);
-    const UndoStepWhileLocked step(state);
-    state.history.NotePositionsEdit();
-    state.image.ListeningPositions()[listening_table::kCurrentPosition] =
-        static_cast<std::uint8_t>(current);
-    QueueTableWrite(state);
-    events.Add({SessionChange::Positions});
+    EditTable(session, [&](auto table) {
+        table[listening_table::kCurrentPosition] = static_cast<std::uint8_t>(current);
+    });
     return current;
 }
 

@@ -5,7 +5,6 @@
 
 #include "files/DocumentMessages.h"
 #include "files/DocumentSerialize.h"
-#include "files/SafeFileWriter.h"
 #include "protocol/FrameBuilder.h"
 #include "protocol/FrameLayout.h"
 
@@ -42,10 +41,7 @@ DocumentStoreResult SaveModeFile(TuningSession& session, const std::string& chos
         std::lock_guard lock(session.engine().sendLock);
         SerializeModeFile(archive, session.engine().image.ListeningPositions());
     }
-    if (const Status written = WriteFileSafely(result.path, archive.bytes()); !written.ok()) {
-        result.status = Status::Fail(ModeFileStoreError());
-        result.writeError = written.message();
-    }
+    WriteDocument(archive.bytes(), ModeFileStoreError(), result);
     return result;
 }
 

@@ -5,7 +5,6 @@
 
 #include "files/DocumentMessages.h"
 #include "files/DocumentSerialize.h"
-#include "files/SafeFileWriter.h"
 #include "model/ChannelEditor.h"
 
 namespace corva {
@@ -27,9 +26,7 @@ DocumentStoreResult StoreMusicFile(TuningSession& session, const std::string& ch
         MarkLiveRecordForStore(*stored, state.model, state.protection);
         WriteMusicFile(archive, stored->Live(), state.protection.isProtected);
     }
-    if (const Status written = WriteFileSafely(result.path, archive.bytes()); !written.ok()) {
-        result.status = Status::Fail(MusicFileStoreError());
-        result.writeError = written.message();
+    if (!WriteDocument(archive.bytes(), MusicFileStoreError(), result)) {
         return result;
     }
     std::lock_guard lock(state.sendLock);

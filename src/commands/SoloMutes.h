@@ -5,7 +5,9 @@
 
 #include <array>
 #include <functional>
+#include <utility>
 
+#include "core/Status.h"
 #include "model/TuningSession.h"
 
 namespace corva {
@@ -34,5 +36,15 @@ private:
     std::array<int, kOutputChannelCount> kept_{};
     bool changed_ = false;
 };
+
+// The end of a measurement, whichever way it ends: `outcome` (any with `end`, `status` and
+// `muteStateRestored`) takes how it ended, and the kept mute state goes back.
+template <typename Outcome, typename End>
+Outcome EndWithMutesRestored(Outcome& outcome, SoloMutes& mutes, End end, Status status) {
+    outcome.end = end;
+    outcome.status = std::move(status);
+    outcome.muteStateRestored = mutes.Restore();
+    return outcome;
+}
 
 }  // namespace corva

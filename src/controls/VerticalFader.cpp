@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "controls/ControlColours.h"
+#include "controls/PixelFont.h"
 
 namespace corva::controls {
 namespace {
@@ -16,12 +17,6 @@ constexpr double kHandleHeight = 10.0;
 constexpr double kGrooveWidth = 4.0;
 constexpr int kScaleFontPx = 8;
 constexpr int kScaleGapPx = 2;
-
-QFont ScaleFont(const QFont& base) {
-    QFont font = base;
-    font.setPixelSize(kScaleFontPx);
-    return font;
-}
 }  // namespace
 
 VerticalFader::VerticalFader(QWidget* parent) : QAbstractSlider(parent) {
@@ -43,7 +38,7 @@ int VerticalFader::MeasureScaleWidth() const {
     if (scale_.empty()) {
         return 0;
     }
-    const QFontMetrics metrics(ScaleFont(font()));
+    const QFontMetrics metrics(WithPixelSize(font(), kScaleFontPx));
     int widest = 0;
     for (const auto& [value, label] : scale_) {
         widest = std::max(widest, metrics.horizontalAdvance(label));
@@ -132,7 +127,7 @@ void VerticalFader::PaintStaticLayer(QPainter& painter) const {
     const int scaleWidth = scaleWidthPx_;
     const double middleX = scaleWidth + (width() - scaleWidth) / 2.0;
     if (!scale_.empty()) {
-        painter.setFont(ScaleFont(font()));
+        painter.setFont(WithPixelSize(font(), kScaleFontPx));
         painter.setPen(QColor(120, 124, 146));
         const int lineHeight = painter.fontMetrics().height();
         for (const auto& [value, label] : scale_) {

@@ -28,6 +28,18 @@ UiText ModeFileIncomplete() {
     return {Tr("Files", "The mode file is incomplete or damaged; nothing was changed.")};
 }
 
+Status TagStatus(TagMatch match, const UiText& otherKind, const UiText& incomplete) {
+    switch (match) {
+        case TagMatch::Same:
+            break;
+        case TagMatch::Different:
+            return Status::Fail(otherKind);
+        case TagMatch::EndsEarly:
+            return Status::Fail(incomplete);
+    }
+    return Status::Ok();
+}
+
 UiText ModeFilePositionInvalid(int position) {
     const std::string number = std::to_string(position);
     return Tr("Files",

@@ -205,7 +205,12 @@ Status ReadHeader(const cJSON* root, const char* fileType, JsonHeaderRecord& hea
 
 // ---- Preset data ----
 
-Status ReadSystem(const cJSON* system, std::vector<std::uint8_t>& listening) {
+// The listening-position table of the "system" object inside `parent`.
+Status ReadSystem(const cJSON* parent, std::vector<std::uint8_t>& listening) {
+    const cJSON* system = nullptr;
+    if (Status found = ObjectMember(parent, json_key::kSystem, system); !found) {
+        return found;
+    }
     for (const char* key : json_key::kSystemArrays) {
         const cJSON* item = nullptr;
         if (Status found = Member(system, key, item); !found) {
@@ -320,11 +325,7 @@ Status ParseSingleJson(std::span<const std::uint8_t> fileBytes, JsonSingleFile& 
     if (Status group = ReadGroup(data, read.preset); !group) {
         return group;
     }
-    const cJSON* system = nullptr;
-    if (Status found = ObjectMember(data, json_key::kSystem, system); !found) {
-        return found;
-    }
-    if (Status table = ReadSystem(system, read.listening); !table) {
+    if (Status table = ReadSystem(data, read.listening); !table) {
         return table;
     }
     file = std::move(read);
@@ -340,11 +341,7 @@ Status ParseCompleteJson(std::span<const std::uint8_t> fileBytes, JsonCompleteFi
     if (Status header = ReadHeader(root.get(), json_key::kCompleteType, read.header); !header) {
         return header;
     }
-    const cJSON* system = nullptr;
-    if (Status found = ObjectMember(root.get(), json_key::kSystem, system); !found) {
-        return found;
-    }
-    if (Status table = ReadSystem(system, read.listening); !table) {
+    if (Status table = ReadSystem(root.get(), read.listening); !table) {
         return table;
     }
     const cJSON* groups = nullptr;

@@ -20,15 +20,10 @@ void WriteModeFile(ArchiveWriter& archive, ConstListeningTable table) {
 
 ModeFileRead ReadModeFile(ArchiveReader& archive) {
     ModeFileRead result;
-    switch (archive.ReadTag(kModeFileTag)) {
-        case TagMatch::Same:
-            break;
-        case TagMatch::Different:
-            result.status = Status::Fail(ModeFileReadError());
-            return result;
-        case TagMatch::EndsEarly:
-            result.status = Status::Fail(ModeFileIncomplete());
-            return result;
+    result.status =
+        TagStatus(archive.ReadTag(kModeFileTag), ModeFileReadError(), ModeFileIncomplete());
+    if (!result.status.ok()) {
+        return result;
     }
     std::uint8_t position = 0;
     if (!archive.ReadByte(position) || !archive.ReadBytes(result.content.delays)) {

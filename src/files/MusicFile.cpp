@@ -37,15 +37,10 @@ void WriteMusicFile(ArchiveWriter& archive, std::span<const std::uint8_t, kRecor
 
 MusicFileRead ReadMusicFile(ArchiveReader& archive) {
     MusicFileRead result;
-    switch (archive.ReadTag(kMusicFileTag)) {
-        case TagMatch::Same:
-            break;
-        case TagMatch::Different:
-            result.status = Status::Fail(MusicFileReadError());
-            return result;
-        case TagMatch::EndsEarly:
-            result.status = Status::Fail(MusicFileIncomplete());
-            return result;
+    result.status =
+        TagStatus(archive.ReadTag(kMusicFileTag), MusicFileReadError(), MusicFileIncomplete());
+    if (!result.status.ok()) {
+        return result;
     }
     auto& content = result.content;
     if (!archive.ReadBytes(content.record)) {

@@ -59,30 +59,26 @@ std::optional<UiText> EditHistory::RedoName() const {
     return redo_.empty() ? std::nullopt : std::optional{redo_.back().name};
 }
 
-std::optional<TuningState> EditHistory::TakeUndo(TuningState current) {
-    if (undo_.empty() || open()) {
+std::optional<TuningState> EditHistory::Take(std::deque<Step>& from, std::deque<Step>& to,
+                                             TuningState current) {
+    if (from.empty() || open()) {
         return std::nullopt;
     }
-    Step step = std::move(undo_.back());
-    undo_.pop_back();
+    Step step = std::move(from.back());
+    from.pop_back();
     if (!step.state.listeningPositions) {
         current.listeningPositions.reset();  // the step did not touch the table
     }
-    redo_.push_back({step.name, std::move(current)});
+    to.push_back({step.name, std::move(current)});
     return std::move(step.state);
 }
 
+std::optional<TuningState> EditHistory::TakeUndo(TuningState current) {
+    return Take(undo_, redo_, std::move(current));
+}
+
 std::optional<TuningState> EditHistory::TakeRedo(TuningState current) {
-    if (redo_.empty() || open()) {
-        return std::nullopt;
-    }
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
-    if (!step.state.listeningPositions) {
-        current.listeningPositions.reset();
-    }
-    undo_.push_back({step.name, std::move(current)});
-    return std::move(step.state);
+    return Take(redo_, undo_, std::move(current));
 }
 
 void EditHistory::Clear(HistoryClearCause cause) {

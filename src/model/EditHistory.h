@@ -57,6 +57,9 @@ private:
         TuningState state;
     };
     void Push(Step step);
+    // Moves the newest step of `from` to `to` as `current`, returning the step's tuning.
+    std::optional<TuningState> Take(std::deque<Step>& from, std::deque<Step>& to,
+                                    TuningState current);
 
     std::size_t depth_;
     std::deque<Step> undo_;

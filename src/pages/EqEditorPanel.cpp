@@ -10,6 +10,7 @@
 
 #include "controls/FlatButton.h"
 #include "controls/LatchButton.h"
+#include "controls/PixelFont.h"
 #include "controls/ValueField.h"
 #include "model/TuningSession.h"
 #include "pages/EqBandColumn.h"
@@ -28,8 +29,7 @@ constexpr int kHeaderFontPx = 12;
 constexpr int kNoteShownMs = 5000;
 
 QFont ColumnFont(const QFont& base) {
-    QFont font = base;
-    font.setPixelSize(kColumnFontPx);
+    QFont font = controls::WithPixelSize(base, kColumnFontPx);
     font.setStretch(QFont::Condensed);
     return font;
 }
@@ -41,8 +41,7 @@ EqEditorPanel::EqEditorPanel(TuningSession& session, ChannelEditor& editor, Conf
     : QWidget(parent), session_{session}, editor_{editor}, confirm_{std::move(confirm)} {
 
     title_ = new QLabel(this);
-    QFont headerFont = font();
-    headerFont.setPixelSize(kHeaderFontPx);
+    const QFont headerFont = controls::WithPixelSize(font(), kHeaderFontPx);
     title_->setFont(headerFont);
     note_ = new QLabel(this);
     note_->setFont(headerFont);

@@ -135,16 +135,23 @@ private:
         return band;
     }
 
-    bool AddBandAtLargestError() {
+    // The error left over the span (the offset plus the bands), one value a point, into `error`
+    // (sized to the span); returns its mean.
+    double SpanError(std::vector<double>& error) const {
         const int n = span_.count();
-        std::vector<double> error(static_cast<std::size_t>(n));
         double mean = 0.0;
         for (int i = 0; i < n; ++i) {
             const auto at = static_cast<std::size_t>(span_.first + i);
             error[static_cast<std::size_t>(i)] = offset_[at] + sum_[at];
             mean += error[static_cast<std::size_t>(i)];
         }
-        mean /= n;
+        return mean / n;
+    }
+
+    bool AddBandAtLargestError() {
+        const int n = span_.count();
+        std::vector<double> error(static_cast<std::size_t>(n));
+        const double mean = SpanError(error);
         // The point where a band can remove the most, given the boost and cut limits.
         int best = -1;
         double bestGain = 0.0;
@@ -201,13 +208,7 @@ private:
         double lambda = 1e-3;
         double cost = SpanCost(offset_, sum_, span_);
         for (int iteration = 0; iteration < iterations; ++iteration) {
-            double mean = 0.0;
-            for (int i = 0; i < n; ++i) {
-                const auto at = static_cast<std::size_t>(span_.first + i);
-                residual[static_cast<std::size_t>(i)] = offset_[at] + sum_[at];
-                mean += residual[static_cast<std::size_t>(i)];
-            }
-            mean /= n;
+            const double mean = SpanError(residual);
             for (double& r : residual) {
                 r -= mean;
             }

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
+#include "dsp/response/BiquadPower.h"
+
 namespace corva::tuning {
 namespace {
 
 constexpr double kLn2 = 0.69314718;
-constexpr double kMinPowerRatio = 1e-30;
-constexpr double kMaxPowerRatio = 1e30;
 
 }  // namespace
 
@@ -29,24 +29,11 @@ void PeakingCurve::Evaluate(double centreHz, double octaves, double gainDb, Resp
     const double sinW0 = std::sin(w0);
     const double alpha = sinW0 * std::sinh(kLn2 * octaves * w0 / sinW0);
     const double a0 = 1.0 + alpha / a;
-    const double b0 = (1.0 + alpha * a) / a0;
     const double b1 = -2.0 * std::cos(w0) / a0;
-    const double b2 = (1.0 - alpha * a) / a0;
-    const double a1 = b1;
-    const double a2 = (1.0 - alpha / a) / a0;
+    const NormalisedBiquad peak{(1.0 + alpha * a) / a0, b1, (1.0 - alpha * a) / a0, b1,
+                                (1.0 - alpha / a) / a0};
     for (std::size_t i = 0; i < out.size(); ++i) {
-        const double c = cosW_[i];
-        const double s = sinW_[i];
-        const double rn = b0 * c + b1 + b2 * c;
-        const double in = b0 * s - b2 * s;
-        const double rd = c + a1 + a2 * c;
-        const double id = s - a2 * s;
-        double ratio = (rn * rn + in * in) / (rd * rd + id * id);
-        if (!(ratio >= kMinPowerRatio)) {
-            ratio = kMinPowerRatio;
-        } else if (ratio > kMaxPowerRatio) {
-            ratio = kMaxPowerRatio;
-        }
+        const double ratio = BiquadPowerRatio(peak, cosW_[i], sinW_[i]);
         out[i] = 10.0 * std::log10(ratio);
     }
 }

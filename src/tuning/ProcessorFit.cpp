@@ -15,6 +15,20 @@ double Deviation(const Response& wanted, const Response& got) {
     return LargestDeviationDb(wanted, got);
 }
 
+// `centreHz` moved by `steps` 1/48 octaves, in whole Hz.
+int StepHz(double centreHz, int steps) {
+    return static_cast<int>(std::lround(centreHz * std::exp2(steps / 48.0)));
+}
+
+// After the coarse steps: every whole Hz within 1.5 % of the best one.
+template <typename Consider>
+void ConsiderAround(int coarseHz, const Consider& consider) {
+    const int span = std::max(1, static_cast<int>(coarseHz * 0.015));
+    for (int hz = coarseHz - span; hz <= coarseHz + span; ++hz) {
+        consider(hz);
+    }
+}
+
 }  // namespace
 
 Response BandResponse(const BandSetting& band) {
@@ -118,14 +132,11 @@ BandFit FitShelf(const Response& wanted, FilterType type, double frequencyHz, do
         // The processor's shelves are designed at a shifted angle: look two octaves each way
         // in 1/48-octave steps, then in whole Hz around the best step.
         for (int k = -96; k <= 96; ++k) {
-            consider(static_cast<int>(std::lround(frequencyHz * std::exp2(k / 48.0))), s);
+            consider(StepHz(frequencyHz, k), s);
         }
     }
     const BandSetting coarse = best.band;
-    const int span = std::max(1, static_cast<int>(coarse.frequencyHz * 0.015));
-    for (int hz = coarse.frequencyHz - span; hz <= coarse.frequencyHz + span; ++hz) {
-        consider(hz, coarse.slope);
-    }
+    ConsiderAround(coarse.frequencyHz, [&](int hz) { consider(hz, coarse.slope); });
     return best;
 }
 
@@ -142,14 +153,11 @@ CrossoverFit FitCrossover(const Response& wanted, FilterType type, double freque
     };
     for (int kind = 0; kind <= 2; ++kind) {
         for (int k = -48; k <= 48; ++k) {
-            consider(static_cast<int>(std::lround(frequencyHz * std::exp2(k / 48.0))), kind);
+            consider(StepHz(frequencyHz, k), kind);
         }
     }
     const CrossoverSetting coarse = best.crossover;
-    const int span = std::max(1, static_cast<int>(coarse.frequencyHz * 0.015));
-    for (int hz = coarse.frequencyHz - span; hz <= coarse.frequencyHz + span; ++hz) {
-        consider(hz, coarse.kind);
-    }
+    ConsiderAround(coarse.frequencyHz, [&](int hz) { consider(hz, coarse.kind); });
     return best;
 }
 

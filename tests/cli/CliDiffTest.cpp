@@ -4,29 +4,19 @@
 
 #include <sstream>
 
+#include "CliFixture.h"
 #include "CliJson.h"
-#include "CliProcess.h"
 
 namespace corva::test {
 namespace {
 
-class CliDiffTest : public ::testing::Test {
+class CliDiffTest : public CliFixture {
 protected:
     void SetUp() override {
         ASSERT_EQ(Sim({"read", "before.qvms"}).exitCode, 0);
         ASSERT_EQ(Sim({"set", "FL", "eq7.gain=4.5"}).exitCode, 0);
         ASSERT_EQ(Sim({"read", "after.qvms"}).exitCode, 0);
     }
-    CliRun Sim(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--lang", "en", "--sim", "--sim-state", scratch.File("state")});
-        return RunCli(args, scratch.path());
-    }
-    CliRun Offline(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--lang", "en"});
-        return RunCli(args, scratch.path());
-    }
-
-    ScratchDir scratch;
 };
 
 TEST_F(CliDiffTest, FilesDifferingInOneBandsGainPrintExactlyThatLine) {

@@ -5,8 +5,8 @@
 
 #include <sstream>
 
+#include "CliFixture.h"
 #include "CliJson.h"
-#include "CliProcess.h"
 #include "CliTrace.h"
 
 namespace corva::test {
@@ -31,20 +31,14 @@ std::string Printed(const cJSON* item) {
     return printed;
 }
 
-class CliEditTest : public ::testing::Test {
+class CliEditTest : public CliFixture {
 protected:
-    CliRun Sim(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--lang", "en", "--sim", "--sim-state", scratch.File("state")});
-        return RunCli(args, scratch.path());
-    }
     CliRun Traced(std::vector<std::string> args) {
         std::filesystem::remove(scratch.File("trace.txt"));
         args.insert(args.begin(), {"--trace", scratch.File("trace.txt")});
         return Sim(std::move(args));
     }
     std::vector<std::string> Frames() { return WrittenFrames(ReadText(scratch.File("trace.txt"))); }
-
-    ScratchDir scratch;
 };
 
 TEST_F(CliEditTest, LimiterRoutingAndEqModeReachTheProcessorAndReadBack) {

@@ -4,14 +4,14 @@
 
 #include <sstream>
 
+#include "CliFixture.h"
 #include "CliJson.h"
-#include "CliProcess.h"
 #include "support/FailingWrites.h"
 
 namespace corva::test {
 namespace {
 
-class CliFilesTest : public ::testing::Test {
+class CliFilesTest : public CliFixture {
 protected:
     void SetUp() override {
         // A tuning with one shaped channel, as a single file and as a music file.
@@ -22,16 +22,6 @@ protected:
         ASSERT_EQ(Sim({"read", "tune.qvms"}).exitCode, 0);
         ASSERT_EQ(Sim({"save-music", "tune.wkcs"}).exitCode, 0);
     }
-    CliRun Sim(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--lang", "en", "--sim", "--sim-state", scratch.File("state")});
-        return RunCli(args, scratch.path());
-    }
-    CliRun Offline(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--lang", "en"});
-        return RunCli(args, scratch.path());
-    }
-
-    ScratchDir scratch;
 };
 
 TEST_F(CliFilesTest, ShowReadsSingleAndMusicFilesAlike) {

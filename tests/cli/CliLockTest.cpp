@@ -3,18 +3,14 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include "CliFixture.h"
 #include "CliJson.h"
-#include "CliProcess.h"
 
 namespace corva::test {
 namespace {
 
-class CliLockTest : public ::testing::Test {
+class CliLockTest : public CliFixture {
 protected:
-    CliRun Sim(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--lang", "en", "--sim", "--sim-state", scratch.File("state")});
-        return RunCli(args, scratch.path());
-    }
     bool Protected() {
         JsonDocument info(Sim({"--json", "info"}).out);
         EXPECT_TRUE(info.ok());
@@ -26,8 +22,6 @@ protected:
         EXPECT_EQ(run.ErrLines().size(), 1u) << run.err;
         return run.exitCode;
     }
-
-    ScratchDir scratch;
 };
 
 TEST_F(CliLockTest, ProtectThenUnlockWithThePassword) {

@@ -2,20 +2,13 @@
 // virtual car, as scripts use them.
 #include <gtest/gtest.h>
 
+#include "CliFixture.h"
 #include "CliJson.h"
-#include "CliProcess.h"
 
 namespace corva::test {
 namespace {
 
-class CliMeasureTest : public ::testing::Test {
-protected:
-    CliRun Sim(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--lang", "en", "--sim", "--sim-state", scratch.File("state")});
-        return RunCli(args, scratch.path());
-    }
-    ScratchDir scratch;
-};
+using CliMeasureTest = CliFixture;
 
 TEST_F(CliMeasureTest, MeasureWritesExportsTheFitReadsAndCalibrateAppliesAndReports) {
     JsonDocument devices(Sim({"--json", "audio-devices"}).out);

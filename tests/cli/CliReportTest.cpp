@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "CliFixture.h"
 #include "CliJson.h"
-#include "CliProcess.h"
 
 namespace corva::test {
 namespace {
@@ -57,37 +57,18 @@ bool InOrder(const std::string& line, const std::string& first, const std::strin
     return at != std::string::npos && line.find(second, at + first.size()) != std::string::npos;
 }
 
-class CliReportTest : public ::testing::Test {
+class CliReportTest : public CliFixture {
 protected:
     void SetUp() override {
         // Output 5 (the sub) and output 6 (the centre) at different gains.
-        const CliRun set = RunCli(
-            {"--sim", "--sim-state", scratch.File("state"), "set", "ULF", "gain=-5", "name=Sub"},
-            scratch.path());
+        const CliRun set = Sim({"set", "ULF", "gain=-5", "name=Sub"});
         ASSERT_EQ(set.exitCode, 0) << set.err;
-        ASSERT_EQ(
-            RunCli({"--sim", "--sim-state", scratch.File("state"), "set", "Center", "gain=-2"},
-                   scratch.path())
-                .exitCode,
-            0);
+        ASSERT_EQ(Sim({"set", "Center", "gain=-2"}).exitCode, 0);
         // Recalling a stored preset gives the live tuning its name.
-        for (const auto& step : {std::vector<std::string>{"store", "1", "Street"},
-                                 std::vector<std::string>{"recall", "1"}}) {
-            std::vector<std::string> args = {"--sim", "--sim-state", scratch.File("state")};
-            args.insert(args.end(), step.begin(), step.end());
-            ASSERT_EQ(RunCli(args, scratch.path()).exitCode, 0);
-        }
-        ASSERT_EQ(RunCli({"--sim", "--sim-state", scratch.File("state"), "read", "tune.qvms"},
-                         scratch.path())
-                      .exitCode,
-                  0);
+        ASSERT_EQ(Sim({"store", "1", "Street"}).exitCode, 0);
+        ASSERT_EQ(Sim({"recall", "1"}).exitCode, 0);
+        ASSERT_EQ(Sim({"read", "tune.qvms"}).exitCode, 0);
     }
-    CliRun Offline(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--lang", "en"});
-        return RunCli(args, scratch.path());
-    }
-
-    ScratchDir scratch;
 };
 
 TEST_F(CliReportTest, OutputsFiveAndSixStandUnderTheirOwnHeadingsInEveryForm) {

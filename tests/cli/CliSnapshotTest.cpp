@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include "CliFixture.h"
 #include "CliJson.h"
-#include "CliProcess.h"
 
 namespace corva::test {
 namespace {
@@ -38,19 +38,9 @@ TraceOrder OrderIn(const std::string& trace, const std::string& word) {
     return order;
 }
 
-class CliSnapshotTest : public ::testing::Test {
+class CliSnapshotTest : public CliFixture {
 protected:
-    CliRun Sim(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--lang", "en", "--sim", "--sim-state", scratch.File("state")});
-        return RunCli(args, scratch.path());
-    }
-    CliRun Offline(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--lang", "en"});
-        return RunCli(args, scratch.path());
-    }
     std::string SnapshotFolder() const { return scratch.File("data/CorvaDSP/snapshots"); }
-
-    ScratchDir scratch;
 };
 
 TEST_F(CliSnapshotTest, EachDestructiveCommandKeepsItsCopyBeforeItsFirstWrite) {

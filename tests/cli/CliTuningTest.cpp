@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "CliFixture.h"
 #include "CliJson.h"
-#include "CliProcess.h"
 
 namespace corva::test {
 namespace {
@@ -33,7 +33,7 @@ std::string Contents(const std::string& path) {
     return bytes.str();
 }
 
-class CliTuningTest : public ::testing::Test {
+class CliTuningTest : public CliFixture {
 protected:
     void SetUp() override {
         Write("rew.txt", kRewFilters);
@@ -58,16 +58,6 @@ protected:
     void Write(const std::string& name, const std::string& text) {
         std::ofstream(scratch.File(name), std::ios::binary) << text;
     }
-    CliRun Sim(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--lang", "en", "--sim", "--sim-state", scratch.File("state")});
-        return RunCli(args, scratch.path());
-    }
-    CliRun Offline(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--lang", "en"});
-        return RunCli(args, scratch.path());
-    }
-
-    ScratchDir scratch;
 };
 
 TEST_F(CliTuningTest, ImportEqIntoAPresetFileReportsAndWritesEveryFilter) {

@@ -12,6 +12,7 @@
 #include "core/ByteOrder.h"
 #include "model/DefaultOutputBlock.h"
 #include "model/TuningSession.h"
+#include "support/DefaultRecord.h"
 
 namespace corva::test {
 
@@ -21,14 +22,7 @@ using Bytes = std::vector<std::uint8_t>;
 // bands, then values that differ per channel and per `seed`.
 inline void FillTuning(TuningSession& session, int seed) {
     auto& image = session.engine().image;
-    for (int c = 0; c < kOutputChannelCount; ++c) {
-        const auto block = DefaultOutputBlock(c);
-        std::copy(block.begin(), block.end(), image.Live().begin() + record::OutputBlock(c));
-    }
-    for (int j = 0; j < 10; ++j) {
-        WriteLe16(image.Live(), record::kSecondInput + 8 * j, 1000);
-        WriteLe16(image.Live(), record::kSecondInput + 8 * j + 2, 600);
-    }
+    WriteDefaultRecord(image);
     const std::string name = "Tuning " + std::to_string(seed);
     std::copy(name.begin(), name.end(), image.Live().begin() + record::kPresetName);
     session.engine().model.LoadFromImage(image, 0);

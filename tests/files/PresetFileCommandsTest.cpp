@@ -363,8 +363,7 @@ TEST_F(PresetFileCommandsTest, StoreAllThroughTheSaveButtonThenRecallIntoAFreshP
     std::string path;
     {
         Engine engine(devices, inUse);
-        ASSERT_TRUE(engine.controller.ConnectToPath("source").ok());
-        ASSERT_TRUE(engine.WaitSynchronised());
+        ASSERT_TRUE(engine.ConnectSynchronised("source"));
         PresetFileCommands commands(engine.session, engine.controller);
         processor->ClearReceivedFrames();
 
@@ -410,8 +409,7 @@ TEST_F(PresetFileCommandsTest, StoreAllThroughTheSaveButtonThenRecallIntoAFreshP
 
     auto fresh = devices.Plug("fresh");
     Engine engine(devices, inUse);
-    ASSERT_TRUE(engine.controller.ConnectToPath("fresh").ok());
-    ASSERT_TRUE(engine.WaitSynchronised());
+    ASSERT_TRUE(engine.ConnectSynchronised("fresh"));
     PresetFileCommands commands(engine.session, engine.controller);
     const auto recalled = commands.RecallAllPresets(path);
     ASSERT_TRUE(recalled.ok);
@@ -439,8 +437,7 @@ TEST_F(PresetFileCommandsTest, StoreAllReadsOutputsOnlyAndWritesWithTheMainHeade
     FillStoredPresets(*processor, 50);
     const auto stored = MemoryOf(*processor);
     Engine engine(devices, inUse);
-    ASSERT_TRUE(engine.controller.ConnectToPath("source").ok());
-    ASSERT_TRUE(engine.WaitSynchronised());
+    ASSERT_TRUE(engine.ConnectSynchronised("source"));
     PresetFileCommands commands(engine.session, engine.controller);
     commands.mainHeader().company.name = "Main view";
     processor->ClearReceivedFrames();
@@ -473,13 +470,17 @@ TEST_F(PresetFileCommandsTest, StoreAllReadsOutputsOnlyAndWritesWithTheMainHeade
     engine.controller.Disconnect();
 }
 
-TEST_F(PresetFileCommandsTest, OpenedFileReachesThePlainProcessorWithoutAMarker) {
-    auto processor = devices.Plug("plain");
-    Engine engine(devices, inUse);
-    ASSERT_TRUE(engine.controller.ConnectToPath("plain").ok());
-    ASSERT_TRUE(engine.WaitSynchronised());
-    PresetFileCommands commands(engine.session, engine.controller);
+// Files opened into a processor without protection, connected and synchronised.
+class PlainProcessorFilesTest : public PresetFileCommandsTest {
+protected:
+    void SetUp() override { ASSERT_TRUE(engine.ConnectSynchronised("plain")); }
 
+    std::shared_ptr<sim::SimulatedProcessor> processor = devices.Plug("plain");
+    Engine engine{devices, inUse};
+    PresetFileCommands commands{engine.session, engine.controller};
+};
+
+TEST_F(PlainProcessorFilesTest, OpenedFileReachesThePlainProcessorWithoutAMarker) {
     // Saved from protected tuning: the marker "!" travels in the file.
     ParameterImage saved = ImageOf(engine);
     saved.Block(0, BlockType::Output, 0)[output_block::kProtectionMarker] = '!';
@@ -510,12 +511,7 @@ TEST_F(PresetFileCommandsTest, OpenedFileReachesThePlainProcessorWithoutAMarker)
 // A file's values outside their limits (a frequency of -1 Hz, a gain code 0xFFFF, a routing
 // share of 255 %) are limited before the model shows them or the processor receives them,
 // and the load says how many there were.
-TEST_F(PresetFileCommandsTest, ValuesOutsideTheirLimitsAreLimitedBeforeShownOrSent) {
-    auto processor = devices.Plug("plain");
-    Engine engine(devices, inUse);
-    ASSERT_TRUE(engine.controller.ConnectToPath("plain").ok());
-    ASSERT_TRUE(engine.WaitSynchronised());
-    PresetFileCommands commands(engine.session, engine.controller);
+TEST_F(PlainProcessorFilesTest, ValuesOutsideTheirLimitsAreLimitedBeforeShownOrSent) {
     ParameterImage saved = ImageOf(engine);
     constexpr std::size_t kBand3 = 3 * kSlotSize;
     constexpr std::size_t kRoutingShare1 = output_block::kRoutingSlot * kSlotSize;

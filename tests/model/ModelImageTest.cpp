@@ -5,6 +5,7 @@
 #include "core/ByteOrder.h"
 #include "model/DefaultOutputBlock.h"
 #include "model/TuningModel.h"
+#include "support/DefaultRecord.h"
 
 namespace corva {
 namespace {
@@ -71,15 +72,7 @@ void FillRandomValidRecord(ParameterImage& image, std::mt19937& random) {
 TEST(ModelImageTest, LoadThenWriteReproducesTheDefaultRecord) {
     ParameterImage image;
     TuningModel model;
-    // The processor's defaults need valid crossovers and band frequencies in every band slot.
-    for (int c = 0; c < kOutputChannelCount; ++c) {
-        const auto block = DefaultOutputBlock(c);
-        std::copy(block.begin(), block.end(), image.Live().begin() + record::OutputBlock(c));
-    }
-    for (int j = 0; j < 10; ++j) {
-        WriteLe16(image.Live(), record::kSecondInput + 8 * j, 1000);
-        WriteLe16(image.Live(), record::kSecondInput + 8 * j + 2, 600);
-    }
+    test::WriteDefaultRecord(image);
     image.ClampLevels();
     const Bytes before = LiveBytes(image);
     model.LoadFromImage(image, 0);

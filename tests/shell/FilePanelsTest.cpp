@@ -15,8 +15,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
-#include "ScriptedFileChooser.h"
-#include "ShellTestSupport.h"
+#include "FileProgramFixture.h"
 #include "commands/CompleteSnapshots.h"
 #include "commands/DeviceLock.h"
 #include "commands/FileFailureReason.h"
@@ -45,8 +44,6 @@
 namespace corva::shell {
 namespace {
 
-using test::Program;
-using test::ScriptedFileChooser;
 using test::ShownMessage;
 using test::WaitFor;
 
@@ -82,16 +79,8 @@ void AnswerNameDialog(const QString& typed, bool accept = true) {
 std::vector<std::uint8_t> StoredPresetBytes(sim::SimulatedProcessor& processor);
 void MarkStoredPresets(ParameterImage& image, int seed);
 
-class FilePanelsTest : public ::testing::Test {
+class FilePanelsTest : public test::FileProgramFixture {
 protected:
-    FilePanelsTest() {
-        auto chooser = std::make_unique<ScriptedFileChooser>();
-        files = chooser.get();
-        program.context->SetFileChooser(std::move(chooser));
-        program.context->settings().EnsureDataFolder();
-    }
-
-    TopBar& bar() { return program.view().topBar(); }
     PanelHost& panels() { return program.view().panels(); }
     SavePanel* OpenSavePanel() {
         Click(bar().saveButton());
@@ -101,23 +90,8 @@ protected:
         Click(bar().openButton());
         return qobject_cast<OpenPanel*>(panels().panel(PanelSlot::Open));
     }
-    bool Synchronise() {
-        program.view().StartupConnect();
-        return program.WaitSynchronised() && WaitIdle();
-    }
-    bool WaitIdle() {
-        return WaitFor([this] {
-            return !program.view().progress().running() &&
-                   program.context->session().NothingLeftToSend();
-        });
-    }
     QString DataFile(const QString& name) const {
         return QDir(program.context->settings().DataFolder()).filePath(name);
-    }
-    std::string StoredName(int preset) const {
-        return program.context->session()
-            .Snapshot()
-            .presetNames[static_cast<std::size_t>(preset - 1)];
     }
     static std::string NewestSnapshotId() {
         const auto list = TuningSnapshots(SnapshotFolder()).List();
@@ -139,12 +113,7 @@ protected:
         return WriteCompleteJson(file.toStdString(), image, JsonHeaderRecord{}).ok() ? file
                                                                                      : QString();
     }
-    QString LastMessage() const {
-        return program.messages->shown.empty() ? QString() : program.messages->shown.back().text;
-    }
 
-    Program program;
-    ScriptedFileChooser* files = nullptr;
     QTemporaryDir scratch;
 };
 

@@ -12,8 +12,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-#include "ScriptedFileChooser.h"
-#include "ShellTestSupport.h"
+#include "FileProgramFixture.h"
 #include "controls/FlatButton.h"
 #include "shell/app/TopBar.h"
 #include "shell/dialogs/PresetNameField.h"
@@ -24,51 +23,21 @@
 namespace corva::shell {
 namespace {
 
-using test::Program;
-using test::ScriptedFileChooser;
 using test::ShownMessage;
 using test::WaitFor;
 
 using test::Click;
 
-class ProgramDialogTest : public ::testing::Test {
+class ProgramDialogTest : public test::FileProgramFixture {
 protected:
-    ProgramDialogTest() {
-        auto chooser = std::make_unique<ScriptedFileChooser>();
-        files = chooser.get();
-        program.context->SetFileChooser(std::move(chooser));
-        program.context->settings().EnsureDataFolder();
-    }
-
-    TopBar& bar() { return program.view().topBar(); }
     ProgramDialog* OpenFromMenu() {
         bar().moreAction(MoreCommand::ProgramDialog)->trigger();
         return program.window->findChild<ProgramDialog*>();
-    }
-    bool Synchronise() {
-        program.view().StartupConnect();
-        return program.WaitSynchronised() && WaitIdle();
-    }
-    bool WaitIdle() {
-        return WaitFor([this] {
-            return !program.view().progress().running() &&
-                   program.context->session().NothingLeftToSend();
-        });
-    }
-    std::string StoredName(int preset) const {
-        return program.context->session()
-            .Snapshot()
-            .presetNames[static_cast<std::size_t>(preset - 1)];
-    }
-    QString LastMessage() const {
-        return program.messages->shown.empty() ? QString() : program.messages->shown.back().text;
     }
     QAction* SubmenuEntry(MoreCommand command, int index) {
         return bar().moreAction(command)->menu()->actions().value(index);
     }
 
-    Program program;
-    ScriptedFileChooser* files = nullptr;
     QTemporaryDir elsewhere;
 };
 

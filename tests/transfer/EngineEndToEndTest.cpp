@@ -39,6 +39,16 @@ std::vector<std::string> WithoutPolls(const std::vector<std::vector<std::uint8_t
 
 class EngineEndToEndTest : public ::testing::Test {
 protected:
+    // Plugs a processor at `path` that misbehaves as `fault` sets.
+    std::shared_ptr<SimulatedProcessor> PlugFaulty(
+        const std::string& path, const std::function<void(sim::SimFaults&)>& fault) {
+        auto processor = devices.Plug(path);
+        auto faults = processor->Faults();
+        fault(faults);
+        processor->SetFaults(faults);
+        return processor;
+    }
+
     SimDeviceEnumerator devices;
     test::SharedInUseMarkers inUse;
 };
@@ -46,8 +56,7 @@ protected:
 TEST_F(EngineEndToEndTest, ConnectReadsEverythingInOrderThenPollsAndSendsEdits) {
     auto processor = devices.Plug("sim-usb-1");
     Engine engine(devices, inUse);
-    ASSERT_TRUE(engine.controller.ConnectToPath("sim-usb-1").ok());
-    ASSERT_TRUE(engine.WaitSynchronised());
+    ASSERT_TRUE(engine.ConnectSynchronised("sim-usb-1"));
 
     const std::string R = "R:";
     std::vector<std::string> expected = {R + "9/4/0/0", R + "9/2/0/0"};
@@ -85,10 +94,7 @@ TEST_F(EngineEndToEndTest, ConnectReadsEverythingInOrderThenPollsAndSendsEdits) 
 }
 
 TEST_F(EngineEndToEndTest, WrongFamilyDisconnectsSilently) {
-    auto processor = devices.Plug("other");
-    auto faults = processor->Faults();
-    faults.versionTag = "ABCD-EF1.00";
-    processor->SetFaults(faults);
+    PlugFaulty("other", [&](sim::SimFaults& faults) { faults.versionTag = "ABCD-EF1.00"; });
     Engine engine(devices, inUse);
     ASSERT_TRUE(engine.controller.ConnectToPath("other").ok());
     ASSERT_TRUE(engine.PumpUntil([&] { return !engine.controller.online(); }));
@@ -97,10 +103,7 @@ TEST_F(EngineEndToEndTest, WrongFamilyDisconnectsSilently) {
 }
 
 TEST_F(EngineEndToEndTest, NewerMajorVersionNamesTheSoftwareRange) {
-    auto processor = devices.Plug("newer");
-    auto faults = processor->Faults();
-    faults.versionTag = "RUDA-DO2.00";
-    processor->SetFaults(faults);
+    PlugFaulty("newer", [&](sim::SimFaults& faults) { faults.versionTag = "RUDA-DO2.00"; });
     Engine engine(devices, inUse);
     ASSERT_TRUE(engine.controller.ConnectToPath("newer").ok());
     ASSERT_TRUE(engine.PumpUntil([&] { return !engine.messages.empty(); }));
@@ -110,10 +113,7 @@ TEST_F(EngineEndToEndTest, NewerMajorVersionNamesTheSoftwareRange) {
 }
 
 TEST_F(EngineEndToEndTest, EmptyDataAnswerAsksForFirmware) {
-    auto processor = devices.Plug("old-firmware");
-    auto faults = processor->Faults();
-    faults.emptyDataAnswer = true;
-    processor->SetFaults(faults);
+    PlugFaulty("old-firmware", [&](sim::SimFaults& faults) { faults.emptyDataAnswer = true; });
     Engine engine(devices, inUse);
     ASSERT_TRUE(engine.controller.ConnectToPath("old-firmware").ok());
     ASSERT_TRUE(engine.PumpUntil([&] { return !engine.messages.empty(); }));
@@ -123,11 +123,10 @@ TEST_F(EngineEndToEndTest, EmptyDataAnswerAsksForFirmware) {
 
 TEST_F(EngineEndToEndTest, SilenceOrBadChecksumsFailTheUsbLink) {
     for (const bool silent : {true, false}) {
-        auto processor = devices.Plug(silent ? "silent" : "garbled");
-        auto faults = processor->Faults();
-        faults.silent = silent;
-        faults.wrongChecksum = !silent;
-        processor->SetFaults(faults);
+        PlugFaulty(silent ? "silent" : "garbled", [&](sim::SimFaults& faults) {
+            faults.silent = silent;
+            faults.wrongChecksum = !silent;
+        });
         Engine engine(devices, inUse, test::FailFastTiming());
         ASSERT_TRUE(engine.controller.ConnectToPath(silent ? "silent" : "garbled").ok());
         ASSERT_TRUE(engine.PumpUntil([&] { return !engine.controller.online(); }));
@@ -138,13 +137,10 @@ TEST_F(EngineEndToEndTest, SilenceOrBadChecksumsFailTheUsbLink) {
 }
 
 TEST_F(EngineEndToEndTest, ResendRequestWritesTheFrameAgain) {
-    auto processor = devices.Plug("resend");
-    auto faults = processor->Faults();
-    faults.resendRequests = 2;
-    processor->SetFaults(faults);
+    auto processor =
+        PlugFaulty("resend", [&](sim::SimFaults& faults) { faults.resendRequests = 2; });
     Engine engine(devices, inUse);
-    ASSERT_TRUE(engine.controller.ConnectToPath("resend").ok());
-    ASSERT_TRUE(engine.WaitSynchronised());
+    ASSERT_TRUE(engine.ConnectSynchronised("resend"));
     const auto frames = WithoutPolls(processor->ReceivedFrames());
     ASSERT_GE(frames.size(), 3u);
     EXPECT_EQ(frames[0], frames[1]);  // the version request three times
@@ -154,8 +150,7 @@ TEST_F(EngineEndToEndTest, ResendRequestWritesTheFrameAgain) {
 TEST_F(EngineEndToEndTest, PullingTheOpenDeviceDisconnectsWithTheFailureMessage) {
     devices.Plug("pulled");
     Engine engine(devices, inUse);
-    ASSERT_TRUE(engine.controller.ConnectToPath("pulled").ok());
-    ASSERT_TRUE(engine.WaitSynchronised());
+    ASSERT_TRUE(engine.ConnectSynchronised("pulled"));
     devices.Unplug("pulled");
     if (auto message = engine.controller.PollDevices()) {
         engine.messages.push_back(*message);
@@ -209,8 +204,7 @@ TEST_F(EngineEndToEndTest, SeveralFreeDevicesOfferAChoice) {
 TEST_F(EngineEndToEndTest, SendAllMutesAndRestoresAroundTheTransfer) {
     auto processor = devices.Plug("all");
     Engine engine(devices, inUse);
-    ASSERT_TRUE(engine.controller.ConnectToPath("all").ok());
-    ASSERT_TRUE(engine.WaitSynchronised());
+    ASSERT_TRUE(engine.ConnectSynchronised("all"));
     processor->ClearReceivedFrames();
     ASSERT_TRUE(engine.controller.bulk().SendAll());
     ASSERT_TRUE(engine.WaitQueueIdle());
@@ -239,8 +233,7 @@ TEST_F(EngineEndToEndTest, StoreAllGathersNinetyBlocksAndSaysSo) {
     processor->WithMemory(
         [](ParameterImage& memory) { memory.Block(9, BlockType::Output, 2)[0] = 0x42; });
     Engine engine(devices, inUse);
-    ASSERT_TRUE(engine.controller.ConnectToPath("store").ok());
-    ASSERT_TRUE(engine.WaitSynchronised());
+    ASSERT_TRUE(engine.ConnectSynchronised("store"));
     processor->ClearReceivedFrames();
     EXPECT_EQ(engine.controller.bulk().StoreAllPresetsToPc(), 90);
     ASSERT_TRUE(engine.PumpUntil([&] {
@@ -269,8 +262,7 @@ TEST_F(EngineEndToEndTest, ATrickledOrEndlesslyResentBackupStopsAtItsLimit) {
         timing.transferBaseMs = 100;  // 90 frames: 550 ms, where the trickle takes 1.8 s
         timing.transferPerFrameMs = 5;
         Engine engine(devices, inUse, timing);
-        ASSERT_TRUE(engine.controller.ConnectToPath(c.path).ok());
-        ASSERT_TRUE(engine.WaitSynchronised());
+        ASSERT_TRUE(engine.ConnectSynchronised(c.path));
         processor->ClearReceivedFrames();
         auto faults = processor->Faults();
         faults.resendRequests = c.resendRequests;

@@ -74,6 +74,10 @@ public:
     bool WaitSynchronised() {
         return PumpUntil([this] { return controller.synchronised(); });
     }
+    // Opens the device at `path` and waits for the full read; true once synchronised.
+    bool ConnectSynchronised(const std::string& path) {
+        return controller.ConnectToPath(path).ok() && WaitSynchronised();
+    }
     // Waits until nothing is queued but the idle poll.
     bool WaitQueueIdle() {
         return PumpUntil([this] {

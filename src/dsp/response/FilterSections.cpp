@@ -6,17 +6,13 @@
 
 #include "core/FrequencyRange.h"
 
+#include "dsp/response/BiquadPower.h"
 #include "dsp/response/GridTrig.h"
 
 namespace corva {
 namespace {
 
 constexpr double kLn2 = 0.69314718;
-
-// Keeps every section's gain within +-300 dB so that a degenerate filter (a zero on the grid,
-// a pole on the unit circle) never puts an infinity or NaN into a curve.
-constexpr double kMinPowerRatio = 1e-30;
-constexpr double kMaxPowerRatio = 1e30;
 
 SectionSet PeakingSections(const FilterShape& shape) {
     SectionSet set;
@@ -107,27 +103,12 @@ SectionSet FilterSections(const FilterShape& shape) {
 }
 
 void AddSectionResponse(const Section& section, Response& response) {
-    const double b0 = section.b0 / section.a0;
-    const double b1 = section.b1 / section.a0;
-    const double b2 = section.b2 / section.a0;
-    const double a1 = section.a1 / section.a0;
-    const double a2 = section.a2 / section.a0;
+    const NormalisedBiquad normalised{section.b0 / section.a0, section.b1 / section.a0,
+                                      section.b2 / section.a0, section.a1 / section.a0,
+                                      section.a2 / section.a0};
     const GridTrig& trig = GridTrigTables();
     for (std::size_t i = 0; i < response.size(); ++i) {
-        const double c = trig.cosW[i];
-        const double s = trig.sinW[i];
-        // Numerator and denominator multiplied by e^{jW}: the magnitude stays the same and
-        // the real and imaginary parts need one cosine and one sine.
-        const double rn = b0 * c + b1 + b2 * c;
-        const double in = b0 * s - b2 * s;
-        const double rd = c + a1 + a2 * c;
-        const double id = s - a2 * s;
-        double ratio = (rn * rn + in * in) / (rd * rd + id * id);
-        if (!(ratio >= kMinPowerRatio)) {
-            ratio = kMinPowerRatio;  // also catches NaN
-        } else if (ratio > kMaxPowerRatio) {
-            ratio = kMaxPowerRatio;
-        }
+        const double ratio = BiquadPowerRatio(normalised, trig.cosW[i], trig.sinW[i]);
         response[i] += 20.0 * std::log10(std::sqrt(ratio));
     }
 }

@@ -16,6 +16,7 @@
 #include "shell/app/NameAndTip.h"
 #include "shell/app/ShellTexts.h"
 #include "shell/dialogs/PresetNameField.h"
+#include "shell/dialogs/ReadOnlyRowList.h"
 #include "shell/panels/FileTexts.h"
 #include "shell/panels/SafetyCopy.h"
 #include "shell/panels/StoredPresetCopy.h"
@@ -61,11 +62,8 @@ ProgramDialog::ProgramDialog(AppContext& context, ConnectionDriver& connection,
     language.Bind(this, text::kProgramTitle, [this](const QString& t) { setWindowTitle(t); });
 
     list_->setObjectName(QStringLiteral("programList"));
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MakeReadOnlyRowList(list_);
     list_->setShowGrid(true);
-    list_->verticalHeader()->hide();
     list_->verticalHeader()->setDefaultSectionSize(18);
     list_->horizontalHeader()->setStretchLastSection(true);
     list_->setTabKeyNavigation(false);

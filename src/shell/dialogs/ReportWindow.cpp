@@ -32,6 +32,7 @@
 #include "shell/app/MessagePresenter.h"
 #include "shell/app/NameAndTip.h"
 #include "shell/app/ShellTexts.h"
+#include "shell/dialogs/ReadOnlyRowList.h"
 #include "shell/dialogs/ReportTexts.h"
 #include "shell/panels/FileChooser.h"
 #include "shell/panels/ReplaceQuestion.h"
@@ -107,12 +108,9 @@ ReportWindow::ReportWindow(AppContext& context, DelayUnit delayUnit, QWidget* pa
 
     table_->setObjectName(QStringLiteral("reportTable"));
     BindNameAndTip(language, table_, text::kReportTable, text::kReportTableTip);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MakeReadOnlyRowList(table_);
     table_->setShowGrid(true);
     table_->setTabKeyNavigation(false);  // Tab leaves the table for the buttons
-    table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(kRowHeightPx);
     // The columns keep their width: the user cannot drag them.
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -243,14 +241,19 @@ void ReportWindow::FillPresetChoice() {
     extract_->setEnabled(complete);
 }
 
-void ReportWindow::ChooseFileToShow() {
+void ReportWindow::ChoosePresetFile(const UiText& caption,
+                                    const std::function<void(const QString&)>& use) {
     const QPointer<ReportWindow> self(this);  // an unplugged processor closes the window
-    const QString chosen = context_.fileChooser().ChooseOpenPath(
-        this, context_.language().Pick(text::kReportShowFileCaption),
-        context_.settings().DataFolder(), kPresetFileFilter);
+    const QString chosen =
+        context_.fileChooser().ChooseOpenPath(this, context_.language().Pick(caption),
+                                              context_.settings().DataFolder(), kPresetFileFilter);
     if (!chosen.isEmpty() && self) {
-        ShowFile(chosen);
+        use(chosen);
     }
+}
+
+void ReportWindow::ChooseFileToShow() {
+    ChoosePresetFile(text::kReportShowFileCaption, [this](const QString& path) { ShowFile(path); });
 }
 
 bool ReportWindow::ShowFile(const QString& path) {
@@ -288,13 +291,8 @@ void ReportWindow::ShowTitle() {
 }
 
 void ReportWindow::ChooseComparison() {
-    const QPointer<ReportWindow> self(this);  // an unplugged processor closes the window
-    const QString chosen = context_.fileChooser().ChooseOpenPath(
-        this, context_.language().Pick(text::kReportCompareCaption),
-        context_.settings().DataFolder(), kPresetFileFilter);
-    if (!chosen.isEmpty() && self) {
-        CompareWith(chosen);
-    }
+    ChoosePresetFile(text::kReportCompareCaption,
+                     [this](const QString& path) { CompareWith(path); });
 }
 
 std::optional<int> ReportWindow::CompareWith(const QString& path) {

@@ -86,6 +86,9 @@ private:
     // Marks and lists the differences between the table shown and `other`, named `otherName`.
     int ShowDifferences(const ParameterTable& other, const QString& otherName);
     void ChooseTableFile(TableFileFormat format);
+    // Asks for a preset file in the data folder under `caption`; `use` gets it unless the
+    // dialog was cancelled or the window closed meanwhile.
+    void ChoosePresetFile(const UiText& caption, const std::function<void(const QString&)>& use);
     void ChooseExtract();
     // Writes `path`, the chosen path completed, asking before it replaces a file the save
     // dialog did not ask about; says what was written or why it was not.

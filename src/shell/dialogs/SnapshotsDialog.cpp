@@ -10,6 +10,7 @@
 #include "commands/FileFailureReason.h"
 #include "shell/app/AppContext.h"
 #include "shell/app/MessagePresenter.h"
+#include "shell/dialogs/ReadOnlyRowList.h"
 #include "shell/panels/TuningFileActions.h"
 #include "text/CodePage.h"
 
@@ -40,10 +41,7 @@ SnapshotsDialog::SnapshotsDialog(AppContext& context, TuningSnapshots& snapshots
                                        language.Pick(Tr("Window", "Reason")),
                                        language.Pick(Tr("Window", "Preset name"))});
     table_->horizontalHeader()->setStretchLastSection(true);
-    table_->verticalHeader()->hide();
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MakeReadOnlyRowList(table_);
 
     auto* restore = new QPushButton(language.Pick(kRestore), this);
     restore->setObjectName(QStringLiteral("restoreButton"));

@@ -10,10 +10,28 @@
 namespace corva::shell {
 namespace {
 
-QMenu* Submenu(QWidget* parent, const char* objectName) {
-    auto* menu = new QMenu(parent);
+// One entry of a "More" submenu: its text and the file command it runs.
+struct FileEntry {
+    const UiText& text;
+    bool (TuningFileActions::*command)(QWidget* dialogParent);
+};
+
+// Hangs a submenu of two file commands under the "More" menu's `command` entry.
+void AttachSubmenu(TopBar& bar, Language& language, TuningFileActions& files, QWidget* dialogParent,
+                   MoreCommand command, const char* objectName, const FileEntry& first,
+                   const FileEntry& second) {
+    auto* menu = new QMenu(&bar);
     menu->setObjectName(QLatin1String(objectName));
-    return menu;
+    for (const FileEntry* entry : {&first, &second}) {
+        QAction* action = menu->addAction(QString());
+        language.BindText(action, entry->text);
+        QObject::connect(
+            action, &QAction::triggered, &files,
+            [&files, dialogParent, run = entry->command] { (files.*run)(dialogParent); });
+    }
+    QAction* entry = bar.moreAction(command);
+    entry->setMenu(menu);
+    entry->setEnabled(true);
 }
 
 }  // namespace
@@ -25,31 +43,12 @@ void AttachFileMenuEntries(TopBar& bar, Language& language, TuningFileActions& f
     QObject::connect(program, &QAction::triggered, &files,
                      [open = std::move(openProgramDialog)] { open(); });
 
-    QMenu* music = Submenu(&bar, "musicFileMenu");
-    QAction* storeMusic = music->addAction(QString());
-    QAction* loadMusic = music->addAction(QString());
-    language.BindText(storeMusic, text::kStoreMusicFile);
-    language.BindText(loadMusic, text::kLoadMusicFile);
-    QObject::connect(storeMusic, &QAction::triggered, &files,
-                     [&files, dialogParent] { files.StoreMusicFile(dialogParent); });
-    QObject::connect(loadMusic, &QAction::triggered, &files,
-                     [&files, dialogParent] { files.LoadMusicFile(dialogParent); });
-    QAction* musicEntry = bar.moreAction(MoreCommand::MusicFiles);
-    musicEntry->setMenu(music);
-    musicEntry->setEnabled(true);
-
-    QMenu* mode = Submenu(&bar, "modeFileMenu");
-    QAction* saveMode = mode->addAction(QString());
-    QAction* openMode = mode->addAction(QString());
-    language.BindText(saveMode, text::kSaveModeFile);
-    language.BindText(openMode, text::kOpenModeFile);
-    QObject::connect(saveMode, &QAction::triggered, &files,
-                     [&files, dialogParent] { files.SaveModeFile(dialogParent); });
-    QObject::connect(openMode, &QAction::triggered, &files,
-                     [&files, dialogParent] { files.OpenModeFile(dialogParent); });
-    QAction* modeEntry = bar.moreAction(MoreCommand::ModeFiles);
-    modeEntry->setMenu(mode);
-    modeEntry->setEnabled(true);
+    AttachSubmenu(bar, language, files, dialogParent, MoreCommand::MusicFiles, "musicFileMenu",
+                  {text::kStoreMusicFile, &TuningFileActions::StoreMusicFile},
+                  {text::kLoadMusicFile, &TuningFileActions::LoadMusicFile});
+    AttachSubmenu(bar, language, files, dialogParent, MoreCommand::ModeFiles, "modeFileMenu",
+                  {text::kSaveModeFile, &TuningFileActions::SaveModeFile},
+                  {text::kOpenModeFile, &TuningFileActions::OpenModeFile});
 }
 
 }  // namespace corva::shell

@@ -216,26 +216,43 @@ void TuningFileActions::FinishCompleteOpen(const PendingOpen& open) {
     Report(LoadComplete(open));
 }
 
-bool TuningFileActions::StoreMusicFile(QWidget* dialogParent) {
-    const QString chosen = context_.fileChooser().ChooseSavePath(
-        dialogParent, context_.language().Pick(text::kStoreMusicCaption),
-        context_.settings().DataFolder(), kMusicStoreFilter);
+QString TuningFileActions::ChooseDocument(QWidget* dialogParent, bool save, const UiText& caption,
+                                          const QString& filter) {
+    FileChooser& chooser = context_.fileChooser();
+    const QString title = context_.language().Pick(caption);
+    const QString folder = context_.settings().DataFolder();
+    return save ? chooser.ChooseSavePath(dialogParent, title, folder, filter)
+                : chooser.ChooseOpenPath(dialogParent, title, folder, filter);
+}
+
+bool TuningFileActions::StoreDocument(QWidget* dialogParent, const UiText& caption,
+                                      const QString& filter, DocumentStore store) {
+    const QString chosen = ChooseDocument(dialogParent, true, caption, filter);
     if (chosen.isEmpty()) {
         return false;
     }
-    const DocumentStoreResult stored = corva::StoreMusicFile(context_.session(), LocalPath(chosen));
+    const DocumentStoreResult stored = store(context_.session(), LocalPath(chosen));
     if (!stored.status.ok()) {
-        ShowMessage({stored.status.message(), MessageStyle::Plain, stored.writeError.In(UiLanguage::English),
-                     stored.writeError});
+        ShowMessage({stored.status.message(), MessageStyle::Plain,
+                     stored.writeError.In(UiLanguage::English), stored.writeError});
         return false;
     }
     return true;
 }
 
+void TuningFileActions::ShowUnreadable(const Status& status, const QString& chosen) {
+    ShowMessage(
+        {status.message(), MessageStyle::Plain, {}, UnreadableFileReason(LocalPath(chosen))});
+}
+
+bool TuningFileActions::StoreMusicFile(QWidget* dialogParent) {
+    return StoreDocument(dialogParent, text::kStoreMusicCaption, kMusicStoreFilter,
+                         &corva::StoreMusicFile);
+}
+
 bool TuningFileActions::LoadMusicFile(QWidget* dialogParent) {
-    const QString chosen = context_.fileChooser().ChooseOpenPath(
-        dialogParent, context_.language().Pick(text::kLoadMusicCaption),
-        context_.settings().DataFolder(), kMusicLoadFilter);
+    const QString chosen =
+        ChooseDocument(dialogParent, false, text::kLoadMusicCaption, kMusicLoadFilter);
     if (chosen.isEmpty()) {
         return false;
     }
@@ -246,8 +263,7 @@ bool TuningFileActions::LoadMusicFile(QWidget* dialogParent) {
     const MusicFileLoadResult loaded =
         corva::LoadMusicFile(context_.session(), controller.bulk(), LocalPath(chosen));
     if (!loaded.status.ok()) {
-        ShowMessage({loaded.status.message(), MessageStyle::Plain, {},
-                     UnreadableFileReason(LocalPath(chosen))});
+        ShowUnreadable(loaded.status, chosen);
         return false;
     }
     if (!loaded.sent) {
@@ -260,32 +276,17 @@ bool TuningFileActions::LoadMusicFile(QWidget* dialogParent) {
 }
 
 bool TuningFileActions::SaveModeFile(QWidget* dialogParent) {
-    const QString chosen = context_.fileChooser().ChooseSavePath(
-        dialogParent, context_.language().Pick(text::kSaveModeCaption),
-        context_.settings().DataFolder(), kModeFilter);
-    if (chosen.isEmpty()) {
-        return false;
-    }
-    const DocumentStoreResult stored = corva::SaveModeFile(context_.session(), LocalPath(chosen));
-    if (!stored.status.ok()) {
-        ShowMessage({stored.status.message(), MessageStyle::Plain, stored.writeError.In(UiLanguage::English),
-                     stored.writeError});
-        return false;
-    }
-    return true;
+    return StoreDocument(dialogParent, text::kSaveModeCaption, kModeFilter, &corva::SaveModeFile);
 }
 
 bool TuningFileActions::OpenModeFile(QWidget* dialogParent) {
-    const QString chosen = context_.fileChooser().ChooseOpenPath(
-        dialogParent, context_.language().Pick(text::kOpenModeCaption),
-        context_.settings().DataFolder(), kModeFilter);
+    const QString chosen = ChooseDocument(dialogParent, false, text::kOpenModeCaption, kModeFilter);
     if (chosen.isEmpty()) {
         return false;
     }
     const ModeFileOpenResult opened = corva::OpenModeFile(context_.session(), LocalPath(chosen));
     if (!opened.status.ok()) {
-        ShowMessage({opened.status.message(), MessageStyle::Plain, {},
-                     UnreadableFileReason(LocalPath(chosen))});
+        ShowUnreadable(opened.status, chosen);
         return false;
     }
     if (opened.awaitingTable) {

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 
+#include "commands/DocumentFileIo.h"
 #include "commands/PresetFileCommands.h"
 #include "commands/TuningSnapshots.h"
 #include "files/ModeFile.h"
@@ -76,6 +77,15 @@ private:
     PresetFileOutcome LoadComplete(const PendingOpen& open);
     void FollowNotice(const Notice& notice);
     std::string LocalPath(const QString& chosen) const;
+    // A music or mode file: the path is asked with the save or open dialog in the data folder
+    // (empty when cancelled); a store writes there, showing its failure; a file that cannot be
+    // read is shown with the reason.
+    using DocumentStore = DocumentStoreResult (*)(TuningSession&, const std::string&);
+    QString ChooseDocument(QWidget* dialogParent, bool save, const UiText& caption,
+                           const QString& filter);
+    bool StoreDocument(QWidget* dialogParent, const UiText& caption, const QString& filter,
+                       DocumentStore store);
+    void ShowUnreadable(const Status& status, const QString& chosen);
 
     AppContext& context_;
     ConnectionDriver& connection_;

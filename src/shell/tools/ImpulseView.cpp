@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "controls/PixelFont.h"
 #include "model/OutputChannel.h"
 #include "pages/GraphPalette.h"
 
@@ -87,11 +88,7 @@ void ImpulseView::paintEvent(QPaintEvent* /*event*/) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(pages::graph_colour::kZeroLine, 1.0));
     painter.drawLine(QPointF(area.left(), middle), QPointF(area.right(), middle));
-    painter.setFont([this] {
-        QFont small = font();
-        small.setPixelSize(11);
-        return small;
-    }());
+    painter.setFont(controls::WithPixelSize(font(), 11));
     // Rows by arrival, so marks next to each other put their names on different rows.
     std::vector<std::size_t> byArrival;
     for (std::size_t c = 0; c < traces_.size(); ++c) {
