@@ -7,7 +7,7 @@ namespace corva::cli {
 namespace {
 
 UiText ConvertWriteError() {
-    return {Tr("CommandLine", "The converted file cannot be written!")};
+    return Tr("CommandLine", "The converted file cannot be written!");
 }
 
 }  // namespace

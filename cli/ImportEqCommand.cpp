@@ -39,11 +39,11 @@ UiText OutcomeText(const ImportedFilter& entry) {
         case ImportOutcome::Applied:
             break;
         case ImportOutcome::Flat:
-            return {Tr("CommandLine", "0 dB, nothing to apply")};
+            return Tr("CommandLine", "0 dB, nothing to apply");
         case ImportOutcome::Off:
-            return {Tr("CommandLine", "off in the file")};
+            return Tr("CommandLine", "off in the file");
         case ImportOutcome::Empty:
-            return {Tr("CommandLine", "empty")};
+            return Tr("CommandLine", "empty");
         case ImportOutcome::Unsupported:
         case ImportOutcome::NoRoom:
             return Tr("CommandLine", "not applied: %1").Arg(entry.note);

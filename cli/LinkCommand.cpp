@@ -26,11 +26,11 @@ std::optional<int> ParsePair(std::string_view text) {
 }
 
 UiText PairError() {
-    return {Tr("CommandLine", "PAIR is 1-2, 3-4, 5-6 or FL-FR, SL-SR, ULF-Center")};
+    return Tr("CommandLine", "PAIR is 1-2, 3-4, 5-6 or FL-FR, SL-SR, ULF-Center");
 }
 
 UiText LinkUsage() {
-    return {Tr("CommandLine", "usage: link PAIR --from left|right")};
+    return Tr("CommandLine", "usage: link PAIR --from left|right");
 }
 
 // The pages are read-only while the tuning is protected.

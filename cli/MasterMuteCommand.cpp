@@ -16,8 +16,8 @@ ExitCode RunMasterMute(CliDevice& device, const CliOptions& options) {
     }
     return WithProcessor(device, [&] {
         ChannelEditor(device.session()).SetMasterOn(OnOffOf(!*mute));
-        device.SayWhenSent(*mute ? UiText{Tr("CommandLine", "Master output muted")}
-                                 : UiText{Tr("CommandLine", "Master output on")});
+        device.SayWhenSent(*mute ? Tr("CommandLine", "Master output muted")
+                                 : Tr("CommandLine", "Master output on"));
         return kDone;
     });
 }

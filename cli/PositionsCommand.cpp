@@ -13,7 +13,7 @@ namespace corva::cli {
 namespace {
 
 UiText Usage() {
-    return {Tr("CommandLine", "usage: positions | positions set P CH=DELAY... | positions use P")};
+    return Tr("CommandLine", "usage: positions | positions set P CH=DELAY... | positions use P");
 }
 
 // "120" is a delay code; "2.5ms", "80cm" and "31in" go through the delay page's entry
@@ -127,9 +127,11 @@ ExitCode RunPositions(CliDevice& device, const CliOptions& options) {
         }
         const auto& row = table.delayCodes[static_cast<std::size_t>(applied)];
         for (const PositionDelay& delay : delays) {
-            device.PrintWhenSent(UiText{Tr("CommandLine", "Position ")}.In(device.language()) +
-                                 title + " " + ChannelArgumentName(delay.channel) + "=" +
-                                 DelayText(row[static_cast<std::size_t>(delay.channel)]));
+            device.PrintWhenSent(Tr("CommandLine", "Position %1 %2=%3")
+                                     .Arg(title)
+                                     .Arg(ChannelArgumentName(delay.channel))
+                                     .Arg(DelayText(row[static_cast<std::size_t>(delay.channel)]))
+                                     .In(device.language()));
         }
         return kDone;
     });

@@ -223,7 +223,7 @@ constexpr KeyRule kKeyRules[] = {
 std::optional<UiText> ParseName(int channel, const std::string& value, SetEdit& edit) {
     const auto recordText = EncodeRecordText(value);
     if (!recordText) {
-        return UiText{Tr("CommandLine", "name has characters the processor cannot store")};
+        return Tr("CommandLine", "name has characters the processor cannot store");
     }
     const bool notSynchronised = false;
     OutputChannel scratch(notSynchronised, channel);
@@ -253,7 +253,7 @@ std::optional<UiText> ParsePair(int channel, const std::string& key, const std::
         } else if (EqualsIgnoringCase(group, "route") && !name.empty()) {
             const auto input = ParseRouteInput(name);
             if (!input) {
-                return UiText{Tr("CommandLine", "route takes an input 1..4: route.1 .. route.4")};
+                return Tr("CommandLine", "route takes an input 1..4: route.1 .. route.4");
             }
             family = KeyFamily::Route;
             edit.band = *input;

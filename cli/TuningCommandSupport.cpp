@@ -83,7 +83,7 @@ std::optional<ExitCode> ReadSmoothing(const CliDevice& device, const TuningArgum
 }
 
 UiText ProtectedRefusal() {
-    return {Tr("CommandLine", "The tuning is protected: unlock it before editing.")};
+    return Tr("CommandLine", "The tuning is protected: unlock it before editing.");
 }
 
 namespace {

@@ -647,8 +647,8 @@
         <translation>密码（6位）：</translation>
     </message>
     <message>
-        <source>Position </source>
-        <translation>听音位置 </translation>
+        <source>Position %1 %2=%3</source>
+        <translation>听音位置 %1 %2=%3</translation>
     </message>
     <message>
         <source>Position:  </source>

@@ -6,7 +6,7 @@ namespace corva {
 namespace {
 
 UiText ProtectedRefusal() {
-    return {Tr("Commands", "The tuning is protected: unlock it first.")};
+    return Tr("Commands", "The tuning is protected: unlock it first.");
 }
 
 UiText EmptySlot(AbSlot slot) {
@@ -55,7 +55,7 @@ std::optional<UiText> AbCompare::SwitchRefusalLocked() const {
         return ProtectedRefusal();
     }
     if (state_.connected && !state_.model.synchronised()) {
-        return UiText{Tr("Commands", "Not connected to device!")};
+        return Tr("Commands", "Not connected to device!");
     }
     return std::nullopt;
 }
@@ -97,7 +97,7 @@ AbSwitchResult AbCompare::Switch() {
     std::copy(wanted->linkGroups.begin(), wanted->linkGroups.end(), groups.begin());
     auto name = state_.image.Live().first(kNameFieldSize);
     std::copy(wanted->liveName.begin(), wanted->liveName.end(), name.begin());
-    state_.history.End(state_.model, state_.image, UiText{Tr("Commands", "A/B switch")});
+    state_.history.End(state_.model, state_.image, Tr("Commands", "A/B switch"));
     live_ = target;
     events.Add({SessionChange::Outputs, kAllOutputChannels});
     if (state_.connected) {

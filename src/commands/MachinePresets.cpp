@@ -195,7 +195,7 @@ UiText MachinePresets::StripLabel(int preset, const std::string& name) {
 
 UiText MachinePresets::DeleteQuestion(int preset, PresetRules rules) {
     if (rules == PresetRules::ConnectedQuietly) {
-        return {Tr("Commands", "Are you delete this Data?")};
+        return Tr("Commands", "Are you delete this Data?");
     }
     return Tr("Commands", "Are you delete No.%1 preset?").Arg(std::to_string(preset));
 }

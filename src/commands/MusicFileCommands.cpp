@@ -62,7 +62,7 @@ MusicFileLoadResult LoadMusicFile(TuningSession& session, BulkTransfers& bulk,
     ChannelEditor(session).UnlinkAll();
     {
         std::lock_guard lock(state.sendLock);
-        state.history.End(state.model, state.image, UiText{Tr("Commands", "Load music file")});
+        state.history.End(state.model, state.image, Tr("Commands", "Load music file"));
     }
     result.sent = bulk.SendPreset(0, PresetSource::Image).has_value();
     return result;

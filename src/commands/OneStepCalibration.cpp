@@ -100,9 +100,9 @@ void ApplyCalibration(TuningSession& session,
                       const std::array<ChannelCalibration, kOutputChannelCount>& plan,
                       CalibrationParts parts) {
     static const std::array<UiText, 3> kStepNames = {
-        UiText{Tr("Commands", "Align by arrival times")},
-        UiText{Tr("Commands", "Measured EQ")},
-        UiText{Tr("Commands", "Calibrate the car")},
+        Tr("Commands", "Align by arrival times"),
+        Tr("Commands", "Measured EQ"),
+        Tr("Commands", "Calibrate the car"),
     };
     SessionState& state = session.engine();
     {

@@ -56,7 +56,7 @@ Status ReadPresetFile(const std::string& path, std::string_view extension, Parse
 }
 
 UiText LoadStepName() {
-    return {Tr("Commands", "Load preset file")};
+    return Tr("Commands", "Load preset file");
 }
 
 void LimitCurrentPosition(ParameterImage& image) {

@@ -26,7 +26,7 @@ UserMessage EnterNameMessage() {
 }
 
 UiText EnterNameCaption() {
-    return {Tr("Commands", "prompt")};
+    return Tr("Commands", "prompt");
 }
 
 UserMessage BlankNameMessage() {

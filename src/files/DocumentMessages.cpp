@@ -5,27 +5,27 @@
 namespace corva {
 
 UiText MusicFileStoreError() {
-    return {Tr("Files", "Save MusicFile Error!")};
+    return Tr("Files", "Save MusicFile Error!");
 }
 
 UiText MusicFileReadError() {
-    return {Tr("Files", "Read MusicFile  Error")};
+    return Tr("Files", "Read MusicFile  Error");
 }
 
 UiText MusicFileIncomplete() {
-    return {Tr("Files", "The music file is incomplete or damaged; nothing was loaded.")};
+    return Tr("Files", "The music file is incomplete or damaged; nothing was loaded.");
 }
 
 UiText ModeFileStoreError() {
-    return {Tr("Files", "Save Mode File Error!")};
+    return Tr("Files", "Save Mode File Error!");
 }
 
 UiText ModeFileReadError() {
-    return {Tr("Files", "Read Mode File  Error")};
+    return Tr("Files", "Read Mode File  Error");
 }
 
 UiText ModeFileIncomplete() {
-    return {Tr("Files", "The mode file is incomplete or damaged; nothing was changed.")};
+    return Tr("Files", "The mode file is incomplete or damaged; nothing was changed.");
 }
 
 Status TagStatus(TagMatch match, const UiText& otherKind, const UiText& incomplete) {

@@ -23,7 +23,7 @@ constexpr int kWheelNotch = 120;    // eighths of a degree per notch of a common
 constexpr int kPageGainSteps = 10;  // Page Up/Down: 1 dB in 0.1 dB steps
 
 UiText AccessibleNameText() {
-    return {Tr("Page", "Output response graph")};
+    return Tr("Page", "Output response graph");
 }
 
 UiText ToolTipText() {
@@ -458,9 +458,9 @@ void ResponseGraph::StepBandwidth(int qSteps) {
 void ResponseGraph::ApplyLanguage() {
     setAccessibleName(ToQString(AccessibleNameText().In(language_)));
     setToolTip(ToQString(ToolTipText().In(language_)));
-    overlayKey_ = {ToQString(UiText{Tr("Page", "Measured")}.In(language_)),
-                   ToQString(UiText{Tr("Page", "Target")}.In(language_)),
-                   ToQString(UiText{Tr("Page", "Predicted")}.In(language_))};
+    overlayKey_ = {ToQString(Tr("Page", "Measured").In(language_)),
+                   ToQString(Tr("Page", "Target").In(language_)),
+                   ToQString(Tr("Page", "Predicted").In(language_))};
 }
 
 }  // namespace corva::pages

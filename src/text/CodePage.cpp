@@ -35,7 +35,8 @@ Status Utf8ToField(std::span<std::uint8_t> field, std::string_view utf8, FieldFo
                    FieldPadding padding) {
     const auto bytes = EncodeRecordText(utf8);
     if (!bytes) {
-        return Status::Fail(UiText{Tr("Common", "The text contains characters the processor cannot store.")});
+        return Status::Fail(
+            Tr("Common", "The text contains characters the processor cannot store."));
     }
     return TextToField(field, *bytes, form, padding);
 }

@@ -116,11 +116,11 @@ bool HaveGuiApplication() {
 }
 
 UiText NoGuiMessage() {
-    return {Tr("Files", "The table can only be printed while the program's window is open.")};
+    return Tr("Files", "The table can only be printed while the program's window is open.");
 }
 
 UiText EmptyTableMessage() {
-    return {Tr("Files", "The table is empty; there is nothing to print.")};
+    return Tr("Files", "The table is empty; there is nothing to print.");
 }
 
 }  // namespace
