@@ -20,7 +20,9 @@ using namespace corva;
 // Frames of a connection up to synchronised: version, settings, 15 names, 5 sync ids, 6 blocks.
 constexpr int kFramesToSynchronised = 2 + 15 + 5 + 6;
 
-double CpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+double CpuSeconds() {
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
 
 void ReportFloor(benchmark::State& state) {
     const double floorMs = kFramesToSynchronised * Timing{}.cyclePauseMs;
@@ -54,7 +56,10 @@ void BM_ConnectToSynchronisedInProcess(benchmark::State& state) {
     }
     ReportFloor(state);
 }
-BENCHMARK(BM_ConnectToSynchronisedInProcess)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ConnectToSynchronisedInProcess)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_ConnectToSynchronisedTcp(benchmark::State& state) {
     auto processor = std::make_shared<sim::SimulatedProcessor>();

@@ -78,7 +78,8 @@ void ApplyBody(std::span<const std::uint8_t> body, ParameterImage& image) {
 }
 
 Status Refused(const std::string& path, UiText why) {
-    return Status::Fail(Tr("Simulator", "Simulator state file %1: %2").Arg(path).Arg(std::move(why)));
+    return Status::Fail(
+        Tr("Simulator", "Simulator state file %1: %2").Arg(path).Arg(std::move(why)));
 }
 
 }  // namespace

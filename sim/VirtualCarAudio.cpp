@@ -24,9 +24,7 @@ audio::DuplexResult VirtualCarAudio::PlayAndRecord(const audio::DuplexRequest& r
                 {}};
     }
     if (request.sampleRateHz != kVirtualCarRateHz) {
-        return {
-            Status::Fail(Tr("Simulator", "The virtual car runs at 48000 Hz only.")),
-            {}};
+        return {Status::Fail(Tr("Simulator", "The virtual car runs at 48000 Hz only.")), {}};
     }
     ParameterImage image;
     processor_->WithMemory([&](ParameterImage& memory) { image = memory; });
@@ -34,7 +32,8 @@ audio::DuplexResult VirtualCarAudio::PlayAndRecord(const audio::DuplexRequest& r
     audio::DuplexResult result{Status::Ok(), car_.Play(image, request.play, request.recordSamples)};
     // The car answers at once; the meter still hears the recording a tenth of a second at a time.
     const std::size_t step = kVirtualCarRateHz / 10;
-    for (std::size_t first = 0; request.inputPeak && first < result.recorded.size(); first += step) {
+    for (std::size_t first = 0; request.inputPeak && first < result.recorded.size();
+         first += step) {
         request.inputPeak(audio::PeakDbfs(result.recorded, first, first + step));
     }
     return result;

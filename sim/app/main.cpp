@@ -160,13 +160,15 @@ int main(int argc, char** argv) {
         std::lock_guard lock(saving);
         const auto status = processor->SaveState(options.stateFile);
         if (!status) {
-            std::cerr << "corva-dsp-sim: " << status.message().In(corva::UiLanguage::English) << "\n";
+            std::cerr << "corva-dsp-sim: " << status.message().In(corva::UiLanguage::English)
+                      << "\n";
         }
     };
     if (!options.stateFile.empty() && std::filesystem::exists(options.stateFile)) {
         const auto status = processor->LoadState(options.stateFile);
         if (!status) {
-            std::cerr << "corva-dsp-sim: " << status.message().In(corva::UiLanguage::English) << "\n";
+            std::cerr << "corva-dsp-sim: " << status.message().In(corva::UiLanguage::English)
+                      << "\n";
             return 1;
         }
         std::cout << "memory loaded from " << options.stateFile << "\n";
@@ -195,7 +197,8 @@ int main(int argc, char** argv) {
         auto server = std::make_unique<corva::sim::StreamServer>(processor);
         server->SetAnswerHook(afterAnswers);
         if (const auto status = server->StartTcp(host, port); !status) {
-            std::cerr << "corva-dsp-sim: " << status.message().In(corva::UiLanguage::English) << "\n";
+            std::cerr << "corva-dsp-sim: " << status.message().In(corva::UiLanguage::English)
+                      << "\n";
             return 1;
         }
         std::cout << "listening on " << server->Describe() << "\n";
@@ -205,7 +208,8 @@ int main(int argc, char** argv) {
         auto server = std::make_unique<corva::sim::StreamServer>(processor);
         server->SetAnswerHook(afterAnswers);
         if (const auto status = server->StartPty(); !status) {
-            std::cerr << "corva-dsp-sim: " << status.message().In(corva::UiLanguage::English) << "\n";
+            std::cerr << "corva-dsp-sim: " << status.message().In(corva::UiLanguage::English)
+                      << "\n";
             return 1;
         }
         std::cout << server->Describe() << "\n";

@@ -163,8 +163,10 @@ DuplexResult PortAudioSystem::PlayAndRecord(const DuplexRequest& request) {
             return result;
         }
     }
-    return {Status::Fail(Tr("Measuring", "The sound card kept losing samples; close other programs and try again.")),
-            {}};
+    return {
+        Status::Fail(Tr("Measuring",
+                        "The sound card kept losing samples; close other programs and try again.")),
+        {}};
 }
 
 int PortAudioSystem::RateFor(const std::string& inputName, const std::string& outputName) {
@@ -234,10 +236,11 @@ DuplexResult PortAudioSystem::PlayAndRecordOnce(const DuplexRequest& request, bo
     while (!complete && std::chrono::steady_clock::now() < deadline) {
         {
             std::unique_lock lock(run.mutex);
-            complete = run.done.wait_for(
-                lock, std::min<std::chrono::steady_clock::duration>(
-                          kMeterStep, deadline - std::chrono::steady_clock::now()),
-                [&] { return run.finished.load(); });
+            complete =
+                run.done.wait_for(lock,
+                                  std::min<std::chrono::steady_clock::duration>(
+                                      kMeterStep, deadline - std::chrono::steady_clock::now()),
+                                  [&] { return run.finished.load(); });
         }
         const std::size_t arrived = run.published.load(std::memory_order_acquire);
         if (request.inputPeak && arrived > metered) {
@@ -248,9 +251,7 @@ DuplexResult PortAudioSystem::PlayAndRecordOnce(const DuplexRequest& request, bo
     Pa_StopStream(stream);
     Pa_CloseStream(stream);
     if (!complete) {
-        return {
-            Status::Fail(Tr("Measuring", "The audio device stopped delivering sound.")),
-            {}};
+        return {Status::Fail(Tr("Measuring", "The audio device stopped delivering sound.")), {}};
     }
     glitched = run.glitched;
     run.recorded.erase(run.recorded.begin(),

@@ -36,11 +36,11 @@ Catalogue::Catalogue() {
             .entryList({QString::fromLatin1(kCataloguePrefix) + QStringLiteral("*.qm")},
                        QDir::Files, QDir::Name);
     for (const QString& file : found) {
-        const std::string code = QFileInfo(file)
-                                     .completeBaseName()
-                                     .mid(static_cast<qsizetype>(std::char_traits<char>::length(
-                                         kCataloguePrefix)))
-                                     .toStdString();
+        const std::string code =
+            QFileInfo(file)
+                .completeBaseName()
+                .mid(static_cast<qsizetype>(std::char_traits<char>::length(kCataloguePrefix)))
+                .toStdString();
         if (!ByCode(code)) {
             languages_.push_back({code, code, code});
         }

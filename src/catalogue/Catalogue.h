@@ -48,7 +48,7 @@ private:
 
     std::vector<LanguageInfo> languages_;
     std::vector<std::unique_ptr<QTranslator>> translators_;  // one per language, null for English
-    mutable std::mutex lookup_;                               // QTranslator is not thread-safe
+    mutable std::mutex lookup_;                              // QTranslator is not thread-safe
 };
 
 // Fills %1 .. %99 in one pass, so that a filled value containing '%' is never filled again.

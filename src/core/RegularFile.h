@@ -22,7 +22,8 @@ inline bool IsRegularOrMissing(const std::string& path) {
 
 inline UiText NotARegularFileMessage(const std::string& path) {
     const std::string shown = EscapedExcerpt(path, 200);
-    return Tr("Common", "\"%1\" is not a regular file (a folder, a pipe or a device): it is not read.")
+    return Tr("Common",
+              "\"%1\" is not a regular file (a folder, a pipe or a device): it is not read.")
         .Arg(shown);
 }
 

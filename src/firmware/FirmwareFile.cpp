@@ -22,12 +22,17 @@ constexpr int kFixedSteps = 6;
 constexpr std::size_t kTwoRegionLengthOffset = 0x30005;
 
 bool TagAt(std::span<const std::uint8_t> file, std::size_t offset, const char* tag) {
-    return file.size() >= offset + kTagSize && std::memcmp(file.data() + offset, tag, kTagSize) == 0;
+    return file.size() >= offset + kTagSize &&
+           std::memcmp(file.data() + offset, tag, kTagSize) == 0;
 }
 
-UiText UpdateFileError() { return Tr("Firmware", "Update file error!"); }
+UiText UpdateFileError() {
+    return Tr("Firmware", "Update file error!");
+}
 
-UiText BinFileError() { return Tr("Firmware", "Bin File error!"); }
+UiText BinFileError() {
+    return Tr("Firmware", "Bin File error!");
+}
 
 void TakeMcu(std::span<const std::uint8_t> part, FirmwareImage& image) {
     image.hasMcu = true;

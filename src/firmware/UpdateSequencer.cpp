@@ -112,17 +112,22 @@ void UpdateSequencer::McuPass(std::vector<std::unique_ptr<QueuedFrame>>& steps) 
 
 std::optional<UiText> UpdateSequencer::StatusAfter(int code) {
     switch (code) {
-        case firmware_step::kStart: return Tr("Firmware", "Firmware update begins!");
-        case firmware_step::kErase: return Tr("Firmware", "Dsp update begins!");
-        case firmware_step::kDspBlock: return Tr("Firmware", "Programming......", "DSP block starts");
+        case firmware_step::kStart:
+            return Tr("Firmware", "Firmware update begins!");
+        case firmware_step::kErase:
+            return Tr("Firmware", "Dsp update begins!");
+        case firmware_step::kDspBlock:
+            return Tr("Firmware", "Programming......", "DSP block starts");
         case firmware_step::kMcuBlock:
             if (firstMcuBlockAcknowledged_) {
                 return std::nullopt;
             }
             firstMcuBlockAcknowledged_ = true;
             return Tr("Firmware", "Programming......", "data transfer");
-        case firmware_step::kFinish: return Tr("Firmware", "Update successfully!");
-        default: return std::nullopt;
+        case firmware_step::kFinish:
+            return Tr("Firmware", "Update successfully!");
+        default:
+            return std::nullopt;
     }
 }
 

@@ -61,10 +61,10 @@ MicCalibration ReadMicCalibration(const std::string& path) {
     MicCalibration calibration = ParseMicCalibration(file.text);
     if (!calibration.status.ok()) {
         const UiText& why = calibration.status.message();
-        calibration.status = Status::Fail(
-            Tr("Measuring", "The microphone calibration \"%1\" cannot be used. %2")
-                .Arg(path)
-                .Arg(why));
+        calibration.status =
+            Status::Fail(Tr("Measuring", "The microphone calibration \"%1\" cannot be used. %2")
+                             .Arg(path)
+                             .Arg(why));
     }
     return calibration;
 }

@@ -196,9 +196,8 @@ int ChannelFilter::BandwidthIndex() const {
 }
 
 FilterShape ChannelFilter::Shape() const {
-    return FilterShape{values_.type,  values_.targetHz,         values_.gainDb,
-                       values_.bandwidthOctaves, values_.kind, values_.slope,
-                       ReportsBypass()};
+    return FilterShape{values_.type, values_.targetHz, values_.gainDb, values_.bandwidthOctaves,
+                       values_.kind, values_.slope,    ReportsBypass()};
 }
 
 void ChannelFilter::Recompute() {

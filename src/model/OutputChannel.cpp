@@ -20,7 +20,9 @@ constexpr std::array<OutputChannelDefaults, kOutputChannelCount> kOutputDefaults
 
 static_assert(kDefaultBandCount == output_block::kBandSlots);
 
-constexpr std::size_t SlotAt(int slot) { return kSlotSize * static_cast<std::size_t>(slot); }
+constexpr std::size_t SlotAt(int slot) {
+    return kSlotSize * static_cast<std::size_t>(slot);
+}
 
 std::span<std::uint8_t> SlotOf(std::span<std::uint8_t> block, int slot) {
     return block.subspan(SlotAt(slot), kSlotSize);
@@ -165,7 +167,8 @@ void OutputChannel::LoadFromBlock(std::span<const std::uint8_t> block) {
 
 void OutputChannel::WriteBandSlot(std::span<std::uint8_t> block, int band) const {
     const auto record = eq_.MakeRecord(band);
-    std::copy(record.begin(), record.end(), block.begin() + static_cast<std::ptrdiff_t>(SlotAt(band)));
+    std::copy(record.begin(), record.end(),
+              block.begin() + static_cast<std::ptrdiff_t>(SlotAt(band)));
 }
 
 void OutputChannel::WriteStripSlot(std::span<std::uint8_t> block) const {
@@ -201,7 +204,9 @@ void OutputChannel::WriteLimiterSlot(std::span<std::uint8_t> block) const {
     slot[3] = static_cast<std::uint8_t>(settings_.limiterRelease);
 }
 
-std::size_t OutputChannel::NameIndent() const { return channel_ == 0 ? 1 : 0; }
+std::size_t OutputChannel::NameIndent() const {
+    return channel_ == 0 ? 1 : 0;
+}
 
 void OutputChannel::WriteNameSlot(std::span<std::uint8_t> block) const {
     // The first name byte of output block 0 is also the protection marker, which must read

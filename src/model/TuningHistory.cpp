@@ -43,21 +43,28 @@ std::optional<UiText> TuningHistory::RedoName() const {
     return session_.history.RedoName();
 }
 
-UiText TuningHistory::UndoTip() const { return Tip(Tr("Edits", "Undo"), UndoName()); }
+UiText TuningHistory::UndoTip() const {
+    return Tip(Tr("Edits", "Undo"), UndoName());
+}
 
-UiText TuningHistory::RedoTip() const { return Tip(Tr("Edits", "Redo"), RedoName()); }
+UiText TuningHistory::RedoTip() const {
+    return Tip(Tr("Edits", "Redo"), RedoName());
+}
 
-bool TuningHistory::Undo() { return Move(Direction::Back); }
+bool TuningHistory::Undo() {
+    return Move(Direction::Back);
+}
 
-bool TuningHistory::Redo() { return Move(Direction::Forward); }
+bool TuningHistory::Redo() {
+    return Move(Direction::Forward);
+}
 
 bool TuningHistory::Move(Direction direction) {
     EventsOnExit events(session_.events);
     std::lock_guard lock(session_.sendLock);
     // Protected tuning is not edited; during a read the model does not hold the processor's
     // tuning yet, and edits would not be marked for sending.
-    if (session_.protection.isProtected ||
-        (session_.connected && !session_.model.synchronised())) {
+    if (session_.protection.isProtected || (session_.connected && !session_.model.synchronised())) {
         return false;
     }
     auto current = CaptureTuningWithPositions(session_.model, session_.image);

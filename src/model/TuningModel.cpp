@@ -75,7 +75,7 @@ bool TuningModel::HasPendingChanges() const {
 }
 
 std::unique_ptr<QueuedFrame> TuningModel::NextChangedFrame(ParameterImage& image,
-                                                        const ProtectionState& protection) {
+                                                           const ProtectionState& protection) {
     const FrameBuilder builder(image, protection);
     if (positionPending) {
         positionPending = false;
@@ -113,8 +113,8 @@ std::unique_ptr<QueuedFrame> TuningModel::NextChangedFrame(ParameterImage& image
 }
 
 std::unique_ptr<QueuedFrame> TuningModel::NextOutputFrame(int channel, ParameterImage& image,
-                                                       const ProtectionState& protection,
-                                                       bool& taken) {
+                                                          const ProtectionState& protection,
+                                                          bool& taken) {
     const FrameBuilder builder(image, protection);
     auto& out = output(channel);
     auto& pending = out.pending();

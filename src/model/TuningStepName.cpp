@@ -7,12 +7,24 @@
 namespace corva {
 namespace {
 
-UiText Frequency() { return Tr("Edits", "frequency"); }
-UiText Gain() { return Tr("Edits", "gain"); }
-UiText Quality() { return Tr("Edits", "Q"); }
-UiText Bypass() { return Tr("Edits", "bypass"); }
-UiText Type() { return Tr("Edits", "type"); }
-UiText Slope() { return Tr("Edits", "slope"); }
+UiText Frequency() {
+    return Tr("Edits", "frequency");
+}
+UiText Gain() {
+    return Tr("Edits", "gain");
+}
+UiText Quality() {
+    return Tr("Edits", "Q");
+}
+UiText Bypass() {
+    return Tr("Edits", "bypass");
+}
+UiText Type() {
+    return Tr("Edits", "type");
+}
+UiText Slope() {
+    return Tr("Edits", "slope");
+}
 
 // "FL gain", "band 7 Q": who or what, then what changed.
 UiText Joined(UiText who, UiText what) {
@@ -21,7 +33,7 @@ UiText Joined(UiText who, UiText what) {
 
 // What changed in one filter, or nothing when several of its values changed.
 std::optional<UiText> FilterPart(const ChannelFilter::Values& a, const ChannelFilter::Values& b,
-                               bool crossover) {
+                                 bool crossover) {
     std::vector<UiText> parts;
     if (a.targetHz != b.targetHz) {
         parts.push_back(Frequency());
@@ -59,8 +71,8 @@ UiText ChannelChange(const OutputChannel::Values& a, const OutputChannel::Values
         }
     }
     const bool strip = a.on != b.on || a.polarity != b.polarity || a.gainCode != b.gainCode ||
-                       a.delayCode != b.delayCode || a.eqMode != b.eqMode ||
-                       a.levelA != b.levelA || a.levelB != b.levelB;
+                       a.delayCode != b.delayCode || a.eqMode != b.eqMode || a.levelA != b.levelA ||
+                       a.levelB != b.levelB;
     const bool other = a.name != b.name || !(a.routing == b.routing) ||
                        a.limiterThreshold != b.limiterThreshold ||
                        a.limiterAttack != b.limiterAttack || a.limiterRelease != b.limiterRelease;

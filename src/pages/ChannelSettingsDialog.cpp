@@ -402,7 +402,8 @@ void ChannelSettingsDialog::ShowAccessibleNames() {
     threshold_->setAccessibleName(name(Tr("Page", "Limiter threshold", "accessible name")));
     attack_->setAccessibleName(name(Tr("Page", "Limiter attack", "accessible name")));
     release_->setAccessibleName(name(Tr("Page", "Limiter release", "accessible name")));
-    routingSwitch_->setAccessibleName(name(Tr("Page", "Edit the input routing", "accessible name")));
+    routingSwitch_->setAccessibleName(
+        name(Tr("Page", "Edit the input routing", "accessible name")));
     for (int input = 1; input <= kRoutingInputs; ++input) {
         shares_.at(static_cast<std::size_t>(input - 1))
             ->setAccessibleName(name(
@@ -411,7 +412,8 @@ void ChannelSettingsDialog::ShowAccessibleNames() {
     for (int band = 0; band < output_block::kBandSlots; ++band) {
         const BandRow& row = bandRows_.at(static_cast<std::size_t>(band));
         const std::string number = std::to_string(band + 1);
-        row.type->setAccessibleName(name(Tr("Page", "Band %1 type", "accessible name").Arg(number)));
+        row.type->setAccessibleName(
+            name(Tr("Page", "Band %1 type", "accessible name").Arg(number)));
         row.slope->setAccessibleName(
             name(Tr("Page", "Band %1 shelf slope", "accessible name").Arg(number)));
     }
@@ -420,9 +422,10 @@ void ChannelSettingsDialog::ShowAccessibleNames() {
     for (int position = 0; position < kPositionCount; ++position) {
         for (int c = 0; c < kOutputChannelCount; ++c) {
             positionField(position, c)
-                ->setAccessibleName(name(Tr("Page", "Position %1 channel %2 delay", "accessible name")
-                                             .Arg(std::to_string(position))
-                                             .Arg(std::to_string(c + 1))));
+                ->setAccessibleName(
+                    name(Tr("Page", "Position %1 channel %2 delay", "accessible name")
+                             .Arg(std::to_string(position))
+                             .Arg(std::to_string(c + 1))));
         }
     }
 }

@@ -46,7 +46,9 @@ public:
     QComboBox* releaseList() const { return release_; }
     QCheckBox* routingSwitch() const { return routingSwitch_; }
     QSpinBox* shareBox(int input) const { return shares_.at(static_cast<std::size_t>(input - 1)); }
-    QComboBox* bandTypeList(int band) const { return bandRows_.at(static_cast<std::size_t>(band)).type; }
+    QComboBox* bandTypeList(int band) const {
+        return bandRows_.at(static_cast<std::size_t>(band)).type;
+    }
     QComboBox* shelfSlopeList(int band) const {
         return bandRows_.at(static_cast<std::size_t>(band)).slope;
     }

@@ -9,20 +9,28 @@
 namespace corva::pages::settings_text {
 
 inline const UiText kOpenButton = Tr("Page", "Channel settings...");
-inline const UiText kOpenButtonTip = Tr("Page", "Name, limiter, EQ mode, input routing, band types and listening positions of the current "
-    "channel (Alt+S)");
+inline const UiText kOpenButtonTip =
+    Tr("Page",
+       "Name, limiter, EQ mode, input routing, band types and listening positions of the current "
+       "channel (Alt+S)");
 inline const UiText kTitle = Tr("Page", "Channel settings: %1");
 inline const UiText kChannelTab = Tr("Page", "Channel");
 inline const UiText kBandsTab = Tr("Page", "Band types");
 inline const UiText kPositionsTab = Tr("Page", "Listening positions");
-inline const UiText kReadOnly = Tr("Page", "The tuning is protected: these values are shown read-only.");
+inline const UiText kReadOnly =
+    Tr("Page", "The tuning is protected: these values are shown read-only.");
 
 inline const UiText kName = Tr("Page", "Name");
-inline const UiText kNameTip = Tr("Page", "Name of the channel, at most 7 characters (a Chinese character counts as 2); Enter applies "
-    "it");
-inline const UiText kNameNotInCodePage = Tr("Page", "The name has a character the processor cannot store.");
+inline const UiText kNameTip =
+    Tr("Page",
+       "Name of the channel, at most 7 characters (a Chinese character counts as 2); Enter applies "
+       "it");
+inline const UiText kNameNotInCodePage =
+    Tr("Page", "The name has a character the processor cannot store.");
 inline const UiText kEqMode = Tr("Page", "EQ mode");
-inline const UiText kEqModeTip = Tr("Page", "PEQ: frequency, gain and Q of each band; GEQ: fixed bands, only the gain is dragged. Linked "
+inline const UiText kEqModeTip = Tr(
+    "Page",
+    "PEQ: frequency, gain and Q of each band; GEQ: fixed bands, only the gain is dragged. Linked "
     "channels follow");
 
 inline const UiText kLimiter = Tr("Page", "Limiter");
@@ -35,9 +43,12 @@ inline const UiText kReleaseTip = Tr("Page", "Limiter release, a multiple of the
 
 inline const UiText kRouting = Tr("Page", "Input routing");
 inline const UiText kRoutingUnlock = Tr("Page", "Edit the input routing");
-inline const UiText kRoutingUnlockTip = Tr("Page", "The shares decide which inputs feed this output: a wrong value silences it or feeds it "
-    "another source");
-inline const UiText kRoutingWarning = Tr("Page", "These shares change which inputs feed this output channel.");
+inline const UiText kRoutingUnlockTip =
+    Tr("Page",
+       "The shares decide which inputs feed this output: a wrong value silences it or feeds it "
+       "another source");
+inline const UiText kRoutingWarning =
+    Tr("Page", "These shares change which inputs feed this output channel.");
 inline const UiText kInput = Tr("Page", "Input %1");
 inline const UiText kShareTip = Tr("Page", "Share of input %1 that feeds %2, 0 to 100 %");
 
@@ -51,12 +62,14 @@ inline const UiText kShelfSlope = Tr("Page", "Shelf slope");
 inline const UiText kPeak = Tr("Page", "Peak");
 inline const UiText kLowShelf = Tr("Page", "Low shelf");
 inline const UiText kHighShelf = Tr("Page", "High shelf");
-inline const UiText kTypeTip = Tr("Page", "Band %1 type: peak, low shelf or high shelf (a shelf has no Q)");
+inline const UiText kTypeTip =
+    Tr("Page", "Band %1 type: peak, low shelf or high shelf (a shelf has no Q)");
 inline const UiText kShelfSlopeTip = Tr("Page", "Band %1 shelf slope");
 
 inline const UiText kCurrentPosition = Tr("Page", "Position in use");
 inline const UiText kCurrentPositionTip = Tr("Page", "The listening position the processor uses");
 inline const UiText kPositionDelayTip = Tr("Page", "Delay of %1 in position %2 (%3)");
-inline const UiText kPositionsNote = Tr("Page", "Delays of the four listening positions, in the delay page's unit (%1).");
+inline const UiText kPositionsNote =
+    Tr("Page", "Delays of the four listening positions, in the delay page's unit (%1).");
 
 }  // namespace corva::pages::settings_text

@@ -103,7 +103,6 @@ void CrossoverControls::BuildRow(CrossoverFilter filter, int gridRow) {
     grid->addWidget(row.kind, gridRow, 2);
     grid->addWidget(row.slope, gridRow, 3);
 
-
     connect(row.frequency, &controls::ValueField::TextCommitted, this,
             [this, filter](const QString& text) {
                 const auto frequencyHz = controls::ParseTypedNumber(text);

@@ -74,8 +74,9 @@ DelayPanel::DelayPanel(ChannelEditor& editor, QWidget* parent)
                 ShowCode(c, editor_.CommitDelayText(c, text.toStdString(), unit_));
             }
         });
-        connect(field, &controls::ValueField::ValueStepped, this,
-                [this, c](double code) { ShowCode(c, editor_.CommitDelay(c, static_cast<int>(code))); });
+        connect(field, &controls::ValueField::ValueStepped, this, [this, c](double code) {
+            ShowCode(c, editor_.CommitDelay(c, static_cast<int>(code)));
+        });
         ConnectGesture(field, editor_);
     }
     grid->addWidget(position_, 4, 0, 1, 4);
@@ -91,7 +92,8 @@ DelayPanel::DelayPanel(ChannelEditor& editor, QWidget* parent)
 void DelayPanel::Show(const TuningSnapshot& snapshot,
                       const std::array<QString, kOutputChannelCount>& names) {
     for (int c = 0; c < kOutputChannelCount; ++c) {
-        codes_.at(static_cast<std::size_t>(c)) = snapshot.outputs.at(static_cast<std::size_t>(c)).delayCode;
+        codes_.at(static_cast<std::size_t>(c)) =
+            snapshot.outputs.at(static_cast<std::size_t>(c)).delayCode;
     }
     ShowFields();
     // Texts are set only when they change: most refreshes follow an edit of one value.
@@ -134,7 +136,8 @@ void DelayPanel::ShowFields() {
 
 void DelayPanel::ShowCode(int channel, int code) {
     codes_.at(static_cast<std::size_t>(channel)) = code;
-    fields_.at(static_cast<std::size_t>(channel))->ShowValue(code, Text(DelayFieldText(code, unit_)));
+    fields_.at(static_cast<std::size_t>(channel))
+        ->ShowValue(code, Text(DelayFieldText(code, unit_)));
 }
 
 void DelayPanel::ShowTexts() {

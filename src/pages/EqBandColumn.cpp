@@ -37,9 +37,9 @@ QString Numbered(const UiText& text, UiLanguage language, int number) {
 
 // Four Han characters are wider than a column at a readable size: they go on two lines of two.
 QString WrappedTypeLabel(QString label) {
-    const bool fourHan = label.size() == 4 && std::all_of(label.cbegin(), label.cend(), [](QChar c) {
-                             return c.script() == QChar::Script_Han;
-                         });
+    const bool fourHan =
+        label.size() == 4 && std::all_of(label.cbegin(), label.cend(),
+                                         [](QChar c) { return c.script() == QChar::Script_Han; });
     if (fourHan) {
         label.insert(2, QLatin1Char('\n'));
     }
@@ -150,7 +150,8 @@ void EqBandColumn::SetLanguage(UiLanguage language) {
     frequency_->setToolTip(Numbered(eq_text::kFrequencyTip, language, number));
     q_->setToolTip(Numbered(eq_text::kQTip, language, number));
     bypass_->setToolTip(Numbered(eq_text::kBypassTip, language, number));
-    gain_->setAccessibleName(Numbered(Tr("Page", "Band %1 gain", "accessible name"), language, number));
+    gain_->setAccessibleName(
+        Numbered(Tr("Page", "Band %1 gain", "accessible name"), language, number));
     fader_->setAccessibleName(
         Numbered(Tr("Page", "Band %1 gain fader", "accessible name"), language, number));
     frequency_->setAccessibleName(
@@ -163,7 +164,8 @@ void EqBandColumn::SetLanguage(UiLanguage language) {
     // fields and faders of all 31 columns stay on one line. Measured on the labels themselves:
     // Han lines come from a fallback font taller than the column font's own line spacing.
     int tallest = 0;
-    for (const FilterType kind : {FilterType::Peaking, FilterType::LowShelf, FilterType::HighShelf}) {
+    for (const FilterType kind :
+         {FilterType::Peaking, FilterType::LowShelf, FilterType::HighShelf}) {
         for (const bool geq : {false, true}) {
             const QString label = Text(BandTypeLabel(static_cast<int>(kind), geq).In(language));
             const QString sample = QStringLiteral("31\n") + WrappedTypeLabel(label);

@@ -39,7 +39,6 @@ QFont ColumnFont(const QFont& base) {
 EqEditorPanel::EqEditorPanel(TuningSession& session, ChannelEditor& editor, ConfirmQuestion confirm,
                              QWidget* parent)
     : QWidget(parent), session_{session}, editor_{editor}, confirm_{std::move(confirm)} {
-
     title_ = new QLabel(this);
     const QFont headerFont = controls::WithPixelSize(font(), kHeaderFontPx);
     title_->setFont(headerFont);
@@ -130,8 +129,10 @@ void EqEditorPanel::SetLanguage(UiLanguage language) {
     resetAll_->setText(Text(eq_text::kResetAll.In(language)));
     resetAll_->setToolTip(Text(eq_text::kResetAllTip.In(language)));
     setAccessibleName(Text(Tr("Page", "Output EQ", "accessible name").In(language)));
-    bypassAll_->setAccessibleName(Text(Tr("Page", "Bypass all bands", "accessible name").In(language)));
-    resetAll_->setAccessibleName(Text(Tr("Page", "Reset all bands", "accessible name").In(language)));
+    bypassAll_->setAccessibleName(
+        Text(Tr("Page", "Bypass all bands", "accessible name").In(language)));
+    resetAll_->setAccessibleName(
+        Text(Tr("Page", "Reset all bands", "accessible name").In(language)));
     units_->setAccessibleName(Text(Tr("Page", "EQ units", "accessible name").In(language)));
     for (auto* column : columns_) {
         column->SetLanguage(language);

@@ -77,13 +77,15 @@ QPushButton* LowerAreaButton(QWidget* parent) {
     auto* button = new controls::PaintCachedPushButton(parent);
     button->setCheckable(true);
     button->setFocusPolicy(Qt::StrongFocus);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton{padding:3px 12px;min-width:92px;}"
-        "QPushButton:checked{background:#d9ddf2;font-weight:bold;}"));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton{padding:3px 12px;min-width:92px;}"
+                       "QPushButton:checked{background:#d9ddf2;font-weight:bold;}"));
     return button;
 }
 
-const UiText kLockedNotice = Tr("Page", "The tuning is protected: its values are shown read-only. To edit them, press the padlock "
+const UiText kLockedNotice = Tr(
+    "Page",
+    "The tuning is protected: its values are shown read-only. To edit them, press the padlock "
     "button \"Locked\" in the top bar (or More, \"Protect or unlock...\") and enter the password.");
 
 }  // namespace
@@ -131,9 +133,9 @@ FullInterfacePage::FullInterfacePage(TuningSession& session, ConfirmQuestion con
             auto* link = new controls::PaintCachedPushButton(this);
             link->setCheckable(true);
             link->setFocusPolicy(Qt::StrongFocus);
-            link->setStyleSheet(QStringLiteral(
-                "QPushButton{padding:3px 6px;min-width:36px;}"
-                "QPushButton:checked{background:#d9ddf2;font-weight:bold;}"));
+            link->setStyleSheet(
+                QStringLiteral("QPushButton{padding:3px 6px;min-width:36px;}"
+                               "QPushButton:checked{background:#d9ddf2;font-weight:bold;}"));
             links_.at(static_cast<std::size_t>(c / 2)) = link;
             chooser->addWidget(link);
             connect(link, &QPushButton::clicked, this, [this, c] { TogglePairLink(c / 2); });
@@ -250,9 +252,8 @@ QAbstractButton* FullInterfacePage::lowerAreaButton(LowerArea area) const {
 }
 
 std::vector<controls::ValueField*> FullInterfacePage::ValueFieldsInRingOrder() const {
-    std::vector<controls::ValueField*> fields{
-        crossover_->frequencyField(CrossoverFilter::HighPass),
-        crossover_->frequencyField(CrossoverFilter::LowPass)};
+    std::vector<controls::ValueField*> fields{crossover_->frequencyField(CrossoverFilter::HighPass),
+                                              crossover_->frequencyField(CrossoverFilter::LowPass)};
     for (int c = 0; c < kOutputChannelCount; ++c) {
         fields.push_back(delay_->field(c));
     }
@@ -425,8 +426,8 @@ void FullInterfacePage::ReadNames(const TuningSnapshot& snapshot) {
         auto& partners = linkPartners_[static_cast<std::size_t>(c)];
         partners.clear();
         for (int other = 0; other < kOutputChannelCount; ++other) {
-            if (other != c && snapshot.outputs[static_cast<std::size_t>(other)].linkGroup ==
-                                  view.linkGroup) {
+            if (other != c &&
+                snapshot.outputs[static_cast<std::size_t>(other)].linkGroup == view.linkGroup) {
                 partners.push_back(other);
             }
         }
@@ -473,7 +474,8 @@ void FullInterfacePage::Show(const TuningSnapshot& snapshot) {
 void FullInterfacePage::ShowStrips(const TuningSnapshot& snapshot) {
     for (int c = 0; c < kOutputChannelCount; ++c) {
         strips_.at(static_cast<std::size_t>(c))
-            ->Show(snapshot.outputs[static_cast<std::size_t>(c)], names_[static_cast<std::size_t>(c)]);
+            ->Show(snapshot.outputs[static_cast<std::size_t>(c)],
+                   names_[static_cast<std::size_t>(c)]);
     }
     gainsRow_->Show(snapshot, names_);
     ShowSelectMarks(snapshot);

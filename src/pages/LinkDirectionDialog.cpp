@@ -20,16 +20,18 @@ QString Text(const UiText& text, UiLanguage language) {
 LinkDirectionDialog::LinkDirectionDialog(const QString& left, const QString& right,
                                          UiLanguage language, QWidget* parent)
     : QDialog(parent),
-      leftToRight_{new QRadioButton(Text(page_text::kCopyLeftToRight, language).arg(left, right),
-                                    this)},
-      rightToLeft_{new QRadioButton(Text(page_text::kCopyRightToLeft, language).arg(left, right),
-                                    this)} {
+      leftToRight_{
+          new QRadioButton(Text(page_text::kCopyLeftToRight, language).arg(left, right), this)},
+      rightToLeft_{
+          new QRadioButton(Text(page_text::kCopyRightToLeft, language).arg(left, right), this)} {
     setWindowTitle(Text(page_text::kLinkDialogTitle, language));
     setAccessibleName(Text(Tr("Page", "Link channels", "accessible name"), language));
     auto* question = new QLabel(Text(page_text::kLinkDialogText, language).arg(left, right), this);
     question->setWordWrap(true);
-    leftToRight_->setAccessibleName(Text(Tr("Page", "Copy left to right", "accessible name"), language));
-    rightToLeft_->setAccessibleName(Text(Tr("Page", "Copy right to left", "accessible name"), language));
+    leftToRight_->setAccessibleName(
+        Text(Tr("Page", "Copy left to right", "accessible name"), language));
+    rightToLeft_->setAccessibleName(
+        Text(Tr("Page", "Copy right to left", "accessible name"), language));
     leftToRight_->setChecked(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -31,14 +31,17 @@ namespace corva::pages::page_text {
 inline const UiText kShowEq = Tr("Page", "Output EQ");
 inline const UiText kShowStrips = Tr("Page", "Channels");
 inline const UiText kShowEqTip = Tr("Page", "Show the 31-band EQ of the current channel (Alt+E)");
-inline const UiText kShowStripsTip = Tr("Page", "Show the gain, polarity and mute of all six channels (Alt+C)");
+inline const UiText kShowStripsTip =
+    Tr("Page", "Show the gain, polarity and mute of all six channels (Alt+C)");
 
 // ---- Channel strips ----
 inline const UiText kStripButtonTip = Tr("Page", "Make %1 the current channel");
-inline const UiText kStripGainTip = Tr("Page", "Gain of %1, -60.0 to 0.0 dB; linked channels keep their offsets");
+inline const UiText kStripGainTip =
+    Tr("Page", "Gain of %1, -60.0 to 0.0 dB; linked channels keep their offsets");
 inline const UiText kStripGainUpTip = Tr("Page", "Raise the gain of %1 by 0.1 dB");
 inline const UiText kStripGainDownTip = Tr("Page", "Lower the gain of %1 by 0.1 dB");
-inline const UiText kStripPolarityTip = Tr("Page", "Polarity of %1: normal (Pol+) or inverted (Pol-)");
+inline const UiText kStripPolarityTip =
+    Tr("Page", "Polarity of %1: normal (Pol+) or inverted (Pol-)");
 inline const UiText kStripMuteTip = Tr("Page", "Sound of %1: On, or OFF (muted)");
 
 // ---- Crossovers ----
@@ -57,7 +60,8 @@ inline const UiText kDelayCm = Tr("Page", "Cm");
 inline const UiText kDelayFieldTip = Tr("Page", "Delay of %1, 0 to 5.396 ms (0 to 187 cm)");
 inline const UiText kDelayButtonTip = Tr("Page", "Make %1 the current channel");
 inline const UiText kListeningPosition = Tr("Page", "Position: %1");
-inline const UiText kListeningPositionTip = Tr("Page", "The listening position the processor uses (its own table)");
+inline const UiText kListeningPositionTip =
+    Tr("Page", "The listening position the processor uses (its own table)");
 
 // ---- Main volume ----
 inline const UiText kVolumeTitle = Tr("Page", "Volume");
@@ -69,8 +73,10 @@ inline const UiText kMasterMuteTip = Tr("Page", "Mute or unmute every output");
 inline const UiText kLinkTip = Tr("Page", "Link %1 and %2: edits on one are repeated on the other");
 inline const UiText kUnlinkTip = Tr("Page", "%1 and %2 are linked; press to unlink them");
 inline const UiText kLinkDialogTitle = Tr("Page", "Link channels");
-inline const UiText kLinkDialogText = Tr("Page", "Before %1 and %2 are linked their settings must be made equal. Which way should they be "
-    "copied?");
+inline const UiText kLinkDialogText =
+    Tr("Page",
+       "Before %1 and %2 are linked their settings must be made equal. Which way should they be "
+       "copied?");
 inline const UiText kCopyLeftToRight = Tr("Page", "Copy %1 to %2 (left to right)");
 inline const UiText kCopyRightToLeft = Tr("Page", "Copy %2 to %1 (right to left)");
 inline const UiText kOk = Tr("Page", "OK");

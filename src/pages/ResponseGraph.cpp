@@ -27,8 +27,9 @@ UiText AccessibleNameText() {
 }
 
 UiText ToolTipText() {
-    return {Tr("Page", "Drag the band point, its bandwidth handles or a crossover marker. Click to select "
-        "the nearest band. Wheel: gain; Shift+wheel: Q. Left/Right: band; Up/Down: gain.")};
+    return {Tr("Page",
+               "Drag the band point, its bandwidth handles or a crossover marker. Click to select "
+               "the nearest band. Wheel: gain; Shift+wheel: Q. Left/Right: band; Up/Down: gain.")};
 }
 
 QString ToQString(const std::string& utf8) {

@@ -19,7 +19,9 @@ std::string TextFromField(std::span<const std::uint8_t> field) {
     return text.substr(first, last - first + 1);
 }
 
-UiText TextLengthError() { return Tr("Connection", "char Len error!"); }
+UiText TextLengthError() {
+    return Tr("Connection", "char Len error!");
+}
 
 Status TextToField(std::span<std::uint8_t> field, std::string_view text, FieldForm form,
                    FieldPadding padding) {

@@ -14,7 +14,6 @@ constexpr int kStripSlot = output_block::kStripSlot;
 constexpr std::array<int, kOutputChannelCount> kMarkerBlockLast = {1, 2, 3, 4, 5, 0};
 }  // namespace
 
-
 QueuedFrame* BulkTransfers::Queue(std::unique_ptr<QueuedFrame> frame) {
     if (!frame) {
         return nullptr;
@@ -27,7 +26,8 @@ QueuedFrame* BulkTransfers::Queue(std::unique_ptr<QueuedFrame> frame) {
 }
 
 void BulkTransfers::QueueMainVolume() {
-    Queue(FrameBuilder(session_.image, session_.protection).BuildSystemFrame(system_id::kMainVolume));
+    Queue(
+        FrameBuilder(session_.image, session_.protection).BuildSystemFrame(system_id::kMainVolume));
 }
 
 std::uint8_t BulkTransfers::HoldMainVolume() {
@@ -72,7 +72,8 @@ int BulkTransfers::ReadLiveDevice() {
     session_.history.Clear(HistoryClearCause::ProcessorRead);
     QueuedFrame* last = nullptr;
     for (int channel = 0; channel < kOutputChannelCount; ++channel) {
-        last = Queue(builder.BuildBlockReadFrame(0, BlockType::Output, channel, ReadPurpose::Store));
+        last =
+            Queue(builder.BuildBlockReadFrame(0, BlockType::Output, channel, ReadPurpose::Store));
     }
     last->endsBulk = true;
     return Finish(TransferKind::FullRead);
@@ -121,8 +122,8 @@ std::optional<int> BulkTransfers::StoreAllPresetsToPc(StoredBlocks blocks) {
                                               ReadPurpose::Store));
         }
         for (int channel = 0; channel < kOutputChannelCount; ++channel) {
-            last = Queue(
-                builder.BuildBlockReadFrame(preset, BlockType::Output, channel, ReadPurpose::Store));
+            last = Queue(builder.BuildBlockReadFrame(preset, BlockType::Output, channel,
+                                                     ReadPurpose::Store));
         }
     }
     last->endsBulk = true;
@@ -150,7 +151,8 @@ int BulkTransfers::SendPreset(int preset, PresetSource source, const SendLockHol
     Queue(builder.BuildSystemFrame(system_id::kPresetName, preset));
     QueuedFrame* last = nullptr;
     for (const int channel : kMarkerBlockLast) {
-        last = Queue(builder.BuildBlockFrame(preset, BlockType::Output, channel, BlockSource::Live));
+        last =
+            Queue(builder.BuildBlockFrame(preset, BlockType::Output, channel, BlockSource::Live));
     }
     last->endsStage = true;
     if (previous) {
@@ -192,8 +194,8 @@ int BulkTransfers::SendAll(const SendLockHold& held) {
     for (int preset = 1; preset <= kPresetCount; ++preset) {
         Queue(builder.BuildSystemFrame(system_id::kPresetName, preset));
         for (int channel = 0; channel < kOutputChannelCount; ++channel) {
-            last = Queue(
-                builder.BuildBlockFrame(preset, BlockType::Output, channel, BlockSource::StoredPreset));
+            last = Queue(builder.BuildBlockFrame(preset, BlockType::Output, channel,
+                                                 BlockSource::StoredPreset));
         }
     }
     last->endsStage = true;

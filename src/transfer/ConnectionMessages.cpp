@@ -7,15 +7,14 @@ namespace corva {
 UserMessage ConnectionFailureMessage(LinkKind kind) {
     switch (kind) {
         case LinkKind::Usb:
-            return {Tr("Connection", "Connection failure!", "USB link"),
-                    MessageStyle::Timed, {}};
+            return {Tr("Connection", "Connection failure!", "USB link"), MessageStyle::Timed, {}};
         case LinkKind::Tcp:
-            return {Tr("Connection", "Connection failure!", "network link"), MessageStyle::Plain, {}};
+            return {
+                Tr("Connection", "Connection failure!", "network link"), MessageStyle::Plain, {}};
         case LinkKind::Serial:
             break;
     }
-    return {Tr("Connection", "Connection failure!", "serial link"),
-            MessageStyle::Plain, {}};
+    return {Tr("Connection", "Connection failure!", "serial link"), MessageStyle::Plain, {}};
 }
 
 namespace {
@@ -70,8 +69,7 @@ UserMessage NoConnectionMessage() {
 }
 
 UserMessage ConnectFailedMessage() {
-    return {Tr("Connection", "Connection failure!", "USB device in use"),
-            MessageStyle::Timed, {}};
+    return {Tr("Connection", "Connection failure!", "USB device in use"), MessageStyle::Timed, {}};
 }
 
 UserMessage NeedsFirmwareMessage() {
@@ -86,13 +84,15 @@ UserMessage VersionMessage(char softwareMajor, char deviceMajor) {
                    " If device version is lower than the software version, only the device at "
                    "version, DAZE-VE%1.01 to DAZE-VE%1.99, can be connected with this software.")
                     .Arg(s),
-                MessageStyle::Plain, {}};
+                MessageStyle::Plain,
+                {}};
     }
     return {Tr("Connection",
                " If software version is lower than the device version, only the software at "
                "version, VERI-ZE%1.01 to VERI-ZE%1.99, can be connected with this device.")
                 .Arg(d),
-            MessageStyle::Plain, {}};
+            MessageStyle::Plain,
+            {}};
 }
 
 }  // namespace corva

@@ -250,11 +250,12 @@ bool TransferWorker::HeadWithinLimits() {
             stopped = Notice{NoticeId::TransferStopped, kind,
                              static_cast<int>(TransferLimit::ResendRequests)};
         } else if (transfer && !transfer->endsAt) {
-            transfer->endsAt = Clock::now() + std::chrono::milliseconds(
-                                                  context_.timing.TransferLimitMs(transfer->frames));
+            transfer->endsAt =
+                Clock::now() +
+                std::chrono::milliseconds(context_.timing.TransferLimitMs(transfer->frames));
         } else if (transfer && Clock::now() > *transfer->endsAt) {
-            stopped = Notice{NoticeId::TransferStopped, kind,
-                             static_cast<int>(TransferLimit::Deadline)};
+            stopped =
+                Notice{NoticeId::TransferStopped, kind, static_cast<int>(TransferLimit::Deadline)};
         }
     }
     if (stopped) {

@@ -538,18 +538,16 @@ void KeepRiseWithinLimit(std::array<BandSetting, kBands>& bands, const Response&
 
 Status CheckAutoEqOptions(const AutoEqOptions& options) {
     if (!(options.maxBoostDb >= 0.0 && options.maxBoostDb <= kHighestGainDb)) {
-        return Status::Fail(
-            Tr("Measuring", "The boost limit must be between 0 and 20 dB."));
+        return Status::Fail(Tr("Measuring", "The boost limit must be between 0 and 20 dB."));
     }
     if (!(options.maxCutDb >= 0.0 && options.maxCutDb <= kHighestGainDb)) {
-        return Status::Fail(
-            Tr("Measuring", "The cut limit must be between 0 and 20 dB."));
+        return Status::Fail(Tr("Measuring", "The cut limit must be between 0 and 20 dB."));
     }
     if (!(options.lowHz >= 20.0 && options.highHz <= 20000.0 &&
           options.highHz >= options.lowHz * std::exp2(1.0 / 3.0))) {
-        return Status::Fail(
-            Tr("Measuring", "The fit range must lie within 20 Hz..20 kHz and span at least a "
-             "third of an octave."));
+        return Status::Fail(Tr("Measuring",
+                               "The fit range must lie within 20 Hz..20 kHz and span at least a "
+                               "third of an octave."));
     }
     return Status::Ok();
 }

@@ -367,8 +367,8 @@ FilterFileRead ReadFilterFile(const std::string& path) {
     FilterFileRead read = ParseFilterFile(file.text);
     if (!read.status.ok()) {
         const UiText& why = read.status.message();
-        read.status =
-            Status::Fail(Tr("Measuring", "The filter file \"%1\" cannot be used. %2").Arg(path).Arg(why));
+        read.status = Status::Fail(
+            Tr("Measuring", "The filter file \"%1\" cannot be used. %2").Arg(path).Arg(why));
     }
     return read;
 }

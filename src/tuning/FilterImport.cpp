@@ -184,7 +184,8 @@ FilterImport PlanFilterImport(const FilterFileRead& file, int channel, const Out
                            .Arg(counts);
     } else if (!applicable && unsupported + surplus > 0) {
         plan.refused = true;
-        plan.refusal = Tr("Measuring", "None of the file's filters can be placed on the processor.");
+        plan.refusal =
+            Tr("Measuring", "None of the file's filters can be placed on the processor.");
     }
     return plan;
 }

@@ -125,8 +125,7 @@ MeasurementRead ParseMeasurement(std::string_view text) {
             if (columns.size() == 1 && !ParseDecimal(columns[0])) {
                 return RefusedLine(lineNumber, NotANumber(columns[0]));
             }
-            return RefusedLine(lineNumber,
-                               Tr("Measuring", "expected a frequency and a level."));
+            return RefusedLine(lineNumber, Tr("Measuring", "expected a frequency and a level."));
         }
         // The frequency and the level; further columns (phase, other curves) are not needed.
         std::array<double, 2> values{};
@@ -139,26 +138,27 @@ MeasurementRead ParseMeasurement(std::string_view text) {
         }
         const double frequencyHz = values[0];
         if (frequencyHz < 0.0) {
-            return RefusedLine(lineNumber,
-                               Tr("Measuring", "the frequency must be above 0 Hz."));
+            return RefusedLine(lineNumber, Tr("Measuring", "the frequency must be above 0 Hz."));
         }
         if (std::abs(values[1]) > 1000.0) {
-            return RefusedLine(lineNumber,
-                               Tr("Measuring", "the level is not a level in dB."));
+            return RefusedLine(lineNumber, Tr("Measuring", "the level is not a level in dB."));
         }
         // Rows outside the audible range (a linear export starts at 0 Hz) are not used.
         if (frequencyHz < kLowestAudibleHz || frequencyHz > kHighestAudibleHz) {
             continue;
         }
         if (!points.empty() && frequencyHz <= points.back().frequencyHz) {
-            return RefusedLine(lineNumber, Tr("Measuring", "the frequencies must increase from line to line."));
+            return RefusedLine(lineNumber,
+                               Tr("Measuring", "the frequencies must increase from line to line."));
         }
         ++audible;
         points.push_back({frequencyHz, values[1]});
     }
     if (audible < 2) {
-        return {Status::Fail(Tr("Measuring", "The measurement has fewer than two points between 20 Hz and 20 kHz.")),
-                {}};
+        return {
+            Status::Fail(Tr("Measuring",
+                            "The measurement has fewer than two points between 20 Hz and 20 kHz.")),
+            {}};
     }
     return {Status::Ok(), std::move(points)};
 }
@@ -171,8 +171,8 @@ MeasurementRead ReadMeasurementFile(const std::string& path) {
     MeasurementRead read = ParseMeasurement(file.text);
     if (!read.status.ok()) {
         const UiText& why = read.status.message();
-        read.status =
-            Status::Fail(Tr("Measuring", "The measurement \"%1\" cannot be used. %2").Arg(path).Arg(why));
+        read.status = Status::Fail(
+            Tr("Measuring", "The measurement \"%1\" cannot be used. %2").Arg(path).Arg(why));
     }
     return read;
 }

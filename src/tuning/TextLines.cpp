@@ -41,22 +41,21 @@ TextFileRead ReadTuningText(const std::string& path) {
     }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        return {Status::Fail(Tr("Measuring", "The file \"%1\" cannot be opened.").Arg(path)),
-                {}};
+        return {Status::Fail(Tr("Measuring", "The file \"%1\" cannot be opened.").Arg(path)), {}};
     }
     std::string text;
     char buffer[65536];
     while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
         text.append(buffer, static_cast<std::size_t>(file.gcount()));
         if (text.size() > kMaxTuningTextBytes) {
-            return {Status::Fail(
-                        Tr("Measuring", "The file \"%1\" is too large (more than 8 MB).").Arg(path)),
-                    {}};
+            return {
+                Status::Fail(
+                    Tr("Measuring", "The file \"%1\" is too large (more than 8 MB).").Arg(path)),
+                {}};
         }
     }
     if (file.bad()) {
-        return {Status::Fail(Tr("Measuring", "The file \"%1\" cannot be read.").Arg(path)),
-                {}};
+        return {Status::Fail(Tr("Measuring", "The file \"%1\" cannot be read.").Arg(path)), {}};
     }
     if (auto encoding = UnreadableEncoding(path, text)) {
         return {Status::Fail(*encoding), {}};

@@ -88,8 +88,7 @@ TEST_F(CliLockTest, ProtectedTuningIsReadOnlyAndStaysInside) {
     const CliRun showText = RunCli({"--lang", "en", "show", "locked.wkcs"}, scratch.path());
     EXPECT_EQ(showText.exitCode, 0);
     EXPECT_EQ(showText.out.find("secret"), std::string::npos) << showText.out;
-    const CliRun table =
-        RunCli({"table", "locked.wkcs", "--csv", "locked.csv"}, scratch.path());
+    const CliRun table = RunCli({"table", "locked.wkcs", "--csv", "locked.csv"}, scratch.path());
     EXPECT_EQ(table.exitCode, 0) << table.err;
     EXPECT_TRUE(std::filesystem::exists(scratch.File("locked.csv")));
     EXPECT_EQ(RunCli({"diff", "locked.wkcs", "locked.wkcs"}, scratch.path()).exitCode, 4);
@@ -135,7 +134,8 @@ TEST_F(CliLockTest, APasswordNotOnTheCommandLineIsReadUnseen) {
         });
     ::close(typed);
     std::string echoed;
-    for (pollfd ready{terminal, POLLIN, 0}; ::poll(&ready, 1, 0) > 0 && detail::Drain(terminal, echoed);) {
+    for (pollfd ready{terminal, POLLIN, 0};
+         ::poll(&ready, 1, 0) > 0 && detail::Drain(terminal, echoed);) {
     }
     ::close(terminal);
     ASSERT_EQ(unlocked.exitCode, 0) << unlocked.err;

@@ -56,8 +56,8 @@ TEST_F(CliMeasureTest, PinkNoiseForTheStickAndTheRtaWhileItPlays) {
     EXPECT_EQ(wav.substr(0, 4), "RIFF");
     EXPECT_EQ(wav.size(), 44u + 2u * 96000u);  // 16-bit mono, 2 s at 48 kHz
 
-    const CliRun rta = Sim({"--json", "rta", "--play", "--seconds", "5", "--out",
-                            scratch.File("rta.txt")});
+    const CliRun rta =
+        Sim({"--json", "rta", "--play", "--seconds", "5", "--out", scratch.File("rta.txt")});
     ASSERT_EQ(rta.exitCode, 0) << rta.err;
     JsonDocument report(rta.out);
     ASSERT_TRUE(report.ok()) << rta.out;

@@ -12,7 +12,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes LiveBytes(const ParameterImage& image) { return {image.Live().begin(), image.Live().end()}; }
+Bytes LiveBytes(const ParameterImage& image) {
+    return {image.Live().begin(), image.Live().end()};
+}
 
 // A record the processor could hold: every value of the model within its range, every byte the
 // model does not interpret random.
@@ -162,9 +164,9 @@ TEST(ModelImageTest, DefaultOutputBlocksCarryTheConstructionValues) {
     EXPECT_EQ(ReadLe16(std::span<const std::uint8_t>(block), 0), 31);     // band 1 at 31 Hz
     EXPECT_EQ(ReadLe16(std::span<const std::uint8_t>(block), 2), 600);    // 0 dB
     EXPECT_EQ(ReadLe16(std::span<const std::uint8_t>(block), 250), 600);  // channel gain 0 dB
-    EXPECT_EQ(block[248], 1);                                              // on
+    EXPECT_EQ(block[248], 1);                                             // on
     EXPECT_EQ(ReadLe16(std::span<const std::uint8_t>(block), 260), 500);  // ULF low-pass
-    EXPECT_EQ(block[264], 100);                                            // fed from input 1
+    EXPECT_EQ(block[264], 100);                                           // fed from input 1
     EXPECT_EQ(block[288], 'U');
     // Output block 0's first name byte is the protection marker: plain tuning keeps it blank.
     const auto first = DefaultOutputBlock(0);

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <optional>
 
-#include "core/ProgramVersion.h"
 #include "catalogue/Catalogue.h"
+#include "core/ProgramVersion.h"
 
 namespace corva::shell {
 namespace {
@@ -126,9 +126,8 @@ OptionsParse ParseOptions(const QStringList& arguments) {
                                ? std::optional(UiLanguage::Chinese)
                                : Catalogue::Program().ByCode(value.toStdString());
         if (!options.language) {
-            result.error =
-                QStringLiteral("--lang takes zh or a language code (%1), not '%2'")
-                    .arg(LanguageCodes(), value);
+            result.error = QStringLiteral("--lang takes zh or a language code (%1), not '%2'")
+                               .arg(LanguageCodes(), value);
             return result;
         }
     }

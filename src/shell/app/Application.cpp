@@ -58,7 +58,8 @@ int RunProgram(QApplication& app, host::SimulatedProcessorFactory simulator) {
         const Status loaded = context.demoDevices()->LoadState(
             QFile::encodeName(options.demoStatePath).toStdString());
         if (!loaded.ok()) {
-            std::fprintf(stderr, "corva-dsp: %s (%s)\n", loaded.message().In(UiLanguage::English).c_str(),
+            std::fprintf(stderr, "corva-dsp: %s (%s)\n",
+                         loaded.message().In(UiLanguage::English).c_str(),
                          options.demoStatePath.toLocal8Bit().constData());
             return 2;
         }

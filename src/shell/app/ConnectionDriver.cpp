@@ -11,7 +11,8 @@ ConnectionDriver::ConnectionDriver(AppContext& context, QObject* parent)
     : QObject(parent), context_{context} {
     context_.host().SetNoticeHandler(
         [this](const Notice& notice, const NoticeOutcome& outcome) { Follow(notice, outcome); });
-    context_.host().SetProgressHandler([this](int progressIndex) { emit ProgressMoved(progressIndex); });
+    context_.host().SetProgressHandler(
+        [this](int progressIndex) { emit ProgressMoved(progressIndex); });
     connect(&hotPlugTimer_, &QTimer::timeout, this, &ConnectionDriver::PollDevices);
     // The last frame of a batch has gone: the transfer counts as busy a moment longer, so the
     // progress window does not vanish before the processor has settled.
@@ -32,8 +33,7 @@ ConnectionDriver::~ConnectionDriver() {
 void ConnectionDriver::StartupConnect() {
     if (const auto& stream = context_.startupStream()) {
         // Asked for on the command line, so a failure is said.
-        const Status status =
-            context_.host().Connect({host::HostLink::Kind::Stream, {}, *stream});
+        const Status status = context_.host().Connect({host::HostLink::Kind::Stream, {}, *stream});
         Refresh();
         if (!status.ok()) {
             Show(UserMessage{status.message(), MessageStyle::Plain, stream->host});

@@ -1,8 +1,8 @@
 #include "shell/app/HistoryControls.h"
 
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QKeySequence>
-#include <QDialog>
 #include <QShortcut>
 #include <utility>
 
@@ -48,8 +48,7 @@ HistoryControls::HistoryControls(AppContext& context, ConnectionDriver& connecti
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{undo_, redo_, keepA_, keepB_, switch_}) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{undo_, redo_, keepA_, keepB_, switch_}) {
         row->addWidget(widget);
     }
     undo_->setText(QStringLiteral("↶"));
@@ -89,7 +88,8 @@ HistoryControls::HistoryControls(AppContext& context, ConnectionDriver& connecti
                 if (event.change == SessionChange::Synchronised && lost != readsSeen_) {
                     readsSeen_ = lost;
                     const Language& language = context_.language();
-                    context_.messages().ShowTimed(language.Pick(kCleared), language.Pick(text::kWindowTitle));
+                    context_.messages().ShowTimed(language.Pick(kCleared),
+                                                  language.Pick(text::kWindowTitle));
                 }
             });
     Refresh();
@@ -144,14 +144,15 @@ void HistoryControls::Refresh() {
     redo_->setAccessibleName(redo_->toolTip());
 
     const auto live = ab_.live();
-    const QString slot = !live ? QStringLiteral("–") : live == AbSlot::A ? QStringLiteral("A")
-                                                                         : QStringLiteral("B");
+    const QString slot = !live               ? QStringLiteral("–")
+                         : live == AbSlot::A ? QStringLiteral("A")
+                                             : QStringLiteral("B");
     const std::string shownSlot = slot.toStdString();
     switch_->setText(language.Pick(Tr("Window", "A/B: %1").Arg(shownSlot)));
     switch_->setAccessibleName(language.Pick(Tr("Window", "A/B, live: %1").Arg(shownSlot)));
     switch_->setEnabled(ab_.Has(AbSlot::A) && ab_.Has(AbSlot::B));
-    switch_->setToolTip(
-        language.Pick(Tr("Window", "Live: %1. Switch the live tuning to the other slot").Arg(shownSlot)));
+    switch_->setToolTip(language.Pick(
+        Tr("Window", "Live: %1. Switch the live tuning to the other slot").Arg(shownSlot)));
 }
 
 }  // namespace corva::shell

@@ -1,8 +1,8 @@
 #include "shell/app/LanguageSetting.h"
 
+#include "catalogue/Catalogue.h"
 #include "shell/app/Language.h"
 #include "shell/app/SettingsStore.h"
-#include "catalogue/Catalogue.h"
 
 namespace corva::shell {
 

@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QLibraryInfo>
 
-#include "shell/app/Language.h"
 #include "catalogue/Catalogue.h"
+#include "shell/app/Language.h"
 
 namespace corva::shell {
 

@@ -80,7 +80,8 @@ void ScreenshotTaker::Check() {
         const Status written = WriteFileSafely(QFile::encodeName(path_).toStdString(), bytes);
         if (!written.ok()) {
             Finish(1, QStringLiteral("cannot write the screenshot to %1 (%2)")
-                          .arg(path_, QString::fromStdString(written.message().In(UiLanguage::English))));
+                          .arg(path_,
+                               QString::fromStdString(written.message().In(UiLanguage::English))));
             return;
         }
         Finish(0);

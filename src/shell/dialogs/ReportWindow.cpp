@@ -285,9 +285,10 @@ bool ReportWindow::ShowFile(const QString& path) {
 
 void ReportWindow::ShowTitle() {
     const Language& language = context_.language();
-    setWindowTitle(filePath_.isEmpty() ? language.Pick(text::kReportCaption)
-                                       : language.Pick(text::kReportFileCaption)
-                                             .arg(QFileInfo(filePath_).fileName()));
+    setWindowTitle(
+        filePath_.isEmpty()
+            ? language.Pick(text::kReportCaption)
+            : language.Pick(text::kReportFileCaption).arg(QFileInfo(filePath_).fileName()));
 }
 
 void ReportWindow::ChooseComparison() {

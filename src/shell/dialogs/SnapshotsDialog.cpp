@@ -20,8 +20,10 @@ namespace {
 const UiText kTitle = Tr("Window", "Snapshots");
 const UiText kRestore = Tr("Window", "Restore");
 const UiText kClose = Tr("Window", "Close");
-const UiText kQuestion = Tr("Window", "Replace the live tuning by this snapshot? A copy of the live tuning is "
-                       "kept first.");
+const UiText kQuestion =
+    Tr("Window",
+       "Replace the live tuning by this snapshot? A copy of the live tuning is "
+       "kept first.");
 
 }  // namespace
 

@@ -17,11 +17,12 @@ bool KeepSafetyCopy(AppContext& context, SnapshotReason reason) {
 
 bool GoOnWithoutCopy(AppContext& context, SnapshotReason reason, const Status& failed) {
     const Language& language = context.language();
-    const UiText question = Tr("Window",
-                               "The safety copy of the tuning (%1) could not be written: %2\nGo on "
-                               "without it? The tuning in the processor cannot be brought back then.")
-                                .Arg(SnapshotReasonText(reason))
-                                .Arg(failed.message());
+    const UiText question =
+        Tr("Window",
+           "The safety copy of the tuning (%1) could not be written: %2\nGo on "
+           "without it? The tuning in the processor cannot be brought back then.")
+            .Arg(SnapshotReasonText(reason))
+            .Arg(failed.message());
     return context.messages().AskYesNo(language.Pick(question), language.Pick(text::kWindowTitle));
 }
 

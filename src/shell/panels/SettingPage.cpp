@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "catalogue/Catalogue.h"
 #include "commands/ProcessorRequests.h"
 #include "controls/FlatButton.h"
 #include "controls/TwoStateSwitch.h"
@@ -12,7 +13,6 @@
 #include "shell/app/ShellTexts.h"
 #include "shell/panels/FloatingPanel.h"
 #include "shell/panels/SafetyCopy.h"
-#include "catalogue/Catalogue.h"
 
 namespace corva::shell {
 

@@ -47,7 +47,8 @@ UiText OpeningAction(const std::string& path) {
     return Tr("Window", "Opening %1").Arg(name);
 }
 
-const UiText kBusyMessage = Tr("Window", "The processor is still busy with a transfer; try again when it ends.");
+const UiText kBusyMessage =
+    Tr("Window", "The processor is still busy with a transfer; try again when it ends.");
 
 }  // namespace
 
@@ -84,7 +85,7 @@ void TuningFileActions::Report(const PresetFileOutcome& outcome) {
     }
     const Language& language = context_.language();
     const QString caption = outcome.caption.empty() ? language.Pick(text::kWindowTitle)
-                                                            : language.Pick(outcome.caption);
+                                                    : language.Pick(outcome.caption);
     const QString body = MessageBody(language, *outcome.message);
     if (outcome.message->style == MessageStyle::Timed) {
         context_.messages().ShowTimed(body, caption);

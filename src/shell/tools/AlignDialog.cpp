@@ -30,8 +30,9 @@ AlignDialog::AlignDialog(AppContext& context, pages::FullInterfacePage& page, QW
     for (int c = 0; c < kOutputChannelCount; ++c) {
         auto* field = new QLineEdit(this);
         const QString name = page_.channelButton(c)->text();
-        BindName(context_.language(), field,
-                 Tr("Window", "Distance to channel %1", "accessible name").Arg(std::to_string(c + 1)));
+        BindName(
+            context_.language(), field,
+            Tr("Window", "Distance to channel %1", "accessible name").Arg(std::to_string(c + 1)));
         context_.language().Bind(field, text::kDistanceTip, [field, name](const QString& tip) {
             field->setToolTip(tip.arg(name));
         });

@@ -75,11 +75,13 @@ AutoEqDialog::AutoEqDialog(AppContext& context, pages::FullInterfacePage& page, 
     rangeLayout->addWidget(new QLabel(QStringLiteral("–"), range));
     rangeLayout->addWidget(high_);
     rangeLayout->addStretch();
-    AddRow(text::kFile, FileChooser(measurement_, Tr("Window", "Measurement file", "accessible name"),
-                                       text::kMeasurementFileTip, kMeasurementFilter));
+    AddRow(text::kFile,
+           FileChooser(measurement_, Tr("Window", "Measurement file", "accessible name"),
+                       text::kMeasurementFileTip, kMeasurementFilter));
     AddRow(text::kTarget, targetList_);
-    form()->addRow(QString(), FileChooser(targetFile_, Tr("Window", "Target file", "accessible name"),
-                                               text::kTargetFileTip, kMeasurementFilter));
+    form()->addRow(QString(),
+                   FileChooser(targetFile_, Tr("Window", "Target file", "accessible name"),
+                               text::kTargetFileTip, kMeasurementFilter));
     AddRow(text::kMaxBoost, maxBoost_);
     AddRow(text::kRange, range);
     AddRow(text::kSmoothing, smoothing_);

@@ -44,8 +44,8 @@ ToolDialog::ToolDialog(AppContext& context, pages::FullInterfacePage& page, cons
     BindName(language, result_, Tr("Window", "Result", "accessible name"));
     preview_ = Button(language, text::kPreview, text::kPreviewTip,
                       Tr("Window", "Preview", "accessible name"), this);
-    apply_ = Button(language, text::kApply, text::kApplyTip, Tr("Window", "Apply", "accessible name"),
-                    this);
+    apply_ = Button(language, text::kApply, text::kApplyTip,
+                    Tr("Window", "Apply", "accessible name"), this);
     close_ = Button(language, text::kCloseTool, text::kCloseToolTip,
                     Tr("Window", "Close", "accessible name"), this);
     preview_->setDefault(true);

@@ -40,7 +40,7 @@ bool IsValueNotWords(const QString& text) {
                        "|Corva DSP"                                      // the program's name
                        "|[A-Z]{4}-[A-Z]{2}[0-9.]+"                       // a version tag
                        "|Virtual car: [a-z ]+"                           // a sound device
-                       "|Atk \\* [0-9]+"  // limiter release
+                       "|Atk \\* [0-9]+"                                 // limiter release
                        ")$"));
     return kValue.match(text).hasMatch();
 }
