@@ -120,7 +120,7 @@ TEST_F(MeasureWindowTest, ARunOverSixChannelsFillsTheTableWithTheCarsArrivalTime
     program.context->language().Set(UiLanguage::Chinese);
     EXPECT_EQ(window->measureButton()->text(), QStringLiteral("测量"));
     EXPECT_EQ(window->resultsTable()->horizontalHeaderItem(1)->text(),
-              QStringLiteral("到达 (毫秒)"));
+              QStringLiteral("到达\n(毫秒)"));  // the unit under the words
     Shoot(QStringLiteral("measure-after-zh"));
 }
 

@@ -281,7 +281,7 @@ QWidget* MeasureWindow::BuildResults() {
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->verticalHeader()->setDefaultSectionSize(22);
-    table_->setMinimumHeight(22 * kOutputChannelCount + 30);
+    table_->setMinimumHeight(22 * kOutputChannelCount + 44);  // rows under two-line headings
     BindNameAndTip(language, table_, text::kResultsTable, text::kResultsTableTip);
     BindNameAndTip(language, impulses_, text::kImpulseView, text::kImpulseViewTip);
     for (int c = 0; c < kOutputChannelCount; ++c) {
@@ -302,11 +302,14 @@ QWidget* MeasureWindow::BuildResults() {
 void MeasureWindow::ApplyLanguage() {
     Language& language = context_.language();
     const bool inches = page_.delayPanel().unit() == DelayUnit::Inches;
+    // A heading's unit goes under its words, so that all six columns fit the table's width.
+    const auto heading = [&language](const UiText& text) {
+        return language.Pick(text).replace(QStringLiteral(" ("), QStringLiteral("\n("));
+    };
     table_->setHorizontalHeaderLabels(
-        {language.Pick(text::kColumnChannel), language.Pick(text::kColumnArrival),
-         language.Pick(inches ? text::kColumnDistanceIn : text::kColumnDistanceCm),
-         language.Pick(text::kColumnDelay), language.Pick(text::kColumnBefore),
-         language.Pick(text::kColumnAfter)});
+        {heading(text::kColumnChannel), heading(text::kColumnArrival),
+         heading(inches ? text::kColumnDistanceIn : text::kColumnDistanceCm),
+         heading(text::kColumnDelay), heading(text::kColumnBefore), heading(text::kColumnAfter)});
     const int target = target_->currentIndex();
     target_->clear();
     target_->addItems({language.Pick(text::kTargetFlat), language.Pick(text::kTargetHouse)});
