@@ -256,7 +256,7 @@ QWidget* MeasureWindow::BuildSetup() {
     runRow->addStretch();
     BindNameAndTip(language, progress_, text::kRunProgress, text::kRunProgressTip);
     status_->setWordWrap(true);
-    status_->setMinimumHeight(34);
+    status_->setMinimumHeight(42);  // two lines, Chinese glyphs included
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     BindName(language, status_, Tr("Window", "Status", "accessible name"));
 
