@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const corva::tuning::FilterFileRead read = corva::tuning::ParseFilterFile(text);
     if (!read.status.ok()) {
-        if (!read.filters.empty() && read.status.message().english.empty()) {
+        if (!read.filters.empty() && read.status.message().empty()) {
             std::abort();
         }
         return 0;

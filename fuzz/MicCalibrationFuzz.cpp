@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const corva::measure::MicCalibration calibration = corva::measure::ParseMicCalibration(text);
     if (!calibration.status.ok()) {
-        if (calibration.status.message().english.empty()) {
+        if (calibration.status.message().empty()) {
             std::abort();
         }
         return 0;
