@@ -1416,16 +1416,20 @@
         <translation>已停止。</translation>
     </message>
     <message>
-        <source>Stopped: %1 ran past its time limit.</source>
-        <translation>已停止：%1超过了时限。</translation>
+        <source>%1 ran past its time limit</source>
+        <translation>%1超过了时限</translation>
     </message>
     <message>
-        <source>Stopped: the processor asked for a frame of %1 again more than %2 times.</source>
-        <translation>已停止：%1中的一帧被处理器要求重发超过%2次。</translation>
+        <source>Stopped: %1.</source>
+        <translation>已停止：%1。</translation>
     </message>
     <message>
-        <source>Stopped: the processor asked for one frame again more than %1 times.</source>
-        <translation>已停止：一帧被处理器要求重发超过%1次。</translation>
+        <source>the processor asked for a frame of %1 again more than %2 times</source>
+        <translation>%1中的一帧被处理器要求重发超过%2次</translation>
+    </message>
+    <message>
+        <source>the processor asked for one frame again more than %1 times</source>
+        <translation>一帧被处理器要求重发超过%1次</translation>
     </message>
     <message>
         <source>Update successfully!</source>

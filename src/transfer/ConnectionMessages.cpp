@@ -1,6 +1,6 @@
 #include "transfer/ConnectionMessages.h"
 
-#include <string_view>
+#include <utility>
 
 namespace corva {
 
@@ -43,23 +43,20 @@ UserMessage TransferStoppedMessage(LinkKind kind, TransferKind transfer, Transfe
     UserMessage message = ConnectionFailureMessage(kind);
     const UiText name = TransferName(transfer);
     const std::string count = std::to_string(kMaxResendRequests);
+    // What happened, without the frame of the reason: also the English log line.
+    UiText what;
     if (limit == TransferLimit::Deadline) {
-        message.reason = Tr("Connection", "Stopped: %1 ran past its time limit.").Arg(name);
+        what = Tr("Connection", "%1 ran past its time limit").Arg(name);
     } else if (transfer == TransferKind::Single) {
-        message.reason =
-            Tr("Connection", "Stopped: the processor asked for one frame again more than %1 times.")
-                .Arg(count);
+        what = Tr("Connection", "the processor asked for one frame again more than %1 times")
+                   .Arg(count);
     } else {
-        message.reason = Tr("Connection",
-                            "Stopped: the processor asked for a frame of %1 again more than %2 "
-                            "times.")
-                             .Arg(name)
-                             .Arg(count);
+        what = Tr("Connection", "the processor asked for a frame of %1 again more than %2 times")
+                   .Arg(name)
+                   .Arg(count);
     }
-    // The log line is the English reason without its frame: "the full read ran past ...".
-    std::string english = message.reason.In(UiLanguage::English);
-    constexpr std::string_view kStopped = "Stopped: ";
-    message.detail = english.substr(kStopped.size(), english.size() - kStopped.size() - 1);
+    message.detail = what.In(UiLanguage::English);
+    message.reason = Tr("Connection", "Stopped: %1.").Arg(std::move(what));
     message.style = MessageStyle::Plain;  // a reason is read, not flashed
     return message;
 }
